@@ -1,0 +1,31 @@
+// Angle conversions and the reciprocal constants of the solar model.
+//
+// Every division by a constant in the astronomy is a multiplication by the double nearest the
+// reciprocal; the constants below are those doubles, so results match to the last bit.
+#pragma once
+
+#include <cstdint>
+
+namespace orvanta {
+
+inline constexpr double kRadiansPerDegree = 0.017453292519943295;  // nearest double to pi/180
+inline constexpr double kHoursPerRadian = 3.819718634205488;       // nearest double to 12/pi
+inline constexpr double kOneSixtieth = 0.016666666666666666;       // 1/60
+inline constexpr double kOneOver3600 = 0.0002777777777777778;      // 1/3600
+inline constexpr double kOneOver360 = 0.002777777777777778;        // 1/360
+inline constexpr double kOneOver24 = 0.041666666666666664;         // 1/24
+inline constexpr double kOneOver36525 = 0.000027378507871321012;   // 1/36525
+
+// Given an angle x in degrees, returns it in radians (x * pi/180). Any finite x.
+double DegreesToRadians(double x);
+
+// Given whole degrees and minutes (no sign; the caller applies it afterwards), returns decimal
+// degrees formed as minutes * (1/60) + degrees, in that order.
+double DegMinToDegrees(std::int16_t degrees, std::int16_t minutes);
+
+// Given a whole part (degrees or hours), minutes and seconds, returns
+// (minutes * (1/60) + seconds * (1/3600)) + whole. Serves for degrees-minutes-seconds and for
+// hours-minutes-seconds alike.
+double DegMinSecToDegrees(int whole, std::int16_t minutes, double seconds);
+
+}  // namespace orvanta

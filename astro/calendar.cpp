@@ -1,0 +1,43 @@
+#include "astro/calendar.h"
+
+namespace orvanta {
+
+YearCalendar ComputeYearCalendar(std::int16_t year, std::int16_t observesDst) {
+    // C++ integer division and remainder truncate toward zero, as the rule is stated.
+    const int y = year;
+    const int leap = (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 1 : 0;
+    YearCalendar calendar;
+    calendar.leapYear = static_cast<std::int16_t>(leap);
+    if (observesDst == 0) {
+        calendar.dstWindow = DstWindow{367, 0};
+        return calendar;
+    }
+    const int century = (y % 400) / 100;  // 0 .. 3
+    const int yearOfCentury = y % 100;    // 0 .. 99
+    // Day d of the year (from 1) falls on weekday (w + d - 2) mod 7, Sunday = 0.
+    const int w = (124 * century + yearOfCentury / 4 - leap + yearOfCentury + 1) % 7;  // 0 .. 6
+
+    // First Sunday on or after 1 April (day 91 + L): 91 + L .. 97 + L.
+    int firstDay = 93 + leap - ((w + 91 + leap) % 7);
+    if (firstDay < 91 + leap) {
+        firstDay += 7;
+    }
+    // Last Sunday on or before 31 October (day 304 + L): 298 + L .. 304 + L.
+    int lastSunday = 306 + leap - ((w + 304 + leap) % 7);
+    if (lastSunday > 304 + leap) {
+        lastSunday -= 7;
+    }
+    calendar.dstWindow = DstWindow{static_cast<std::int16_t>(firstDay),
+                                   static_cast<std::int16_t>(lastSunday - 1)};
+    return calendar;
+}
+
+std::optional<std::int16_t> DayIndexOfDate(std::int16_t leapYear, int month, int day) {
+    if (month < 1 || month > 12 || day < 1 || day > 31) {
+        return std::nullopt;
+    }
+    const int leapDay = month >= 3 ? leapYear : 0;
+    return static_cast<std::int16_t>((day - 1) + kDaysBeforeMonth[month - 1] + leapDay);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,42 @@
+#include "astro/date_row.h"
+
+#include "astro/calendar.h"
+#include "astro/daylight_shift.h"
+#include "astro/year_elements.h"
+
+namespace orvanta {
+
+bool IsValidCivilDate(const CivilDate& date) {
+    if (date.year < 1 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1) {
+        return false;
+    }
+    static constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const std::int16_t leap = ComputeYearCalendar(date.year, 0).leapYear;
+    const int length = kMonthLength[date.month - 1] + (date.month == 2 ? leap : 0);
+    return date.day <= length;
+}
+
+std::optional<DayRow> ComputeDateRow(const CivilDate& date, const CityLocation& city,
+                                     const PrayerSettings& settings,
+                                     const DaylightShiftTable* realShifts) {
+    if (!IsValidCivilDate(date)) {
+        return std::nullopt;
+    }
+    const YearElements elements = ComputeYearElements(date.year);
+    const YearCalendar calendar = ComputeYearCalendar(date.year, city.supportsDst);
+    const std::optional<std::int16_t> index =
+        DayIndexOfDate(calendar.leapYear, date.month, date.day);
+    if (!index) {
+        return std::nullopt;
+    }
+    const DaylightShiftTable shifts =
+        realShifts != nullptr ? *realShifts : DaylightShiftFromWindow(calendar.dstWindow);
+    DayTable table;
+    if (!ComputeDayTable(table, *index, static_cast<std::int16_t>(*index + 1), elements, city,
+                         settings, shifts)) {
+        return std::nullopt;
+    }
+    return table.rows[*index];
+}
+
+}  // namespace orvanta

@@ -1,0 +1,190 @@
+#include "astro/day_table.h"
+
+#include <cmath>
+#include <limits>
+
+#include "astro/angles.h"
+#include "astro/solar_position.h"
+
+namespace orvanta {
+namespace {
+
+// Seeds (hours): the first estimate of each event before the first row, and the estimate used
+// after a day on which the event had no usable time.
+struct SeedRule {
+    double initial;
+    double fallback;
+};
+constexpr SeedRule kFajrSeed{4.0, 1.0};
+constexpr SeedRule kShuruqSeed{6.0, 5.0};
+constexpr SeedRule kAsrSeed{15.0, 15.0};
+constexpr SeedRule kMaghribSeed{18.0, 21.0};
+constexpr SeedRule kIshaSeed{20.0, 23.0};
+
+constexpr std::int16_t kMorning = 1;
+constexpr std::int16_t kEvening = 0;
+
+// Each event's estimate of its time today, carried from the previous day (hours).
+struct Seeds {
+    double fajr;
+    double shuruq;
+    double asr;
+    double maghrib;
+    double isha;
+};
+
+// Converts hours to a stored slot value. Magnitudes beyond float's range (possible with huge
+// stored intervals) become infinities rather than an out-of-range conversion.
+float ToSlot(double hours) {
+    constexpr double kMaxFloat = std::numeric_limits<float>::max();
+    if (std::isfinite(hours) && std::fabs(hours) > kMaxFloat) {
+        constexpr float kInfinity = std::numeric_limits<float>::infinity();
+        return hours > 0.0 ? kInfinity : -kInfinity;
+    }
+    return static_cast<float>(hours);
+}
+
+// Zenith distance (radians) of the sun when a vertical object's shadow is its noon shadow plus
+// shadowFactor object lengths: arctan(shadowFactor + tan z0).
+double AsrZenithDistance(double shadowFactor, double noonZenithDistanceRad) {
+    return std::atan(shadowFactor + std::tan(noonZenithDistanceRad));
+}
+
+// The next day's seed: the time as returned when its stored single-precision value is below
+// 24 hours, else the fallback (no event, or a time that rounds to 24.0).
+double NextSeed(float stored, double returned, double fallback) {
+    return static_cast<double>(stored) < 24.0 ? returned : fallback;
+}
+
+// The day's inputs that stay fixed over one call.
+struct Angles {
+    double horizon;            // 90.83 deg: sun's upper limb on the horizon with refraction
+    double twilight;           // 90 deg + depression
+    bool twilightReachable;    // false for a depression above 90 deg (or not a number)
+};
+
+Angles AnglesOf(const PrayerSettings& settings) {
+    Angles a;
+    a.horizon = DegreesToRadians(90.83);
+    a.twilight = DegreesToRadians(settings.depressionDegrees + 90.0);
+    // Beyond 90 deg the angle would wrap around the circle and put Fajr after sunrise.
+    a.twilightReachable = settings.depressionDegrees <= 90.0;
+    return a;
+}
+
+Seeds InitialSeeds(const YearElements& el, const CityLocation& city,
+                   const PrayerSettings& settings, const Angles& angles, std::int16_t dayNumber) {
+    const auto seedOf = [](double t, const SeedRule& rule) {
+        return t < 24.0 ? t : rule.fallback;
+    };
+    const double asrAngle = AsrZenithDistance(settings.asrShadowFactor,
+                                              SolarTransit(el, city, dayNumber).noonZenithDistanceRad);
+    Seeds s;
+    s.shuruq = seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kShuruqSeed.initial,
+                                     kMorning),
+                      kShuruqSeed);
+    s.asr = seedOf(SolarEventTime(el, city, dayNumber, asrAngle, kAsrSeed.initial, kEvening),
+                   kAsrSeed);
+    s.maghrib = seedOf(SolarEventTime(el, city, dayNumber, angles.horizon,
+                                      kMaghribSeed.initial, kEvening),
+                       kMaghribSeed);
+    s.fajr = kFajrSeed.fallback;
+    s.isha = kIshaSeed.fallback;
+    if (settings.method == 0 && angles.twilightReachable) {
+        s.fajr = seedOf(SolarEventTime(el, city, dayNumber, angles.twilight, kFajrSeed.initial,
+                                       kMorning),
+                        kFajrSeed);
+        s.isha = seedOf(SolarEventTime(el, city, dayNumber, angles.twilight, kIshaSeed.initial,
+                                       kEvening),
+                        kIshaSeed);
+    }
+    return s;
+}
+
+// Computes one event, stores it in its slot and carries its seed to the next day.
+double StoreEvent(DayRow& row, PrayerSlot slot, double time, double& seed, double fallback) {
+    row[SlotIndex(slot)] = ToSlot(time);
+    seed = NextSeed(row[SlotIndex(slot)], time, fallback);
+    return time;
+}
+
+void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
+                const CityLocation& city, const PrayerSettings& settings, const Angles& angles,
+                Seeds& seeds) {
+    const SolarTransitResult transit = SolarTransit(el, city, dayNumber);
+    row[SlotIndex(PrayerSlot::Zuhr)] = ToSlot(transit.clockHours);
+    const double asrAngle =
+        AsrZenithDistance(settings.asrShadowFactor, transit.noonZenithDistanceRad);
+
+    const double sunrise = StoreEvent(
+        row, PrayerSlot::Shuruq,
+        SolarEventTime(el, city, dayNumber, angles.horizon, seeds.shuruq, kMorning),
+        seeds.shuruq, kShuruqSeed.fallback);
+    StoreEvent(row, PrayerSlot::Asr,
+               SolarEventTime(el, city, dayNumber, asrAngle, seeds.asr, kEvening), seeds.asr,
+               kAsrSeed.fallback);
+    const double sunset = StoreEvent(
+        row, PrayerSlot::Maghrib,
+        SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
+        seeds.maghrib, kMaghribSeed.fallback);
+
+    if (settings.method != 0) {
+        // Interval mode follows today's own sunrise and sunset whenever they have a time (also
+        // a time past 24 h, as in zones far ahead of their longitude); without one, the
+        // carried fallback seeds 5.0 and 21.0 stand in. No wrapping, no fallback afterwards.
+        const double k = settings.intervalMinutes * kOneSixtieth;
+        const double fajr = (sunrise <= 360.0 ? sunrise : seeds.shuruq) - k;
+        const double isha = k + (sunset <= 360.0 ? sunset : seeds.maghrib);
+        row[SlotIndex(PrayerSlot::Fajr)] = ToSlot(fajr);
+        row[SlotIndex(PrayerSlot::Isha)] = ToSlot(isha);
+        return;
+    }
+    const double fajr = angles.twilightReachable
+                            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.fajr,
+                                             kMorning)
+                            : NO_EVENT_TIME;
+    StoreEvent(row, PrayerSlot::Fajr, fajr, seeds.fajr, kFajrSeed.fallback);
+    const double isha = angles.twilightReachable
+                            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.isha,
+                                             kEvening)
+                            : NO_EVENT_TIME;
+    StoreEvent(row, PrayerSlot::Isha, isha, seeds.isha, kIshaSeed.fallback);
+}
+
+// Adds each day's daylight-saving hours to its six slots, widened to double and stored back
+// in single precision (no-event slots included).
+void ApplyDaylightShifts(DayTable& table, int first, int last,
+                         const DaylightShiftTable& shifts) {
+    for (int j = first; j < last; ++j) {
+        if (shifts[j] == 0.0) {
+            continue;
+        }
+        for (int s = 0; s < kPrayerCount; ++s) {
+            table.rows[j][s] = ToSlot(static_cast<double>(table.rows[j][s]) + shifts[j]);
+        }
+    }
+}
+
+}  // namespace
+
+bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
+                     const YearElements& elements, const CityLocation& city,
+                     const PrayerSettings& settings, const DaylightShiftTable& daylightShifts) {
+    if (first < 0 || last > kDaysInTable) {
+        return false;
+    }
+    if (first >= last) {
+        return true;
+    }
+    const Angles angles = AnglesOf(settings);
+    // The priming day number equals the first row's index: the day before the first row.
+    Seeds seeds = InitialSeeds(elements, city, settings, angles, first);
+    for (int i = first; i < last; ++i) {
+        ComputeRow(table.rows[i], static_cast<std::int16_t>(i + 1), elements, city, settings,
+                   angles, seeds);
+    }
+    ApplyDaylightShifts(table, first, last, daylightShifts);
+    return true;
+}
+
+}  // namespace orvanta

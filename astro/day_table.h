@@ -1,0 +1,52 @@
+// The table of the six prayer times for each day of a year.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "astro/year_elements.h"
+#include "location/calculation_inputs.h"
+
+namespace orvanta {
+
+// Index of a time within a day row.
+enum class PrayerSlot : int {
+    Fajr = 0,     // dawn: the sun at the depression angle in the morning, or sunrise - interval
+    Shuruq = 1,   // sunrise
+    Zuhr = 2,     // the sun's transit
+    Asr = 3,      // afternoon: the sun at the Asr angle after the transit
+    Maghrib = 4,  // sunset
+    Isha = 5,     // night: the sun at the depression angle in the evening, or sunset + interval
+};
+
+inline constexpr int kPrayerCount = 6;
+inline constexpr int kDaysInTable = 366;
+
+constexpr int SlotIndex(PrayerSlot slot) { return static_cast<int>(slot); }
+
+// One day: slots 0 .. 5 hold the times in decimal hours of the zone's standard time plus the
+// day's daylight-saving hours, single precision and not wrapped into a day (an interval may
+// carry a time below 0 or past 24). A value above 360.0 means the event does not happen that
+// day (NO_EVENT_TIME, possibly shifted by daylight saving). Slots 6 and 7 are never used.
+using DayRow = std::array<float, 8>;
+
+// Rows indexed by day index (0 = 1 January; 59 = 29 February in a leap year; 365 = 31 December
+// of a leap year). All zeros until computed.
+struct DayTable {
+    std::array<DayRow, kDaysInTable> rows{};
+};
+
+// Hours to add to every time of a day, indexed by day index: the daylight-saving offset in
+// force that day. Any number of hours on any day (half-hour, negative, wrapping the year end).
+using DaylightShiftTable = std::array<double, kDaysInTable>;
+
+// Given the year's elements, the city, the settings, the daylight-saving shifts of the year and
+// a range of day indexes [first, last), fills those rows of the table in increasing order,
+// each event seeded with its own time on the previous day, then adds each day's shift.
+// Returns false and writes nothing when the range leaves 0 .. 366; first >= last writes nothing.
+[[nodiscard]] bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
+                                   const YearElements& elements, const CityLocation& city,
+                                   const PrayerSettings& settings,
+                                   const DaylightShiftTable& daylightShifts);
+
+}  // namespace orvanta

@@ -1,0 +1,43 @@
+#include "astro/time_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace orvanta {
+namespace {
+
+constexpr std::array<std::string_view, kPrayerCount> kDisplayNames = {
+    "Fajr (Dawn)",     "Shuruq (Sunrise)", "Zuhr (Noon)",
+    "Asr (Afternoon)", "Maghrib (Sunset)", "Isha (Night)",
+};
+
+constexpr double kEarliestShown = -24.0;  // hours
+constexpr double kLatestShown = 48.0;     // hours
+constexpr int kMinutesPerDay = 24 * 60;
+
+}  // namespace
+
+std::string_view PrayerDisplayName(PrayerSlot slot) { return kDisplayNames.at(SlotIndex(slot)); }
+
+std::string FormatPrayerTime(double hours) {
+    // Covers no-event values too: they lie above 360 hours, far past kLatestShown.
+    if (!std::isfinite(hours) || hours < kEarliestShown || hours > kLatestShown) {
+        return std::string(kCantDetermineText);
+    }
+    // Whole hours and minutes rounded half up, as h * 60 + trunc((v - h) * 60 + 0.5); the
+    // bounds above keep h within -24 .. 48, so the integers cannot overflow.
+    const double wholeHours = std::floor(hours);
+    const int minutesPastHour = static_cast<int>((hours - wholeHours) * 60.0 + 0.5);  // 0 .. 60
+    const int totalMinutes = static_cast<int>(wholeHours) * 60 + minutesPastHour;
+    const int minuteOfDay = ((totalMinutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+    const int hour = minuteOfDay / 60;  // 0 .. 23
+    const int minute = minuteOfDay % 60;
+    const char* suffix = hour < 12 ? "AM" : "PM";
+    const int shownHour = hour > 12 ? hour - 12 : hour;
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%3d:%02d %s", shownHour, minute, suffix);
+    return std::string(text.data());
+}
+
+}  // namespace orvanta

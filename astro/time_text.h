@@ -1,0 +1,26 @@
+// The texts of a day row: prayer names and clock times.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "astro/day_table.h"
+
+namespace orvanta {
+
+// Shown for a time that does not exist (or cannot be shown).
+inline constexpr std::string_view kCantDetermineText = "??? (Can't determine)";
+
+// The display name of a slot: "Fajr (Dawn)", "Shuruq (Sunrise)", "Zuhr (Noon)",
+// "Asr (Afternoon)", "Maghrib (Sunset)", "Isha (Night)".
+std::string_view PrayerDisplayName(PrayerSlot slot);
+
+// Given a slot value in hours, returns its 12-hour clock text "%3d:%02d %s" ("  5:15 AM",
+// " 12:30 PM"; hour 0 shows as 0). Minutes are rounded to the nearest whole minute, a half
+// minute up, before the time is reduced into one day, so 23:59:30 and later shows "  0:00 AM".
+// Values from -24 to 48 hours are shown wrapped into the day (-0.5 is " 11:30 PM", 24.5 is
+// "  0:30 AM"). Values above 360 (no event), other values outside -24 .. 48, and values that
+// are not finite give kCantDetermineText.
+std::string FormatPrayerTime(double hours);
+
+}  // namespace orvanta
