@@ -2,7 +2,9 @@
 
 namespace orvanta {
 
-double DegreesToRadians(double x) { return x * kRadiansPerDegree; }
+double DegreesToRadians(double x) {
+    return x * kRadiansPerDegree;
+}
 
 double DegMinToDegrees(std::int16_t degrees, std::int16_t minutes) {
     return static_cast<double>(minutes) * kOneSixtieth + static_cast<double>(degrees);

@@ -27,8 +27,8 @@ YearCalendar ComputeYearCalendar(std::int16_t year, std::int16_t observesDst) {
     if (lastSunday > 304 + leap) {
         lastSunday -= 7;
     }
-    calendar.dstWindow = DstWindow{static_cast<std::int16_t>(firstDay),
-                                   static_cast<std::int16_t>(lastSunday - 1)};
+    calendar.dstWindow =
+        DstWindow{static_cast<std::int16_t>(firstDay), static_cast<std::int16_t>(lastSunday - 1)};
     return calendar;
 }
 

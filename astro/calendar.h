@@ -24,7 +24,7 @@ struct YearCalendar {
 
 // Days in the months of a common year before month m, indexed by m - 1 (0 .. 334).
 inline constexpr std::array<std::int16_t, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
-                                                                   181, 212, 243, 273, 304, 334};
+                                                                  181, 212, 243, 273, 304, 334};
 
 // Given a calendar year (1 .. 9999) and whether the zone observes daylight saving (nonzero
 // for yes), returns the leap-year flag and the fixed daylight-saving window. Without daylight

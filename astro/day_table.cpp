@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "astro/angles.h"
+#include "astro/day_table_rules.h"
 #include "astro/solar_position.h"
 
 namespace orvanta {
@@ -33,34 +34,11 @@ struct Seeds {
     double isha;
 };
 
-// Converts hours to a stored slot value. Magnitudes beyond float's range (possible with huge
-// stored intervals) become infinities rather than an out-of-range conversion.
-float ToSlot(double hours) {
-    constexpr double kMaxFloat = std::numeric_limits<float>::max();
-    if (std::isfinite(hours) && std::fabs(hours) > kMaxFloat) {
-        constexpr float kInfinity = std::numeric_limits<float>::infinity();
-        return hours > 0.0 ? kInfinity : -kInfinity;
-    }
-    return static_cast<float>(hours);
-}
-
-// Zenith distance (radians) of the sun when a vertical object's shadow is its noon shadow plus
-// shadowFactor object lengths: arctan(shadowFactor + tan z0).
-double AsrZenithDistance(double shadowFactor, double noonZenithDistanceRad) {
-    return std::atan(shadowFactor + std::tan(noonZenithDistanceRad));
-}
-
-// The next day's seed: the time as returned when its stored single-precision value is below
-// 24 hours, else the fallback (no event, or a time that rounds to 24.0).
-double NextSeed(float stored, double returned, double fallback) {
-    return static_cast<double>(stored) < 24.0 ? returned : fallback;
-}
-
 // The day's inputs that stay fixed over one call.
 struct Angles {
-    double horizon;            // 90.83 deg: sun's upper limb on the horizon with refraction
-    double twilight;           // 90 deg + depression
-    bool twilightReachable;    // false for a depression above 90 deg (or not a number)
+    double horizon;          // 90.83 deg: sun's upper limb on the horizon with refraction
+    double twilight;         // 90 deg + depression
+    bool twilightReachable;  // false for a depression above 90 deg (or not a number)
 };
 
 Angles AnglesOf(const PrayerSettings& settings) {
@@ -72,31 +50,29 @@ Angles AnglesOf(const PrayerSettings& settings) {
     return a;
 }
 
-Seeds InitialSeeds(const YearElements& el, const CityLocation& city,
-                   const PrayerSettings& settings, const Angles& angles, std::int16_t dayNumber) {
-    const auto seedOf = [](double t, const SeedRule& rule) {
-        return t < 24.0 ? t : rule.fallback;
-    };
-    const double asrAngle = AsrZenithDistance(settings.asrShadowFactor,
-                                              SolarTransit(el, city, dayNumber).noonZenithDistanceRad);
+Seeds InitialSeeds(const YearElements& el, const CityLocation& city, const PrayerSettings& settings,
+                   const Angles& angles, std::int16_t dayNumber) {
+    const auto seedOf = [](double t, const SeedRule& rule) { return t < 24.0 ? t : rule.fallback; };
+    const double asrAngle = AsrZenithDistance(
+        settings.asrShadowFactor, SolarTransit(el, city, dayNumber).noonZenithDistanceRad);
     Seeds s;
-    s.shuruq = seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kShuruqSeed.initial,
-                                     kMorning),
-                      kShuruqSeed);
-    s.asr = seedOf(SolarEventTime(el, city, dayNumber, asrAngle, kAsrSeed.initial, kEvening),
-                   kAsrSeed);
-    s.maghrib = seedOf(SolarEventTime(el, city, dayNumber, angles.horizon,
-                                      kMaghribSeed.initial, kEvening),
-                       kMaghribSeed);
+    s.shuruq =
+        seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kShuruqSeed.initial, kMorning),
+               kShuruqSeed);
+    s.asr =
+        seedOf(SolarEventTime(el, city, dayNumber, asrAngle, kAsrSeed.initial, kEvening), kAsrSeed);
+    s.maghrib =
+        seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kMaghribSeed.initial, kEvening),
+               kMaghribSeed);
     s.fajr = kFajrSeed.fallback;
     s.isha = kIshaSeed.fallback;
     if (settings.method == 0 && angles.twilightReachable) {
-        s.fajr = seedOf(SolarEventTime(el, city, dayNumber, angles.twilight, kFajrSeed.initial,
-                                       kMorning),
-                        kFajrSeed);
-        s.isha = seedOf(SolarEventTime(el, city, dayNumber, angles.twilight, kIshaSeed.initial,
-                                       kEvening),
-                        kIshaSeed);
+        s.fajr = seedOf(
+            SolarEventTime(el, city, dayNumber, angles.twilight, kFajrSeed.initial, kMorning),
+            kFajrSeed);
+        s.isha = seedOf(
+            SolarEventTime(el, city, dayNumber, angles.twilight, kIshaSeed.initial, kEvening),
+            kIshaSeed);
     }
     return s;
 }
@@ -116,17 +92,17 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
     const double asrAngle =
         AsrZenithDistance(settings.asrShadowFactor, transit.noonZenithDistanceRad);
 
-    const double sunrise = StoreEvent(
-        row, PrayerSlot::Shuruq,
-        SolarEventTime(el, city, dayNumber, angles.horizon, seeds.shuruq, kMorning),
-        seeds.shuruq, kShuruqSeed.fallback);
+    const double sunrise =
+        StoreEvent(row, PrayerSlot::Shuruq,
+                   SolarEventTime(el, city, dayNumber, angles.horizon, seeds.shuruq, kMorning),
+                   seeds.shuruq, kShuruqSeed.fallback);
     StoreEvent(row, PrayerSlot::Asr,
                SolarEventTime(el, city, dayNumber, asrAngle, seeds.asr, kEvening), seeds.asr,
                kAsrSeed.fallback);
-    const double sunset = StoreEvent(
-        row, PrayerSlot::Maghrib,
-        SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
-        seeds.maghrib, kMaghribSeed.fallback);
+    const double sunset =
+        StoreEvent(row, PrayerSlot::Maghrib,
+                   SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
+                   seeds.maghrib, kMaghribSeed.fallback);
 
     if (settings.method != 0) {
         // Interval mode follows today's own sunrise and sunset whenever they have a time (also
@@ -139,22 +115,21 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
         row[SlotIndex(PrayerSlot::Isha)] = ToSlot(isha);
         return;
     }
-    const double fajr = angles.twilightReachable
-                            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.fajr,
-                                             kMorning)
-                            : NO_EVENT_TIME;
+    const double fajr =
+        angles.twilightReachable
+            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.fajr, kMorning)
+            : NO_EVENT_TIME;
     StoreEvent(row, PrayerSlot::Fajr, fajr, seeds.fajr, kFajrSeed.fallback);
-    const double isha = angles.twilightReachable
-                            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.isha,
-                                             kEvening)
-                            : NO_EVENT_TIME;
+    const double isha =
+        angles.twilightReachable
+            ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.isha, kEvening)
+            : NO_EVENT_TIME;
     StoreEvent(row, PrayerSlot::Isha, isha, seeds.isha, kIshaSeed.fallback);
 }
 
 // Adds each day's daylight-saving hours to its six slots, widened to double and stored back
 // in single precision (no-event slots included).
-void ApplyDaylightShifts(DayTable& table, int first, int last,
-                         const DaylightShiftTable& shifts) {
+void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShiftTable& shifts) {
     for (int j = first; j < last; ++j) {
         if (shifts[j] == 0.0) {
             continue;
@@ -166,6 +141,23 @@ void ApplyDaylightShifts(DayTable& table, int first, int last,
 }
 
 }  // namespace
+
+float ToSlot(double hours) {
+    constexpr double kMaxFloat = std::numeric_limits<float>::max();
+    if (std::isfinite(hours) && std::fabs(hours) > kMaxFloat) {
+        constexpr float kInfinity = std::numeric_limits<float>::infinity();
+        return hours > 0.0 ? kInfinity : -kInfinity;
+    }
+    return static_cast<float>(hours);
+}
+
+double NextSeed(float stored, double returned, double fallback) {
+    return static_cast<double>(stored) < 24.0 ? returned : fallback;
+}
+
+double AsrZenithDistance(double shadowFactor, double noonZenithDistanceRad) {
+    return std::atan(shadowFactor + std::tan(noonZenithDistanceRad));
+}
 
 bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
                      const YearElements& elements, const CityLocation& city,

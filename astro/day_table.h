@@ -22,7 +22,9 @@ enum class PrayerSlot : int {
 inline constexpr int kPrayerCount = 6;
 inline constexpr int kDaysInTable = 366;
 
-constexpr int SlotIndex(PrayerSlot slot) { return static_cast<int>(slot); }
+constexpr int SlotIndex(PrayerSlot slot) {
+    return static_cast<int>(slot);
+}
 
 // One day: slots 0 .. 5 hold the times in decimal hours of the zone's standard time plus the
 // day's daylight-saving hours, single precision and not wrapped into a day (an interval may

@@ -9,9 +9,9 @@ namespace {
 
 // The sun at one moment, for the hour-angle to clock-time conversion.
 struct SunAtMoment {
-    double westLongitudeHours;  // city longitude in hours, positive west
-    double daysFromEpoch;       // t: days since the year epoch at the moment taken
-    double rightAscensionHours; // [0, 24]
+    double westLongitudeHours;   // city longitude in hours, positive west
+    double daysFromEpoch;        // t: days since the year epoch at the moment taken
+    double rightAscensionHours;  // [0, 24]
     double sinDeclination;
 };
 
@@ -25,8 +25,7 @@ SunAtMoment SunPosition(const YearElements& el, const CityLocation& city, std::i
         (sun.westLongitudeHours + seedHours) * kOneOver24 + static_cast<double>(dayNumber);
     const double t = sun.daysFromEpoch;
     const double meanLongitude = el.meanMotion * t + el.meanLongitudeAtEpoch;  // not reduced
-    const double meanAnomaly =
-        meanLongitude - (el.perigeeMotion * t + el.perigeeLongitudeAtEpoch);
+    const double meanAnomaly = meanLongitude - (el.perigeeMotion * t + el.perigeeLongitudeAtEpoch);
     // Equation of the centre, two terms.
     const double trueLongitude = (std::sin(2.0 * meanAnomaly) * el.centreCoefficient2 +
                                   std::sin(meanAnomaly) * el.centreCoefficient1) +

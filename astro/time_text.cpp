@@ -18,7 +18,9 @@ constexpr int kMinutesPerDay = 24 * 60;
 
 }  // namespace
 
-std::string_view PrayerDisplayName(PrayerSlot slot) { return kDisplayNames.at(SlotIndex(slot)); }
+std::string_view PrayerDisplayName(PrayerSlot slot) {
+    return kDisplayNames.at(SlotIndex(slot));
+}
 
 std::string FormatPrayerTime(double hours) {
     // Covers no-event values too: they lie above 360 hours, far past kLatestShown.

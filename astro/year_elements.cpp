@@ -15,7 +15,9 @@ double ReduceToPeriod(double x, double reciprocal, double period) {
 
 // Greenwich mean sidereal time gains 2400h 3m 4.812866s per Julian century
 // (8640184.812866 s): 2400.0513369072223 hours.
-double SiderealHoursPerCentury() { return DegMinSecToDegrees(2400, 3, 4.812866); }
+double SiderealHoursPerCentury() {
+    return DegMinSecToDegrees(2400, 3, 4.812866);
+}
 
 }  // namespace
 

@@ -6,7 +6,7 @@
 namespace orvanta {
 
 class HomeCitySource {
-public:
+  public:
     virtual ~HomeCitySource() = default;
     // Returns true after copying a non-empty home-city name into city.name; returns false and
     // leaves city.name unchanged when there is no home city or it cannot be read.

@@ -20,7 +20,9 @@ std::optional<std::filesystem::path> XdgDir(const char* variable, const char* ho
 
 }  // namespace
 
-std::optional<std::filesystem::path> UserConfigDir() { return XdgDir("XDG_CONFIG_HOME", ".config"); }
+std::optional<std::filesystem::path> UserConfigDir() {
+    return XdgDir("XDG_CONFIG_HOME", ".config");
+}
 
 std::optional<std::filesystem::path> UserDataDir() {
     return XdgDir("XDG_DATA_HOME", ".local/share");

@@ -1,0 +1,117 @@
+// The yearly solar elements and the angle conversions against worked values.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/year_elements.h"
+#include "test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing::Near;
+using testing::NearRelative;
+
+constexpr double kRelative = 1e-12;
+
+TEST(AngleConversions, ReproduceWorkedValuesToTheLastBit) {
+    struct Row {
+        const char* name;
+        double expected;
+        double actual;
+    };
+    const std::vector<Row> rows = {
+        {"DegMinToDegrees(42, 20)", 42.333333333333336, DegMinToDegrees(42, 20)},
+        {"DegMinSecToDegrees(23, 26, 21.448)", 23.43929111111111,
+         DegMinSecToDegrees(23, 26, 21.448)},
+        {"DegMinSecToDegrees(6, 41, 50.54841)", 6.697374558333333,
+         DegMinSecToDegrees(6, 41, 50.54841)},
+        {"horizon angle 90.83 deg", 1.5852825595864495, DegreesToRadians(90.83)},
+        {"twilight angle 18 + 90 deg", 1.8849555921538759, DegreesToRadians(18.0 + 90.0)},
+        {"75 deg", 1.3089969389957472, DegreesToRadians(75.0)},
+        {"40 deg", 0.6981317007977318, DegreesToRadians(40.0)},
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(Near(row.name, row.expected, row.actual, 0.0));
+    }
+}
+
+TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
+    struct Row {
+        std::int16_t year;
+        double d0;
+    };
+    for (const Row& row : std::vector<Row>{
+             {2000, -1.5}, {2001, 364.5}, {2024, 8764.5}, {1900, -36525.5}, {2100, 36523.5}}) {
+        EXPECT_TRUE(Near("D0 of " + std::to_string(row.year), row.d0,
+                         DaysFromJ2000ToYearEpoch(row.year), 0.0));
+    }
+}
+
+TEST(YearElements, Year2000MatchesWorkedValues) {
+    const YearElements el = ComputeYearElements(2000);
+    const double obliquity = DegreesToRadians(23.43929164516313);
+    EXPECT_TRUE(NearRelative("cosObliquity", std::cos(obliquity), el.cosObliquity, kRelative));
+    EXPECT_TRUE(NearRelative("sinObliquity", std::sin(obliquity), el.sinObliquity, kRelative));
+    EXPECT_TRUE(NearRelative("meanLongitudeAtEpoch", 4.869258788884009, el.meanLongitudeAtEpoch,
+                             kRelative));
+    EXPECT_TRUE(NearRelative("perigeeLongitudeAtEpoch", DegreesToRadians(282.9372773828796),
+                             el.perigeeLongitudeAtEpoch, kRelative));
+    EXPECT_TRUE(
+        NearRelative("siderealTimeAtEpoch", 6.598809821704698, el.siderealTimeAtEpoch, kRelative));
+    EXPECT_TRUE(
+        NearRelative("centreCoefficient1", 0.03341607128329259, el.centreCoefficient1, kRelative));
+    EXPECT_TRUE(NearRelative("centreCoefficient2", 0.00034897242467880614, el.centreCoefficient2,
+                             kRelative));
+}
+
+TEST(YearElements, Year2024MatchesWorkedValues) {
+    const YearElements el = ComputeYearElements(2024);
+    const double e = 0.01669852272944176;
+    EXPECT_TRUE(NearRelative("cosObliquity", 0.9175037246090364, el.cosObliquity, kRelative));
+    EXPECT_TRUE(NearRelative("sinObliquity", 0.3977271870623701, el.sinObliquity, kRelative));
+    EXPECT_TRUE(NearRelative("meanLongitudeAtEpoch", 4.872483111156756, el.meanLongitudeAtEpoch,
+                             kRelative));
+    EXPECT_TRUE(NearRelative("perigeeLongitudeAtEpoch", 4.94539026629761,
+                             el.perigeeLongitudeAtEpoch, kRelative));
+    EXPECT_TRUE(
+        NearRelative("siderealTimeAtEpoch", 6.611130679438045, el.siderealTimeAtEpoch, kRelative));
+    EXPECT_TRUE(
+        NearRelative("centreCoefficient1", 0.03339588140210318, el.centreCoefficient1, kRelative));
+    EXPECT_TRUE(NearRelative("centreCoefficient2", 0.0003485508266821039, el.centreCoefficient2,
+                             kRelative));
+    EXPECT_TRUE(
+        NearRelative("centreCoefficient2 from e", e * e * 1.25, el.centreCoefficient2, kRelative));
+}
+
+TEST(YearElements, Year1900SiderealTimeLandsInRangeFromANegativeCentury) {
+    const YearElements el = ComputeYearElements(1900);
+    EXPECT_TRUE(
+        NearRelative("siderealTimeAtEpoch", 6.61318273890188, el.siderealTimeAtEpoch, kRelative));
+}
+
+TEST(YearElements, RatesAreTheSameEveryYearAndEpochValuesStayInRange) {
+    const YearElements reference = ComputeYearElements(2024);
+    EXPECT_TRUE(Near("meanMotion", 0.017202791695159796, reference.meanMotion, 1e-18));
+    EXPECT_TRUE(Near("perigeeMotion", 0.0000008216675148969551, reference.perigeeMotion, 1e-22));
+    EXPECT_TRUE(
+        Near("siderealGainPerDay", 0.0657098244190889, reference.siderealGainPerDay, 1e-16));
+    constexpr double kTwoPi = 6.283185307179586;
+    for (int year = 1; year <= 9999; year += 7) {
+        const YearElements el = ComputeYearElements(static_cast<std::int16_t>(year));
+        SCOPED_TRACE(year);
+        EXPECT_EQ(el.meanMotion, reference.meanMotion);
+        EXPECT_EQ(el.perigeeMotion, reference.perigeeMotion);
+        EXPECT_EQ(el.siderealGainPerDay, reference.siderealGainPerDay);
+        EXPECT_GE(el.meanLongitudeAtEpoch, 0.0);
+        EXPECT_LT(el.meanLongitudeAtEpoch, kTwoPi);
+        EXPECT_GE(el.perigeeLongitudeAtEpoch, 0.0);
+        EXPECT_LT(el.perigeeLongitudeAtEpoch, kTwoPi);
+        EXPECT_GE(el.siderealTimeAtEpoch, 0.0);
+        EXPECT_LT(el.siderealTimeAtEpoch, 24.0);
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
