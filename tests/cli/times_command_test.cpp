@@ -1,0 +1,193 @@
+// orvanta-times end to end: the output formats, and every refused argument giving status 2
+// with one line on standard error and nothing on standard output.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/date_row.h"
+#include "astro/time_text.h"
+#include "cli/times_command.h"
+
+namespace orvanta {
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+RunResult RunCli(std::vector<std::string> args,
+              std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
+    args.insert(args.begin(), "orvanta-times");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    RunResult result;
+    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err,
+                                    [today] { return today; });
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+const std::vector<std::string> kDetroit = {
+    "--lat", "42.333333333333336", "--lon", "-83.05", "--zone", "-5", "--dst"};
+
+std::vector<std::string> Detroit(std::vector<std::string> more) {
+    std::vector<std::string> args = kDetroit;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+CityLocation DetroitRecord() {
+    CityLocation city;
+    city.latitudeRad = DegreesToRadians(42.333333333333336);
+    city.longitudeRad = DegreesToRadians(83.05);
+    city.zoneHours = -5.0;
+    city.supportsDst = 1;
+    return city;
+}
+
+TEST(TimesCommand, TextShowsTheSixNamesAndTimesOfToday) {
+    const RunResult run = RunCli(kDetroit);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto row = ComputeDateRow(CivilDate{2024, 6, 20}, DetroitRecord(), PrayerSettings{});
+    ASSERT_TRUE(row);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 6u);
+    for (int s = 0; s < kPrayerCount; ++s) {
+        const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
+        EXPECT_EQ(lines[s].substr(0, name.size()), name);
+        EXPECT_EQ(lines[s].substr(18), FormatPrayerTime((*row)[s]));
+    }
+    // Detroit, 20 June 2024, daylight saving time: sunrise 5:56 AM, sunset 9:12 PM.
+    EXPECT_EQ(lines[1], "Shuruq (Sunrise)    5:56 AM");
+    EXPECT_EQ(lines[4], "Maghrib (Sunset)    9:12 PM");
+}
+
+TEST(TimesCommand, CsvHoursReadBackBitExact) {
+    const std::vector<std::pair<std::vector<std::string>, PrayerSettings>> cases = [] {
+        PrayerSettings interval;
+        interval.method = 1;
+        interval.intervalMinutes = 75.0;
+        PrayerSettings hanafi;
+        hanafi.fiqh = 1;
+        hanafi.asrShadowFactor = 2.0;
+        hanafi.depressionDegrees = 15.0;
+        return std::vector<std::pair<std::vector<std::string>, PrayerSettings>>{
+            {{"--date", "2024-02-29"}, PrayerSettings{}},
+            {{"--date", "2024-02-29", "--method", "interval", "--interval", "75"}, interval},
+            {{"--date", "2024-12-31", "--asr", "hanafi", "--depression", "15"}, hanafi},
+        };
+    }();
+    for (const auto& [extra, settings] : cases) {
+        std::vector<std::string> args = Detroit(extra);
+        args.insert(args.end(), {"--format", "csv"});
+        const RunResult run = RunCli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 7u);
+        EXPECT_EQ(lines[0], "date,prayer,hours,time");
+        const std::string dateText = extra[1];
+        const CivilDate date{static_cast<std::int16_t>(std::stoi(dateText.substr(0, 4))),
+                             static_cast<std::int16_t>(std::stoi(dateText.substr(5, 2))),
+                             static_cast<std::int16_t>(std::stoi(dateText.substr(8, 2)))};
+        const auto row = ComputeDateRow(date, DetroitRecord(), settings);
+        ASSERT_TRUE(row);
+        for (int s = 0; s < kPrayerCount; ++s) {
+            std::istringstream fields(lines[s + 1]);
+            std::string day, prayer, hours, time;
+            std::getline(fields, day, ',');
+            std::getline(fields, prayer, ',');
+            std::getline(fields, hours, ',');
+            std::getline(fields, time);
+            EXPECT_EQ(day, dateText);
+            EXPECT_EQ(std::strtof(hours.c_str(), nullptr), (*row)[s]) << lines[s + 1];
+            EXPECT_EQ(time, FormatPrayerTime((*row)[s]));
+        }
+    }
+}
+
+TEST(TimesCommand, RefusedArgumentsGiveStatusTwoAndOneLineOnly) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--lat", "91", "--lon", "0", "--zone", "0"},
+        {"--lat", "-90.5", "--lon", "0", "--zone", "0"},
+        {"--lat", "nan", "--lon", "0", "--zone", "0"},
+        {"--lat", "10", "--lon", "180.01", "--zone", "0"},
+        {"--lat", "10", "--lon", "inf", "--zone", "0"},
+        {"--lat", "10", "--lon", "0", "--zone", "15"},
+        {"--lat", "10", "--lon", "0", "--zone", "+-3"},
+        {"--lat", "10", "--lon", "0"},
+        Detroit({"--date", "2023-02-29"}),
+        Detroit({"--date", "0000-01-01"}),
+        Detroit({"--date", "10000-01-01"}),
+        Detroit({"--date", "2024-6-1"}),
+        Detroit({"--method", "both"}),
+        Detroit({"--asr", "maliki"}),
+        Detroit({"--format", "xml"}),
+        Detroit({"--depression", "-1"}),
+        Detroit({"--interval", "1e9"}),
+        Detroit({"--bogus"}),
+        Detroit({"extra"}),
+    };
+    for (const auto& args : refused) {
+        const RunResult run = RunCli(args);
+        std::string joined;
+        for (const auto& a : args) {
+            joined += a + " ";
+        }
+        EXPECT_EQ(run.status, 2) << joined;
+        EXPECT_EQ(run.out, "") << joined;
+        ASSERT_EQ(Lines(run.err).size(), 1u) << joined << "-> " << run.err;
+        EXPECT_EQ(run.err.rfind("orvanta-times: ", 0), 0u) << run.err;
+    }
+}
+
+TEST(TimesCommand, AcceptsSignedZonesAndTheLimitsOfTheRanges) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--lat", "90", "--lon", "180", "--zone", "+14"},
+             {"--lat", "-90", "--lon", "-180", "--zone", "-12"},
+             {"--lat", "27.7", "--lon", "85.3", "--zone", "5.75", "--date", "9999-12-31"},
+             {"--lat", "21.4", "--lon", "39.8", "--zone", "3", "--date", "0001-01-01"}}) {
+        const RunResult run = RunCli(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out).size(), 6u);
+    }
+}
+
+TEST(TimesCommand, HelpAndVersionSucceed) {
+    const RunResult help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--lat"), std::string::npos);
+    const RunResult version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_NE(version.out.find("orvanta-times 1.0.0"), std::string::npos);
+}
+
+TEST(TimesCommand, UnreadableClockIsReportedWithoutOutput) {
+    const RunResult run = RunCli(kDetroit, std::nullopt);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Lines(run.err).size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvanta
