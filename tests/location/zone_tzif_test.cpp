@@ -1,0 +1,115 @@
+#include "location/zone_tzif.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace orvanta {
+namespace {
+
+std::string BigEndian32(std::uint32_t value) {
+    std::string bytes(4, '\0');
+    for (int i = 3; i >= 0; --i) {
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
+        value >>= 8;
+    }
+    return bytes;
+}
+
+// A header with one transition, one type, four abbreviation characters and no leap seconds
+// (or the given transition count), followed by its data block of zeros.
+std::string Block(char version, int timeBytes, std::uint32_t timeCount = 1) {
+    std::string block = "TZif";
+    block += version;
+    block += std::string(15, '\0');
+    for (std::uint32_t count : {0U, 0U, 0U, timeCount, 1U, 4U}) {
+        block += BigEndian32(count);
+    }
+    if (timeCount == 1) {
+        block += std::string(static_cast<std::size_t>(timeBytes) + 1 + 6 + 4, '\0');
+    }
+    return block;
+}
+
+std::string File(char version, const std::string& footer) {
+    return Block(version, 4) + Block(version, 8) + "\n" + footer + "\n";
+}
+
+TEST(TzifFooter, ReadsTheFooterOfWellFormedFiles) {
+    EXPECT_EQ(TzifFooter(File('2', "EST5EDT,M3.2.0,M11.1.0")), "EST5EDT,M3.2.0,M11.1.0");
+    EXPECT_EQ(TzifFooter(File('3', "<+0545>-5:45")), "<+0545>-5:45");
+    EXPECT_EQ(TzifFooter(File('2', "")), "");
+    EXPECT_EQ(TzifFooter(Block('\0', 4)), "") << "version 1 has no footer";
+}
+
+TEST(TzifFooter, RefusesDamagedFiles) {
+    const std::string good = File('2', "EST5EDT,M3.2.0,M11.1.0");
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        EXPECT_FALSE(TzifFooter(good.substr(0, length))) << "cut to " << length << " bytes";
+    }
+    std::string badMagic = good;
+    badMagic[0] = 'X';
+    EXPECT_FALSE(TzifFooter(badMagic));
+    const std::string noNewline = Block('2', 4) + Block('2', 8) + "EST5\n";
+    EXPECT_FALSE(TzifFooter(noNewline));
+    const std::string hugeCount = Block('2', 4, 0xFFFFFFFFU) + "\nEST5\n";
+    EXPECT_FALSE(TzifFooter(hugeCount));
+    const std::string hugeSecond = Block('2', 4) + Block('2', 8, 0xFFFFFFFFU) + "\nEST5\n";
+    EXPECT_FALSE(TzifFooter(hugeSecond));
+}
+
+TEST(TzifFooter, SystemFileOfDetroit) {
+    const auto bytes = ReadSmallFile("/usr/share/zoneinfo/America/Detroit", 1U << 20);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(TzifFooter(*bytes), "EST5EDT,M3.2.0,M11.1.0");
+}
+
+TEST(ReadSmallFile, HonoursTheLimit) {
+    const std::string path = "/usr/share/zoneinfo/America/Detroit";
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(path));
+    EXPECT_EQ(ReadSmallFile(path, size).value_or("").size(), size);
+    EXPECT_FALSE(ReadSmallFile(path, size - 1));
+    EXPECT_FALSE(ReadSmallFile("/nonexistent/zone/file", 1U << 20));
+}
+
+TEST(VersionFromTzdataZi, ReadsTheFirstLine) {
+    const struct {
+        const char* text;
+        const char* expected;  // nullptr: nothing
+    } rows[] = {
+        {"# version 2026f\n# more\n", "2026f"},
+        {"# version 2026f\r\n", "2026f"},
+        {"# version 2026f", "2026f"},
+        {"# version 2026f  \n", "2026f"},
+        {"", nullptr},
+        {"# version \n", nullptr},
+        {"#version 2026f\n", nullptr},
+        {"R a 2026 o - Ja 1 0 0 -\n", nullptr},
+    };
+    for (const auto& row : rows) {
+        const auto version = VersionFromTzdataZi(row.text);
+        if (row.expected == nullptr) {
+            EXPECT_FALSE(version) << "\"" << row.text << "\"";
+        } else {
+            EXPECT_EQ(version.value_or("<none>"), row.expected) << "\"" << row.text << "\"";
+        }
+    }
+}
+
+TEST(ReadTzdbVersion, PrefersTheStampFileThenTzdataZi) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("orvanta_zone_version_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    EXPECT_EQ(ReadTzdbVersion(dir.string()), "") << "empty directory";
+    std::ofstream(dir / "tzdata.zi") << "# version 2031b\nZ X 0 - X\n";
+    EXPECT_EQ(ReadTzdbVersion(dir.string()), "2031b");
+    std::ofstream(dir / "+VERSION") << "2031c\n";
+    EXPECT_EQ(ReadTzdbVersion(dir.string()), "2031c");
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace orvanta
