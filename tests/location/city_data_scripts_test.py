@@ -1,0 +1,313 @@
+#!/usr/bin/env python3
+"""Tests of the city database scripts (data/generate_seed.py, data/build_citydb.py)
+on small made-up inputs.
+
+Environment: ORVANTA_SOURCE_DIR, the repository root.
+"""
+
+import gzip
+import os
+import sqlite3
+import sys
+import tempfile
+import unittest
+
+SOURCE_DIR = os.environ.get("ORVANTA_SOURCE_DIR",
+                            os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+DATA_DIR = os.path.join(SOURCE_DIR, "data")
+sys.path.insert(0, DATA_DIR)
+
+import build_citydb as cdb  # noqa: E402
+import generate_seed as gen  # noqa: E402
+
+
+class LazyFoldTable:
+    """str.translate table that folds each code point on first use."""
+
+    def __getitem__(self, cp):
+        folded = gen.fold_entry(cp)
+        if folded is None:
+            raise LookupError(cp)
+        return folded
+
+
+FOLD = LazyFoldTable()
+
+
+def city(cid, base, cc, admin1, population, lat=100, lon=100, english="", ascii_name=""):
+    return {"id": cid, "base": base, "english": english, "ascii": ascii_name, "country_code": cc,
+            "admin1": admin1, "latitude": lat, "longitude": lon, "zone": "Etc/UTC",
+            "population": population}
+
+
+COUNTRIES = {"GB": "United Kingdom", "US": "United States", "DE": "Germany", "FR": "France",
+             "LB": "Lebanon", "LY": "Libya"}
+REGIONS = {("GB", "ENG"): "England", ("US", "AL"): "Alabama", ("US", "TX"): "Texas",
+           ("DE", "02"): "Bavaria", ("DE", "07"): "North Rhine-Westphalia", ("FR", "11"): "Normandy"}
+
+
+class SearchKey(unittest.TestCase):
+    def test_keys(self):
+        cases = [
+            ("São Paulo", "sao paulo"),
+            ("Sa\u0303o Paulo", "sao paulo"),
+            ("  SÃO \t\u00a0 PAULO  ", "sao paulo"),
+            ("İstanbul", "istanbul"),
+            ("Diyarbakır", "diyarbakir"),
+            ("Straße", "strasse"),
+            ("Łódź", "lodz"),
+            ("Tromsø", "tromso"),
+            ("Þórshöfn", "thorshofn"),
+            ("Ærøskøbing", "aeroskobing"),
+            ("Đà Nẵng", "da nang"),
+            ("Saint John’s", "saint john's"),
+            ("ＴＯＫＹＯ", "tokyo"),
+            ("Ḩukūmatī", "hukumati"),
+            ("서울", "서울"),
+            ("", ""),
+            ("   ", ""),
+        ]
+        for text, expected in cases:
+            with self.subTest(text=text):
+                self.assertEqual(cdb.search_key(text, FOLD), expected)
+
+    def test_key_of_key_is_key(self):
+        for text in ["Köln", "ǅemal Bijedić", "Ŀlívia", "ﬀ ﬁ", "Ῥόδος", "Αθήνα", "Москва́"]:
+            with self.subTest(text=text):
+                k = cdb.search_key(text, FOLD)
+                self.assertEqual(cdb.search_key(k, FOLD), k)
+
+    def test_fold_keeps_viramas_and_drops_accents(self):
+        self.assertEqual(gen.fold_char("\u094d"), "\u094d")  # Devanagari virama
+        self.assertEqual(gen.fold_char("\u0301"), "")  # combining acute
+        self.assertEqual(gen.fold_char("\u064e"), "")  # Arabic fatha
+
+    def test_utf16_units(self):
+        self.assertEqual(cdb.utf16_units("abc"), 3)
+        self.assertEqual(cdb.utf16_units("é"), 1)
+        self.assertEqual(cdb.utf16_units("𝔸b"), 3)  # one code point above U+FFFF is two units
+
+
+class Coordinates(unittest.TestCase):
+    def test_coordinate_codes(self):
+        cases = [
+            # decimal degrees, expected degrees*100+minutes
+            ("21.42664", 2126),
+            ("-33.86785", -3352),
+            ("-83.04575", -8303),
+            ("39.82563", 3950),
+            ("12.025", 1202),  # exactly 1.5 minutes rounds up
+            ("-12.025", -1202),
+            ("59.99999", 6000),  # 59.9994 minutes carries into the degrees
+            ("-179.999999", -18000),
+            ("0.0083", 0),
+            ("-0.0084", -1),
+            ("90", 9000),
+        ]
+        for text, expected in cases:
+            with self.subTest(value=text):
+                self.assertEqual(gen.coordinate_code(text), expected)
+
+    def test_code_check(self):
+        self.assertTrue(cdb.check_coordinate_code(-9000, 9000))
+        self.assertFalse(cdb.check_coordinate_code(9001, 9000))
+        self.assertFalse(cdb.check_coordinate_code(1260, 9000))  # 60 minutes
+        self.assertTrue(cdb.check_coordinate_code(-18000, 18000))
+
+
+class Zones(unittest.TestCase):
+    def test_zone_rules_2024(self):
+        cases = [
+            # zone, bias minutes, observes daylight saving
+            ("America/Detroit", 300, 1),
+            ("America/Sao_Paulo", 180, 0),
+            ("Asia/Kolkata", -330, 0),
+            ("Asia/Kathmandu", -345, 0),
+            ("Australia/Adelaide", -570, 1),
+            ("Australia/Brisbane", -600, 0),
+            ("Europe/Dublin", 0, 1),  # summer time is the standard there; winter is the shift
+            ("Pacific/Chatham", -765, 1),
+            ("Africa/Casablanca", 0, 1),  # UTC+1 with a change back to UTC in Ramadan
+            ("Asia/Riyadh", -180, 0),
+            ("Etc/UTC", 0, 0),
+        ]
+        for zone, bias, dst in cases:
+            with self.subTest(zone=zone):
+                self.assertEqual(cdb.zone_rules(zone, 2024), (bias, dst))
+
+
+class DisplayNames(unittest.TestCase):
+    def names(self, cities):
+        kept = gen.assign_display_names(cities, COUNTRIES, REGIONS, FOLD)
+        return {c["id"]: c["name"] for c in kept}
+
+    def test_naming_rules(self):
+        cities = [
+            city(1, "Birmingham", "GB", "ENG", 1000000),
+            city(2, "Birmingham", "US", "AL", 200000),
+            city(3, "Houston", "US", "TX", 2300000),
+            city(4, "Houston", "GB", "ENG", 6000),
+            city(5, "Tripoli", "LY", "", 1100000),
+            city(6, "Tripoli", "LB", "", 230000),
+            city(7, "Köln", "DE", "07", 960000, english="Cologne", ascii_name="Koeln"),
+            city(8, "Cologne", "FR", "11", 1200),
+            city(9, "Amberg", "DE", "02", 40000),
+            city(10, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+            city(11, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+            city(12, "Franklin", "US", "TX", 3000, lat=3101, lon=-9629),
+            city(13, "Franklin", "US", "TX", 5000),
+            city(14, "Koln", "DE", "", 900),
+            city(15, "Amberg", "DE", "07", 1000),
+            city(16, "Amberg", "FR", "11", 1000),
+        ]
+        expected = {
+            1: "Birmingham",
+            2: "Birmingham, AL",
+            3: "Houston, TX",
+            4: "Houston, United Kingdom",  # the plain name is Houston, TX's alias
+            5: "Tripoli",
+            6: "Tripoli, Lebanon",
+            7: "Köln",
+            8: "Cologne, France",  # "Cologne" finds Köln
+            9: "Amberg",
+            # "Amberg, Germany" and "Amberg, Bavaria, Germany" also describe the larger
+            # Amberg, whose aliases they are; the coordinates set the smaller ones apart.
+            10: "Amberg, Bavaria, Germany (48°04′N 10°41′E)",
+            11: "Amberg, Bavaria, Germany (48°04′N 10°41′E) [11]",
+            12: "Franklin, TX (31°01′N 96°29′W)",
+            13: "Franklin, TX",
+            14: "Koln, Germany (1°00′N 1°00′E)",  # "Koln" and "Koln, Germany" fold like Köln's
+            15: "Amberg, North Rhine-Westphalia, Germany",
+            16: "Amberg, France",
+        }
+        self.assertEqual(self.names(cities), expected)
+
+    def test_display_keys_unique_and_long_names_dropped(self):
+        cities = [city(1, "A" * 199, "FR", "", 10), city(2, "B" * 200, "FR", "", 10),
+                  city(3, "Mianzhu, France", "FR", "", 5), city(4, "Mianzhu", "FR", "", 1)]
+        names = self.names(cities)
+        self.assertEqual(names[1], "A" * 199)
+        self.assertNotIn(2, names)
+        self.assertEqual(names[3], "Mianzhu, France")
+        self.assertEqual(names[4], "Mianzhu")
+        keys = [cdb.search_key(n, FOLD) for n in names.values()]
+        self.assertEqual(len(keys), len(set(keys)))
+
+    def test_region_choice(self):
+        cases = [
+            # same-era name, later name, chosen
+            ("State of Maine", "Maine", "Maine"),
+            ("Free and Hanseatic City of Hamburg", "Hamburg", "Hamburg"),
+            ("Baden-Württemberg", "Baden-Wurttemberg", "Baden-Württemberg"),
+            ("Hải Dương", "Ho Chi Minh City (HCMC)", "Hải Dương"),  # code reassigned later
+            ("Tây Ninh Province", "Hưng Yên Province", "Tây Ninh Province"),
+            (None, "Viken", "Viken"),
+            ("Viken", None, "Viken"),
+            (None, None, ""),
+        ]
+        for old, new, chosen in cases:
+            with self.subTest(old=old, new=new):
+                self.assertEqual(gen.choose_region(old, new, FOLD), chosen)
+
+
+SCHEMA = os.path.join(DATA_DIR, "schema.sql")
+
+
+def write_tiny_seed(folder, cities):
+    gen.write_seed(os.path.join(folder, "meta.csv.gz"), ["key", "value"],
+                   [("attribution", "test"), ("license", "CC BY 4.0")])
+    gen.write_seed(os.path.join(folder, "countries.csv.gz"), ["code", "name"], sorted(COUNTRIES.items()))
+    gen.write_seed(os.path.join(folder, "regions.csv.gz"), ["country_code", "admin1", "name"],
+                   sorted((k[0], k[1], v) for k, v in REGIONS.items()))
+    rows = [(0x41 + i, cdb.encode_folded(chr(0x61 + i))) for i in range(26)]
+    rows += [(0xC4, "0061"), (0xE4, "0061"), (0xF6, "006F"), (0xA0, "0020"), (0x301, "")]
+    gen.write_seed(os.path.join(folder, "fold_map.csv.gz"), ["code_point", "folded"],
+                   [("%04X" % cp, f) for cp, f in sorted(rows)])
+    gen.write_seed(os.path.join(folder, "cities.csv.gz"),
+                   ["id", "name", "base", "english", "ascii", "country_code", "admin1",
+                    "latitude", "longitude", "zone", "population"], cities)
+
+
+class Build(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        self.seed = os.path.join(self.tmp.name, "seed")
+        os.mkdir(self.seed)
+        self.out = os.path.join(self.tmp.name, "cities.db")
+
+    def tearDown(self):
+        self.tmp.cleanup()
+
+    def build(self, cities):
+        write_tiny_seed(self.seed, cities)
+        return cdb.main(["--schema", SCHEMA, "--seed", self.seed, "--out", self.out, "--year", "2024"])
+
+    def test_builds_cities_zones_and_aliases(self):
+        status = self.build([
+            (4990729, "Detroit, MI", "Detroit", "", "", "US", "MI", 4220, -8303, "America/Detroit", 677116),
+            (2886242, "Köln", "", "Cologne", "Koeln", "DE", "07", 5056, 657, "Europe/Berlin", 963395),
+        ])
+        self.assertEqual(status, 0)
+        con = sqlite3.connect(self.out)
+        try:
+            self.assertEqual(con.execute("SELECT zone_index, iana_name, bias_minutes, observes_dst FROM zones"
+                                         " ORDER BY zone_index").fetchall(),
+                             [(0, "America/Detroit", 300, 1), (1, "Europe/Berlin", -60, 1)])
+            cities = con.execute("SELECT city_id, name, search_key, country, region, latitude, longitude,"
+                                 " zone_index FROM cities ORDER BY city_id").fetchall()
+            self.assertEqual(cities, [
+                (2886242, "Köln", "koln", "Germany", "North Rhine-Westphalia", 5056, 657, 1),
+                (4990729, "Detroit, MI", "detroit, mi", "United States", "", 4220, -8303, 0),
+            ])
+            aliases = {k for (k,) in con.execute("SELECT search_key FROM aliases WHERE city_id = 2886242")}
+            self.assertEqual(aliases, {
+                "koln, germany", "koln, north rhine-westphalia", "koln, north rhine-westphalia, germany",
+                "cologne", "cologne, germany", "cologne, north rhine-westphalia",
+                "cologne, north rhine-westphalia, germany", "koeln", "koeln, germany",
+                "koeln, north rhine-westphalia", "koeln, north rhine-westphalia, germany"})
+            detroit = {k for (k,) in con.execute("SELECT search_key FROM aliases WHERE city_id = 4990729")}
+            self.assertEqual(detroit, {"detroit", "detroit, united states"})
+            meta = dict(con.execute("SELECT key, value FROM meta"))
+            self.assertEqual(meta["zone_year"], "2024")
+            self.assertEqual(con.execute("PRAGMA journal_mode").fetchone()[0], "delete")
+        finally:
+            con.close()
+
+    def test_failed_build_leaves_old_database_alone(self):
+        with open(self.out, "wb") as f:
+            f.write(b"previous database")
+        cases = {
+            "same key": [(1, "Köln", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5),
+                         (2, "KOLN", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
+            "bad minutes": [(1, "A", "", "", "", "DE", "", 160, 100, "Etc/UTC", 5)],
+            "latitude past the pole": [(1, "A", "", "", "", "DE", "", 9001, 100, "Etc/UTC", 5)],
+            "unknown zone": [(1, "A", "", "", "", "DE", "", 100, 100, "Mars/Olympus_Mons", 5)],
+            "unknown country": [(1, "A", "", "", "", "ZZ", "", 100, 100, "Etc/UTC", 5)],
+            "name too long": [(1, "A" * 200, "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
+        }
+        for label, cities in cases.items():
+            with self.subTest(case=label):
+                self.assertEqual(self.build(cities), 1)
+                with open(self.out, "rb") as f:
+                    self.assertEqual(f.read(), b"previous database")
+                self.assertEqual(sorted(os.listdir(self.tmp.name)), ["cities.db", "seed"])
+
+    def test_same_seed_gives_same_bytes(self):
+        cities = [(1, "Alpha", "", "", "", "FR", "11", 4900, 200, "Europe/Paris", 5)]
+        self.assertEqual(self.build(cities), 0)
+        with open(self.out, "rb") as f:
+            first = f.read()
+        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
+            seed_first = f.read()
+        self.assertEqual(seed_first[4:8], b"\0\0\0\0")  # gzip mtime field
+        self.assertEqual(self.build(cities), 0)
+        with open(self.out, "rb") as f:
+            self.assertEqual(f.read(), first)
+        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
+            self.assertEqual(f.read(), seed_first)
+        with gzip.open(os.path.join(self.seed, "cities.csv.gz"), "rt", encoding="utf-8") as f:
+            self.assertTrue(f.readline().startswith("id,name,"))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)
