@@ -5,6 +5,8 @@
 #include "astro/date_row.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "location/city_daylight.h"
+#include "location/zone_rules.h"
 
 namespace orvanta {
 namespace {
@@ -32,7 +34,23 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         err << kProgram << "could not read today's date from the system clock\n";
         return 1;
     }
-    const std::optional<DayRow> row = ComputeDateRow(*date, request.city, request.settings);
+    CityLocation city = request.city;
+    if (!city.zoneName.empty()) {
+        // A zone given by name: its standard offset for the year, its daylight saving per day.
+        const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, date->year);
+        if (!zone) {
+            err << kProgram << "cannot read the time zone '" << city.zoneName << "'\n";
+            return 1;
+        }
+        city.zoneHours = zone->zoneHours;
+        city.supportsDst = zone->observesDst ? 1 : 0;
+    }
+    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, date->year);
+    if (!shifts) {
+        err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";
+        return 1;
+    }
+    const std::optional<DayRow> row = ComputeDateRow(*date, city, request.settings, &*shifts);
     if (!row) {
         err << kProgram << "the date cannot be computed\n";
         return 1;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "astro/angles.h"
+#include "location/zone_rules.h"
 
 namespace orvanta {
 namespace {
@@ -112,6 +113,7 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
     std::string latText;
     std::string lonText;
     std::string zoneText;
+    std::string tzName;
     bool dst = false;
     std::string dateText;
     std::string method = "angle";
@@ -126,13 +128,23 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
     app.add_option("--lon", lonText, "Longitude in degrees, EAST positive")
         ->required()
         ->check(NumberWithin(-180.0, 180.0, "longitude"));
-    app.add_option("--zone", zoneText,
-                   "Standard time zone in hours east of UTC (may be fractional)")
-        ->required()
-        ->check(NumberWithin(-14.0, 14.0, "zone"));
-    app.add_flag("--dst", dst,
-                 "The zone observes daylight saving (first Sunday of April to the last Sunday "
-                 "of October)");
+    CLI::Option* zoneOption =
+        app.add_option("--zone", zoneText,
+                       "Standard time zone in hours east of UTC (may be fractional)")
+            ->check(NumberWithin(-14.0, 14.0, "zone"));
+    CLI::Option* dstOption =
+        app.add_flag("--dst", dst,
+                     "With --zone: the zone observes daylight saving (first Sunday of April to "
+                     "the last Sunday of October)");
+    CLI::Option* tzOption =
+        app.add_option("--tz", tzName,
+                       "IANA time zone (Europe/London): its real offsets and daylight saving")
+            ->check([](const std::string& name) -> std::string {
+                return IsKnownZone(name) ? std::string() : "unknown time zone '" + name + "'";
+            });
+    tzOption->excludes(zoneOption);
+    tzOption->excludes(dstOption);
+    dstOption->needs(zoneOption);
     app.add_option("--date", dateText, "Date as YYYY-MM-DD (default: today)")
         ->check([](const std::string& text) -> std::string {
             return ParseIsoDate(text) ? std::string()
@@ -163,9 +175,13 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
         return EarlyExit{2, OneLine(e.what())};
     }
 
+    if (zoneText.empty() && tzName.empty()) {
+        return EarlyExit{2, "give the time zone with --zone HOURS or --tz NAME"};
+    }
     TimesRequest request;
-    request.city = CityAt(*ParseFiniteNumber(latText), *ParseFiniteNumber(lonText),
-                          *ParseFiniteNumber(zoneText), dst);
+    const double zoneHours = zoneText.empty() ? 0.0 : *ParseFiniteNumber(zoneText);
+    request.city = CityAt(*ParseFiniteNumber(latText), *ParseFiniteNumber(lonText), zoneHours, dst);
+    request.city.zoneName = tzName;
     if (!dateText.empty()) {
         request.date = ParseIsoDate(dateText);
     }

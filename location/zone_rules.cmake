@@ -7,5 +7,6 @@ target_sources(orvanta_location PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/zone_rules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/zone_posix_rule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/zone_tzif.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/city_daylight.cpp
 )
 target_link_libraries(orvanta_location PRIVATE date::date-tz)

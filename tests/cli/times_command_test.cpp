@@ -22,7 +22,7 @@ struct RunResult {
 };
 
 RunResult RunCli(std::vector<std::string> args,
-              std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
+                 std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
     args.insert(args.begin(), "orvanta-times");
     std::vector<const char*> argv;
     for (const std::string& arg : args) {
@@ -170,6 +170,44 @@ TEST(TimesCommand, AcceptsSignedZonesAndTheLimitsOfTheRanges) {
         const RunResult run = RunCli(args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Lines(run.out).size(), 6u);
+    }
+}
+
+TEST(TimesCommand, NamedZoneGivesTheOffsetTheClockShowsThatDay) {
+    // Adelaide: +10:30 in its southern summer, +9:30 in winter; Kathmandu +5:45 all year.
+    struct Row {
+        const char* tz;
+        const char* date;
+        const char* fixedZone;
+    };
+    const std::vector<Row> rows = {
+        {"Australia/Adelaide", "2026-01-15", "10.5"},
+        {"Australia/Adelaide", "2026-07-15", "9.5"},
+        {"Asia/Kathmandu", "2026-03-01", "5.75"},
+        {"America/Detroit", "2026-03-07", "-5"},  // the day before the US change
+        {"America/Detroit", "2026-03-08", "-4"},
+    };
+    for (const Row& row : rows) {
+        const RunResult named =
+            RunCli({"--lat", "-34.93", "--lon", "138.6", "--tz", row.tz, "--date", row.date});
+        const RunResult fixed = RunCli(
+            {"--lat", "-34.93", "--lon", "138.6", "--zone", row.fixedZone, "--date", row.date});
+        ASSERT_EQ(named.status, 0) << named.err;
+        EXPECT_EQ(named.out, fixed.out) << row.tz << " " << row.date;
+    }
+}
+
+TEST(TimesCommand, ZoneOptionsThatConflictOrAreMissing) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--lat", "1", "--lon", "1", "--tz", "Australia/Adelaid"},
+             {"--lat", "1", "--lon", "1", "--tz", "Europe/London", "--zone", "0"},
+             {"--lat", "1", "--lon", "1", "--tz", "Europe/London", "--dst"},
+             {"--lat", "1", "--lon", "1", "--dst"},
+             {"--lat", "1", "--lon", "1"}}) {
+        const RunResult run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args[4];
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(Lines(run.err).size(), 1u);
     }
 }
 
