@@ -6,6 +6,7 @@
 #include "cli/times_options.h"
 #include "cli/times_output.h"
 #include "location/city_daylight.h"
+#include "location/settings_store.h"
 #include "location/zone_rules.h"
 
 namespace orvanta {
@@ -13,10 +14,72 @@ namespace {
 
 constexpr const char* kProgram = "orvanta-times: ";
 
+// Never reports a home city; stands in when the run has no per-user database.
+class NoHomeCity final : public HomeCitySource {
+  public:
+    bool ReadHomeCity(CityLocation&) const override { return false; }
+};
+
+// The user's saved settings and the lookup name they settle (read only), with the command
+// line's overrides on top.
+void SettleSettings(const TimesServices& services, const SettingsOverrides& overrides,
+                    PrayerSettings& settings, CityLocation& city) {
+    const NoHomeCity noHomeCity;
+    const HomeCitySource& home = services.homeCity ? *services.homeCity : noHomeCity;
+    if (services.savedSettings != nullptr) {
+        LoadSettings(*services.savedSettings, home, settings, city);
+    } else if (!home.ReadHomeCity(city)) {
+        city.name = settings.configuredCity;
+    }
+    if (overrides.method) {
+        settings.method = *overrides.method;
+    }
+    if (overrides.depressionDegrees) {
+        settings.depressionDegrees = *overrides.depressionDegrees;
+    }
+    if (overrides.intervalMinutes) {
+        settings.intervalMinutes = *overrides.intervalMinutes;
+    }
+    if (overrides.fiqh) {
+        settings.fiqh = *overrides.fiqh;
+        settings.asrShadowFactor = settings.fiqh == 0 ? 1.0 : 2.0;
+    }
+}
+
+// Looks the city up by city.name; on failure writes the error and returns the exit status.
+int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err) {
+    if (services.cities == nullptr) {
+        err << kProgram << "no city database is available\n";
+        return 1;
+    }
+    const std::string searched = city.name;
+    const CityLookupStatus status =
+        services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
+            err << kProgram << text << " (\"" << searched << "\")\n";
+        });
+    if (status == CityLookupStatus::DatabaseUnavailable) {
+        err << kProgram << "the city database " << services.cityDatabaseDescription
+            << " is missing or damaged; rebuild it with 'make' or reinstall Orvanta\n";
+    }
+    return status == CityLookupStatus::Found ? 0 : 1;
+}
+
+// A zone given by name on the command line: its standard offset for the year.
+bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
+    const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
+    if (!zone) {
+        err << kProgram << "cannot read the time zone '" << city.zoneName << "'\n";
+        return false;
+    }
+    city.zoneHours = zone->zoneHours;
+    city.supportsDst = zone->observesDst ? 1 : 0;
+    return true;
+}
+
 }  // namespace
 
 int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const TodayFn& today) {
+                    const TimesServices& services) {
     // Everything goes to a buffer first, so a failing run prints nothing on standard output.
     std::ostringstream buffer;
     const std::variant<TimesRequest, EarlyExit> parsed = ParseTimesArguments(argc, argv, buffer);
@@ -29,28 +92,35 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         return 0;
     }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
-    const std::optional<CivilDate> date = request.date ? request.date : today();
+    const std::optional<CivilDate> date = request.date ? request.date : services.today();
     if (!date) {
         err << kProgram << "could not read today's date from the system clock\n";
         return 1;
     }
-    CityLocation city = request.city;
-    if (!city.zoneName.empty()) {
-        // A zone given by name: its standard offset for the year, its daylight saving per day.
-        const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, date->year);
-        if (!zone) {
-            err << kProgram << "cannot read the time zone '" << city.zoneName << "'\n";
+
+    PrayerSettings settings;
+    CityLocation city;
+    SettleSettings(services, request.overrides, settings, city);
+    if (request.source == LocationSource::Coordinates) {
+        city = request.city;
+        if (!city.zoneName.empty() && !SettleNamedZone(city, date->year, err)) {
             return 1;
         }
-        city.zoneHours = zone->zoneHours;
-        city.supportsDst = zone->observesDst ? 1 : 0;
+    } else {
+        if (request.source == LocationSource::CityName) {
+            city.name = request.city.name;
+        }
+        if (const int status = LookUp(services, city, err); status != 0) {
+            return status;
+        }
     }
+
     const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, date->year);
     if (!shifts) {
         err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";
         return 1;
     }
-    const std::optional<DayRow> row = ComputeDateRow(*date, city, request.settings, &*shifts);
+    const std::optional<DayRow> row = ComputeDateRow(*date, city, settings, &*shifts);
     if (!row) {
         err << kProgram << "the date cannot be computed\n";
         return 1;

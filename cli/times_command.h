@@ -1,16 +1,31 @@
-// The orvanta-times program as a function, so tests can run it with pinned dates.
+// The orvanta-times program as a function, so tests can run it with pinned dates, fake settings
+// and a small city database.
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "cli/local_date.h"
+#include "location/city_store.h"
+#include "location/home_city.h"
+#include "location/settings_file.h"
 
 namespace orvanta {
 
+// What a run reads besides its arguments. Null pointers mean: no saved settings (defaults), no
+// home city, no city database.
+struct TimesServices {
+    TodayFn today;
+    const SettingsFile* savedSettings = nullptr;  // read only: the command line never saves
+    const HomeCitySource* homeCity = nullptr;
+    const CityStore* cities = nullptr;
+    std::string cityDatabaseDescription;  // named in the error when the database is unusable
+};
+
 // Runs orvanta-times with the given arguments. Writes the times to out and a one-line error to
-// err. Returns the exit status: 0 done, 1 the date could not be read, 2 bad arguments. Nothing
-// is written to out when the status is not 0.
+// err. Returns the exit status: 0 done; 1 not found (city, zone) or unreadable (clock, city
+// database); 2 bad arguments. Nothing is written to out when the status is not 0.
 int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const TodayFn& today);
+                    const TimesServices& services);
 
 }  // namespace orvanta

@@ -110,6 +110,7 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
         "orvanta-times"};
     app.set_version_flag("--version", kVersionText);
 
+    std::string cityName;
     std::string latText;
     std::string lonText;
     std::string zoneText;
@@ -122,12 +123,15 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
     std::string asr = "shafi";
     std::string format = "text";
 
-    app.add_option("--lat", latText, "Latitude in degrees, north positive")
-        ->required()
-        ->check(NumberWithin(-90.0, 90.0, "latitude"));
-    app.add_option("--lon", lonText, "Longitude in degrees, EAST positive")
-        ->required()
-        ->check(NumberWithin(-180.0, 180.0, "longitude"));
+    CLI::Option* cityOption =
+        app.add_option("--city", cityName,
+                       "City to look up in the city database (default: the city the window uses)");
+    CLI::Option* latOption = app.add_option("--lat", latText, "Latitude in degrees, north positive")
+                                 ->check(NumberWithin(-90.0, 90.0, "latitude"));
+    CLI::Option* lonOption = app.add_option("--lon", lonText, "Longitude in degrees, EAST positive")
+                                 ->check(NumberWithin(-180.0, 180.0, "longitude"));
+    latOption->needs(lonOption);
+    lonOption->needs(latOption);
     CLI::Option* zoneOption =
         app.add_option("--zone", zoneText,
                        "Standard time zone in hours east of UTC (may be fractional)")
@@ -145,6 +149,9 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
     tzOption->excludes(zoneOption);
     tzOption->excludes(dstOption);
     dstOption->needs(zoneOption);
+    zoneOption->needs(latOption);
+    tzOption->needs(latOption);
+    cityOption->excludes(latOption);
     app.add_option("--date", dateText, "Date as YYYY-MM-DD (default: today)")
         ->check([](const std::string& text) -> std::string {
             return ParseIsoDate(text) ? std::string()
@@ -175,25 +182,35 @@ std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* 
         return EarlyExit{2, OneLine(e.what())};
     }
 
-    if (zoneText.empty() && tzName.empty()) {
-        return EarlyExit{2, "give the time zone with --zone HOURS or --tz NAME"};
-    }
     TimesRequest request;
-    const double zoneHours = zoneText.empty() ? 0.0 : *ParseFiniteNumber(zoneText);
-    request.city = CityAt(*ParseFiniteNumber(latText), *ParseFiniteNumber(lonText), zoneHours, dst);
-    request.city.zoneName = tzName;
+    if (!cityName.empty() || cityOption->count() > 0) {
+        request.source = LocationSource::CityName;
+        request.city.name = cityName;
+    } else if (!latText.empty()) {
+        if (zoneText.empty() && tzName.empty()) {
+            return EarlyExit{2, "give the time zone with --zone HOURS or --tz NAME"};
+        }
+        request.source = LocationSource::Coordinates;
+        const double zoneHours = zoneText.empty() ? 0.0 : *ParseFiniteNumber(zoneText);
+        request.city =
+            CityAt(*ParseFiniteNumber(latText), *ParseFiniteNumber(lonText), zoneHours, dst);
+        request.city.zoneName = tzName;
+    }
     if (!dateText.empty()) {
         request.date = ParseIsoDate(dateText);
     }
-    request.settings.method = method == "interval" ? 1 : 0;
+    if (app.count("--method") > 0) {
+        request.overrides.method = static_cast<std::int16_t>(method == "interval" ? 1 : 0);
+    }
     if (!depressionText.empty()) {
-        request.settings.depressionDegrees = *ParseFiniteNumber(depressionText);
+        request.overrides.depressionDegrees = *ParseFiniteNumber(depressionText);
     }
     if (!intervalText.empty()) {
-        request.settings.intervalMinutes = *ParseFiniteNumber(intervalText);
+        request.overrides.intervalMinutes = *ParseFiniteNumber(intervalText);
     }
-    request.settings.fiqh = asr == "hanafi" ? 1 : 0;
-    request.settings.asrShadowFactor = request.settings.fiqh == 0 ? 1.0 : 2.0;
+    if (app.count("--asr") > 0) {
+        request.overrides.fiqh = asr == "hanafi" ? 1 : 0;
+    }
     request.format = format == "csv" ? OutputFormat::Csv : OutputFormat::Text;
     return request;
 }

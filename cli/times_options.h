@@ -13,9 +13,27 @@ namespace orvanta {
 
 enum class OutputFormat { Text, Csv };
 
+// Where the place comes from.
+enum class LocationSource {
+    SavedSettings,  // the city the window would use: home city, else the configured city
+    CityName,       // --city NAME, looked up in the city database
+    Coordinates,    // --lat/--lon with --zone [--dst] or --tz
+};
+
+// Settings given on the command line; each replaces the saved one for this run only.
+struct SettingsOverrides {
+    std::optional<std::int16_t> method;
+    std::optional<double> depressionDegrees;
+    std::optional<double> intervalMinutes;
+    std::optional<std::int32_t> fiqh;
+};
+
 struct TimesRequest {
-    CityLocation city;              // coordinates and zone; name empty for raw coordinates
-    PrayerSettings settings;        // defaults overridden by the options given
+    LocationSource source = LocationSource::SavedSettings;
+    // CityName: the name to look up. Coordinates: coordinates and zone; with --tz, zoneName is
+    // set, and the standard offset and daylight-saving flag follow from the date's year.
+    CityLocation city;
+    SettingsOverrides overrides;
     std::optional<CivilDate> date;  // nothing: today
     OutputFormat format = OutputFormat::Text;
 };

@@ -7,11 +7,13 @@
 namespace orvanta {
 
 std::filesystem::path ShippedCityDatabasePath() {
-    std::vector<std::filesystem::path> candidates;
+    // A database named explicitly is used as it is, also when it is missing or damaged, so
+    // that the user learns about it instead of silently getting another one.
     if (const char* fromEnvironment = std::getenv("ORVANTA_CITY_DB");
         fromEnvironment != nullptr && fromEnvironment[0] != '\0') {
-        candidates.emplace_back(fromEnvironment);
+        return fromEnvironment;
     }
+    std::vector<std::filesystem::path> candidates;
 #ifdef ORVANTA_CITY_DB_PATH
     candidates.emplace_back(ORVANTA_CITY_DB_PATH);
 #endif

@@ -5,9 +5,10 @@
 
 namespace orvanta {
 
-// The first of these that exists: $ORVANTA_CITY_DB when set and not empty; the build tree's
-// database when the program was built with one; <install prefix>/share/orvanta/cities.db.
-// When none exists, the installed path, whose opening then fails.
+// $ORVANTA_CITY_DB when set and not empty, whether or not it exists. Otherwise the first of
+// these that exists: the build tree's database when the program was built with one;
+// <install prefix>/share/orvanta/cities.db. When none exists, the installed path, whose
+// opening then fails.
 std::filesystem::path ShippedCityDatabasePath();
 
 }  // namespace orvanta

@@ -11,6 +11,11 @@
 #include "astro/date_row.h"
 #include "astro/time_text.h"
 #include "cli/times_command.h"
+#include "location/city_database_path.h"
+#include "location/city_daylight.h"
+#include "location/settings_memory_file.h"
+#include "location/settings_store.h"
+#include "location/sqlite_city_store.h"
 
 namespace orvanta {
 namespace {
@@ -21,8 +26,40 @@ struct RunResult {
     std::string err;
 };
 
-RunResult RunCli(std::vector<std::string> args,
-                 std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
+// A city store that knows one city and records what it was asked.
+class OneCityStore final : public CityStore {
+  public:
+    CityLocation city;
+    CityLookupStatus failure = CityLookupStatus::NotFound;
+    mutable std::vector<std::string> asked;
+
+    CityLookupStatus LookUp(CityLocation& target, const MessageFn& showMessage) const override {
+        asked.push_back(target.name);
+        if (failure == CityLookupStatus::DatabaseUnavailable) {
+            return failure;
+        }
+        if (target.name != city.name) {
+            showMessage(kCityNotFoundText, kCityNotFoundCaption);
+            return CityLookupStatus::NotFound;
+        }
+        target = city;
+        return CityLookupStatus::Found;
+    }
+};
+
+class FixedHomeCity final : public HomeCitySource {
+  public:
+    explicit FixedHomeCity(std::string name) : name_(std::move(name)) {}
+    bool ReadHomeCity(CityLocation& city) const override {
+        city.name = name_;
+        return true;
+    }
+
+  private:
+    std::string name_;
+};
+
+RunResult RunWith(std::vector<std::string> args, const TimesServices& services) {
     args.insert(args.begin(), "orvanta-times");
     std::vector<const char*> argv;
     for (const std::string& arg : args) {
@@ -31,11 +68,17 @@ RunResult RunCli(std::vector<std::string> args,
     std::ostringstream out;
     std::ostringstream err;
     RunResult result;
-    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err,
-                                    [today] { return today; });
+    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
     result.out = out.str();
     result.err = err.str();
     return result;
+}
+
+RunResult RunCli(std::vector<std::string> args,
+                 std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
+    TimesServices services;
+    services.today = [today] { return today; };
+    return RunWith(std::move(args), services);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -209,6 +252,99 @@ TEST(TimesCommand, ZoneOptionsThatConflictOrAreMissing) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(Lines(run.err).size(), 1u);
     }
+}
+
+CityLocation AdelaideRecord() {
+    CityLocation city;
+    city.name = "Adelaide";
+    city.latitudeRad = DegreesToRadians(-(34.0 + 56.0 / 60.0));
+    city.longitudeRad = -DegreesToRadians(138.0 + 36.0 / 60.0);
+    city.zoneHours = 9.5;
+    city.supportsDst = 1;
+    city.zoneName = "Australia/Adelaide";
+    return city;
+}
+
+TEST(TimesCommand, CityComesFromTheSavedSettingsOrTheHomeCityOrTheOption) {
+    OneCityStore store;
+    store.city = AdelaideRecord();
+    MemorySettingsFile saved;
+    PrayerSettings savedSettings;
+    savedSettings.configuredCity = "Adelaide";
+    savedSettings.method = 1;
+    savedSettings.intervalMinutes = 80.0;
+    ASSERT_TRUE(SaveSettings(saved, savedSettings));
+
+    TimesServices services;
+    services.today = [] { return CivilDate{2026, 1, 15}; };
+    services.savedSettings = &saved;
+    services.cities = &store;
+    const RunResult fromSettings = RunWith({"--format", "csv"}, services);
+    ASSERT_EQ(fromSettings.status, 0) << fromSettings.err;
+    EXPECT_EQ(store.asked.back(), "Adelaide");
+    // The saved interval method applies: Fajr is 80 minutes before sunrise.
+    PrayerSettings interval;
+    interval.method = 1;
+    interval.intervalMinutes = 80.0;
+    const auto shifts = DaylightShiftsForCity(AdelaideRecord(), 2026);
+    ASSERT_TRUE(shifts);
+    const auto row = ComputeDateRow(CivilDate{2026, 1, 15}, AdelaideRecord(), interval, &*shifts);
+    ASSERT_TRUE(row);
+    EXPECT_NE(fromSettings.out.find(FormatPrayerTime((*row)[0])), std::string::npos);
+
+    const FixedHomeCity home("Hobart");
+    services.homeCity = &home;
+    const RunResult fromHome = RunWith({}, services);
+    EXPECT_EQ(store.asked.back(), "Hobart");
+    EXPECT_EQ(fromHome.status, 1);
+    EXPECT_EQ(fromHome.out, "");
+    EXPECT_EQ(fromHome.err, "orvanta-times: Couldn't find city! (\"Hobart\")\n");
+
+    const RunResult named = RunWith({"--city", "Adelaide"}, services);
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(Lines(named.out).size(), 6u);
+    EXPECT_EQ(saved.replaceCount, 1) << "the command line never saves settings";
+}
+
+TEST(TimesCommand, UnusableCityDatabaseIsStatusOneWithOneLine) {
+    OneCityStore store;
+    store.failure = CityLookupStatus::DatabaseUnavailable;
+    TimesServices services;
+    services.today = [] { return CivilDate{2026, 1, 15}; };
+    services.cities = &store;
+    services.cityDatabaseDescription = "/nowhere/cities.db";
+    TimesServices withoutDatabase;
+    withoutDatabase.today = services.today;
+    for (const RunResult& run : {RunWith({"--city", "Adelaide"}, services),
+                                 RunWith({"--city", "Adelaide"}, withoutDatabase)}) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+}
+
+TEST(TimesCommand, CityOptionConflictsWithCoordinates) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--city", "Adelaide", "--lat", "1", "--lon", "1", "--zone", "0"},
+             {"--city", "Adelaide", "--zone", "0"},
+             {"--city", "Adelaide", "--tz", "Europe/London"}}) {
+        const RunResult run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args[2];
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(TimesCommand, ShippedDatabaseGivesAdelaideItsSummerOffset) {
+    const SqliteCityStore store(ShippedCityDatabasePath());
+    TimesServices services;
+    services.today = [] { return CivilDate{2026, 1, 15}; };
+    services.cities = &store;
+    const RunResult named = RunWith({"--city", "adelaide", "--date", "2026-01-15"}, services);
+    ASSERT_EQ(named.status, 0) << named.err;
+    // The database stores 34 deg 56' S 138 deg 36' E; in January the clock shows +10:30.
+    const RunResult fixed = RunCli({"--lat", "-34.93333333333333", "--lon", "138.6", "--zone",
+                                    "10.5", "--date", "2026-01-15"});
+    EXPECT_EQ(named.out, fixed.out);
 }
 
 TEST(TimesCommand, HelpAndVersionSucceed) {

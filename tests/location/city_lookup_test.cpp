@@ -411,14 +411,15 @@ TEST_F(CityLookupTest, AnEmptyMessageFunctionIsNotCalled) {
     EXPECT_FALSE(store.LookUpCity(city, MessageFn{}));
 }
 
-TEST(ShippedCityDatabasePathTest, TheEnvironmentVariableWinsWhenItsFileExists) {
+TEST(ShippedCityDatabasePathTest, TheEnvironmentVariableWinsEvenWhenItsFileIsMissing) {
     ScratchFolder folder;
     const fs::path file = folder.Path() / "mine.db";
     std::ofstream(file) << "x";
     ASSERT_EQ(setenv("ORVANTA_CITY_DB", file.c_str(), 1), 0);
     EXPECT_EQ(ShippedCityDatabasePath(), file);
     ASSERT_EQ(setenv("ORVANTA_CITY_DB", (folder.Path() / "absent.db").c_str(), 1), 0);
-    EXPECT_NE(ShippedCityDatabasePath(), folder.Path() / "absent.db");
+    // Named explicitly, a missing database must be reported, not replaced by another one.
+    EXPECT_EQ(ShippedCityDatabasePath(), folder.Path() / "absent.db");
     // Without the variable: the build tree's or the installed database.
     ASSERT_EQ(unsetenv("ORVANTA_CITY_DB"), 0);
     EXPECT_EQ(ShippedCityDatabasePath().filename(), "cities.db");
