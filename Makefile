@@ -5,9 +5,6 @@ PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-# Default city until a city is configured: 42 deg 20' N, 83 deg 03' W, UTC-5 with daylight saving.
-RUN_ARGS ?= --lat 42.333333333333336 --lon -83.05 --zone -5 --dst
-
 all: build
 
 deps:
@@ -19,8 +16,11 @@ configure: deps
 build: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
+# Opens the window on a desktop; without a display, prints today's times instead.
 run: build
-	$(BUILD_DIR)/cli/orvanta-times $(RUN_ARGS)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD_DIR)/app/orvanta; else \
+	  $(BUILD_DIR)/cli/orvanta-times; \
+	  echo "No display: run $(BUILD_DIR)/app/orvanta on a desktop (or under Xvfb with DISPLAY set) to open the window."; fi
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)

@@ -1,0 +1,59 @@
+// The process-wide records of the program. Each exists once, for the life of the process, and
+// only the user-interface thread touches them.
+#pragma once
+
+#include <cstdint>
+
+#include <QPointer>
+
+#include "astro/calendar.h"
+#include "astro/day_table.h"
+#include "astro/year_elements.h"
+#include "location/calculation_inputs.h"
+
+class QDateEdit;
+class QLineEdit;
+class QMainWindow;
+class QMenuBar;
+class QTreeWidget;
+
+namespace orvanta {
+
+// Today's date as the daily command last read it from the clock; a failed read leaves it.
+struct TodayDate {
+    std::int16_t year = 0;
+    std::int16_t month = 0;  // 1 .. 12
+    std::int16_t day = 0;    // 1 .. 31
+};
+
+// The calendar facts of the year last computed, and the daylight-saving hours of each of its
+// days (from the city's zone rules, or the fixed window).
+struct CalendarState {
+    YearCalendar calendar;
+    DaylightShiftTable daylightShifts{};
+};
+
+// The user interface's handles, set once while the main window is created. A pointer stays
+// empty when its control does not exist and turns empty when the control is destroyed.
+struct MainWindowState {
+    QPointer<QMainWindow> mainWindow;
+    QPointer<QMenuBar> menuBar;
+    QPointer<QLineEdit> cityDisplay;
+    QPointer<QDateEdit> datePicker;
+    QPointer<QTreeWidget> listView;
+};
+
+struct AppRecords {
+    PrayerSettings settings;
+    CityLocation city;
+    TodayDate today;
+    YearElements yearElements;
+    CalendarState calendar;
+    DayTable dayTable;
+    MainWindowState window;
+};
+
+// The one instance the program runs on. Tests make their own AppRecords instead.
+AppRecords& ProcessRecords();
+
+}  // namespace orvanta

@@ -1,0 +1,101 @@
+#include "app/daily_command.h"
+
+#include <optional>
+#include <string>
+
+#include "astro/daylight_shift.h"
+#include "astro/time_text.h"
+#include "resources/string_table.h"
+
+namespace orvanta {
+
+bool ReadToday(const Clock& clock, TodayDate& today) {
+    const std::optional<CivilDate> date = clock.Today();
+    if (!date || !IsValidCivilDate(*date)) {
+        return false;
+    }
+    today = TodayDate{date->year, date->month, date->day};
+    return true;
+}
+
+int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
+               std::string_view timeText) {
+    if (list == nullptr) {
+        return -1;
+    }
+    const int inserted = list->InsertRow(position, nameText);
+    if (inserted == -1) {
+        return -1;
+    }
+    return list->SetTimeText(inserted, timeText) ? inserted : -1;
+}
+
+int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::int16_t year,
+                 std::int16_t month, std::int16_t day) {
+    const std::optional<std::int16_t> index =
+        DayIndexOfDate(records.calendar.calendar.leapYear, month, day);
+    if (!index) {
+        return -1;
+    }
+    if (!ComputeDayTable(records.dayTable, *index, static_cast<std::int16_t>(*index + 1),
+                         records.yearElements, records.city, records.settings,
+                         records.calendar.daylightShifts)) {
+        return -1;
+    }
+    if (list != nullptr) {
+        list->DeleteAllRows();
+    }
+    const DayRow& row = records.dayTable.rows[static_cast<std::size_t>(*index)];
+    int last = -1;
+    for (int s = 0; s < kPrayerCount; ++s) {
+        const auto slot = static_cast<PrayerSlot>(s);
+        const double hours = static_cast<double>(row[static_cast<std::size_t>(s)]);
+        const std::string timeText = FormatPrayerTime(hours);
+        last = AddTimeRow(list, s, PrayerDisplayName(slot), timeText);
+    }
+    return last;
+}
+
+namespace {
+
+// Steps 3 and 4 of the command: the year's elements, leap flag and daylight-saving shifts.
+// False when the city names a zone whose rules cannot be read.
+bool PrepareYear(AppRecords& records, const DaylightShiftSource& zones, std::int16_t year) {
+    records.yearElements = ComputeYearElements(year);
+    records.calendar.calendar = ComputeYearCalendar(year, records.city.supportsDst);
+    if (records.city.zoneName.empty()) {
+        records.calendar.daylightShifts =
+            DaylightShiftFromWindow(records.calendar.calendar.dstWindow);
+        return true;
+    }
+    // A named zone never falls back to the fixed window: its real rules differ from it in most
+    // of the world, and a wrong hour must not be shown as if it were right.
+    const std::optional<DaylightShiftTable> shifts =
+        zones.Shifts(records.city.zoneName, year, records.city.zoneHours);
+    if (!shifts) {
+        return false;
+    }
+    records.calendar.daylightShifts = *shifts;
+    return true;
+}
+
+}  // namespace
+
+bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list) {
+    bool shown = false;
+    if (ReadToday(services.clock, records.today) &&
+        services.cities.LookUpCity(records.city, services.showMessage) &&
+        PrepareYear(records, services.zones, records.today.year)) {
+        (void)ShowDayTimes(records, list, records.today.year, records.today.month,
+                           records.today.day);
+        shown = true;
+    } else if (services.showMessage) {
+        services.showMessage(strings::kErrorGettingData, strings::kErrorGettingDataCaption);
+    }
+    if (list != nullptr) {
+        list->RepaintWindow();
+    }
+    return shown;
+}
+
+}  // namespace orvanta

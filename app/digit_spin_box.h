@@ -1,0 +1,30 @@
+// The Options dialog's number field with its up-down arrows: up to three decimal digits, no
+// sign, no group separators, whatever the locale.
+#pragma once
+
+#include <QSpinBox>
+#include <QString>
+
+namespace orvanta {
+
+class DigitSpinBox : public QSpinBox {
+    Q_OBJECT
+
+  public:
+    explicit DigitSpinBox(QWidget* parent = nullptr);
+
+    // The field's text as the user sees it (may be empty).
+    QString DigitsText() const;
+    // Shows text, which must be at most three digits (anything else is refused).
+    void SetDigitsText(const QString& text);
+
+  protected:
+    // Accepts empty text and up to three ASCII digits; a longer run of digits (typed or pasted)
+    // keeps its first three; any other character is refused.
+    QValidator::State validate(QString& input, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    QString textFromValue(int value) const override;
+    void fixup(QString& input) const override;
+};
+
+}  // namespace orvanta

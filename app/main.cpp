@@ -1,0 +1,47 @@
+// The window program: one copy per user, the main window with today's prayer times.
+#include <QApplication>
+#include <QString>
+
+#include "app/app_records.h"
+#include "app/app_resources.h"
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "app/real_services.h"
+#include "app/single_instance.h"
+#include "resources/string_table.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvanta"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(orvanta::strings::kTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    orvanta::InitAppResources();
+    QApplication::setWindowIcon(orvanta::AppIcon());
+
+    // Listen before anything can block on a message box, so that a second start always finds
+    // this copy.
+    orvanta::SingleInstance instance(QString::fromUtf8(orvanta::strings::kClassName),
+                                     QString::fromUtf8(orvanta::strings::kTitle));
+    if (instance.ClaimOrSignal() == orvanta::SingleInstance::Claim::kAlreadyRunning) {
+        return 0;
+    }
+
+    orvanta::RealServices services(orvanta::ShowMessageBox);
+    orvanta::MainWindow* window = nullptr;
+    QObject::connect(&instance, &orvanta::SingleInstance::raiseRequested, [&window] {
+        if (window != nullptr) {
+            window->BringToFront();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->raise();  // a message box of the start-up
+            modal->activateWindow();
+        }
+    });
+
+    orvanta::MainWindow mainWindow(orvanta::ProcessRecords(), services.Get(),
+                                   [](int exitCode) { QCoreApplication::exit(exitCode); });
+    window = &mainWindow;
+    mainWindow.show();
+    const int exitCode = QApplication::exec();
+    window = nullptr;
+    return exitCode;
+}

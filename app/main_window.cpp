@@ -1,0 +1,258 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDateEdit>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+
+#include "app/about_dialog.h"
+#include "app/app_resources.h"
+#include "app/options_dialog.h"
+#include "resources/command_ids.h"
+#include "resources/menus.h"
+#include "resources/string_table.h"
+
+namespace orvanta {
+namespace {
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A control that shows a value the user cannot change: disabled, as on the handheld, but with
+// the normal text colour so that it stays easy to read.
+void MakeReadOnlyDisplay(QWidget* widget) {
+    widget->setEnabled(false);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     palette.color(QPalette::Active, QPalette::Base));
+    widget->setPalette(palette);
+}
+
+// A dialog that runs modal over the whole program without blocking the caller's stack, and is
+// deleted when it closes.
+void ShowModal(QDialog* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
+    : QMainWindow(parent), records_(records), services_(services), quit_(std::move(quit)) {
+    setObjectName(QString::fromUtf8(strings::kClassName));
+    setWindowTitle(QString::fromUtf8(strings::kTitle));
+    setWindowIcon(AppIcon());
+    records_.window.mainWindow = this;
+
+    services_.settings.Load(records_.settings, records_.city);
+    CreateMenuBar();
+    CreateControls();
+    CreateAccelerators();
+    Calculate();
+    resize(400, 330);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateMenuBar() {
+    QMenuBar* bar = menuBar();
+    QMenu* tools = bar->addMenu(QString::fromUtf8(strings::kTools));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    for (const menus::MenuItem& item : menus::kToolsMenu) {
+        if (item.text == nullptr) {
+            tools->addSeparator();
+            continue;
+        }
+        QAction* action = tools->addAction(QString::fromUtf8(item.text));
+        action->setData(item.command);
+        const int command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    }
+    records_.window.menuBar = bar;
+}
+
+void MainWindow::CreateControls() {
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(6, 6, 6, 6);
+
+    auto* locationLabel = new QLabel(QString::fromUtf8(strings::kLocationCaption), central);
+    auto* cityDisplay = new QLineEdit(Text(records_.city.name), central);
+    cityDisplay->setObjectName(QStringLiteral("cityDisplay"));
+    cityDisplay->setReadOnly(true);
+    MakeReadOnlyDisplay(cityDisplay);
+    grid->addWidget(locationLabel, 0, 0);
+    grid->addWidget(cityDisplay, 0, 1);
+    records_.window.cityDisplay = cityDisplay;
+
+    auto* dateLabel = new QLabel(QString::fromUtf8(strings::kDateCaption), central);
+    auto* datePicker = new QDateEdit(central);
+    datePicker->setObjectName(QStringLiteral("datePicker"));
+    datePicker->setReadOnly(true);
+    datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    MakeReadOnlyDisplay(datePicker);
+    if (const std::optional<CivilDate> today = services_.clock.Today()) {
+        datePicker->setDate(QDate(today->year, today->month, today->day));
+    }
+    grid->addWidget(dateLabel, 1, 0);
+    grid->addWidget(datePicker, 1, 1);
+    records_.window.datePicker = datePicker;
+
+    auto* list = new QTreeWidget(central);
+    list->setObjectName(QStringLiteral("listView"));
+    list->setColumnCount(2);
+    list->setHeaderLabels(
+        {QString::fromUtf8(strings::kPrayerHeader), QString::fromUtf8(strings::kTimeHeader)});
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setSectionsClickable(false);
+    list->header()->setSectionsMovable(false);
+    // Each column takes half of the list's width, also when the window is resized.
+    list->header()->setSectionResizeMode(QHeaderView::Stretch);
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(list, 2, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+    records_.window.listView = list;
+
+    setCentralWidget(central);
+}
+
+void MainWindow::CreateAccelerators() {
+    for (const menus::Accelerator& accelerator : menus::kAccelerators) {
+        auto* shortcut = new QShortcut(
+            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int command = accelerator.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { RunCommand(command); });
+    }
+}
+
+bool MainWindow::RunCommand(int command) {
+    switch (command) {
+        case commands::kClose:
+            close();
+            return true;
+        case commands::kAbout:
+            OpenAbout();
+            return true;
+        case commands::kOptions:
+            OpenOptions();
+            return true;
+        case commands::kCalculate:
+            Calculate();
+            return true;
+        case commands::kExit:
+            if (quit_) {
+                quit_(0);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::Calculate() {
+    if (CalculateToday(records_, services_, this) && records_.window.datePicker) {
+        // The date row names the day whose times the list shows, also after midnight.
+        const TodayDate& today = records_.today;
+        records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
+    }
+}
+
+void MainWindow::OpenOptions() {
+    const OptionsContext context{records_.settings, records_.city, services_,
+                                 [this](const std::string& name) { ShowCity(name); }};
+    auto* dialog = new OptionsDialog(context, this);
+    dialog->setObjectName(QStringLiteral("optionsDialog"));
+    ShowModal(dialog);
+}
+
+void MainWindow::OpenAbout() {
+    auto* dialog = new AboutDialog(this);
+    dialog->setObjectName(QStringLiteral("aboutDialog"));
+    ShowModal(dialog);
+}
+
+void MainWindow::ShowCity(const std::string& name) {
+    if (records_.window.cityDisplay) {
+        records_.window.cityDisplay->setText(Text(name));
+    }
+}
+
+void MainWindow::BringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+void MainWindow::DeleteAllRows() {
+    if (records_.window.listView) {
+        records_.window.listView->clear();
+    }
+}
+
+int MainWindow::InsertRow(int position, std::string_view nameText) {
+    QTreeWidget* list = records_.window.listView;
+    if (list == nullptr || position < 0) {
+        return -1;
+    }
+    const int at = std::min(position, list->topLevelItemCount());
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, Text(nameText));
+    // The times are padded to a fixed width ("  5:15 AM", " 12:30 PM"), so a fixed-pitch font
+    // lines up their colons.
+    item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list->insertTopLevelItem(at, item);
+    return at;
+}
+
+bool MainWindow::SetTimeText(int position, std::string_view timeText) {
+    QTreeWidget* list = records_.window.listView;
+    QTreeWidgetItem* item = list != nullptr ? list->topLevelItem(position) : nullptr;
+    if (item == nullptr) {
+        return false;
+    }
+    item->setText(1, Text(timeText));
+    return true;
+}
+
+void MainWindow::RepaintWindow() {
+    update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (quit_) {
+        quit_(0);
+    }
+}
+
+}  // namespace orvanta

@@ -1,0 +1,68 @@
+// The main window: the location row, the date row and the list of today's prayer times, with
+// the Tools menu and the keyboard accelerators.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <QMainWindow>
+
+#include "app/app_records.h"
+#include "app/daily_command.h"
+#include "app/services.h"
+
+class QCloseEvent;
+class QDateEdit;
+class QLineEdit;
+class QTreeWidget;
+
+namespace orvanta {
+
+// Ends the event loop with an exit code.
+using QuitFn = std::function<void(int exitCode)>;
+
+class MainWindow : public QMainWindow, public TimeListView {
+    Q_OBJECT
+
+  public:
+    // Creates the window in this order: loads the settings (settling the lookup name), the menu
+    // bar with the Tools menu, the location row, the date row (set to the clock's date), the
+    // list with its two columns; then fills the list once. records and services outlive the
+    // window. quit ends the program's event loop.
+    MainWindow(AppRecords& records, const Services& services, QuitFn quit,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs a command by its id (1, 40003 .. 40006). Returns false for any other id, which does
+    // nothing.
+    bool RunCommand(int command);
+
+    // Brings the window forward, with the modal dialog it shows, if any.
+    void BringToFront();
+
+    // TimeListView: the list's rows.
+    void DeleteAllRows() override;
+    int InsertRow(int position, std::string_view nameText) override;
+    bool SetTimeText(int position, std::string_view timeText) override;
+    void RepaintWindow() override;
+
+  protected:
+    // The window closes (Ctrl+Q, or the title bar): the program ends with 0.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateMenuBar();
+    void CreateControls();
+    void CreateAccelerators();
+    void Calculate();
+    void OpenOptions();
+    void OpenAbout();
+    void ShowCity(const std::string& name);
+
+    AppRecords& records_;
+    const Services& services_;
+    QuitFn quit_;
+};
+
+}  // namespace orvanta

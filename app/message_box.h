@@ -1,0 +1,12 @@
+// The message box that reports failures to the user.
+#pragma once
+
+#include <string_view>
+
+namespace orvanta {
+
+// A modal message box with no owner window, the text and caption given, no icon and a single
+// OK button; returns when the user has closed it.
+void ShowMessageBox(std::string_view text, std::string_view caption);
+
+}  // namespace orvanta

@@ -1,0 +1,78 @@
+// The window's services realised by the location layer and the system: the settings file, the
+// city database, the per-user home city, the system's zone rules and the system clock.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/services.h"
+#include "app/system_clock.h"
+#include "location/home_city_store.h"
+#include "location/settings_disk_file.h"
+#include "location/sqlite_city_store.h"
+
+namespace orvanta {
+
+// LookUpCity over the city database installed with the program.
+class DatabaseCityLookup final : public CityLookup {
+  public:
+    explicit DatabaseCityLookup(std::filesystem::path databasePath);
+    bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override;
+
+  private:
+    SqliteCityStore store_;
+};
+
+// The settings in the per-user registry file, with the home city settling the lookup name.
+class FileSettingsStorage final : public SettingsStorage {
+  public:
+    // settingsFile: the registry file (nothing: loads give the defaults, saves fail).
+    FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,
+                        const HomeCitySource& homeCity);
+    void Load(PrayerSettings& settings, CityLocation& city) override;
+    bool Save(const PrayerSettings& settings) override;
+
+  private:
+    DiskSettingsFile file_;
+    const HomeCitySource& homeCity_;
+};
+
+// Daylight-saving hours from the system's compiled zone database.
+class SystemZoneRules final : public DaylightShiftSource {
+  public:
+    std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
+                                             double zoneHours) const override;
+};
+
+// Completions from the city database installed with the program.
+class DatabaseCitySuggestions final : public CitySuggestions {
+  public:
+    explicit DatabaseCitySuggestions(std::filesystem::path databasePath);
+    std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override;
+
+  private:
+    std::filesystem::path databasePath_;
+};
+
+// All of them together, for the program's one window.
+class RealServices {
+  public:
+    // showMessage: the message box to report through.
+    explicit RealServices(MessageFn showMessage);
+    RealServices(const RealServices&) = delete;
+    RealServices& operator=(const RealServices&) = delete;
+
+    const Services& Get() const { return services_; }
+
+  private:
+    SystemClock clock_;
+    HomeCityStore homeCity_;
+    DatabaseCityLookup cities_;
+    FileSettingsStorage settings_;
+    SystemZoneRules zones_;
+    DatabaseCitySuggestions suggestions_;
+    Services services_;
+};
+
+}  // namespace orvanta

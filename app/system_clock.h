@@ -1,0 +1,15 @@
+// The device clock.
+#pragma once
+
+#include "app/services.h"
+
+namespace orvanta {
+
+class SystemClock final : public Clock {
+  public:
+    // The local Gregorian date of the system clock, taken as numbers (never from text, which
+    // the locale may write with other digits or in another calendar).
+    std::optional<CivilDate> Today() const override;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,40 @@
+// The program's user-visible strings, addressed by their numbers.
+#pragma once
+
+namespace orvanta::strings {
+
+inline constexpr int kTitleId = 1;
+inline constexpr const char* kTitle = "Orvanta";  // the main window's title
+
+inline constexpr int kClassNameId = 3;
+inline constexpr const char* kClassName = "ORVANTA";  // the main window's class name
+
+inline constexpr int kToolsId = 104;
+inline constexpr const char* kTools = "Tools";  // the label of the menu that holds the commands
+
+inline constexpr int kPrayerHeaderId = 40005;
+inline constexpr const char* kPrayerHeader = "Prayer";  // header of the list's first column
+
+inline constexpr int kExitCaptionId = 40006;
+inline constexpr const char* kExitCaption = "Exit Orvanta";  // the Exit command's caption
+
+// Header of the list's second column, which holds the clock times.
+inline constexpr const char* kTimeHeader = "Time";
+
+// The captions of the two rows above the list.
+inline constexpr const char* kLocationCaption = "Location ";
+inline constexpr const char* kDateCaption = "Date ";
+
+// Reports.
+inline constexpr const char* kErrorGettingData = "Error getting data!";
+inline constexpr const char* kErrorGettingDataCaption = "Error!";
+inline constexpr const char* kSettingsNotSaved = "Settings could not be saved.";
+inline constexpr const char* kSettingsNotSavedCaption = "Error";
+
+// The About dialog.
+inline constexpr const char* kAboutTitle = "About Orvanta";
+inline constexpr const char* kAboutName = "Orvanta 1.0";
+inline constexpr const char* kAboutProgramLine = "\u00a9 2026 The Orvanta developers, MIT";
+inline constexpr const char* kAboutDataLine = "City data \u00a9 GeoNames, CC BY 4.0";
+
+}  // namespace orvanta::strings

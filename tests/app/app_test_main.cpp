@@ -1,0 +1,17 @@
+// Runs the window tests inside one QApplication on Qt's offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+
+#include "app/app_resources.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    }
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    orvanta::InitAppResources();
+    return RUN_ALL_TESTS();
+}

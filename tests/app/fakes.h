@@ -1,0 +1,201 @@
+// Fakes of the window's services that record what was asked of them, in one shared log.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/services.h"
+
+namespace orvanta::testing_support {
+
+using Log = std::vector<std::string>;
+
+struct Message {
+    std::string text;
+    std::string caption;
+    bool operator==(const Message&) const = default;
+};
+
+class FakeClock final : public Clock {
+  public:
+    explicit FakeClock(Log& log) : log_(log) {}
+    std::optional<CivilDate> date = CivilDate{2026, 3, 20};
+    std::optional<CivilDate> Today() const override {
+        log_.push_back("clock");
+        return date;
+    }
+
+  private:
+    Log& log_;
+};
+
+// A database of one city, Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named),
+// found by that exact name; any other name is not found.
+class FakeCityLookup final : public CityLookup {
+  public:
+    explicit FakeCityLookup(Log& log) : log_(log) {}
+    bool unavailable = false;  // the database cannot be read: fails without a message
+    std::string zoneName = "America/Detroit";
+    mutable std::vector<std::string> searched;  // the names asked for, in order
+
+    bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override {
+        log_.push_back("lookup");
+        searched.push_back(city.name);
+        if (unavailable) {
+            return false;
+        }
+        if (city.name != "Detroit, MI" && city.name != "Mecca") {
+            showMessage("Couldn't find city!", "Error");
+            return false;
+        }
+        CityLocation found;
+        if (city.name == "Mecca") {
+            found.name = "Mecca";
+            found.latitudeDegrees = 21;
+            found.latitudeMinutes = 25;
+            found.longitudeDegrees = 39;
+            found.longitudeMinutes = 49;
+            found.latitudeRad = 0.3737913481354523;
+            found.longitudeRad = -0.694931930502409;
+            found.zoneHours = 3.0;
+            found.supportsDst = 0;
+            found.zoneName = "Asia/Riyadh";
+        } else {
+            found.name = "Detroit, MI";
+            found.latitudeDegrees = 42;
+            found.latitudeMinutes = 20;
+            found.isWest = 1;
+            found.longitudeDegrees = 83;
+            found.longitudeMinutes = 3;
+            found.latitudeRad = 0.7388658713598545;
+            found.longitudeRad = 1.4494959437812907;
+            found.zoneHours = -5.0;
+            found.supportsDst = 1;
+            found.zoneName = zoneName;
+        }
+        city = found;
+        return true;
+    }
+
+  private:
+    Log& log_;
+};
+
+class FakeHomeCity final : public HomeCitySource {
+  public:
+    explicit FakeHomeCity(Log& log) : log_(log) {}
+    std::optional<std::string> home;  // nothing: no home city
+    bool ReadHomeCity(CityLocation& city) const override {
+        log_.push_back("home");
+        if (!home) {
+            return false;
+        }
+        city.name = *home;
+        return true;
+    }
+
+  private:
+    Log& log_;
+};
+
+// Stored settings in memory; Load settles the lookup name as the real store does.
+class FakeSettingsStorage final : public SettingsStorage {
+  public:
+    FakeSettingsStorage(Log& log, const HomeCitySource& home) : log_(log), home_(home) {}
+    PrayerSettings stored;
+    bool failSave = false;
+    int saves = 0;
+    std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
+
+    void Load(PrayerSettings& settings, CityLocation& city) override {
+        log_.push_back("load");
+        if (onLoad) {
+            onLoad();
+        }
+        settings = stored;
+        settings.asrShadowFactor = stored.fiqh == 0 ? 1.0 : 2.0;
+        if (!home_.ReadHomeCity(city)) {
+            city.name = stored.configuredCity;
+        }
+    }
+    bool Save(const PrayerSettings& settings) override {
+        log_.push_back("save");
+        if (failSave) {
+            return false;
+        }
+        stored = settings;
+        ++saves;
+        return true;
+    }
+
+  private:
+    Log& log_;
+    const HomeCitySource& home_;
+};
+
+// Daylight-saving hours: a whole hour on every day, or a failure.
+class FakeZones final : public DaylightShiftSource {
+  public:
+    explicit FakeZones(Log& log) : log_(log) {}
+    bool fail = false;
+    double hours = 1.0;
+    mutable std::vector<std::string> asked;
+    std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
+                                             double zoneHours) const override {
+        log_.push_back("zones");
+        asked.push_back(std::string(zoneName) + " " + std::to_string(year) + " " +
+                        std::to_string(zoneHours));
+        if (fail) {
+            return std::nullopt;
+        }
+        DaylightShiftTable table;
+        table.fill(hours);
+        return table;
+    }
+
+  private:
+    Log& log_;
+};
+
+class FakeSuggestions final : public CitySuggestions {
+  public:
+    mutable std::vector<std::string> asked;
+    std::vector<std::string> answer = {"Detroit, MI", "Dearborn, MI"};
+    std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override {
+        asked.emplace_back(typed);
+        std::vector<std::string> names = answer;
+        if (names.size() > limit) {
+            names.resize(limit);
+        }
+        return names;
+    }
+};
+
+// Every fake wired together, with a message recorder in place of the message box.
+struct FakeWorld {
+    Log log;
+    std::vector<Message> messages;
+    FakeClock clock{log};
+    FakeCityLookup cities{log};
+    FakeHomeCity homeCity{log};
+    FakeSettingsStorage settings{log, homeCity};
+    FakeZones zones{log};
+    FakeSuggestions suggestions;
+    Services services{clock,
+                      cities,
+                      homeCity,
+                      settings,
+                      zones,
+                      suggestions,
+                      [this](std::string_view text, std::string_view caption) {
+                          log.push_back("message");
+                          messages.push_back({std::string(text), std::string(caption)});
+                      }};
+    FakeWorld() { settings.stored.configuredCity = "Detroit, MI"; }
+    FakeWorld(const FakeWorld&) = delete;
+    FakeWorld& operator=(const FakeWorld&) = delete;
+};
+
+}  // namespace orvanta::testing_support

@@ -1,0 +1,288 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "app/about_dialog.h"
+#include "app/options_dialog.h"
+#include "fakes.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::FakeWorld;
+using testing_support::Message;
+using testing_support::RowsOf;
+using testing_support::TextRows;
+
+const Message kErrorGettingData{"Error getting data!", "Error!"};
+
+class MainWindowTest : public testing::Test {
+  protected:
+    void TearDown() override {
+        window_.reset();
+        testing_support::CloseEverything();
+    }
+
+    MainWindow& Create() {
+        window_ = std::make_unique<MainWindow>(records_, world_.services,
+                                               [this](int code) { quitCodes_.push_back(code); });
+        return *window_;
+    }
+    QTreeWidget* List() const { return records_.window.listView; }
+    QString CityDisplay() const { return records_.window.cityDisplay->text(); }
+    QDate PickerDate() const { return records_.window.datePicker->date(); }
+
+    FakeWorld world_;
+    AppRecords records_;
+    std::vector<int> quitCodes_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, StartUpLoadsSettingsFirstAndFillsTheListOnce) {
+    const auto treesNow = [] { return QApplication::allWidgets().count(); };
+    const qsizetype widgetsBefore = treesNow();
+    qsizetype widgetsAtLoad = -1;
+    world_.settings.onLoad = [&] { widgetsAtLoad = treesNow(); };
+    world_.settings.stored.configuredCity = "Detroit, MI";
+
+    Create();
+    // Settings load before any control exists (only the window itself is there).
+    EXPECT_LE(widgetsAtLoad, widgetsBefore + 1);
+    // Load (asking for the home city), the date row's clock, then one calculation.
+    EXPECT_EQ(world_.log,
+              (testing_support::Log{"load", "home", "clock", "clock", "lookup", "zones"}));
+    EXPECT_EQ(RowsOf(List()).size(), 6U);
+    EXPECT_EQ(RowsOf(List())[0].first, "Fajr (Dawn)");
+    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
+    EXPECT_EQ(PickerDate(), QDate(2026, 3, 20));
+    EXPECT_FALSE(records_.window.datePicker->isEnabled());
+    EXPECT_FALSE(records_.window.cityDisplay->isEnabled());
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Orvanta"));
+    EXPECT_EQ(window_->objectName(), QStringLiteral("ORVANTA"));
+    EXPECT_EQ(List()->headerItem()->text(0), QStringLiteral("Prayer"));
+    EXPECT_EQ(List()->headerItem()->text(1), QStringLiteral("Time"));
+}
+
+TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
+    Create();
+    const QList<QAction*> bar = window_->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 1);
+    EXPECT_EQ(bar[0]->text(), QStringLiteral("Tools"));
+    std::vector<std::pair<std::string, int>> items;
+    for (QAction* action : bar[0]->menu()->actions()) {
+        items.emplace_back(action->isSeparator() ? "-" : action->text().toStdString(),
+                           action->data().toInt());
+    }
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
+                                                               {"&Options", 40004},
+                                                               {"About", 40003},
+                                                               {"-", 0},
+                                                               {"E&xit", 40006}}));
+}
+
+TEST_F(MainWindowTest, CalculateTwiceKeepsSixRows) {
+    Create();
+    world_.log.clear();
+    EXPECT_TRUE(window_->RunCommand(40005));
+    EXPECT_TRUE(window_->RunCommand(40005));
+    EXPECT_EQ(RowsOf(List()).size(), 6U);
+    EXPECT_EQ(world_.cities.searched.size(), 3U);
+    EXPECT_TRUE(world_.messages.empty());
+}
+
+TEST_F(MainWindowTest, FailedCalculationsReportInOrderAndKeepTheRowsAndDate) {
+    Create();
+    const TextRows before = RowsOf(List());
+
+    world_.clock.date = std::nullopt;
+    window_->RunCommand(40005);
+    EXPECT_EQ(world_.messages, std::vector<Message>{kErrorGettingData});
+
+    world_.messages.clear();
+    world_.clock.date = CivilDate{2026, 3, 21};
+    records_.city.name = "Atlantis";
+    window_->RunCommand(40005);
+    EXPECT_EQ(world_.messages,
+              (std::vector<Message>{{"Couldn't find city!", "Error"}, kErrorGettingData}));
+
+    EXPECT_EQ(RowsOf(List()), before);
+    EXPECT_EQ(PickerDate(), QDate(2026, 3, 20));
+}
+
+TEST_F(MainWindowTest, DatePickerFollowsEachSuccessfulCalculation) {
+    Create();
+    const TextRows march20 = RowsOf(List());
+    world_.clock.date = CivilDate{2026, 3, 21};  // past midnight
+    window_->RunCommand(40005);
+    EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
+    EXPECT_NE(RowsOf(List()), march20);
+}
+
+TEST_F(MainWindowTest, UnknownCommandsDoNothing) {
+    Create();
+    world_.log.clear();
+    for (const int command : {0, 2, 40001, 40002, 40007}) {
+        EXPECT_FALSE(window_->RunCommand(command)) << command;
+    }
+    EXPECT_TRUE(world_.log.empty());
+    EXPECT_TRUE(quitCodes_.empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, CloseAndExitBothQuitWithZero) {
+    Create();
+    window_->show();
+    window_->RunCommand(40006);  // Exit: quits at once, the window stays
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+    EXPECT_TRUE(window_->isVisible());
+
+    window_->RunCommand(1);  // Ctrl+Q's command: the window closes, then the program quits
+    EXPECT_EQ(quitCodes_, (std::vector<int>{0, 0}));
+    EXPECT_FALSE(window_->isVisible());
+}
+
+// The real event loop: Ctrl+Q and "E&xit" each end QApplication::exec() with 0.
+TEST_F(MainWindowTest, CtrlQAndExitEndTheEventLoopWithZero) {
+    struct Case {
+        const char* name;
+        void (*act)(MainWindow&);
+        bool windowStaysOpen;
+    };
+    const Case cases[] = {
+        {"Ctrl+Q", [](MainWindow& w) { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier); },
+         false},
+        {"Exit",
+         [](MainWindow& w) {
+             QMenu* tools = w.menuBar()->actions().at(0)->menu();
+             tools->actions().at(4)->trigger();
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        MainWindow window(records_, world_.services,
+                          [](int code) { QCoreApplication::exit(code); });
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << c.name;
+        QTimer::singleShot(0, &window, [&window, &c] { c.act(window); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // a hang fails, not blocks
+        EXPECT_EQ(QApplication::exec(), 0) << c.name;
+        EXPECT_EQ(window.isVisible(), c.windowStaysOpen) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
+    Create();
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_A, Qt::ControlModifier);
+    auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Orvanta"));
+    about->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
+}
+
+TEST_F(MainWindowTest, OkInOptionsRecomputesNothing) {
+    Create();
+    const TextRows before = RowsOf(List());
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QRadioButton*>(QStringLiteral("id1002"))->setChecked(true);
+    world_.log.clear();
+    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    EXPECT_EQ(std::count(world_.log.begin(), world_.log.end(), "lookup"), 0);
+    EXPECT_EQ(RowsOf(List()), before);
+    EXPECT_EQ(records_.settings.method, 1);
+}
+
+// Without a home city, OK makes the typed city the one to compute: the display and the next
+// calculation name the same city.
+TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkWithoutHomeCity) {
+    world_.zones.hours = 0.0;
+    Create();
+    const TextRows detroit = RowsOf(List());
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QLineEdit*>(QStringLiteral("id1008"))->setText(QStringLiteral("Mecca"));
+    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+
+    EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
+    EXPECT_EQ(RowsOf(List()), detroit);  // nothing recomputed yet
+    window_->RunCommand(40005);
+    EXPECT_EQ(world_.cities.searched.back(), "Mecca");
+    EXPECT_EQ(RowsOf(List())[2].second, " 12:28 PM");
+    EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca");
+}
+
+// With a home city, the typed city is saved but the home city stays the one shown and computed.
+TEST_F(MainWindowTest, HomeCityStaysShownAndComputedAfterOk) {
+    world_.homeCity.home = "Detroit, MI";
+    Create();
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QLineEdit*>(QStringLiteral("id1008"))->setText(QStringLiteral("Mecca"));
+    records_.window.cityDisplay->setText(QStringLiteral("stale text"));
+    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+
+    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
+    window_->RunCommand(40005);
+    EXPECT_EQ(world_.cities.searched.back(), "Detroit, MI");
+    EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca");
+}
+
+// A new Asr school reaches the next calculation, not only the next start.
+TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
+    Create();
+    const std::string shafiAsr = RowsOf(List())[3].second;
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QRadioButton*>(QStringLiteral("id1006"))->setChecked(true);
+    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    EXPECT_EQ(RowsOf(List())[3].second, shafiAsr);
+    window_->RunCommand(40005);
+    EXPECT_EQ(records_.settings.asrShadowFactor, 2.0);
+    EXPECT_EQ(RowsOf(List())[3].second, "  5:56 PM") << "Shafi Asr was " << shafiAsr;
+}
+
+TEST_F(MainWindowTest, BringToFrontRaisesTheOpenDialog) {
+    Create();
+    window_->show();
+    window_->RunCommand(40004);
+    QWidget* options = QApplication::activeModalWidget();
+    ASSERT_NE(options, nullptr);
+    window_->showMinimized();
+    window_->BringToFront();
+    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(options));
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,321 @@
+#include "app/options_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+#include "fakes.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::FakeWorld;
+using testing_support::Message;
+
+class OptionsDialogTest : public testing::Test {
+  protected:
+    void SetUp() override { Reset(); }
+    // Back to the defaults, stored and in memory, for the next row of a table.
+    void Reset() {
+        world_.settings.stored = PrayerSettings{};
+        world_.settings.saves = 0;
+        world_.messages.clear();
+        world_.homeCity.home.reset();
+        settings_ = world_.settings.stored;
+        city_ = CityLocation{};
+        city_.name = "Detroit, MI";
+        shown_.clear();
+    }
+    void TearDown() override {
+        dialog_.reset();
+        testing_support::CloseEverything();
+    }
+
+    void Open() {
+        const OptionsContext context{settings_, city_, world_.services,
+                                     [this](const std::string& name) { shown_.push_back(name); }};
+        dialog_ = std::make_unique<OptionsDialog>(context);
+        dialog_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+    }
+    template <typename T>
+    T* Control(const char* id) const {
+        T* control = dialog_->findChild<T*>(QString::fromLatin1(id));
+        EXPECT_NE(control, nullptr) << id;
+        return control;
+    }
+    QRadioButton* Radio(const char* id) const { return Control<QRadioButton>(id); }
+    QSpinBox* NumberField() const { return Control<QSpinBox>("id1003"); }
+    QString NumberText() const { return NumberField()->text(); }
+    // Replaces the number field's text by typing, as a user would.
+    void TypeNumber(const char* keys) const {
+        NumberField()->setFocus();
+        NumberField()->selectAll();
+        QTest::keyClick(NumberField(), Qt::Key_Delete);
+        QTest::keyClicks(NumberField(), QString::fromLatin1(keys));
+    }
+    // Clicks a button; a radio button on its indicator, which its label may not reach.
+    void Click(const char* id) const {
+        QAbstractButton* button = Control<QAbstractButton>(id);
+        const QPoint at = qobject_cast<QRadioButton*>(button) != nullptr
+                              ? QPoint(8, button->height() / 2)
+                              : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    void Ok() const { Click("id1"); }
+
+    FakeWorld world_;
+    PrayerSettings settings_;
+    CityLocation city_;
+    std::vector<std::string> shown_;
+    std::unique_ptr<OptionsDialog> dialog_;
+};
+
+TEST_F(OptionsDialogTest, DefaultsShowDepressionShafiAndTheirNumbers) {
+    Open();
+    EXPECT_TRUE(Radio("id1001")->isChecked());
+    EXPECT_FALSE(Radio("id1002")->isChecked());
+    EXPECT_TRUE(Radio("id1005")->isChecked());
+    EXPECT_FALSE(Radio("id1006")->isChecked());
+    EXPECT_EQ(NumberText(), QStringLiteral("18"));
+    EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
+    Click("id1002");
+    EXPECT_EQ(NumberText(), QStringLiteral("90"));
+    EXPECT_TRUE(dialog_->windowTitle().isEmpty());
+}
+
+TEST_F(OptionsDialogTest, ControlsHaveTheirTextsAndTabOrder) {
+    Open();
+    // The numbered controls in focus-chain order from the first. (Within a group of radio
+    // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
+    std::vector<std::string> reached;
+    QWidget* start = Control<QWidget>("id1001");
+    QWidget* widget = start;
+    do {
+        if (widget->objectName().startsWith(QStringLiteral("id"))) {
+            reached.push_back(widget->objectName().toStdString());
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != nullptr && widget != start && reached.size() < 50);
+    EXPECT_EQ(reached, (std::vector<std::string>{"id1001", "id1002", "id1003", "id1005", "id1006",
+                                                 "id1", "id2", "id1008"}));
+    EXPECT_EQ(Radio("id1001")->text(), QStringLiteral("By Depression Angle"));
+    EXPECT_EQ(Radio("id1002")->text(), QStringLiteral("By Interval"));
+    EXPECT_EQ(Radio("id1005")->text(), QStringLiteral("Shafi"));
+    EXPECT_EQ(Radio("id1006")->text(), QStringLiteral("Hanafi"));
+    EXPECT_EQ(Control<QPushButton>("id1")->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
+    EXPECT_EQ(Control<QPushButton>("id2")->text(), QStringLiteral("Cancel"));
+}
+
+TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> steps;  // {"click", id} or {"type", keys}
+        std::int16_t method;
+        double depression;
+        double interval;
+    };
+    const Case cases[] = {
+        {"19 by depression", {{"type", "19"}}, 0, 19.0, 90.0},
+        {"19, switch, 80 by interval",
+         {{"type", "19"}, {"click", "id1002"}, {"type", "80"}},
+         1,
+         18.0,
+         80.0},
+        {"1234 keeps three digits", {{"type", "1234"}}, 0, 123.0, 90.0},
+        {"empty stores 0", {{"type", ""}}, 0, 0.0, 90.0},
+        {"digits only", {{"type", "a-1b2."}}, 0, 12.0, 90.0},
+        {"back and forth keeps each number",
+         {{"type", "19"}, {"click", "id1002"}, {"type", "80"}, {"click", "id1001"}},
+         0,
+         19.0,
+         90.0},
+        {"a click on the checked button changes nothing",
+         {{"type", "25"}, {"click", "id1001"}, {"click", "id1002"}, {"click", "id1001"}},
+         0,
+         25.0,
+         90.0},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        Open();
+        for (const auto& [action, argument] : c.steps) {
+            if (std::string(action) == "click") {
+                Click(argument);
+            } else {
+                TypeNumber(argument);
+            }
+        }
+        Ok();
+        EXPECT_EQ(settings_.method, c.method) << c.name;
+        EXPECT_EQ(settings_.depressionDegrees, c.depression) << c.name;
+        EXPECT_EQ(settings_.intervalMinutes, c.interval) << c.name;
+        EXPECT_EQ(world_.settings.stored.depressionDegrees, c.depression) << c.name;
+        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << c.name;
+        dialog_.reset();
+    }
+}
+
+TEST_F(OptionsDialogTest, SwitchingShowsEachMethodsTypedNumberAgain) {
+    Open();
+    TypeNumber("19");
+    Click("id1002");
+    EXPECT_EQ(NumberText(), QStringLiteral("90"));
+    TypeNumber("80");
+    Click("id1001");
+    EXPECT_EQ(NumberText(), QStringLiteral("19"));
+    Click("id1001");  // already checked: nothing moves
+    EXPECT_EQ(NumberText(), QStringLiteral("19"));
+    Click("id1002");
+    EXPECT_EQ(NumberText(), QStringLiteral("80"));
+}
+
+TEST_F(OptionsDialogTest, PastedTextKeepsItsFirstThreeDigitsAndRefusesOthers) {
+    Open();
+    struct Case {
+        const char* pasted;
+        const char* shown;
+    };
+    const Case cases[] = {{"1234", "123"}, {"-5", "18"}, {"4x", "18"}, {"\xd9\xa5", "18"}};
+    for (const Case& c : cases) {
+        TypeNumber("18");
+        NumberField()->selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(NumberText(), QString::fromLatin1(c.shown)) << c.pasted;
+    }
+}
+
+TEST_F(OptionsDialogTest, StoredValuesOutsideTheFieldOpenSensibly) {
+    settings_.method = 7;  // any nonzero method is the interval
+    settings_.intervalMinutes = 4294967295.0;
+    Open();
+    EXPECT_TRUE(Radio("id1002")->isChecked());
+    EXPECT_EQ(NumberText(), QStringLiteral("999"));
+    Click("id1001");
+    EXPECT_EQ(NumberText(), QStringLiteral("18"));
+    Click("id1002");
+    Ok();
+    EXPECT_EQ(settings_.method, 1);
+    EXPECT_EQ(settings_.intervalMinutes, 999.0);
+}
+
+TEST_F(OptionsDialogTest, CancelStoresNothingAndTheNextOpeningShowsTheStoredValues) {
+    const PrayerSettings before = settings_;
+    Open();
+    TypeNumber("25");
+    Click("id1006");
+    Control<QLineEdit>("id1008")->setText(QStringLiteral("Mecca"));
+    Click("id2");
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    EXPECT_EQ(settings_.depressionDegrees, before.depressionDegrees);
+    EXPECT_EQ(settings_.fiqh, before.fiqh);
+    EXPECT_EQ(settings_.configuredCity, before.configuredCity);
+    EXPECT_EQ(city_.name, "Detroit, MI");
+    EXPECT_EQ(world_.settings.saves, 0);
+    EXPECT_TRUE(shown_.empty());
+
+    dialog_.reset();
+    Open();
+    EXPECT_EQ(NumberText(), QStringLiteral("18"));
+    EXPECT_TRUE(Radio("id1005")->isChecked());
+    EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
+}
+
+TEST_F(OptionsDialogTest, HanafiStoresFiqhAndItsShadowFactor) {
+    Open();
+    Click("id1006");
+    Ok();
+    EXPECT_EQ(settings_.fiqh, 1);
+    EXPECT_EQ(settings_.asrShadowFactor, 2.0);
+    EXPECT_EQ(world_.settings.stored.fiqh, 1);
+}
+
+TEST_F(OptionsDialogTest, CityAndHomeCitySettleTheLookupNameAndTheDisplay) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> home;
+        std::string lookupName;
+    };
+    const Case cases[] = {
+        {"no home city: the typed city", std::nullopt, "Mecca"},
+        {"home city: the home city", "Medina", "Medina"},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        world_.homeCity.home = c.home;
+        Open();
+        Control<QLineEdit>("id1008")->setText(QStringLiteral("Mecca"));
+        Ok();
+        EXPECT_EQ(settings_.configuredCity, "Mecca") << c.name;
+        EXPECT_EQ(city_.name, c.lookupName) << c.name;
+        EXPECT_EQ(shown_, std::vector<std::string>{c.lookupName}) << c.name;
+        EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca") << c.name;
+        dialog_.reset();
+    }
+}
+
+TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPair) {
+    struct Case {
+        const char* name;
+        QString typed;
+        QString stored;
+    };
+    const QString a198(198, QLatin1Char('a'));
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x95\x8c");  // two UTF-16 units
+    const Case cases[] = {
+        {"250 letters", QString(250, QLatin1Char('b')), QString(199, QLatin1Char('b'))},
+        {"a pair across the limit", a198 + emoji, a198},
+        {"a pair inside the limit", QString(197, QLatin1Char('c')) + emoji,
+         QString(197, QLatin1Char('c')) + emoji},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        Open();
+        Control<QLineEdit>("id1008")->setText(c.typed);
+        Ok();
+        EXPECT_EQ(QString::fromStdString(settings_.configuredCity), c.stored) << c.name;
+        dialog_.reset();
+    }
+}
+
+TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
+    world_.settings.failSave = true;
+    Open();
+    TypeNumber("16");
+    Ok();
+    EXPECT_EQ(world_.messages, (std::vector<Message>{{"Settings could not be saved.", "Error"}}));
+    EXPECT_EQ(settings_.depressionDegrees, 16.0);
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog_->isVisible());
+}
+
+TEST_F(OptionsDialogTest, CityFieldOffersCompletionsButOkStoresTheFieldsText) {
+    Open();
+    QLineEdit* cityField = Control<QLineEdit>("id1008");
+    cityField->clear();
+    cityField->setFocus();
+    QTest::keyClicks(cityField, QStringLiteral("De"));
+    EXPECT_EQ(world_.suggestions.asked, (std::vector<std::string>{"D", "De"}));
+    QCompleter* completer = cityField->completer();
+    ASSERT_NE(completer, nullptr);
+    ASSERT_EQ(completer->model()->rowCount(), 2);
+    EXPECT_EQ(completer->model()->index(0, 0).data().toString(), QStringLiteral("Detroit, MI"));
+    Ok();
+    EXPECT_EQ(settings_.configuredCity, "De");
+}
+
+}  // namespace
+}  // namespace orvanta

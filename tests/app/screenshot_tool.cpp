@@ -1,0 +1,80 @@
+// Opens the window with the real services and saves pictures of it and of its dialogs:
+// main.png, icon.png, options.png, options-completion.png (the whole screen, with the City field's
+// completion list open) and about.png, into the folder given (default: the current folder).
+// Run it on a display (Xvfb works) to look at what a user sees.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+
+#include "app/app_records.h"
+#include "app/app_resources.h"
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "app/real_services.h"
+#include "resources/command_ids.h"
+
+namespace {
+
+bool Save(const QPixmap& picture, const QDir& folder, const char* name) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    const bool saved = picture.save(path);
+    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+QWidget* WaitForModal() {
+    for (int i = 0; i < 50 && QApplication::activeModalWidget() == nullptr; ++i) {
+        QTest::qWait(20);
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr) {
+        (void)QTest::qWaitForWindowExposed(modal);
+        QTest::qWait(200);
+    }
+    return modal;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
+    orvanta::InitAppResources();
+    QApplication::setWindowIcon(orvanta::AppIcon());
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+
+    orvanta::RealServices services(orvanta::ShowMessageBox);
+    orvanta::MainWindow window(orvanta::ProcessRecords(), services.Get(), [](int) {});
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    QTest::qWait(300);
+    bool ok = Save(window.grab(), folder, "main.png");
+    ok = Save(orvanta::AppIcon().pixmap(128, 128), folder, "icon.png") && ok;
+
+    window.RunCommand(orvanta::commands::kOptions);
+    if (QWidget* options = WaitForModal()) {
+        ok = Save(options->grab(), folder, "options.png") && ok;
+        if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {
+            city->setFocus();
+            city->clear();
+            QTest::keyClicks(city, QStringLiteral("Mec"));
+            QTest::qWait(300);
+            ok = Save(QGuiApplication::primaryScreen()->grabWindow(0), folder,
+                      "options-completion.png") &&
+                 ok;
+        }
+        options->close();
+    }
+    window.RunCommand(orvanta::commands::kAbout);
+    if (QWidget* about = WaitForModal()) {
+        ok = Save(about->grab(), folder, "about.png") && ok;
+        about->close();
+    }
+    return ok ? 0 : 1;
+}
