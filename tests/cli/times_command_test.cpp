@@ -90,6 +90,12 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The lines of the timetable itself: those after the header's blank line.
+std::vector<std::string> BodyLines(const std::string& text) {
+    const std::size_t blank = text.find("\n\n");
+    return Lines(blank == std::string::npos ? text : text.substr(blank + 2));
+}
+
 const std::vector<std::string> kDetroit = {
     "--lat", "42.333333333333336", "--lon", "-83.05", "--zone", "-5", "--dst"};
 
@@ -114,7 +120,7 @@ TEST(TimesCommand, TextShowsTheSixNamesAndTimesOfToday) {
     EXPECT_EQ(run.err, "");
     const auto row = ComputeDateRow(CivilDate{2024, 6, 20}, DetroitRecord(), PrayerSettings{});
     ASSERT_TRUE(row);
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = BodyLines(run.out);
     ASSERT_EQ(lines.size(), 6u);
     for (int s = 0; s < kPrayerCount; ++s) {
         const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
@@ -212,7 +218,7 @@ TEST(TimesCommand, AcceptsSignedZonesAndTheLimitsOfTheRanges) {
              {"--lat", "21.4", "--lon", "39.8", "--zone", "3", "--date", "0001-01-01"}}) {
         const RunResult run = RunCli(args);
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(Lines(run.out).size(), 6u);
+        EXPECT_EQ(BodyLines(run.out).size(), 6u);
     }
 }
 
@@ -236,7 +242,7 @@ TEST(TimesCommand, NamedZoneGivesTheOffsetTheClockShowsThatDay) {
         const RunResult fixed = RunCli(
             {"--lat", "-34.93", "--lon", "138.6", "--zone", row.fixedZone, "--date", row.date});
         ASSERT_EQ(named.status, 0) << named.err;
-        EXPECT_EQ(named.out, fixed.out) << row.tz << " " << row.date;
+        EXPECT_EQ(BodyLines(named.out), BodyLines(fixed.out)) << row.tz << " " << row.date;
     }
 }
 
@@ -302,7 +308,7 @@ TEST(TimesCommand, CityComesFromTheSavedSettingsOrTheHomeCityOrTheOption) {
 
     const RunResult named = RunWith({"--city", "Adelaide"}, services);
     EXPECT_EQ(named.status, 0) << named.err;
-    EXPECT_EQ(Lines(named.out).size(), 6u);
+    EXPECT_EQ(BodyLines(named.out).size(), 6u);
     EXPECT_EQ(saved.replaceCount, 1) << "the command line never saves settings";
 }
 
@@ -344,7 +350,7 @@ TEST(TimesCommand, ShippedDatabaseGivesAdelaideItsSummerOffset) {
     // The database stores 34 deg 56' S 138 deg 36' E; in January the clock shows +10:30.
     const RunResult fixed = RunCli({"--lat", "-34.93333333333333", "--lon", "138.6", "--zone",
                                     "10.5", "--date", "2026-01-15"});
-    EXPECT_EQ(named.out, fixed.out);
+    EXPECT_EQ(BodyLines(named.out), BodyLines(fixed.out));
 }
 
 TEST(TimesCommand, HelpAndVersionSucceed) {
