@@ -170,7 +170,6 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     ics.Line("VERSION:2.0");
     ics.Line("PRODID:-//Orvanta//orvanta-times 1.0.0//EN");
     ics.Line("CALSCALE:GREGORIAN");
-    ics.Line("METHOD:PUBLISH");
     if (span) {
         WriteTimeZone(ics, city.zoneName, *span, spanStart,
                       static_cast<std::int32_t>(std::lround(city.zoneHours * 3600.0)));

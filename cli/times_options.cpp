@@ -140,19 +140,24 @@ std::optional<std::pair<CivilDate, CivilDate>> ParseYear(const std::string& text
 namespace {
 
 constexpr const char* kDescription =
-    "Prints the six daily prayer times, Fajr (dawn), Shuruq (sunrise), Zuhr (noon), Asr "
-    "(afternoon), Maghrib (sunset) and Isha (night), computed offline from a classical solar "
-    "model, for one day or a range of days, as a table, CSV, JSON or an iCalendar file.\n\n"
-    "Without options it prints today's times for the city the window uses (the home city, "
-    "else the configured city) with the saved method, angle or interval and Asr school. A "
-    "place is given by --city NAME, or by --lat and --lon with --tz NAME (the zone's real "
-    "offsets and daylight saving) or --zone HOURS [--dst] (a fixed offset; --dst adds one "
-    "hour from the first Sunday of April to the last Sunday of October). Settings given here "
-    "apply to this run only and are never saved.\n\n"
-    "One day (--date, or today) is computed exactly as the window computes it, seeded from "
-    "the day before. A range (--month, --year, --from/--to; at most ten years) is computed "
-    "day after day, each day seeded by the one before; at 1 January the computation starts "
-    "afresh.";
+    "orvanta-times - daily Islamic prayer times, timetables and calendar files\n"
+    "\n"
+    "DESCRIPTION\n"
+    "  Prints the six daily prayer times, Fajr (dawn), Shuruq (sunrise), Zuhr (noon),\n"
+    "  Asr (afternoon), Maghrib (sunset) and Isha (night), computed offline from a\n"
+    "  classical solar model, for one day or a range of days, as a table, CSV, JSON or\n"
+    "  an iCalendar file.\n"
+    "\n"
+    "  Without options: today's times for the city the window uses (the home city,\n"
+    "  else the configured city) with the saved method and Asr school. A place is\n"
+    "  --city NAME, or --lat and --lon with --tz ZONE (the zone's real offsets and\n"
+    "  daylight saving) or --zone HOURS [--dst] (a fixed offset). Settings given here\n"
+    "  apply to this run only and are never saved.\n"
+    "\n"
+    "  One day (--date, or today) is computed exactly as the window computes it,\n"
+    "  starting from the day before. A range (--month, --year, --from/--to; at most\n"
+    "  ten years) is computed day after day, each day starting from the one before;\n"
+    "  at 1 January the computation starts afresh.\n";
 
 constexpr const char* kFooter =
     "\nCITIES\n"

@@ -195,6 +195,19 @@ TEST(TimesCommand, RefusedArgumentsGiveStatusTwoAndOneLineOnly) {
         Detroit({"--depression", "-1"}),
         Detroit({"--interval", "1e9"}),
         Detroit({"--bogus"}),
+        Detroit({"--month", "2024-13"}),
+        Detroit({"--month", "2024-1"}),
+        Detroit({"--year", "0"}),
+        Detroit({"--year", "10000"}),
+        Detroit({"--year", "-5"}),
+        Detroit({"--from", "2024-01-01"}),
+        Detroit({"--to", "2024-01-01"}),
+        Detroit({"--from", "2024-01-02", "--to", "2024-01-01"}),
+        Detroit({"--from", "2024-01-01", "--to", "2034-01-02"}),
+        Detroit({"--from", "2024-02-30", "--to", "2024-03-01"}),
+        Detroit({"--date", "2024-01-01", "--month", "2024-01"}),
+        Detroit({"--year", "2024", "--from", "2024-01-01", "--to", "2024-01-02"}),
+        Detroit({"--format", "ICS"}),
         Detroit({"extra"}),
     };
     for (const auto& args : refused) {
@@ -207,6 +220,25 @@ TEST(TimesCommand, RefusedArgumentsGiveStatusTwoAndOneLineOnly) {
         EXPECT_EQ(run.out, "") << joined;
         ASSERT_EQ(Lines(run.err).size(), 1u) << joined << "-> " << run.err;
         EXPECT_EQ(run.err.rfind("orvanta-times: ", 0), 0u) << run.err;
+    }
+}
+
+TEST(TimesCommand, RangesUpToTenYearsAndAtTheEndsOfTheCalendar) {
+    struct Row {
+        std::vector<std::string> args;
+        std::size_t days;
+    };
+    for (const Row& row :
+         std::vector<Row>{{Detroit({"--from", "2024-01-01", "--to", "2033-12-31"}), 3653},
+                          {Detroit({"--year", "9999"}), 365},
+                          {Detroit({"--year", "1"}), 365},
+                          {Detroit({"--month", "2023-02"}), 28},
+                          {Detroit({"--from", "2024-05-05", "--to", "2024-05-05"}), 1}}) {
+        std::vector<std::string> args = row.args;
+        args.insert(args.end(), {"--format", "csv"});
+        const RunResult run = RunCli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out).size(), 1 + 6 * row.days) << args[8];
     }
 }
 
