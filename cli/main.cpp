@@ -1,4 +1,6 @@
-// orvanta-times: the six prayer times of a day on standard output.
+// orvanta-times: prayer timetables on standard output, and the city databases.
+#include <chrono>
+#include <cstdint>
 #include <iostream>
 #include <memory>
 
@@ -20,8 +22,17 @@ int main(int argc, char** argv) {
     }
     const HomeCityStore homeCity;
     services.homeCity = &homeCity;
-    const SqliteCityStore cities(ShippedCityDatabasePath());
+    services.userDatabasePath = DefaultUserDatabasePath();
+    services.cityDatabasePath = ShippedCityDatabasePath();
+    // The user's own cities are found first; the shipped database is only ever read.
+    const SqliteCityStore cities(services.cityDatabasePath, /*immutable=*/true,
+                                 services.userDatabasePath);
     services.cities = &cities;
     services.cityDatabaseDescription = cities.DatabasePath().string();
+    services.nowUtc = [] {
+        return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                             std::chrono::system_clock::now().time_since_epoch())
+                                             .count());
+    };
     return RunTimesCommand(argc, argv, std::cout, std::cerr, services);
 }

@@ -1,10 +1,15 @@
 #include "cli/times_command.h"
 
 #include <sstream>
+#include <vector>
 
 #include "astro/date_row.h"
+#include "cli/cities_command.h"
+#include "cli/ics_output.h"
+#include "cli/json_output.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "cli/timetable.h"
 #include "location/city_daylight.h"
 #include "location/settings_store.h"
 #include "location/zone_rules.h"
@@ -82,7 +87,8 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
                     const TimesServices& services) {
     // Everything goes to a buffer first, so a failing run prints nothing on standard output.
     std::ostringstream buffer;
-    const std::variant<TimesRequest, EarlyExit> parsed = ParseTimesArguments(argc, argv, buffer);
+    const std::variant<TimesRequest, CitiesRequest, EarlyExit> parsed =
+        ParseTimesArguments(argc, argv, buffer);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         if (early->status != 0) {
             err << kProgram << early->message << '\n';
@@ -91,11 +97,19 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         out << buffer.str();
         return 0;
     }
+    if (const auto* cities = std::get_if<CitiesRequest>(&parsed)) {
+        return RunCitiesCommand(*cities, out, err, services);
+    }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
-    const std::optional<CivilDate> date = request.date ? request.date : services.today();
-    if (!date) {
-        err << kProgram << "could not read today's date from the system clock\n";
-        return 1;
+    std::optional<CivilDate> date = request.date;
+    if (request.range) {
+        date = request.range->first;
+    } else if (!date) {
+        date = services.today ? services.today() : std::nullopt;
+        if (!date) {
+            err << kProgram << "could not read today's date from the system clock\n";
+            return 1;
+        }
     }
 
     PrayerSettings settings;
@@ -115,23 +129,47 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         }
     }
 
-    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, date->year);
-    if (!shifts) {
+    std::vector<DatedRow> days;
+    if (request.range) {
+        std::optional<std::vector<DatedRow>> rows =
+            ComputeDateRange(request.range->first, request.range->second, city, settings);
+        if (rows) {
+            days = std::move(*rows);
+        }
+    } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings)) {
+        days.push_back(*row);
+    }
+    if (days.empty()) {
         err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";
         return 1;
     }
-    const std::optional<DayRow> row = ComputeDateRow(*date, city, settings, &*shifts);
-    if (!row) {
-        err << kProgram << "the date cannot be computed\n";
-        return 1;
-    }
-    if (request.format == OutputFormat::Csv) {
-        WriteDayAsCsv(buffer, *date, *row);
-    } else {
-        WriteDayAsText(buffer, *row);
+    switch (request.format) {
+        case OutputFormat::Text:
+            WriteTimetableAsText(buffer, city, settings, days, request.clock24);
+            break;
+        case OutputFormat::Csv:
+            WriteTimetableAsCsv(buffer, days);
+            break;
+        case OutputFormat::Json:
+            WriteTimetableAsJson(buffer, city, settings, days);
+            break;
+        case OutputFormat::Ics: {
+            const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
+            if (!WriteTimetableAsIcs(buffer, city, days, now)) {
+                err << kProgram << "cannot read the rules of the time zone '" << city.zoneName
+                    << "'\n";
+                return 1;
+            }
+            break;
+        }
     }
     out << buffer.str();
-    return out.good() ? 0 : 1;
+    out.flush();
+    if (!out.good()) {
+        err << kProgram << "cannot write the output\n";
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace orvanta

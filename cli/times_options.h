@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "astro/date_row.h"
@@ -11,7 +12,7 @@
 
 namespace orvanta {
 
-enum class OutputFormat { Text, Csv };
+enum class OutputFormat { Text, Csv, Json, Ics };
 
 // Where the place comes from.
 enum class LocationSource {
@@ -34,8 +35,22 @@ struct TimesRequest {
     // set, and the standard offset and daylight-saving flag follow from the date's year.
     CityLocation city;
     SettingsOverrides overrides;
-    std::optional<CivilDate> date;  // nothing: today
+    std::optional<CivilDate> date;  // one day; nothing (and no range): today
+    // A range of days, both included (--month, --year, --from/--to); at most kMaxRangeDays.
+    std::optional<std::pair<CivilDate, CivilDate>> range;
     OutputFormat format = OutputFormat::Text;
+    bool clock24 = false;  // text: 24-hour times
+};
+
+// orvanta-times cities ...: what to do with the city databases.
+struct CitiesRequest {
+    enum class Action { Search, SetHome, ClearHome, Add, Remove };
+    Action action = Action::Search;
+    std::string text;         // Search: the text typed; SetHome, Add, Remove: the city name
+    std::size_t limit = 20;   // Search: most rows shown
+    double latitudeDeg = 0;   // Add: degrees, NORTH positive
+    double longitudeDeg = 0;  // Add: degrees, EAST positive
+    std::string zoneName;     // Add: IANA zone name
 };
 
 // The run ends before computing: help or version was printed (status 0), or the arguments
@@ -47,8 +62,15 @@ struct EarlyExit {
 
 // Given the argument vector, returns the request, or how the run ends early. Help and version
 // text is written to out.
-std::variant<TimesRequest, EarlyExit> ParseTimesArguments(int argc, const char* const* argv,
-                                                          std::ostream& out);
+std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int argc,
+                                                                         const char* const* argv,
+                                                                         std::ostream& out);
+
+// Given "YYYY-MM", returns the first and last day of that month (year 1 .. 9999).
+std::optional<std::pair<CivilDate, CivilDate>> ParseIsoMonth(const std::string& text);
+
+// Given a year of one to four digits (1 .. 9999), returns its first and last day.
+std::optional<std::pair<CivilDate, CivilDate>> ParseYear(const std::string& text);
 
 // Given "YYYY-MM-DD", returns the date when the text has that exact form and the date exists
 // with a year of 1 .. 9999.

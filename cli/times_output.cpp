@@ -1,22 +1,21 @@
 #include "cli/times_output.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
-#include <string>
 
+#include "astro/angles.h"
 #include "astro/time_text.h"
+#include "cli/civil_time.h"
 
 namespace orvanta {
 namespace {
 
-constexpr std::array<const char*, kPrayerCount> kCsvNames = {"Fajr", "Shuruq",  "Zuhr",
-                                                             "Asr",  "Maghrib", "Isha"};
-
-std::string IsoDate(const CivilDate& date) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text.data();
-}
+constexpr std::array<std::string_view, kPrayerCount> kShortNames = {"Fajr", "Shuruq",  "Zuhr",
+                                                                    "Asr",  "Maghrib", "Isha"};
+constexpr std::size_t kNameColumn = 18;  // the display names are at most 16 characters
+constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
 std::string ExactHours(float hours) {
     std::array<char, 32> text{};
@@ -24,24 +23,148 @@ std::string ExactHours(float hours) {
     return text.data();
 }
 
+// A number as people write it: 18, 17.5, 90.
+std::string Number(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%g", value);
+    return text.data();
+}
+
+// Degrees and minutes with the hemisphere letter: 21°25′ N.
+std::string Coordinate(std::int16_t degrees, std::int16_t minutes, char hemisphere) {
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%d\u00B0%02d\u2032 %c", degrees, minutes, hemisphere);
+    return text.data();
+}
+
+// The length of a UTF-8 text in characters, for aligning columns.
+std::size_t Width(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+std::string PadRight(std::string text, std::size_t width) {
+    const std::size_t shown = Width(text);
+    if (shown < width) {
+        text.append(width - shown, ' ');
+    }
+    return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    const std::size_t shown = Width(text);
+    return shown < width ? std::string(width - shown, ' ') + text : text;
+}
+
+std::string TimeText(float value, bool clock24) {
+    const auto hours = static_cast<double>(value);
+    return clock24 ? FormatPrayerTime24(hours) : FormatPrayerTime(hours);
+}
+
 }  // namespace
 
-void WriteDayAsText(std::ostream& out, const DayRow& row) {
+std::string_view PrayerShortName(int slot) {
+    return kShortNames.at(static_cast<std::size_t>(slot));
+}
+
+std::string FormatPrayerTime24(double hours) {
+    const std::optional<std::int64_t> minutes = SlotMinutes(hours);
+    if (!minutes) {
+        return std::string(kCantDetermineText);
+    }
+    const std::int64_t minuteOfDay =
+        ((*minutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%02d:%02d", static_cast<int>(minuteOfDay / 60),
+                  static_cast<int>(minuteOfDay % 60));
+    return text.data();
+}
+
+std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
+                                                  const PrayerSettings& settings) {
+    std::vector<std::string> lines;
+    lines.push_back("City:     " +
+                    (city.name.empty() ? std::string("(given by coordinates)") : city.name));
+    lines.push_back(
+        "Position: " +
+        Coordinate(city.latitudeDegrees, city.latitudeMinutes, city.isSouth != 0 ? 'S' : 'N') +
+        " " +
+        Coordinate(city.longitudeDegrees, city.longitudeMinutes, city.isWest != 0 ? 'W' : 'E'));
+    std::string zone = "UTC" + OffsetText(city.zoneHours);
+    if (!city.zoneName.empty()) {
+        zone = city.zoneName + " (standard time " + zone + ", its own daylight-saving rules)";
+    } else if (city.supportsDst != 0) {
+        zone += ", daylight saving from the first Sunday of April to the last Sunday of October";
+    } else {
+        zone += ", no daylight saving";
+    }
+    lines.push_back("Zone:     " + zone);
+    std::string method;
+    if (settings.method == 0) {
+        method = "Fajr and Isha with the sun " + Number(settings.depressionDegrees) +
+                 "\u00B0 below the horizon";
+    } else {
+        method = "Fajr " + Number(settings.intervalMinutes) + " min before sunrise, Isha " +
+                 Number(settings.intervalMinutes) + " min after sunset";
+    }
+    method += settings.asrShadowFactor == 1.0
+                  ? "; Asr Shafi (shadow factor 1)"
+                  : "; Asr Hanafi (shadow factor " + Number(settings.asrShadowFactor) + ")";
+    lines.push_back("Method:   " + method);
+    return lines;
+}
+
+void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days,
+                          bool clock24) {
+    for (const std::string& line : DescribePlaceAndSettings(city, settings)) {
+        out << line << '\n';
+    }
+    if (days.size() == 1) {
+        out << "Date:     " << IsoDate(days.front().date) << "\n\n";
+        for (int s = 0; s < kPrayerCount; ++s) {
+            const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
+            out << PadRight(name, kNameColumn) << TimeText(days.front().row[s], clock24) << '\n';
+        }
+        return;
+    }
+    if (days.empty()) {
+        return;
+    }
+    out << "Dates:    " << IsoDate(days.front().date) << " to " << IsoDate(days.back().date)
+        << "\n\n";
+    // Every cell is built first so that each column is as wide as its widest cell.
+    std::vector<std::array<std::string, kPrayerCount>> cells(days.size());
+    std::array<std::size_t, kPrayerCount> widths{};
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        for (int s = 0; s < kPrayerCount; ++s) {
+            cells[d][s] = TimeText(days[d].row[s], clock24);
+            widths[s] = std::max({widths[s], Width(cells[d][s]), Width(kShortNames[s])});
+        }
+    }
+    std::string header = "Date      ";
     for (int s = 0; s < kPrayerCount; ++s) {
-        const std::string_view name = PrayerDisplayName(static_cast<PrayerSlot>(s));
-        std::string line(name);
-        line.resize(std::max<std::size_t>(line.size(), 18), ' ');
-        out << line << FormatPrayerTime(static_cast<double>(row[s])) << '\n';
+        header += "  " + PadLeft(std::string(kShortNames[s]), widths[s]);
+    }
+    out << header << '\n';
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        std::string line = IsoDate(days[d].date);
+        for (int s = 0; s < kPrayerCount; ++s) {
+            line += "  " + PadLeft(cells[d][s], widths[s]);
+        }
+        out << line << '\n';
     }
 }
 
-void WriteDayAsCsv(std::ostream& out, const CivilDate& date, const DayRow& row) {
+void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
     out << "date,prayer,hours,time\n";
-    const std::string day = IsoDate(date);
-    for (int s = 0; s < kPrayerCount; ++s) {
-        const double hours = static_cast<double>(row[s]);
-        out << day << ',' << kCsvNames[s] << ',' << ExactHours(row[s]) << ','
-            << FormatPrayerTime(hours) << '\n';
+    for (const DatedRow& day : days) {
+        const std::string date = IsoDate(day.date);
+        for (int s = 0; s < kPrayerCount; ++s) {
+            out << date << ',' << kShortNames[s] << ',' << ExactHours(day.row[s]) << ','
+                << FormatPrayerTime(static_cast<double>(day.row[s])) << '\n';
+        }
     }
 }
 

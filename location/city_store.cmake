@@ -10,6 +10,10 @@ target_sources(orvanta_location PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/sqlite_city_store.cpp
     ${CMAKE_CURRENT_LIST_DIR}/city_database_path.cpp
     ${CMAKE_CURRENT_LIST_DIR}/home_city_store.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/user_database.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/city_fold.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/user_cities.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/city_finder.cpp
 )
 target_link_libraries(orvanta_location PRIVATE SQLite::SQLite3)
 

@@ -6,58 +6,11 @@
 
 #include "location/city_name.h"
 #include "location/sqlite_db.h"
+#include "location/user_database.h"
 #include "location/user_paths.h"
 
 namespace orvanta {
 namespace {
-
-// The per-user tables. home_city holds at most one row (id 1). user_cities has the columns of
-// the city database's cities table, for cities the user adds; zone_index refers to the zones
-// of the city database, which lives in another file, so it carries no foreign key.
-constexpr const char* kUserSchemaSql = R"sql(
-BEGIN IMMEDIATE;
-CREATE TABLE IF NOT EXISTS home_city (
-    id   INTEGER PRIMARY KEY CHECK (id = 1),
-    name TEXT NOT NULL
-);
-CREATE TABLE IF NOT EXISTS user_cities (
-    city_id      INTEGER PRIMARY KEY,
-    name         TEXT NOT NULL UNIQUE,
-    search_key   TEXT NOT NULL,
-    country      TEXT NOT NULL,
-    country_code TEXT NOT NULL,
-    region       TEXT NOT NULL,
-    latitude     INTEGER,
-    longitude    INTEGER,
-    zone_index   INTEGER,
-    population   INTEGER NOT NULL DEFAULT 0
-);
-CREATE INDEX IF NOT EXISTS user_cities_by_key ON user_cities (search_key, population DESC);
-PRAGMA user_version = 1;
-COMMIT;
-)sql";
-
-// Opens the user database for writing, creating the folder and the file when create is set,
-// and makes sure its tables exist. Nothing on failure.
-std::optional<SqliteDb> OpenForWriting(const std::filesystem::path& path, bool create) {
-    if (create && path.has_parent_path()) {
-        std::error_code error;
-        std::filesystem::create_directories(path.parent_path(), error);
-        if (error) {
-            return std::nullopt;
-        }
-    }
-    std::optional<SqliteDb> db =
-        SqliteDb::Open(path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
-    if (!db) {
-        return std::nullopt;
-    }
-    if (!db->Exec(kUserSchemaSql)) {
-        (void)db->Exec("ROLLBACK");
-        return std::nullopt;
-    }
-    return db;
-}
 
 bool FileExists(const std::filesystem::path& path) {
     std::error_code error;
@@ -104,7 +57,7 @@ bool HomeCityStore::SetHomeCity(std::string_view name) const {
     if (!path_ || !IsUsableCityName(name)) {
         return false;
     }
-    std::optional<SqliteDb> db = OpenForWriting(*path_, /*create=*/true);
+    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(*path_, /*create=*/true);
     if (!db) {
         return false;
     }
@@ -123,7 +76,7 @@ bool HomeCityStore::ClearHomeCity() const {
     if (!FileExists(*path_)) {
         return true;  // nothing stored; the file is not created for a removal
     }
-    std::optional<SqliteDb> db = OpenForWriting(*path_, /*create=*/false);
+    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(*path_, /*create=*/false);
     if (!db) {
         return false;
     }

@@ -14,8 +14,8 @@ std::optional<std::filesystem::path> DefaultUserDatabasePath();
 
 // Reads and writes the home city in the per-user database. The database is opened for each
 // call and closed before it returns. Reading never creates the file: a missing file means "no
-// home city". The first write creates the folder, the file and its tables (home_city, and
-// user_cities with the columns of the city database's cities table).
+// home city". The first write creates the folder, the file and its tables (home_city,
+// user_zones and user_cities, see user_database.h).
 class HomeCityStore final : public HomeCitySource {
   public:
     // The store at DefaultUserDatabasePath(); without one, reads find no home city and writes

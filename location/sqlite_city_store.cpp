@@ -9,14 +9,14 @@
 #include <utility>
 
 #include "location/city_decode.h"
+#include "location/city_fold.h"
 #include "location/city_name.h"
 #include "location/search_key.h"
 #include "location/sqlite_db.h"
+#include "location/user_cities.h"
 
 namespace orvanta {
 namespace {
-
-constexpr std::string_view kFoldSql = "SELECT folded FROM fold_map WHERE code_point = ?1";
 
 // Search keys of display names are unique in a database built from the schema; should one
 // hold a key twice, the most populous city wins, and city_id settles equal populations.
@@ -51,45 +51,6 @@ std::optional<LookupStatements> PrepareAll(const SqliteDb& db) {
     return LookupStatements{std::move(*fold), std::move(*byName), std::move(*byAlias),
                             std::move(*zone)};
 }
-
-// Folds code points through fold_map, asking the database once per distinct code point.
-class DatabaseFold {
-  public:
-    explicit DatabaseFold(SqliteStatement& statement) : statement_(statement) {}
-
-    bool operator()(char32_t c, std::string& out) {
-        if (const auto cached = cache_.find(c); cached != cache_.end()) {
-            out += cached->second;
-            return true;
-        }
-        statement_.Reset();
-        if (!statement_.BindInt64(1, static_cast<std::int64_t>(c))) {
-            return false;
-        }
-        std::string folded;
-        switch (statement_.Step()) {
-            case SqliteStatement::StepResult::Row:
-                if (std::optional<std::string> text = statement_.ColumnText(0)) {
-                    folded = std::move(*text);
-                } else {
-                    AppendUtf8(folded, c);  // a NULL or non-text entry folds to itself
-                }
-                break;
-            case SqliteStatement::StepResult::Done:
-                AppendUtf8(folded, c);  // not listed: folds to itself
-                break;
-            case SqliteStatement::StepResult::Error:
-                return false;
-        }
-        out += folded;
-        cache_.emplace(c, std::move(folded));
-        return true;
-    }
-
-  private:
-    SqliteStatement& statement_;
-    std::unordered_map<char32_t, std::string> cache_;
-};
 
 // The integer that a one-row, one-column query gives; nothing when it fails.
 std::optional<std::int64_t> QueryInteger(const SqliteDb& db, std::string_view sql) {
@@ -159,6 +120,7 @@ QueryOutcome QueryZone(SqliteStatement& statement, std::int64_t zoneIndex, Store
 
 // The whole lookup against one connection: on Found, found holds the complete record.
 CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
+                          const std::optional<std::filesystem::path>& userDatabase,
                           const std::string& name, std::optional<CityLocation>& found) {
     if (!FileHoldsEveryPage(db, path)) {
         return CityLookupStatus::DatabaseUnavailable;
@@ -183,6 +145,20 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
     }
     if (key->empty()) {
         return CityLookupStatus::NotFound;
+    }
+    // The user's own cities come first, so that a village added by the user wins over a
+    // shipped city of the same name.
+    if (userDatabase) {
+        CityLocation userCity;
+        switch (FindUserCity(*userDatabase, *key, userCity)) {
+            case UserCityFind::Found:
+                found = std::move(userCity);
+                return CityLookupStatus::Found;
+            case UserCityFind::Failed:
+                return CityLookupStatus::DatabaseUnavailable;
+            case UserCityFind::None:
+                break;
+        }
     }
 
     StoredCity city;
@@ -212,8 +188,11 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
 
 }  // namespace
 
-SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immutable)
-    : databasePath_(std::move(databasePath)), immutable_(immutable) {}
+SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immutable,
+                                 std::optional<std::filesystem::path> userDatabasePath)
+    : databasePath_(std::move(databasePath)),
+      immutable_(immutable),
+      userDatabasePath_(std::move(userDatabasePath)) {}
 
 CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& showMessage) const {
     CityLookupStatus status = CityLookupStatus::DatabaseUnavailable;
@@ -229,7 +208,7 @@ CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& sh
                                                           : SqliteOpenMode::ReadOnly);
         }
         if (db) {
-            status = FindCity(*db, databasePath_, city.name, found);
+            status = FindCity(*db, databasePath_, userDatabasePath_, city.name, found);
         }
     }
     switch (status) {

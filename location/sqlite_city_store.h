@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "location/city_store.h"
 
@@ -14,11 +15,17 @@ namespace orvanta {
 // fold_map, ASCII whitespace collapsed): first against the display names, then against the
 // aliases, the most populous city first within each. The name is only ever bound as a
 // parameter, never pasted into query text.
+//
+// With a per-user database, the user's own cities (user_cities in user.db) are searched by the
+// same key before the shipped ones. Both files are only read here.
 class SqliteCityStore final : public CityStore {
   public:
     // immutable: open the file as immutable (no locking, no change detection), right for a
     // database installed with the program that nothing writes while it runs.
-    explicit SqliteCityStore(std::filesystem::path databasePath, bool immutable = true);
+    // userDatabasePath: user.db, whose cities are found first; a missing file has none, a file
+    // that exists but cannot be read makes every lookup DatabaseUnavailable.
+    explicit SqliteCityStore(std::filesystem::path databasePath, bool immutable = true,
+                             std::optional<std::filesystem::path> userDatabasePath = {});
 
     [[nodiscard]] CityLookupStatus LookUp(CityLocation& city,
                                           const MessageFn& showMessage) const override;
@@ -28,6 +35,7 @@ class SqliteCityStore final : public CityStore {
   private:
     std::filesystem::path databasePath_;
     bool immutable_;
+    std::optional<std::filesystem::path> userDatabasePath_;
 };
 
 }  // namespace orvanta

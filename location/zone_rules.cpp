@@ -205,3 +205,122 @@ bool IsKnownZone(std::string_view ianaName) {
 }
 
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+constexpr std::int64_t kFooterScanStep = 6 * 3600;  // seconds
+
+// The offset the footer rule or the interval itself gives at a UT instant, seconds east.
+std::int32_t OffsetAtInstant(ZoneReader& reader, const date::sys_info& info, std::int64_t utc) {
+    if (IsOpenEnded(info)) {
+        if (const std::optional<PosixZoneRule>& footer = reader.Footer();
+            footer && footer->hasAlternative) {
+            return PosixRuleOffsetAt(*footer, utc);
+        }
+    }
+    return static_cast<std::int32_t>(info.offset.count());
+}
+
+date::sys_info InfoAt(const date::time_zone& zone, std::int64_t utc) {
+    return zone.get_info(date::sys_seconds{std::chrono::seconds{utc}});
+}
+
+// The first second after `before` (whose offset is known) at which the offset differs, given
+// that it differs at `after`: bisection of the footer rule's offsets.
+std::int64_t NarrowChange(ZoneReader& reader, const date::sys_info& info, std::int64_t before,
+                          std::int64_t after) {
+    const std::int32_t start = OffsetAtInstant(reader, info, before);
+    while (after - before > 1) {
+        const std::int64_t middle = before + (after - before) / 2;
+        if (OffsetAtInstant(reader, info, middle) == start) {
+            before = middle;
+        } else {
+            after = middle;
+        }
+    }
+    return after;
+}
+
+// Seconds from 1970-01-01 to 0001-01-01 and to 10000-01-01, the instants the rules cover.
+constexpr std::int64_t kFirstInstant = -62135596800;
+constexpr std::int64_t kEndInstant = 253402300800;
+
+}  // namespace
+
+std::optional<std::int32_t> ZoneOffsetAtInstant(std::string_view ianaName,
+                                                std::int64_t utcSeconds) {
+    if (ianaName.empty() || utcSeconds < kFirstInstant || utcSeconds >= kEndInstant) {
+        return std::nullopt;
+    }
+    try {
+        const date::time_zone* zone = date::locate_zone(std::string{ianaName});
+        if (zone == nullptr) {
+            return std::nullopt;
+        }
+        ZoneReader reader{*zone, false, std::nullopt};
+        return OffsetAtInstant(reader, InfoAt(*zone, utcSeconds), utcSeconds);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::vector<ZoneTransition>> ZoneTransitionsBetween(std::string_view ianaName,
+                                                                  std::int64_t fromUtc,
+                                                                  std::int64_t toUtc) {
+    if (ianaName.empty() || fromUtc < kFirstInstant || toUtc > kEndInstant || fromUtc > toUtc) {
+        return std::nullopt;
+    }
+    try {
+        const date::time_zone* zone = date::locate_zone(std::string{ianaName});
+        if (zone == nullptr) {
+            return std::nullopt;
+        }
+        ZoneReader reader{*zone, false, std::nullopt};
+        std::vector<ZoneTransition> changes;
+        std::int64_t t = fromUtc;
+        while (t < toUtc) {
+            const date::sys_info info = InfoAt(*zone, t);
+            const std::int64_t intervalEnd =
+                std::chrono::duration_cast<std::chrono::seconds>(info.end.time_since_epoch())
+                    .count();
+            if (IsOpenEnded(info)) {
+                // After the last listed change the footer rule holds: scan it on a grid and
+                // narrow each change to the second.
+                std::int32_t current = OffsetAtInstant(reader, info, t);
+                for (std::int64_t next = t + kFooterScanStep;; next += kFooterScanStep) {
+                    const std::int64_t probe = std::min(next, toUtc);
+                    const std::int32_t offset = OffsetAtInstant(reader, info, probe);
+                    if (offset != current) {
+                        const std::int64_t at = NarrowChange(
+                            reader, info, probe - kFooterScanStep > t ? probe - kFooterScanStep : t,
+                            probe);
+                        if (at < toUtc) {
+                            changes.push_back({at, current, offset});
+                        }
+                        current = offset;
+                    }
+                    if (probe >= toUtc) {
+                        break;
+                    }
+                }
+                break;
+            }
+            if (intervalEnd >= toUtc) {
+                break;
+            }
+            const date::sys_info after = InfoAt(*zone, intervalEnd);
+            const auto before = static_cast<std::int32_t>(info.offset.count());
+            const std::int32_t offsetAfter = OffsetAtInstant(reader, after, intervalEnd);
+            if (offsetAfter != before) {  // a change of name alone is no change of clock
+                changes.push_back({intervalEnd, before, offsetAfter});
+            }
+            t = intervalEnd;
+        }
+        return changes;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace orvanta

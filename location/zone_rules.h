@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/day_table.h"
 
@@ -42,6 +43,27 @@ std::optional<ZoneSummary> SummarizeZone(std::string_view ianaName, std::int16_t
 
 // Returns the release of the system's zone database ("2026f"), or empty when it cannot be read.
 std::string TzdbVersion();
+
+// Given an IANA zone name and an instant in seconds since 1970-01-01 00:00 Universal Time
+// (within the years 1 .. 9999), returns the total offset in force, seconds EAST positive;
+// nothing for an empty or unknown name or an instant outside those years.
+std::optional<std::int32_t> ZoneOffsetAtInstant(std::string_view ianaName, std::int64_t utcSeconds);
+
+// One change of a zone's clock.
+struct ZoneTransition {
+    std::int64_t utcSeconds = 0;    // the first second of the new offset, since 1970 UT
+    std::int32_t offsetBefore = 0;  // seconds east
+    std::int32_t offsetAfter = 0;   // seconds east
+};
+
+// Given an IANA zone name and a span of instants [fromUtc, toUtc) in seconds since 1970 UT,
+// returns the changes of the zone's total offset within it, in order. Listed changes are exact;
+// after the last listed change, the footer rule is sampled every 6 hours and each change found
+// is narrowed to the second (changes less than 6 hours apart would be missed). Nothing for an
+// unknown name or a span outside the years 1 .. 9999.
+std::optional<std::vector<ZoneTransition>> ZoneTransitionsBetween(std::string_view ianaName,
+                                                                  std::int64_t fromUtc,
+                                                                  std::int64_t toUtc);
 
 // Returns true when the system's zone database knows the name (exact spelling, case counts).
 bool IsKnownZone(std::string_view ianaName);

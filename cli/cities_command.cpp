@@ -1,0 +1,219 @@
+#include "cli/cities_command.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+#include "cli/civil_time.h"
+#include "location/city_finder.h"
+#include "location/home_city_store.h"
+#include "location/user_cities.h"
+#include "location/zone_rules.h"
+
+namespace orvanta {
+namespace {
+
+constexpr const char* kProgram = "orvanta-times: ";
+
+// A coordinate code (|value| = degrees * 100 + minutes) as 21°25′ N.
+std::string CoordinateText(std::int64_t code, char positive, char negative) {
+    const std::int64_t magnitude = code < 0 ? -code : code;
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%3d\u00B0%02d\u2032 %c",
+                  static_cast<int>(magnitude / 100), static_cast<int>(magnitude % 100),
+                  code < 0 ? negative : positive);
+    return text.data();
+}
+
+std::size_t Width(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
+           const TimesServices& services) {
+    const std::optional<std::vector<CityListing>> rows = FindCitiesByPrefix(
+        services.cityDatabasePath, services.userDatabasePath, request.text, request.limit);
+    if (!rows) {
+        err << kProgram << "the city database " << services.cityDatabasePath.string()
+            << " (or your user.db) is missing or cannot be read\n";
+        return 1;
+    }
+    if (rows->empty()) {
+        err << kProgram << "no city name begins with \"" << request.text << "\"\n";
+        return 1;
+    }
+    std::vector<std::array<std::string, 5>> cells;
+    cells.push_back({"City", "Country", "Region", "Position", "Zone"});
+    for (const CityListing& row : *rows) {
+        cells.push_back({row.name, row.userCity ? "(your city)" : row.country, row.region,
+                         CoordinateText(row.latitudeCode, 'N', 'S') + " " +
+                             CoordinateText(row.longitudeCode, 'E', 'W'),
+                         row.zoneName});
+    }
+    std::array<std::size_t, 5> widths{};
+    for (const auto& line : cells) {
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            widths[c] = std::max(widths[c], Width(line[c]));
+        }
+    }
+    for (const auto& line : cells) {
+        std::string text;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            text += line[c];
+            if (c + 1 < line.size()) {
+                text.append(widths[c] - Width(line[c]) + 2, ' ');
+            }
+        }
+        out << text << '\n';
+    }
+    return 0;
+}
+
+int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
+            const TimesServices& services) {
+    if (services.cities == nullptr) {
+        err << kProgram << "no city database is available\n";
+        return 1;
+    }
+    CityLocation city;
+    city.name = request.text;
+    switch (services.cities->LookUp(city, nullptr)) {
+        case CityLookupStatus::Found:
+            break;
+        case CityLookupStatus::NotFound:
+            err << kProgram << kCityNotFoundText << " (\"" << request.text << "\")\n";
+            return 1;
+        case CityLookupStatus::DatabaseUnavailable:
+            err << kProgram << "the city database " << services.cityDatabaseDescription
+                << " is missing or damaged\n";
+            return 1;
+    }
+    if (!services.userDatabasePath) {
+        err << kProgram << "there is no per-user data folder (set HOME or XDG_DATA_HOME)\n";
+        return 1;
+    }
+    // The name as the database writes it, so that the next lookup finds this very city.
+    if (!HomeCityStore(*services.userDatabasePath).SetHomeCity(city.name)) {
+        err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
+        return 1;
+    }
+    out << "Home city: " << city.name << '\n';
+    return 0;
+}
+
+int ClearHome(std::ostream& out, std::ostream& err, const TimesServices& services) {
+    if (services.userDatabasePath && !HomeCityStore(*services.userDatabasePath).ClearHomeCity()) {
+        err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
+        return 1;
+    }
+    out << "No home city\n";
+    return 0;
+}
+
+// The error of a failed change of the user's cities, and its exit status.
+int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostream& err,
+                 const TimesServices& services) {
+    switch (change) {
+        case UserCityChange::Done:
+            return 0;
+        case UserCityChange::NameTaken:
+            err << kProgram << "you already have a city named \"" << request.text << "\"\n";
+            return 2;
+        case UserCityChange::NotFound:
+            err << kProgram << "you have no city named \"" << request.text << "\"\n";
+            return 1;
+        case UserCityChange::InvalidInput:
+            err << kProgram << "\"" << request.text
+                << "\" cannot be a city name (empty, too long or not UTF-8)\n";
+            return 2;
+        case UserCityChange::CityDatabaseFailed:
+            err << kProgram << "the city database " << services.cityDatabasePath.string()
+                << " is missing or damaged\n";
+            return 1;
+        case UserCityChange::UserDatabaseFailed:
+            err << kProgram << "cannot write "
+                << (services.userDatabasePath ? services.userDatabasePath->string()
+                                              : std::string("user.db"))
+                << '\n';
+            return 1;
+    }
+    return 1;
+}
+
+int Add(const CitiesRequest& request, std::ostream& out, std::ostream& err,
+        const TimesServices& services) {
+    if (!services.userDatabasePath) {
+        err << kProgram << "there is no per-user data folder (set HOME or XDG_DATA_HOME)\n";
+        return 1;
+    }
+    const std::optional<CivilDate> today = services.today ? services.today() : std::nullopt;
+    const std::int16_t year = today ? today->year : std::int16_t{2026};
+    const std::optional<ZoneSummary> zone = SummarizeZone(request.zoneName, year);
+    if (!zone) {
+        err << kProgram << "cannot read the time zone '" << request.zoneName << "'\n";
+        return 1;
+    }
+    NewUserCity city;
+    city.name = request.text;
+    city.latitudeDeg = request.latitudeDeg;
+    city.longitudeDeg = request.longitudeDeg;
+    city.zoneName = request.zoneName;
+    city.biasMinutes = zone->biasMinutes;
+    city.observesDst = zone->observesDst;
+    const UserCityChange change =
+        AddUserCity(services.cityDatabasePath, *services.userDatabasePath, city);
+    if (change != UserCityChange::Done) {
+        return ReportChange(change, request, err, services);
+    }
+    out << "Added " << request.text << '\n';
+    return 0;
+}
+
+int Remove(const CitiesRequest& request, std::ostream& out, std::ostream& err,
+           const TimesServices& services) {
+    if (!services.userDatabasePath) {
+        err << kProgram << "you have no city named \"" << request.text << "\"\n";
+        return 1;
+    }
+    const UserCityChange change =
+        RemoveUserCity(services.cityDatabasePath, *services.userDatabasePath, request.text);
+    if (change != UserCityChange::Done) {
+        return ReportChange(change, request, err, services);
+    }
+    out << "Removed " << request.text << '\n';
+    return 0;
+}
+
+}  // namespace
+
+int RunCitiesCommand(const CitiesRequest& request, std::ostream& out, std::ostream& err,
+                     const TimesServices& services) {
+    std::ostringstream buffer;  // nothing reaches out unless the command succeeds
+    int status = 1;
+    switch (request.action) {
+        case CitiesRequest::Action::Search:
+            status = Search(request, buffer, err, services);
+            break;
+        case CitiesRequest::Action::SetHome:
+            status = SetHome(request, buffer, err, services);
+            break;
+        case CitiesRequest::Action::ClearHome:
+            status = ClearHome(buffer, err, services);
+            break;
+        case CitiesRequest::Action::Add:
+            status = Add(request, buffer, err, services);
+            break;
+        case CitiesRequest::Action::Remove:
+            status = Remove(request, buffer, err, services);
+            break;
+    }
+    if (status == 0) {
+        out << buffer.str();
+    }
+    return status;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,37 @@
+// Finding cities by the beginning of their name, with what a person needs to tell them apart.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta {
+
+struct CityListing {
+    std::string name;                // display name, as the lookup finds it
+    std::string country;             // empty for the user's own cities
+    std::string region;              // first-order region, may be empty
+    std::int64_t latitudeCode = 0;   // |value| = degrees * 100 + minutes, south negative
+    std::int64_t longitudeCode = 0;  // |value| = degrees * 100 + minutes, WEST negative
+    std::string zoneName;            // IANA name
+    std::int64_t population = 0;
+    bool userCity = false;  // from user.db: found before any shipped city of the same name
+};
+
+// Given the city database, optionally user.db, the text typed (UTF-8) and the most rows
+// wanted, returns the cities whose search key, or one of whose alias keys, starts with the
+// search key of the text (case and accents folded as the lookup folds them; a trailing space
+// counts, so "new " does not list "Newark"). The user's own cities come first, then the
+// shipped ones, the most populous first (then by id); each city once. Empty for a text without
+// a key or a limit of 0. Nothing when the city database, or a user.db that exists, cannot be
+// read. Both files are opened read-only for the call.
+std::optional<std::vector<CityListing>> FindCitiesByPrefix(
+    const std::filesystem::path& cityDatabase,
+    const std::optional<std::filesystem::path>& userDatabase, std::string_view typed,
+    std::size_t limit);
+
+}  // namespace orvanta
