@@ -9,8 +9,9 @@
 
 namespace orvanta {
 
-DatabaseCityLookup::DatabaseCityLookup(std::filesystem::path databasePath)
-    : store_(std::move(databasePath)) {}
+DatabaseCityLookup::DatabaseCityLookup(std::filesystem::path databasePath,
+                                       std::optional<std::filesystem::path> userDatabasePath)
+    : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath)) {}
 
 bool DatabaseCityLookup::LookUpCity(CityLocation& city, const MessageFn& showMessage) const {
     return store_.LookUpCity(city, showMessage);
@@ -34,18 +35,19 @@ std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneN
     return ZoneDaylightShifts(zoneName, year, zoneHours);
 }
 
-DatabaseCitySuggestions::DatabaseCitySuggestions(std::filesystem::path databasePath)
-    : databasePath_(std::move(databasePath)) {}
+DatabaseCitySuggestions::DatabaseCitySuggestions(
+    std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath)
+    : databasePath_(std::move(databasePath)), userDatabasePath_(std::move(userDatabasePath)) {}
 
 std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed,
                                                           std::size_t limit) const {
-    return SearchCityNames(databasePath_, typed, limit);
+    return SearchCityNames(databasePath_, typed, limit, userDatabasePath_);
 }
 
 RealServices::RealServices(MessageFn showMessage)
-    : cities_(ShippedCityDatabasePath()),
+    : cities_(ShippedCityDatabasePath(), DefaultUserDatabasePath()),
       settings_(UserSettingsFilePath(), homeCity_),
-      suggestions_(ShippedCityDatabasePath()),
+      suggestions_(ShippedCityDatabasePath(), DefaultUserDatabasePath()),
       services_{
           clock_, cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage)} {}
 

@@ -17,7 +17,9 @@ namespace orvanta {
 // LookUpCity over the city database installed with the program.
 class DatabaseCityLookup final : public CityLookup {
   public:
-    explicit DatabaseCityLookup(std::filesystem::path databasePath);
+    // The user's own cities in userDatabasePath (user.db) are found before the shipped ones.
+    DatabaseCityLookup(std::filesystem::path databasePath,
+                       std::optional<std::filesystem::path> userDatabasePath);
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override;
 
   private:
@@ -48,11 +50,13 @@ class SystemZoneRules final : public DaylightShiftSource {
 // Completions from the city database installed with the program.
 class DatabaseCitySuggestions final : public CitySuggestions {
   public:
-    explicit DatabaseCitySuggestions(std::filesystem::path databasePath);
+    DatabaseCitySuggestions(std::filesystem::path databasePath,
+                            std::optional<std::filesystem::path> userDatabasePath);
     std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override;
 
   private:
     std::filesystem::path databasePath_;
+    std::optional<std::filesystem::path> userDatabasePath_;
 };
 
 // All of them together, for the program's one window.

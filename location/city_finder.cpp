@@ -3,6 +3,8 @@
 #include <system_error>
 
 #include "location/city_fold.h"
+#include "location/city_name.h"
+#include "location/search_key.h"
 #include "location/sqlite_db.h"
 #include "location/user_database.h"
 
@@ -31,24 +33,11 @@ bool IsAsciiSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// The smallest byte string above every string that starts with prefix; empty when there is
-// none (all bytes 0xFF), in which case the range has no upper end.
-std::string UpperBound(std::string prefix) {
-    while (!prefix.empty()) {
-        if (static_cast<unsigned char>(prefix.back()) != 0xFF) {
-            prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
-            return prefix;
-        }
-        prefix.pop_back();
-    }
-    return prefix;
-}
-
 // Runs one of the two queries and appends its rows; false when it fails.
 bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& key, std::size_t limit,
                 bool userCity, std::vector<CityListing>& rows) {
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
-    std::string upper = UpperBound(key);
+    std::string upper = PrefixUpperBound(key);
     if (upper.empty()) {
         upper.assign(1, '\xFF');  // not reached by folded UTF-8 keys; keeps the query valid
         upper.append(key.size(), '\xFF');
@@ -68,6 +57,9 @@ bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& key
         }
         CityListing row;
         row.name = statement->ColumnText(0).value_or("");
+        if (!IsUsableCityName(row.name)) {
+            continue;  // a damaged name could never be looked up again: leave it out
+        }
         row.country = statement->ColumnText(1).value_or("");
         row.region = statement->ColumnText(2).value_or("");
         row.latitudeCode = statement->ColumnInt64(3).value_or(0);

@@ -4,9 +4,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "location/search_key.h"
 
 namespace orvanta {
 
@@ -16,12 +19,10 @@ namespace orvanta {
 // whitespace as one space; a trailing space counts, so "new " does not offer "Newark"). Each
 // city comes once, the most populous first (then by id). Empty for a text without a key
 // (empty, only whitespace, not well-formed UTF-8), a limit of 0, or a database that cannot be
-// read. The database is opened read-only for the call and closed before it returns.
-std::vector<std::string> SearchCityNames(const std::filesystem::path& databasePath,
-                                         std::string_view typed, std::size_t limit);
-
-// The smallest byte string greater than every string that starts with prefix (bytewise
-// order); empty when there is none (prefix empty or all bytes 0xFF).
-std::string PrefixUpperBound(std::string_view prefix);
+// read. The user's own cities in userDatabase (user.db), when given, come first. The databases
+// are opened read-only for the call and closed before it returns.
+std::vector<std::string> SearchCityNames(
+    const std::filesystem::path& databasePath, std::string_view typed, std::size_t limit,
+    const std::optional<std::filesystem::path>& userDatabase = std::nullopt);
 
 }  // namespace orvanta

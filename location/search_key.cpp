@@ -107,4 +107,17 @@ std::string CollapseAsciiWhitespace(std::string_view text) {
     return out;  // trailing whitespace never set a space down
 }
 
+std::string PrefixUpperBound(std::string_view prefix) {
+    std::string bound(prefix);
+    while (!bound.empty()) {
+        const auto last = static_cast<unsigned char>(bound.back());
+        if (last != 0xFFU) {
+            bound.back() = static_cast<char>(last + 1U);
+            return bound;
+        }
+        bound.pop_back();
+    }
+    return bound;
+}
+
 }  // namespace orvanta

@@ -30,4 +30,9 @@ std::optional<std::string> MakeSearchKey(std::u32string_view text, const FoldFn&
 // search key).
 std::string CollapseAsciiWhitespace(std::string_view text);
 
+// The smallest byte string greater than every string that starts with prefix (bytewise
+// order): the exclusive upper end of a prefix range query. Empty when there is none (prefix
+// empty or all bytes 0xFF).
+std::string PrefixUpperBound(std::string_view prefix);
+
 }  // namespace orvanta
