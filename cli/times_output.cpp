@@ -93,7 +93,9 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
         Coordinate(city.longitudeDegrees, city.longitudeMinutes, city.isWest != 0 ? 'W' : 'E'));
     std::string zone = "UTC" + OffsetText(city.zoneHours);
     if (!city.zoneName.empty()) {
-        zone = city.zoneName + " (standard time " + zone + ", its own daylight-saving rules)";
+        zone = city.zoneName + " (standard time " + zone +
+               (city.supportsDst != 0 ? ", daylight saving by the zone's rules)"
+                                      : ", no daylight saving)");
     } else if (city.supportsDst != 0) {
         zone += ", daylight saving from the first Sunday of April to the last Sunday of October";
     } else {
