@@ -50,32 +50,29 @@ class FakeCityLookup final : public CityLookup {
             showMessage("Couldn't find city!", "Error");
             return false;
         }
-        CityLocation found;
         if (city.name == "Mecca") {
-            found.name = "Mecca";
-            found.latitudeDegrees = 21;
-            found.latitudeMinutes = 25;
-            found.longitudeDegrees = 39;
-            found.longitudeMinutes = 49;
-            found.latitudeRad = 0.3737913481354523;
-            found.longitudeRad = -0.694931930502409;
-            found.zoneHours = 3.0;
-            found.supportsDst = 0;
-            found.zoneName = "Asia/Riyadh";
+            city = {.name = "Mecca",
+                    .latitudeDegrees = 21,
+                    .latitudeMinutes = 25,
+                    .longitudeDegrees = 39,
+                    .longitudeMinutes = 49,
+                    .latitudeRad = 0.3737913481354523,
+                    .longitudeRad = -0.694931930502409,
+                    .zoneHours = 3.0,
+                    .zoneName = "Asia/Riyadh"};
         } else {
-            found.name = "Detroit, MI";
-            found.latitudeDegrees = 42;
-            found.latitudeMinutes = 20;
-            found.isWest = 1;
-            found.longitudeDegrees = 83;
-            found.longitudeMinutes = 3;
-            found.latitudeRad = 0.7388658713598545;
-            found.longitudeRad = 1.4494959437812907;
-            found.zoneHours = -5.0;
-            found.supportsDst = 1;
-            found.zoneName = zoneName;
+            city = {.name = "Detroit, MI",
+                    .latitudeDegrees = 42,
+                    .latitudeMinutes = 20,
+                    .isWest = 1,
+                    .longitudeDegrees = 83,
+                    .longitudeMinutes = 3,
+                    .latitudeRad = 0.7388658713598545,
+                    .longitudeRad = 1.4494959437812907,
+                    .zoneHours = -5.0,
+                    .supportsDst = 1,
+                    .zoneName = zoneName};
         }
-        city = found;
         return true;
     }
 

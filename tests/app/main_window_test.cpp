@@ -47,6 +47,16 @@ class MainWindowTest : public testing::Test {
     QTreeWidget* List() const { return records_.window.listView; }
     QString CityDisplay() const { return records_.window.cityDisplay->text(); }
     QDate PickerDate() const { return records_.window.datePicker->date(); }
+    // Runs the Options command; the dialog it leaves open, or nothing.
+    OptionsDialog* OpenOptions() {
+        window_->RunCommand(40004);
+        return qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    }
+    template <typename T>
+    static T* Control(OptionsDialog* options, const char* id) {
+        return options->findChild<T*>(QString::fromLatin1(id));
+    }
+    static void ClickOk(OptionsDialog* options) { Control<QPushButton>(options, "id1")->click(); }
 
     FakeWorld world_;
     AppRecords records_;
@@ -96,12 +106,15 @@ TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
                                                                {"E&xit", 40006}}));
 }
 
-TEST_F(MainWindowTest, CalculateTwiceKeepsSixRows) {
+TEST_F(MainWindowTest, EachCalculationReplacesTheSixRowsAndMovesTheDatePicker) {
     Create();
-    world_.log.clear();
+    const TextRows march20 = RowsOf(List());
+    world_.clock.date = CivilDate{2026, 3, 21};  // past midnight
     EXPECT_TRUE(window_->RunCommand(40005));
     EXPECT_TRUE(window_->RunCommand(40005));
     EXPECT_EQ(RowsOf(List()).size(), 6U);
+    EXPECT_NE(RowsOf(List()), march20);
+    EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
     EXPECT_EQ(world_.cities.searched.size(), 3U);
     EXPECT_TRUE(world_.messages.empty());
 }
@@ -123,15 +136,6 @@ TEST_F(MainWindowTest, FailedCalculationsReportInOrderAndKeepTheRowsAndDate) {
 
     EXPECT_EQ(RowsOf(List()), before);
     EXPECT_EQ(PickerDate(), QDate(2026, 3, 20));
-}
-
-TEST_F(MainWindowTest, DatePickerFollowsEachSuccessfulCalculation) {
-    Create();
-    const TextRows march20 = RowsOf(List());
-    world_.clock.date = CivilDate{2026, 3, 21};  // past midnight
-    window_->RunCommand(40005);
-    EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
-    EXPECT_NE(RowsOf(List()), march20);
 }
 
 TEST_F(MainWindowTest, UnknownCommandsDoNothing) {
@@ -199,8 +203,7 @@ TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
     about->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
 }
@@ -208,12 +211,11 @@ TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
 TEST_F(MainWindowTest, OkInOptionsRecomputesNothing) {
     Create();
     const TextRows before = RowsOf(List());
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    options->findChild<QRadioButton*>(QStringLiteral("id1002"))->setChecked(true);
+    Control<QRadioButton>(options, "id1002")->setChecked(true);
     world_.log.clear();
-    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    ClickOk(options);
     EXPECT_EQ(std::count(world_.log.begin(), world_.log.end(), "lookup"), 0);
     EXPECT_EQ(RowsOf(List()), before);
     EXPECT_EQ(records_.settings.method, 1);
@@ -225,11 +227,10 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkWithoutHomeCity) {
     world_.zones.hours = 0.0;
     Create();
     const TextRows detroit = RowsOf(List());
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    options->findChild<QLineEdit*>(QStringLiteral("id1008"))->setText(QStringLiteral("Mecca"));
-    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    Control<QLineEdit>(options, "id1008")->setText(QStringLiteral("Mecca"));
+    ClickOk(options);
 
     EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
     EXPECT_EQ(RowsOf(List()), detroit);  // nothing recomputed yet
@@ -243,12 +244,11 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkWithoutHomeCity) {
 TEST_F(MainWindowTest, HomeCityStaysShownAndComputedAfterOk) {
     world_.homeCity.home = "Detroit, MI";
     Create();
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    options->findChild<QLineEdit*>(QStringLiteral("id1008"))->setText(QStringLiteral("Mecca"));
+    Control<QLineEdit>(options, "id1008")->setText(QStringLiteral("Mecca"));
     records_.window.cityDisplay->setText(QStringLiteral("stale text"));
-    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    ClickOk(options);
 
     EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
     window_->RunCommand(40005);
@@ -260,11 +260,10 @@ TEST_F(MainWindowTest, HomeCityStaysShownAndComputedAfterOk) {
 TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     Create();
     const std::string shafiAsr = RowsOf(List())[3].second;
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    options->findChild<QRadioButton*>(QStringLiteral("id1006"))->setChecked(true);
-    options->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    Control<QRadioButton>(options, "id1006")->setChecked(true);
+    ClickOk(options);
     EXPECT_EQ(RowsOf(List())[3].second, shafiAsr);
     window_->RunCommand(40005);
     EXPECT_EQ(records_.settings.asrShadowFactor, 2.0);

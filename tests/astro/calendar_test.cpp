@@ -93,14 +93,6 @@ TEST(DayIndexOfDate, MatchesTheDayOfTheYearForEveryDateOfSampleYears) {
     }
 }
 
-TEST(DayIndexOfDate, NamedDaysAroundTheLeapDay) {
-    EXPECT_EQ(DayIndexOfDate(1, 2, 29), 59);  // 29 February of a leap year
-    EXPECT_EQ(DayIndexOfDate(1, 3, 1), 60);
-    EXPECT_EQ(DayIndexOfDate(0, 3, 1), 59);
-    EXPECT_EQ(DayIndexOfDate(1, 12, 31), 365);
-    EXPECT_EQ(DayIndexOfDate(0, 12, 31), 364);
-}
-
 TEST(DayIndexOfDate, RefusesMonthsAndDaysThatWouldIndexOutsideTheTable) {
     EXPECT_FALSE(DayIndexOfDate(0, 0, 1).has_value());
     EXPECT_FALSE(DayIndexOfDate(0, 13, 1).has_value());

@@ -30,22 +30,23 @@ TEST(FormatPrayerTime, TimesOfOneDay) {
     }
 }
 
-TEST(FormatPrayerTime, JustBeforeMidnightRoundsToMidnightNotNoon) {
-    EXPECT_EQ(FormatPrayerTime(23.9999), "  0:00 AM");
-    EXPECT_EQ(FormatPrayerTime(23.0 + 59.5 / 60.0), "  0:00 AM");
-    EXPECT_EQ(FormatPrayerTime(-0.004), "  0:00 AM");
-}
-
 TEST(FormatPrayerTime, TimesOutsideOneDayAreWrappedIntoIt) {
     struct Row {
         double hours;
         const char* expected;
     };
     const std::vector<Row> rows = {
-        {-0.5, " 11:30 PM"},                        // an interval taken back across midnight
-        {24.0, "  0:00 AM"},  {24.5, "  0:30 AM"},  // a daylight-saving hour past midnight
-        {30.2, "  6:12 AM"},                        // a zone far ahead of its longitude
-        {-24.0, "  0:00 AM"}, {48.0, "  0:00 AM"}, {-23.75, "  0:15 AM"},
+        {-0.5, " 11:30 PM"},  // an interval taken back across midnight
+        {24.0, "  0:00 AM"},
+        {24.5, "  0:30 AM"},  // a daylight-saving hour past midnight
+        {30.2, "  6:12 AM"},  // a zone far ahead of its longitude
+        {-24.0, "  0:00 AM"},
+        {48.0, "  0:00 AM"},
+        {-23.75, "  0:15 AM"},
+        // Just before midnight rounds to midnight, not noon.
+        {23.9999, "  0:00 AM"},
+        {23.0 + 59.5 / 60.0, "  0:00 AM"},
+        {-0.004, "  0:00 AM"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(FormatPrayerTime(row.hours), row.expected) << row.hours;

@@ -49,46 +49,40 @@ TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
     }
 }
 
-TEST(YearElements, Year2000MatchesWorkedValues) {
-    const YearElements el = ComputeYearElements(2000);
-    const double obliquity = DegreesToRadians(23.43929164516313);
-    EXPECT_TRUE(NearRelative("cosObliquity", std::cos(obliquity), el.cosObliquity, kRelative));
-    EXPECT_TRUE(NearRelative("sinObliquity", std::sin(obliquity), el.sinObliquity, kRelative));
-    EXPECT_TRUE(NearRelative("meanLongitudeAtEpoch", 4.869258788884009, el.meanLongitudeAtEpoch,
-                             kRelative));
-    EXPECT_TRUE(NearRelative("perigeeLongitudeAtEpoch", DegreesToRadians(282.9372773828796),
-                             el.perigeeLongitudeAtEpoch, kRelative));
-    EXPECT_TRUE(
-        NearRelative("siderealTimeAtEpoch", 6.598809821704698, el.siderealTimeAtEpoch, kRelative));
-    EXPECT_TRUE(
-        NearRelative("centreCoefficient1", 0.03341607128329259, el.centreCoefficient1, kRelative));
-    EXPECT_TRUE(NearRelative("centreCoefficient2", 0.00034897242467880614, el.centreCoefficient2,
-                             kRelative));
-}
-
-TEST(YearElements, Year2024MatchesWorkedValues) {
-    const YearElements el = ComputeYearElements(2024);
-    const double e = 0.01669852272944176;
-    EXPECT_TRUE(NearRelative("cosObliquity", 0.9175037246090364, el.cosObliquity, kRelative));
-    EXPECT_TRUE(NearRelative("sinObliquity", 0.3977271870623701, el.sinObliquity, kRelative));
-    EXPECT_TRUE(NearRelative("meanLongitudeAtEpoch", 4.872483111156756, el.meanLongitudeAtEpoch,
-                             kRelative));
-    EXPECT_TRUE(NearRelative("perigeeLongitudeAtEpoch", 4.94539026629761,
-                             el.perigeeLongitudeAtEpoch, kRelative));
-    EXPECT_TRUE(
-        NearRelative("siderealTimeAtEpoch", 6.611130679438045, el.siderealTimeAtEpoch, kRelative));
-    EXPECT_TRUE(
-        NearRelative("centreCoefficient1", 0.03339588140210318, el.centreCoefficient1, kRelative));
-    EXPECT_TRUE(NearRelative("centreCoefficient2", 0.0003485508266821039, el.centreCoefficient2,
-                             kRelative));
-    EXPECT_TRUE(
-        NearRelative("centreCoefficient2 from e", e * e * 1.25, el.centreCoefficient2, kRelative));
-}
-
-TEST(YearElements, Year1900SiderealTimeLandsInRangeFromANegativeCentury) {
-    const YearElements el = ComputeYearElements(1900);
-    EXPECT_TRUE(
-        NearRelative("siderealTimeAtEpoch", 6.61318273890188, el.siderealTimeAtEpoch, kRelative));
+TEST(YearElements, EpochValuesMatchWorkedValues) {
+    const YearElements y1900 = ComputeYearElements(1900);
+    const YearElements y2000 = ComputeYearElements(2000);
+    const YearElements y2024 = ComputeYearElements(2024);
+    const double obliquity2000 = DegreesToRadians(23.43929164516313);
+    const double e2024 = 0.01669852272944176;
+    struct Row {
+        const char* name;
+        double expected;
+        double actual;
+    };
+    const std::vector<Row> rows = {
+        {"2000 cosObliquity", std::cos(obliquity2000), y2000.cosObliquity},
+        {"2000 sinObliquity", std::sin(obliquity2000), y2000.sinObliquity},
+        {"2000 meanLongitudeAtEpoch", 4.869258788884009, y2000.meanLongitudeAtEpoch},
+        {"2000 perigeeLongitudeAtEpoch", DegreesToRadians(282.9372773828796),
+         y2000.perigeeLongitudeAtEpoch},
+        {"2000 siderealTimeAtEpoch", 6.598809821704698, y2000.siderealTimeAtEpoch},
+        {"2000 centreCoefficient1", 0.03341607128329259, y2000.centreCoefficient1},
+        {"2000 centreCoefficient2", 0.00034897242467880614, y2000.centreCoefficient2},
+        {"2024 cosObliquity", 0.9175037246090364, y2024.cosObliquity},
+        {"2024 sinObliquity", 0.3977271870623701, y2024.sinObliquity},
+        {"2024 meanLongitudeAtEpoch", 4.872483111156756, y2024.meanLongitudeAtEpoch},
+        {"2024 perigeeLongitudeAtEpoch", 4.94539026629761, y2024.perigeeLongitudeAtEpoch},
+        {"2024 siderealTimeAtEpoch", 6.611130679438045, y2024.siderealTimeAtEpoch},
+        {"2024 centreCoefficient1", 0.03339588140210318, y2024.centreCoefficient1},
+        {"2024 centreCoefficient2", 0.0003485508266821039, y2024.centreCoefficient2},
+        {"2024 centreCoefficient2 from e", e2024 * e2024 * 1.25, y2024.centreCoefficient2},
+        // From a negative century the sidereal time must still land in range.
+        {"1900 siderealTimeAtEpoch", 6.61318273890188, y1900.siderealTimeAtEpoch},
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(NearRelative(row.name, row.expected, row.actual, kRelative));
+    }
 }
 
 TEST(YearElements, RatesAreTheSameEveryYearAndEpochValuesStayInRange) {

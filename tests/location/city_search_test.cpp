@@ -1,52 +1,19 @@
 #include "location/city_search.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "location/sqlite_db.h"
+#include "scratch_database.h"
 
 namespace orvanta {
 namespace {
 
 namespace fs = std::filesystem;
-
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "orvanta-search-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-std::string ReadSchema() {
-    const char* source = std::getenv("ORVANTA_SOURCE_DIR");
-    if (source == nullptr) {
-        return {};
-    }
-    std::ifstream in(fs::path(source) / "data" / "schema.sql");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing_support::BuildDatabase;
+using testing_support::ScratchFolder;
 
 // Search keys are written as the fold table makes them (upper case and accents folded).
 constexpr const char* kTestData = R"sql(
@@ -76,16 +43,12 @@ INSERT INTO aliases VALUES ('makkah', 5), ('mecca, saudi arabia', 5), ('big appl
 class CitySearchTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(folder_.Path().empty());
-        database_ = folder_.Path() / "cities.db";
-        const std::string schema = ReadSchema();
-        ASSERT_FALSE(schema.empty()) << "ORVANTA_SOURCE_DIR must name the source tree";
-        std::optional<SqliteDb> db = SqliteDb::Open(database_, SqliteOpenMode::ReadWriteCreate);
-        ASSERT_TRUE(db && db->Exec(schema) && db->Exec(kTestData));
+        ASSERT_TRUE(BuildDatabase(database_, kTestData))
+            << "ORVANTA_SOURCE_DIR must name the source tree";
     }
 
     ScratchFolder folder_;
-    fs::path database_;
+    const fs::path database_ = folder_.Path() / "cities.db";
 };
 
 using Names = std::vector<std::string>;
@@ -98,6 +61,10 @@ TEST_F(CitySearchTest, FoldedPrefixesFindCitiesMostPopulousFirst) {
         Names expected;
     };
     const Case cases[] = {
+        // Typed text is only ever a value: quotes, % and _ are plain characters.
+        {"SQL text is plain text", "n'; DROP TABLE cities; --", 10, {}},
+        {"% is no wildcard", "%", 10, {}},
+        {"_ is no wildcard", "_", 10, {}},
         {"lower-case prefix", "new", 10, {"New York, NY", "Newark, NJ", "New Haven, CT"}},
         {"upper case folds", "NEW", 10, {"New York, NY", "Newark, NJ", "New Haven, CT"}},
         {"a trailing space ends the word", "new ", 10, {"New York, NY", "New Haven, CT"}},
@@ -124,13 +91,6 @@ TEST_F(CitySearchTest, FoldedPrefixesFindCitiesMostPopulousFirst) {
     for (const Case& c : cases) {
         EXPECT_EQ(SearchCityNames(database_, c.typed, c.limit), c.expected) << c.name;
     }
-}
-
-TEST_F(CitySearchTest, PercentAndUnderscoreAreNoWildcards) {
-    EXPECT_EQ(SearchCityNames(database_, "%", 10), Names{});
-    EXPECT_EQ(SearchCityNames(database_, "_", 10), Names{});
-    EXPECT_EQ(SearchCityNames(database_, "n'; DROP TABLE cities; --", 10), Names{});
-    EXPECT_EQ(SearchCityNames(database_, "medina", 10), Names{"Medina"});
 }
 
 TEST(CitySearch, MissingOrDamagedDatabaseGivesNothing) {

@@ -137,11 +137,6 @@ TEST(RegistryText, RefusesWhatIsNotARegistryExport) {
     }
 }
 
-// The file bytes of text encoded as UTF-16LE with a byte-order mark.
-std::string Utf16File(std::string_view text) {
-    return "\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text));
-}
-
 TEST(RegistryText, WritesUnchangedFilesBackByteForByte) {
     struct Row {
         const char* name;
@@ -152,7 +147,8 @@ TEST(RegistryText, WritesUnchangedFilesBackByteForByte) {
         {"LF, no final line ending",
          "Windows Registry Editor Version 5.00\n\n[K]\n\"A\"=dword:00000001"},
         {"UTF-8 with BOM", "\xEF\xBB\xBF" + kSample},
-        {"UTF-16LE", Utf16File(kSample + "; K\xC3\xB6ln \xF0\x9F\x95\x8C\r\n")},
+        {"UTF-16LE with BOM",
+         "\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(kSample + "; K\xC3\xB6ln \xF0\x9F\x95\x8C\r\n"))},
         {"odd spacing kept",
          "Windows Registry Editor Version 5.00  \n ;c\n[K]  \n  \"A\" = dword:1\n"},
     };

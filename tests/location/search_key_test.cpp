@@ -80,10 +80,7 @@ TEST(SearchKeyTest, FoldsEachCodePointThenCollapsesAndTrimsAsciiWhitespace) {
     const KeyCase cases[] = {
         {"display name", "Detroit, MI", "detroit, mi"},
         {"already folded", "detroit, mi", "detroit, mi"},
-        {"accent and case",
-         "Z\xC3\x9C"
-         "rich",
-         "zurich"},
+        {"accent and case", "Z\xC3\x9Crich", "zurich"},
         {"one code point to two",
          "Stra\xC3\x9F"
          "e",
@@ -107,6 +104,14 @@ TEST(SearchKeyTest, AFoldFailureGivesNoKey) {
     EXPECT_FALSE(MakeSearchKey(U"Detroit", failing).has_value());
 }
 
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 struct NameCase {
     const char* label;
     std::string text;
@@ -115,25 +120,14 @@ struct NameCase {
 
 TEST(CityNameTest, AcceptsUpTo199Utf16UnitsOfWellFormedText) {
     const std::string emoji = "\xF0\x9F\x98\x80";  // two UTF-16 units, four bytes
-    std::string emoji99;
-    for (int i = 0; i < 99; ++i) {
-        emoji99 += emoji;
-    }
+    const std::string emoji99 = Repeat(emoji, 99);
     const NameCase cases[] = {
         {"plain", "Detroit, MI", true},
         {"199 ascii", std::string(199, 'a'), true},
         {"200 ascii", std::string(200, 'a'), false},
         {"99 emoji + 1 = 199 units", emoji99 + "x", true},
         {"100 emoji = 200 units though 100 code points", emoji99 + emoji, false},
-        {"199 three-byte characters",
-         [] {
-             std::string s;
-             for (int i = 0; i < 199; ++i) {
-                 s += "\xE2\x82\xAC";
-             }
-             return s;
-         }(),
-         true},
+        {"199 three-byte characters", Repeat("\xE2\x82\xAC", 199), true},
         {"empty", "", false},
         {"only whitespace", " \t ", false},
         {"embedded NUL", std::string("Det\0roit", 8), false},

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,6 +17,7 @@
 #include "location/settings_disk_file.h"
 #include "location/settings_store.h"
 #include "location/settings_values.h"
+#include "scratch_database.h"
 
 namespace orvanta {
 namespace {
@@ -52,14 +52,10 @@ std::vector<std::string> Names(const fs::path& folder) {
 
 class DiskSettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orvanta-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { ASSERT_FALSE(root_.empty()); }
 
-    fs::path root_;
+    testing_support::ScratchFolder scratch_;
+    const fs::path root_ = scratch_.Path();
 };
 
 TEST_F(DiskSettingsFileTest, FirstSaveCreatesAPrivateFolderAndLeavesNoTemporaryFile) {

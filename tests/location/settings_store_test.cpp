@@ -21,14 +21,12 @@ namespace {
 
 class FakeHomeCity final : public HomeCitySource {
   public:
-    explicit FakeHomeCity(std::optional<std::string> name = std::nullopt)
-        : name_(std::move(name)) {}
+    explicit FakeHomeCity(std::optional<std::string> name) : name_(std::move(name)) {}
     bool ReadHomeCity(CityLocation& city) const override {
-        if (!name_) {
-            return false;
+        if (name_) {
+            city.name = *name_;
         }
-        city.name = *name_;
-        return true;
+        return name_.has_value();
     }
 
   private:
@@ -80,28 +78,34 @@ struct Expected {
 ::testing::AssertionResult Matches(const PrayerSettings& actual, const Expected& expected) {
     std::ostringstream diff;
     diff << std::setprecision(17);
-    if (actual.method != expected.method) {
-        diff << " method " << actual.method << " != " << expected.method;
-    }
-    if (actual.intervalMinutes != expected.interval) {
-        diff << " interval " << actual.intervalMinutes << " != " << expected.interval;
-    }
-    if (actual.depressionDegrees != expected.depression) {
-        diff << " depression " << actual.depressionDegrees << " != " << expected.depression;
-    }
-    if (actual.fiqh != expected.fiqh) {
-        diff << " fiqh " << actual.fiqh << " != " << expected.fiqh;
-    }
-    if (actual.asrShadowFactor != expected.asr) {
-        diff << " asrShadowFactor " << actual.asrShadowFactor << " != " << expected.asr;
-    }
-    if (actual.configuredCity != expected.city) {
-        diff << " city \"" << actual.configuredCity << "\" != \"" << expected.city << '"';
-    }
+    const auto compare = [&diff](const char* field, const auto& got, const auto& want) {
+        if (got != want) {
+            diff << ' ' << field << " \"" << got << "\" != \"" << want << '"';
+        }
+    };
+    compare("method", actual.method, expected.method);
+    compare("interval", actual.intervalMinutes, expected.interval);
+    compare("depression", actual.depressionDegrees, expected.depression);
+    compare("fiqh", actual.fiqh, expected.fiqh);
+    compare("asrShadowFactor", actual.asrShadowFactor, expected.asr);
+    compare("city", actual.configuredCity, expected.city);
     if (diff.str().empty()) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "actual vs expected:" << diff.str();
+}
+
+// Loads the file over leftover values; the lookup name the load settles goes to *lookupName.
+PrayerSettings Load(const SettingsFile& file, std::string* lookupName = nullptr,
+                    std::optional<std::string> home = std::nullopt) {
+    PrayerSettings settings = Leftovers();
+    CityLocation city;
+    city.name = "leftover";
+    LoadSettings(file, FakeHomeCity(std::move(home)), settings, city);
+    if (lookupName != nullptr) {
+        *lookupName = city.name;
+    }
+    return settings;
 }
 
 TEST(LoadSettings, ReadBackRulesAndDefaults) {
@@ -170,12 +174,9 @@ TEST(LoadSettings, ReadBackRulesAndDefaults) {
         SCOPED_TRACE(row.name);
         MemorySettingsFile file;
         file.content = row.file;
-        PrayerSettings settings = Leftovers();
-        CityLocation city;
-        city.name = "leftover";
-        LoadSettings(file, FakeHomeCity(), settings, city);
-        EXPECT_TRUE(Matches(settings, row.expected));
-        EXPECT_EQ(city.name, row.expected.city);
+        std::string lookupName;
+        EXPECT_TRUE(Matches(Load(file, &lookupName), row.expected));
+        EXPECT_EQ(lookupName, row.expected.city);
     }
 }
 
@@ -194,11 +195,9 @@ TEST(LoadSettings, HomeCityWinsOverTheConfiguredCity) {
         SCOPED_TRACE(row.name);
         MemorySettingsFile file;
         file.content = row.file;
-        PrayerSettings settings;
-        CityLocation city;
-        LoadSettings(file, FakeHomeCity("Jeddah"), settings, city);
-        EXPECT_EQ(city.name, "Jeddah");
-        EXPECT_EQ(settings.configuredCity, row.configured);
+        std::string lookupName;
+        EXPECT_EQ(Load(file, &lookupName, "Jeddah").configuredCity, row.configured);
+        EXPECT_EQ(lookupName, "Jeddah");
     }
 }
 
@@ -266,10 +265,7 @@ TEST(SaveSettings, RoundTripsThroughTheFile) {
         SCOPED_TRACE(row.name);
         MemorySettingsFile file;
         ASSERT_TRUE(SaveSettings(file, row.saved));
-        PrayerSettings loaded = Leftovers();
-        CityLocation city;
-        LoadSettings(file, FakeHomeCity(), loaded, city);
-        EXPECT_TRUE(Matches(loaded, row.loaded));
+        EXPECT_TRUE(Matches(Load(file), row.loaded));
         EXPECT_FALSE(file.changedWithoutLock);
         EXPECT_FALSE(file.locked);
     }
@@ -331,10 +327,7 @@ TEST(SaveSettings, CityMustFit199Utf16Units) {
             EXPECT_EQ(file.replaceCount, 0);
             continue;
         }
-        PrayerSettings loaded;
-        CityLocation city;
-        LoadSettings(file, FakeHomeCity(), loaded, city);
-        EXPECT_EQ(loaded.configuredCity, row.city);
+        EXPECT_EQ(Load(file).configuredCity, row.city);
     }
 }
 
@@ -380,28 +373,22 @@ TEST(SaveSettings, KeepsAUtf16FileUtf16) {
     settings.configuredCity = "K\xC3\xB6ln";
     ASSERT_TRUE(SaveSettings(file, settings));
     EXPECT_EQ(file.content->substr(0, before.size()), before);
-    PrayerSettings loaded = Leftovers();
-    CityLocation city;
-    LoadSettings(file, FakeHomeCity(), loaded, city);
-    EXPECT_TRUE(Matches(loaded, Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
+    EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
 }
 
 TEST(SaveSettings, CorruptFileGivesDefaultsAndIsMovedAsideBeforeTheNextSave) {
     MemorySettingsFile file;
     file.content = "Windows Registry Editor Version 5.00\n\n[K]\n\"A\"=dword:zz\n";
     const std::string corrupt = *file.content;
-    PrayerSettings loaded = Leftovers();
-    CityLocation city;
-    LoadSettings(file, FakeHomeCity(), loaded, city);
-    EXPECT_TRUE(Matches(loaded, Expected{}));
-    EXPECT_EQ(city.name, "Detroit, MI");
+    std::string lookupName;
+    EXPECT_TRUE(Matches(Load(file, &lookupName), Expected{}));
+    EXPECT_EQ(lookupName, "Detroit, MI");
 
     PrayerSettings settings;
     settings.fiqh = 1;
     ASSERT_TRUE(SaveSettings(file, settings));
     EXPECT_EQ(file.movedAside, std::vector<std::string>{corrupt});
-    LoadSettings(file, FakeHomeCity(), loaded, city);
-    EXPECT_TRUE(Matches(loaded, Expected{.fiqh = 1, .asr = 2.0}));
+    EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0}));
 }
 
 TEST(SaveSettings, FailureAnywhereReturnsFalseAndLeavesTheOldFile) {
