@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "location/city_name.h"
+#include "location/damaged_file.h"
 #include "location/sqlite_db.h"
 #include "location/user_paths.h"
 
@@ -37,9 +38,18 @@ PRAGMA user_version = 1;
 COMMIT;
 )sql";
 
+// Moves a damaged user.db aside (user.db.damaged-<time>) so that the next write starts a new
+// file; the old one stays for the user to inspect or restore. Only for files SQLite found not
+// to be a database or corrupt, never for a busy or unreadable one.
+void MoveDamagedAside(const std::filesystem::path& path) {
+    (void)MoveDamagedFileAside(path);
+}
+
 // Opens the user database for writing, creating the folder and the file when create is set,
-// and makes sure its tables exist. Nothing on failure.
-std::optional<SqliteDb> OpenForWriting(const std::filesystem::path& path, bool create) {
+// and makes sure its tables exist. A file that is not a database or is corrupt is moved aside
+// first (and, with create, a new one made in its place). Nothing on failure.
+std::optional<SqliteDb> OpenForWriting(const std::filesystem::path& path, bool create,
+                                       bool retried = false) {
     if (create && path.has_parent_path()) {
         std::error_code error;
         std::filesystem::create_directories(path.parent_path(), error);
@@ -53,7 +63,13 @@ std::optional<SqliteDb> OpenForWriting(const std::filesystem::path& path, bool c
         return std::nullopt;
     }
     if (!db->Exec(kUserSchemaSql)) {
+        const bool damaged = db->LastErrorMeansDamagedFile();
         (void)db->Exec("ROLLBACK");
+        db.reset();  // closed before the file is moved
+        if (damaged && !retried) {
+            MoveDamagedAside(path);
+            return create ? OpenForWriting(path, create, /*retried=*/true) : std::nullopt;
+        }
         return std::nullopt;
     }
     return db;
@@ -83,16 +99,31 @@ bool HomeCityStore::ReadHomeCity(CityLocation& city) const {
     if (!path_ || !FileExists(*path_)) {
         return false;  // reading never creates the file
     }
-    const std::optional<SqliteDb> db = SqliteDb::Open(*path_, SqliteOpenMode::ReadOnly);
-    if (!db) {
+    std::optional<std::string> name;
+    bool damaged = false;
+    {
+        // Read-write when allowed, though only read: a writer killed inside a transaction
+        // leaves a hot journal, which a read-only connection cannot roll back and so refuses
+        // to read past; a read-write one rolls it back and reads the last committed home city.
+        std::optional<SqliteDb> db = SqliteDb::Open(*path_, SqliteOpenMode::ReadWrite);
+        if (!db) {
+            db = SqliteDb::Open(*path_, SqliteOpenMode::ReadOnly);
+        }
+        if (!db) {
+            return false;
+        }
+        std::optional<SqliteStatement> statement =
+            SqliteStatement::Prepare(*db, "SELECT name FROM home_city WHERE id = 1");
+        if (statement && statement->Step() == SqliteStatement::StepResult::Row) {
+            name = statement->ColumnText(0);
+        } else {
+            damaged = db->LastErrorMeansDamagedFile();  // else no table yet, or no row
+        }
+    }  // closed before a damaged file is moved
+    if (damaged) {
+        MoveDamagedAside(*path_);
         return false;
     }
-    std::optional<SqliteStatement> statement =
-        SqliteStatement::Prepare(*db, "SELECT name FROM home_city WHERE id = 1");
-    if (!statement || statement->Step() != SqliteStatement::StepResult::Row) {
-        return false;  // no table yet, no row, or a damaged file
-    }
-    std::optional<std::string> name = statement->ColumnText(0);
     if (!name || !IsUsableCityName(*name)) {
         return false;
     }
@@ -125,7 +156,7 @@ bool HomeCityStore::ClearHomeCity() const {
     }
     std::optional<SqliteDb> db = OpenForWriting(*path_, /*create=*/false);
     if (!db) {
-        return false;
+        return !FileExists(*path_);  // a damaged file was moved aside: nothing is stored now
     }
     return db->Exec("DELETE FROM home_city");
 }
