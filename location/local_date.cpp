@@ -1,4 +1,4 @@
-#include "cli/local_date.h"
+#include "location/local_date.h"
 
 #include <ctime>
 
