@@ -1,5 +1,5 @@
 # Thin wrapper over CMake presets. `make run` and `make test` work on a fresh Debian 12 machine.
-.PHONY: all deps configure build run test asan-test bench format clean
+.PHONY: all deps configure build run test asan-test bench fuzz format clean
 
 PRESET ?= release
 BUILD_DIR := build/$(PRESET)
@@ -30,6 +30,28 @@ asan-test:
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+# Runs every libFuzzer target for FUZZ_SECONDS from its committed seed corpus (copied, so the
+# corpus in the repository only changes by hand). Crashes are written to build/fuzz/findings.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := settings_file_fuzz city_name_fuzz time_text_fuzz cli_args_fuzz
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	@mkdir -p build/fuzz/findings
+	@for t in $(FUZZ_TARGETS); do \
+	  corpus=build/fuzz/corpus/$${t%_fuzz}; log=build/fuzz/findings/$$t.log; \
+	  mkdir -p $$corpus && cp -n tests/fuzz/corpus/$${t%_fuzz}/* $$corpus/; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  if ! build/fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	      -artifact_prefix=build/fuzz/findings/$$t- $$corpus > $$log 2>&1; then \
+	    tail -n 40 $$log; echo "fuzz: $$t failed; the input is in build/fuzz/findings" >&2; \
+	    exit 1; \
+	  fi; \
+	  grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|Done)' $$log; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -5,12 +5,19 @@
 #include <utility>
 
 #include "location/city_name.h"
+#include "location/damaged_file.h"
 #include "location/sqlite_db.h"
 #include "location/user_database.h"
 #include "location/user_paths.h"
 
 namespace orvanta {
 namespace {
+
+// Moves a damaged user.db aside (user.db.damaged-<time>) so that the next write starts a new
+// file; the old one stays for the user to inspect or restore.
+void MoveDamagedAside(const std::filesystem::path& path) {
+    (void)MoveDamagedFileAside(path);
+}
 
 bool FileExists(const std::filesystem::path& path) {
     std::error_code error;
@@ -36,16 +43,31 @@ bool HomeCityStore::ReadHomeCity(CityLocation& city) const {
     if (!path_ || !FileExists(*path_)) {
         return false;  // reading never creates the file
     }
-    const std::optional<SqliteDb> db = SqliteDb::Open(*path_, SqliteOpenMode::ReadOnly);
-    if (!db) {
+    std::optional<std::string> name;
+    bool damaged = false;
+    {
+        // Read-write when allowed, though only read: a writer killed inside a transaction
+        // leaves a hot journal, which a read-only connection cannot roll back and so refuses
+        // to read past; a read-write one rolls it back and reads the last committed home city.
+        std::optional<SqliteDb> db = SqliteDb::Open(*path_, SqliteOpenMode::ReadWrite);
+        if (!db) {
+            db = SqliteDb::Open(*path_, SqliteOpenMode::ReadOnly);
+        }
+        if (!db) {
+            return false;
+        }
+        std::optional<SqliteStatement> statement =
+            SqliteStatement::Prepare(*db, "SELECT name FROM home_city WHERE id = 1");
+        if (statement && statement->Step() == SqliteStatement::StepResult::Row) {
+            name = statement->ColumnText(0);
+        } else {
+            damaged = db->LastErrorMeansDamagedFile();  // else no table yet, or no row
+        }
+    }  // closed before a damaged file is moved
+    if (damaged) {
+        MoveDamagedAside(*path_);
         return false;
     }
-    std::optional<SqliteStatement> statement =
-        SqliteStatement::Prepare(*db, "SELECT name FROM home_city WHERE id = 1");
-    if (!statement || statement->Step() != SqliteStatement::StepResult::Row) {
-        return false;  // no table yet, no row, or a damaged file
-    }
-    std::optional<std::string> name = statement->ColumnText(0);
     if (!name || !IsUsableCityName(*name)) {
         return false;
     }
@@ -78,7 +100,7 @@ bool HomeCityStore::ClearHomeCity() const {
     }
     std::optional<SqliteDb> db = OpenUserDatabaseForWriting(*path_, /*create=*/false);
     if (!db) {
-        return false;
+        return !FileExists(*path_);  // a damaged file was moved aside: nothing is stored now
     }
     return db->Exec("DELETE FROM home_city");
 }

@@ -7,11 +7,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "location/damaged_file.h"
 #include "location/user_paths.h"
 
 namespace orvanta {
@@ -61,30 +61,23 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string UtcStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    char text[32] = "unknown-time";
-    if (::gmtime_r(&now, &utc) != nullptr) {
-        std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+// Removes the temporary files that a writer killed between creating and renaming its temporary
+// file left beside target (<name>.tmp-XXXXXX). Only writers create them, and only under the
+// writers' lock, so while the lock is held none of them belongs to a running save.
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = target.filename().string() + ".tmp-";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(target.parent_path(), error);
+    if (error) {
+        return;
     }
-    return text;
-}
-
-// Renames from to to unless to exists. EEXIST when it does.
-bool RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
+    for (const std::filesystem::directory_entry& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            entry.is_regular_file(error)) {
+            std::filesystem::remove(entry.path(), error);
+        }
     }
-    if (errno != EINVAL && errno != ENOSYS) {
-        return false;
-    }
-    // The file system cannot refuse to replace: make a second name, then drop the first. link()
-    // fails with EEXIST instead of replacing.
-    if (::link(from.c_str(), to.c_str()) != 0) {
-        return false;
-    }
-    return ::unlink(from.c_str()) == 0;
 }
 
 }  // namespace
@@ -152,6 +145,7 @@ bool DiskSettingsFile::LockForUpdate() {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     lockFd_ = fd;
+    RemoveStaleTemporaries(file_);
     return true;
 }
 
@@ -164,20 +158,7 @@ void DiskSettingsFile::Unlock() {
 }
 
 bool DiskSettingsFile::MoveAside() {
-    if (file_.empty()) {
-        return false;
-    }
-    const std::string stem = file_.string() + ".damaged-" + UtcStamp();
-    for (int n = 0; n < 1000; ++n) {
-        const std::filesystem::path target = n == 0 ? stem : stem + "-" + std::to_string(n);
-        if (RenameNoReplace(file_, target)) {
-            return SyncFolder(file_.parent_path());
-        }
-        if (errno != EEXIST) {
-            return false;
-        }
-    }
-    return false;
+    return MoveDamagedFileAside(file_).has_value();
 }
 
 bool DiskSettingsFile::ReplaceAtomically(std::string_view bytes) {

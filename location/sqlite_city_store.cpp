@@ -18,6 +18,9 @@
 namespace orvanta {
 namespace {
 
+// The schema version (PRAGMA user_version) of data/schema.sql that this lookup reads.
+constexpr std::int64_t kCityDatabaseSchemaVersion = 1;
+
 // Search keys of display names are unique in a database built from the schema; should one
 // hold a key twice, the most populous city wins, and city_id settles equal populations.
 constexpr std::string_view kByNameSql =
@@ -123,6 +126,11 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
                           const std::optional<std::filesystem::path>& userDatabase,
                           const std::string& name, std::optional<CityLocation>& found) {
     if (!FileHoldsEveryPage(db, path)) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    // A file of another schema version may keep coordinates or zones in another form; reading
+    // it as this one would give a wrong place rather than an error.
+    if (QueryInteger(db, "PRAGMA user_version") != kCityDatabaseSchemaVersion) {
         return CityLookupStatus::DatabaseUnavailable;
     }
     // Compiling every statement first checks that the tables and columns are there, and makes

@@ -14,7 +14,9 @@ namespace orvanta {
 // A name is matched through its search key (case and accent folding from the database's
 // fold_map, ASCII whitespace collapsed): first against the display names, then against the
 // aliases, the most populous city first within each. The name is only ever bound as a
-// parameter, never pasted into query text.
+// parameter, never pasted into query text. A file that is shorter than its header says, is
+// not a database, is damaged, lacks a table or column, or has another schema version
+// (PRAGMA user_version other than 1) gives DatabaseUnavailable.
 //
 // With a per-user database, the user's own cities (user_cities in user.db) are searched by the
 // same key before the shipped ones. Both files are only read here.

@@ -84,6 +84,11 @@ bool SqliteDb::Exec(const std::string& sql) {
     return sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+bool SqliteDb::LastErrorMeansDamagedFile() const {
+    const int code = sqlite3_errcode(db_.get()) & 0xFF;  // the primary code of an extended one
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
 void SqliteStatement::Finalizer::operator()(sqlite3_stmt* statement) const {
     sqlite3_finalize(statement);
 }

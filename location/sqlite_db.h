@@ -39,6 +39,11 @@ class SqliteDb {
     // Returns false when any of them fails.
     [[nodiscard]] bool Exec(const std::string& sql);
 
+    // True when the last failed operation on this connection found the file damaged or not a
+    // database at all (SQLite's CORRUPT and NOTADB), as opposed to a busy or locked file, a
+    // missing table or a refused permission.
+    bool LastErrorMeansDamagedFile() const;
+
     sqlite3* Handle() const { return db_.get(); }
 
   private:

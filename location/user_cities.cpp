@@ -6,6 +6,7 @@
 #include "location/city_decode.h"
 #include "location/city_fold.h"
 #include "location/city_name.h"
+#include "location/damaged_file.h"
 #include "location/user_database.h"
 
 namespace orvanta {
@@ -158,12 +159,22 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
     if (!FileExists(userDatabase)) {
         return UserCityFind::None;
     }
-    const std::optional<SqliteDb> db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadOnly);
+    // Read-write when allowed, though only read, so that a hot journal left by a killed writer
+    // is rolled back instead of making the file unreadable.
+    std::optional<SqliteDb> db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadWrite);
+    if (!db) {
+        db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadOnly);
+    }
     if (!db) {
         return UserCityFind::Failed;
     }
-    // A file written before user cities existed has the home city only.
     if (!HasTable(*db, "user_cities") || !HasTable(*db, "user_zones")) {
+        if (db->LastErrorMeansDamagedFile()) {
+            // A damaged user.db must not take the shipped cities down with it: it is moved
+            // aside (kept, never deleted) and has no cities of its own.
+            db.reset();
+            (void)MoveDamagedFileAside(userDatabase);
+        }
         return UserCityFind::None;
     }
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(
@@ -178,6 +189,12 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
         case SqliteStatement::StepResult::Done:
             return UserCityFind::None;
         case SqliteStatement::StepResult::Error:
+            if (db->LastErrorMeansDamagedFile()) {
+                statement.reset();
+                db.reset();
+                (void)MoveDamagedFileAside(userDatabase);
+                return UserCityFind::None;
+            }
             return UserCityFind::Failed;
         case SqliteStatement::StepResult::Row:
             break;

@@ -49,7 +49,9 @@ enum class UserCityFind { Found, None, Failed };
 
 // Given the path of user.db and a search key, finds the user's city with that key and fills
 // every field of found. None when the file, its tables or such a city do not exist, or the
-// stored row is not a usable city; Failed when the file exists but cannot be read.
+// stored row is not a usable city; a damaged file (not a database, corrupt) is moved aside and
+// gives None too, so the shipped cities keep working. Failed when the file exists but cannot
+// be opened or read for another reason.
 UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::string& key,
                           CityLocation& found);
 

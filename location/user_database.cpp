@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "location/damaged_file.h"
+
 namespace orvanta {
 namespace {
 
@@ -41,23 +43,32 @@ COMMIT;
 }  // namespace
 
 std::optional<SqliteDb> OpenUserDatabaseForWriting(const std::filesystem::path& path, bool create) {
-    if (create && path.has_parent_path()) {
-        std::error_code error;
-        std::filesystem::create_directories(path.parent_path(), error);
-        if (error) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (create && path.has_parent_path()) {
+            std::error_code error;
+            std::filesystem::create_directories(path.parent_path(), error);
+            if (error) {
+                return std::nullopt;
+            }
+        }
+        std::optional<SqliteDb> db = SqliteDb::Open(
+            path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
+        if (!db) {
+            return std::nullopt;
+        }
+        if (db->Exec(kUserSchemaSql)) {
+            return db;
+        }
+        const bool damaged = db->LastErrorMeansDamagedFile();
+        (void)db->Exec("ROLLBACK");
+        db.reset();  // closed before the file is moved
+        // A file that is not a database or is corrupt is moved aside (never deleted), and with
+        // create a new one is made in its place. A busy or unreadable file is left alone.
+        if (!damaged || !MoveDamagedFileAside(path) || !create) {
             return std::nullopt;
         }
     }
-    std::optional<SqliteDb> db =
-        SqliteDb::Open(path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
-    if (!db) {
-        return std::nullopt;
-    }
-    if (!db->Exec(kUserSchemaSql)) {
-        (void)db->Exec("ROLLBACK");
-        return std::nullopt;
-    }
-    return db;
+    return std::nullopt;
 }
 
 bool HasTable(const SqliteDb& db, const char* table) {

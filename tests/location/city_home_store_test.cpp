@@ -1,13 +1,21 @@
 #include "location/home_city_store.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "location/damaged_file.h"
 #include "location/sqlite_db.h"
 
 namespace orvanta {
@@ -115,18 +123,139 @@ TEST_F(HomeCityStoreTest, CreatesTheUserCitiesTableWithTheCityColumns) {
                     .has_value());
 }
 
-TEST_F(HomeCityStoreTest, ADamagedFileIsNeitherReadNorOverwritten) {
-    fs::create_directories(path_.parent_path());
+// The files beside user.db whose names start with "user.db.damaged-", with their bytes.
+std::vector<std::pair<std::string, std::string>> MovedAside(const fs::path& path) {
+    std::vector<std::pair<std::string, std::string>> moved;
+    for (const fs::directory_entry& entry : fs::directory_iterator(path.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("user.db.damaged-", 0) == 0) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            moved.emplace_back(name, std::string((std::istreambuf_iterator<char>(in)),
+                                                 std::istreambuf_iterator<char>()));
+        }
+    }
+    return moved;
+}
+
+// A damaged user.db is never overwritten or deleted: it is renamed aside with its bytes, and
+// each operation then goes on as without a file.
+TEST_F(HomeCityStoreTest, ADamagedFileIsMovedAsideNeverOverwritten) {
     const std::string garbage(4096, '\x5A');
-    std::ofstream(path_, std::ios::binary) << garbage;
+    struct Row {
+        const char* operation;
+        std::function<bool(const HomeCityStore&)> run;
+        bool result;
+        std::optional<std::string> homeCityAfter;
+    };
+    const std::vector<Row> rows = {
+        {"read",
+         [this](const HomeCityStore& store) {
+             std::string n;
+             return Read(store, n);
+         },
+         false, std::nullopt},
+        {"set", [](const HomeCityStore& store) { return store.SetHomeCity("Mecca"); }, true,
+         "Mecca"},
+        {"clear", [](const HomeCityStore& store) { return store.ClearHomeCity(); }, true,
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.operation);
+        fs::remove_all(path_.parent_path());
+        fs::create_directories(path_.parent_path());
+        std::ofstream(path_, std::ios::binary) << garbage;
+        const HomeCityStore store(path_);
+
+        EXPECT_EQ(row.run(store), row.result);
+
+        const auto moved = MovedAside(path_);
+        ASSERT_EQ(moved.size(), 1U);
+        EXPECT_EQ(moved[0].second, garbage);
+        std::string name;
+        EXPECT_EQ(Read(store, name), row.homeCityAfter.has_value());
+        if (row.homeCityAfter) {
+            EXPECT_EQ(name, *row.homeCityAfter);
+        }
+    }
+}
+
+// A writer killed inside a transaction leaves a hot journal; the next read rolls it back and
+// gives the home city of the last completed write, not "no home city".
+TEST_F(HomeCityStoreTest, AWriterKilledMidTransactionLeavesTheLastCommittedHomeCity) {
+    const HomeCityStore store(path_);
+    ASSERT_TRUE(store.SetHomeCity("Mecca"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::optional<SqliteDb> db = SqliteDb::Open(path_, SqliteOpenMode::ReadWrite);
+        // A one-page cache makes the changes spill into the file before the commit.
+        const bool begun =
+            db && db->Exec(
+                      "PRAGMA cache_size = 1; BEGIN IMMEDIATE;"
+                      "UPDATE home_city SET name = 'Detroit, MI';"
+                      "CREATE TABLE filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                      "SELECT i + 1 FROM n WHERE i < 2000) "
+                      "INSERT INTO filler SELECT randomblob(500) FROM n;");
+        if (begun) {
+            kill(getpid(), SIGKILL);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer could not start its transaction";
+    ASSERT_TRUE(fs::exists(fs::path(path_) += "-journal"));
+
+    std::string name;
+    EXPECT_TRUE(Read(store, name));
+    EXPECT_EQ(name, "Mecca");
+    EXPECT_TRUE(MovedAside(path_).empty());
+}
+
+TEST(MoveDamagedFileAsideTest, KeepsEveryEarlierCopyAndTakesTheJournalAlong) {
+    std::string pattern = (fs::temp_directory_path() / "orvanta-aside-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
+    const fs::path file = folder / "user.db";
+    std::vector<fs::path> targets;
+    for (const char* content : {"first", "second"}) {
+        std::ofstream(file) << content;
+        std::ofstream(fs::path(file) += "-journal") << content;
+        const std::optional<fs::path> target = MoveDamagedFileAside(file);
+        ASSERT_TRUE(target.has_value());
+        targets.push_back(*target);
+        EXPECT_FALSE(fs::exists(file));
+        EXPECT_FALSE(fs::exists(fs::path(file) += "-journal"));
+    }
+    // Within one second the second name gets a suffix instead of replacing the first.
+    ASSERT_EQ(targets.size(), 2U);
+    EXPECT_NE(targets[0], targets[1]);
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const std::string expected = i == 0 ? "first" : "second";
+        std::ifstream in(targets[i]);
+        std::ifstream journal(fs::path(targets[i]) += "-journal");
+        std::string text;
+        std::string journalText;
+        in >> text;
+        journal >> journalText;
+        EXPECT_EQ(text, expected) << targets[i];
+        EXPECT_EQ(journalText, expected) << targets[i];
+    }
+    EXPECT_FALSE(MoveDamagedFileAside(file).has_value()) << "a missing file cannot be moved";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+// A sound database that merely lacks the table is not damaged and stays where it is.
+TEST_F(HomeCityStoreTest, ASoundDatabaseWithoutTheTableIsNotMovedAside) {
+    fs::create_directories(path_.parent_path());
+    ASSERT_TRUE(
+        SqliteDb::Open(path_, SqliteOpenMode::ReadWriteCreate)->Exec("CREATE TABLE other (x)"));
     const HomeCityStore store(path_);
     std::string name;
     EXPECT_FALSE(Read(store, name));
-    EXPECT_FALSE(store.SetHomeCity("Detroit, MI"));
-    EXPECT_FALSE(store.ClearHomeCity());
-    std::ifstream in(path_, std::ios::binary);
-    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(after, garbage);
+    EXPECT_TRUE(MovedAside(path_).empty());
+    EXPECT_TRUE(fs::exists(path_));
 }
 
 TEST_F(HomeCityStoreTest, TheDefaultPathFollowsTheDataFolder) {

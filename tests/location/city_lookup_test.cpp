@@ -427,3 +427,25 @@ TEST(ShippedCityDatabasePathTest, TheEnvironmentVariableWinsEvenWhenItsFileIsMis
 
 }  // namespace
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST_F(CityLookupTest, DamagedUserDatabaseIsMovedAsideAndShippedCitiesStillWork) {
+    const fs::path userDatabase = folder_.Path() / "user.db";
+    std::ofstream(userDatabase, std::ios::binary) << std::string(4096, '\x5a');
+    const SqliteCityStore store(databasePath_, /*immutable=*/true, userDatabase);
+    CityLocation city;
+    city.name = "mecca";
+    EXPECT_EQ(store.LookUp(city, messages_.Fn()), CityLookupStatus::Found);
+    EXPECT_EQ(city.name, "Mecca");
+    EXPECT_FALSE(fs::exists(userDatabase));
+    int movedAside = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path())) {
+        movedAside += entry.path().filename().string().rfind("user.db.damaged-", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(movedAside, 1);
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -6,4 +6,5 @@ orvanta_add_gtest(city_store_tests
         ${CMAKE_CURRENT_LIST_DIR}/city_decode_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/city_lookup_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/city_home_store_test.cpp
-    LIBS orvanta_location)
+        ${CMAKE_CURRENT_LIST_DIR}/city_damaged_db_test.cpp
+    LIBS orvanta_location orvanta_test_support)

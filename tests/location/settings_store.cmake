@@ -11,3 +11,6 @@ orvanta_add_gtest(settings_store_test
 orvanta_add_gtest(settings_disk_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/settings_disk_file_test.cpp
     LIBS orvanta_location)
+orvanta_add_gtest(settings_crash_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/settings_crash_test.cpp
+    LIBS orvanta_location)

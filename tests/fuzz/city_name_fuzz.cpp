@@ -1,0 +1,208 @@
+// Arbitrary bytes as a city name, through the search-key folding and the lookup in a small
+// city database built once per process from data/schema.sql. The lookup must find exactly the
+// city whose folded name (or alias) equals the folded input, or report it not found with the
+// one message and the record untouched; a sound database never counts as unavailable.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "location/city_name.h"
+#include "location/search_key.h"
+#include "location/sqlite_city_store.h"
+#include "location/sqlite_db.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using orvanta::CityLocation;
+using orvanta::CityLookupStatus;
+
+// The fold table of the test database: ASCII capitals, a few accented letters, the no-break
+// space and a combining accent that folds to nothing.
+const std::map<char32_t, std::string> kFolds = [] {
+    std::map<char32_t, std::string> folds;
+    for (char32_t c = 'A'; c <= 'Z'; ++c) {
+        folds[c] = std::string(1, static_cast<char>(c - 'A' + 'a'));
+    }
+    folds[0xDC] = "u";   // U with diaeresis
+    folds[0xFC] = "u";   // u with diaeresis
+    folds[0xC9] = "e";   // E with acute
+    folds[0xE9] = "e";   // e with acute
+    folds[0xDF] = "ss";  // sharp s
+    folds[0xA0] = " ";   // no-break space
+    folds[0x301] = "";   // combining acute accent
+    return folds;
+}();
+
+// Display name -> search key, and alias key -> display name, as the database holds them.
+const std::map<std::string, std::string> kCityKeys = {
+    {"Detroit, MI", "detroit, mi"},
+    {"Mecca", "mecca"},
+    {"Z\xC3\xBCrich", "zurich"},
+    {"San Jos\xC3\xA9, Costa Rica", "san jose, costa rica"},
+    {"San Jose", "san jose"},
+    {"Stra\xC3\x9F"
+     "e",
+     "strasse"},
+};
+const std::map<std::string, std::string> kAliasCities = {
+    {"detroit", "Detroit, MI"},
+    {"makkah", "Mecca"},
+    {"zuerich", "Z\xC3\xBCrich"},
+};
+
+constexpr const char* kTestData = R"sql(
+BEGIN;
+INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0),
+    (7, 'Europe/Zurich', -60, 1), (8, 'America/Los_Angeles', 480, 1),
+    (9, 'America/Costa_Rica', 360, 0);
+INSERT INTO cities (city_id, name, search_key, country, country_code, region,
+                    latitude, longitude, zone_index, population) VALUES
+    (1, 'Detroit, MI', 'detroit, mi', 'United States', 'US', 'Michigan', 4220, -8303, 1, 639111),
+    (3, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', 'Makkah', 2125, 3949, 3, 1675368),
+    (4, 'Z' || char(252) || 'rich', 'zurich', 'Switzerland', 'CH', 'Zurich', 4722, 832, 7, 341730),
+    (10, 'San Jos' || char(233) || ', Costa Rica', 'san jose, costa rica', 'Costa Rica', 'CR',
+        'San Jose', 956, -8405, 9, 335007),
+    (11, 'San Jose', 'san jose', 'United States', 'US', 'California', 3720, -12153, 8, 1013240),
+    (12, 'Stra' || char(223) || 'e', 'strasse', 'Germany', 'DE', '', 4800, 1100, 7, 10);
+INSERT INTO aliases VALUES ('detroit', 1), ('makkah', 3), ('zuerich', 4);
+COMMIT;
+)sql";
+
+std::string FoldTableSql() {
+    std::string sql = "BEGIN;";
+    for (const auto& [codePoint, folded] : kFolds) {
+        sql += "INSERT INTO fold_map VALUES (" + std::to_string(codePoint) + ", '" + folded + "');";
+    }
+    return sql + "COMMIT;";
+}
+
+fs::path g_folder;
+
+void RemoveFolder() {
+    std::error_code ignored;
+    fs::remove_all(g_folder, ignored);
+}
+
+// Builds the test database once; aborts when it cannot, since every run would be meaningless.
+const fs::path& TestDatabase() {
+    static const fs::path path = [] {
+        std::string pattern = (fs::temp_directory_path() / "orvanta-fuzz-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        g_folder = pattern;
+        std::atexit(RemoveFolder);
+        std::ifstream in(fs::path(ORVANTA_SOURCE_DIR) / "data" / "schema.sql");
+        std::ostringstream schema;
+        schema << in.rdbuf();
+        const fs::path database = g_folder / "cities.db";
+        std::optional<orvanta::SqliteDb> db =
+            orvanta::SqliteDb::Open(database, orvanta::SqliteOpenMode::ReadWriteCreate);
+        if (schema.str().empty() || !db || !db->Exec(schema.str()) || !db->Exec(FoldTableSql()) ||
+            !db->Exec(kTestData)) {
+            std::fprintf(stderr, "city_name_fuzz: cannot build the test database\n");
+            std::abort();
+        }
+        return database;
+    }();
+    return path;
+}
+
+[[noreturn]] void Fail(const std::string& name, const char* what) {
+    std::fprintf(stderr, "city_name_fuzz: name of %zu bytes: %s\n", name.size(), what);
+    std::abort();
+}
+
+// The city the lookup must find for a name, by the same folding rules; nothing when none.
+std::optional<std::string> ExpectedCity(const std::string& name) {
+    if (!orvanta::IsUsableCityName(name)) {
+        return std::nullopt;
+    }
+    const std::optional<std::u32string> codePoints = orvanta::DecodeUtf8(name);
+    if (!codePoints) {
+        return std::nullopt;
+    }
+    const auto fold = [](char32_t c, std::string& out) {
+        const auto found = kFolds.find(c);
+        if (found != kFolds.end()) {
+            out += found->second;
+        } else {
+            orvanta::AppendUtf8(out, c);
+        }
+        return true;
+    };
+    const std::optional<std::string> key = orvanta::MakeSearchKey(*codePoints, fold);
+    if (!key) {
+        return std::nullopt;
+    }
+    // The key is trimmed, holds no run of two spaces and is well-formed UTF-8.
+    if (!key->empty() && (key->front() == ' ' || key->back() == ' ')) {
+        Fail(name, "the search key is not trimmed");
+    }
+    if (key->find("  ") != std::string::npos || !orvanta::DecodeUtf8(*key)) {
+        Fail(name, "the search key keeps a run of spaces or is not UTF-8");
+    }
+    for (const auto& [display, cityKey] : kCityKeys) {
+        if (cityKey == *key) {
+            return display;
+        }
+    }
+    if (const auto alias = kAliasCities.find(*key); alias != kAliasCities.end()) {
+        return alias->second;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string name(reinterpret_cast<const char*>(data), size);
+    const orvanta::SqliteCityStore store(TestDatabase());
+
+    CityLocation city;
+    city.name = name;
+    city.zoneHours = 99.0;  // a marker: an untouched record keeps it
+    int messages = 0;
+    const CityLookupStatus status =
+        store.LookUp(city, [&](std::string_view text, std::string_view caption) {
+            ++messages;
+            if (text != orvanta::kCityNotFoundText || caption != orvanta::kCityNotFoundCaption) {
+                Fail(name, "an unexpected message was shown");
+            }
+        });
+
+    const std::optional<std::string> expected = ExpectedCity(name);
+    switch (status) {
+        case CityLookupStatus::Found:
+            if (!expected || city.name != *expected) {
+                Fail(name, "a city was found that the name does not denote");
+            }
+            if (messages != 0 || city.zoneHours == 99.0 || city.zoneName.empty()) {
+                Fail(name, "a found city is incomplete or a message was shown");
+            }
+            break;
+        case CityLookupStatus::NotFound:
+            if (expected) {
+                Fail(name, "a city of the database was not found");
+            }
+            if (messages != 1 || city.name != name || city.zoneHours != 99.0) {
+                Fail(name, "not found without exactly one message, or the record changed");
+            }
+            break;
+        case CityLookupStatus::DatabaseUnavailable:
+            Fail(name, "a sound database was reported unavailable");
+    }
+    return 0;
+}
