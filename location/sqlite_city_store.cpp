@@ -81,18 +81,16 @@ bool FileHoldsEveryPage(const SqliteDb& db, const std::filesystem::path& path) {
 
 enum class QueryOutcome { Row, NoRow, Error };
 
-// Runs a one-row query for a text key and reads the city columns of its row.
-QueryOutcome QueryCity(SqliteStatement& statement, const std::string& key, StoredCity& city) {
-    statement.Reset();
-    if (!statement.BindText(1, key)) {
+// Steps a one-row query whose parameter bound (or failed to bind); on a row, readRow takes its
+// columns.
+template <typename ReadRow>
+QueryOutcome StepOneRow(SqliteStatement& statement, bool bound, ReadRow readRow) {
+    if (!bound) {
         return QueryOutcome::Error;
     }
     switch (statement.Step()) {
         case SqliteStatement::StepResult::Row:
-            city.name = statement.ColumnText(0);
-            city.latitude = statement.ColumnInt64(1);
-            city.longitude = statement.ColumnInt64(2);
-            city.zoneIndex = statement.ColumnInt64(3);
+            readRow();
             return QueryOutcome::Row;
         case SqliteStatement::StepResult::Done:
             return QueryOutcome::NoRow;
@@ -102,23 +100,24 @@ QueryOutcome QueryCity(SqliteStatement& statement, const std::string& key, Store
     return QueryOutcome::Error;
 }
 
+// Runs a one-row query for a text key and reads the city columns of its row.
+QueryOutcome QueryCity(SqliteStatement& statement, const std::string& key, StoredCity& city) {
+    statement.Reset();
+    return StepOneRow(statement, statement.BindText(1, key), [&] {
+        city.name = statement.ColumnText(0);
+        city.latitude = statement.ColumnInt64(1);
+        city.longitude = statement.ColumnInt64(2);
+        city.zoneIndex = statement.ColumnInt64(3);
+    });
+}
+
 QueryOutcome QueryZone(SqliteStatement& statement, std::int64_t zoneIndex, StoredZone& zone) {
     statement.Reset();
-    if (!statement.BindInt64(1, zoneIndex)) {
-        return QueryOutcome::Error;
-    }
-    switch (statement.Step()) {
-        case SqliteStatement::StepResult::Row:
-            zone.ianaName = statement.ColumnText(0);
-            zone.biasMinutes = statement.ColumnInt64(1);
-            zone.observesDst = statement.ColumnInt64(2);
-            return QueryOutcome::Row;
-        case SqliteStatement::StepResult::Done:
-            return QueryOutcome::NoRow;
-        case SqliteStatement::StepResult::Error:
-            break;
-    }
-    return QueryOutcome::Error;
+    return StepOneRow(statement, statement.BindInt64(1, zoneIndex), [&] {
+        zone.ianaName = statement.ColumnText(0);
+        zone.biasMinutes = statement.ColumnInt64(1);
+        zone.observesDst = statement.ColumnInt64(2);
+    });
 }
 
 // The whole lookup against one connection: on Found, found holds the complete record.
