@@ -147,6 +147,13 @@ TEST(LoadSettings, ReadBackRulesAndDefaults) {
         {"string-typed number read as its bytes", KeyFile("\"SunRise\"=\"a\"\n"), {.method = 0x61}},
         {"string-typed number too long", KeyFile("\"Interval\"=\"ab\"\n"), {}},
         {"deleted value takes its default", KeyFile("\"Interval\"=-\n"), {}},
+        {"last definition wins, a deletion hides earlier ones",
+         KeyFile("\"Fiqh\"=dword:1\n\"Interval\"=dword:1\n\n") + kKeyLine +
+             "\"Fiqh\"=dword:0\n\"Interval\"=-\n",
+         {}},
+        {"hex wrapped like an export, spaced and upper case",
+         KeyFile("\"City\"=HEX(1):44 , 00,\\\r\n  65,00,\\\n  00,00\n"),
+         {.city = "De"}},
         {"value names compare without case",
          KeyFile("\"fIQH\"=dword:00000001\n"),
          {.fiqh = 1, .asr = 2.0}},
@@ -376,19 +383,46 @@ TEST(SaveSettings, KeepsAUtf16FileUtf16) {
     EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
 }
 
-TEST(SaveSettings, CorruptFileGivesDefaultsAndIsMovedAsideBeforeTheNextSave) {
-    MemorySettingsFile file;
-    file.content = "Windows Registry Editor Version 5.00\n\n[K]\n\"A\"=dword:zz\n";
-    const std::string corrupt = *file.content;
-    std::string lookupName;
-    EXPECT_TRUE(Matches(Load(file, &lookupName), Expected{}));
-    EXPECT_EQ(lookupName, "Detroit, MI");
+TEST(SaveSettings, DamagedFileGivesDefaultsAndIsMovedAsideBeforeTheNextSave) {
+    // Each file holds a valid Fiqh value besides its damage, so a partial read would show.
+    const std::string fiqh = "\"Fiqh\"=dword:00000001\n";
+    const std::string damaged[] = {
+        "",
+        "REGEDIT4\n\n" + kKeyLine + fiqh,
+        std::string("\x00\x01\x02garbage", 10),
+        "Windows Registry Editor Version 5.00\n" + fiqh + kKeyLine,
+        KeyFile(fiqh + "hello\n"),
+        KeyFile(fiqh) + "[K\n",
+        KeyFile(fiqh) + "[]\n",
+        KeyFile(fiqh + "\"A\"=dword:000000001\n"),
+        KeyFile(fiqh + "\"A\"=dword:0000000g\n"),
+        KeyFile(fiqh + "\"A\"=dword:\n"),
+        KeyFile(fiqh + "\"A\"=hex:100\n"),
+        KeyFile(fiqh + "\"A\"=hex:10,\n"),
+        KeyFile(fiqh + "\"A\"=hex:10,\\\n"),
+        KeyFile(fiqh + "\"A\"=hex(z):10\n"),
+        KeyFile(fiqh + "\"A=dword:00000001\n"),
+        KeyFile(fiqh + "\"A\"=\"abc\n"),
+        KeyFile(fiqh + "\"A\"=\"abc\" x\n"),
+        KeyFile(fiqh + "\"A\" dword:00000001\n"),
+        KeyFile(fiqh + "\"A\"=qword:1\n"),
+        KeyFile(fiqh + "\"A\"=\"\xC0\xAF\"\n"),
+        std::string("\xFF\xFEW\0i\0n", 7),  // odd-length UTF-16
+    };
+    for (const std::string& corrupt : damaged) {
+        SCOPED_TRACE(corrupt);
+        MemorySettingsFile file;
+        file.content = corrupt;
+        std::string lookupName;
+        EXPECT_TRUE(Matches(Load(file, &lookupName), Expected{}));
+        EXPECT_EQ(lookupName, "Detroit, MI");
 
-    PrayerSettings settings;
-    settings.fiqh = 1;
-    ASSERT_TRUE(SaveSettings(file, settings));
-    EXPECT_EQ(file.movedAside, std::vector<std::string>{corrupt});
-    EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0}));
+        PrayerSettings settings;
+        settings.fiqh = 1;
+        ASSERT_TRUE(SaveSettings(file, settings));
+        EXPECT_EQ(file.movedAside, std::vector<std::string>{corrupt});
+        EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0}));
+    }
 }
 
 TEST(SaveSettings, FailureAnywhereReturnsFalseAndLeavesTheOldFile) {
