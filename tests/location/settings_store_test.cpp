@@ -320,6 +320,9 @@ TEST(SaveSettings, CityMustFit199Utf16Units) {
         {"198 + a pair = 200 units", std::string(198, 'c') + pair, false},
         {"invalid UTF-8", "Ca\xC0\xAFro", false},
         {"cut UTF-8 sequence", "Caf\xC3", false},
+        {"overlong three-byte form", "Ca\xE0\x80\xAFro", false},
+        {"encoded surrogate", "Ca\xED\xA0\x80ro", false},
+        {"past U+10FFFF", "Ca\xF4\x90\x80\x80ro", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
