@@ -17,39 +17,20 @@
 #include "astro/time_text.h"
 #include "astro/year_elements.h"
 #include "cli/civil_time.h"
-#include "cli/times_command.h"
 #include "location/city_daylight.h"
+#include "run_times.h"
 
 namespace orvanta {
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing_support::RunResult;
+using testing_support::With;
 
-RunResult RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "orvanta-times");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
+RunResult RunTool(const std::vector<std::string>& args) {
     TimesServices services;
     services.today = [] { return CivilDate{2024, 6, 20}; };
     services.nowUtc = [] { return std::int64_t{1718841600}; };  // 2024-06-20 00:00 UT
-    std::ostringstream out;
-    std::ostringstream err;
-    RunResult result;
-    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
+    return testing_support::RunTimes(args, services);
 }
 
 // Sydney and Detroit by coordinates and their real zones; 33°52′ S 151°13′ E, 42°20′ N 83°03′ W.
