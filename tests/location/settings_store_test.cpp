@@ -367,17 +367,19 @@ TEST(SaveSettings, KeepsOtherKeysAndValuesByteForByte) {
     }
 }
 
-TEST(SaveSettings, KeepsAUtf16FileUtf16) {
+TEST(SaveSettings, KeepsTheEncodingAndByteOrderMarkAndEndsAnOpenLastLine) {
     const std::string text = kHeader + "[HKEY_CURRENT_USER\\Other]\n\"N\"=\"K\xC3\xB6ln\"\n";
-    const std::string before = "\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text));
-    MemorySettingsFile file;
-    file.content = before;
-    PrayerSettings settings;
-    settings.fiqh = 1;
-    settings.configuredCity = "K\xC3\xB6ln";
-    ASSERT_TRUE(SaveSettings(file, settings));
-    EXPECT_EQ(file.content->substr(0, before.size()), before);
-    EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
+    for (const std::string& before : {"\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text)),
+                                      "\xEF\xBB\xBF" + text, KeyFile("\"Extra\"=\"x\"")}) {
+        MemorySettingsFile file;
+        file.content = before;
+        PrayerSettings settings;
+        settings.fiqh = 1;
+        settings.configuredCity = "K\xC3\xB6ln";
+        ASSERT_TRUE(SaveSettings(file, settings));
+        EXPECT_EQ(file.content->substr(0, before.size()), before);
+        EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
+    }
 }
 
 TEST(SaveSettings, DamagedFileGivesDefaultsAndIsMovedAsideBeforeTheNextSave) {
