@@ -342,7 +342,7 @@ TEST(SaveSettings, KeepsOtherKeysAndValuesByteForByte) {
     const std::string before =
         "Windows Registry Editor Version 5.00\r\n\r\n"
         "[HKEY_CURRENT_USER\\Software\\First]\r\n"
-        "\"Blob\"=hex:01,02,\\\r\n  03\r\n\r\n";
+        "@=\"default\"\r\n\"Blob\"=hex:01,02,\\\r\n  03\r\n\"Gone\"=-\r\n\r\n";
     const std::string ours =
         "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\r\n"
         "\"Extra\"=\"kept \\\"as is\\\"\"\r\n"
