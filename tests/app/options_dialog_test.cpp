@@ -164,20 +164,6 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
     }
 }
 
-TEST_F(OptionsDialogTest, SwitchingShowsEachMethodsTypedNumberAgain) {
-    Open();
-    TypeNumber("19");
-    Click("id1002");
-    EXPECT_EQ(NumberText(), QStringLiteral("90"));
-    TypeNumber("80");
-    Click("id1001");
-    EXPECT_EQ(NumberText(), QStringLiteral("19"));
-    Click("id1001");  // already checked: nothing moves
-    EXPECT_EQ(NumberText(), QStringLiteral("19"));
-    Click("id1002");
-    EXPECT_EQ(NumberText(), QStringLiteral("80"));
-}
-
 TEST_F(OptionsDialogTest, PastedTextKeepsItsFirstThreeDigitsAndRefusesOthers) {
     Open();
     struct Case {
@@ -197,11 +183,12 @@ TEST_F(OptionsDialogTest, PastedTextKeepsItsFirstThreeDigitsAndRefusesOthers) {
 TEST_F(OptionsDialogTest, StoredValuesOutsideTheFieldOpenSensibly) {
     settings_.method = 7;  // any nonzero method is the interval
     settings_.intervalMinutes = 4294967295.0;
+    settings_.depressionDegrees = 19.9;  // the fraction is dropped
     Open();
     EXPECT_TRUE(Radio("id1002")->isChecked());
     EXPECT_EQ(NumberText(), QStringLiteral("999"));
     Click("id1001");
-    EXPECT_EQ(NumberText(), QStringLiteral("18"));
+    EXPECT_EQ(NumberText(), QStringLiteral("19"));
     Click("id1002");
     Ok();
     EXPECT_EQ(settings_.method, 1);
@@ -228,39 +215,6 @@ TEST_F(OptionsDialogTest, CancelStoresNothingAndTheNextOpeningShowsTheStoredValu
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_TRUE(Radio("id1005")->isChecked());
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
-}
-
-TEST_F(OptionsDialogTest, HanafiStoresFiqhAndItsShadowFactor) {
-    Open();
-    Click("id1006");
-    Ok();
-    EXPECT_EQ(settings_.fiqh, 1);
-    EXPECT_EQ(settings_.asrShadowFactor, 2.0);
-    EXPECT_EQ(world_.settings.stored.fiqh, 1);
-}
-
-TEST_F(OptionsDialogTest, CityAndHomeCitySettleTheLookupNameAndTheDisplay) {
-    struct Case {
-        const char* name;
-        std::optional<std::string> home;
-        std::string lookupName;
-    };
-    const Case cases[] = {
-        {"no home city: the typed city", std::nullopt, "Mecca"},
-        {"home city: the home city", "Medina", "Medina"},
-    };
-    for (const Case& c : cases) {
-        Reset();
-        world_.homeCity.home = c.home;
-        Open();
-        Control<QLineEdit>("id1008")->setText(QStringLiteral("Mecca"));
-        Ok();
-        EXPECT_EQ(settings_.configuredCity, "Mecca") << c.name;
-        EXPECT_EQ(city_.name, c.lookupName) << c.name;
-        EXPECT_EQ(shown_, std::vector<std::string>{c.lookupName}) << c.name;
-        EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca") << c.name;
-        dialog_.reset();
-    }
 }
 
 TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPair) {

@@ -160,17 +160,6 @@ TEST(SingleInstance, SecondProgramRaisesTheFirstAndExitsZero) {
     EXPECT_EQ(raised.count(), 1);
 }
 
-TEST(SingleInstance, TwoRealProgramsOnlyOneRuns) {
-    IsolatedUser user;
-    ASSERT_TRUE(user.Valid());
-    std::unique_ptr<QProcess> first = user.StartProgram();
-    ASSERT_TRUE(WaitForListener(user.ServerPath(), kStartTimeoutMs));
-
-    EXPECT_TRUE(EndsWithZero(*user.StartProgram()));
-    EXPECT_EQ(first->state(), QProcess::Running);
-    Stop(*first);
-}
-
 TEST(SingleInstance, TwoProgramsStartedTogetherOnlyOneRuns) {
     IsolatedUser user;
     ASSERT_TRUE(user.Valid());

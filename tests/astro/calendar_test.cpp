@@ -68,16 +68,6 @@ TEST(YearCalendar, ZoneWithoutDaylightSavingHasNoWindowAndNoShiftedDay) {
     }
 }
 
-TEST(DaylightShiftFromWindow, ShiftsExactlyTheDaysOfTheWindow) {
-    // 2001: days 91 (1 April) to 300 (27 October): indexes 90 .. 299.
-    const DaylightShiftTable shifts =
-        DaylightShiftFromWindow(ComputeYearCalendar(2001, 1).dstWindow);
-    for (int index = 0; index < kDaysInTable; ++index) {
-        const double expected = (index >= 90 && index <= 299) ? 1.0 : 0.0;
-        ASSERT_EQ(shifts[index], expected) << "day index " << index;
-    }
-}
-
 TEST(DayIndexOfDate, MatchesTheDayOfTheYearForEveryDateOfSampleYears) {
     for (const int y : {1900, 2000, 2001, 2023, 2024, 2100}) {
         const std::int16_t leap = ComputeYearCalendar(static_cast<std::int16_t>(y), 0).leapYear;

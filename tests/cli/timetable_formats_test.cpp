@@ -17,39 +17,20 @@
 #include "astro/time_text.h"
 #include "astro/year_elements.h"
 #include "cli/civil_time.h"
-#include "cli/times_command.h"
 #include "location/city_daylight.h"
+#include "run_times.h"
 
 namespace orvanta {
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing_support::RunResult;
+using testing_support::With;
 
-RunResult RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "orvanta-times");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
+RunResult RunTool(const std::vector<std::string>& args) {
     TimesServices services;
     services.today = [] { return CivilDate{2024, 6, 20}; };
     services.nowUtc = [] { return std::int64_t{1718841600}; };  // 2024-06-20 00:00 UT
-    std::ostringstream out;
-    std::ostringstream err;
-    RunResult result;
-    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
+    return testing_support::RunTimes(args, services);
 }
 
 // Sydney and Detroit by coordinates and their real zones; 33°52′ S 151°13′ E, 42°20′ N 83°03′ W.
@@ -225,10 +206,10 @@ TEST(TimetableRanges, JsonAcrossClockChangesInSydneyAndDetroit) {
 }
 
 TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsNull) {
-    // London at midsummer with five-hour intervals: Fajr falls before midnight of the day
-    // before, Isha after midnight of the next day.
+    // London at midsummer on a clock half an hour ahead, with five-hour intervals: Fajr falls
+    // before midnight of the day before, Isha after midnight of the next day.
     const RunResult run =
-        RunTool({"--lat", "51.5", "--lon", "0", "--zone", "0", "--date", "2024-06-20", "--method",
+        RunTool({"--lat", "51.5", "--lon", "0", "--zone", "0.5", "--date", "2024-06-20", "--method",
                  "interval", "--interval", "300", "--format", "json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json day = nlohmann::json::parse(run.out).at("days").at(0);
@@ -236,10 +217,10 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
     const double isha = day.at("hours").at("isha");
     ASSERT_LT(fajr, 0.0);
     ASSERT_GE(isha, 24.0);
-    EXPECT_EQ(day.at("times").at("fajr").get<std::string>().substr(0, 11), "2024-06-19T");
-    EXPECT_EQ(day.at("times").at("isha").get<std::string>().substr(0, 11), "2024-06-21T");
-    EXPECT_EQ(day.at("times").at("isha"),
-              IsoLocalDateTime({2024, 6, 20}, *SlotMinutes(isha)) + "+00:00");
+    // Minutes rounded like the time text; the zone's half hour in the offset.
+    EXPECT_EQ(day.at("times").at("fajr"), "2024-06-19T23:13:00+00:30");
+    EXPECT_EQ(day.at("times").at("isha"), "2024-06-21T01:51:00+00:30");
+    EXPECT_EQ(day.at("texts").at("isha"), "  1:51 AM");
 
     // Tromsø at midsummer: no sunrise, sunset or twilight.
     const RunResult polar = RunTool({"--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo",
@@ -272,17 +253,6 @@ std::string ErrorTexts(icalcomponent* component) {
         texts += ErrorTexts(c);
     }
     return texts;
-}
-
-int CountErrors(const std::string& text) {
-    icalcomponent* calendar = icalparser_parse_string(text.c_str());
-    if (calendar == nullptr) {
-        return -1;
-    }
-    icalrestriction_check(calendar);
-    const int errors = icalcomponent_count_errors(calendar);
-    icalcomponent_free(calendar);
-    return errors;
 }
 
 std::vector<CalendarEvent> ReadCalendar(const std::string& text, int& errors) {
@@ -406,11 +376,6 @@ TEST(TimetableFormats, IcsLeavesOutTimesThatDoNotExistAndFoldsLongLines) {
     int errors = -1;
     const std::vector<CalendarEvent> events = ReadCalendar(polar.out, errors);
     EXPECT_EQ(errors, 0);
-    // The checks are live: a malformed start time is reported.
-    std::string broken = polar.out;
-    const std::size_t start = broken.find("DTSTART;");
-    broken.insert(broken.find(':', start) + 1, "X");
-    EXPECT_GT(CountErrors(broken), 0);
     // Only Zuhr and Asr happen in the midnight sun.
     ASSERT_EQ(events.size(), 6u);
     for (const CalendarEvent& event : events) {

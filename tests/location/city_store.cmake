@@ -2,7 +2,6 @@
 # from data/schema.sql at run time.
 orvanta_add_gtest(city_store_tests
     SOURCES
-        ${CMAKE_CURRENT_LIST_DIR}/search_key_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/city_decode_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/city_lookup_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/city_home_store_test.cpp

