@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "location/zone_posix_rule.h"
 #include "location/zone_tzif.h"
@@ -118,30 +119,42 @@ std::int32_t NoonOffset(ZoneReader& reader, date::local_days day) {
     return static_cast<std::int32_t>(inForce.offset.count());
 }
 
-// Given a zone name and a year, returns the offsets at local noon of each day of the year;
-// nothing for an empty or unknown name or a year outside 1 .. 9999. Catches every exception
-// of the date library (an unknown name throws, a missing database throws).
-std::optional<YearNoonOffsets> NoonOffsetsOfYear(std::string_view ianaName, std::int16_t year) {
-    if (ianaName.empty() || year < kFirstYear || year > kLastYear) {
-        return std::nullopt;
-    }
+// Runs read(zone, reader) on the named zone and returns what it returns (an optional). Nothing
+// for an unknown name; every exception of the date library (an unknown name throws, a missing
+// database throws) ends as nothing too, so none crosses the layer boundary.
+template <typename Read>
+auto ReadZone(std::string_view ianaName, Read read)
+    -> decltype(read(std::declval<const date::time_zone&>(), std::declval<ZoneReader&>())) {
     try {
         const date::time_zone* zone = date::locate_zone(std::string{ianaName});
         if (zone == nullptr) {
             return std::nullopt;
         }
         ZoneReader reader{*zone, false, std::nullopt};
-        const date::year civilYear{year};
-        const date::local_days firstDay{civilYear / date::January / 1};
-        YearNoonOffsets offsets;
-        offsets.dayCount = civilYear.is_leap() ? 366 : 365;
-        for (int j = 0; j < offsets.dayCount; ++j) {
-            offsets.seconds[j] = NoonOffset(reader, firstDay + date::days{j});
-        }
-        return offsets;
+        return read(*zone, reader);
     } catch (...) {
         return std::nullopt;
     }
+}
+
+// Given a zone name and a year, returns the offsets at local noon of each day of the year;
+// nothing for an empty or unknown name or a year outside 1 .. 9999.
+std::optional<YearNoonOffsets> NoonOffsetsOfYear(std::string_view ianaName, std::int16_t year) {
+    if (ianaName.empty() || year < kFirstYear || year > kLastYear) {
+        return std::nullopt;
+    }
+    return ReadZone(
+        ianaName,
+        [year](const date::time_zone&, ZoneReader& reader) -> std::optional<YearNoonOffsets> {
+            const date::year civilYear{year};
+            const date::local_days firstDay{civilYear / date::January / 1};
+            YearNoonOffsets offsets;
+            offsets.dayCount = civilYear.is_leap() ? 366 : 365;
+            for (int j = 0; j < offsets.dayCount; ++j) {
+                offsets.seconds[j] = NoonOffset(reader, firstDay + date::days{j});
+            }
+            return offsets;
+        });
 }
 
 }  // namespace
@@ -253,16 +266,11 @@ std::optional<std::int32_t> ZoneOffsetAtInstant(std::string_view ianaName,
     if (ianaName.empty() || utcSeconds < kFirstInstant || utcSeconds >= kEndInstant) {
         return std::nullopt;
     }
-    try {
-        const date::time_zone* zone = date::locate_zone(std::string{ianaName});
-        if (zone == nullptr) {
-            return std::nullopt;
-        }
-        ZoneReader reader{*zone, false, std::nullopt};
-        return OffsetAtInstant(reader, InfoAt(*zone, utcSeconds), utcSeconds);
-    } catch (...) {
-        return std::nullopt;
-    }
+    return ReadZone(ianaName,
+                    [utcSeconds](const date::time_zone& zone,
+                                 ZoneReader& reader) -> std::optional<std::int32_t> {
+                        return OffsetAtInstant(reader, InfoAt(zone, utcSeconds), utcSeconds);
+                    });
 }
 
 std::optional<std::vector<ZoneTransition>> ZoneTransitionsBetween(std::string_view ianaName,
@@ -271,56 +279,52 @@ std::optional<std::vector<ZoneTransition>> ZoneTransitionsBetween(std::string_vi
     if (ianaName.empty() || fromUtc < kFirstInstant || toUtc > kEndInstant || fromUtc > toUtc) {
         return std::nullopt;
     }
-    try {
-        const date::time_zone* zone = date::locate_zone(std::string{ianaName});
-        if (zone == nullptr) {
-            return std::nullopt;
-        }
-        ZoneReader reader{*zone, false, std::nullopt};
-        std::vector<ZoneTransition> changes;
-        std::int64_t t = fromUtc;
-        while (t < toUtc) {
-            const date::sys_info info = InfoAt(*zone, t);
-            const std::int64_t intervalEnd =
-                std::chrono::duration_cast<std::chrono::seconds>(info.end.time_since_epoch())
-                    .count();
-            if (IsOpenEnded(info)) {
-                // After the last listed change the footer rule holds: scan it on a grid and
-                // narrow each change to the second.
-                std::int32_t current = OffsetAtInstant(reader, info, t);
-                for (std::int64_t next = t + kFooterScanStep;; next += kFooterScanStep) {
-                    const std::int64_t probe = std::min(next, toUtc);
-                    const std::int32_t offset = OffsetAtInstant(reader, info, probe);
-                    if (offset != current) {
-                        const std::int64_t at = NarrowChange(
-                            reader, info, probe - kFooterScanStep > t ? probe - kFooterScanStep : t,
-                            probe);
-                        if (at < toUtc) {
-                            changes.push_back({at, current, offset});
+    return ReadZone(
+        ianaName,
+        [fromUtc, toUtc](const date::time_zone& zone,
+                         ZoneReader& reader) -> std::optional<std::vector<ZoneTransition>> {
+            std::vector<ZoneTransition> changes;
+            std::int64_t t = fromUtc;
+            while (t < toUtc) {
+                const date::sys_info info = InfoAt(zone, t);
+                const std::int64_t intervalEnd =
+                    std::chrono::duration_cast<std::chrono::seconds>(info.end.time_since_epoch())
+                        .count();
+                if (IsOpenEnded(info)) {
+                    // After the last listed change the footer rule holds: scan it on a grid and
+                    // narrow each change to the second.
+                    std::int32_t current = OffsetAtInstant(reader, info, t);
+                    for (std::int64_t next = t + kFooterScanStep;; next += kFooterScanStep) {
+                        const std::int64_t probe = std::min(next, toUtc);
+                        const std::int32_t offset = OffsetAtInstant(reader, info, probe);
+                        if (offset != current) {
+                            const std::int64_t at = NarrowChange(
+                                reader, info,
+                                probe - kFooterScanStep > t ? probe - kFooterScanStep : t, probe);
+                            if (at < toUtc) {
+                                changes.push_back({at, current, offset});
+                            }
+                            current = offset;
                         }
-                        current = offset;
+                        if (probe >= toUtc) {
+                            break;
+                        }
                     }
-                    if (probe >= toUtc) {
-                        break;
-                    }
+                    break;
                 }
-                break;
+                if (intervalEnd >= toUtc) {
+                    break;
+                }
+                const date::sys_info after = InfoAt(zone, intervalEnd);
+                const auto before = static_cast<std::int32_t>(info.offset.count());
+                const std::int32_t offsetAfter = OffsetAtInstant(reader, after, intervalEnd);
+                if (offsetAfter != before) {  // a change of name alone is no change of clock
+                    changes.push_back({intervalEnd, before, offsetAfter});
+                }
+                t = intervalEnd;
             }
-            if (intervalEnd >= toUtc) {
-                break;
-            }
-            const date::sys_info after = InfoAt(*zone, intervalEnd);
-            const auto before = static_cast<std::int32_t>(info.offset.count());
-            const std::int32_t offsetAfter = OffsetAtInstant(reader, after, intervalEnd);
-            if (offsetAfter != before) {  // a change of name alone is no change of clock
-                changes.push_back({intervalEnd, before, offsetAfter});
-            }
-            t = intervalEnd;
-        }
-        return changes;
-    } catch (...) {
-        return std::nullopt;
-    }
+            return changes;
+        });
 }
 
 }  // namespace orvanta
