@@ -32,13 +32,8 @@ class UntouchedList final : public TimeListView {
 };
 
 TEST(DailyCommandDamagedDatabaseTest, ShowsTheErrorPathAndLeavesTheListAsItWas) {
-    std::string pattern = (fs::temp_directory_path() / "orvanta-app-damaged-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
-    const char* source = std::getenv("ORVANTA_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
     const std::vector<testing_support::DamagedDatabase> damaged =
-        testing_support::MakeDamagedCityDatabases(source, folder);
+        testing_support::MakeDamagedCityDatabasesInTemp("orvanta-app-damaged");
     ASSERT_FALSE(damaged.empty());
 
     for (const testing_support::DamagedDatabase& file : damaged) {
@@ -61,7 +56,7 @@ TEST(DailyCommandDamagedDatabaseTest, ShowsTheErrorPathAndLeavesTheListAsItWas) 
         EXPECT_EQ(records.city.name, "Mecca");
     }
     std::error_code ignored;
-    fs::remove_all(folder, ignored);
+    fs::remove_all(damaged.front().path.parent_path(), ignored);
 }
 
 }  // namespace

@@ -19,13 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DamagedCityDatabaseCliTest, SaysTheDatabaseIsDamagedAndHowToRebuildIt) {
-    std::string pattern = (fs::temp_directory_path() / "orvanta-cli-damaged-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
-    const char* source = std::getenv("ORVANTA_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
     const std::vector<testing_support::DamagedDatabase> damaged =
-        testing_support::MakeDamagedCityDatabases(source, folder);
+        testing_support::MakeDamagedCityDatabasesInTemp("orvanta-cli-damaged");
     ASSERT_FALSE(damaged.empty());
 
     for (const testing_support::DamagedDatabase& file : damaged) {
@@ -53,7 +48,7 @@ TEST(DamagedCityDatabaseCliTest, SaysTheDatabaseIsDamagedAndHowToRebuildIt) {
         }
     }
     std::error_code ignored;
-    fs::remove_all(folder, ignored);
+    fs::remove_all(damaged.front().path.parent_path(), ignored);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "tests/support/damaged_city_databases.h"
 
+#include <stdlib.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -90,6 +93,15 @@ std::vector<DamagedDatabase> MakeDamagedCityDatabases(const fs::path& sourceDir,
              "ALTER TABLE cities RENAME COLUMN zone_index TO zone;");
     addBuilt("older schema without fold_map", "DROP TABLE fold_map;");
     return built ? damaged : std::vector<DamagedDatabase>();
+}
+
+std::vector<DamagedDatabase> MakeDamagedCityDatabasesInTemp(const std::string& prefix) {
+    const char* source = std::getenv("ORVANTA_SOURCE_DIR");
+    std::string pattern = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    if (source == nullptr || mkdtemp(pattern.data()) == nullptr) {
+        return {};
+    }
+    return MakeDamagedCityDatabases(source, pattern);
 }
 
 }  // namespace orvanta::testing_support

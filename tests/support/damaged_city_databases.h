@@ -18,6 +18,10 @@ struct DamagedDatabase {
 std::vector<DamagedDatabase> MakeDamagedCityDatabases(const std::filesystem::path& sourceDir,
                                                       const std::filesystem::path& folder);
 
+// The damaged variants written into a fresh temporary folder named after prefix, with the
+// source folder taken from $ORVANTA_SOURCE_DIR. Empty when either is unavailable.
+std::vector<DamagedDatabase> MakeDamagedCityDatabasesInTemp(const std::string& prefix);
+
 // The sound database the variants are made from: Mecca (zone Asia/Riyadh) and Detroit, MI.
 bool MakeSoundCityDatabase(const std::filesystem::path& sourceDir,
                            const std::filesystem::path& path);
