@@ -10,21 +10,6 @@
 namespace orvanta {
 namespace {
 
-// Seeds (hours): the first estimate of each event before the first row, and the estimate used
-// after a day on which the event had no usable time.
-struct SeedRule {
-    double initial;
-    double fallback;
-};
-constexpr SeedRule kFajrSeed{4.0, 1.0};
-constexpr SeedRule kShuruqSeed{6.0, 5.0};
-constexpr SeedRule kAsrSeed{15.0, 15.0};
-constexpr SeedRule kMaghribSeed{18.0, 21.0};
-constexpr SeedRule kIshaSeed{20.0, 23.0};
-
-constexpr std::int16_t kMorning = 1;
-constexpr std::int16_t kEvening = 0;
-
 // Each event's estimate of its time today, carried from the previous day (hours).
 struct Seeds {
     double fajr;
@@ -127,8 +112,8 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
     StoreEvent(row, PrayerSlot::Isha, isha, seeds.isha, kIshaSeed.fallback);
 }
 
-// Adds each day's daylight-saving hours to its six slots, widened to double and stored back
-// in single precision (no-event slots included).
+}  // namespace
+
 void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShiftTable& shifts) {
     for (int j = first; j < last; ++j) {
         if (shifts[j] == 0.0) {
@@ -139,8 +124,6 @@ void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShi
         }
     }
 }
-
-}  // namespace
 
 float ToSlot(double hours) {
     constexpr double kMaxFloat = std::numeric_limits<float>::max();

@@ -1,7 +1,27 @@
 // The small rules from which the day table is built, exposed for their tests.
 #pragma once
 
+#include <cstdint>
+
+#include "astro/day_table.h"
+
 namespace orvanta {
+
+// Seeds (hours): the first estimate of each event before the first row, and the estimate used
+// after a day on which the event had no usable time.
+struct SeedRule {
+    double initial;
+    double fallback;
+};
+inline constexpr SeedRule kFajrSeed{4.0, 1.0};
+inline constexpr SeedRule kShuruqSeed{6.0, 5.0};
+inline constexpr SeedRule kAsrSeed{15.0, 15.0};
+inline constexpr SeedRule kMaghribSeed{18.0, 21.0};
+inline constexpr SeedRule kIshaSeed{20.0, 23.0};
+
+// The morning flag of SolarEventTime: before the transit, or after it.
+inline constexpr std::int16_t kMorning = 1;
+inline constexpr std::int16_t kEvening = 0;
 
 // Converts hours to a stored single-precision slot value. Magnitudes beyond float's range
 // (possible with huge stored intervals) become infinities instead of an out-of-range
@@ -17,5 +37,9 @@ double NextSeed(float stored, double returned, double fallback);
 // the sun's noon zenith distance z0 in radians, returns the Asr zenith distance in radians:
 // arctan(shadowFactor + tan z0).
 double AsrZenithDistance(double shadowFactor, double noonZenithDistanceRad);
+
+// Adds each day's daylight-saving hours to the six slots of the rows [first, last), widened to
+// double and stored back in single precision (no-event slots included).
+void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShiftTable& shifts);
 
 }  // namespace orvanta

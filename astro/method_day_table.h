@@ -1,0 +1,42 @@
+// The day table of an authority's method. The classic table (ComputeDayTable) stays the
+// default; this one goes through the same solar functions with the same seeds and fallbacks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "astro/day_table.h"
+#include "astro/prayer_method.h"
+#include "astro/year_elements.h"
+
+namespace orvanta {
+
+// Which days of the year fall in Ramadan, indexed by day index (0 = 1 January): nonzero for a
+// day of Ramadan. All zeros when no day does or when the caller does not know.
+using RamadanTable = std::array<std::uint8_t, kDaysInTable>;
+
+// The per-day inputs of one calendar year besides the sun.
+struct MethodYear {
+    DaylightShiftTable daylightShifts{};  // hours added to the day's times
+    RamadanTable ramadan{};               // days on which the Ramadan Isha interval applies
+    bool leapYear = false;                // for the seasonal twilight's day count
+};
+
+// Given the year's elements, the city, a method and the year's per-day inputs, fills the rows
+// [first, last) in increasing order, every event seeded with its own time on the previous day
+// (the day before `first` primes the seeds), exactly as ComputeDayTable does:
+//   Zuhr = the transit; Shuruq, Asr and sunset as in the classic table; Fajr at the method's
+//   Fajr angle; Maghrib at sunset or at the Maghrib angle; Isha at the Isha angle, or the
+//   interval (the Ramadan interval on Ramadan days) after the computed Maghrib.
+// Then, in this order: the twilight bound (seasonal, below 55 deg of latitude) or else the
+// high-latitude rule limits Fajr and an Isha by angle to their portion of the night from
+// sunset to sunrise (24 h - (sunset - sunrise)), and stands in for a twilight that does not
+// end, when the day has both a sunrise and a sunset; the method's minutes and the user's are
+// added to every time that exists; RoundingRule::Up rounds each up to its minute; the day's
+// daylight-saving hours are added. Slots hold hours as in DayRow (NO_EVENT_TIME where none).
+// Returns false and writes nothing when the range leaves 0 .. 366.
+[[nodiscard]] bool ComputeMethodDayTable(DayTable& table, std::int16_t first, std::int16_t last,
+                                         const YearElements& elements, const CityLocation& city,
+                                         const PrayerMethod& method, const MethodYear& year);
+
+}  // namespace orvanta

@@ -1,0 +1,62 @@
+// A method of an authority: how its Fajr, Maghrib and Isha are defined, the minutes it adds to
+// each time, how it rounds, and what it does where the twilight never ends.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace orvanta {
+
+inline constexpr int kMethodSlotCount = 6;  // Fajr, Shuruq, Zuhr, Asr, Maghrib, Isha
+
+// Whole minutes added to each time, indexed like a day row (0 = Fajr .. 5 = Isha).
+using MinuteOffsets = std::array<int, kMethodSlotCount>;
+
+// How Isha is found.
+enum class IshaRule : std::uint8_t {
+    Angle,     // the sun at ishaAngleDeg below the horizon in the evening
+    Interval,  // a fixed number of minutes after Maghrib
+};
+
+// What bounds Fajr and Isha where the twilight is long or never ends. Each rule takes a portion
+// of the night (sunset to the next sunrise): Fajr no earlier than sunrise minus that portion,
+// Isha no later than sunset plus it. Where the sun does not set or rise, nothing is bounded.
+enum class HighLatitudeRule : std::uint8_t {
+    None,            // the computed twilight, or no time where there is none
+    MiddleOfNight,   // half of the night
+    SeventhOfNight,  // one seventh of the night
+    TwilightAngle,   // angle / 60 of the night (18 deg: 0.3 of the night)
+};
+
+// How a time becomes a whole minute.
+enum class RoundingRule : std::uint8_t {
+    Nearest,  // half a minute and more rounds up (done when the time is shown)
+    Up,       // any seconds past a whole minute round up to the next minute
+};
+
+// Where a computed Fajr or Isha may stop before the high-latitude rule: the Moonsighting
+// Committee's seasonal bound on the length of the twilight.
+enum class TwilightBound : std::uint8_t {
+    None,
+    MoonsightingSeasonal,  // minutes from latitude and the days since the winter solstice
+};
+
+struct PrayerMethod {
+    double fajrAngleDeg = 18.0;  // degrees of the sun below the horizon at Fajr, 0 .. 90
+    IshaRule ishaRule = IshaRule::Angle;
+    double ishaAngleDeg = 17.0;             // degrees below the horizon at Isha (Angle rule)
+    double ishaIntervalMinutes = 0.0;       // minutes after Maghrib (Interval rule)
+    double ramadanIshaIntervalMinutes = 0;  // minutes after Maghrib in Ramadan; 0 = the same
+    // Degrees below the horizon at Maghrib; 0 means at sunset (the sun's upper limb on the
+    // horizon with refraction, the same event as Shuruq in the evening).
+    double maghribAngleDeg = 0.0;
+    TwilightBound twilightBound = TwilightBound::None;
+    HighLatitudeRule highLatitude = HighLatitudeRule::None;
+    RoundingRule rounding = RoundingRule::Nearest;
+    MinuteOffsets methodMinutes{};      // the authority's own fixed offsets
+    MinuteOffsets adjustmentMinutes{};  // the user's adjustments, -60 .. +60, added after
+    // Object lengths beyond the noon shadow at Asr: 1.0 Shafi, 2.0 Hanafi.
+    double asrShadowFactor = 1.0;
+};
+
+}  // namespace orvanta
