@@ -1,0 +1,33 @@
+// Hijri dates of the Umm al-Qura calendar, from ICU's "islamic-umalqura" calendar.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "astro/date_row.h"
+#include "astro/method_day_table.h"
+
+namespace orvanta {
+
+struct HijriDate {
+    int year = 0;   // years of the Hijra (1448 began in June 2026)
+    int month = 0;  // 1 .. 12; 9 is Ramadan
+    int day = 0;    // 1 .. 30
+};
+
+// The days a user may move the calendar by, to follow a local sighting.
+inline constexpr int kMinHijriOffsetDays = -2;
+inline constexpr int kMaxHijriOffsetDays = 2;
+inline constexpr int kRamadanMonth = 9;
+
+// Given a valid civil date and an offset in days (-2 .. +2, added to the civil date before the
+// conversion, so +1 gives the Hijri date of the next civil day), returns its Umm al-Qura Hijri
+// date. Returns nothing for an invalid date, an offset out of range, or when ICU fails.
+std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays = 0);
+
+// Given a Gregorian year (1 .. 9999) and an offset as above, returns the table of its days
+// (day index 0 = 1 January) that fall in Ramadan: 1 on those days, 0 elsewhere. Returns nothing
+// for a year or offset out of range or when ICU fails.
+std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays = 0);
+
+}  // namespace orvanta

@@ -1,0 +1,220 @@
+// The method day table: the classic twilight through the new path, the high-latitude rules,
+// the Ramadan interval, adjustments and rounding, and the seasonal twilight's published values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/day_table.h"
+#include "astro/method_day_table.h"
+#include "astro/method_presets.h"
+#include "astro/solar_position.h"
+#include "astro/twilight_rules.h"
+#include "test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing::Near;
+
+constexpr int kFajr = SlotIndex(PrayerSlot::Fajr);
+constexpr int kShuruq = SlotIndex(PrayerSlot::Shuruq);
+constexpr int kMaghrib = SlotIndex(PrayerSlot::Maghrib);
+constexpr int kIsha = SlotIndex(PrayerSlot::Isha);
+constexpr int kJune21 = 171;  // day index in 2026
+constexpr int kDecember21 = 354;
+
+CityLocation Place(double latitudeDeg, double longitudeEastDeg, double zoneHours) {
+    CityLocation city;
+    city.latitudeRad = DegreesToRadians(latitudeDeg);
+    city.longitudeRad = -DegreesToRadians(longitudeEastDeg);
+    city.zoneHours = zoneHours;
+    return city;
+}
+
+DayTable MethodYearTable(const CityLocation& city, const PrayerMethod& method,
+                         const MethodYear& year = MethodYear{}) {
+    DayTable table;
+    EXPECT_TRUE(ComputeMethodDayTable(table, 0, kDaysInTable, ComputeYearElements(2026), city,
+                                      method, year));
+    return table;
+}
+
+bool IsNoEvent(float value) {
+    return static_cast<double>(value) > 360.0;
+}
+
+TEST(MethodDayTable, OneAngleForBothTwilightsIsTheClassicTableBitForBit) {
+    // Same seeds, fallbacks and order of operations: the white nights at 60 N and the midnight
+    // sun at 70 N exercise every fallback.
+    for (const CityLocation& city : {Place(42.33, -83.05, -5.0), Place(60.17, 24.94, 2.0),
+                                     Place(70.0, 25.0, 1.0), Place(-33.87, 151.21, 10.0)}) {
+        for (const double shadow : {1.0, 2.0}) {
+            PrayerSettings settings;
+            settings.asrShadowFactor = shadow;
+            DayTable classic;
+            ASSERT_TRUE(ComputeDayTable(classic, 0, kDaysInTable, ComputeYearElements(2026), city,
+                                        settings, DaylightShiftTable{}));
+            PrayerMethod method{.fajrAngleDeg = 18.0, .ishaAngleDeg = 18.0};
+            method.asrShadowFactor = shadow;
+            const DayTable table = MethodYearTable(city, method);
+            for (int i = 0; i < kDaysInTable; ++i) {
+                for (int s = 0; s < kPrayerCount; ++s) {
+                    ASSERT_EQ(table.rows[i][s], classic.rows[i][s]) << "day " << i << " " << s;
+                }
+            }
+        }
+    }
+}
+
+PrayerMethod WithRule(HighLatitudeRule rule) {
+    PrayerMethod m = FindMethodPreset("mwl")->method;
+    m.highLatitude = rule;
+    return m;
+}
+
+TEST(MethodDayTable, HighLatitudeRulesStandInForTheWhiteNightAt58North) {
+    const CityLocation city = Place(58.0, 0.0, 0.0);
+    const DayRow none = MethodYearTable(city, WithRule(HighLatitudeRule::None)).rows[kJune21];
+    ASSERT_TRUE(IsNoEvent(none[kFajr]) && IsNoEvent(none[kIsha]));
+    struct Row {
+        HighLatitudeRule rule;
+        double fajrPortion, ishaPortion;  // MWL: Fajr 18 deg, Isha 17 deg
+    };
+    for (const Row& r : std::vector<Row>{{HighLatitudeRule::MiddleOfNight, 0.5, 0.5},
+                                         {HighLatitudeRule::SeventhOfNight, 1 / 7.0, 1 / 7.0},
+                                         {HighLatitudeRule::TwilightAngle, 0.3, 17 / 60.0}}) {
+        const DayRow row = MethodYearTable(city, WithRule(r.rule)).rows[kJune21];
+        const double night = 24.0 - (row[kMaghrib] - row[kShuruq]);
+        EXPECT_TRUE(Near("Fajr", row[kShuruq] - r.fajrPortion * night, row[kFajr], 1e-5));
+        EXPECT_TRUE(Near("Isha", row[kMaghrib] + r.ishaPortion * night, row[kIsha], 1e-5));
+    }
+}
+
+TEST(MethodDayTable, HighLatitudeRulesLeaveAShortTwilightAndANightlessDayAlone) {
+    struct Row {
+        const char* what;
+        CityLocation city;
+        int day;
+    };
+    for (const Row& r :
+         std::vector<Row>{{"45 N in December", Place(45.0, 0.0, 0.0), kDecember21},
+                          {"Makkah in December", Place(21.4225, 39.8262, 3.0), kDecember21},
+                          {"midnight sun", Place(70.0, 25.0, 1.0), kJune21}}) {
+        const DayRow none = MethodYearTable(r.city, WithRule(HighLatitudeRule::None)).rows[r.day];
+        for (const HighLatitudeRule rule :
+             {HighLatitudeRule::SeventhOfNight, HighLatitudeRule::MiddleOfNight,
+              HighLatitudeRule::TwilightAngle}) {
+            const DayRow row = MethodYearTable(r.city, WithRule(rule)).rows[r.day];
+            EXPECT_EQ(row, none) << r.what;
+        }
+    }
+}
+
+TEST(MethodDayTable, RamadanIntervalAppliesOnExactlyTheMarkedDays) {
+    const PrayerMethod method = FindMethodPreset("umm-al-qura")->method;
+    MethodYear year;
+    year.ramadan[40] = 1;
+    const DayTable table = MethodYearTable(Place(21.4225, 39.8262, 3.0), method, year);
+    for (const auto& [day, minutes] :
+         std::vector<std::pair<int, double>>{{39, 90.0}, {40, 120.0}, {41, 90.0}}) {
+        const DayRow& row = table.rows[day];
+        EXPECT_TRUE(Near("Isha after Maghrib", minutes / 60.0, row[kIsha] - row[kMaghrib], 1e-5));
+    }
+}
+
+TEST(MethodDayTable, AdjustmentsMoveEveryExistingTimeAndCreateNone) {
+    for (const CityLocation& city : {Place(21.4225, 39.8262, 3.0), Place(70.0, 25.0, 1.0)}) {
+        const PrayerMethod plain = FindMethodPreset("mwl")->method;
+        for (const int minutes : {-60, 60}) {
+            PrayerMethod adjusted = plain;
+            adjusted.adjustmentMinutes.fill(minutes);
+            const DayRow base = MethodYearTable(city, plain).rows[kJune21];
+            const DayRow row = MethodYearTable(city, adjusted).rows[kJune21];
+            for (int s = 0; s < kPrayerCount; ++s) {
+                if (IsNoEvent(base[s])) {
+                    EXPECT_TRUE(IsNoEvent(row[s]));
+                } else {
+                    EXPECT_TRUE(
+                        Near("slot " + std::to_string(s), base[s] + minutes / 60.0, row[s], 1e-5));
+                }
+            }
+        }
+    }
+}
+
+TEST(MethodDayTable, RoundingUpGivesTheNextWholeMinuteOfEachTime) {
+    const CityLocation singapore = Place(1.3521, 103.8198, 8.0);
+    PrayerMethod nearest = FindMethodPreset("singapore")->method;
+    const DayTable up = MethodYearTable(singapore, nearest);
+    nearest.rounding = RoundingRule::Nearest;
+    const DayTable raw = MethodYearTable(singapore, nearest);
+    for (int i = 0; i < 365; ++i) {
+        for (int s = 0; s < kPrayerCount; ++s) {
+            const double minutes = up.rows[i][s] * 60.0;
+            const double rawMinutes = raw.rows[i][s] * 60.0;
+            ASSERT_NEAR(minutes, std::round(minutes), 1e-3) << i << " " << s;
+            ASSERT_GE(minutes + 1e-3, rawMinutes) << i << " " << s;
+            ASSERT_LT(minutes, rawMinutes + 1.0) << i << " " << s;
+        }
+    }
+}
+
+TEST(TwilightRules, RoundUpToMinuteAtItsBoundaries) {
+    struct Row {
+        double hours, expected;
+    };
+    for (const Row& r : std::vector<Row>{{5.0, 5.0},
+                                         {5.0 + 1.0 / 3600.0, 5.0 + 1.0 / 60.0},
+                                         {5.0 + 0.5e-6 / 3600.0, 5.0},
+                                         {-0.5, -0.5},
+                                         {-0.5 + 1.0 / 3600.0, -29.0 / 60.0},
+                                         {NO_EVENT_TIME, NO_EVENT_TIME}}) {
+        EXPECT_TRUE(Near("rounded", r.expected, RoundUpToMinute(r.hours), 1e-12));
+    }
+}
+
+TEST(TwilightRules, MoonsightingSeasonalMinutesFromThePublishedConstants) {
+    struct Row {
+        double latitude;
+        int days;
+        double fajr, isha;
+    };
+    // Anchors: 75 + x * |lat| / 55 with x = 28.65, 19.44, 32.74, 48.10 (Fajr) and 25.60, 2.050,
+    // -9.21, 6.14 (Isha) at days 0, 91, 137 and 183.
+    for (const Row& r : std::vector<Row>{{0.0, 100, 75.0, 75.0},
+                                         {55.0, 0, 103.65, 100.60},
+                                         {-55.0, 91, 94.44, 77.05},
+                                         {55.0, 183, 123.10, 81.14},
+                                         {27.5, 160, 95.21, 74.2325},
+                                         {55.0, 365, 103.65 - 9.21 / 91, 100.60 - 23.55 / 91}}) {
+        const SeasonalTwilight t = MoonsightingTwilight(r.latitude, r.days);
+        EXPECT_TRUE(Near("Fajr minutes", r.fajr, t.fajrMinutes, 1e-9));
+        EXPECT_TRUE(Near("Isha minutes", r.isha, t.ishaMinutes, 1e-9));
+    }
+    // Days are counted from 21 December (21 June in the south): 1 January is day 11.
+    EXPECT_EQ(DaysSinceWinterSolstice(0, false, false), 11);
+    EXPECT_EQ(DaysSinceWinterSolstice(354, false, false), 0);
+    EXPECT_EQ(DaysSinceWinterSolstice(355, true, false), 0);
+    EXPECT_EQ(DaysSinceWinterSolstice(171, false, true), 0);
+    EXPECT_EQ(DaysSinceWinterSolstice(0, false, true), 194);
+}
+
+TEST(MethodPresets, EveryIdOfTheCommandLineIsThereOnce) {
+    const std::set<std::string> expected = {
+        "mwl",    "isna",   "egypt",     "karachi",  "umm-al-qura", "dubai",
+        "qatar",  "kuwait", "singapore", "malaysia", "indonesia",   "turkey",
+        "france", "russia", "tehran",    "jafari",   "moonsighting"};
+    std::set<std::string> ids;
+    for (const MethodPreset& preset : MethodPresets()) {
+        EXPECT_TRUE(ids.insert(std::string(preset.id)).second) << preset.id;
+    }
+    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(FindMethodPreset("classic"), nullptr);
+}
+
+}  // namespace
+}  // namespace orvanta
