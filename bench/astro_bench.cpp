@@ -3,12 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/date_row.h"
 #include "astro/day_table.h"
 #include "astro/daylight_shift.h"
+#include "astro/method_day_table.h"
+#include "astro/method_presets.h"
 #include "astro/year_elements.h"
 
 namespace {
@@ -52,6 +55,32 @@ void BM_FullYear(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_FullYear)->Arg(0)->Arg(1);
+
+// A year under an authority's method, to set against BM_FullYear/0 (goal: at most 1.5 times).
+// state.range(0) indexes MethodPresets(): 0 mwl, 4 umm-al-qura, 5 dubai, 8 singapore (rounded
+// up), 14 tehran (Maghrib angle), 16 moonsighting (seasonal bound).
+void BM_PresetYear(benchmark::State& state) {
+    const CityLocation city = Detroit();
+    const MethodPreset& preset = MethodPresets()[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(preset.id));
+    const YearElements elements = ComputeYearElements(2024);
+    MethodYear year;
+    year.daylightShifts = DaylightShiftFromWindow(ComputeYearCalendar(2024, 1).dstWindow);
+    year.leapYear = true;
+    for (int i = 70; i < 100; ++i) {
+        year.ramadan[i] = 1;
+    }
+    DayTable table;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ComputeMethodDayTable(table, 0, 366, elements, city, preset.method, year));
+        benchmark::ClobberMemory();
+    }
+    state.counters["ns_per_row"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kDaysInTable,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PresetYear)->Arg(0)->Arg(4)->Arg(5)->Arg(8)->Arg(14)->Arg(16);
 
 // The library calls of one depression-mode row and nothing else: the transit makes 4 sines
 // and cosines, atan2 and asin; the Asr angle tan and atan; each of the five events 5 position
