@@ -1,0 +1,193 @@
+#include "astro/method_choice.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/method_presets.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::array<std::string_view, kMethodSlotCount> kPrayerKeys = {"fajr", "shuruq",  "zuhr",
+                                                                        "asr",  "maghrib", "isha"};
+constexpr std::array<std::string_view, 4> kRuleNames = {"none", "middle-of-night",
+                                                        "seventh-of-night", "twilight-angle"};
+constexpr std::array<std::string_view, 2> kRoundingNames = {"nearest", "up"};
+
+// The whole text as a finite decimal number; a leading '+' is allowed.
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') {
+            return std::nullopt;
+        }
+    }
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> Within(std::optional<double> value, double low, bool lowIncluded,
+                             double high) {
+    if (!value || *value > high || *value < low || (!lowIncluded && *value == low)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Number(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%g", value);
+    return text.data();
+}
+
+}  // namespace
+
+bool IsClassic(const MethodChoice& choice) {
+    return choice.presetId == kClassicMethodId;
+}
+
+std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asrShadowFactor) {
+    const MethodPreset* preset = FindMethodPreset(choice.presetId);
+    if (preset == nullptr) {
+        return std::nullopt;
+    }
+    PrayerMethod m = preset->method;
+    if (choice.fajrAngleDeg) {
+        m.fajrAngleDeg = *choice.fajrAngleDeg;
+    }
+    if (choice.ishaAngleDeg) {
+        m.ishaRule = IshaRule::Angle;
+        m.ishaAngleDeg = *choice.ishaAngleDeg;
+    }
+    if (choice.ishaIntervalMinutes) {
+        m.ishaRule = IshaRule::Interval;
+        m.ishaIntervalMinutes = *choice.ishaIntervalMinutes;
+        m.ramadanIshaIntervalMinutes = 0.0;
+    }
+    if (choice.maghribAngleDeg) {
+        m.maghribAngleDeg = *choice.maghribAngleDeg;
+    }
+    m.adjustmentMinutes = choice.adjustments;
+    m.highLatitude = choice.highLatitude.value_or(m.highLatitude);
+    m.rounding = choice.rounding.value_or(m.rounding);
+    m.asrShadowFactor = asrShadowFactor;
+    return m;
+}
+
+std::optional<double> ParseTwilightAngle(std::string_view text) {
+    return Within(ParseNumber(text), kMinTwilightAngleDeg, false, kMaxTwilightAngleDeg);
+}
+
+std::optional<double> ParseMaghribAngle(std::string_view text) {
+    return Within(ParseNumber(text), 0.0, true, kMaxMaghribAngleDeg);
+}
+
+std::optional<double> ParseIshaInterval(std::string_view text) {
+    return Within(ParseNumber(text), 0.0, false, kMaxIshaIntervalMinutes);
+}
+
+std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view text) {
+    for (std::size_t i = 0; i < kRuleNames.size(); ++i) {
+        if (text == kRuleNames[i]) {
+            return static_cast<HighLatitudeRule>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view HighLatitudeRuleName(HighLatitudeRule rule) {
+    return kRuleNames.at(static_cast<std::size_t>(rule));
+}
+
+std::optional<RoundingRule> ParseRoundingRule(std::string_view text) {
+    for (std::size_t i = 0; i < kRoundingNames.size(); ++i) {
+        if (text == kRoundingNames[i]) {
+            return static_cast<RoundingRule>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view RoundingRuleName(RoundingRule rule) {
+    return kRoundingNames.at(static_cast<std::size_t>(rule));
+}
+
+std::optional<MinuteOffsets> ParseAdjustments(std::string_view text, const MinuteOffsets& base) {
+    MinuteOffsets minutes = base;
+    std::array<bool, kMethodSlotCount> seen{};
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        const std::size_t equals = item.find('=');
+        if (equals == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const std::string_view key = item.substr(0, equals);
+        std::size_t slot = 0;
+        while (slot < kPrayerKeys.size() && kPrayerKeys[slot] != key) {
+            ++slot;
+        }
+        const std::optional<double> value = ParseNumber(item.substr(equals + 1));
+        if (slot == kPrayerKeys.size() || seen[slot] || !value || *value != std::trunc(*value) ||
+            std::fabs(*value) > kMaxAdjustmentMinutes) {
+            return std::nullopt;
+        }
+        seen[slot] = true;
+        minutes[slot] = static_cast<int>(*value);
+        if (comma == std::string_view::npos) {
+            return minutes;
+        }
+        text.remove_prefix(comma + 1);
+    }
+}
+
+std::string FormatAdjustments(const MinuteOffsets& minutes) {
+    std::string text;
+    for (std::size_t i = 0; i < kPrayerKeys.size(); ++i) {
+        if (i != 0) {
+            text.push_back(',');
+        }
+        text.append(kPrayerKeys[i]);
+        text.push_back('=');
+        text.append(std::to_string(minutes[i]));
+    }
+    return text;
+}
+
+std::string DescribeMethod(const MethodChoice& choice) {
+    const MethodPreset* preset = FindMethodPreset(choice.presetId);
+    if (IsClassic(choice) || preset == nullptr) {
+        return std::string(kClassicMethodId);
+    }
+    std::string text = std::string(preset->id) + " (" + std::string(preset->authority) +
+                       "): " + std::string(preset->summary);
+    const auto add = [&text](const char* what, const std::optional<double>& value,
+                             const char* unit) {
+        if (value) {
+            text += std::string("; ") + what + " " + Number(*value) + unit;
+        }
+    };
+    add("Fajr", choice.fajrAngleDeg, "°");
+    add("Isha", choice.ishaAngleDeg, "°");
+    add("Isha", choice.ishaIntervalMinutes, " min after Maghrib");
+    add("Maghrib", choice.maghribAngleDeg, "°");
+    if (choice.adjustments != MinuteOffsets{}) {
+        text += "; adjustments " + FormatAdjustments(choice.adjustments);
+    }
+    if (choice.highLatitude) {
+        text += "; high latitude " + std::string(HighLatitudeRuleName(*choice.highLatitude));
+    }
+    if (choice.rounding) {
+        text += "; rounding " + std::string(RoundingRuleName(*choice.rounding));
+    }
+    return text;
+}
+
+}  // namespace orvanta
