@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "location/city_database_path.h"
-#include "location/home_city_store.h"
-#include "location/sqlite_city_store.h"
+#include "cities/city_database_path.h"
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
 #include "run_times.h"
 
 namespace orvanta {
