@@ -9,7 +9,9 @@
 #include "astro/calculation_inputs.h"
 #include "astro/calendar.h"
 #include "astro/day_table.h"
+#include "astro/method_day_table.h"
 #include "astro/year_elements.h"
+#include "settings/method_settings.h"
 
 class QDateEdit;
 class QLineEdit;
@@ -45,6 +47,11 @@ struct MainWindowState {
 
 struct AppRecords {
     PrayerSettings settings;
+    // The method in force (classic: the settings above alone) and the method values that
+    // could not be read, which a save leaves as they are.
+    MethodSettings method;
+    // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
+    RamadanTable ramadan{};
     CityLocation city;
     TodayDate today;
     YearElements yearElements;

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "astro/daylight_shift.h"
+#include "astro/method_day_table.h"
 #include "astro/time_text.h"
+#include "hijri/hijri_date.h"
 #include "resources/string_table.h"
 
 namespace orvanta {
@@ -30,6 +32,28 @@ int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
     return list->SetTimeText(inserted, timeText) ? inserted : -1;
 }
 
+namespace {
+
+// The day's row under the method in force: the classic table for classic, else the method's
+// table with the year's shifts and Ramadan days (the same path as the command line's).
+bool ComputeRecordsRow(AppRecords& records, std::int16_t index) {
+    const auto next = static_cast<std::int16_t>(index + 1);
+    const std::optional<PrayerMethod> method =
+        ResolveMethod(records.method.choice, records.settings.asrShadowFactor);
+    if (!method) {
+        return ComputeDayTable(records.dayTable, index, next, records.yearElements, records.city,
+                               records.settings, records.calendar.daylightShifts);
+    }
+    MethodYear year;
+    year.daylightShifts = records.calendar.daylightShifts;
+    year.ramadan = records.ramadan;
+    year.leapYear = records.calendar.calendar.leapYear != 0;
+    return ComputeMethodDayTable(records.dayTable, index, next, records.yearElements, records.city,
+                                 *method, year);
+}
+
+}  // namespace
+
 int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::int16_t year,
                  std::int16_t month, std::int16_t day) {
     const std::optional<std::int16_t> index =
@@ -37,9 +61,7 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::
     if (!index) {
         return -1;
     }
-    if (!ComputeDayTable(records.dayTable, *index, static_cast<std::int16_t>(*index + 1),
-                         records.yearElements, records.city, records.settings,
-                         records.calendar.daylightShifts)) {
+    if (!ComputeRecordsRow(records, *index)) {
         return -1;
     }
     if (list != nullptr) {
@@ -63,6 +85,13 @@ namespace {
 bool PrepareYear(AppRecords& records, const DaylightShiftSource& zones, std::int16_t year) {
     records.yearElements = ComputeYearElements(year);
     records.calendar.calendar = ComputeYearCalendar(year, records.city.supportsDst);
+    records.ramadan = RamadanTable{};
+    const std::optional<PrayerMethod> method =
+        ResolveMethod(records.method.choice, records.settings.asrShadowFactor);
+    if (method && method->ishaRule == IshaRule::Interval &&
+        method->ramadanIshaIntervalMinutes > 0) {
+        records.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
+    }
     if (records.city.zoneName.empty()) {
         records.calendar.daylightShifts =
             DaylightShiftFromWindow(records.calendar.calendar.dstWindow);

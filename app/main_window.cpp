@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QtGlobal>
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
@@ -63,6 +64,11 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
     records_.window.mainWindow = this;
 
     services_.settings.Load(records_.settings, records_.city);
+    records_.method = services_.settings.LoadMethod();
+    if (const std::string warning = UnreadableMethodValuesWarning(records_.method.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
@@ -182,7 +188,8 @@ void MainWindow::Calculate() {
 
 void MainWindow::OpenOptions() {
     const OptionsContext context{records_.settings, records_.city, services_,
-                                 [this](const std::string& name) { ShowCity(name); }};
+                                 [this](const std::string& name) { ShowCity(name); },
+                                 &records_.method};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     ShowModal(dialog);

@@ -1,16 +1,21 @@
 #include "app/options_dialog.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStringListModel>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/digit_spin_box.h"
+#include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
@@ -38,8 +43,10 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       ui_(new Ui::OptionsDialog),
       numberField_(nullptr),
       cityModel_(new QStringListModel(this)),
-      cityCompleter_(new QCompleter(cityModel_, this)) {
+      cityCompleter_(new QCompleter(cityModel_, this)),
+      methodPage_(nullptr) {
     ui_->setupUi(this);
+    AddMethodPage();
     numberField_ = ui_->id1003;
     const PrayerSettings& settings = context_.settings;
 
@@ -76,6 +83,52 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
 
 OptionsDialog::~OptionsDialog() {
     delete ui_;
+}
+
+void OptionsDialog::AddMethodPage() {
+    auto* classicPage = new QWidget;
+    classicPage->setObjectName(QStringLiteral("classicPage"));
+    classicPage->setLayout(layout());  // the first page's grid, with its controls
+    // The grid moved its widgets in layout order; the first page keeps its own tab order.
+    const std::array<QWidget*, 8> order = {ui_->id1001, ui_->id1002, ui_->id1003, ui_->id1005,
+                                           ui_->id1006, ui_->id1,    ui_->id2,    ui_->id1008};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
+    methodPage_->setObjectName(QStringLiteral("methodPage"));
+    auto* methodButtons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    ok->setObjectName(QStringLiteral("methodOk"));
+    cancel->setObjectName(QStringLiteral("methodCancel"));
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    methodButtons->addStretch();
+    methodButtons->addWidget(ok);
+    methodButtons->addWidget(cancel);
+    auto* methodTab = new QWidget;
+    auto* methodLayout = new QVBoxLayout(methodTab);
+    methodLayout->addWidget(methodPage_);
+    methodLayout->addLayout(methodButtons);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("optionsTabs"));
+    tabs->addTab(classicPage, QStringLiteral("Classic"));
+    tabs->addTab(methodTab, QStringLiteral("Method"));
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(tabs);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    // While a preset is chosen the classic method's controls are disabled and keep their values.
+    const auto showClassic = [this](bool classic) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(ui_->id1001), static_cast<QWidget*>(ui_->id1002),
+              static_cast<QWidget*>(ui_->id1003)}) {
+            control->setEnabled(classic);
+        }
+    };
+    showClassic(methodPage_->ClassicSelected());
+    connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
 }
 
 void OptionsDialog::OnDepressionToggled(bool checked) {
@@ -135,7 +188,14 @@ void OptionsDialog::accept() {
     if (context_.showCity) {
         context_.showCity(context_.city.name);
     }
-    if (!context_.services.settings.Save(settings) && context_.services.showMessage) {
+    bool saved = false;
+    if (context_.method != nullptr) {
+        context_.method->choice = methodPage_->Choice();
+        saved = context_.services.settings.SaveWithMethod(settings, *context_.method);
+    } else {
+        saved = context_.services.settings.Save(settings);
+    }
+    if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,
                                       strings::kSettingsNotSavedCaption);
     }

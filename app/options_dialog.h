@@ -1,4 +1,5 @@
-// The Options dialog: the Fajr and Isha method with its number, the Asr school and the city.
+// The Options dialog: the Fajr and Isha method with its number, the Asr school and the city on
+// the first page; the method of an authority on the second.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/method_settings.h"
 
 class QCompleter;
 class QStringListModel;
@@ -20,6 +22,7 @@ class OptionsDialog;
 namespace orvanta {
 
 class DigitSpinBox;
+class MethodPage;
 
 // What the dialog reads and changes outside itself.
 struct OptionsContext {
@@ -28,6 +31,9 @@ struct OptionsContext {
     const Services& services;
     // Shows a city name in the main window's city display.
     std::function<void(const std::string&)> showCity;
+    // The method in force, shown on the Method page and replaced on OK; without it the page
+    // shows classic and OK saves the first page's settings alone.
+    MethodSettings* method = nullptr;
 };
 
 class OptionsDialog : public QDialog {
@@ -38,7 +44,8 @@ class OptionsDialog : public QDialog {
     OptionsDialog(const OptionsContext& context, QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // OK: stores the method, the selected method's number (the field's first three characters),
+    // OK: stores the Method page's choice (when the context has one), the method, the selected
+    // method's number (the field's first three characters),
     // the Asr school with its shadow factor and the city; makes the lookup name follow the
     // typed city when there is no home city; shows the lookup name in the city display; saves
     // (a failed save is reported once); closes with Accepted.
@@ -48,6 +55,8 @@ class OptionsDialog : public QDialog {
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
+    // Puts the first page into a tab beside the Method page, keeping its controls and order.
+    void AddMethodPage();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;
@@ -57,6 +66,7 @@ class OptionsDialog : public QDialog {
     QString depressionText_;
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
+    MethodPage* methodPage_;
 };
 
 }  // namespace orvanta

@@ -29,6 +29,15 @@ bool FileSettingsStorage::Save(const PrayerSettings& settings) {
     return SaveSettings(file_, settings);
 }
 
+MethodSettings FileSettingsStorage::LoadMethod() {
+    return LoadMethodSettings(file_);
+}
+
+bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
+                                         const MethodSettings& method) {
+    return SaveSettings(file_, settings, &method);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

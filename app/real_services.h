@@ -34,6 +34,8 @@ class FileSettingsStorage final : public SettingsStorage {
                         const HomeCitySource& homeCity);
     void Load(PrayerSettings& settings, CityLocation& city) override;
     bool Save(const PrayerSettings& settings) override;
+    MethodSettings LoadMethod() override;
+    bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
 
   private:
     DiskSettingsFile file_;

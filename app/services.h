@@ -14,6 +14,7 @@
 #include "astro/day_table.h"
 #include "cities/home_city.h"
 #include "common/messages.h"
+#include "settings/method_settings.h"
 
 namespace orvanta {
 
@@ -48,6 +49,15 @@ class SettingsStorage {
     // Stores method, intervalMinutes, depressionDegrees, fiqh and configuredCity. True only
     // when they reached the disk.
     [[nodiscard]] virtual bool Save(const PrayerSettings& settings) = 0;
+    // The method values (LoadMethodSettings): classic when none are stored. Reports nothing.
+    virtual MethodSettings LoadMethod() { return {}; }
+    // Stores the settings as Save does and, in the same replacement of the file, the method
+    // values (StoreMethodValues, leaving the unreadable ones alone). True only when they
+    // reached the disk.
+    [[nodiscard]] virtual bool SaveWithMethod(const PrayerSettings& settings,
+                                              const MethodSettings& /*method*/) {
+        return Save(settings);
+    }
 };
 
 // The daylight-saving hours of a city's real time zone.

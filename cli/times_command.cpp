@@ -7,10 +7,12 @@
 #include "cli/cities_command.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "settings/method_settings.h"
 #include "settings/settings_store.h"
 #include "timetable/csv_output.h"
 #include "timetable/ics_output.h"
 #include "timetable/json_output.h"
+#include "timetable/method_timetable.h"
 #include "timetable/timetable.h"
 #include "zones/city_daylight.h"
 #include "zones/zone_rules.h"
@@ -116,6 +118,21 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     PrayerSettings settings;
     CityLocation city;
     SettleSettings(services, request.overrides, settings, city);
+    MethodChoice choice;
+    if (services.savedSettings != nullptr) {
+        const MethodSettings saved = LoadMethodSettings(*services.savedSettings);
+        choice = saved.choice;
+        if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
+            !warning.empty()) {
+            err << kProgram << "warning: " << warning << '\n';
+        }
+    }
+    ApplyMethodOverrides(request.methodOverrides, choice);
+    if (IsClassic(choice) && request.methodOverrides.ChangesAPreset()) {
+        err << kProgram
+            << "the classic method has no such parameters; choose a method with --preset ID\n";
+        return 2;
+    }
     if (request.source == LocationSource::Coordinates) {
         city = request.city;
         if (!city.zoneName.empty() && !SettleNamedZone(city, date->year, err)) {
@@ -133,11 +150,11 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     std::vector<DatedRow> days;
     if (request.range) {
         std::optional<std::vector<DatedRow>> rows =
-            ComputeDateRange(request.range->first, request.range->second, city, settings);
+            ComputeDateRange(request.range->first, request.range->second, city, settings, choice);
         if (rows) {
             days = std::move(*rows);
         }
-    } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings)) {
+    } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings, choice)) {
         days.push_back(*row);
     }
     if (days.empty()) {
@@ -146,17 +163,18 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     }
     switch (request.format) {
         case OutputFormat::Text:
-            WriteTimetableAsText(buffer, city, settings, days, request.clock24);
+            WriteTimetableAsText(buffer, city, settings, days, request.clock24, &choice);
             break;
         case OutputFormat::Csv:
             WriteTimetableAsCsv(buffer, days);
             break;
         case OutputFormat::Json:
-            WriteTimetableAsJson(buffer, city, settings, days);
+            WriteTimetableAsJson(buffer, city, settings, days, &choice);
             break;
         case OutputFormat::Ics: {
             const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
-            if (!WriteTimetableAsIcs(buffer, city, days, now)) {
+            const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
+            if (!WriteTimetableAsIcs(buffer, city, days, now, methodText)) {
                 err << kProgram << "cannot read the rules of the time zone '" << city.zoneName
                     << "'\n";
                 return 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "cli/method_options.h"
 #include "timetable/civil_time.h"
 #include "timetable/timetable.h"
 #include "zones/zone_rules.h"
@@ -356,6 +357,11 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int arg
              ->check(NumberWithin(0.0, 1440.0, "interval")));
     keep(app.add_option("--asr", asr, "Asr school: shafi (shadow factor 1) or hanafi (2)")
              ->check(CLI::IsMember({"shafi", "hanafi"})));
+    MethodOptions methodOptions;
+    AddMethodOptions(app, methodOptions);
+    for (CLI::Option* option : methodOptions.options) {
+        keep(option);
+    }
     keep(app.add_option("--format", format, "Output: text, csv, json or ics")
              ->check(CLI::IsMember({"text", "csv", "json", "ics"})));
     keep(app.add_flag("--24h", clock24, "Text: 24-hour times"));
@@ -375,6 +381,15 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int arg
         return EarlyExit{2, OneLine(e.what())};
     }
 
+    if (methodOptions.presets->parsed()) {
+        for (const CLI::Option* option : timesOptions) {
+            if (option->count() > 0) {
+                return EarlyExit{2, option->get_name() + " does not go with 'presets'"};
+            }
+        }
+        WritePresetList(out);
+        return EarlyExit{0, {}};
+    }
     if (commands.cities->parsed()) {
         for (const CLI::Option* option : timesOptions) {
             if (option->count() > 0) {
@@ -450,6 +465,19 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int arg
     }
     if (app.count("--asr") > 0) {
         request.overrides.fiqh = asr == "hanafi" ? 1 : 0;
+    }
+    request.methodOverrides = MethodOverridesOf(methodOptions);
+    const bool classicOption =
+        app.count("--method") > 0 || !depressionText.empty() || !intervalText.empty();
+    if (classicOption && request.methodOverrides.presetId &&
+        *request.methodOverrides.presetId != kClassicMethodId) {
+        return EarlyExit{2,
+                         "--method, --depression and --interval set the classic method; "
+                         "they do not go with --preset " +
+                             *request.methodOverrides.presetId};
+    }
+    if (classicOption && !request.methodOverrides.presetId) {
+        request.methodOverrides.presetId = std::string(kClassicMethodId);
     }
     if (format == "csv") {
         request.format = OutputFormat::Csv;

@@ -9,6 +9,7 @@
 
 #include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
+#include "cli/method_overrides.h"
 
 namespace orvanta {
 
@@ -35,7 +36,8 @@ struct TimesRequest {
     // set, and the standard offset and daylight-saving flag follow from the date's year.
     CityLocation city;
     SettingsOverrides overrides;
-    std::optional<CivilDate> date;  // one day; nothing (and no range): today
+    MethodOverrides methodOverrides;  // --preset and its parameters
+    std::optional<CivilDate> date;    // one day; nothing (and no range): today
     // A range of days, both included (--month, --year, --from/--to); at most kMaxRangeDays.
     std::optional<std::pair<CivilDate, CivilDate>> range;
     OutputFormat format = OutputFormat::Text;

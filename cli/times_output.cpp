@@ -57,7 +57,8 @@ std::string TimeText(float value, bool clock24) {
 }  // namespace
 
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
-                                                  const PrayerSettings& settings) {
+                                                  const PrayerSettings& settings,
+                                                  const MethodChoice* choice) {
     std::vector<std::string> lines;
     lines.push_back("City:     " +
                     (city.name.empty() ? std::string("(given by coordinates)") : city.name));
@@ -85,6 +86,9 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
         method = "Fajr " + Number(settings.intervalMinutes) + " min before sunrise, Isha " +
                  Number(settings.intervalMinutes) + " min after sunset";
     }
+    if (choice != nullptr && !IsClassic(*choice)) {
+        method = DescribeMethod(*choice);
+    }
     method += settings.asrShadowFactor == 1.0
                   ? "; Asr Shafi (shadow factor 1)"
                   : "; Asr Hanafi (shadow factor " + Number(settings.asrShadowFactor) + ")";
@@ -94,8 +98,8 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
 
 void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
-                          bool clock24) {
-    for (const std::string& line : DescribePlaceAndSettings(city, settings)) {
+                          bool clock24, const MethodChoice* choice) {
+    for (const std::string& line : DescribePlaceAndSettings(city, settings, choice)) {
         out << line << '\n';
     }
     if (days.size() == 1) {

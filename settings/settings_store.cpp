@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 
+#include "settings/method_settings.h"
 #include "settings/registry_document.h"
 #include "settings/registry_text.h"
 #include "settings/settings_values.h"
@@ -104,6 +105,11 @@ void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
 }
 
 bool SaveSettings(SettingsFile& file, const PrayerSettings& settings) {
+    return SaveSettings(file, settings, nullptr);
+}
+
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
+                  const MethodSettings* method) {
     std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
     if (!cityBytes) {
         return false;
@@ -145,7 +151,9 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings) {
                                          number(static_cast<std::uint32_t>(settings.fiqh))) &&
                         SetRegistryValue(*document, kSettingsKeyPath, kCityValueName,
                                          RegistryData{kRegistryTypeString, std::move(*cityBytes)});
-    return stored && file.ReplaceAtomically(FormatRegistryText(*document));
+    const bool methodStored =
+        method == nullptr || StoreMethodValues(*document, method->choice, method->unreadable);
+    return stored && methodStored && file.ReplaceAtomically(FormatRegistryText(*document));
 }
 
 }  // namespace orvanta

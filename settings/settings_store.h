@@ -32,4 +32,10 @@ void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
 // file cannot be read, locked, moved aside or replaced.
 [[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings);
 
+// As above, and in the same replacement of the file, the method values (StoreMethodValues with
+// the choice, leaving alone the values that were unreadable when loaded); none when null.
+struct MethodSettings;
+[[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
+                                const MethodSettings* method);
+
 }  // namespace orvanta

@@ -146,7 +146,8 @@ std::string EscapeText(std::string_view text) {
 }
 
 bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
-                         const std::vector<DatedRow>& days, std::int64_t nowUtc) {
+                         const std::vector<DatedRow>& days, std::int64_t nowUtc,
+                         std::string_view methodText) {
     const bool named = !city.zoneName.empty();
     std::optional<ZoneSpan> span;
     std::int64_t spanStart = 0;
@@ -205,9 +206,12 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
                 ics.Line("DTSTART:" + BasicDateTime(utc) + "Z");
             }
             ics.Line("SUMMARY:" + name);
-            ics.Line("DESCRIPTION:" +
-                     EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) +
-                                " at " + (city.name.empty() ? place : city.name)));
+            ics.Line(
+                "DESCRIPTION:" +
+                EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) + " at " +
+                           (city.name.empty() ? place : city.name) +
+                           (methodText.empty() ? std::string()
+                                               : " (method: " + std::string(methodText) + ")")));
             ics.Line("LOCATION:" + location);
             ics.Line("TRANSP:TRANSPARENT");
             ics.Line("END:VEVENT");

@@ -18,8 +18,10 @@ namespace orvanta {
 // zone given only as a fixed offset, DTSTART is in Universal Time ("Z") and no VTIMEZONE is
 // written. UID is stable for a date, prayer and place; DTSTAMP is nowUtc (seconds since 1970).
 // Returns false, having written nothing, when the zone's rules cannot be read.
+// methodText, when not empty, names the method in each DESCRIPTION ("... (method: turkey)").
 [[nodiscard]] bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
-                                       const std::vector<DatedRow>& days, std::int64_t nowUtc);
+                                       const std::vector<DatedRow>& days, std::int64_t nowUtc,
+                                       std::string_view methodText = {});
 
 // Folds one content line (without its CRLF) into lines of at most 75 octets each, continuation
 // lines starting with a space, never splitting a UTF-8 sequence; each line ends in CRLF.

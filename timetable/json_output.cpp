@@ -6,6 +6,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/method_presets.h"
 #include "astro/time_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
@@ -23,10 +24,43 @@ std::string LowerCase(std::string_view text) {
     return lower;
 }
 
+// The "settings" of a preset in force, with the parameters after the user's overrides.
+nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
+                                          const PrayerSettings& settings) {
+    nlohmann::ordered_json json;
+    const MethodPreset* preset = FindMethodPreset(choice.presetId);
+    const std::optional<PrayerMethod> m = ResolveMethod(choice, settings.asrShadowFactor);
+    if (preset == nullptr || !m) {
+        return json;
+    }
+    json["method"] = choice.presetId;
+    json["authority"] = preset->authority;
+    json["fajrAngle"] = m->fajrAngleDeg;
+    if (m->ishaRule == IshaRule::Angle) {
+        json["ishaAngle"] = m->ishaAngleDeg;
+    } else {
+        json["ishaInterval"] = m->ishaIntervalMinutes;
+        if (m->ramadanIshaIntervalMinutes > 0.0) {
+            json["ramadanIshaInterval"] = m->ramadanIshaIntervalMinutes;
+        }
+    }
+    json["maghribAngle"] = m->maghribAngleDeg;
+    nlohmann::ordered_json minutes = nlohmann::ordered_json::object();
+    for (int s = 0; s < kPrayerCount; ++s) {
+        minutes[LowerCase(PrayerShortName(s))] = m->methodMinutes[s] + m->adjustmentMinutes[s];
+    }
+    json["minutes"] = std::move(minutes);
+    json["highLatitude"] = HighLatitudeRuleName(m->highLatitude);
+    json["rounding"] = RoundingRuleName(m->rounding);
+    json["asr"] = settings.asrShadowFactor == 1.0 ? "shafi" : "hanafi";
+    return json;
+}
+
 }  // namespace
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
-                          const PrayerSettings& settings, const std::vector<DatedRow>& days) {
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days,
+                          const MethodChoice* choice) {
     nlohmann::ordered_json document;
     document["place"] = {
         {"name", city.name},
@@ -43,6 +77,9 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         {"interval", settings.intervalMinutes},
         {"asr", settings.asrShadowFactor == 1.0 ? "shafi" : "hanafi"},
     };
+    if (choice != nullptr && !IsClassic(*choice)) {
+        document["settings"] = MethodSettingsJson(*choice, settings);
+    }
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const DatedRow& day : days) {
         const std::string offset = OffsetText(day.utcOffsetHours);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "astro/calculation_inputs.h"
+#include "astro/method_choice.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {
@@ -16,7 +17,11 @@ namespace orvanta {
 // with offset ("2024-03-10T05:54:00+03:00", on the next or previous date when the time lies
 // past midnight), null when there is no time; in "texts" the 12-hour time text; in "hours" the
 // day-table value (null when there is no time).
+// With a choice naming a preset, "settings" names it and gives its parameters in force
+// ("method", "authority", "fajrAngle", "ishaAngle" or "ishaInterval", "maghribAngle",
+// "adjustments", "highLatitude", "rounding", "asr"); classic writes what it always wrote.
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
-                          const PrayerSettings& settings, const std::vector<DatedRow>& days);
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days,
+                          const MethodChoice* choice = nullptr);
 
 }  // namespace orvanta

@@ -1,0 +1,203 @@
+#include "app/method_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "astro/method_presets.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {"Fajr", "Shuruq",  "Zuhr",
+                                                                     "Asr",  "Maghrib", "Isha"};
+constexpr std::array<HighLatitudeRule, 4> kRules = {
+    HighLatitudeRule::None, HighLatitudeRule::MiddleOfNight, HighLatitudeRule::SeventhOfNight,
+    HighLatitudeRule::TwilightAngle};
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QDoubleSpinBox* NumberBox(QWidget* parent, double low, double high, const char* name) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setRange(low, high);
+    box->setDecimals(2);
+    box->setSingleStep(0.5);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+}  // namespace
+
+MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
+    : QWidget(parent),
+      preset_(new QComboBox(this)),
+      parameters_(new QLabel(this)),
+      controls_(new QWidget(this)),
+      fajrOverride_(new QCheckBox(QStringLiteral("Fajr angle"), controls_)),
+      fajrAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodFajrAngle")),
+      ishaAngleOverride_(new QCheckBox(QStringLiteral("Isha angle"), controls_)),
+      ishaAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodIshaAngle")),
+      ishaIntervalOverride_(new QCheckBox(QStringLiteral("Isha minutes after Maghrib"), controls_)),
+      ishaInterval_(NumberBox(controls_, 1.0, kMaxIshaIntervalMinutes, "methodIshaInterval")),
+      maghribOverride_(new QCheckBox(QStringLiteral("Maghrib angle"), controls_)),
+      maghribAngle_(NumberBox(controls_, 0.0, kMaxMaghribAngleDeg, "methodMaghribAngle")),
+      adjustments_{},
+      highLatitude_(new QComboBox(controls_)),
+      rounding_(new QComboBox(controls_)) {
+    preset_->setObjectName(QStringLiteral("methodPreset"));
+    preset_->addItem(QStringLiteral("Classic (the first page)"), Text(kClassicMethodId));
+    for (const MethodPreset& p : MethodPresets()) {
+        preset_->addItem(Text(p.authority), Text(p.id));
+    }
+    parameters_->setObjectName(QStringLiteral("methodParameters"));
+    parameters_->setWordWrap(true);
+    fajrOverride_->setObjectName(QStringLiteral("methodFajrOverride"));
+    ishaAngleOverride_->setObjectName(QStringLiteral("methodIshaAngleOverride"));
+    ishaIntervalOverride_->setObjectName(QStringLiteral("methodIshaIntervalOverride"));
+    maghribOverride_->setObjectName(QStringLiteral("methodMaghribOverride"));
+    highLatitude_->setObjectName(QStringLiteral("methodHighLatitude"));
+    rounding_->setObjectName(QStringLiteral("methodRounding"));
+    highLatitude_->addItem(QStringLiteral("The method's own"));
+    for (const HighLatitudeRule rule : kRules) {
+        highLatitude_->addItem(Text(HighLatitudeRuleName(rule)));
+    }
+    rounding_->addItem(QStringLiteral("The method's own"));
+    rounding_->addItem(QStringLiteral("nearest"));
+    rounding_->addItem(QStringLiteral("up"));
+
+    auto* overrides = new QGridLayout;
+    const std::array<std::pair<QCheckBox*, QDoubleSpinBox*>, 4> rows = {
+        std::pair{fajrOverride_, fajrAngle_}, std::pair{ishaAngleOverride_, ishaAngle_},
+        std::pair{ishaIntervalOverride_, ishaInterval_},
+        std::pair{maghribOverride_, maghribAngle_}};
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        overrides->addWidget(rows[r].first, r, 0);
+        overrides->addWidget(rows[r].second, r, 1);
+        QDoubleSpinBox* box = rows[r].second;
+        connect(rows[r].first, &QCheckBox::toggled, box, &QWidget::setEnabled);
+    }
+    auto* minutes = new QGridLayout;
+    for (int s = 0; s < kMethodSlotCount; ++s) {
+        adjustments_[s] = new QSpinBox(controls_);
+        adjustments_[s]->setRange(-kMaxAdjustmentMinutes, kMaxAdjustmentMinutes);
+        adjustments_[s]->setSuffix(QStringLiteral(" min"));
+        adjustments_[s]->setObjectName(QStringLiteral("methodAdjust%1").arg(s));
+        minutes->addWidget(new QLabel(QString::fromLatin1(kPrayerLabels[s]), controls_), s / 3,
+                           (s % 3) * 2);
+        minutes->addWidget(adjustments_[s], s / 3, (s % 3) * 2 + 1);
+    }
+    auto* form = new QFormLayout(controls_);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(QStringLiteral("Override"), overrides);
+    form->addRow(QStringLiteral("Minutes"), minutes);
+    form->addRow(QStringLiteral("High latitudes"), highLatitude_);
+    form->addRow(QStringLiteral("Rounding"), rounding_);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(preset_);
+    page->addWidget(parameters_);
+    page->addWidget(controls_);
+    page->addStretch();
+
+    // An angle and an interval for Isha exclude each other.
+    connect(ishaAngleOverride_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            ishaIntervalOverride_->setChecked(false);
+        }
+    });
+    connect(ishaIntervalOverride_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            ishaAngleOverride_->setChecked(false);
+        }
+    });
+
+    const int index = preset_->findData(Text(choice.presetId));
+    preset_->setCurrentIndex(index < 0 ? 0 : index);
+    ShowPresetValues();
+    const auto set = [](QCheckBox* check, QDoubleSpinBox* box, const std::optional<double>& v) {
+        check->setChecked(v.has_value());
+        box->setEnabled(v.has_value());
+        if (v) {
+            box->setValue(*v);
+        }
+    };
+    set(fajrOverride_, fajrAngle_, choice.fajrAngleDeg);
+    set(ishaAngleOverride_, ishaAngle_, choice.ishaAngleDeg);
+    set(ishaIntervalOverride_, ishaInterval_, choice.ishaIntervalMinutes);
+    set(maghribOverride_, maghribAngle_, choice.maghribAngleDeg);
+    for (int s = 0; s < kMethodSlotCount; ++s) {
+        adjustments_[s]->setValue(choice.adjustments[s]);
+    }
+    highLatitude_->setCurrentIndex(choice.highLatitude ? static_cast<int>(*choice.highLatitude) + 1
+                                                       : 0);
+    rounding_->setCurrentIndex(choice.rounding ? static_cast<int>(*choice.rounding) + 1 : 0);
+    controls_->setEnabled(!ClassicSelected());
+    connect(preset_, &QComboBox::currentIndexChanged, this, &MethodPage::OnPresetChanged);
+}
+
+bool MethodPage::ClassicSelected() const {
+    return preset_->currentIndex() <= 0;
+}
+
+void MethodPage::OnPresetChanged() {
+    ShowPresetValues();
+    controls_->setEnabled(!ClassicSelected());
+    emit classicSelected(ClassicSelected());
+}
+
+// The selected preset's parameters in words, and its values in the boxes not overridden.
+void MethodPage::ShowPresetValues() {
+    const MethodPreset* p = FindMethodPreset(preset_->currentData().toString().toStdString());
+    if (p == nullptr) {
+        parameters_->setText(
+            QStringLiteral("One angle or one interval for Fajr and Isha, as "
+                           "the first page sets it."));
+        return;
+    }
+    parameters_->setText(Text(p->summary) + QStringLiteral("\nSource: ") + Text(p->source));
+    const PrayerMethod& m = p->method;
+    const std::array<std::pair<QCheckBox*, std::pair<QDoubleSpinBox*, double>>, 4> defaults = {
+        std::pair{fajrOverride_, std::pair{fajrAngle_, m.fajrAngleDeg}},
+        std::pair{ishaAngleOverride_, std::pair{ishaAngle_, m.ishaAngleDeg}},
+        std::pair{ishaIntervalOverride_, std::pair{ishaInterval_, m.ishaIntervalMinutes}},
+        std::pair{maghribOverride_, std::pair{maghribAngle_, m.maghribAngleDeg}}};
+    for (const auto& [check, box] : defaults) {
+        if (!check->isChecked()) {
+            box.first->setValue(box.second);
+        }
+    }
+}
+
+MethodChoice MethodPage::Choice() const {
+    MethodChoice choice;
+    if (ClassicSelected()) {
+        return choice;  // classic has no parameters of its own here
+    }
+    choice.presetId = preset_->currentData().toString().toStdString();
+    const auto value = [](const QCheckBox* check, const QDoubleSpinBox* box) {
+        return check->isChecked() ? std::optional<double>(box->value()) : std::nullopt;
+    };
+    choice.fajrAngleDeg = value(fajrOverride_, fajrAngle_);
+    choice.ishaAngleDeg = value(ishaAngleOverride_, ishaAngle_);
+    choice.ishaIntervalMinutes = value(ishaIntervalOverride_, ishaInterval_);
+    choice.maghribAngleDeg = value(maghribOverride_, maghribAngle_);
+    for (int s = 0; s < kMethodSlotCount; ++s) {
+        choice.adjustments[s] = adjustments_[s]->value();
+    }
+    if (highLatitude_->currentIndex() > 0) {
+        choice.highLatitude = kRules[static_cast<std::size_t>(highLatitude_->currentIndex() - 1)];
+    }
+    if (rounding_->currentIndex() > 0) {
+        choice.rounding = rounding_->currentIndex() == 1 ? RoundingRule::Nearest : RoundingRule::Up;
+    }
+    return choice;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,56 @@
+// The Options dialog's "Method" page: the preset (classic first), the preset's parameters with
+// those the user may override, the six adjustments, the high-latitude rule and the rounding.
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "astro/method_choice.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSpinBox;
+
+namespace orvanta {
+
+class MethodPage : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Shows the choice; nothing changes outside the page.
+    explicit MethodPage(const MethodChoice& choice, QWidget* parent = nullptr);
+
+    // The choice as the page shows it.
+    MethodChoice Choice() const;
+
+    // True while classic is selected.
+    bool ClassicSelected() const;
+
+  signals:
+    // The preset selection moved to (classic) or away from classic.
+    void classicSelected(bool classic);
+
+  private:
+    void OnPresetChanged();
+    void ShowPresetValues();
+
+    QComboBox* preset_;
+    QLabel* parameters_;
+    QWidget* controls_;  // everything below the preset list; disabled for classic
+    QCheckBox* fajrOverride_;
+    QDoubleSpinBox* fajrAngle_;
+    QCheckBox* ishaAngleOverride_;
+    QDoubleSpinBox* ishaAngle_;
+    QCheckBox* ishaIntervalOverride_;
+    QDoubleSpinBox* ishaInterval_;
+    QCheckBox* maghribOverride_;
+    QDoubleSpinBox* maghribAngle_;
+    std::array<QSpinBox*, kMethodSlotCount> adjustments_;
+    QComboBox* highLatitude_;  // item 0: the preset's own rule
+    QComboBox* rounding_;      // item 0: the preset's own rounding
+};
+
+}  // namespace orvanta

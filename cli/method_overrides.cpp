@@ -1,0 +1,54 @@
+#include "cli/method_overrides.h"
+
+#include <algorithm>
+
+#include "astro/method_presets.h"
+
+namespace orvanta {
+
+bool MethodOverrides::ChangesAPreset() const {
+    return fajrAngleDeg || ishaAngleDeg || ishaIntervalMinutes || maghribAngleDeg || adjustments ||
+           highLatitude || rounding;
+}
+
+void ApplyMethodOverrides(const MethodOverrides& overrides, MethodChoice& choice) {
+    if (overrides.presetId && *overrides.presetId != choice.presetId) {
+        choice = MethodChoice{};
+        choice.presetId = *overrides.presetId;
+    }
+    const auto replace = [](auto& target, const auto& value) {
+        if (value) {
+            target = value;
+        }
+    };
+    replace(choice.fajrAngleDeg, overrides.fajrAngleDeg);
+    if (overrides.ishaAngleDeg) {
+        choice.ishaAngleDeg = overrides.ishaAngleDeg;
+        choice.ishaIntervalMinutes.reset();
+    }
+    if (overrides.ishaIntervalMinutes) {
+        choice.ishaIntervalMinutes = overrides.ishaIntervalMinutes;
+        choice.ishaAngleDeg.reset();
+    }
+    replace(choice.maghribAngleDeg, overrides.maghribAngleDeg);
+    replace(choice.highLatitude, overrides.highLatitude);
+    replace(choice.rounding, overrides.rounding);
+    if (overrides.adjustments) {
+        // Only the prayers named change: the text is read over the saved minutes.
+        choice.adjustments = ParseAdjustments(*overrides.adjustments, choice.adjustments)
+                                 .value_or(choice.adjustments);
+    }
+}
+
+void WritePresetList(std::ostream& out) {
+    out << "classic       the classic model: one angle (or one interval) for Fajr and Isha, "
+           "set by --method, --depression, --interval\n";
+    for (const MethodPreset& preset : MethodPresets()) {
+        std::string id(preset.id);
+        id.resize(std::max<std::size_t>(id.size(), 13), ' ');
+        out << id << " " << preset.authority << ": " << preset.summary
+            << " (source: " << preset.source << ")\n";
+    }
+}
+
+}  // namespace orvanta
