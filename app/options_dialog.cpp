@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,6 +89,11 @@ OptionsDialog::~OptionsDialog() {
 void OptionsDialog::AddMethodPage() {
     auto* classicPage = new QWidget;
     classicPage->setObjectName(QStringLiteral("classicPage"));
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid != nullptr) {
+        // The Method page is taller: the first page's controls stay together at the top.
+        grid->setRowStretch(grid->rowCount(), 1);
+    }
     classicPage->setLayout(layout());  // the first page's grid, with its controls
     // The grid moved its widgets in layout order; the first page keeps its own tab order.
     const std::array<QWidget*, 8> order = {ui_->id1001, ui_->id1002, ui_->id1003, ui_->id1005,

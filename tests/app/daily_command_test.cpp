@@ -217,5 +217,16 @@ TEST_F(DailyCommandTest, TimeThatDoesNotExistShowsCantDetermine) {
     EXPECT_NE(list_.rows[1].second, std::string(kCantDetermineText));
 }
 
+// A preset goes through the method's table: Umm al-Qura's Isha is 90 minutes after Maghrib on
+// 20 March 2026 (1 Shawwal 1447), and the other times stay the sun's.
+TEST_F(DailyCommandTest, PresetInForceGivesItsOwnIsha) {
+    records_.method.choice.presetId = "umm-al-qura";
+    ASSERT_TRUE(Run());
+    ASSERT_EQ(list_.rows.size(), 6u);
+    EXPECT_EQ(list_.rows[2], kMeccaRows[2]);
+    EXPECT_EQ(list_.rows[4], kMeccaRows[4]);
+    EXPECT_EQ(list_.rows[5].second, "  8:02 PM");
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -4,8 +4,11 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCompleter>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,9 +45,10 @@ class OptionsDialogTest : public testing::Test {
         testing_support::CloseEverything();
     }
 
-    void Open() {
+    void Open(MethodSettings* method = nullptr) {
         const OptionsContext context{settings_, city_, world_.services,
-                                     [this](const std::string& name) { shown_.push_back(name); }};
+                                     [this](const std::string& name) { shown_.push_back(name); },
+                                     method};
         dialog_ = std::make_unique<OptionsDialog>(context);
         dialog_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
@@ -265,6 +269,47 @@ TEST_F(OptionsDialogTest, CityFieldOffersCompletionsButOkStoresTheFieldsText) {
     EXPECT_EQ(completer->model()->index(0, 0).data().toString(), QStringLiteral("Detroit, MI"));
     Ok();
     EXPECT_EQ(settings_.configuredCity, "De");
+}
+
+TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
+    MethodSettings method;
+    Open(&method);
+    auto* preset = Control<QComboBox>("methodPreset");
+    EXPECT_EQ(preset->currentIndex(), 0);  // classic first
+    EXPECT_TRUE(Radio("id1001")->isEnabled());
+    preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
+    for (const char* id : {"id1001", "id1002", "id1003"}) {
+        EXPECT_FALSE(Control<QWidget>(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(Radio("id1005")->isEnabled());
+    EXPECT_EQ(NumberText(), QStringLiteral("18"));                         // kept, only disabled
+    EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
+    Control<QCheckBox>("methodFajrOverride")->setChecked(true);
+    Control<QDoubleSpinBox>("methodFajrAngle")->setValue(19.5);
+    Control<QSpinBox>("methodAdjust2")->setValue(3);
+    Click("methodOk");
+    EXPECT_EQ(method.choice.presetId, "turkey");
+    EXPECT_EQ(method.choice.fajrAngleDeg, 19.5);
+    EXPECT_EQ(method.choice.adjustments, (MinuteOffsets{0, 0, 3, 0, 0, 0}));
+    EXPECT_FALSE(method.choice.ishaAngleDeg);
+    EXPECT_EQ(world_.settings.saves, 1);
+    EXPECT_EQ(settings_.depressionDegrees, 18.0);
+}
+
+TEST_F(OptionsDialogTest, MethodPageOpensOnTheSavedPresetAndReturnsToClassic) {
+    MethodSettings method;
+    method.choice.presetId = "umm-al-qura";
+    method.choice.rounding = RoundingRule::Up;
+    Open(&method);
+    auto* preset = Control<QComboBox>("methodPreset");
+    EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
+    EXPECT_FALSE(Radio("id1001")->isEnabled());
+    EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
+    preset->setCurrentIndex(0);
+    EXPECT_TRUE(Radio("id1001")->isEnabled());
+    Ok();
+    EXPECT_EQ(method.choice.presetId, "classic");
+    EXPECT_FALSE(method.choice.rounding);
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
-// main.png, icon.png, options.png, options-completion.png (the whole screen, with the City field's
-// completion list open) and about.png, into the folder given (default: the current folder).
-// Run it on a display (Xvfb works) to look at what a user sees.
+// main.png, icon.png, options.png, options-method.png, options-completion.png (the whole screen,
+// with the City field's completion list open) and about.png, into the folder given (default: the
+// current folder). Run it on a display (Xvfb works) to look at what a user sees.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -60,6 +61,12 @@ int main(int argc, char* argv[]) {
     window.RunCommand(orvanta::commands::kOptions);
     if (QWidget* options = WaitForModal()) {
         ok = Save(options->grab(), folder, "options.png") && ok;
+        if (auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("optionsTabs"))) {
+            tabs->setCurrentIndex(1);
+            QTest::qWait(100);
+            ok = Save(options->grab(), folder, "options-method.png") && ok;
+            tabs->setCurrentIndex(0);
+        }
         if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {
             city->setFocus();
             city->clear();
