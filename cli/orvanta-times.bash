@@ -3,7 +3,8 @@
 # Needs nothing but bash; installed as share/bash-completion/completions/orvanta-times.
 
 _orvanta_times_options="--city --lat --lon --tz --zone --dst --date --month --year --from --to
---method --depression --interval --asr --preset --format --24h --help --version"
+--method --depression --interval --asr --preset --fajr-angle --isha-angle --isha-interval
+--maghrib-angle --adjust --high-latitude --rounding --format --24h --help --version"
 _orvanta_times_presets="classic mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore
 malaysia indonesia turkey france russia tehran jafari moonsighting"
 
@@ -75,11 +76,17 @@ _orvanta_times() {
         --method) mapfile -t COMPREPLY < <(compgen -W "angle interval" -- "$cur") ;;
         --asr) mapfile -t COMPREPLY < <(compgen -W "shafi hanafi" -- "$cur") ;;
         --preset) mapfile -t COMPREPLY < <(compgen -W "$_orvanta_times_presets" -- "$cur") ;;
+        --high-latitude)
+            mapfile -t COMPREPLY < <(compgen -W \
+                "none middle-of-night seventh-of-night twilight-angle" -- "$cur")
+            ;;
+        --rounding) mapfile -t COMPREPLY < <(compgen -W "nearest up" -- "$cur") ;;
         --lat | --lon | --zone | --date | --month | --year | --from | --to | --depression | \
-            --interval) COMPREPLY=() ;;
+            --interval | --fajr-angle | --isha-angle | --isha-interval | --maghrib-angle | \
+            --adjust) COMPREPLY=() ;;
         *)
             local words=$_orvanta_times_options
-            ((COMP_CWORD == 1)) && words="cities $words"
+            ((COMP_CWORD == 1)) && words="cities presets $words"
             mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
             ;;
     esac

@@ -64,6 +64,9 @@ check "method values" "interval" $p --method i
 check "asr values" "hanafi" $p --asr h
 check "preset ids" $'umm-al-qura' $p --preset um
 check "preset ids by m" $'mwl\nmalaysia\nmoonsighting' $p --preset m
+check "high-latitude rules" $'seventh-of-night' $p --high-latitude s
+check "method options" $'--isha-angle\n--isha-interval' $p --isha
+check "presets subcommand" "presets" $p pre
 check "nothing for a date" "" $p --date 20
 check "nothing for a number" "" $p --lat ""
 check "cities actions" $'search\nhome\nadd\nremove' $p cities ""
