@@ -97,6 +97,7 @@ int ParseMinutes(const char* text) {
 struct Tally {
     int compared = 0;
     int exact = 0;
+    int withinOne = 0;
     int withinTwo = 0;
 };
 
@@ -122,6 +123,7 @@ TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
             Tally& t = tallies[p.preset];
             ++t.compared;
             t.exact += difference == 0 ? 1 : 0;
+            t.withinOne += std::abs(difference) <= 1 ? 1 : 0;
             t.withinTwo += std::abs(difference) <= 2 ? 1 : 0;
             if (!p.disputed) {
                 EXPECT_LE(std::abs(difference), std::string(p.preset) == "indonesia" ? 2 : 1)
@@ -131,8 +133,8 @@ TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
         }
     }
     for (const auto& [id, t] : tallies) {
-        std::printf("%-12s compared %2d, to the minute %2d, within two minutes %2d\n", id.c_str(),
-                    t.compared, t.exact, t.withinTwo);
+        std::printf("%-12s compared %2d, to the minute %2d, within one %2d, within two %2d\n",
+                    id.c_str(), t.compared, t.exact, t.withinOne, t.withinTwo);
     }
 }
 
