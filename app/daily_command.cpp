@@ -30,8 +30,8 @@ int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
     return list->SetTimeText(inserted, timeText) ? inserted : -1;
 }
 
-int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::int16_t year,
-                 std::int16_t month, std::int16_t day) {
+int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,
+                 std::int16_t day, const ZoneChangesFn& zoneChanges) {
     const std::optional<std::int16_t> index =
         DayIndexOfDate(records.calendar.calendar.leapYear, month, day);
     if (!index) {
@@ -42,10 +42,17 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::
                          records.calendar.daylightShifts)) {
         return -1;
     }
+    const DaylightShiftTable& shifts = records.calendar.daylightShifts;
+    const std::optional<EventClocks> clocks = ClocksOfEvents(
+        records.dayTable.rows[static_cast<std::size_t>(*index)], CivilDate{year, month, day},
+        records.city.zoneHours + shifts[static_cast<std::size_t>(*index)], shifts, zoneChanges);
+    if (!clocks) {
+        return -1;
+    }
     if (list != nullptr) {
         list->DeleteAllRows();
     }
-    const DayRow& row = records.dayTable.rows[static_cast<std::size_t>(*index)];
+    const DayRow& row = clocks->row;
     int last = -1;
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto slot = static_cast<PrayerSlot>(s);
@@ -86,9 +93,15 @@ bool CalculateToday(AppRecords& records, const Services& services, TimeListView*
     if (ReadToday(services.clock, records.today) &&
         services.cities.LookUpCity(records.city, services.showMessage) &&
         PrepareYear(records, services.zones, records.today.year)) {
-        (void)ShowDayTimes(records, list, records.today.year, records.today.month,
-                           records.today.day);
-        shown = true;
+        ZoneChangesFn changes;
+        if (!records.city.zoneName.empty()) {
+            changes = [&records, &services](std::int64_t from, std::int64_t to) {
+                return services.zones.Changes(records.city.zoneName, from, to);
+            };
+        }
+        shown = ShowDayTimes(records, list, records.today.year, records.today.month,
+                             records.today.day, changes) != -1 ||
+                list == nullptr;
     } else if (services.showMessage) {
         services.showMessage(strings::kErrorGettingData, strings::kErrorGettingDataCaption);
     }

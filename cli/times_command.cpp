@@ -133,12 +133,19 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     std::vector<DatedRow> days;
     if (request.range) {
         std::optional<std::vector<DatedRow>> rows =
-            ComputeDateRange(request.range->first, request.range->second, city, settings);
+            ComputeDateRange(request.range->first, request.range->second, city, settings,
+                             request.source == LocationSource::Coordinates ? ZoneYears::EachYear
+                                                                           : ZoneYears::AsGiven);
         if (rows) {
             days = std::move(*rows);
         }
     } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings)) {
         days.push_back(*row);
+    }
+    if (days.empty() && !city.zoneName.empty() && !IsKnownZone(city.zoneName)) {
+        // A stored city's zone that names no zone file (a table or a README in the folder).
+        err << kProgram << "unknown time zone '" << city.zoneName << "'\n";
+        return 1;
     }
     if (days.empty()) {
         err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";

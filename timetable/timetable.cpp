@@ -1,9 +1,10 @@
 #include "timetable/timetable.h"
 
 #include "astro/calendar.h"
-#include "astro/year_elements.h"
 #include "timetable/civil_time.h"
 #include "zones/city_daylight.h"
+#include "zones/event_clocks.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {
@@ -11,6 +12,45 @@ namespace {
 std::int16_t IndexOf(const CivilDate& date) {
     const std::int16_t leap = ComputeYearCalendar(date.year, 0).leapYear;
     return DayIndexOfDate(leap, date.month, date.day).value_or(0);
+}
+
+// The one-day computation shared by a single day and every day of a range, with the year's
+// daylight-saving table already read.
+std::optional<DatedRow> RowOfDay(const CivilDate& date, const CityLocation& city,
+                                 const PrayerSettings& settings, const DaylightShiftTable& shifts) {
+    const std::optional<DayRow> row = ComputeDateRow(date, city, settings, &shifts);
+    if (!row) {
+        return std::nullopt;
+    }
+    const double noonOffset = city.zoneHours + shifts[static_cast<std::size_t>(IndexOf(date))];
+    ZoneChangesFn changes;
+    if (!city.zoneName.empty()) {
+        changes = [&city](std::int64_t from, std::int64_t to) {
+            return ZoneTransitionsBetween(city.zoneName, from, to);
+        };
+    }
+    const std::optional<EventClocks> clocks =
+        ClocksOfEvents(*row, date, noonOffset, shifts, changes);
+    if (!clocks) {
+        return std::nullopt;
+    }
+    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours};
+}
+
+// The city as it stands in a year: a zone given by name is settled for that year.
+std::optional<CityLocation> CityOfYear(const CityLocation& city, std::int16_t year,
+                                       ZoneYears zoneYears) {
+    if (zoneYears == ZoneYears::AsGiven || city.zoneName.empty()) {
+        return city;
+    }
+    const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
+    if (!zone) {
+        return std::nullopt;
+    }
+    CityLocation settled = city;
+    settled.zoneHours = zone->zoneHours;
+    settled.supportsDst = zone->observesDst ? 1 : 0;
+    return settled;
 }
 
 }  // namespace
@@ -21,39 +61,33 @@ std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation&
     if (!shifts) {
         return std::nullopt;
     }
-    const std::optional<DayRow> row = ComputeDateRow(date, city, settings, &*shifts);
-    if (!row) {
-        return std::nullopt;
-    }
-    return DatedRow{date, *row, city.zoneHours + (*shifts)[IndexOf(date)]};
+    return RowOfDay(date, city, settings, *shifts);
 }
 
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
                                                       const CityLocation& city,
-                                                      const PrayerSettings& settings) {
+                                                      const PrayerSettings& settings,
+                                                      ZoneYears zoneYears) {
+    const std::int64_t firstDay = DaysFromCivil(first);
+    const std::int64_t lastDay = DaysFromCivil(last);
     std::vector<DatedRow> rows;
-    rows.reserve(static_cast<std::size_t>(DaysFromCivil(last) - DaysFromCivil(first) + 1));
-    DayTable table;
-    for (std::int16_t year = first.year; year <= last.year; ++year) {
-        const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, year);
-        if (!shifts) {
+    rows.reserve(static_cast<std::size_t>(lastDay - firstDay + 1));
+    std::optional<CityLocation> yearCity;
+    std::optional<DaylightShiftTable> shifts;
+    for (std::int64_t day = firstDay; day <= lastDay; ++day) {
+        const CivilDate date = CivilFromDays(day);
+        if (day == firstDay || (date.month == 1 && date.day == 1)) {
+            yearCity = CityOfYear(city, date.year, zoneYears);
+            shifts = yearCity ? DaylightShiftsForCity(*yearCity, date.year) : std::nullopt;
+            if (!shifts) {
+                return std::nullopt;
+            }
+        }
+        std::optional<DatedRow> row = RowOfDay(date, *yearCity, settings, *shifts);
+        if (!row) {
             return std::nullopt;
         }
-        const CivilDate yearStart{year, 1, 1};
-        const CivilDate yearEnd{year, 12, 31};
-        const CivilDate from = year == first.year ? first : yearStart;
-        const CivilDate to = year == last.year ? last : yearEnd;
-        const std::int16_t firstIndex = IndexOf(from);
-        const auto endIndex = static_cast<std::int16_t>(IndexOf(to) + 1);
-        if (!ComputeDayTable(table, firstIndex, endIndex, ComputeYearElements(year), city, settings,
-                             *shifts)) {
-            return std::nullopt;
-        }
-        const std::int64_t fromDays = DaysFromCivil(from);
-        for (std::int16_t j = firstIndex; j < endIndex; ++j) {
-            rows.push_back(DatedRow{CivilFromDays(fromDays + (j - firstIndex)), table.rows[j],
-                                    city.zoneHours + (*shifts)[j]});
-        }
+        rows.push_back(*row);
     }
     return rows;
 }
