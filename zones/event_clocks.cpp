@@ -21,6 +21,26 @@ int DayIndexOf(const CivilDate& date) {
     return DayIndexOfDate(leap, date.month, date.day).value_or(0);
 }
 
+// The hours of each event after the date's midnight on the noon clock, placed by the event's
+// place in the day: Fajr and Shuruq at or before Zuhr, Asr, Maghrib and Isha after it, less
+// than a day away (an evening time stored as 1.1 h lies 25.1 h after midnight).
+std::array<double, kPrayerCount> PlacedHours(const DayRow& row) {
+    std::array<double, kPrayerCount> placed{};
+    const auto zuhr = static_cast<double>(row[SlotIndex(PrayerSlot::Zuhr)]);
+    for (int s = 0; s < kPrayerCount; ++s) {
+        placed[s] = static_cast<double>(row[s]);
+        if (!IsEvent(row[s]) || !IsEvent(row[SlotIndex(PrayerSlot::Zuhr)]) ||
+            s == SlotIndex(PrayerSlot::Zuhr)) {
+            continue;
+        }
+        const double clock = placed[s] - 24.0 * std::floor(placed[s] / 24.0);
+        const double days =
+            std::floor((zuhr - clock) / 24.0) + (s > SlotIndex(PrayerSlot::Zuhr) ? 1.0 : 0.0);
+        placed[s] = clock + 24.0 * days;
+    }
+    return placed;
+}
+
 EventClocks OnNoonClock(const DayRow& row, double noonOffsetHours) {
     EventClocks clocks;
     clocks.row = row;
@@ -40,8 +60,9 @@ bool NoonClockHoldsAllDay(const DaylightShiftTable& shifts, int dayIndex, const 
     if (shifts[index - 1] != shifts[index] || shifts[index + 1] != shifts[index]) {
         return false;
     }
-    return std::all_of(row.begin(), row.begin() + kPrayerCount, [](float value) {
-        return !IsEvent(value) || (value >= -12.0F && value <= 36.0F);
+    const std::array<double, kPrayerCount> placed = PlacedHours(row);
+    return std::all_of(placed.begin(), placed.end(), [](double hours) {
+        return hours > kLastEventHour || (hours >= -12.0 && hours <= 36.0);
     });
 }
 
@@ -52,7 +73,8 @@ std::optional<EventClocks> ClocksOfEvents(const DayRow& row, const CivilDate& da
     if (!changes || NoonClockHoldsAllDay(shifts, DayIndexOf(date), row)) {
         return clocks;
     }
-    // The instant of each event, from its value on the noon clock.
+    // The instant of each event, from its place in the day on the noon clock.
+    const std::array<double, kPrayerCount> placed = PlacedHours(row);
     const double midnight =
         static_cast<double>(zone_days::DaysFromCivil(date.year, date.month, date.day)) * 86400.0;
     std::array<std::int64_t, kPrayerCount> instants{};
@@ -63,7 +85,7 @@ std::optional<EventClocks> ClocksOfEvents(const DayRow& row, const CivilDate& da
         if (!IsEvent(row[s])) {
             continue;
         }
-        const double hours = static_cast<double>(row[s]) - noonOffsetHours;
+        const double hours = placed[s] - noonOffsetHours;
         instants[s] = static_cast<std::int64_t>(std::llround(midnight + hours * kSecondsPerHour));
         first = any ? std::min(first, instants[s]) : instants[s];
         last = any ? std::max(last, instants[s]) : instants[s];

@@ -32,8 +32,10 @@ using ZoneChangesFn = std::function<std::optional<std::vector<ZoneTransition>>(s
 
 // Given a year's daylight-saving table, a day index and the row of that day, true when the table
 // alone settles every event's clock: the day is not the year's first or last, the days before
-// and after have the same shift, and every event lies within 12 hours of the day (-12 .. 36 h),
-// so no change of offset can lie between an event and a local noon with the same offset.
+// and after have the same shift, and every event, placed by its place in the day (Fajr and
+// Shuruq at or before Zuhr, the others after it), lies within 12 hours of the day
+// (-12 .. 36 h), so no change of offset can lie between an event and a local noon with the
+// same offset.
 bool NoonClockHoldsAllDay(const DaylightShiftTable& shifts, int dayIndex, const DayRow& row);
 
 // Given a day's row on the clock of its local noon (noonOffsetHours east), its date, its year's

@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 
 #include <array>
-#include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,22 +30,20 @@ std::vector<ZoneTransition> ZdumpChanges(const std::string& zone) {
     const std::string command = "zdump -v -c 2024,2041 " + zone;
     FILE* pipe = popen(command.c_str(), "r");
     std::vector<std::pair<std::int64_t, std::int32_t>> lines;
-    const std::regex line(R"(\w+ (\w+) +(\d+) (\d+):(\d+):(\d+) (\d+) UT = .* gmtoff=(-?\d+))");
     const std::string months = "JanFebMarAprMayJunJulAugSepOctNovDec";
     std::array<char, 512> buffer{};
     while (pipe != nullptr && fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-        std::cmatch m;
-        if (!std::regex_search(buffer.data(), m, line)) {
+        std::tm t{};
+        std::array<char, 4> month{};
+        const char* gmtoff = std::strstr(buffer.data(), "gmtoff=");
+        if (gmtoff == nullptr ||
+            std::sscanf(buffer.data(), "%*s %*s %3s %d %d:%d:%d %d UT", month.data(), &t.tm_mday,
+                        &t.tm_hour, &t.tm_min, &t.tm_sec, &t.tm_year) != 6) {
             continue;
         }
-        using namespace std::chrono;
-        const auto month = static_cast<unsigned>(months.find(m[1].str()) / 3 + 1);
-        const sys_days day{std::chrono::year{std::stoi(m[6])} / std::chrono::month{month} /
-                           std::chrono::day{static_cast<unsigned>(std::stoi(m[2]))}};
-        const std::int64_t seconds = day.time_since_epoch().count() * 86400LL +
-                                     std::stoi(m[3]) * 3600 + std::stoi(m[4]) * 60 +
-                                     std::stoi(m[5]);
-        lines.emplace_back(seconds, std::stoi(m[7]));
+        t.tm_mon = static_cast<int>(months.find(month.data()) / 3);
+        t.tm_year -= 1900;
+        lines.emplace_back(timegm(&t), std::atoi(gmtoff + 7));
     }
     if (pipe != nullptr) {
         pclose(pipe);
