@@ -54,8 +54,8 @@ bool ComputeRecordsRow(AppRecords& records, std::int16_t index) {
 
 }  // namespace
 
-int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::int16_t year,
-                 std::int16_t month, std::int16_t day) {
+int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,
+                 std::int16_t day, const ZoneChangesFn& zoneChanges) {
     const std::optional<std::int16_t> index =
         DayIndexOfDate(records.calendar.calendar.leapYear, month, day);
     if (!index) {
@@ -64,10 +64,17 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, [[maybe_unused]] std::
     if (!ComputeRecordsRow(records, *index)) {
         return -1;
     }
+    const DaylightShiftTable& shifts = records.calendar.daylightShifts;
+    const std::optional<EventClocks> clocks = ClocksOfEvents(
+        records.dayTable.rows[static_cast<std::size_t>(*index)], CivilDate{year, month, day},
+        records.city.zoneHours + shifts[static_cast<std::size_t>(*index)], shifts, zoneChanges);
+    if (!clocks) {
+        return -1;
+    }
     if (list != nullptr) {
         list->DeleteAllRows();
     }
-    const DayRow& row = records.dayTable.rows[static_cast<std::size_t>(*index)];
+    const DayRow& row = clocks->row;
     int last = -1;
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto slot = static_cast<PrayerSlot>(s);
@@ -115,9 +122,15 @@ bool CalculateToday(AppRecords& records, const Services& services, TimeListView*
     if (ReadToday(services.clock, records.today) &&
         services.cities.LookUpCity(records.city, services.showMessage) &&
         PrepareYear(records, services.zones, records.today.year)) {
-        (void)ShowDayTimes(records, list, records.today.year, records.today.month,
-                           records.today.day);
-        shown = true;
+        ZoneChangesFn changes;
+        if (!records.city.zoneName.empty()) {
+            changes = [&records, &services](std::int64_t from, std::int64_t to) {
+                return services.zones.Changes(records.city.zoneName, from, to);
+            };
+        }
+        shown = ShowDayTimes(records, list, records.today.year, records.today.month,
+                             records.today.day, changes) != -1 ||
+                list == nullptr;
     } else if (services.showMessage) {
         services.showMessage(strings::kErrorGettingData, strings::kErrorGettingDataCaption);
     }

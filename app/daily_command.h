@@ -7,6 +7,7 @@
 
 #include "app/app_records.h"
 #include "app/services.h"
+#include "zones/event_clocks.h"
 
 namespace orvanta {
 
@@ -35,11 +36,13 @@ int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
                std::string_view timeText);
 
 // Computes the day row of year-month-day into records.dayTable with the year's elements, leap
-// flag and daylight-saving shifts already in records, then replaces the list's rows by six
-// rows in slot order (Fajr first). Returns the result of the last AddTimeRow; -1 without
-// touching the list when the date has no day index.
+// flag and daylight-saving shifts already in records, puts each event on the clock in force at
+// its instant (ClocksOfEvents with zoneChanges; empty for a city without a named zone), then
+// replaces the list's rows by six rows in slot order (Fajr first). Returns the result of the
+// last AddTimeRow; -1 without touching the list when the date has no day index or the zone's
+// changes cannot be read.
 int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,
-                 std::int16_t day);
+                 std::int16_t day, const ZoneChangesFn& zoneChanges = {});
 
 // The whole command, in this order: ReadToday; LookUpCity; the year's elements; the year's
 // calendar and daylight-saving shifts (the city's zone rules when it names a zone, else the

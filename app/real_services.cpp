@@ -43,6 +43,12 @@ std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneN
     return ZoneDaylightShifts(zoneName, year, zoneHours);
 }
 
+std::optional<std::vector<ZoneTransition>> SystemZoneRules::Changes(std::string_view zoneName,
+                                                                    std::int64_t fromUtc,
+                                                                    std::int64_t toUtc) const {
+    return ZoneTransitionsBetween(zoneName, fromUtc, toUtc);
+}
+
 DatabaseCitySuggestions::DatabaseCitySuggestions(
     std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath)
     : databasePath_(std::move(databasePath)), userDatabasePath_(std::move(userDatabasePath)) {}

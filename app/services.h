@@ -15,6 +15,7 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "settings/method_settings.h"
+#include "zones/zone_file.h"
 
 namespace orvanta {
 
@@ -69,6 +70,12 @@ class DaylightShiftSource {
     // noon; nothing when the zone's rules cannot be read.
     virtual std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
                                                      double zoneHours) const = 0;
+    // Given a zone name and a span of instants [fromUtc, toUtc) in seconds since 1970 UT,
+    // returns the changes of the zone's offset within it, in order; nothing when the zone's
+    // rules cannot be read.
+    virtual std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName,
+                                                               std::int64_t fromUtc,
+                                                               std::int64_t toUtc) const = 0;
 };
 
 // Completions for the City field.

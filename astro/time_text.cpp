@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace orvanta {
 namespace {
@@ -37,9 +36,16 @@ std::string FormatPrayerTime(double hours) {
     const int minute = minuteOfDay % 60;
     const char* suffix = hour < 12 ? "AM" : "PM";
     const int shownHour = hour > 12 ? hour - 12 : hour;
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%3d:%02d %s", shownHour, minute, suffix);
-    return std::string(text.data());
+    // "%3d:%02d %s" written by hand: this runs six times for every day of a timetable.
+    std::string text = "  0:00 AM";
+    if (shownHour >= 10) {
+        text[1] = static_cast<char>('0' + shownHour / 10);
+    }
+    text[2] = static_cast<char>('0' + shownHour % 10);
+    text[4] = static_cast<char>('0' + minute / 10);
+    text[5] = static_cast<char>('0' + minute % 10);
+    text[7] = suffix[0];
+    return text;
 }
 
 }  // namespace orvanta

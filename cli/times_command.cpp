@@ -12,7 +12,6 @@
 #include "timetable/csv_output.h"
 #include "timetable/ics_output.h"
 #include "timetable/json_output.h"
-#include "timetable/method_timetable.h"
 #include "timetable/timetable.h"
 #include "zones/city_daylight.h"
 #include "zones/zone_rules.h"
@@ -150,12 +149,19 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     std::vector<DatedRow> days;
     if (request.range) {
         std::optional<std::vector<DatedRow>> rows =
-            ComputeDateRange(request.range->first, request.range->second, city, settings, choice);
+            ComputeDateRange(request.range->first, request.range->second, city, settings, choice,
+                             request.source == LocationSource::Coordinates ? ZoneYears::EachYear
+                                                                           : ZoneYears::AsGiven);
         if (rows) {
             days = std::move(*rows);
         }
     } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings, choice)) {
         days.push_back(*row);
+    }
+    if (days.empty() && !city.zoneName.empty() && !IsKnownZone(city.zoneName)) {
+        // A stored city's zone that names no zone file (a table or a README in the folder).
+        err << kProgram << "unknown time zone '" << city.zoneName << "'\n";
+        return 1;
     }
     if (days.empty()) {
         err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";

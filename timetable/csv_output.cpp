@@ -1,7 +1,7 @@
 #include "timetable/csv_output.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 #include "astro/time_text.h"
@@ -11,23 +11,36 @@
 namespace orvanta {
 namespace {
 
-std::string ExactHours(float hours) {
+// The value as printf's "%.9g" writes it (nine significant digits read a float back
+// bit-exact); std::to_chars gives the same text without printf's multi-precision path.
+void AppendExactHours(std::string& line, float hours) {
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.9g", static_cast<double>(hours));
-    return text.data();
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), static_cast<double>(hours),
+                      std::chars_format::general, 9);
+    line.append(text.data(), written.ptr);
 }
 
 }  // namespace
 
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
-    out << "date,prayer,hours,time\n";
+    // One text for the whole table, written at once.
+    std::string text = "date,prayer,hours,time\n";
+    text.reserve(days.size() * kPrayerCount * 48);
     for (const DatedRow& day : days) {
         const std::string date = IsoDate(day.date);
         for (int s = 0; s < kPrayerCount; ++s) {
-            out << date << ',' << PrayerShortName(s) << ',' << ExactHours(day.row[s]) << ','
-                << FormatPrayerTime(static_cast<double>(day.row[s])) << '\n';
+            text += date;
+            text += ',';
+            text += PrayerShortName(s);
+            text += ',';
+            AppendExactHours(text, day.row[s]);
+            text += ',';
+            text += FormatPrayerTime(static_cast<double>(day.row[s]));
+            text += '\n';
         }
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 }  // namespace orvanta

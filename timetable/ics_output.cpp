@@ -9,6 +9,7 @@
 
 #include "astro/time_text.h"
 #include "timetable/civil_time.h"
+#include "timetable/event_dates.h"
 #include "timetable/prayer_fields.h"
 #include "zones/zone_rules.h"
 
@@ -18,6 +19,9 @@ namespace {
 constexpr std::size_t kMaxLineOctets = 75;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr double kDegreesPerRadian = 57.29577951308232;
+// Seconds from 1970-01-01 to 0001-01-01 and to 10000-01-01: the zone's rules answer inside.
+constexpr std::int64_t kFirstInstant = -62135596800;
+constexpr std::int64_t kEndInstant = 253402300800;
 
 // Seconds since 1970 as "YYYYMMDDThhmmss" of that clock.
 std::string BasicDateTime(std::int64_t seconds) {
@@ -152,10 +156,12 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     std::optional<ZoneSpan> span;
     std::int64_t spanStart = 0;
     if (named && !days.empty()) {
-        // Two days of margin each side cover times carried past midnight and any offset.
-        spanStart = DaysFromCivil(days.front().date) * kSecondsPerDay - 2 * kSecondsPerDay;
-        const std::int64_t spanEnd =
-            DaysFromCivil(days.back().date) * kSecondsPerDay + 3 * kSecondsPerDay;
+        // Two days of margin each side cover times carried past midnight and any offset, kept
+        // inside the years whose rules can be read (events there never leave them).
+        spanStart = std::max(
+            kFirstInstant, DaysFromCivil(days.front().date) * kSecondsPerDay - 2 * kSecondsPerDay);
+        const std::int64_t spanEnd = std::min(
+            kEndInstant, DaysFromCivil(days.back().date) * kSecondsPerDay + 3 * kSecondsPerDay);
         const std::optional<std::int32_t> initial = ZoneOffsetAtInstant(city.zoneName, spanStart);
         std::optional<std::vector<ZoneTransition>> changes =
             ZoneTransitionsBetween(city.zoneName, spanStart, spanEnd);
@@ -180,18 +186,18 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     const std::string location = EscapeText(city.name.empty() ? place : city.name);
     for (const DatedRow& day : days) {
         const std::int64_t midnight = DaysFromCivil(day.date) * kSecondsPerDay;
-        const auto dayOffset = static_cast<std::int64_t>(std::lround(day.utcOffsetHours * 3600.0));
+        const auto minutesOf = EventMinutes(day.row);
         std::string dateKey = IsoDate(day.date);
         dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
         for (int s = 0; s < kPrayerCount; ++s) {
-            const std::optional<std::int64_t> minutes =
-                SlotMinutes(static_cast<double>(day.row[s]));
+            const std::optional<std::int64_t> minutes = minutesOf[s];
             if (!minutes) {
                 continue;  // no such time that day: no event
             }
-            // The day-table value is on the clock of that day (at noon); the instant it names
-            // is shown on the zone's clock in force at that instant.
-            const std::int64_t utc = midnight + *minutes * 60 - dayOffset;
+            // The event's minutes are on the clock in force at its instant.
+            const auto eventOffset =
+                static_cast<std::int64_t>(std::lround(day.eventOffsetHours[s] * 3600.0));
+            const std::int64_t utc = midnight + *minutes * 60 - eventOffset;
             std::string name(PrayerShortName(s));
             std::string lower = name;
             std::transform(lower.begin(), lower.end(), lower.begin(),

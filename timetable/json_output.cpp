@@ -9,6 +9,7 @@
 #include "astro/method_presets.h"
 #include "astro/time_text.h"
 #include "timetable/civil_time.h"
+#include "timetable/event_dates.h"
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
@@ -86,11 +87,13 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         nlohmann::ordered_json times = nlohmann::ordered_json::object();
         nlohmann::ordered_json texts = nlohmann::ordered_json::object();
         nlohmann::ordered_json hours = nlohmann::ordered_json::object();
+        const auto minutesOf = EventMinutes(day.row);
         for (int s = 0; s < kPrayerCount; ++s) {
             const std::string key = LowerCase(PrayerShortName(s));
             const auto value = static_cast<double>(day.row[s]);
-            if (const std::optional<std::int64_t> minutes = SlotMinutes(value)) {
-                times[key] = IsoLocalDateTime(day.date, *minutes) + offset;
+            if (const std::optional<std::int64_t> minutes = minutesOf[s]) {
+                times[key] =
+                    IsoLocalDateTime(day.date, *minutes) + OffsetText(day.eventOffsetHours[s]);
                 hours[key] = value;
             } else {
                 times[key] = nullptr;

@@ -1,9 +1,12 @@
 #include "timetable/timetable.h"
 
 #include "astro/calendar.h"
-#include "astro/year_elements.h"
+#include "astro/method_date_row.h"
+#include "hijri/hijri_date.h"
 #include "timetable/civil_time.h"
 #include "zones/city_daylight.h"
+#include "zones/event_clocks.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {
@@ -13,47 +16,128 @@ std::int16_t IndexOf(const CivilDate& date) {
     return DayIndexOfDate(leap, date.month, date.day).value_or(0);
 }
 
-}  // namespace
+// What a day's computation needs from its year: the city as it stands that year, the zone's
+// daylight-saving shifts and, only for a method whose Isha changes in Ramadan, the Umm al-Qura
+// Ramadan days (none when ICU cannot give them).
+struct YearInputs {
+    CityLocation city;
+    DaylightShiftTable shifts{};
+    RamadanTable ramadan{};
+};
 
-std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
-                                      const PrayerSettings& settings) {
-    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, date.year);
-    if (!shifts) {
-        return std::nullopt;
+// The day's row before the clock step: classic's table or the method's.
+std::optional<DayRow> RawRowOfDay(const CivilDate& date, const YearInputs& year,
+                                  const PrayerSettings& settings, const PrayerMethod* method) {
+    if (method == nullptr) {
+        return ComputeDateRow(date, year.city, settings, &year.shifts);
     }
-    const std::optional<DayRow> row = ComputeDateRow(date, city, settings, &*shifts);
+    return ComputeMethodDateRow(date, year.city, *method, &year.shifts, &year.ramadan);
+}
+
+// The one-day computation shared by a single day and every day of a range, with the year's
+// inputs already read.
+std::optional<DatedRow> RowOfDay(const CivilDate& date, const YearInputs& year,
+                                 const PrayerSettings& settings, const PrayerMethod* method) {
+    const std::optional<DayRow> row = RawRowOfDay(date, year, settings, method);
     if (!row) {
         return std::nullopt;
     }
-    return DatedRow{date, *row, city.zoneHours + (*shifts)[IndexOf(date)]};
+    const CityLocation& city = year.city;
+    const double noonOffset = city.zoneHours + year.shifts[static_cast<std::size_t>(IndexOf(date))];
+    ZoneChangesFn changes;
+    if (!city.zoneName.empty()) {
+        changes = [&city](std::int64_t from, std::int64_t to) {
+            return ZoneTransitionsBetween(city.zoneName, from, to);
+        };
+    }
+    const std::optional<EventClocks> clocks =
+        ClocksOfEvents(*row, date, noonOffset, year.shifts, changes);
+    if (!clocks) {
+        return std::nullopt;
+    }
+    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours};
+}
+
+// The city as it stands in a year: a zone given by name is settled for that year.
+std::optional<CityLocation> CityOfYear(const CityLocation& city, std::int16_t year,
+                                       ZoneYears zoneYears) {
+    if (zoneYears == ZoneYears::AsGiven || city.zoneName.empty()) {
+        return city;
+    }
+    const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
+    if (!zone) {
+        return std::nullopt;
+    }
+    CityLocation settled = city;
+    settled.zoneHours = zone->zoneHours;
+    settled.supportsDst = zone->observesDst ? 1 : 0;
+    return settled;
+}
+
+// The inputs of a year for the city, settled per zoneYears.
+std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t year,
+                                       ZoneYears zoneYears, const PrayerMethod* method) {
+    const std::optional<CityLocation> yearCity = CityOfYear(city, year, zoneYears);
+    if (!yearCity) {
+        return std::nullopt;
+    }
+    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(*yearCity, year);
+    if (!shifts) {
+        return std::nullopt;
+    }
+    YearInputs inputs{*yearCity, *shifts, RamadanTable{}};
+    if (method != nullptr && method->ishaRule == IshaRule::Interval &&
+        method->ramadanIshaIntervalMinutes > 0.0) {
+        inputs.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
+    }
+    return inputs;
+}
+
+}  // namespace
+
+std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
+                                      const PrayerSettings& settings, const MethodChoice& choice) {
+    const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
+    if (!method && !IsClassic(choice)) {
+        return std::nullopt;
+    }
+    const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
+    const std::optional<YearInputs> year =
+        InputsOfYear(city, date.year, ZoneYears::AsGiven, methodOrClassic);
+    if (!year) {
+        return std::nullopt;
+    }
+    return RowOfDay(date, *year, settings, methodOrClassic);
 }
 
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
                                                       const CityLocation& city,
-                                                      const PrayerSettings& settings) {
+                                                      const PrayerSettings& settings,
+                                                      const MethodChoice& choice,
+                                                      ZoneYears zoneYears) {
+    const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
+    if (!method && !IsClassic(choice)) {
+        return std::nullopt;
+    }
+    const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
+    const std::int64_t firstDay = DaysFromCivil(first);
+    const std::int64_t lastDay = DaysFromCivil(last);
     std::vector<DatedRow> rows;
-    rows.reserve(static_cast<std::size_t>(DaysFromCivil(last) - DaysFromCivil(first) + 1));
-    DayTable table;
-    for (std::int16_t year = first.year; year <= last.year; ++year) {
-        const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(city, year);
-        if (!shifts) {
+    rows.reserve(static_cast<std::size_t>(lastDay - firstDay + 1));
+    std::optional<YearInputs> year;
+    for (std::int64_t day = firstDay; day <= lastDay; ++day) {
+        const CivilDate date = CivilFromDays(day);
+        if (day == firstDay || (date.month == 1 && date.day == 1)) {
+            year = InputsOfYear(city, date.year, zoneYears, methodOrClassic);
+            if (!year) {
+                return std::nullopt;
+            }
+        }
+        std::optional<DatedRow> row = RowOfDay(date, *year, settings, methodOrClassic);
+        if (!row) {
             return std::nullopt;
         }
-        const CivilDate yearStart{year, 1, 1};
-        const CivilDate yearEnd{year, 12, 31};
-        const CivilDate from = year == first.year ? first : yearStart;
-        const CivilDate to = year == last.year ? last : yearEnd;
-        const std::int16_t firstIndex = IndexOf(from);
-        const auto endIndex = static_cast<std::int16_t>(IndexOf(to) + 1);
-        if (!ComputeDayTable(table, firstIndex, endIndex, ComputeYearElements(year), city, settings,
-                             *shifts)) {
-            return std::nullopt;
-        }
-        const std::int64_t fromDays = DaysFromCivil(from);
-        for (std::int16_t j = firstIndex; j < endIndex; ++j) {
-            rows.push_back(DatedRow{CivilFromDays(fromDays + (j - firstIndex)), table.rows[j],
-                                    city.zoneHours + (*shifts)[j]});
-        }
+        rows.push_back(*row);
     }
     return rows;
 }

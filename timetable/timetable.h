@@ -1,7 +1,8 @@
-// The rows of a timetable: one day computed as the daily command computes it, or a range of
-// days computed with the day table, one call per calendar year.
+// The rows of a timetable: each day computed exactly as the daily command computes it (a
+// one-day table seeded from the day before), each event on the clock in force at its instant.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,34 +10,50 @@
 #include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
 #include "astro/day_table.h"
+#include "astro/method_choice.h"
 
 namespace orvanta {
 
 // One day of a timetable.
 struct DatedRow {
     CivilDate date;
-    DayRow row;  // the day-table row: hours of the day's clock, not wrapped
-    // Hours EAST of Universal Time of the clock that row's values are on: the city's zoneHours
+    // Hours after the date's local midnight, each event on the clock in force at its instant
+    // (the day-table row, moved by the change of offset on the rare day that has one near it);
+    // not wrapped.
+    DayRow row;
+    // Hours EAST of Universal Time of the clock at the day's local noon: the city's zoneHours
     // plus that day's daylight-saving shift.
     double utcOffsetHours = 0.0;
+    // Hours EAST of Universal Time of the clock each event is shown on.
+    std::array<double, kPrayerCount> eventOffsetHours{};
 };
 
 // Ten years: longer ranges are refused, which keeps the output bounded.
 inline constexpr std::int64_t kMaxRangeDays = 3653;
 
-// Given a valid date, returns its row exactly as the daily command computes it: a one-day
-// ComputeDayTable call seeded from the day before, with the year's daylight-saving shifts of
-// the city's zone (DaylightShiftsForCity). Nothing when the zone's rules cannot be read.
-std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
-                                      const PrayerSettings& settings);
+// How a range finds each year's standard offset.
+enum class ZoneYears {
+    AsGiven,   // the city's zoneHours and supportsDst hold for every year (a stored city)
+    EachYear,  // settled from the city's named zone for each calendar year (a zone given by name)
+};
 
-// Given valid dates first <= last, returns one row per day from first to last, both included.
-// Each calendar year of the range is one ComputeDayTable call over the range's days of that
-// year, with that year's elements and daylight-saving shifts, so each day is seeded by the day
-// before; at 1 January the seeds start afresh from 31 December. Nothing when a year's zone
-// rules cannot be read.
+// Given a valid date, returns its row exactly as the daily command computes it: a one-day
+// table seeded from the day before (ComputeDayTable for classic, the method day table for a
+// preset, with the year's Umm al-Qura Ramadan days where the method's Isha depends on them),
+// with the year's daylight-saving shifts of the city's zone (DaylightShiftsForCity), each event
+// then on the clock in force at its instant (ClocksOfEvents). Nothing when the zone's rules
+// cannot be read or the choice names no known method.
+std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
+                                      const PrayerSettings& settings,
+                                      const MethodChoice& choice = MethodChoice{});
+
+// Given valid dates first <= last, returns one row per day from first to last, both included,
+// each exactly the row ComputeOneDay gives for that date (with the city settled for that
+// date's year when zoneYears is EachYear). Nothing when a year's zone rules cannot be read.
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
                                                       const CityLocation& city,
-                                                      const PrayerSettings& settings);
+                                                      const PrayerSettings& settings,
+                                                      const MethodChoice& choice = MethodChoice{},
+                                                      ZoneYears zoneYears = ZoneYears::AsGiven);
 
 }  // namespace orvanta

@@ -1,9 +1,9 @@
 #include "zones/zone_posix_rule.h"
 
-#include <date/date.h>
-
-#include <chrono>
+#include <array>
 #include <cstddef>
+
+#include "zones/zone_civil_days.h"
 
 namespace orvanta {
 namespace {
@@ -145,34 +145,32 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
 
 // Given a transition rule and a calendar year, returns the day it falls on, as days since
 // 1970-01-01.
-std::int64_t TransitionDay(const PosixTransitionRule& rule, int year) {
-    const date::year y{year};
+std::int64_t TransitionDay(const PosixTransitionRule& rule, std::int64_t year) {
+    const std::int64_t jan1 = zone_days::DaysFromCivil(year, 1, 1);
     switch (rule.form) {
         case PosixTransitionRule::Form::JulianNoLeap: {
-            const int leapDay = (y.is_leap() && rule.day >= 60) ? 1 : 0;
-            const date::sys_days jan1{y / date::January / 1};
-            return (jan1 + date::days{rule.day - 1 + leapDay}).time_since_epoch().count();
+            const int leapDay = (zone_days::IsLeapYear(year) && rule.day >= 60) ? 1 : 0;
+            return jan1 + rule.day - 1 + leapDay;
         }
-        case PosixTransitionRule::Form::ZeroBased: {
-            const date::sys_days jan1{y / date::January / 1};
-            return (jan1 + date::days{rule.day}).time_since_epoch().count();
-        }
+        case PosixTransitionRule::Form::ZeroBased:
+            return jan1 + rule.day;
         case PosixTransitionRule::Form::MonthWeekDay:
             break;
     }
-    const date::month m{static_cast<unsigned>(rule.month)};
-    const date::weekday wd{static_cast<unsigned>(rule.weekday)};
-    if (rule.week == 5) {
-        const date::sys_days last{y / m / date::weekday_last{wd}};
-        return last.time_since_epoch().count();
+    // The first such weekday of the month, then whole weeks on; week 5 is the last one.
+    const std::int64_t first = zone_days::DaysFromCivil(year, rule.month, 1);
+    const int ahead = (rule.weekday - zone_days::WeekdayOfDays(first) + 7) % 7;
+    std::int64_t day = first + ahead + 7 * (rule.week - 1);
+    const std::int64_t monthEnd = first + zone_days::DaysInMonth(year, rule.month);
+    while (day >= monthEnd) {
+        day -= 7;
     }
-    const date::sys_days nth{y / m / date::weekday_indexed{wd, static_cast<unsigned>(rule.week)}};
-    return nth.time_since_epoch().count();
+    return day;
 }
 
 // Given a transition, the year and the offset of the clock its time is read on (seconds east),
 // returns the instant of the transition in seconds since 1970-01-01 00:00 Universal Time.
-std::int64_t TransitionInstant(const PosixTransitionRule& rule, int year,
+std::int64_t TransitionInstant(const PosixTransitionRule& rule, std::int64_t year,
                                std::int32_t clockOffsetSeconds) {
     return TransitionDay(rule, year) * 86400 + rule.timeSeconds - clockOffsetSeconds;
 }
@@ -228,15 +226,20 @@ std::optional<PosixZoneRule> ParsePosixZoneRule(std::string_view text) {
     return rule;
 }
 
+std::array<std::int64_t, 2> PosixRuleChangesOfYear(const PosixZoneRule& rule, std::int64_t year) {
+    return {TransitionInstant(rule.start, year, rule.standardOffsetSeconds),
+            TransitionInstant(rule.end, year, rule.alternativeOffsetSeconds)};
+}
+
 std::int32_t PosixRuleOffsetAt(const PosixZoneRule& rule, std::int64_t utcSeconds) {
     if (!rule.hasAlternative) {
         return rule.standardOffsetSeconds;
     }
-    const date::sys_days standardDay = std::chrono::floor<date::days>(
-        date::sys_seconds{date::sys_seconds::duration{utcSeconds + rule.standardOffsetSeconds}});
-    const int year = static_cast<int>(date::year_month_day{standardDay}.year());
-    const std::int64_t start = TransitionInstant(rule.start, year, rule.standardOffsetSeconds);
-    const std::int64_t end = TransitionInstant(rule.end, year, rule.alternativeOffsetSeconds);
+    const std::array<std::int64_t, 2> changes = PosixRuleChangesOfYear(
+        rule,
+        zone_days::YearOfDays(zone_days::FloorDiv(utcSeconds + rule.standardOffsetSeconds, 86400)));
+    const std::int64_t start = changes[0];
+    const std::int64_t end = changes[1];
     const bool alternative = start < end ? (start <= utcSeconds && utcSeconds < end)
                                          : !(end <= utcSeconds && utcSeconds < start);
     return alternative ? rule.alternativeOffsetSeconds : rule.standardOffsetSeconds;

@@ -2,6 +2,7 @@
 // rule in force after the last transition it lists, and the offset that rule gives at an instant.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -41,11 +42,15 @@ struct PosixZoneRule {
 // transition rules takes the rules M3.2.0 and M11.1.0 at 02:00.
 std::optional<PosixZoneRule> ParsePosixZoneRule(std::string_view text);
 
-// Given a rule and an instant in seconds since 1970-01-01 00:00 Universal Time (the instant
-// must lie in the years 1 .. 9999), returns the total offset in force, seconds east positive.
-// The year whose transitions apply is the standard-time calendar year of the instant; when the
-// start comes after the end within a year (southern summers), the alternative time holds from
-// the start to the year's end and from the year's beginning to the end.
+// Given a rule with an alternative time and a calendar year, returns the instants (seconds since
+// 1970 UT) at which that year's alternative time starts and ends, in that order.
+std::array<std::int64_t, 2> PosixRuleChangesOfYear(const PosixZoneRule& rule, std::int64_t year);
+
+// Given a rule and an instant in seconds since 1970-01-01 00:00 Universal Time, returns the total
+// offset in force, seconds east positive. The year whose transitions apply is the standard-time
+// calendar year of the instant; when the start comes after the end within a year (southern
+// summers), the alternative time holds from the start to the year's end and from the year's
+// beginning to the end.
 std::int32_t PosixRuleOffsetAt(const PosixZoneRule& rule, std::int64_t utcSeconds);
 
 }  // namespace orvanta

@@ -1,5 +1,6 @@
 // Daylight-saving hours and standard offsets of a city's IANA time zone, read from the system's
-// compiled zone database. No function here throws; failures come back as empty results.
+// compiled zone database (the one file of the zone asked for). No function here throws;
+// failures come back as empty results.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "astro/day_table.h"
+#include "zones/zone_file.h"
 
 namespace orvanta {
 
@@ -41,7 +43,8 @@ std::optional<DaylightShiftTable> ZoneDaylightShifts(std::string_view ianaName, 
 // for an empty or unknown name or a year outside 1 .. 9999.
 std::optional<ZoneSummary> SummarizeZone(std::string_view ianaName, std::int16_t year);
 
-// Returns the release of the system's zone database ("2026f"), or empty when it cannot be read.
+// Returns the release of the system's zone database ("2026f") from its version stamp, or empty
+// when it cannot be read.
 std::string TzdbVersion();
 
 // Given an IANA zone name and an instant in seconds since 1970-01-01 00:00 Universal Time
@@ -49,23 +52,16 @@ std::string TzdbVersion();
 // nothing for an empty or unknown name or an instant outside those years.
 std::optional<std::int32_t> ZoneOffsetAtInstant(std::string_view ianaName, std::int64_t utcSeconds);
 
-// One change of a zone's clock.
-struct ZoneTransition {
-    std::int64_t utcSeconds = 0;    // the first second of the new offset, since 1970 UT
-    std::int32_t offsetBefore = 0;  // seconds east
-    std::int32_t offsetAfter = 0;   // seconds east
-};
-
 // Given an IANA zone name and a span of instants [fromUtc, toUtc) in seconds since 1970 UT,
-// returns the changes of the zone's total offset within it, in order. Listed changes are exact;
-// after the last listed change, the footer rule is sampled every 6 hours and each change found
-// is narrowed to the second (changes less than 6 hours apart would be missed). Nothing for an
-// unknown name or a span outside the years 1 .. 9999.
+// returns the changes of the zone's total offset within it, in order, each exact to the second
+// (the listed ones, then two a year from the footer rule). Nothing for an unknown name or a
+// span outside the years 1 .. 9999.
 std::optional<std::vector<ZoneTransition>> ZoneTransitionsBetween(std::string_view ianaName,
                                                                   std::int64_t fromUtc,
                                                                   std::int64_t toUtc);
 
-// Returns true when the system's zone database knows the name (exact spelling, case counts).
+// Returns true when the name is a zone file of the system's zone database (exact spelling,
+// case counts); any other file there (a table, a README) is not a zone.
 bool IsKnownZone(std::string_view ianaName);
 
 }  // namespace orvanta

@@ -151,6 +151,11 @@ class FakeZones final : public DaylightShiftSource {
         table.fill(hours);
         return table;
     }
+    // The same offset all year: no change.
+    std::optional<std::vector<ZoneTransition>> Changes(std::string_view, std::int64_t,
+                                                       std::int64_t) const override {
+        return std::vector<ZoneTransition>{};
+    }
 
   private:
     Log& log_;

@@ -1,0 +1,132 @@
+// The project's own reader of compiled zone files, against the system's zdump (an independent
+// reader of the same files), and against files in the zone folder that are not zone files.
+#include "zones/zone_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/scratch_database.h"
+#include "zones/zone_rules.h"
+
+namespace orvanta {
+namespace {
+
+// Seconds since 1970 of 2024-01-01 and of 2041-01-01.
+constexpr std::int64_t k2024 = 1704067200;
+constexpr std::int64_t k2041 = 2240611200;
+
+// The changes zdump prints for a zone over 2024 .. 2040: it writes the last second of the old
+// offset and the first of the new one, each as "... <date> UT = ... gmtoff=<seconds>".
+std::vector<ZoneTransition> ZdumpChanges(const std::string& zone) {
+    const std::string command = "zdump -v -c 2024,2041 " + zone;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::vector<std::pair<std::int64_t, std::int32_t>> lines;
+    const std::string months = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    std::array<char, 512> buffer{};
+    while (pipe != nullptr && fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
+        std::tm t{};
+        std::array<char, 4> month{};
+        const char* gmtoff = std::strstr(buffer.data(), "gmtoff=");
+        if (gmtoff == nullptr ||
+            std::sscanf(buffer.data(), "%*s %*s %3s %d %d:%d:%d %d UT", month.data(), &t.tm_mday,
+                        &t.tm_hour, &t.tm_min, &t.tm_sec, &t.tm_year) != 6) {
+            continue;
+        }
+        t.tm_mon = static_cast<int>(months.find(month.data()) / 3);
+        t.tm_year -= 1900;
+        lines.emplace_back(timegm(&t), std::atoi(gmtoff + 7));
+    }
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
+    std::vector<ZoneTransition> changes;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].first == lines[i - 1].first + 1 && lines[i].second != lines[i - 1].second) {
+            changes.push_back({lines[i].first, lines[i - 1].second, lines[i].second});
+        }
+    }
+    return changes;
+}
+
+TEST(ZoneFile, ChangesAndOffsetsAgreeWithZdumpFrom2024To2040) {
+    // Lord Howe moves by half an hour, Casablanca around Ramadan until it keeps +00 from 2026, Nuuk
+    // changed its rules in 2023 and Kathmandu does not change at all.
+    const struct {
+        const char* zone;
+        std::size_t atLeast;  // changes expected over the 17 years
+    } rows[] = {
+        {"America/Detroit", 34},     {"Europe/London", 34},    {"Australia/Sydney", 34},
+        {"Australia/Lord_Howe", 34}, {"Africa/Casablanca", 6}, {"America/Nuuk", 34},
+        {"Asia/Kathmandu", 0},
+    };
+    for (const auto& row : rows) {
+        const std::vector<ZoneTransition> expected = ZdumpChanges(row.zone);
+        ASSERT_GE(expected.size(), row.atLeast) << row.zone << ": is zdump installed?";
+        const auto actual = ZoneTransitionsBetween(row.zone, k2024, k2041);
+        ASSERT_TRUE(actual) << row.zone;
+        ASSERT_EQ(actual->size(), expected.size()) << row.zone;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const ZoneTransition& e = expected[i];
+            EXPECT_EQ((*actual)[i].utcSeconds, e.utcSeconds) << row.zone << " change " << i;
+            EXPECT_EQ((*actual)[i].offsetBefore, e.offsetBefore) << row.zone << " change " << i;
+            EXPECT_EQ((*actual)[i].offsetAfter, e.offsetAfter) << row.zone << " change " << i;
+            EXPECT_EQ(ZoneOffsetAtInstant(row.zone, e.utcSeconds - 1), e.offsetBefore);
+            EXPECT_EQ(ZoneOffsetAtInstant(row.zone, e.utcSeconds), e.offsetAfter);
+        }
+    }
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(ZoneFile, OnlyRegularWellFormedZoneFilesAreZones) {
+    testing_support::ScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    const std::filesystem::path dir = folder.Path();
+    const std::string detroit = FileBytes(std::string(kSystemZoneFolder) + "/America/Detroit");
+    ASSERT_GT(detroit.size(), 100U);
+    Write(dir / "Good", detroit);
+    Write(dir / "README", "Compiled zone files are in this folder.\n");
+    Write(dir / "zonenow.tab", "# tzdb timezone descriptions\nXX\t+0000+00000\tEurope/London\n");
+    Write(dir / "SECURITY", "");
+    Write(dir / "Truncated", detroit.substr(0, detroit.size() / 2));
+    Write(dir / "LeapSeconds", FileBytes(std::string(kSystemZoneFolder) + "/right/UTC"));
+    std::filesystem::create_directory(dir / "Folder");
+    ASSERT_EQ(mkfifo((dir / "Fifo").c_str(), 0600), 0);
+    const struct {
+        const char* name;
+        bool zone;
+    } rows[] = {
+        {"Good", true},      {"README", false},         {"zonenow.tab", false},
+        {"SECURITY", false}, {"Truncated", false},      {"LeapSeconds", false},
+        {"Folder", false},   {"Fifo", false},           {"Missing", false},
+        {"./Good", false},   {"Folder/../Good", false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ReadZoneFile(dir.string(), row.name).has_value(), row.zone) << row.name;
+    }
+    // The system's own folder holds tables and leap-second zones beside the zones.
+    for (const char* name : {"zone.tab", "iso3166.tab", "tzdata.zi", "leapseconds", "right/UTC",
+                             "America", "posixrules/x"}) {
+        EXPECT_FALSE(IsKnownZone(name)) << name;
+        EXPECT_FALSE(ZoneDaylightShifts(name, 2026, 0.0)) << name;
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
