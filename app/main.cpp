@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QString>
 
+#include <cstdio>
+
 #include "app/app_records.h"
 #include "app/app_resources.h"
 #include "app/main_window.h"
@@ -22,8 +24,17 @@ int main(int argc, char* argv[]) {
     // this copy.
     orvanta::SingleInstance instance(QString::fromUtf8(orvanta::strings::kClassName),
                                      QString::fromUtf8(orvanta::strings::kTitle));
-    if (instance.ClaimOrSignal() == orvanta::SingleInstance::Claim::kAlreadyRunning) {
-        return 0;
+    switch (instance.ClaimOrSignal()) {
+        case orvanta::SingleInstance::Claim::kAlreadyRunning:
+            return 0;
+        case orvanta::SingleInstance::Claim::kUnguarded:
+            // Better a second copy than none: say why this one does not watch for others.
+            std::fprintf(stderr,
+                         "orvanta: %s; starting without the check for a copy already running\n",
+                         instance.Problem().toLocal8Bit().constData());
+            break;
+        case orvanta::SingleInstance::Claim::kFirst:
+            break;
     }
 
     orvanta::RealServices services(orvanta::ShowMessageBox);
