@@ -30,7 +30,8 @@ class NoRuntimeFolder {
   public:
     NoRuntimeFolder() : oldTemp_(qgetenv("TMPDIR")), oldRuntime_(qgetenv("XDG_RUNTIME_DIR")) {
         const passwd* user = ::getpwuid(::geteuid());
-        const QString fallback = QStringLiteral("runtime-%1").arg(QString::fromLocal8Bit(user ? user->pw_name : ""));
+        const QString fallback =
+            QStringLiteral("runtime-%1").arg(QString::fromLocal8Bit(user ? user->pw_name : ""));
         valid_ = user != nullptr && MakeFolder(Temp(), 0755) && MakeFolder(Path("rt"), 0755) &&
                  MakeFolder(QDir(Temp()).filePath(fallback), 0755);
         qputenv("TMPDIR", QFile::encodeName(Temp()));
