@@ -38,12 +38,17 @@ int TitleBarWidth(const QString& caption, const QFont& font) {
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, std::string_view caption) {
+std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, std::string_view caption,
+                                            std::string_view details) {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text),
                                              QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
+    if (!details.empty()) {
+        box->setDetailedText(FromUtf8(details));
+    }
     // The box sets its own fixed size from its layout's minimum width, so the room for the
-    // caption goes into the layout, as an empty row below everything else.
+    // caption goes into the layout, as an empty row below everything else. (Details rebuild
+    // the layout: they come first.)
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
         const int width =
             TitleBarWidth(box->windowTitle(), QApplication::font("QMdiSubWindowTitleBar"));
@@ -57,6 +62,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, std::string_v
 
 void ShowMessageBox(std::string_view text, std::string_view caption) {
     MakeMessageBox(text, caption)->exec();
+}
+
+void ShowMessageBoxWithDetails(std::string_view text, std::string_view caption,
+                               std::string_view details) {
+    MakeMessageBox(text, caption, details)->exec();
 }
 
 }  // namespace orvanta
