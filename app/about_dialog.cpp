@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "app/app_resources.h"
+#include "app/fixed_size_dialog.h"
 #include "resources/string_table.h"
 #include "ui_about.h"
 
@@ -19,6 +20,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui_(new Ui::AboutDi
     ui_->dataLine->setText(QString::fromUtf8(strings::kAboutDataLine));
     ui_->icon->setPixmap(AppIcon().pixmap(48, 48));
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    MakeFixedSize(*this);
 }
 
 AboutDialog::~AboutDialog() {

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QString>
 
+#include <cstdio>
+
 #include "app/app_records.h"
 #include "app/app_resources.h"
 #include "app/city_database_details.h"
@@ -23,8 +25,17 @@ int main(int argc, char* argv[]) {
     // this copy.
     orvanta::SingleInstance instance(QString::fromUtf8(orvanta::strings::kClassName),
                                      QString::fromUtf8(orvanta::strings::kTitle));
-    if (instance.ClaimOrSignal() == orvanta::SingleInstance::Claim::kAlreadyRunning) {
-        return 0;
+    switch (instance.ClaimOrSignal()) {
+        case orvanta::SingleInstance::Claim::kAlreadyRunning:
+            return 0;
+        case orvanta::SingleInstance::Claim::kUnguarded:
+            // Better a second copy than none: say why this one does not watch for others.
+            std::fprintf(stderr,
+                         "orvanta: %s; starting without the check for a copy already running\n",
+                         instance.Problem().toLocal8Bit().constData());
+            break;
+        case orvanta::SingleInstance::Claim::kFirst:
+            break;
     }
 
     // When the city database is nowhere, "Error getting data!" lists the paths tried.

@@ -46,6 +46,20 @@ void MakeReadOnlyDisplay(QWidget* widget) {
     widget->setPalette(palette);
 }
 
+// A menu item's text, with the key that runs it after a tab: the menu shows that key in its
+// shortcut column. The key stays the window's own accelerator (the action gets no shortcut of
+// its own), so each key goes on doing exactly what the accelerator table says.
+QString MenuItemText(const menus::MenuItem& item) {
+    QString text = QString::fromUtf8(item.text);
+    for (const menus::Accelerator& accelerator : menus::kAccelerators) {
+        if (accelerator.shownBeside == item.command) {
+            const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl));
+            text += QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
+        }
+    }
+    return text;
+}
+
 // A dialog that runs modal over the whole program without blocking the caller's stack, and is
 // deleted when it closes.
 void ShowModal(QDialog* dialog) {
@@ -87,7 +101,7 @@ void MainWindow::CreateMenuBar() {
             tools->addSeparator();
             continue;
         }
-        QAction* action = tools->addAction(QString::fromUtf8(item.text));
+        QAction* action = tools->addAction(MenuItemText(item));
         action->setData(item.command);
         const int command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -101,13 +115,14 @@ void MainWindow::CreateControls() {
     grid->setContentsMargins(6, 6, 6, 6);
 
     auto* locationLabel = new QLabel(QString::fromUtf8(strings::kLocationCaption), central);
-    auto* cityDisplay = new QLineEdit(Text(records_.city.name), central);
+    auto* cityDisplay = new QLineEdit(central);
     cityDisplay->setObjectName(QStringLiteral("cityDisplay"));
     cityDisplay->setReadOnly(true);
     MakeReadOnlyDisplay(cityDisplay);
     grid->addWidget(locationLabel, 0, 0);
     grid->addWidget(cityDisplay, 0, 1);
     records_.window.cityDisplay = cityDisplay;
+    ShowCity(records_.city.name);
 
     auto* dateLabel = new QLabel(QString::fromUtf8(strings::kDateCaption), central);
     auto* datePicker = new QDateEdit(central);
@@ -179,7 +194,12 @@ bool MainWindow::RunCommand(int command) {
 }
 
 void MainWindow::Calculate() {
-    if (CalculateToday(records_, services_, this) && records_.window.datePicker) {
+    if (!CalculateToday(records_, services_, this)) {
+        return;
+    }
+    // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
+    ShowCity(records_.city.name);
+    if (records_.window.datePicker) {
         // The date row names the day whose times the list shows, also after midnight.
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
@@ -204,6 +224,8 @@ void MainWindow::OpenAbout() {
 void MainWindow::ShowCity(const std::string& name) {
     if (records_.window.cityDisplay) {
         records_.window.cityDisplay->setText(Text(name));
+        // A name longer than the field shows its beginning, where the city is named.
+        records_.window.cityDisplay->setCursorPosition(0);
     }
 }
 

@@ -7,9 +7,12 @@
 #include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
 #include <QStringList>
 #include <QStringListModel>
 #include <QTabWidget>
@@ -17,7 +20,9 @@
 
 #include "app/digit_spin_box.h"
 #include "app/method_page.h"
+#include "app/fixed_size_dialog.h"
 #include "app/number_field_text.h"
+#include "app/radio_tab_focus.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
 #include "ui_options.h"
@@ -34,6 +39,25 @@ QString CutToUtf16Units(const QString& text, qsizetype maxUnits) {
         --length;
     }
     return text.left(length);
+}
+
+// Makes an open completion pop-up exactly as tall as its visible rows: Qt adds a few pixels
+// that show the top of the next row. A pop-up above its field keeps its lower edge there.
+void ShowWholeRows(QAbstractItemView& popup, int visibleRows, const QWidget& field) {
+    const int rowHeight = popup.sizeHintForRow(0);
+    if (!popup.isVisible() || rowHeight <= 0 || visibleRows <= 0) {
+        return;
+    }
+    const int frame = popup.height() - popup.viewport()->height();
+    QRect geometry = popup.geometry();
+    const bool above = geometry.bottom() < field.mapToGlobal(QPoint(0, 0)).y();
+    const int height = visibleRows * rowHeight + frame;
+    if (above) {
+        geometry.setTop(geometry.bottom() + 1 - height);
+    } else {
+        geometry.setHeight(height);
+    }
+    popup.setGeometry(geometry);
 }
 
 }  // namespace
@@ -65,14 +89,11 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     } else {
         ui_->id1006->setChecked(true);
     }
+    // The first stop of the tab order is the method group: the dialog opens on its checked
+    // button, so that Space there changes nothing (Qt would focus the group's first button).
+    ui_->methodGroup->checkedButton()->setFocus(Qt::OtherFocusReason);
     ui_->id1008->setText(QString::fromStdString(settings.configuredCity));
-
-    // Completions come from the database in its own order (folded prefix, most populous first),
-    // so the completer must not filter them again by its own rules.
-    cityCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    cityCompleter_->setCaseSensitivity(Qt::CaseInsensitive);
-    ui_->id1008->setCompleter(cityCompleter_);
-    connect(ui_->id1008, &QLineEdit::textEdited, this, &OptionsDialog::OnCityEdited);
+    SetUpCityCompletion();
 
     // Connected after the initial checks, so that only the user's switches move the digits. A
     // click on the radio button that is already checked toggles nothing and so does nothing.
@@ -80,6 +101,32 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     connect(ui_->id1002, &QRadioButton::toggled, this, &OptionsDialog::OnIntervalToggled);
     connect(ui_->id1, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(ui_->id2, &QPushButton::clicked, this, &OptionsDialog::reject);
+    MakeFixedSize(*this);
+}
+
+void OptionsDialog::SetUpCityCompletion() {
+    // Completions come from the database in the lookup's own order (folded prefix, most
+    // populous first), so the completer must not filter or sort them again. The completer is
+    // attached to the field, not installed in it: an installed completer marks the first row
+    // whose text literally starts with the typed text, and Return would then replace the typed
+    // text by that row ("Koln" by "Kolno", though the lookup finds Köln for "Koln").
+    cityCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    cityCompleter_->setModelSorting(QCompleter::UnsortedModel);
+    // A name wider than the pop-up ends in "…" rather than adding a scroll bar under the rows.
+    cityCompleter_->popup()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cityCompleter_->setWidget(ui_->id1008);
+    // Moving to a row shows it in the field; Return or a click on a row keeps it. Moving off
+    // the rows brings back the typed text (the completion prefix).
+    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::highlighted), ui_->id1008,
+            &QLineEdit::setText);
+    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::activated), ui_->id1008,
+            &QLineEdit::setText);
+    connect(ui_->id1008, &QLineEdit::textEdited, this, &OptionsDialog::OnCityEdited);
+}
+
+bool OptionsDialog::focusNextPrevChild(bool next) {
+    return MoveTabFocus(*this, next,
+                        [this](bool forward) { return QDialog::focusNextPrevChild(forward); });
 }
 
 OptionsDialog::~OptionsDialog() {
@@ -160,12 +207,19 @@ void OptionsDialog::OnCityEdited(const QString& text) {
         list.append(QString::fromStdString(name));
     }
     cityModel_->setStringList(list);
+    QAbstractItemView* popup = cityCompleter_->popup();
     if (list.isEmpty()) {
-        cityCompleter_->popup()->hide();
-    } else {
-        cityCompleter_->setCompletionPrefix(text);
-        cityCompleter_->complete();
+        popup->hide();
+        return;
     }
+    cityCompleter_->setCompletionPrefix(text);
+    cityCompleter_->complete();
+    // No row is chosen until the person moves to one: Return keeps the typed text.
+    popup->selectionModel()->clearCurrentIndex();
+    popup->clearSelection();
+    ShowWholeRows(*popup,
+                  std::min(cityCompleter_->maxVisibleItems(), static_cast<int>(list.size())),
+                  *ui_->id1008);
 }
 
 void OptionsDialog::accept() {

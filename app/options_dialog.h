@@ -51,12 +51,17 @@ class OptionsDialog : public QDialog {
     // (a failed save is reported once); closes with Accepted.
     void accept() override;
 
+  protected:
+    // Tab and Shift+Tab stop once at each group of radio buttons, on its checked button.
+    bool focusNextPrevChild(bool next) override;
+
   private:
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
     // Puts the first page into a tab beside the Method page, keeping its controls and order.
     void AddMethodPage();
+    void SetUpCityCompletion();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;

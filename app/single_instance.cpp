@@ -7,6 +7,11 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <optional>
+#include <utility>
+
+#include "app/private_folder.h"
+
 namespace orvanta {
 namespace {
 
@@ -19,22 +24,36 @@ const QByteArray kRaiseRequest = QByteArrayLiteral("raise\n");
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& className, const QString& title, QObject* parent)
-    : QObject(parent), path_(ServerPath(className, title)), server_(new QLocalServer(this)) {
+    : QObject(parent), server_(new QLocalServer(this)) {
+    Place place = FindPlace(className, title);
+    path_ = std::move(place.path);
+    problem_ = std::move(place.problem);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnNewConnection);
 }
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::ServerPath(const QString& className, const QString& title) {
+SingleInstance::Place SingleInstance::FindPlace(const QString& className, const QString& title) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+        folder = UserTempFolder(QDir::tempPath());
     }
-    return QDir(folder).filePath(QStringLiteral("orvanta-%1-%2").arg(className, title));
+    if (std::optional<QString> problem = PrivateFolderProblem(folder)) {
+        return {QString(), *problem};
+    }
+    return {QDir(folder).filePath(QStringLiteral("orvanta-%1-%2").arg(className, title)),
+            QString()};
+}
+
+QString SingleInstance::ServerPath(const QString& className, const QString& title) {
+    return FindPlace(className, title).path;
 }
 
 SingleInstance::Claim SingleInstance::ClaimOrSignal() {
+    if (path_.isEmpty()) {
+        return Claim::kUnguarded;
+    }
     // Held from the question "does a copy run?" until this copy listens, so that of two copies
     // started together the second asks only after the first answers.
     QLockFile lock(path_ + QStringLiteral(".lock"));
@@ -53,6 +72,11 @@ SingleInstance::Claim SingleInstance::ClaimOrSignal() {
     const bool listening = server_->listen(path_);
     if (locked) {
         lock.unlock();
+    }
+    if (!listening) {
+        problem_ = QStringLiteral("cannot listen at '%1': %2").arg(path_, server_->errorString());
+    } else if (!locked) {
+        problem_ = QStringLiteral("cannot lock '%1.lock'").arg(path_);
     }
     return listening && locked ? Claim::kFirst : Claim::kUnguarded;
 }

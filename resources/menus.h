@@ -24,15 +24,18 @@ inline constexpr std::array<MenuItem, 5> kToolsMenu = {{
     {"E&xit", commands::kExit},
 }};
 
-// Accelerator table 3: a key with Control gives a command.
+// Accelerator table 3: a key with Control gives a command. The menu shows the key beside the
+// item of a command with the same effect for the person (Ctrl+Q closes the window, which ends
+// the program as Exit does).
 struct Accelerator {
     char keyWithControl;  // an upper-case letter
     int command;
+    int shownBeside;  // the menu item's command whose text shows the key
 };
 
 inline constexpr std::array<Accelerator, 2> kAccelerators = {{
-    {'A', commands::kAbout},
-    {'Q', commands::kClose},
+    {'A', commands::kAbout, commands::kAbout},
+    {'Q', commands::kClose, commands::kExit},
 }};
 
 }  // namespace orvanta::menus

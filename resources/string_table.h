@@ -10,7 +10,8 @@ inline constexpr int kClassNameId = 3;
 inline constexpr const char* kClassName = "ORVANTA";  // the main window's class name
 
 inline constexpr int kToolsId = 104;
-inline constexpr const char* kTools = "Tools";  // the label of the menu that holds the commands
+// The label of the menu that holds the commands; Alt+T opens it.
+inline constexpr const char* kTools = "&Tools";
 
 inline constexpr int kPrayerHeaderId = 40005;
 inline constexpr const char* kPrayerHeader = "Prayer";  // header of the list's first column

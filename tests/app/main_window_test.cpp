@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
     Create();
     const QList<QAction*> bar = window_->menuBar()->actions();
     ASSERT_EQ(bar.size(), 1);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral("Tools"));
+    EXPECT_EQ(bar[0]->text(), QStringLiteral("&Tools"));
     std::vector<std::pair<std::string, int>> items;
     for (QAction* action : bar[0]->menu()->actions()) {
         items.emplace_back(action->isSeparator() ? "-" : action->text().toStdString(),
@@ -101,9 +101,9 @@ TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
     }
     EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
                                                                {"&Options", 40004},
-                                                               {"About", 40003},
+                                                               {"About\tCtrl+A", 40003},
                                                                {"-", 0},
-                                                               {"E&xit", 40006}}));
+                                                               {"E&xit\tCtrl+Q", 40006}}));
 }
 
 TEST_F(MainWindowTest, EachCalculationReplacesTheSixRowsAndMovesTheDatePicker) {

@@ -263,7 +263,7 @@ TEST_F(OptionsDialogTest, CityFieldOffersCompletionsButOkStoresTheFieldsText) {
     cityField->setFocus();
     QTest::keyClicks(cityField, QStringLiteral("De"));
     EXPECT_EQ(world_.suggestions.asked, (std::vector<std::string>{"D", "De"}));
-    QCompleter* completer = cityField->completer();
+    auto* completer = dialog_->findChild<QCompleter*>();
     ASSERT_NE(completer, nullptr);
     ASSERT_EQ(completer->model()->rowCount(), 2);
     EXPECT_EQ(completer->model()->index(0, 0).data().toString(), QStringLiteral("Detroit, MI"));

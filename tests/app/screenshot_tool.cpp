@@ -1,10 +1,13 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
 // main.png, icon.png, options.png, options-method.png, options-completion.png (the whole screen,
-// with the City field's completion list open) and about.png, into the folder given (default: the
-// current folder). Run it on a display (Xvfb works) to look at what a user sees.
+// with the City field's completion list open), about.png, menu.png (the whole screen, with the
+// Tools menu open after Alt+T) and message.png (the whole screen, with a message box), into the
+// folder given (default: the current folder).
+// Run it on a display (Xvfb works) to look at what a user sees.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -12,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <functional>
 
 #include "app/app_records.h"
 #include "app/app_resources.h"
@@ -39,6 +43,16 @@ QWidget* WaitForModal() {
         QTest::qWait(200);
     }
     return modal;
+}
+
+// The whole screen after show() has put something on it; hide() takes it away again.
+bool SaveScreen(const QDir& folder, const char* name, const std::function<void()>& show,
+                const std::function<void()>& hide) {
+    show();
+    QTest::qWait(300);
+    const bool saved = Save(QGuiApplication::primaryScreen()->grabWindow(0), folder, name);
+    hide();
+    return saved;
 }
 
 }  // namespace
@@ -83,5 +97,21 @@ int main(int argc, char* argv[]) {
         ok = Save(about->grab(), folder, "about.png") && ok;
         about->close();
     }
+    ok = SaveScreen(
+             folder, "menu.png",
+             [&window] {
+                 window.activateWindow();
+                 QTest::keyClick(window.windowHandle(), Qt::Key_T, Qt::AltModifier);
+             },
+             [] {
+                 if (QWidget* menu = QApplication::activePopupWidget()) {
+                     menu->close();
+                 }
+             }) &&
+         ok;
+    const auto box = orvanta::MakeMessageBox("Error getting data!", "Error!");
+    ok = SaveScreen(
+             folder, "message.png", [&box] { box->show(); }, [&box] { box->close(); }) &&
+         ok;
     return ok ? 0 : 1;
 }
