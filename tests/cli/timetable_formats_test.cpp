@@ -336,9 +336,10 @@ class NamedCity final : public CityStore {
 TEST(TimetableFormats, IcsFoldsLongNonAsciiLinesAndEscapesCommas) {
     NamedCity city;
     city.name = "Z\xC3\xBCrich, Kreis 10; ";
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 100; ++i) {  // long enough for whole continuation lines
         city.name += "\xC3\xBC";
     }
+    city.name += std::string(160, 'x');
     const RunResult ics =
         RunTool({"--city", "x", "--date", "2024-06-20", "--format", "ics"}, &city);
     ASSERT_EQ(ics.status, 0) << ics.err;
@@ -356,7 +357,7 @@ TEST(TimetableFormats, IcsFoldsLongNonAsciiLinesAndEscapesCommas) {
         start = end + 2;
     }
     std::string escaped = "Z\xC3\xBCrich\\, Kreis 10\\; ";
-    escaped += city.name.substr(city.name.size() - 80);
+    escaped += city.name.substr(city.name.size() - 360);
     EXPECT_NE(unfolded.find("\nLOCATION:" + escaped + "\n"), std::string::npos) << unfolded;
     EXPECT_NE(unfolded.find("\nDESCRIPTION:Isha (Night) at " + escaped + "\n"), std::string::npos);
     int errors = -1;
