@@ -7,8 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/real_services.h"
 #include "astro/time_text.h"
 #include "fakes.h"
+#include "tests/support/damaged_city_databases.h"
+#include "tests/support/scratch_database.h"
 
 namespace orvanta {
 namespace {
@@ -163,6 +166,29 @@ TEST_F(DailyCommandTest, FailuresReportAndLeaveTheListAlone) {
         EXPECT_EQ(list.rows, kMeccaRows) << c.name;
         EXPECT_EQ(records.today.day, before.day) << c.name;
     }
+}
+
+// The real lookup over a damaged city database: "Error getting data!" alone (never "Couldn't
+// find city!", never a time), and the list as it was. The kinds of damage are one table in the
+// lookup's tests.
+TEST_F(DailyCommandTest, DamagedCityDatabaseShowsTheErrorAndLeavesTheListAlone) {
+    testing_support::ScratchFolder folder;
+    const auto damaged = testing_support::MakeDamagedCityDatabases(folder.Path());
+    ASSERT_FALSE(damaged.empty());
+    const DatabaseCityLookup cities(damaged[1].path, std::nullopt);  // cut in half
+    const Services services{world_.clock,
+                            cities,
+                            world_.homeCity,
+                            world_.settings,
+                            world_.zones,
+                            world_.suggestions,
+                            world_.services.showMessage};
+    EXPECT_FALSE(CalculateToday(records_, services, &list_));
+    EXPECT_EQ(world_.messages, (std::vector<Message>{{"Error getting data!", "Error!"}}));
+    EXPECT_EQ(std::count(world_.log.begin(), world_.log.end(), "delete") +
+                  std::count(world_.log.begin(), world_.log.end(), "insert"),
+              0);
+    EXPECT_EQ(records_.city.name, "Mecca");
 }
 
 TEST_F(DailyCommandTest, RefusedRowIsMissingAndTheOthersAreStillWritten) {

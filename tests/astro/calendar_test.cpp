@@ -54,17 +54,13 @@ TEST(YearCalendar, EveryYearMatchesTheFirstSundayOfAprilAndTheLastSundayOfOctobe
     }
 }
 
-TEST(YearCalendar, ZoneWithoutDaylightSavingHasNoWindowAndNoShiftedDay) {
-    for (const std::int16_t year : {std::int16_t{1900}, std::int16_t{2000}, std::int16_t{2001},
-                                    std::int16_t{2024}, std::int16_t{2100}}) {
-        const YearCalendar calendar = ComputeYearCalendar(year, 0);
-        EXPECT_EQ(calendar.dstWindow.firstDay, 367);
-        EXPECT_EQ(calendar.dstWindow.lastDay, 0);
-        EXPECT_EQ(calendar.leapYear, ComputeYearCalendar(year, 1).leapYear) << year;
-        const DaylightShiftTable shifts = DaylightShiftFromWindow(calendar.dstWindow);
-        for (double shift : shifts) {
-            ASSERT_EQ(shift, 0.0);
-        }
+TEST(YearCalendar, ZoneWithoutDaylightSavingHasNoWindow) {
+    const YearCalendar calendar = ComputeYearCalendar(2024, 0);
+    EXPECT_EQ(calendar.leapYear, 1);
+    EXPECT_EQ(calendar.dstWindow.firstDay, 367);
+    EXPECT_EQ(calendar.dstWindow.lastDay, 0);
+    for (double shift : DaylightShiftFromWindow(calendar.dstWindow)) {
+        ASSERT_EQ(shift, 0.0);
     }
 }
 

@@ -71,21 +71,10 @@ class SearchKey(unittest.TestCase):
             with self.subTest(text=text):
                 self.assertEqual(cdb.search_key(text, FOLD), expected)
 
-    def test_key_of_key_is_key(self):
-        for text in ["Köln", "ǅemal Bijedić", "Ŀlívia", "ﬀ ﬁ", "Ῥόδος", "Αθήνα", "Москва́"]:
-            with self.subTest(text=text):
-                k = cdb.search_key(text, FOLD)
-                self.assertEqual(cdb.search_key(k, FOLD), k)
-
     def test_fold_keeps_viramas_and_drops_accents(self):
         self.assertEqual(gen.fold_char("\u094d"), "\u094d")  # Devanagari virama
         self.assertEqual(gen.fold_char("\u0301"), "")  # combining acute
         self.assertEqual(gen.fold_char("\u064e"), "")  # Arabic fatha
-
-    def test_utf16_units(self):
-        self.assertEqual(cdb.utf16_units("abc"), 3)
-        self.assertEqual(cdb.utf16_units("é"), 1)
-        self.assertEqual(cdb.utf16_units("𝔸b"), 3)  # one code point above U+FFFF is two units
 
 
 class Coordinates(unittest.TestCase):
@@ -107,12 +96,6 @@ class Coordinates(unittest.TestCase):
         for text, expected in cases:
             with self.subTest(value=text):
                 self.assertEqual(gen.coordinate_code(text), expected)
-
-    def test_code_check(self):
-        self.assertTrue(cdb.check_coordinate_code(-9000, 9000))
-        self.assertFalse(cdb.check_coordinate_code(9001, 9000))
-        self.assertFalse(cdb.check_coordinate_code(1260, 9000))  # 60 minutes
-        self.assertTrue(cdb.check_coordinate_code(-18000, 18000))
 
 
 class Zones(unittest.TestCase):

@@ -1,4 +1,5 @@
 #include "cities/city_decode.h"
+#include "cities/city_name.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,33 @@
 
 namespace orvanta {
 namespace {
+
+// The rules every caller applies to a city name (lookup, home city, own cities, settings).
+TEST(CityName, UsableNames) {
+    std::string emoji99;
+    for (int i = 0; i < 99; ++i) {
+        emoji99 += "\xF0\x9F\x98\x80";
+    }
+    const struct {
+        std::string name;
+        bool usable;
+    } cases[] = {
+        {"Z\xC3\xBCrich", true},
+        {std::string(199, 'a'), true},
+        {emoji99 + "x", true},
+        {"", false},
+        {" \t ", false},
+        {std::string(200, 'a'), false},
+        {emoji99 + "\xF0\x9F\x98\x80", false},  // 200 UTF-16 units
+        {"Z\xFCrich", false},                   // Latin-1, not UTF-8
+        {"Detroit\xC0\xAF", false},             // overlong form
+        {"Ca\xED\xA0\x80ro", false},            // encoded surrogate
+        {std::string("a\0b", 3), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsUsableCityName(c.name), c.usable) << c.name;
+    }
+}
 
 TEST(CityDecodeTest, ZoneNamesThatCouldLeaveTheZoneFolderAreRefused) {
     const struct {

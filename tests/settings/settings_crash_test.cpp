@@ -25,6 +25,7 @@
 #include "settings/settings_disk_file.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
+#include "tests/support/scratch_database.h"
 
 namespace orvanta {
 namespace {
@@ -36,26 +37,8 @@ class NoHomeCity final : public HomeCitySource {
     bool ReadHomeCity(CityLocation&) const override { return false; }
 };
 
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "orvanta-crash-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using testing_support::ReadBytes;
+using testing_support::ScratchFolder;
 
 // Two settings that differ in every stored value, so that a mix of them is told apart.
 PrayerSettings OldSettings() {
@@ -89,13 +72,6 @@ bool SameStored(const PrayerSettings& a, const PrayerSettings& b) {
     return a.method == b.method && a.intervalMinutes == b.intervalMinutes &&
            a.depressionDegrees == b.depressionDegrees && a.fiqh == b.fiqh &&
            a.configuredCity == b.configuredCity;
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // The settings the file holds, or a failure when it does not parse or lacks the key.

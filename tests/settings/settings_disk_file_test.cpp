@@ -29,17 +29,8 @@ class NoHomeCity final : public HomeCitySource {
     bool ReadHomeCity(CityLocation&) const override { return false; }
 };
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void Spit(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
 
 std::vector<std::string> Names(const fs::path& folder) {
     std::vector<std::string> names;
@@ -86,7 +77,7 @@ TEST_F(DiskSettingsFileTest, DamagedFileIsMovedAsideNeverOverwritten) {
     DiskSettingsFile file(path);
     std::vector<std::string> damaged = {"first damaged file", "second damaged file"};
     for (const std::string& bytes : damaged) {
-        Spit(path, bytes);
+        WriteBytes(path, bytes);
         PrayerSettings loaded;
         CityLocation city;
         LoadSettings(file, NoHomeCity(), loaded, city);
@@ -97,20 +88,20 @@ TEST_F(DiskSettingsFileTest, DamagedFileIsMovedAsideNeverOverwritten) {
     std::vector<std::string> kept;
     for (const std::string& name : Names(root_)) {
         if (name.starts_with("registry.reg.damaged-")) {
-            kept.push_back(Slurp(root_ / name));
+            kept.push_back(ReadBytes(root_ / name));
         }
     }
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(kept, damaged);
-    EXPECT_TRUE(ParseRegistryText(Slurp(path)).has_value());
+    EXPECT_TRUE(ParseRegistryText(ReadBytes(path)).has_value());
 }
 
 TEST_F(DiskSettingsFileTest, FolderThatCannotBeCreatedFailsTheSave) {
     // A path below a regular file: mkdir fails even for root, unlike a read-only folder.
-    Spit(root_ / "plain-file", "x");
+    WriteBytes(root_ / "plain-file", "x");
     DiskSettingsFile file(root_ / "plain-file" / "orvanta" / "registry.reg");
     EXPECT_FALSE(SaveSettings(file, PrayerSettings{}));
-    EXPECT_EQ(Slurp(root_ / "plain-file"), "x");
+    EXPECT_EQ(ReadBytes(root_ / "plain-file"), "x");
 }
 
 TEST_F(DiskSettingsFileTest, FailedReplacementLeavesTheTargetAndNoTemporaryFile) {
@@ -118,10 +109,10 @@ TEST_F(DiskSettingsFileTest, FailedReplacementLeavesTheTargetAndNoTemporaryFile)
     // file was written and flushed.
     const fs::path path = root_ / "registry.reg";
     fs::create_directory(path);
-    Spit(path / "inside", "old");
+    WriteBytes(path / "inside", "old");
     DiskSettingsFile file(path);
     EXPECT_FALSE(file.ReplaceAtomically("new content"));
-    EXPECT_EQ(Slurp(path / "inside"), "old");
+    EXPECT_EQ(ReadBytes(path / "inside"), "old");
     EXPECT_EQ(Names(root_), std::vector<std::string>{"registry.reg"});
     // Reading a folder fails rather than looking like a missing file, so a save gives up.
     EXPECT_EQ(file.Read().status, SettingsFile::ReadStatus::kFailed);
@@ -143,9 +134,9 @@ TEST_F(DiskSettingsFileTest, WriterLockExcludesASecondWriterUntilReleased) {
 
 TEST_F(DiskSettingsFileTest, ConcurrentSaversLeaveOneCompleteFile) {
     const fs::path path = root_ / "registry.reg";
-    Spit(path,
-         "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
-         "\"Keep\"=dword:00000001\n");
+    WriteBytes(path,
+               "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
+               "\"Keep\"=dword:00000001\n");
     const auto saver = [&](const char* city, int* failures) {
         DiskSettingsFile file(path);
         PrayerSettings settings;
@@ -163,7 +154,7 @@ TEST_F(DiskSettingsFileTest, ConcurrentSaversLeaveOneCompleteFile) {
     a.join();
     b.join();
     EXPECT_EQ(failuresA + failuresB, 0);
-    const std::optional<RegistryDocument> document = ParseRegistryText(Slurp(path));
+    const std::optional<RegistryDocument> document = ParseRegistryText(ReadBytes(path));
     ASSERT_TRUE(document.has_value());
     EXPECT_NE(FindRegistryValue(*document, "HKEY_CURRENT_USER\\Other", "Keep"), nullptr);
     EXPECT_EQ(Names(root_), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
@@ -172,12 +163,12 @@ TEST_F(DiskSettingsFileTest, ConcurrentSaversLeaveOneCompleteFile) {
 TEST_F(DiskSettingsFileTest, SymbolicLinkIsFollowedNotReplaced) {
     fs::create_directory(root_ / "dotfiles");
     const fs::path real = root_ / "dotfiles" / "registry.reg";
-    Spit(real, "Windows Registry Editor Version 5.00\n");
+    WriteBytes(real, "Windows Registry Editor Version 5.00\n");
     fs::create_symlink(real, root_ / "registry.reg");
     DiskSettingsFile file(root_ / "registry.reg");
     ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
     EXPECT_TRUE(fs::is_symlink(root_ / "registry.reg"));
-    const std::optional<RegistryDocument> document = ParseRegistryText(Slurp(real));
+    const std::optional<RegistryDocument> document = ParseRegistryText(ReadBytes(real));
     ASSERT_TRUE(document.has_value());
     EXPECT_TRUE(HasRegistryKey(*document, kSettingsKeyPath));
 }

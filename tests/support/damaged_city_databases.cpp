@@ -1,18 +1,11 @@
 #include "tests/support/damaged_city_databases.h"
 
-#include <stdlib.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 
-#include "cities/sqlite_db.h"
+#include "tests/support/scratch_database.h"
 
 namespace orvanta::testing_support {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Enough rows that the file spans many pages, so a cut can fall inside the data.
 std::string Rows() {
@@ -30,42 +23,15 @@ std::string Rows() {
     return rows;
 }
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-bool Build(const fs::path& sourceDir, const fs::path& path, const std::string& afterSchema) {
-    const std::string schema = ReadText(sourceDir / "data" / "schema.sql");
-    std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::ReadWriteCreate);
-    return !schema.empty() && db && db->Exec(schema) && db->Exec("BEGIN;" + Rows() + "COMMIT;") &&
-           db->Exec(afterSchema);
-}
-
 }  // namespace
 
-bool MakeSoundCityDatabase(const fs::path& sourceDir, const fs::path& path) {
-    return Build(sourceDir, path, "");
-}
-
-std::vector<DamagedDatabase> MakeDamagedCityDatabases(const fs::path& sourceDir,
-                                                      const fs::path& folder) {
-    const fs::path sound = folder / "sound.db";
-    if (!MakeSoundCityDatabase(sourceDir, sound)) {
-        return {};
-    }
-    const std::string bytes = ReadText(sound);
+std::vector<DamagedDatabase> MakeDamagedCityDatabases(const std::filesystem::path& folder) {
     std::vector<DamagedDatabase> damaged;
+    bool built = BuildDatabase(folder / "sound.db", Rows());
+    const std::string bytes = ReadBytes(folder / "sound.db");
     const auto add = [&](std::string what, const std::string& content) {
-        const fs::path path = folder / (std::to_string(damaged.size()) + ".db");
-        WriteBytes(path, content);
-        damaged.push_back({std::move(what), path});
+        damaged.push_back({std::move(what), folder / (std::to_string(damaged.size()) + ".db")});
+        WriteBytes(damaged.back().path, content);
     };
     add("zero length", "");
     add("cut in half", bytes.substr(0, bytes.size() / 2));
@@ -78,30 +44,17 @@ std::vector<DamagedDatabase> MakeDamagedCityDatabases(const fs::path& sourceDir,
     }
     add("random garbage", noise);
     add("header and garbage", bytes.substr(0, 100) + noise.substr(100));
-
-    bool built = true;
-    const auto addBuilt = [&](std::string what, const std::string& afterSchema) {
-        const fs::path path = folder / (std::to_string(damaged.size()) + ".db");
-        if (!Build(sourceDir, path, afterSchema)) {
-            built = false;
-        }
-        damaged.push_back({std::move(what), path});
-    };
-    addBuilt("older schema, user_version 0", "PRAGMA user_version = 0;");
-    addBuilt("newer schema, user_version 2", "PRAGMA user_version = 2;");
-    addBuilt("older schema without zone_index",
-             "ALTER TABLE cities RENAME COLUMN zone_index TO zone;");
-    addBuilt("older schema without fold_map", "DROP TABLE fold_map;");
-    return built ? damaged : std::vector<DamagedDatabase>();
-}
-
-std::vector<DamagedDatabase> MakeDamagedCityDatabasesInTemp(const std::string& prefix) {
-    const char* source = std::getenv("ORVANTA_SOURCE_DIR");
-    std::string pattern = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    if (source == nullptr || mkdtemp(pattern.data()) == nullptr) {
-        return {};
+    for (const auto& [what, change] : std::vector<std::pair<std::string, std::string>>{
+             {"older schema, user_version 0", "PRAGMA user_version = 0;"},
+             {"newer schema, user_version 2", "PRAGMA user_version = 2;"},
+             {"older schema without zone_index",
+              "ALTER TABLE cities RENAME COLUMN zone_index TO zone;"},
+             {"older schema without fold_map", "DROP TABLE fold_map;"}}) {
+        add(what, bytes);
+        std::optional<SqliteDb> db = SqliteDb::Open(damaged.back().path, SqliteOpenMode::ReadWrite);
+        built = built && db && db->Exec(change);
     }
-    return MakeDamagedCityDatabases(source, pattern);
+    return built && bytes.size() > 40000 ? damaged : std::vector<DamagedDatabase>();
 }
 
 }  // namespace orvanta::testing_support

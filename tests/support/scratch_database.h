@@ -1,5 +1,6 @@
-// A scratch folder of its own below the system's temporary folder, and small city databases
-// built in it from data/schema.sql (found through ORVANTA_SOURCE_DIR) and a few statements.
+// Shared setup of the tests: a temporary home of their own below the system's temporary folder,
+// whole-file reads and writes, and small city databases built from data/schema.sql (found
+// through ORVANTA_SOURCE_DIR) and a few statements.
 #pragma once
 
 #include <stdlib.h>
@@ -15,7 +16,8 @@
 
 namespace orvanta::testing_support {
 
-// Removed with its contents at the end; Path() is empty when the folder could not be made.
+// Removed with its contents at the end (made writable first); Path() is empty when the folder
+// could not be made.
 class ScratchFolder {
   public:
     ScratchFolder() {
@@ -27,6 +29,7 @@ class ScratchFolder {
     }
     ~ScratchFolder() {
         std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
@@ -37,17 +40,26 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 // Writes a database made from schema.sql and the statements given; false when any step fails.
 inline bool BuildDatabase(const std::filesystem::path& path, const std::string& statements) {
     const char* source = std::getenv("ORVANTA_SOURCE_DIR");
     if (source == nullptr || path.parent_path().empty()) {
         return false;
     }
-    std::ostringstream schema;
-    schema << std::ifstream(std::filesystem::path(source) / "data" / "schema.sql").rdbuf();
+    const std::string schema = ReadBytes(std::filesystem::path(source) / "data" / "schema.sql");
     std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::ReadWriteCreate);
-    return !schema.str().empty() && db && db->Exec(schema.str()) &&
-           db->Exec("BEGIN;" + statements + "COMMIT;");
+    return !schema.empty() && db && db->Exec(schema) && db->Exec("BEGIN;" + statements + "COMMIT;");
 }
 
 }  // namespace orvanta::testing_support
