@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
@@ -43,6 +45,22 @@ void MakeReadOnlyDisplay(QWidget* widget) {
     palette.setColor(QPalette::Disabled, QPalette::Base,
                      palette.color(QPalette::Active, QPalette::Base));
     widget->setPalette(palette);
+}
+
+// The notices as the text of one message box: each a sentence of its own, in a paragraph.
+std::string NoticeBoxText(const std::vector<std::string>& notices) {
+    std::string text;
+    for (const std::string& notice : notices) {
+        if (!text.empty()) {
+            text += "\n\n";
+        }
+        std::string sentence = notice;
+        if (!sentence.empty() && sentence.front() >= 'a' && sentence.front() <= 'z') {
+            sentence.front() = static_cast<char>(sentence.front() - 'a' + 'A');
+        }
+        text += sentence + ".";
+    }
+    return text;
 }
 
 // A dialog that runs modal over the whole program without blocking the caller's stack, and is
@@ -178,6 +196,7 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
@@ -185,6 +204,9 @@ void MainWindow::OpenOptions() {
                                  [this](const std::string& name) { ShowCity(name); }};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    // Saving and the suggestions may have moved a damaged file aside.
+    connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
+            Qt::QueuedConnection);
     ShowModal(dialog);
 }
 
@@ -197,6 +219,16 @@ void MainWindow::OpenAbout() {
 void MainWindow::ShowCity(const std::string& name) {
     if (records_.window.cityDisplay) {
         records_.window.cityDisplay->setText(Text(name));
+    }
+}
+
+void MainWindow::ShowPendingNotices() {
+    if (services_.notices == nullptr || !isVisible() || !services_.showMessage) {
+        return;
+    }
+    const std::vector<std::string> notices = services_.notices->Take();
+    if (!notices.empty()) {
+        services_.showMessage(NoticeBoxText(notices), strings::kTitle);
     }
 }
 
@@ -246,6 +278,11 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
 
 void MainWindow::RepaintWindow() {
     update();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &MainWindow::ShowPendingNotices);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,9 @@
 #include "cities/city_database_path.h"
 
 #include <cstdlib>
-#include <system_error>
 #include <vector>
+
+#include "common/regular_file.h"
 
 namespace orvanta {
 
@@ -20,8 +21,7 @@ std::filesystem::path ShippedCityDatabasePath() {
     const std::filesystem::path installed = ORVANTA_INSTALLED_CITY_DB_PATH;
     candidates.push_back(installed);
     for (const std::filesystem::path& candidate : candidates) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
+        if (CheckRegularFile(candidate) == FileKind::kRegular) {
             return candidate;
         }
     }

@@ -14,19 +14,21 @@ int main(int argc, char** argv) {
     using namespace orvanta;
     TimesServices services;
     services.today = LocalDateToday;
+    NoticeList notices;
+    services.notices = &notices;
 
     std::unique_ptr<DiskSettingsFile> savedSettings;
     if (const auto path = UserSettingsFilePath()) {
         savedSettings = std::make_unique<DiskSettingsFile>(*path);
         services.savedSettings = savedSettings.get();
     }
-    const HomeCityStore homeCity;
+    const HomeCityStore homeCity(&notices);
     services.homeCity = &homeCity;
     services.userDatabasePath = DefaultUserDatabasePath();
     services.cityDatabasePath = ShippedCityDatabasePath();
     // The user's own cities are found first; the shipped database is only ever read.
     const SqliteCityStore cities(services.cityDatabasePath, /*immutable=*/true,
-                                 services.userDatabasePath);
+                                 services.userDatabasePath, &notices);
     services.cities = &cities;
     services.cityDatabaseDescription = cities.DatabasePath().string();
     services.nowUtc = [] {
