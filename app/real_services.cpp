@@ -11,25 +11,25 @@ namespace orvanta {
 
 DatabaseCityLookup::DatabaseCityLookup(std::filesystem::path databasePath,
                                        std::optional<std::filesystem::path> userDatabasePath,
-                                       NoticeList& notices)
-    : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath), &notices) {}
+                                       NoticeList* notices)
+    : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath), notices) {}
 
 bool DatabaseCityLookup::LookUpCity(CityLocation& city, const MessageFn& showMessage) const {
     return store_.LookUpCity(city, showMessage);
 }
 
 FileSettingsStorage::FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,
-                                         const HomeCitySource& homeCity, NoticeList& notices)
+                                         const HomeCitySource& homeCity, NoticeList* notices)
     : file_(settingsFile.value_or(std::filesystem::path())),
       homeCity_(homeCity),
       notices_(notices) {}
 
 void FileSettingsStorage::Load(PrayerSettings& settings, CityLocation& city) {
-    LoadSettings(file_, homeCity_, settings, city, &notices_);
+    LoadSettings(file_, homeCity_, settings, city, notices_);
 }
 
 bool FileSettingsStorage::Save(const PrayerSettings& settings) {
-    return SaveSettings(file_, settings, &notices_);
+    return SaveSettings(file_, settings, notices_);
 }
 
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
@@ -40,21 +40,21 @@ std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneN
 
 DatabaseCitySuggestions::DatabaseCitySuggestions(
     std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath,
-    NoticeList& notices)
+    NoticeList* notices)
     : databasePath_(std::move(databasePath)),
       userDatabasePath_(std::move(userDatabasePath)),
       notices_(notices) {}
 
 std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed,
                                                           std::size_t limit) const {
-    return SearchCityNames(databasePath_, typed, limit, userDatabasePath_, &notices_);
+    return SearchCityNames(databasePath_, typed, limit, userDatabasePath_, notices_);
 }
 
 RealServices::RealServices(MessageFn showMessage)
     : homeCity_(&notices_),
-      cities_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), notices_),
-      settings_(UserSettingsFilePath(), homeCity_, notices_),
-      suggestions_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), notices_),
+      cities_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), &notices_),
+      settings_(UserSettingsFilePath(), homeCity_, &notices_),
+      suggestions_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), &notices_),
       services_{
           clock_,   cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage),
           &notices_} {}

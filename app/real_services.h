@@ -19,7 +19,8 @@ class DatabaseCityLookup final : public CityLookup {
   public:
     // The user's own cities in userDatabasePath (user.db) are found before the shipped ones.
     DatabaseCityLookup(std::filesystem::path databasePath,
-                       std::optional<std::filesystem::path> userDatabasePath, NoticeList& notices);
+                       std::optional<std::filesystem::path> userDatabasePath,
+                       NoticeList* notices = nullptr);
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override;
 
   private:
@@ -31,14 +32,14 @@ class FileSettingsStorage final : public SettingsStorage {
   public:
     // settingsFile: the registry file (nothing: loads give the defaults, saves fail).
     FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,
-                        const HomeCitySource& homeCity, NoticeList& notices);
+                        const HomeCitySource& homeCity, NoticeList* notices = nullptr);
     void Load(PrayerSettings& settings, CityLocation& city) override;
     bool Save(const PrayerSettings& settings) override;
 
   private:
     DiskSettingsFile file_;
     const HomeCitySource& homeCity_;
-    NoticeList& notices_;
+    NoticeList* notices_;
 };
 
 // Daylight-saving hours from the system's compiled zone database.
@@ -53,13 +54,13 @@ class DatabaseCitySuggestions final : public CitySuggestions {
   public:
     DatabaseCitySuggestions(std::filesystem::path databasePath,
                             std::optional<std::filesystem::path> userDatabasePath,
-                            NoticeList& notices);
+                            NoticeList* notices = nullptr);
     std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override;
 
   private:
     std::filesystem::path databasePath_;
     std::optional<std::filesystem::path> userDatabasePath_;
-    NoticeList& notices_;
+    NoticeList* notices_;
 };
 
 // All of them together, for the program's one window.
