@@ -29,16 +29,6 @@ FileDescriptor::~FileDescriptor() {
     }
 }
 
-FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        fd_ = other.Release();
-    }
-    return *this;
-}
-
 int FileDescriptor::Release() {
     const int fd = fd_;
     fd_ = -1;

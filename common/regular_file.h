@@ -23,7 +23,7 @@ class FileDescriptor {
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor();
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.Release()) {}
-    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor& operator=(FileDescriptor&& other) = delete;
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 

@@ -2,7 +2,6 @@
 // that an alarm ends, so that a test fails instead of hanging.
 #pragma once
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,33 +21,23 @@ inline std::optional<std::string> RunInBoundedChild(const std::function<std::str
         return std::nullopt;
     }
     const pid_t child = ::fork();
-    if (child < 0) {
-        return std::nullopt;
-    }
     if (child == 0) {
-        ::close(pipe[0]);
         ::alarm(seconds);
         const std::string text = body();
-        std::size_t written = 0;
-        while (written < text.size()) {
-            const ssize_t n = ::write(pipe[1], text.data() + written, text.size() - written);
-            if (n <= 0) {
-                ::_exit(3);
-            }
-            written += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
+        ::_exit(::write(pipe[1], text.data(), text.size()) == static_cast<ssize_t>(text.size())
+                    ? 0
+                    : 3);
     }
     ::close(pipe[1]);
     std::string text;
     std::array<char, 4096> chunk{};
-    ssize_t n = 0;
-    while ((n = ::read(pipe[0], chunk.data(), chunk.size())) > 0) {
+    for (ssize_t n; (n = ::read(pipe[0], chunk.data(), chunk.size())) > 0;) {
         text.append(chunk.data(), static_cast<std::size_t>(n));
     }
     ::close(pipe[0]);
     int status = 0;
-    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
         return std::nullopt;
     }
     return text;
