@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "cities/city_database_path.h"
 #include "cities/city_search.h"
 #include "settings/settings_store.h"
 #include "zones/zone_rules.h"
@@ -50,11 +49,11 @@ std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed
     return SearchCityNames(databasePath_, typed, limit, userDatabasePath_, notices_);
 }
 
-RealServices::RealServices(MessageFn showMessage)
+RealServices::RealServices(MessageFn showMessage, const std::filesystem::path& cityDatabase)
     : homeCity_(&notices_),
-      cities_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), &notices_),
+      cities_(cityDatabase, DefaultUserDatabasePath(), &notices_),
       settings_(UserSettingsFilePath(), homeCity_, &notices_),
-      suggestions_(ShippedCityDatabasePath(), DefaultUserDatabasePath(), &notices_),
+      suggestions_(cityDatabase, DefaultUserDatabasePath(), &notices_),
       services_{
           clock_,   cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage),
           &notices_} {}

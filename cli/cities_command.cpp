@@ -41,7 +41,7 @@ int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         case CitySearchFailure::kNone:
             break;
         case CitySearchFailure::kCityDatabase:
-            err << kProgram << "the city database " << services.cityDatabasePath.string()
+            err << kProgram << "the city database " << services.cityDatabaseDescription
                 << " is missing or cannot be read\n";
             return 1;
         case CitySearchFailure::kUserDatabase:
@@ -140,7 +140,7 @@ int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostre
                 << "\" cannot be a city name (empty, too long or not UTF-8)\n";
             return 2;
         case UserCityChange::CityDatabaseFailed:
-            err << kProgram << "the city database " << services.cityDatabasePath.string()
+            err << kProgram << "the city database " << services.cityDatabaseDescription
                 << " is missing or damaged\n";
             return 1;
         case UserCityChange::UserDatabaseFailed:
