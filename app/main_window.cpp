@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QtGlobal>
@@ -56,6 +58,22 @@ QString MenuItemText(const menus::MenuItem& item) {
             const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl));
             text += QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
         }
+    }
+    return text;
+}
+
+// The notices as the text of one message box: each a sentence of its own, in a paragraph.
+std::string NoticeBoxText(const std::vector<std::string>& notices) {
+    std::string text;
+    for (const std::string& notice : notices) {
+        if (!text.empty()) {
+            text += "\n\n";
+        }
+        std::string sentence = notice;
+        if (!sentence.empty() && sentence.front() >= 'a' && sentence.front() <= 'z') {
+            sentence.front() = static_cast<char>(sentence.front() - 'a' + 'A');
+        }
+        text += sentence + ".";
     }
     return text;
 }
@@ -204,6 +222,7 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
@@ -212,6 +231,9 @@ void MainWindow::OpenOptions() {
                                  &records_.method};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    // Saving and the suggestions may have moved a damaged file aside.
+    connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
+            Qt::QueuedConnection);
     ShowModal(dialog);
 }
 
@@ -226,6 +248,16 @@ void MainWindow::ShowCity(const std::string& name) {
         records_.window.cityDisplay->setText(Text(name));
         // A name longer than the field shows its beginning, where the city is named.
         records_.window.cityDisplay->setCursorPosition(0);
+    }
+}
+
+void MainWindow::ShowPendingNotices() {
+    if (services_.notices == nullptr || !isVisible() || !services_.showMessage) {
+        return;
+    }
+    const std::vector<std::string> notices = services_.notices->Take();
+    if (!notices.empty()) {
+        services_.showMessage(NoticeBoxText(notices), strings::kTitle);
     }
 }
 
@@ -275,6 +307,11 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
 
 void MainWindow::RepaintWindow() {
     update();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &MainWindow::ShowPendingNotices);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

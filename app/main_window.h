@@ -13,6 +13,7 @@
 #include "app/services.h"
 
 class QCloseEvent;
+class QShowEvent;
 class QDateEdit;
 class QLineEdit;
 class QTreeWidget;
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow, public TimeListView {
   protected:
     // The window closes (Ctrl+Q, or the title bar): the program ends with 0.
     void closeEvent(QCloseEvent* event) override;
+    // Once the window is on screen, the notices of the start-up are shown.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void CreateMenuBar();
@@ -59,6 +62,9 @@ class MainWindow : public QMainWindow, public TimeListView {
     void OpenOptions();
     void OpenAbout();
     void ShowCity(const std::string& name);
+    // Shows the notices not yet shown in one message box (caption: the program's title); only
+    // while the window is on screen, so that none comes before the window.
+    void ShowPendingNotices();
 
     AppRecords& records_;
     const Services& services_;

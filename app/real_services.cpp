@@ -9,23 +9,26 @@
 namespace orvanta {
 
 DatabaseCityLookup::DatabaseCityLookup(std::filesystem::path databasePath,
-                                       std::optional<std::filesystem::path> userDatabasePath)
-    : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath)) {}
+                                       std::optional<std::filesystem::path> userDatabasePath,
+                                       NoticeList* notices)
+    : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath), notices) {}
 
 bool DatabaseCityLookup::LookUpCity(CityLocation& city, const MessageFn& showMessage) const {
     return store_.LookUpCity(city, showMessage);
 }
 
 FileSettingsStorage::FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,
-                                         const HomeCitySource& homeCity)
-    : file_(settingsFile.value_or(std::filesystem::path())), homeCity_(homeCity) {}
+                                         const HomeCitySource& homeCity, NoticeList* notices)
+    : file_(settingsFile.value_or(std::filesystem::path())),
+      homeCity_(homeCity),
+      notices_(notices) {}
 
 void FileSettingsStorage::Load(PrayerSettings& settings, CityLocation& city) {
-    LoadSettings(file_, homeCity_, settings, city);
+    LoadSettings(file_, homeCity_, settings, city, notices_);
 }
 
 bool FileSettingsStorage::Save(const PrayerSettings& settings) {
-    return SaveSettings(file_, settings);
+    return SaveSettings(file_, settings, notices_);
 }
 
 MethodSettings FileSettingsStorage::LoadMethod() {
@@ -34,7 +37,7 @@ MethodSettings FileSettingsStorage::LoadMethod() {
 
 bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
                                          const MethodSettings& method) {
-    return SaveSettings(file_, settings, &method);
+    return SaveSettings(file_, settings, &method, notices_);
 }
 
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
@@ -50,19 +53,24 @@ std::optional<std::vector<ZoneTransition>> SystemZoneRules::Changes(std::string_
 }
 
 DatabaseCitySuggestions::DatabaseCitySuggestions(
-    std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath)
-    : databasePath_(std::move(databasePath)), userDatabasePath_(std::move(userDatabasePath)) {}
+    std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath,
+    NoticeList* notices)
+    : databasePath_(std::move(databasePath)),
+      userDatabasePath_(std::move(userDatabasePath)),
+      notices_(notices) {}
 
 std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed,
                                                           std::size_t limit) const {
-    return SearchCityNames(databasePath_, typed, limit, userDatabasePath_);
+    return SearchCityNames(databasePath_, typed, limit, userDatabasePath_, notices_);
 }
 
 RealServices::RealServices(MessageFn showMessage, const std::filesystem::path& cityDatabase)
-    : cities_(cityDatabase, DefaultUserDatabasePath()),
-      settings_(UserSettingsFilePath(), homeCity_),
-      suggestions_(cityDatabase, DefaultUserDatabasePath()),
+    : homeCity_(&notices_),
+      cities_(cityDatabase, DefaultUserDatabasePath(), &notices_),
+      settings_(UserSettingsFilePath(), homeCity_, &notices_),
+      suggestions_(cityDatabase, DefaultUserDatabasePath(), &notices_),
       services_{
-          clock_, cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage)} {}
+          clock_,   cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage),
+          &notices_} {}
 
 }  // namespace orvanta

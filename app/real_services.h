@@ -20,7 +20,8 @@ class DatabaseCityLookup final : public CityLookup {
   public:
     // The user's own cities in userDatabasePath (user.db) are found before the shipped ones.
     DatabaseCityLookup(std::filesystem::path databasePath,
-                       std::optional<std::filesystem::path> userDatabasePath);
+                       std::optional<std::filesystem::path> userDatabasePath,
+                       NoticeList* notices = nullptr);
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override;
 
   private:
@@ -32,7 +33,7 @@ class FileSettingsStorage final : public SettingsStorage {
   public:
     // settingsFile: the registry file (nothing: loads give the defaults, saves fail).
     FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,
-                        const HomeCitySource& homeCity);
+                        const HomeCitySource& homeCity, NoticeList* notices = nullptr);
     void Load(PrayerSettings& settings, CityLocation& city) override;
     bool Save(const PrayerSettings& settings) override;
     MethodSettings LoadMethod() override;
@@ -41,6 +42,7 @@ class FileSettingsStorage final : public SettingsStorage {
   private:
     DiskSettingsFile file_;
     const HomeCitySource& homeCity_;
+    NoticeList* notices_;
 };
 
 // Daylight-saving hours from the system's compiled zone database.
@@ -57,12 +59,14 @@ class SystemZoneRules final : public DaylightShiftSource {
 class DatabaseCitySuggestions final : public CitySuggestions {
   public:
     DatabaseCitySuggestions(std::filesystem::path databasePath,
-                            std::optional<std::filesystem::path> userDatabasePath);
+                            std::optional<std::filesystem::path> userDatabasePath,
+                            NoticeList* notices = nullptr);
     std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override;
 
   private:
     std::filesystem::path databasePath_;
     std::optional<std::filesystem::path> userDatabasePath_;
+    NoticeList* notices_;
 };
 
 // All of them together, for the program's one window.
@@ -77,6 +81,7 @@ class RealServices {
     const Services& Get() const { return services_; }
 
   private:
+    NoticeList notices_;
     SystemClock clock_;
     HomeCityStore homeCity_;
     DatabaseCityLookup cities_;

@@ -14,6 +14,7 @@
 #include "astro/day_table.h"
 #include "cities/home_city.h"
 #include "common/messages.h"
+#include "common/notices.h"
 #include "settings/method_settings.h"
 #include "zones/zone_file.h"
 
@@ -96,6 +97,9 @@ struct Services {
     const DaylightShiftSource& zones;
     const CitySuggestions& suggestions;
     MessageFn showMessage;  // a modal message box with an OK button and no icon
+    // What the services above did on their own account (a damaged file moved aside, a file
+    // that is not a regular file left alone); the window shows it once it is on screen.
+    NoticeList* notices = nullptr;
 };
 
 }  // namespace orvanta

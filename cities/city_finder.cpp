@@ -1,7 +1,5 @@
 #include "cities/city_finder.h"
 
-#include <system_error>
-
 #include "cities/city_fold.h"
 #include "cities/city_name.h"
 #include "cities/search_key.h"
@@ -71,54 +69,69 @@ bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& key
     }
 }
 
-bool IsRegularFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+// Appends the user's own cities. A damaged user.db is moved aside and has none.
+bool AppendUserRows(const std::filesystem::path& path, const std::string& key, std::size_t limit,
+                    NoticeList* notices, std::vector<CityListing>& rows) {
+    bool damaged = false;
+    {
+        UserDatabaseReader reader = OpenUserDatabaseForReading(path, notices);
+        if (reader.state != UserDatabaseReader::State::kOpen) {
+            return reader.state == UserDatabaseReader::State::kAbsent;
+        }
+        const SqliteDb& user = *reader.db;
+        const bool tables = HasTable(user, "user_cities") && HasTable(user, "user_zones");
+        if (tables && AppendRows(user, kUserSql, key, limit, true, rows)) {
+            return true;
+        }
+        damaged = user.LastErrorMeansDamagedFile();
+        if (!tables && !damaged) {
+            return true;  // a file without the tables yet holds no cities
+        }
+    }  // closed before a damaged file is moved
+    rows.clear();
+    if (!damaged) {
+        return false;
+    }
+    SetDamagedUserDatabaseAside(path, notices);
+    return true;
 }
 
 }  // namespace
 
-std::optional<std::vector<CityListing>> FindCitiesByPrefix(
-    const std::filesystem::path& cityDatabase,
-    const std::optional<std::filesystem::path>& userDatabase, std::string_view typed,
-    std::size_t limit) {
-    if (!IsRegularFile(cityDatabase)) {
-        return std::nullopt;
-    }
+CitySearchResult FindCitiesByPrefix(const std::filesystem::path& cityDatabase,
+                                    const std::optional<std::filesystem::path>& userDatabase,
+                                    std::string_view typed, std::size_t limit,
+                                    NoticeList* notices) {
+    CitySearchResult result;
+    result.failure = CitySearchFailure::kCityDatabase;
     const std::optional<SqliteDb> cities =
         SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
     if (!cities) {
-        return std::nullopt;
+        return result;
     }
     bool tableFailed = false;
     std::optional<std::string> key = SearchKeyOf(*cities, typed, tableFailed);
     if (tableFailed) {
-        return std::nullopt;
+        return result;
     }
-    std::vector<CityListing> rows;
+    result.failure = CitySearchFailure::kNone;
     if (!key || key->empty() || limit == 0) {
-        return rows;
+        return result;
     }
     if (IsAsciiSpace(typed.back())) {
         *key += ' ';  // the key drops trailing whitespace; a typed space ends a word
     }
     limit = std::min(limit, kMaxLimit);
-    if (userDatabase && IsRegularFile(*userDatabase)) {
-        const std::optional<SqliteDb> user =
-            SqliteDb::Open(*userDatabase, SqliteOpenMode::ReadOnly);
-        if (!user) {
-            return std::nullopt;
-        }
-        if (HasTable(*user, "user_cities") && HasTable(*user, "user_zones") &&
-            !AppendRows(*user, kUserSql, *key, limit, true, rows)) {
-            return std::nullopt;
-        }
+    if (userDatabase && !AppendUserRows(*userDatabase, *key, limit, notices, result.rows)) {
+        result.failure = CitySearchFailure::kUserDatabase;
+        return result;
     }
-    if (rows.size() < limit &&
-        !AppendRows(*cities, kShippedSql, *key, limit - rows.size(), false, rows)) {
-        return std::nullopt;
+    if (result.rows.size() < limit &&
+        !AppendRows(*cities, kShippedSql, *key, limit - result.rows.size(), false, result.rows)) {
+        result.rows.clear();
+        result.failure = CitySearchFailure::kCityDatabase;
     }
-    return rows;
+    return result;
 }
 
 }  // namespace orvanta

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/notices.h"
+
 namespace orvanta {
 
 struct CityListing {
@@ -22,16 +24,25 @@ struct CityListing {
     bool userCity = false;  // from user.db: found before any shipped city of the same name
 };
 
+// Which file a search could not read.
+enum class CitySearchFailure { kNone, kCityDatabase, kUserDatabase };
+
+struct CitySearchResult {
+    CitySearchFailure failure = CitySearchFailure::kNone;
+    std::vector<CityListing> rows;  // empty when failure is not kNone
+};
+
 // Given the city database, optionally user.db, the text typed (UTF-8) and the most rows
 // wanted, returns the cities whose search key, or one of whose alias keys, starts with the
 // search key of the text (case and accents folded as the lookup folds them; a trailing space
 // counts, so "new " does not list "Newark"). The user's own cities come first, then the
 // shipped ones, the most populous first (then by id); each city once. Empty for a text without
-// a key or a limit of 0. Nothing when the city database, or a user.db that exists, cannot be
-// read. Both files are opened read-only for the call.
-std::optional<std::vector<CityListing>> FindCitiesByPrefix(
-    const std::filesystem::path& cityDatabase,
-    const std::optional<std::filesystem::path>& userDatabase, std::string_view typed,
-    std::size_t limit);
+// a key or a limit of 0. A damaged user.db is moved aside and a user.db that is not a regular
+// file left alone, each with a notice, and the search goes on with the shipped cities; the
+// failure names the file that cannot be read otherwise. Both files are only read here.
+CitySearchResult FindCitiesByPrefix(const std::filesystem::path& cityDatabase,
+                                    const std::optional<std::filesystem::path>& userDatabase,
+                                    std::string_view typed, std::size_t limit,
+                                    NoticeList* notices = nullptr);
 
 }  // namespace orvanta

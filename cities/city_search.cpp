@@ -6,14 +6,13 @@ namespace orvanta {
 
 std::vector<std::string> SearchCityNames(const std::filesystem::path& databasePath,
                                          std::string_view typed, std::size_t limit,
-                                         const std::optional<std::filesystem::path>& userDatabase) {
+                                         const std::optional<std::filesystem::path>& userDatabase,
+                                         NoticeList* notices) {
     std::vector<std::string> names;
-    const std::optional<std::vector<CityListing>> found =
-        FindCitiesByPrefix(databasePath, userDatabase, typed, limit);
-    if (found) {
-        for (const CityListing& city : *found) {
-            names.push_back(city.name);
-        }
+    const CitySearchResult found =
+        FindCitiesByPrefix(databasePath, userDatabase, typed, limit, notices);
+    for (const CityListing& city : found.rows) {
+        names.push_back(city.name);
     }
     return names;
 }

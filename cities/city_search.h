@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cities/search_key.h"
+#include "common/notices.h"
 
 namespace orvanta {
 
@@ -19,10 +20,12 @@ namespace orvanta {
 // whitespace as one space; a trailing space counts, so "new " does not offer "Newark"). Each
 // city comes once, the most populous first (then by id). Empty for a text without a key
 // (empty, only whitespace, not well-formed UTF-8), a limit of 0, or a database that cannot be
-// read. The user's own cities in userDatabase (user.db), when given, come first. The databases
-// are opened read-only for the call and closed before it returns.
+// read. The user's own cities in userDatabase (user.db), when given, come first (a damaged
+// user.db is moved aside, with a notice). The databases are opened for the call and closed
+// before it returns.
 std::vector<std::string> SearchCityNames(
     const std::filesystem::path& databasePath, std::string_view typed, std::size_t limit,
-    const std::optional<std::filesystem::path>& userDatabase = std::nullopt);
+    const std::optional<std::filesystem::path>& userDatabase = std::nullopt,
+    NoticeList* notices = nullptr);
 
 }  // namespace orvanta

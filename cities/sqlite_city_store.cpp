@@ -123,7 +123,8 @@ QueryOutcome QueryZone(SqliteStatement& statement, std::int64_t zoneIndex, Store
 // The whole lookup against one connection: on Found, found holds the complete record.
 CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
                           const std::optional<std::filesystem::path>& userDatabase,
-                          const std::string& name, std::optional<CityLocation>& found) {
+                          NoticeList* notices, const std::string& name,
+                          std::optional<CityLocation>& found) {
     if (!FileHoldsEveryPage(db, path)) {
         return CityLookupStatus::DatabaseUnavailable;
     }
@@ -157,7 +158,7 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
     // shipped city of the same name.
     if (userDatabase) {
         CityLocation userCity;
-        switch (FindUserCity(*userDatabase, *key, userCity)) {
+        switch (FindUserCity(*userDatabase, *key, userCity, notices)) {
             case UserCityFind::Found:
                 found = std::move(userCity);
                 return CityLookupStatus::Found;
@@ -196,26 +197,23 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
 }  // namespace
 
 SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immutable,
-                                 std::optional<std::filesystem::path> userDatabasePath)
+                                 std::optional<std::filesystem::path> userDatabasePath,
+                                 NoticeList* notices)
     : databasePath_(std::move(databasePath)),
       immutable_(immutable),
-      userDatabasePath_(std::move(userDatabasePath)) {}
+      userDatabasePath_(std::move(userDatabasePath)),
+      notices_(notices) {}
 
 CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& showMessage) const {
     CityLookupStatus status = CityLookupStatus::DatabaseUnavailable;
     std::optional<CityLocation> found;
     {
-        // Only a regular file is opened: a folder fails anyway, and opening a FIFO would block.
-        std::error_code error;
-        const bool regular = std::filesystem::is_regular_file(databasePath_, error);
-        // The connection lives only for this lookup.
-        std::optional<SqliteDb> db;
-        if (regular) {
-            db = SqliteDb::Open(databasePath_, immutable_ ? SqliteOpenMode::ReadOnlyImmutable
-                                                          : SqliteOpenMode::ReadOnly);
-        }
+        // The connection lives only for this lookup. Only a regular file is opened.
+        const std::optional<SqliteDb> db =
+            SqliteDb::Open(databasePath_, immutable_ ? SqliteOpenMode::ReadOnlyImmutable
+                                                     : SqliteOpenMode::ReadOnly);
         if (db) {
-            status = FindCity(*db, databasePath_, userDatabasePath_, city.name, found);
+            status = FindCity(*db, databasePath_, userDatabasePath_, notices_, city.name, found);
         }
     }
     switch (status) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cities/city_store.h"
+#include "common/notices.h"
 
 namespace orvanta {
 
@@ -25,9 +26,12 @@ class SqliteCityStore final : public CityStore {
     // immutable: open the file as immutable (no locking, no change detection), right for a
     // database installed with the program that nothing writes while it runs.
     // userDatabasePath: user.db, whose cities are found first; a missing file has none, a file
-    // that exists but cannot be read makes every lookup DatabaseUnavailable.
+    // that exists but cannot be read makes every lookup DatabaseUnavailable. A damaged user.db
+    // is moved aside, and one that is not a regular file left alone, each with a notice to
+    // notices (when given); the shipped cities are found then.
     explicit SqliteCityStore(std::filesystem::path databasePath, bool immutable = true,
-                             std::optional<std::filesystem::path> userDatabasePath = {});
+                             std::optional<std::filesystem::path> userDatabasePath = {},
+                             NoticeList* notices = nullptr);
 
     [[nodiscard]] CityLookupStatus LookUp(CityLocation& city,
                                           const MessageFn& showMessage) const override;
@@ -38,6 +42,7 @@ class SqliteCityStore final : public CityStore {
     std::filesystem::path databasePath_;
     bool immutable_;
     std::optional<std::filesystem::path> userDatabasePath_;
+    NoticeList* notices_;
 };
 
 }  // namespace orvanta

@@ -1,9 +1,12 @@
 #include "cities/sqlite_db.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 
 #include <climits>
 #include <system_error>
+
+#include "common/regular_file.h"
 
 namespace orvanta {
 namespace {
@@ -30,6 +33,33 @@ std::string PathToUriPath(const std::string& path) {
     return out;
 }
 
+// True when path may be handed to SQLite: a regular file, or with create a missing one, which is
+// then created here with mode 0600 (the user's files are the user's alone; SQLite would make it
+// 0644 and give its journals the same mode). Anything else (a FIFO, whose opening or reading
+// would wait for a writer; a device; a folder) is refused, and so is a journal that is not a
+// regular file, which SQLite would open too.
+bool IsOpenableDatabase(const std::filesystem::path& path, SqliteOpenMode mode) {
+    const FileKind kind = CheckRegularFile(path);
+    if (kind == FileKind::kMissing && mode == SqliteOpenMode::ReadWriteCreate) {
+        if (OpenRegularFile(path, O_RDWR | O_CREAT, 0600).kind != FileKind::kRegular) {
+            return false;
+        }
+    } else if (kind != FileKind::kRegular) {
+        return false;
+    }
+    if (mode == SqliteOpenMode::ReadOnlyImmutable) {
+        return true;  // no journal is read
+    }
+    for (const char* suffix : {"-journal", "-wal"}) {
+        std::filesystem::path companion = path;
+        companion += suffix;
+        if (CheckRegularFile(companion) == FileKind::kNotRegular) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void SqliteDb::Closer::operator()(sqlite3* db) const {
@@ -37,7 +67,7 @@ void SqliteDb::Closer::operator()(sqlite3* db) const {
 }
 
 std::optional<SqliteDb> SqliteDb::Open(const std::filesystem::path& path, SqliteOpenMode mode) {
-    if (path.empty()) {
+    if (path.empty() || !IsOpenableDatabase(path, mode)) {
         return std::nullopt;
     }
     std::error_code error;

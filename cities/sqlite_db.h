@@ -23,7 +23,7 @@ enum class SqliteOpenMode {
     ReadOnlyImmutable,
     // Read and write; the file must exist.
     ReadWrite,
-    // Read and write; the file is created when missing.
+    // Read and write; the file is created when missing, with mode 0600.
     ReadWriteCreate,
 };
 
@@ -31,8 +31,9 @@ enum class SqliteOpenMode {
 class SqliteDb {
   public:
     // Opens the file at path. Nothing when it cannot be opened (missing file in a read mode,
-    // a directory, no permission). A file that is not a database opens here and fails at the
-    // first statement.
+    // no permission) or is not a regular file (a FIFO, device or folder is never handed to
+    // SQLite, so that nothing can wait on it). A file that is not a database opens here and
+    // fails at the first statement.
     static std::optional<SqliteDb> Open(const std::filesystem::path& path, SqliteOpenMode mode);
 
     // Runs one or more semicolon-separated statements that return no rows of interest.

@@ -1,21 +1,14 @@
 #include "cities/user_cities.h"
 
 #include <cmath>
-#include <system_error>
 
 #include "cities/city_decode.h"
 #include "cities/city_fold.h"
 #include "cities/city_name.h"
 #include "cities/user_database.h"
-#include "common/damaged_file.h"
 
 namespace orvanta {
 namespace {
-
-bool FileExists(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
 
 // The search key of name through the city database; CityDatabaseFailed or InvalidInput in
 // status when there is none.
@@ -26,8 +19,7 @@ std::optional<std::string> KeyOf(const std::filesystem::path& cityDatabase, std:
         return std::nullopt;
     }
     const std::optional<SqliteDb> db =
-        FileExists(cityDatabase) ? SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable)
-                                 : std::nullopt;
+        SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
     if (!db) {
         status = UserCityChange::CityDatabaseFailed;
         return std::nullopt;
@@ -49,6 +41,70 @@ bool StepDone(SqliteStatement& statement) {
     return statement.Step() == SqliteStatement::StepResult::Done;
 }
 
+// Inside the write transaction: refuses a taken name (status NameTaken, rolled back), else
+// inserts the city and its zone row.
+UserDatabaseChange InsertUserCity(SqliteDb& db, const NewUserCity& city, const std::string& key,
+                                  UserCityChange& status) {
+    std::optional<SqliteStatement> taken = SqliteStatement::Prepare(
+        db, "SELECT 1 FROM user_cities WHERE search_key = ?1 OR name = ?2");
+    if (!taken || !taken->BindText(1, key) || !taken->BindText(2, city.name)) {
+        return UserDatabaseChange::kFailed;
+    }
+    switch (taken->Step()) {
+        case SqliteStatement::StepResult::Row:
+            status = UserCityChange::NameTaken;
+            return UserDatabaseChange::kRollBack;
+        case SqliteStatement::StepResult::Error:
+            return UserDatabaseChange::kFailed;
+        case SqliteStatement::StepResult::Done:
+            break;
+    }
+    // One zone row per zone name; its offsets are refreshed by each city added with it.
+    std::optional<SqliteStatement> zone = SqliteStatement::Prepare(
+        db,
+        "INSERT INTO user_zones (iana_name, bias_minutes, observes_dst) VALUES (?1, ?2, ?3)"
+        " ON CONFLICT (iana_name) DO UPDATE SET bias_minutes = excluded.bias_minutes,"
+        " observes_dst = excluded.observes_dst");
+    if (!zone || !zone->BindText(1, city.zoneName) || !zone->BindInt64(2, city.biasMinutes) ||
+        !zone->BindInt64(3, city.observesDst ? 1 : 0) || !StepDone(*zone)) {
+        return UserDatabaseChange::kFailed;
+    }
+    std::optional<SqliteStatement> insert = SqliteStatement::Prepare(
+        db,
+        "INSERT INTO user_cities (name, search_key, country, country_code, region, latitude,"
+        " longitude, zone_index, population)"
+        " SELECT ?1, ?2, '', '', '', ?3, ?4, zone_index, 0 FROM user_zones WHERE iana_name = ?5");
+    if (!insert || !insert->BindText(1, city.name) || !insert->BindText(2, key) ||
+        !insert->BindInt64(3, CoordinateCode(city.latitudeDeg)) ||
+        !insert->BindInt64(4, CoordinateCode(city.longitudeDeg)) ||
+        !insert->BindText(5, city.zoneName) || !StepDone(*insert)) {
+        return UserDatabaseChange::kFailed;
+    }
+    return UserDatabaseChange::kCommit;
+}
+
+// Inside the write transaction: deletes the user's city with that key and the zone rows no
+// city uses any more; rolled back when there is no such city.
+UserDatabaseChange DeleteUserCity(SqliteDb& db, const std::string& key) {
+    std::optional<SqliteStatement> remove =
+        SqliteStatement::Prepare(db, "DELETE FROM user_cities WHERE search_key = ?1");
+    if (!remove || !remove->BindText(1, key) || !StepDone(*remove)) {
+        return UserDatabaseChange::kFailed;
+    }
+    std::optional<SqliteStatement> changes = SqliteStatement::Prepare(db, "SELECT changes()");
+    if (!changes || changes->Step() != SqliteStatement::StepResult::Row) {
+        return UserDatabaseChange::kFailed;
+    }
+    if (changes->ColumnInt64(0).value_or(0) == 0) {
+        return UserDatabaseChange::kRollBack;
+    }
+    return db.Exec(
+               "DELETE FROM user_zones WHERE zone_index NOT IN"
+               " (SELECT zone_index FROM user_cities WHERE zone_index IS NOT NULL)")
+               ? UserDatabaseChange::kCommit
+               : UserDatabaseChange::kFailed;
+}
+
 }  // namespace
 
 std::int64_t CoordinateCode(double degrees) {
@@ -58,7 +114,8 @@ std::int64_t CoordinateCode(double degrees) {
 }
 
 UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
-                           const std::filesystem::path& userDatabase, const NewUserCity& city) {
+                           const std::filesystem::path& userDatabase, const NewUserCity& city,
+                           NoticeList* notices) {
     if (!std::isfinite(city.latitudeDeg) || !std::isfinite(city.longitudeDeg) ||
         std::fabs(city.latitudeDeg) > 90.0 || std::fabs(city.longitudeDeg) > 180.0 ||
         city.zoneName.empty() || !IsPlausibleZoneName(city.zoneName) ||
@@ -70,110 +127,62 @@ UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
     if (!key) {
         return status;
     }
-    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(userDatabase, /*create=*/true);
-    if (!db || !db->Exec("BEGIN IMMEDIATE")) {
-        return UserCityChange::UserDatabaseFailed;
-    }
-    // Everything below happens in one transaction; any failure rolls it back.
-    const auto fail = [&db](UserCityChange result) {
-        (void)db->Exec("ROLLBACK");
-        return result;
-    };
-    std::optional<SqliteStatement> taken = SqliteStatement::Prepare(
-        *db, "SELECT 1 FROM user_cities WHERE search_key = ?1 OR name = ?2");
-    if (!taken || !taken->BindText(1, *key) || !taken->BindText(2, city.name)) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    switch (taken->Step()) {
-        case SqliteStatement::StepResult::Row:
-            return fail(UserCityChange::NameTaken);
-        case SqliteStatement::StepResult::Error:
-            return fail(UserCityChange::UserDatabaseFailed);
-        case SqliteStatement::StepResult::Done:
+    const UserDatabaseWrite write =
+        ChangeUserDatabase(userDatabase, /*create=*/true, notices,
+                           [&](SqliteDb& db) { return InsertUserCity(db, city, *key, status); });
+    switch (write) {
+        case UserDatabaseWrite::kCommitted:
+            return UserCityChange::Done;
+        case UserDatabaseWrite::kRolledBack:
+            return status;
+        case UserDatabaseWrite::kNoFile:
+        case UserDatabaseWrite::kFailed:
             break;
     }
-    // One zone row per zone name; its offsets are refreshed by each city added with it.
-    std::optional<SqliteStatement> zone = SqliteStatement::Prepare(
-        *db,
-        "INSERT INTO user_zones (iana_name, bias_minutes, observes_dst) VALUES (?1, ?2, ?3)"
-        " ON CONFLICT (iana_name) DO UPDATE SET bias_minutes = excluded.bias_minutes,"
-        " observes_dst = excluded.observes_dst");
-    if (!zone || !zone->BindText(1, city.zoneName) || !zone->BindInt64(2, city.biasMinutes) ||
-        !zone->BindInt64(3, city.observesDst ? 1 : 0) || !StepDone(*zone)) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    std::optional<SqliteStatement> insert = SqliteStatement::Prepare(
-        *db,
-        "INSERT INTO user_cities (name, search_key, country, country_code, region, latitude,"
-        " longitude, zone_index, population)"
-        " SELECT ?1, ?2, '', '', '', ?3, ?4, zone_index, 0 FROM user_zones WHERE iana_name = ?5");
-    if (!insert || !insert->BindText(1, city.name) || !insert->BindText(2, *key) ||
-        !insert->BindInt64(3, CoordinateCode(city.latitudeDeg)) ||
-        !insert->BindInt64(4, CoordinateCode(city.longitudeDeg)) ||
-        !insert->BindText(5, city.zoneName) || !StepDone(*insert)) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    return db->Exec("COMMIT") ? UserCityChange::Done : fail(UserCityChange::UserDatabaseFailed);
+    return UserCityChange::UserDatabaseFailed;
 }
 
 UserCityChange RemoveUserCity(const std::filesystem::path& cityDatabase,
-                              const std::filesystem::path& userDatabase, std::string_view name) {
+                              const std::filesystem::path& userDatabase, std::string_view name,
+                              NoticeList* notices) {
     UserCityChange status = UserCityChange::Done;
     const std::optional<std::string> key = KeyOf(cityDatabase, name, status);
     if (!key) {
         return status == UserCityChange::InvalidInput ? UserCityChange::NotFound : status;
     }
-    if (!FileExists(userDatabase)) {
-        return UserCityChange::NotFound;  // nothing stored; the file is not created for this
+    // A missing file is not created for a removal; a damaged one is moved aside, and the city
+    // is no longer among the user's then.
+    switch (ChangeUserDatabase(userDatabase, /*create=*/false, notices,
+                               [&](SqliteDb& db) { return DeleteUserCity(db, *key); })) {
+        case UserDatabaseWrite::kCommitted:
+            return UserCityChange::Done;
+        case UserDatabaseWrite::kRolledBack:
+        case UserDatabaseWrite::kNoFile:
+            return UserCityChange::NotFound;
+        case UserDatabaseWrite::kFailed:
+            break;
     }
-    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(userDatabase, /*create=*/false);
-    if (!db || !db->Exec("BEGIN IMMEDIATE")) {
-        return UserCityChange::UserDatabaseFailed;
-    }
-    const auto fail = [&db](UserCityChange result) {
-        (void)db->Exec("ROLLBACK");
-        return result;
-    };
-    std::optional<SqliteStatement> remove =
-        SqliteStatement::Prepare(*db, "DELETE FROM user_cities WHERE search_key = ?1");
-    if (!remove || !remove->BindText(1, *key) || !StepDone(*remove)) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    std::optional<SqliteStatement> changes = SqliteStatement::Prepare(*db, "SELECT changes()");
-    if (!changes || changes->Step() != SqliteStatement::StepResult::Row) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    if (changes->ColumnInt64(0).value_or(0) == 0) {
-        return fail(UserCityChange::NotFound);
-    }
-    if (!db->Exec("DELETE FROM user_zones WHERE zone_index NOT IN"
-                  " (SELECT zone_index FROM user_cities WHERE zone_index IS NOT NULL)") ||
-        !db->Exec("COMMIT")) {
-        return fail(UserCityChange::UserDatabaseFailed);
-    }
-    return UserCityChange::Done;
+    return UserCityChange::UserDatabaseFailed;
 }
 
 UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::string& key,
-                          CityLocation& found) {
-    if (!FileExists(userDatabase)) {
-        return UserCityFind::None;
+                          CityLocation& found, NoticeList* notices) {
+    UserDatabaseReader reader = OpenUserDatabaseForReading(userDatabase, notices);
+    switch (reader.state) {
+        case UserDatabaseReader::State::kOpen:
+            break;
+        case UserDatabaseReader::State::kAbsent:
+            return UserCityFind::None;
+        case UserDatabaseReader::State::kFailed:
+            return UserCityFind::Failed;
     }
-    // Read-write when allowed, though only read, so that a hot journal left by a killed writer
-    // is rolled back instead of making the file unreadable.
-    std::optional<SqliteDb> db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadWrite);
-    if (!db) {
-        db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadOnly);
-    }
-    if (!db) {
-        return UserCityFind::Failed;
-    }
+    std::optional<SqliteDb>& db = reader.db;
     if (!HasTable(*db, "user_cities") || !HasTable(*db, "user_zones")) {
         if (db->LastErrorMeansDamagedFile()) {
             // A damaged user.db must not take the shipped cities down with it: it is moved
             // aside (kept, never deleted) and has no cities of its own.
             db.reset();
-            (void)MoveDamagedFileAside(userDatabase);
+            SetDamagedUserDatabaseAside(userDatabase, notices);
         }
         return UserCityFind::None;
     }
@@ -192,7 +201,7 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
             if (db->LastErrorMeansDamagedFile()) {
                 statement.reset();
                 db.reset();
-                (void)MoveDamagedFileAside(userDatabase);
+                SetDamagedUserDatabaseAside(userDatabase, notices);
                 return UserCityFind::None;
             }
             return UserCityFind::Failed;

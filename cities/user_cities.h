@@ -11,6 +11,7 @@
 
 #include "astro/calculation_inputs.h"
 #include "cities/sqlite_db.h"
+#include "common/notices.h"
 
 namespace orvanta {
 
@@ -34,26 +35,28 @@ enum class UserCityChange {
     UserDatabaseFailed,  // user.db cannot be created, opened or written
 };
 
-// Adds the city to user.db (created when missing).
+// Adds the city to user.db (created when missing). A damaged user.db is moved aside (with a
+// notice) and the city goes into a new one.
 [[nodiscard]] UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
                                          const std::filesystem::path& userDatabase,
-                                         const NewUserCity& city);
+                                         const NewUserCity& city, NoticeList* notices = nullptr);
 
 // Removes the user's city whose name has the same search key as name; its zone row goes too
-// when no other city uses it.
+// when no other city uses it. A damaged user.db is moved aside (with a notice): NotFound.
 [[nodiscard]] UserCityChange RemoveUserCity(const std::filesystem::path& cityDatabase,
                                             const std::filesystem::path& userDatabase,
-                                            std::string_view name);
+                                            std::string_view name, NoticeList* notices = nullptr);
 
 enum class UserCityFind { Found, None, Failed };
 
 // Given the path of user.db and a search key, finds the user's city with that key and fills
 // every field of found. None when the file, its tables or such a city do not exist, or the
 // stored row is not a usable city; a damaged file (not a database, corrupt) is moved aside and
-// gives None too, so the shipped cities keep working. Failed when the file exists but cannot
-// be opened or read for another reason.
+// a path that is not a regular file left alone, each with a notice, and both give None too, so
+// the shipped cities keep working. Failed when the file exists but cannot be opened or read for
+// another reason.
 UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::string& key,
-                          CityLocation& found);
+                          CityLocation& found, NoticeList* notices = nullptr);
 
 // Given decimal degrees, returns the database's code |value| = degrees * 100 + minutes with
 // the sign of the value, the minutes rounded to the nearest (59.6' carries to the next degree).

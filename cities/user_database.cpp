@@ -1,8 +1,8 @@
 #include "cities/user_database.h"
 
-#include <system_error>
-
 #include "common/damaged_file.h"
+#include "common/private_folder.h"
+#include "common/regular_file.h"
 
 namespace orvanta {
 namespace {
@@ -40,35 +40,114 @@ PRAGMA user_version = 2;
 COMMIT;
 )sql";
 
-}  // namespace
+// Tells the user once that something other than a regular file sits at user.db.
+void TellNotRegular(const std::filesystem::path& path, NoticeList* notices) {
+    if (notices != nullptr) {
+        notices->Add(path.string() +
+                     " is not a regular file and is left alone; your home city and your own"
+                     " cities cannot be used");
+    }
+}
 
-std::optional<SqliteDb> OpenUserDatabaseForWriting(const std::filesystem::path& path, bool create) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (create && path.has_parent_path()) {
-            std::error_code error;
-            std::filesystem::create_directories(path.parent_path(), error);
-            if (error) {
-                return std::nullopt;
-            }
-        }
-        std::optional<SqliteDb> db = SqliteDb::Open(
-            path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
-        if (!db) {
-            return std::nullopt;
-        }
-        if (db->Exec(kUserSchemaSql)) {
-            return db;
-        }
+enum class Attempt { kDone, kDamaged };
+
+// One attempt of ChangeUserDatabase: result holds the outcome when kDone.
+Attempt TryChange(const std::filesystem::path& path, bool create,
+                  const std::function<UserDatabaseChange(SqliteDb&)>& change,
+                  UserDatabaseWrite& result) {
+    result = UserDatabaseWrite::kFailed;
+    std::optional<SqliteDb> db =
+        SqliteDb::Open(path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
+    if (!db) {
+        return Attempt::kDone;
+    }
+    if (!db->Exec(kUserSchemaSql) || !db->Exec("BEGIN IMMEDIATE")) {
         const bool damaged = db->LastErrorMeansDamagedFile();
         (void)db->Exec("ROLLBACK");
-        db.reset();  // closed before the file is moved
-        // A file that is not a database or is corrupt is moved aside (never deleted), and with
-        // create a new one is made in its place. A busy or unreadable file is left alone.
-        if (!damaged || !MoveDamagedFileAside(path) || !create) {
-            return std::nullopt;
+        return damaged ? Attempt::kDamaged : Attempt::kDone;
+    }
+    switch (change(*db)) {
+        case UserDatabaseChange::kCommit:
+            if (db->Exec("COMMIT")) {
+                result = UserDatabaseWrite::kCommitted;
+                return Attempt::kDone;
+            }
+            break;
+        case UserDatabaseChange::kRollBack:
+            (void)db->Exec("ROLLBACK");
+            result = UserDatabaseWrite::kRolledBack;
+            return Attempt::kDone;
+        case UserDatabaseChange::kFailed:
+            break;
+    }
+    const bool damaged = db->LastErrorMeansDamagedFile();
+    (void)db->Exec("ROLLBACK");
+    return damaged ? Attempt::kDamaged : Attempt::kDone;
+}
+
+}  // namespace
+
+UserDatabaseReader OpenUserDatabaseForReading(const std::filesystem::path& path,
+                                              NoticeList* notices) {
+    UserDatabaseReader reader;
+    switch (CheckRegularFile(path)) {
+        case FileKind::kRegular:
+            break;
+        case FileKind::kMissing:
+            reader.state = UserDatabaseReader::State::kAbsent;
+            return reader;
+        case FileKind::kNotRegular:
+            TellNotRegular(path, notices);
+            reader.state = UserDatabaseReader::State::kAbsent;
+            return reader;
+        case FileKind::kUnreadable:
+            return reader;
+    }
+    reader.db = SqliteDb::Open(path, SqliteOpenMode::ReadWrite);
+    if (!reader.db) {
+        reader.db = SqliteDb::Open(path, SqliteOpenMode::ReadOnly);
+    }
+    reader.state =
+        reader.db ? UserDatabaseReader::State::kOpen : UserDatabaseReader::State::kFailed;
+    return reader;
+}
+
+void SetDamagedUserDatabaseAside(const std::filesystem::path& path, NoticeList* notices) {
+    const std::optional<std::filesystem::path> movedTo = MoveDamagedFileAside(path);
+    if (movedTo && notices != nullptr) {
+        notices->Add(MovedAsideNotice(path.string(), movedTo->string(),
+                                      "your home city and your own cities in it are no longer"
+                                      " used"));
+    }
+}
+
+UserDatabaseWrite ChangeUserDatabase(const std::filesystem::path& path, bool create,
+                                     NoticeList* notices,
+                                     const std::function<UserDatabaseChange(SqliteDb&)>& change) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const FileKind kind = CheckRegularFile(path);
+        if (kind == FileKind::kNotRegular) {
+            TellNotRegular(path, notices);
+            return UserDatabaseWrite::kFailed;
+        }
+        if (kind == FileKind::kMissing && !create) {
+            return UserDatabaseWrite::kNoFile;
+        }
+        if (create && path.has_parent_path() && !MakePrivateFolders(path.parent_path())) {
+            return UserDatabaseWrite::kFailed;
+        }
+        UserDatabaseWrite result = UserDatabaseWrite::kFailed;
+        if (TryChange(path, create, change, result) == Attempt::kDone) {
+            return result;
+        }
+        // Damaged: kept aside, never deleted; with create the next attempt makes a new file,
+        // without it the next attempt finds no file.
+        SetDamagedUserDatabaseAside(path, notices);
+        if (CheckRegularFile(path) != FileKind::kMissing) {
+            return UserDatabaseWrite::kFailed;  // it could not be moved
         }
     }
-    return std::nullopt;
+    return UserDatabaseWrite::kFailed;
 }
 
 bool HasTable(const SqliteDb& db, const char* table) {

@@ -34,20 +34,29 @@ std::size_t Width(std::string_view text) {
 
 int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
            const TimesServices& services) {
-    const std::optional<std::vector<CityListing>> rows = FindCitiesByPrefix(
-        services.cityDatabasePath, services.userDatabasePath, request.text, request.limit);
-    if (!rows) {
-        err << kProgram << "the city database " << services.cityDatabaseDescription
-            << " (or your user.db) is missing or cannot be read\n";
-        return 1;
+    const CitySearchResult found =
+        FindCitiesByPrefix(services.cityDatabasePath, services.userDatabasePath, request.text,
+                           request.limit, services.notices);
+    switch (found.failure) {
+        case CitySearchFailure::kNone:
+            break;
+        case CitySearchFailure::kCityDatabase:
+            err << kProgram << "the city database " << services.cityDatabaseDescription
+                << " is missing or cannot be read\n";
+            return 1;
+        case CitySearchFailure::kUserDatabase:
+            err << kProgram << "cannot read "
+                << services.userDatabasePath.value_or("user.db").string() << '\n';
+            return 1;
     }
-    if (rows->empty()) {
+    const std::vector<CityListing>& rows = found.rows;
+    if (rows.empty()) {
         err << kProgram << "no city name begins with \"" << request.text << "\"\n";
         return 1;
     }
     std::vector<std::array<std::string, 5>> cells;
     cells.push_back({"City", "Country", "Region", "Position", "Zone"});
-    for (const CityListing& row : *rows) {
+    for (const CityListing& row : rows) {
         cells.push_back({row.name, row.userCity ? "(your city)" : row.country, row.region,
                          CoordinateText(row.latitudeCode, 'N', 'S') + " " +
                              CoordinateText(row.longitudeCode, 'E', 'W'),
@@ -96,7 +105,7 @@ int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         return 1;
     }
     // The name as the database writes it, so that the next lookup finds this very city.
-    if (!HomeCityStore(*services.userDatabasePath).SetHomeCity(city.name)) {
+    if (!HomeCityStore(*services.userDatabasePath, services.notices).SetHomeCity(city.name)) {
         err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
         return 1;
     }
@@ -105,7 +114,8 @@ int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
 }
 
 int ClearHome(std::ostream& out, std::ostream& err, const TimesServices& services) {
-    if (services.userDatabasePath && !HomeCityStore(*services.userDatabasePath).ClearHomeCity()) {
+    if (services.userDatabasePath &&
+        !HomeCityStore(*services.userDatabasePath, services.notices).ClearHomeCity()) {
         err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
         return 1;
     }
@@ -164,7 +174,7 @@ int Add(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     city.biasMinutes = zone->biasMinutes;
     city.observesDst = zone->observesDst;
     const UserCityChange change =
-        AddUserCity(services.cityDatabasePath, *services.userDatabasePath, city);
+        AddUserCity(services.cityDatabasePath, *services.userDatabasePath, city, services.notices);
     if (change != UserCityChange::Done) {
         return ReportChange(change, request, err, services);
     }
@@ -178,8 +188,8 @@ int Remove(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         err << kProgram << "you have no city named \"" << request.text << "\"\n";
         return 1;
     }
-    const UserCityChange change =
-        RemoveUserCity(services.cityDatabasePath, *services.userDatabasePath, request.text);
+    const UserCityChange change = RemoveUserCity(
+        services.cityDatabasePath, *services.userDatabasePath, request.text, services.notices);
     if (change != UserCityChange::Done) {
         return ReportChange(change, request, err, services);
     }

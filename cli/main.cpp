@@ -14,20 +14,22 @@ int main(int argc, char** argv) {
     using namespace orvanta;
     TimesServices services;
     services.today = LocalDateToday;
+    NoticeList notices;
+    services.notices = &notices;
 
     std::unique_ptr<DiskSettingsFile> savedSettings;
     if (const auto path = UserSettingsFilePath()) {
         savedSettings = std::make_unique<DiskSettingsFile>(*path);
         services.savedSettings = savedSettings.get();
     }
-    const HomeCityStore homeCity;
+    const HomeCityStore homeCity(&notices);
     services.homeCity = &homeCity;
     services.userDatabasePath = DefaultUserDatabasePath();
     const CityDatabaseLocation shipped = LocateShippedCityDatabase();
     services.cityDatabasePath = shipped.path;
     // The user's own cities are found first; the shipped database is only ever read.
     const SqliteCityStore cities(services.cityDatabasePath, /*immutable=*/true,
-                                 services.userDatabasePath);
+                                 services.userDatabasePath, &notices);
     services.cities = &cities;
     // Names every path tried when none held the database.
     services.cityDatabaseDescription = DescribeCityDatabase(shipped);

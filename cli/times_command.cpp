@@ -34,7 +34,7 @@ void SettleSettings(const TimesServices& services, const SettingsOverrides& over
     const NoHomeCity noHomeCity;
     const HomeCitySource& home = services.homeCity ? *services.homeCity : noHomeCity;
     if (services.savedSettings != nullptr) {
-        LoadSettings(*services.savedSettings, home, settings, city);
+        LoadSettings(*services.savedSettings, home, settings, city, services.notices);
     } else if (!home.ReadHomeCity(city)) {
         city.name = settings.configuredCity;
     }
@@ -83,10 +83,9 @@ bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
     return true;
 }
 
-}  // namespace
-
-int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const TimesServices& services) {
+// The whole run but the notices.
+int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+               const TimesServices& services) {
     // Everything goes to a buffer first, so a failing run prints nothing on standard output.
     std::ostringstream buffer;
     const std::variant<TimesRequest, CitiesRequest, EarlyExit> parsed =
@@ -195,6 +194,19 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    const TimesServices& services) {
+    const int status = RunCommand(argc, argv, out, err, services);
+    if (services.notices != nullptr) {
+        for (const std::string& notice : services.notices->Take()) {
+            err << kProgram << notice << '\n';
+        }
+    }
+    return status;
 }
 
 }  // namespace orvanta

@@ -12,6 +12,7 @@
 #include "cities/city_store.h"
 #include "cities/home_city.h"
 #include "cli/local_date.h"
+#include "common/notices.h"
 #include "settings/settings_file.h"
 
 namespace orvanta {
@@ -30,12 +31,16 @@ struct TimesServices {
     std::optional<std::filesystem::path> userDatabasePath;
     // Seconds since 1970-01-01 UT, for the DTSTAMP of calendar events; tests pin it.
     std::function<std::int64_t()> nowUtc;
+    // Where the stores above and the run itself leave what the user must be told (a damaged
+    // file moved aside, a file that is not a regular file); each becomes a line on err.
+    NoticeList* notices = nullptr;
 };
 
 // Runs orvanta-times with the given arguments. Writes the times (or the cities subcommand's
 // result) to out and a one-line error to err. Returns the exit status: 0 done; 1 not found
 // (city, zone) or unreadable (clock, city database, user database); 2 bad arguments. Nothing
-// is written to out when the status is not 0.
+// is written to out when the status is not 0. Each notice added during the run is written to err
+// as a line of its own.
 int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                     const TimesServices& services);
 

@@ -12,28 +12,14 @@
 #include <vector>
 
 #include "common/damaged_file.h"
+#include "common/private_folder.h"
+#include "common/regular_file.h"
 #include "common/user_paths.h"
 
 namespace orvanta {
 namespace {
 
 constexpr std::size_t kMaxFileBytes = 16u << 20;
-
-// Creates the folder and any missing parents with mode 0700; true when it is a folder.
-bool MakeFolders(const std::filesystem::path& folder) {
-    if (folder.empty()) {
-        return false;
-    }
-    std::filesystem::path partial;
-    for (const std::filesystem::path& part : folder) {
-        partial /= part;
-        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 // Flushes a folder's entries (a rename in it) to disk. File systems that cannot flush a folder
 // answer EINVAL; there is nothing more to do on them.
@@ -101,10 +87,11 @@ SettingsFile::Contents DiskSettingsFile::Read() const {
     if (file_.empty()) {
         return {ReadStatus::kFailed, {}};
     }
-    const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return {errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+    const OpenedFile opened = OpenRegularFile(file_, O_RDONLY);
+    if (opened.kind != FileKind::kRegular) {
+        return {opened.kind == FileKind::kMissing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
     }
+    const int fd = opened.file.Get();
     Contents contents{ReadStatus::kRead, {}};
     std::vector<char> chunk(64 * 1024);
     while (true) {
@@ -121,20 +108,20 @@ SettingsFile::Contents DiskSettingsFile::Read() const {
         }
         contents.bytes.append(chunk.data(), static_cast<std::size_t>(got));
     }
-    ::close(fd);
     return contents;
 }
 
 bool DiskSettingsFile::LockForUpdate() {
-    if (file_.empty() || lockFd_ >= 0 || !MakeFolders(file_.parent_path())) {
+    if (file_.empty() || lockFd_ >= 0 || !MakePrivateFolders(file_.parent_path())) {
         return false;
     }
     std::filesystem::path lockPath = file_;
     lockPath += ".lock";
-    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    OpenedFile opened = OpenRegularFile(lockPath, O_RDWR | O_CREAT, 0600);
+    if (opened.kind != FileKind::kRegular) {
         return false;
     }
+    const int fd = opened.file.Release();
     const auto deadline = std::chrono::steady_clock::now() + lockWait_;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) ||
@@ -157,8 +144,8 @@ void DiskSettingsFile::Unlock() {
     }
 }
 
-bool DiskSettingsFile::MoveAside() {
-    return MoveDamagedFileAside(file_).has_value();
+std::optional<std::filesystem::path> DiskSettingsFile::MoveAside() {
+    return MoveDamagedFileAside(file_);
 }
 
 bool DiskSettingsFile::ReplaceAtomically(std::string_view bytes) {
@@ -174,7 +161,7 @@ bool DiskSettingsFile::ReplaceAtomically(std::string_view bytes) {
         }
     }
     const std::filesystem::path folder = target.parent_path();
-    if (!MakeFolders(folder)) {
+    if (!MakePrivateFolders(folder)) {
         return false;
     }
     std::string temporary = target.string() + ".tmp-XXXXXX";

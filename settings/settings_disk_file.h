@@ -23,13 +23,17 @@ class DiskSettingsFile final : public SettingsFile {
     DiskSettingsFile(const DiskSettingsFile&) = delete;
     DiskSettingsFile& operator=(const DiskSettingsFile&) = delete;
 
-    // Files larger than 16 MiB are not settings files and count as unreadable.
+    // Only a regular file is read (symbolic links followed); a FIFO, device or folder at the
+    // path counts as unreadable and is never waited on. Files larger than 16 MiB are not
+    // settings files and count as unreadable.
     Contents Read() const override;
-    // An exclusive flock on registry.reg.lock; creates the folder (mode 0700) when missing.
+    // An exclusive flock on registry.reg.lock (mode 0600, a regular file); creates the folder
+    // (mode 0700) when missing.
     bool LockForUpdate() override;
     void Unlock() override;
     // Renames the file to registry.reg.damaged-<UTC time YYYYMMDDTHHMMSSZ>[-<n>].
-    bool MoveAside() override;
+    std::optional<std::filesystem::path> MoveAside() override;
+    std::string Name() const override { return file_.string(); }
     // Writes a temporary file in the same folder (mode 0600), flushes it to disk, renames it
     // over the file and flushes the folder. A symbolic link is followed: its target is replaced.
     bool ReplaceAtomically(std::string_view bytes) override;

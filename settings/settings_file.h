@@ -1,6 +1,8 @@
 // The file that holds the settings' registry key: read whole, replaced whole.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,7 @@ class SettingsFile {
     enum class ReadStatus {
         kRead,     // bytes holds the whole file
         kMissing,  // there is no file (nothing saved yet)
-        kFailed,   // the file exists but could not be read
+        kFailed,   // something is there but could not be read, or is not a regular file
     };
     struct Contents {
         ReadStatus status = ReadStatus::kFailed;
@@ -32,8 +34,12 @@ class SettingsFile {
     virtual void Unlock() = 0;
 
     // Renames a file that cannot be parsed to a new name beside it, never overwriting another
-    // file, so that the next save does not destroy it. False when it could not be moved.
-    [[nodiscard]] virtual bool MoveAside() = 0;
+    // file, so that the next save does not destroy it. Returns the new name; nothing when it
+    // could not be moved.
+    [[nodiscard]] virtual std::optional<std::filesystem::path> MoveAside() = 0;
+
+    // The file's name as the user knows it (its path), for messages.
+    virtual std::string Name() const = 0;
 
     // Replaces the file with bytes so that a crash or a full disk leaves either the old or the
     // new file complete. True only when the new file reached the disk.

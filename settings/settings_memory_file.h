@@ -12,6 +12,7 @@ namespace orvanta {
 class MemorySettingsFile final : public SettingsFile {
   public:
     std::optional<std::string> content;  // nothing: no file
+    std::string name = "registry.reg";
     bool failRead = false;
     bool failLock = false;
     bool failMoveAside = false;
@@ -42,15 +43,17 @@ class MemorySettingsFile final : public SettingsFile {
 
     void Unlock() override { locked = false; }
 
-    bool MoveAside() override {
+    std::optional<std::filesystem::path> MoveAside() override {
         changedWithoutLock = changedWithoutLock || !locked;
         if (failMoveAside || !content) {
-            return false;
+            return std::nullopt;
         }
         movedAside.push_back(*content);
         content.reset();
-        return true;
+        return name + ".damaged-" + std::to_string(movedAside.size());
     }
+
+    std::string Name() const override { return name; }
 
     bool ReplaceAtomically(std::string_view bytes) override {
         changedWithoutLock = changedWithoutLock || !locked;

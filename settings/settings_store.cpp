@@ -28,13 +28,30 @@ std::optional<std::uint32_t> ReadNumber(const RegistryDocument& document, std::s
     return bytes ? NumberFromValueBytes(*bytes) : std::nullopt;
 }
 
-// The document of the file when it holds the settings key.
-std::optional<RegistryDocument> OpenKey(const SettingsFile& file) {
+void Tell(NoticeList* notices, std::string text) {
+    if (notices != nullptr) {
+        notices->Add(std::move(text));
+    }
+}
+
+// The document of the file when it holds the settings key. A file that is there but cannot be
+// read or parsed is told about: the user's settings are not in use.
+std::optional<RegistryDocument> OpenKey(const SettingsFile& file, NoticeList* notices) {
     const SettingsFile::Contents contents = file.Read();
+    if (contents.status == SettingsFile::ReadStatus::kFailed) {
+        Tell(notices, "cannot read the settings file " + file.Name() +
+                          " (it is not a regular file, or not readable); the default settings"
+                          " are used and the file is left as it is");
+    }
     if (contents.status != SettingsFile::ReadStatus::kRead) {
         return std::nullopt;
     }
     std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document) {
+        Tell(notices, "the settings file " + file.Name() +
+                          " is damaged; the default settings are used, and saving the settings"
+                          " moves it aside");
+    }
     if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
         return std::nullopt;
     }
@@ -84,8 +101,8 @@ class UpdateLock {
 }  // namespace
 
 void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
-                  PrayerSettings& settings, CityLocation& city) {
-    const std::optional<RegistryDocument> document = OpenKey(file);
+                  PrayerSettings& settings, CityLocation& city, NoticeList* notices) {
+    const std::optional<RegistryDocument> document = OpenKey(file, notices);
     if (document) {
         ReadKey(*document, settings);
     } else {
@@ -104,12 +121,12 @@ void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
     settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
 }
 
-bool SaveSettings(SettingsFile& file, const PrayerSettings& settings) {
-    return SaveSettings(file, settings, nullptr);
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList* notices) {
+    return SaveSettings(file, settings, nullptr, notices);
 }
 
-bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
-                  const MethodSettings* method) {
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
+                  NoticeList* notices) {
     std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
     if (!cityBytes) {
         return false;
@@ -130,9 +147,13 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
         case SettingsFile::ReadStatus::kRead:
             document = ParseRegistryText(contents.bytes);
             if (!document) {
-                if (!file.MoveAside()) {
+                const std::optional<std::filesystem::path> movedTo = file.MoveAside();
+                if (!movedTo) {
                     return false;
                 }
+                Tell(notices,
+                     MovedAsideNotice("the settings file " + file.Name(), movedTo->string(),
+                                      "the settings are saved in a new file"));
                 document = NewRegistryDocument();
             }
             break;

@@ -4,6 +4,7 @@
 
 #include "astro/calculation_inputs.h"
 #include "cities/home_city.h"
+#include "common/notices.h"
 #include "settings/settings_file.h"
 
 namespace orvanta {
@@ -20,22 +21,26 @@ namespace orvanta {
 //   "Fiqh"       -> fiqh: the 32 bits as signed;
 //   "City"       -> configuredCity: UTF-16LE up to the first zero unit (at most 199 units).
 // asrShadowFactor is derived from fiqh: 1.0 for 0, else 2.0. city.name becomes the home city
-// when homeCity gives one, else the configured city. Nothing is reported.
+// when homeCity gives one, else the configured city. A file that is there but cannot be read
+// (not a regular file, no permission) or cannot be parsed adds a notice that names it and says
+// that the defaults are used; a missing file or key is not worth one.
 void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
-                  PrayerSettings& settings, CityLocation& city);
+                  PrayerSettings& settings, CityLocation& city, NoticeList* notices = nullptr);
 
 // Stores the five settings under the key, in the order "SunRise", "Interval", "Depression",
 // "Fiqh", "City", and replaces the file atomically under the writers' lock. Other keys and
-// values of the file are kept as they were; a file that cannot be parsed is first moved aside.
+// values of the file are kept as they were; a file that cannot be parsed is first moved aside,
+// with a notice naming the file it was moved to. A file that cannot be read is never replaced.
 // Returns true only when the new file reached the disk. Returns false, writing nothing, when
 // configuredCity is not well-formed UTF-8 or takes more than 199 UTF-16 code units, or when the
 // file cannot be read, locked, moved aside or replaced.
-[[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings);
+[[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
+                                NoticeList* notices = nullptr);
 
 // As above, and in the same replacement of the file, the method values (StoreMethodValues with
 // the choice, leaving alone the values that were unreadable when loaded); none when null.
 struct MethodSettings;
 [[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
-                                const MethodSettings* method);
+                                const MethodSettings* method, NoticeList* notices = nullptr);
 
 }  // namespace orvanta

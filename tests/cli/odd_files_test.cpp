@@ -1,0 +1,130 @@
+// orvanta-times over the real stores, wired as the program wires them, when the user's files
+// are not what they seem. Every run happens in a child process that an alarm ends: a run that
+// waits on a FIFO fails the test instead of hanging it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
+#include "run_times.h"
+#include "settings/settings_disk_file.h"
+#include "tests/support/bounded_child.h"
+#include "tests/support/damaged_city_databases.h"
+#include "tests/support/damaged_user_database.h"
+#include "tests/support/scratch_database.h"
+
+namespace orvanta {
+namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+
+class OddFilesCliTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(testing_support::MakeSoundCityDatabase(shipped_));
+        fs::create_directories(settings_.parent_path());
+    }
+
+    // "<status>\n<standard error>\x1f<standard output>", or "hung".
+    std::string Run(const std::vector<std::string>& args) {
+        return testing_support::RunInBoundedChild([&] {
+                   NoticeList notices;
+                   DiskSettingsFile saved(settings_);
+                   const HomeCityStore home(user_, &notices);
+                   const SqliteCityStore cities(shipped_, true, user_, &notices);
+                   TimesServices services;
+                   services.today = [] { return CivilDate{2026, 3, 20}; };
+                   services.savedSettings = &saved;
+                   services.homeCity = &home;
+                   services.cities = &cities;
+                   services.cityDatabasePath = shipped_;
+                   services.userDatabasePath = user_;
+                   services.notices = &notices;
+                   const testing_support::RunResult run = testing_support::RunTimes(args, services);
+                   return std::to_string(run.status) + "\n" + run.err + "\x1f" + run.out;
+               })
+            .value_or("hung");
+    }
+    // The status and standard error of a run.
+    static std::string Said(const std::string& run) { return run.substr(0, run.find('\x1f')); }
+
+    testing_support::ScratchFolder folder_;
+    fs::path shipped_ = folder_.Path() / "cities.db";
+    fs::path user_ = folder_.Path() / "data" / "orvanta" / "user.db";
+    fs::path settings_ = folder_.Path() / "config" / "orvanta" / "registry.reg";
+};
+
+const Args kAddVillage = {"cities", "add",  "Own Village", "--lat",      "21.5",
+                          "--lon",  "39.5", "--tz",        "Asia/Riyadh"};
+
+TEST_F(OddFilesCliTest, FifosAtTheUsersFilesAreSaidOnceAndNeverWaitedOnOrReplaced) {
+    fs::create_directories(user_.parent_path());
+    ASSERT_EQ(::mkfifo(settings_.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(user_.c_str(), 0600), 0);
+    const std::string settingsTold =
+        "orvanta-times: cannot read the settings file " + settings_.string() +
+        " (it is not a regular file, or not readable); the default settings are used and the"
+        " file is left as it is\n";
+    const std::string userTold = "orvanta-times: " + user_.string() +
+                                 " is not a regular file and is left alone; your home city and"
+                                 " your own cities cannot be used\n";
+    // Loading the settings reads the home city too, before the city named is looked up.
+    EXPECT_EQ(Said(Run({"--city", "Mecca"})), "0\n" + settingsTold + userTold);
+    EXPECT_EQ(Said(Run({"cities", "search", "Mec"})), "0\n" + userTold);
+    EXPECT_EQ(Said(Run(kAddVillage)),
+              "1\norvanta-times: cannot write " + user_.string() + "\n" + userTold);
+    EXPECT_TRUE(fs::is_fifo(settings_) && fs::is_fifo(user_));
+}
+
+TEST_F(OddFilesCliTest, ADamagedPageInUserDbMovesItAsideWhereverItIsMetAndIsSaidOnce) {
+    fs::create_directories(user_.parent_path());
+    for (const std::vector<std::string>& first :
+         {Args{"cities", "search", "Mec"}, Args{"--city", "Mecca"}, kAddVillage}) {
+        for (const fs::path& old : testing_support::MovedAsideCopies(user_)) {
+            fs::remove(old);
+        }
+        fs::remove(user_);
+        ASSERT_TRUE(testing_support::MakeUserDatabaseWithOneBadPage(user_));
+
+        const std::string answer = Run(first);
+        EXPECT_EQ(answer.find("Mecca Own"), std::string::npos) << answer;
+        const std::vector<fs::path> moved = testing_support::MovedAsideCopies(user_);
+        ASSERT_EQ(moved.size(), 1u) << answer;
+        EXPECT_EQ(Said(answer), "0\norvanta-times: " + user_.string() +
+                                    " was damaged and has been moved to " + moved.front().string() +
+                                    "; your home city and your own cities in it are no longer"
+                                    " used\n");
+        const std::string again = Run({"cities", "search", "Mecca"});
+        EXPECT_EQ(Said(again), "0\n");
+        EXPECT_NE(again.find("Saudi Arabia"), std::string::npos) << again;
+    }
+}
+
+TEST_F(OddFilesCliTest, ANewUserDbIsTheUsersAloneAndADamagedSettingsFileIsSaid) {
+    std::ofstream(settings_) << "not a registry export";
+    const mode_t previous = ::umask(022);
+    const std::string add = Run(kAddVillage);
+    ::umask(previous);
+    EXPECT_EQ(Said(add), "0\n");
+    struct stat folder {};
+    struct stat file {};
+    ASSERT_EQ(::stat(user_.parent_path().c_str(), &folder), 0);
+    ASSERT_EQ(::stat(user_.c_str(), &file), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
+
+    EXPECT_EQ(Said(Run({"--city", "Own Village"})),
+              "0\norvanta-times: the settings file " + settings_.string() +
+                  " is damaged; the default settings are used, and saving the settings moves it"
+                  " aside\n");
+}
+
+}  // namespace
+}  // namespace orvanta
