@@ -26,7 +26,9 @@ struct CityListing {
 // wanted, returns the cities whose search key, or one of whose alias keys, starts with the
 // search key of the text (case and accents folded as the lookup folds them; a trailing space
 // counts, so "new " does not list "Newark"). The user's own cities come first, then the
-// shipped ones, the most populous first (then by id); each city once. Empty for a text without
+// shipped ones; within each, the cities whose name or alias is the whole text come first (so
+// the first shipped offer for a name the lookup finds is the city the lookup gives), then the
+// most populous first (then by id); each city once. Empty for a text without
 // a key or a limit of 0. Nothing when the city database, or a user.db that exists, cannot be
 // read. Both files are opened read-only for the call.
 std::optional<std::vector<CityListing>> FindCitiesByPrefix(

@@ -5,11 +5,13 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "location/city_database_path.h"
+#include "location/city_finder.h"
 #include "location/home_city_store.h"
 #include "location/sqlite_city_store.h"
 #include "run_times.h"
@@ -162,6 +164,37 @@ TEST_F(CitiesCommandTest, SearchListsPrefixMatchesMostPopulousFirst) {
     ExpectFailure({"cities", "search", "qqqzzzxx"}, 1);
     ExpectFailure({"cities", "search", "s", "--limit", "0"}, 2);
     ExpectFailure({"cities", "search", "s", "--limit", "many"}, 2);
+}
+
+// Names people type for the larger places. What `cities search` offers first is what `--city`
+// takes: Chennai (4.7 million people) for "Madras" rather than Madras, Oregon (6,700), and
+// Sion, Switzerland (its own name) before the larger cities whose other names start "Sion".
+TEST_F(CitiesCommandTest, NamesPeopleTypeAreFoundAndTheFirstOfferIsTheCityTaken) {
+    struct Row {
+        const char* typed;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"Makkah", "Mecca"},       {"Madinah", "Medina"},
+        {"Al Qahirah", "Cairo"},   {"Bombay", "Mumbai"},
+        {"Kiev", "Kyiv"},          {"M\u00FCnchen", "Munich"},
+        {"Teheran", "Tehran"},     {"Saigon", "Ho Chi Minh City"},
+        {"Cracow", "Krak\u00F3w"}, {"Madras", "Chennai"},
+        {"Sion", "Sitten"},        {"Medina", "Medina"},
+        {"Mecca", "Mecca"},
+    };
+    const SqliteCityStore store(shipped_, true, std::nullopt);
+    for (const Row& row : rows) {
+        CityLocation city;
+        city.name = row.typed;
+        EXPECT_EQ(store.LookUp(city, nullptr), CityLookupStatus::Found) << row.typed;
+        EXPECT_EQ(city.name, row.expected) << row.typed;
+        const std::optional<std::vector<CityListing>> offers =
+            FindCitiesByPrefix(shipped_, std::nullopt, row.typed, 1);
+        ASSERT_TRUE(offers.has_value()) << row.typed;
+        ASSERT_EQ(offers->size(), 1u) << row.typed;
+        EXPECT_EQ(offers->front().name, row.expected) << row.typed;
+    }
 }
 
 TEST_F(CitiesCommandTest, HomeStoresTheDatabasesNameAndIsUsedByDefault) {
