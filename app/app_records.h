@@ -6,10 +6,10 @@
 
 #include <QPointer>
 
+#include "astro/calculation_inputs.h"
 #include "astro/calendar.h"
 #include "astro/day_table.h"
 #include "astro/year_elements.h"
-#include "location/calculation_inputs.h"
 
 class QDateEdit;
 class QLineEdit;

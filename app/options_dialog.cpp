@@ -12,7 +12,7 @@
 
 #include "app/digit_spin_box.h"
 #include "app/number_field_text.h"
-#include "location/city_name.h"
+#include "cities/city_name.h"
 #include "resources/string_table.h"
 #include "ui_options.h"
 

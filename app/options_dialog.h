@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "app/services.h"
-#include "location/calculation_inputs.h"
+#include "astro/calculation_inputs.h"
 
 class QCompleter;
 class QStringListModel;

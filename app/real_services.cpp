@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "location/city_database_path.h"
-#include "location/city_search.h"
-#include "location/settings_store.h"
-#include "location/zone_rules.h"
+#include "cities/city_database_path.h"
+#include "cities/city_search.h"
+#include "settings/settings_store.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 

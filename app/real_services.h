@@ -8,9 +8,9 @@
 
 #include "app/services.h"
 #include "app/system_clock.h"
-#include "location/home_city_store.h"
-#include "location/settings_disk_file.h"
-#include "location/sqlite_city_store.h"
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
+#include "settings/settings_disk_file.h"
 
 namespace orvanta {
 

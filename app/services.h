@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
 #include "astro/day_table.h"
-#include "location/calculation_inputs.h"
-#include "location/home_city.h"
-#include "location/messages.h"
+#include "cities/home_city.h"
+#include "common/messages.h"
 
 namespace orvanta {
 

@@ -1,6 +1,6 @@
 #include "app/system_clock.h"
 
-#include "location/local_date.h"
+#include "common/local_date.h"
 
 namespace orvanta {
 

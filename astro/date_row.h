@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "astro/calculation_inputs.h"
 #include "astro/day_table.h"
-#include "location/calculation_inputs.h"
 
 namespace orvanta {
 

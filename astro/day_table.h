@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "astro/calculation_inputs.h"
 #include "astro/year_elements.h"
-#include "location/calculation_inputs.h"
 
 namespace orvanta {
 

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "location/sqlite_city_store.h"
-#include "location/sqlite_db.h"
+#include "cities/sqlite_city_store.h"
+#include "cities/sqlite_db.h"
 
 namespace orvanta {
 namespace {

@@ -2,7 +2,7 @@
 // runs once and pays for loading the database index; the others run warm.
 #include <benchmark/benchmark.h>
 
-#include "location/zone_rules.h"
+#include "zones/zone_rules.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <sstream>
 
-#include "cli/civil_time.h"
-#include "location/city_finder.h"
-#include "location/home_city_store.h"
-#include "location/user_cities.h"
-#include "location/zone_rules.h"
+#include "cities/city_finder.h"
+#include "cities/home_city_store.h"
+#include "cities/user_cities.h"
+#include "timetable/civil_time.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {

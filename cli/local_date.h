@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "location/local_date.h"
+#include "common/local_date.h"
 
 namespace orvanta {
 

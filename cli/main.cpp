@@ -4,11 +4,11 @@
 #include <iostream>
 #include <memory>
 
+#include "cities/city_database_path.h"
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
 #include "cli/times_command.h"
-#include "location/city_database_path.h"
-#include "location/home_city_store.h"
-#include "location/settings_disk_file.h"
-#include "location/sqlite_city_store.h"
+#include "settings/settings_disk_file.h"
 
 int main(int argc, char** argv) {
     using namespace orvanta;

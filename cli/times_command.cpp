@@ -5,14 +5,15 @@
 
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
-#include "cli/ics_output.h"
-#include "cli/json_output.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
-#include "cli/timetable.h"
-#include "location/city_daylight.h"
-#include "location/settings_store.h"
-#include "location/zone_rules.h"
+#include "settings/settings_store.h"
+#include "timetable/csv_output.h"
+#include "timetable/ics_output.h"
+#include "timetable/json_output.h"
+#include "timetable/timetable.h"
+#include "zones/city_daylight.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {

@@ -9,10 +9,10 @@
 #include <ostream>
 #include <string>
 
+#include "cities/city_store.h"
+#include "cities/home_city.h"
 #include "cli/local_date.h"
-#include "location/city_store.h"
-#include "location/home_city.h"
-#include "location/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace orvanta {
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "cli/civil_time.h"
-#include "cli/timetable.h"
-#include "location/zone_rules.h"
+#include "timetable/civil_time.h"
+#include "timetable/timetable.h"
+#include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {

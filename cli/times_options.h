@@ -7,8 +7,8 @@
 #include <utility>
 #include <variant>
 
+#include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
-#include "location/calculation_inputs.h"
 
 namespace orvanta {
 

@@ -7,21 +7,13 @@
 
 #include "astro/angles.h"
 #include "astro/time_text.h"
-#include "cli/civil_time.h"
+#include "timetable/civil_time.h"
+#include "timetable/prayer_fields.h"
 
 namespace orvanta {
 namespace {
 
-constexpr std::array<std::string_view, kPrayerCount> kShortNames = {"Fajr", "Shuruq",  "Zuhr",
-                                                                    "Asr",  "Maghrib", "Isha"};
 constexpr std::size_t kNameColumn = 18;  // the display names are at most 16 characters
-constexpr std::int64_t kMinutesPerDay = 24 * 60;
-
-std::string ExactHours(float hours) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.9g", static_cast<double>(hours));
-    return text.data();
-}
 
 // A number as people write it: 18, 17.5, 90.
 std::string Number(double value) {
@@ -63,23 +55,6 @@ std::string TimeText(float value, bool clock24) {
 }
 
 }  // namespace
-
-std::string_view PrayerShortName(int slot) {
-    return kShortNames.at(static_cast<std::size_t>(slot));
-}
-
-std::string FormatPrayerTime24(double hours) {
-    const std::optional<std::int64_t> minutes = SlotMinutes(hours);
-    if (!minutes) {
-        return std::string(kCantDetermineText);
-    }
-    const std::int64_t minuteOfDay =
-        ((*minutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
-    std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%02d:%02d", static_cast<int>(minuteOfDay / 60),
-                  static_cast<int>(minuteOfDay % 60));
-    return text.data();
-}
 
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
                                                   const PrayerSettings& settings) {
@@ -142,12 +117,12 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
     for (std::size_t d = 0; d < days.size(); ++d) {
         for (int s = 0; s < kPrayerCount; ++s) {
             cells[d][s] = TimeText(days[d].row[s], clock24);
-            widths[s] = std::max({widths[s], Width(cells[d][s]), Width(kShortNames[s])});
+            widths[s] = std::max({widths[s], Width(cells[d][s]), Width(PrayerShortName(s))});
         }
     }
     std::string header = "Date      ";
     for (int s = 0; s < kPrayerCount; ++s) {
-        header += "  " + PadLeft(std::string(kShortNames[s]), widths[s]);
+        header += "  " + PadLeft(std::string(PrayerShortName(s)), widths[s]);
     }
     out << header << '\n';
     for (std::size_t d = 0; d < days.size(); ++d) {
@@ -156,17 +131,6 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
             line += "  " + PadLeft(cells[d][s], widths[s]);
         }
         out << line << '\n';
-    }
-}
-
-void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
-    out << "date,prayer,hours,time\n";
-    for (const DatedRow& day : days) {
-        const std::string date = IsoDate(day.date);
-        for (int s = 0; s < kPrayerCount; ++s) {
-            out << date << ',' << kShortNames[s] << ',' << ExactHours(day.row[s]) << ','
-                << FormatPrayerTime(static_cast<double>(day.row[s])) << '\n';
-        }
     }
 }
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "location/city_database_path.h"
-#include "location/city_finder.h"
-#include "location/home_city_store.h"
-#include "location/sqlite_city_store.h"
+#include "cities/city_database_path.h"
+#include "cities/city_finder.h"
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
 #include "run_times.h"
 
 namespace orvanta {

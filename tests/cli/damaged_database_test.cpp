@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "cities/sqlite_city_store.h"
 #include "cli/times_command.h"
-#include "location/sqlite_city_store.h"
 #include "tests/support/damaged_city_databases.h"
 
 namespace orvanta {

@@ -10,12 +10,12 @@
 #include "astro/angles.h"
 #include "astro/date_row.h"
 #include "astro/time_text.h"
-#include "location/city_database_path.h"
-#include "location/city_daylight.h"
-#include "location/settings_memory_file.h"
-#include "location/settings_store.h"
-#include "location/sqlite_city_store.h"
+#include "cities/city_database_path.h"
+#include "cities/sqlite_city_store.h"
 #include "run_times.h"
+#include "settings/settings_memory_file.h"
+#include "settings/settings_store.h"
+#include "zones/city_daylight.h"
 
 namespace orvanta {
 namespace {

@@ -16,9 +16,9 @@
 #include "astro/day_table.h"
 #include "astro/time_text.h"
 #include "astro/year_elements.h"
-#include "cli/civil_time.h"
-#include "location/city_daylight.h"
 #include "run_times.h"
+#include "timetable/civil_time.h"
+#include "zones/city_daylight.h"
 
 namespace orvanta {
 namespace {

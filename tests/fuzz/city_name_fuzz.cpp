@@ -17,10 +17,10 @@
 #include <string>
 #include <utility>
 
-#include "location/city_name.h"
-#include "location/search_key.h"
-#include "location/sqlite_city_store.h"
-#include "location/sqlite_db.h"
+#include "cities/city_name.h"
+#include "cities/search_key.h"
+#include "cities/sqlite_city_store.h"
+#include "cities/sqlite_db.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "location/settings_memory_file.h"
-#include "location/settings_store.h"
+#include "settings/settings_memory_file.h"
+#include "settings/settings_store.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "location/sqlite_db.h"
+#include "cities/sqlite_db.h"
 
 namespace orvanta::testing_support {
 namespace {

@@ -1,0 +1,134 @@
+#include "cities/city_finder.h"
+
+#include <system_error>
+
+#include "cities/city_fold.h"
+#include "cities/city_name.h"
+#include "cities/search_key.h"
+#include "cities/sqlite_db.h"
+#include "cities/user_database.h"
+
+namespace orvanta {
+namespace {
+
+// [?1, ?2) holds exactly the keys that start with ?1 and lets SQLite use the key indexes. ?4 is
+// the whole key: the cities whose name or alias has exactly that key come first, as the lookup
+// would take them (most populous first), so the first offer is the city the lookup gives.
+constexpr std::string_view kShippedSql =
+    "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"
+    " FROM (SELECT city_id, MAX(exact) AS exact FROM ("
+    "   SELECT city_id, search_key = ?4 AS exact FROM cities"
+    "    WHERE search_key >= ?1 AND search_key < ?2"
+    "   UNION ALL SELECT city_id, search_key = ?4 FROM aliases"
+    "    WHERE search_key >= ?1 AND search_key < ?2)"
+    "  GROUP BY city_id) AS m"
+    " JOIN cities AS c ON c.city_id = m.city_id"
+    " LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
+    " ORDER BY m.exact DESC, c.population DESC, c.city_id LIMIT ?3";
+
+constexpr std::string_view kUserSql =
+    "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"
+    " FROM user_cities AS c LEFT JOIN user_zones AS z ON z.zone_index = c.zone_index"
+    " WHERE c.search_key >= ?1 AND c.search_key < ?2"
+    " ORDER BY c.search_key = ?4 DESC, c.population DESC, c.city_id LIMIT ?3";
+
+// Longer lists are of no use to a person reading them.
+constexpr std::size_t kMaxLimit = 10000;
+
+bool IsAsciiSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Runs one of the two queries for the cities whose keys start with prefix (wholeKey: the key the
+// lookup would use) and appends their rows; false when it fails.
+bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& prefix,
+                const std::string& wholeKey, std::size_t limit, bool userCity,
+                std::vector<CityListing>& rows) {
+    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
+    std::string upper = PrefixUpperBound(prefix);
+    if (upper.empty()) {
+        upper.assign(1, '\xFF');  // not reached by folded UTF-8 keys; keeps the query valid
+        upper.append(prefix.size(), '\xFF');
+    }
+    if (!statement || !statement->BindText(1, prefix) || !statement->BindText(2, upper) ||
+        !statement->BindInt64(3, static_cast<std::int64_t>(limit)) ||
+        !statement->BindText(4, wholeKey)) {
+        return false;
+    }
+    for (;;) {
+        switch (statement->Step()) {
+            case SqliteStatement::StepResult::Done:
+                return true;
+            case SqliteStatement::StepResult::Error:
+                return false;
+            case SqliteStatement::StepResult::Row:
+                break;
+        }
+        CityListing row;
+        row.name = statement->ColumnText(0).value_or("");
+        if (!IsUsableCityName(row.name)) {
+            continue;  // a damaged name could never be looked up again: leave it out
+        }
+        row.country = statement->ColumnText(1).value_or("");
+        row.region = statement->ColumnText(2).value_or("");
+        row.latitudeCode = statement->ColumnInt64(3).value_or(0);
+        row.longitudeCode = statement->ColumnInt64(4).value_or(0);
+        row.zoneName = statement->ColumnText(5).value_or("");
+        row.population = statement->ColumnInt64(6).value_or(0);
+        row.userCity = userCity;
+        rows.push_back(std::move(row));
+    }
+}
+
+bool IsRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+std::optional<std::vector<CityListing>> FindCitiesByPrefix(
+    const std::filesystem::path& cityDatabase,
+    const std::optional<std::filesystem::path>& userDatabase, std::string_view typed,
+    std::size_t limit) {
+    if (!IsRegularFile(cityDatabase)) {
+        return std::nullopt;
+    }
+    const std::optional<SqliteDb> cities =
+        SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
+    if (!cities) {
+        return std::nullopt;
+    }
+    bool tableFailed = false;
+    std::optional<std::string> key = SearchKeyOf(*cities, typed, tableFailed);
+    if (tableFailed) {
+        return std::nullopt;
+    }
+    std::vector<CityListing> rows;
+    if (!key || key->empty() || limit == 0) {
+        return rows;
+    }
+    std::string prefix = *key;
+    if (IsAsciiSpace(typed.back())) {
+        prefix += ' ';  // the key drops trailing whitespace; a typed space ends a word
+    }
+    limit = std::min(limit, kMaxLimit);
+    if (userDatabase && IsRegularFile(*userDatabase)) {
+        const std::optional<SqliteDb> user =
+            SqliteDb::Open(*userDatabase, SqliteOpenMode::ReadOnly);
+        if (!user) {
+            return std::nullopt;
+        }
+        if (HasTable(*user, "user_cities") && HasTable(*user, "user_zones") &&
+            !AppendRows(*user, kUserSql, prefix, *key, limit, true, rows)) {
+            return std::nullopt;
+        }
+    }
+    if (rows.size() < limit &&
+        !AppendRows(*cities, kShippedSql, prefix, *key, limit - rows.size(), false, rows)) {
+        return std::nullopt;
+    }
+    return rows;
+}
+
+}  // namespace orvanta

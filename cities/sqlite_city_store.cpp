@@ -1,0 +1,236 @@
+#include "cities/sqlite_city_store.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
+
+#include "cities/city_decode.h"
+#include "cities/city_fold.h"
+#include "cities/city_name.h"
+#include "cities/search_key.h"
+#include "cities/sqlite_db.h"
+#include "cities/user_cities.h"
+
+namespace orvanta {
+namespace {
+
+// The schema version (PRAGMA user_version) of data/schema.sql that this lookup reads.
+constexpr std::int64_t kCityDatabaseSchemaVersion = 1;
+
+// Search keys of display names are unique in a database built from the schema; should one
+// hold a key twice, the most populous city wins, and city_id settles equal populations.
+constexpr std::string_view kByNameSql =
+    "SELECT name, latitude, longitude, zone_index FROM cities"
+    " WHERE search_key = ?1 ORDER BY population DESC, city_id LIMIT 1";
+
+constexpr std::string_view kByAliasSql =
+    "SELECT c.name, c.latitude, c.longitude, c.zone_index"
+    " FROM aliases AS a JOIN cities AS c ON c.city_id = a.city_id"
+    " WHERE a.search_key = ?1 ORDER BY c.population DESC, c.city_id LIMIT 1";
+
+constexpr std::string_view kZoneSql =
+    "SELECT iana_name, bias_minutes, observes_dst FROM zones WHERE zone_index = ?1";
+
+// The statements of one lookup, compiled against one open connection.
+struct LookupStatements {
+    SqliteStatement fold;
+    SqliteStatement byName;
+    SqliteStatement byAlias;
+    SqliteStatement zone;
+};
+
+std::optional<LookupStatements> PrepareAll(const SqliteDb& db) {
+    std::optional<SqliteStatement> fold = SqliteStatement::Prepare(db, kFoldSql);
+    std::optional<SqliteStatement> byName = SqliteStatement::Prepare(db, kByNameSql);
+    std::optional<SqliteStatement> byAlias = SqliteStatement::Prepare(db, kByAliasSql);
+    std::optional<SqliteStatement> zone = SqliteStatement::Prepare(db, kZoneSql);
+    if (!fold || !byName || !byAlias || !zone) {
+        return std::nullopt;
+    }
+    return LookupStatements{std::move(*fold), std::move(*byName), std::move(*byAlias),
+                            std::move(*zone)};
+}
+
+// The integer that a one-row, one-column query gives; nothing when it fails.
+std::optional<std::int64_t> QueryInteger(const SqliteDb& db, std::string_view sql) {
+    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
+    if (!statement || statement->Step() != SqliteStatement::StepResult::Row) {
+        return std::nullopt;
+    }
+    return statement->ColumnInt64(0);
+}
+
+// True when the file is as long as the page count in its header says. SQLite reads the bytes
+// missing from a file cut inside its last page as zeros, which would give wrong values rather
+// than an error.
+bool FileHoldsEveryPage(const SqliteDb& db, const std::filesystem::path& path) {
+    const std::optional<std::int64_t> pageCount = QueryInteger(db, "PRAGMA page_count");
+    const std::optional<std::int64_t> pageSize = QueryInteger(db, "PRAGMA page_size");
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(path, error);
+    if (!pageCount || !pageSize || error || *pageCount < 0 || *pageSize <= 0) {
+        return false;
+    }
+    return fileSize / static_cast<std::uintmax_t>(*pageSize) >=
+           static_cast<std::uintmax_t>(*pageCount);
+}
+
+enum class QueryOutcome { Row, NoRow, Error };
+
+// Steps a one-row query whose parameter bound (or failed to bind); on a row, readRow takes its
+// columns.
+template <typename ReadRow>
+QueryOutcome StepOneRow(SqliteStatement& statement, bool bound, ReadRow readRow) {
+    if (!bound) {
+        return QueryOutcome::Error;
+    }
+    switch (statement.Step()) {
+        case SqliteStatement::StepResult::Row:
+            readRow();
+            return QueryOutcome::Row;
+        case SqliteStatement::StepResult::Done:
+            return QueryOutcome::NoRow;
+        case SqliteStatement::StepResult::Error:
+            break;
+    }
+    return QueryOutcome::Error;
+}
+
+// Runs a one-row query for a text key and reads the city columns of its row.
+QueryOutcome QueryCity(SqliteStatement& statement, const std::string& key, StoredCity& city) {
+    statement.Reset();
+    return StepOneRow(statement, statement.BindText(1, key), [&] {
+        city.name = statement.ColumnText(0);
+        city.latitude = statement.ColumnInt64(1);
+        city.longitude = statement.ColumnInt64(2);
+        city.zoneIndex = statement.ColumnInt64(3);
+    });
+}
+
+QueryOutcome QueryZone(SqliteStatement& statement, std::int64_t zoneIndex, StoredZone& zone) {
+    statement.Reset();
+    return StepOneRow(statement, statement.BindInt64(1, zoneIndex), [&] {
+        zone.ianaName = statement.ColumnText(0);
+        zone.biasMinutes = statement.ColumnInt64(1);
+        zone.observesDst = statement.ColumnInt64(2);
+    });
+}
+
+// The whole lookup against one connection: on Found, found holds the complete record.
+CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
+                          const std::optional<std::filesystem::path>& userDatabase,
+                          const std::string& name, std::optional<CityLocation>& found) {
+    if (!FileHoldsEveryPage(db, path)) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    // A file of another schema version may keep coordinates or zones in another form; reading
+    // it as this one would give a wrong place rather than an error.
+    if (QueryInteger(db, "PRAGMA user_version") != kCityDatabaseSchemaVersion) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    // Compiling every statement first checks that the tables and columns are there, and makes
+    // SQLite read the schema, which fails for a file that is not a database or is damaged.
+    std::optional<LookupStatements> statements = PrepareAll(db);
+    if (!statements) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    if (!IsUsableCityName(name)) {
+        return CityLookupStatus::NotFound;
+    }
+    const std::optional<std::u32string> codePoints = DecodeUtf8(name);
+    if (!codePoints) {
+        return CityLookupStatus::NotFound;
+    }
+    DatabaseFold fold(statements->fold);
+    const std::optional<std::string> key = MakeSearchKey(*codePoints, std::ref(fold));
+    if (!key) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    if (key->empty()) {
+        return CityLookupStatus::NotFound;
+    }
+    // The user's own cities come first, so that a village added by the user wins over a
+    // shipped city of the same name.
+    if (userDatabase) {
+        CityLocation userCity;
+        switch (FindUserCity(*userDatabase, *key, userCity)) {
+            case UserCityFind::Found:
+                found = std::move(userCity);
+                return CityLookupStatus::Found;
+            case UserCityFind::Failed:
+                return CityLookupStatus::DatabaseUnavailable;
+            case UserCityFind::None:
+                break;
+        }
+    }
+
+    StoredCity city;
+    QueryOutcome outcome = QueryCity(statements->byName, *key, city);
+    if (outcome == QueryOutcome::NoRow) {
+        outcome = QueryCity(statements->byAlias, *key, city);
+    }
+    if (outcome == QueryOutcome::Error) {
+        return CityLookupStatus::DatabaseUnavailable;
+    }
+    if (outcome == QueryOutcome::NoRow || !city.zoneIndex) {
+        return CityLookupStatus::NotFound;
+    }
+
+    StoredZone zone;
+    switch (QueryZone(statements->zone, *city.zoneIndex, zone)) {
+        case QueryOutcome::Row:
+            break;
+        case QueryOutcome::NoRow:
+            return CityLookupStatus::NotFound;  // the city names a zone that is not there
+        case QueryOutcome::Error:
+            return CityLookupStatus::DatabaseUnavailable;
+    }
+    found = DecodeStoredCity(city, zone);
+    return found ? CityLookupStatus::Found : CityLookupStatus::NotFound;
+}
+
+}  // namespace
+
+SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immutable,
+                                 std::optional<std::filesystem::path> userDatabasePath)
+    : databasePath_(std::move(databasePath)),
+      immutable_(immutable),
+      userDatabasePath_(std::move(userDatabasePath)) {}
+
+CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& showMessage) const {
+    CityLookupStatus status = CityLookupStatus::DatabaseUnavailable;
+    std::optional<CityLocation> found;
+    {
+        // Only a regular file is opened: a folder fails anyway, and opening a FIFO would block.
+        std::error_code error;
+        const bool regular = std::filesystem::is_regular_file(databasePath_, error);
+        // The connection lives only for this lookup.
+        std::optional<SqliteDb> db;
+        if (regular) {
+            db = SqliteDb::Open(databasePath_, immutable_ ? SqliteOpenMode::ReadOnlyImmutable
+                                                          : SqliteOpenMode::ReadOnly);
+        }
+        if (db) {
+            status = FindCity(*db, databasePath_, userDatabasePath_, city.name, found);
+        }
+    }
+    switch (status) {
+        case CityLookupStatus::Found:
+            city = std::move(*found);  // the record changes only on success
+            break;
+        case CityLookupStatus::NotFound:
+            if (showMessage) {
+                showMessage(kCityNotFoundText, kCityNotFoundCaption);
+            }
+            break;
+        case CityLookupStatus::DatabaseUnavailable:
+            break;
+    }
+    return status;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,214 @@
+#include "cities/user_cities.h"
+
+#include <cmath>
+#include <system_error>
+
+#include "cities/city_decode.h"
+#include "cities/city_fold.h"
+#include "cities/city_name.h"
+#include "cities/user_database.h"
+#include "common/damaged_file.h"
+
+namespace orvanta {
+namespace {
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The search key of name through the city database; CityDatabaseFailed or InvalidInput in
+// status when there is none.
+std::optional<std::string> KeyOf(const std::filesystem::path& cityDatabase, std::string_view name,
+                                 UserCityChange& status) {
+    if (!IsUsableCityName(name)) {
+        status = UserCityChange::InvalidInput;
+        return std::nullopt;
+    }
+    const std::optional<SqliteDb> db =
+        FileExists(cityDatabase) ? SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable)
+                                 : std::nullopt;
+    if (!db) {
+        status = UserCityChange::CityDatabaseFailed;
+        return std::nullopt;
+    }
+    bool tableFailed = false;
+    std::optional<std::string> key = SearchKeyOf(*db, name, tableFailed);
+    if (!key) {
+        status = tableFailed ? UserCityChange::CityDatabaseFailed : UserCityChange::InvalidInput;
+        return std::nullopt;
+    }
+    if (key->empty()) {
+        status = UserCityChange::InvalidInput;
+        return std::nullopt;
+    }
+    return key;
+}
+
+bool StepDone(SqliteStatement& statement) {
+    return statement.Step() == SqliteStatement::StepResult::Done;
+}
+
+}  // namespace
+
+std::int64_t CoordinateCode(double degrees) {
+    const long long totalMinutes = std::llround(std::fabs(degrees) * 60.0);
+    const std::int64_t code = (totalMinutes / 60) * 100 + totalMinutes % 60;
+    return degrees < 0.0 ? -code : code;
+}
+
+UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
+                           const std::filesystem::path& userDatabase, const NewUserCity& city) {
+    if (!std::isfinite(city.latitudeDeg) || !std::isfinite(city.longitudeDeg) ||
+        std::fabs(city.latitudeDeg) > 90.0 || std::fabs(city.longitudeDeg) > 180.0 ||
+        city.zoneName.empty() || !IsPlausibleZoneName(city.zoneName) ||
+        std::abs(city.biasMinutes) > kMaxBiasMinutes) {
+        return UserCityChange::InvalidInput;
+    }
+    UserCityChange status = UserCityChange::Done;
+    const std::optional<std::string> key = KeyOf(cityDatabase, city.name, status);
+    if (!key) {
+        return status;
+    }
+    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(userDatabase, /*create=*/true);
+    if (!db || !db->Exec("BEGIN IMMEDIATE")) {
+        return UserCityChange::UserDatabaseFailed;
+    }
+    // Everything below happens in one transaction; any failure rolls it back.
+    const auto fail = [&db](UserCityChange result) {
+        (void)db->Exec("ROLLBACK");
+        return result;
+    };
+    std::optional<SqliteStatement> taken = SqliteStatement::Prepare(
+        *db, "SELECT 1 FROM user_cities WHERE search_key = ?1 OR name = ?2");
+    if (!taken || !taken->BindText(1, *key) || !taken->BindText(2, city.name)) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    switch (taken->Step()) {
+        case SqliteStatement::StepResult::Row:
+            return fail(UserCityChange::NameTaken);
+        case SqliteStatement::StepResult::Error:
+            return fail(UserCityChange::UserDatabaseFailed);
+        case SqliteStatement::StepResult::Done:
+            break;
+    }
+    // One zone row per zone name; its offsets are refreshed by each city added with it.
+    std::optional<SqliteStatement> zone = SqliteStatement::Prepare(
+        *db,
+        "INSERT INTO user_zones (iana_name, bias_minutes, observes_dst) VALUES (?1, ?2, ?3)"
+        " ON CONFLICT (iana_name) DO UPDATE SET bias_minutes = excluded.bias_minutes,"
+        " observes_dst = excluded.observes_dst");
+    if (!zone || !zone->BindText(1, city.zoneName) || !zone->BindInt64(2, city.biasMinutes) ||
+        !zone->BindInt64(3, city.observesDst ? 1 : 0) || !StepDone(*zone)) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    std::optional<SqliteStatement> insert = SqliteStatement::Prepare(
+        *db,
+        "INSERT INTO user_cities (name, search_key, country, country_code, region, latitude,"
+        " longitude, zone_index, population)"
+        " SELECT ?1, ?2, '', '', '', ?3, ?4, zone_index, 0 FROM user_zones WHERE iana_name = ?5");
+    if (!insert || !insert->BindText(1, city.name) || !insert->BindText(2, *key) ||
+        !insert->BindInt64(3, CoordinateCode(city.latitudeDeg)) ||
+        !insert->BindInt64(4, CoordinateCode(city.longitudeDeg)) ||
+        !insert->BindText(5, city.zoneName) || !StepDone(*insert)) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    return db->Exec("COMMIT") ? UserCityChange::Done : fail(UserCityChange::UserDatabaseFailed);
+}
+
+UserCityChange RemoveUserCity(const std::filesystem::path& cityDatabase,
+                              const std::filesystem::path& userDatabase, std::string_view name) {
+    UserCityChange status = UserCityChange::Done;
+    const std::optional<std::string> key = KeyOf(cityDatabase, name, status);
+    if (!key) {
+        return status == UserCityChange::InvalidInput ? UserCityChange::NotFound : status;
+    }
+    if (!FileExists(userDatabase)) {
+        return UserCityChange::NotFound;  // nothing stored; the file is not created for this
+    }
+    std::optional<SqliteDb> db = OpenUserDatabaseForWriting(userDatabase, /*create=*/false);
+    if (!db || !db->Exec("BEGIN IMMEDIATE")) {
+        return UserCityChange::UserDatabaseFailed;
+    }
+    const auto fail = [&db](UserCityChange result) {
+        (void)db->Exec("ROLLBACK");
+        return result;
+    };
+    std::optional<SqliteStatement> remove =
+        SqliteStatement::Prepare(*db, "DELETE FROM user_cities WHERE search_key = ?1");
+    if (!remove || !remove->BindText(1, *key) || !StepDone(*remove)) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    std::optional<SqliteStatement> changes = SqliteStatement::Prepare(*db, "SELECT changes()");
+    if (!changes || changes->Step() != SqliteStatement::StepResult::Row) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    if (changes->ColumnInt64(0).value_or(0) == 0) {
+        return fail(UserCityChange::NotFound);
+    }
+    if (!db->Exec("DELETE FROM user_zones WHERE zone_index NOT IN"
+                  " (SELECT zone_index FROM user_cities WHERE zone_index IS NOT NULL)") ||
+        !db->Exec("COMMIT")) {
+        return fail(UserCityChange::UserDatabaseFailed);
+    }
+    return UserCityChange::Done;
+}
+
+UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::string& key,
+                          CityLocation& found) {
+    if (!FileExists(userDatabase)) {
+        return UserCityFind::None;
+    }
+    // Read-write when allowed, though only read, so that a hot journal left by a killed writer
+    // is rolled back instead of making the file unreadable.
+    std::optional<SqliteDb> db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadWrite);
+    if (!db) {
+        db = SqliteDb::Open(userDatabase, SqliteOpenMode::ReadOnly);
+    }
+    if (!db) {
+        return UserCityFind::Failed;
+    }
+    if (!HasTable(*db, "user_cities") || !HasTable(*db, "user_zones")) {
+        if (db->LastErrorMeansDamagedFile()) {
+            // A damaged user.db must not take the shipped cities down with it: it is moved
+            // aside (kept, never deleted) and has no cities of its own.
+            db.reset();
+            (void)MoveDamagedFileAside(userDatabase);
+        }
+        return UserCityFind::None;
+    }
+    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(
+        *db,
+        "SELECT c.name, c.latitude, c.longitude, c.zone_index, z.iana_name, z.bias_minutes,"
+        " z.observes_dst FROM user_cities AS c JOIN user_zones AS z"
+        " ON z.zone_index = c.zone_index WHERE c.search_key = ?1 ORDER BY c.city_id LIMIT 1");
+    if (!statement || !statement->BindText(1, key)) {
+        return UserCityFind::Failed;
+    }
+    switch (statement->Step()) {
+        case SqliteStatement::StepResult::Done:
+            return UserCityFind::None;
+        case SqliteStatement::StepResult::Error:
+            if (db->LastErrorMeansDamagedFile()) {
+                statement.reset();
+                db.reset();
+                (void)MoveDamagedFileAside(userDatabase);
+                return UserCityFind::None;
+            }
+            return UserCityFind::Failed;
+        case SqliteStatement::StepResult::Row:
+            break;
+    }
+    const StoredCity city{statement->ColumnText(0), statement->ColumnInt64(1),
+                          statement->ColumnInt64(2), statement->ColumnInt64(3)};
+    const StoredZone zone{statement->ColumnText(4), statement->ColumnInt64(5),
+                          statement->ColumnInt64(6)};
+    std::optional<CityLocation> decoded = DecodeStoredCity(city, zone);
+    if (!decoded) {
+        return UserCityFind::None;
+    }
+    found = std::move(*decoded);
+    return UserCityFind::Found;
+}
+
+}  // namespace orvanta

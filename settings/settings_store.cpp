@@ -1,0 +1,151 @@
+#include "settings/settings_store.h"
+
+#include <optional>
+#include <span>
+
+#include "settings/registry_document.h"
+#include "settings/registry_text.h"
+#include "settings/settings_values.h"
+
+namespace orvanta {
+namespace {
+
+// The bytes of a value, as a registry read into a buffer of capacity bytes gives them: nothing
+// when the value is missing or larger than the buffer. The type is not looked at.
+std::optional<std::span<const std::uint8_t>> ReadValue(const RegistryDocument& document,
+                                                       std::string_view name,
+                                                       std::size_t capacity) {
+    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
+    if (data == nullptr || data->bytes.size() > capacity) {
+        return std::nullopt;
+    }
+    return std::span<const std::uint8_t>(data->bytes);
+}
+
+std::optional<std::uint32_t> ReadNumber(const RegistryDocument& document, std::string_view name) {
+    const auto bytes = ReadValue(document, name, kNumberValueBytes);
+    return bytes ? NumberFromValueBytes(*bytes) : std::nullopt;
+}
+
+// The document of the file when it holds the settings key.
+std::optional<RegistryDocument> OpenKey(const SettingsFile& file) {
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return std::nullopt;
+    }
+    std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return std::nullopt;
+    }
+    return document;
+}
+
+void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
+    const PrayerSettings defaults;
+    const std::optional<std::uint32_t> method = ReadNumber(document, kMethodValueName);
+    settings.method = method ? MethodFromStored(*method) : std::int16_t{0};
+
+    const std::optional<std::uint32_t> interval = ReadNumber(document, kIntervalValueName);
+    settings.intervalMinutes =
+        interval ? WholeNumberFromStored(*interval) : defaults.intervalMinutes;
+
+    const std::optional<std::uint32_t> depression = ReadNumber(document, kDepressionValueName);
+    settings.depressionDegrees =
+        depression ? WholeNumberFromStored(*depression) : defaults.depressionDegrees;
+
+    const std::optional<std::uint32_t> fiqh = ReadNumber(document, kFiqhValueName);
+    settings.fiqh = fiqh ? FiqhFromStored(*fiqh) : std::int32_t{0};
+
+    const auto cityBytes = ReadValue(document, kCityValueName, kCityValueBytes);
+    const std::optional<std::string> city =
+        cityBytes ? CityFromValueBytes(*cityBytes) : std::nullopt;
+    settings.configuredCity = city ? *city : std::string(kDefaultCity);
+}
+
+// Releases the writers' lock when the save returns.
+class UpdateLock {
+  public:
+    explicit UpdateLock(SettingsFile& file) : file_(file), held_(file.LockForUpdate()) {}
+    ~UpdateLock() {
+        if (held_) {
+            file_.Unlock();
+        }
+    }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+    bool held() const { return held_; }
+
+  private:
+    SettingsFile& file_;
+    bool held_;
+};
+
+}  // namespace
+
+void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
+                  PrayerSettings& settings, CityLocation& city) {
+    const std::optional<RegistryDocument> document = OpenKey(file);
+    if (document) {
+        ReadKey(*document, settings);
+    } else {
+        const PrayerSettings defaults;
+        settings.method = defaults.method;
+        settings.intervalMinutes = defaults.intervalMinutes;
+        settings.depressionDegrees = defaults.depressionDegrees;
+        settings.fiqh = defaults.fiqh;
+        // The configured city takes its default too, so that the Options dialog shows the name
+        // the lookup uses and its first save does not store an empty city.
+        settings.configuredCity = std::string(kDefaultCity);
+    }
+    if (!homeCity.ReadHomeCity(city)) {
+        city.name = settings.configuredCity;
+    }
+    settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
+}
+
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings) {
+    std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
+    if (!cityBytes) {
+        return false;
+    }
+
+    UpdateLock lock(file);
+    if (!lock.held()) {
+        return false;
+    }
+    const SettingsFile::Contents contents = file.Read();
+    std::optional<RegistryDocument> document;
+    switch (contents.status) {
+        case SettingsFile::ReadStatus::kFailed:
+            return false;  // replacing a file that could not be read could lose other keys
+        case SettingsFile::ReadStatus::kMissing:
+            document = NewRegistryDocument();
+            break;
+        case SettingsFile::ReadStatus::kRead:
+            document = ParseRegistryText(contents.bytes);
+            if (!document) {
+                if (!file.MoveAside()) {
+                    return false;
+                }
+                document = NewRegistryDocument();
+            }
+            break;
+    }
+
+    const auto number = [](std::uint32_t value) {
+        return RegistryData{kRegistryTypeDword, ValueBytesOfNumber(value)};
+    };
+    const bool stored = SetRegistryValue(*document, kSettingsKeyPath, kMethodValueName,
+                                         number(StoredMethod(settings.method))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kIntervalValueName,
+                                         number(StoredWholeNumber(settings.intervalMinutes))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kDepressionValueName,
+                                         number(StoredWholeNumber(settings.depressionDegrees))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kFiqhValueName,
+                                         number(static_cast<std::uint32_t>(settings.fiqh))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kCityValueName,
+                                         RegistryData{kRegistryTypeString, std::move(*cityBytes)});
+    return stored && file.ReplaceAtomically(FormatRegistryText(*document));
+}
+
+}  // namespace orvanta

@@ -1,0 +1,35 @@
+// Loading and saving the prayer settings under the registry key
+// HKEY_LOCAL_MACHINE\Software\Kelvarin\Orvanta, kept in a registry export file.
+#pragma once
+
+#include "astro/calculation_inputs.h"
+#include "cities/home_city.h"
+#include "settings/settings_file.h"
+
+namespace orvanta {
+
+// Fills settings from the file's key and settles the lookup name city.name.
+//
+// Without a readable key (no file, an unreadable or unparseable file, or no such key): method
+// 0, interval 90 minutes, depression 18 degrees, fiqh 0, configured city "Detroit, MI".
+// With the key, each value is read on its own and takes its default when missing or larger
+// than its buffer (4 bytes for a number, 400 for "City"); the stored type is not checked:
+//   "SunRise"    -> method: the low 16 bits as a signed number;
+//   "Interval"   -> intervalMinutes: the 32 bits as unsigned, as double;
+//   "Depression" -> depressionDegrees: likewise;
+//   "Fiqh"       -> fiqh: the 32 bits as signed;
+//   "City"       -> configuredCity: UTF-16LE up to the first zero unit (at most 199 units).
+// asrShadowFactor is derived from fiqh: 1.0 for 0, else 2.0. city.name becomes the home city
+// when homeCity gives one, else the configured city. Nothing is reported.
+void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
+                  PrayerSettings& settings, CityLocation& city);
+
+// Stores the five settings under the key, in the order "SunRise", "Interval", "Depression",
+// "Fiqh", "City", and replaces the file atomically under the writers' lock. Other keys and
+// values of the file are kept as they were; a file that cannot be parsed is first moved aside.
+// Returns true only when the new file reached the disk. Returns false, writing nothing, when
+// configuredCity is not well-formed UTF-8 or takes more than 199 UTF-16 code units, or when the
+// file cannot be read, locked, moved aside or replaced.
+[[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings);
+
+}  // namespace orvanta

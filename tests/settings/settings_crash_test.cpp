@@ -1,0 +1,287 @@
+// The settings file under hostile conditions: a writer killed at random moments, a full disk
+// and a read-only folder. Each must leave a file that loads as the old or the new settings in
+// full, and a failed save must say so.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "settings/registry_text.h"
+#include "settings/settings_disk_file.h"
+#include "settings/settings_store.h"
+#include "settings/settings_values.h"
+
+namespace orvanta {
+namespace {
+
+namespace fs = std::filesystem;
+
+class NoHomeCity final : public HomeCitySource {
+  public:
+    bool ReadHomeCity(CityLocation&) const override { return false; }
+};
+
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "orvanta-crash-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms::owner_all, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& Path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// Two settings that differ in every stored value, so that a mix of them is told apart.
+PrayerSettings OldSettings() {
+    PrayerSettings settings;
+    settings.method = 0;
+    settings.intervalMinutes = 90.0;
+    settings.depressionDegrees = 18.0;
+    settings.fiqh = 0;
+    settings.configuredCity = "Detroit, MI";
+    return settings;
+}
+
+PrayerSettings NewSettings() {
+    PrayerSettings settings;
+    settings.method = 1;
+    settings.intervalMinutes = 75.0;
+    settings.depressionDegrees = 15.0;
+    settings.fiqh = 1;
+    settings.configuredCity = "Z\xC3\xBCrich";
+    return settings;
+}
+
+std::string Describe(const PrayerSettings& s) {
+    std::ostringstream text;
+    text << "method " << s.method << ", interval " << s.intervalMinutes << ", depression "
+         << s.depressionDegrees << ", fiqh " << s.fiqh << ", city \"" << s.configuredCity << '"';
+    return text.str();
+}
+
+bool SameStored(const PrayerSettings& a, const PrayerSettings& b) {
+    return a.method == b.method && a.intervalMinutes == b.intervalMinutes &&
+           a.depressionDegrees == b.depressionDegrees && a.fiqh == b.fiqh &&
+           a.configuredCity == b.configuredCity;
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The settings the file holds, or a failure when it does not parse or lacks the key.
+testing::AssertionResult LoadsAsOldOrNew(const fs::path& path) {
+    const std::string bytes = ReadBytes(path);
+    const std::optional<RegistryDocument> document = ParseRegistryText(bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return testing::AssertionFailure()
+               << "the file does not parse as the settings key (" << bytes.size() << " bytes)";
+    }
+    const DiskSettingsFile file(path);
+    PrayerSettings loaded;
+    CityLocation city;
+    LoadSettings(file, NoHomeCity(), loaded, city);
+    if (SameStored(loaded, OldSettings()) || SameStored(loaded, NewSettings())) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "neither old nor new: " << Describe(loaded);
+}
+
+// Names in the folder other than the file and its lock: temporary or moved-aside files.
+std::vector<std::string> Litter(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "registry.reg" && name != "registry.reg.lock") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// Runs body in a child process and returns its exit status (-1 when it did not exit).
+int RunInChild(const std::function<int()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(body());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+// Exit codes of the children below.
+constexpr int kSaveFailed = 0;
+constexpr int kSaveSucceeded = 10;
+constexpr int kCannotArrange = 77;  // the condition could not be set up here
+
+int SaveAndReport(const fs::path& path) {
+    DiskSettingsFile file(path, std::chrono::milliseconds(200));
+    return SaveSettings(file, NewSettings()) ? kSaveSucceeded : kSaveFailed;
+}
+
+class SettingsCrashTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(folder_.Path().empty());
+        path_ = folder_.Path() / "registry.reg";
+        DiskSettingsFile file(path_);
+        ASSERT_TRUE(SaveSettings(file, OldSettings()));
+        oldBytes_ = ReadBytes(path_);
+    }
+
+    // After a failed save the old file is there byte for byte and nothing else was left.
+    void ExpectOldFileIntact() {
+        EXPECT_EQ(ReadBytes(path_), oldBytes_);
+        EXPECT_TRUE(LoadsAsOldOrNew(path_));
+        EXPECT_EQ(Litter(folder_.Path()), std::vector<std::string>());
+    }
+
+    ScratchFolder folder_;
+    fs::path path_;
+    std::string oldBytes_;
+};
+
+TEST_F(SettingsCrashTest, AWriterKilledAtRandomMomentsLeavesTheOldOrTheNewSettings) {
+    std::mt19937 random(20260320);  // fixed, so a failure can be replayed
+    std::uniform_int_distribution<int> delayMicroseconds(0, 30000);
+    for (int kill = 0; kill < 100; ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Alternates between the two settings as fast as the disk allows.
+            DiskSettingsFile file(path_, std::chrono::seconds(5));
+            for (int round = 0;; ++round) {
+                if (!SaveSettings(file, round % 2 == 0 ? NewSettings() : OldSettings())) {
+                    _exit(3);
+                }
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ASSERT_EQ(::kill(child, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself, status " << status;
+        ASSERT_TRUE(LoadsAsOldOrNew(path_));
+    }
+    // The next save clears the temporary files that the killed writers left behind.
+    DiskSettingsFile file(path_);
+    ASSERT_TRUE(SaveSettings(file, NewSettings()));
+    EXPECT_EQ(Litter(folder_.Path()), std::vector<std::string>());
+}
+
+// A full disk made by a file-size limit: writes past it fail with EFBIG, as on a full disk.
+TEST_F(SettingsCrashTest, AFileSizeLimitDuringSavingKeepsTheOldFileAndReportsFailure) {
+    const int status = RunInChild([&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{512, 512};  // the new file is larger (the city alone is 400 bytes)
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+            return kCannotArrange;
+        }
+        return SaveAndReport(path_);
+    });
+    EXPECT_EQ(status, kSaveFailed);
+    ExpectOldFileIntact();
+}
+
+// A real full disk: a small tmpfs in a mount namespace of the child's own, filled up.
+TEST_F(SettingsCrashTest, AFullFileSystemDuringSavingKeepsTheOldFileAndReportsFailure) {
+    const fs::path mountPoint = folder_.Path() / "disk";
+    fs::create_directory(mountPoint);
+    const int status = RunInChild([&] {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            return kCannotArrange;
+        }
+        const fs::path path = mountPoint / "registry.reg";
+        {
+            std::ofstream(path, std::ios::binary) << oldBytes_;
+            std::ofstream filler(mountPoint / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+                filler.flush();
+            }
+        }
+        DiskSettingsFile file(path);
+        const bool saved = SaveSettings(file, NewSettings());
+        const bool intact = ReadBytes(path) == oldBytes_;
+        std::error_code error;
+        const bool noTemporary =
+            std::distance(fs::directory_iterator(mountPoint, error), fs::directory_iterator()) ==
+            3;  // registry.reg, registry.reg.lock, filler
+        return saved ? kSaveSucceeded : (intact && noTemporary ? kSaveFailed : 1);
+    });
+    if (status == kCannotArrange) {
+        GTEST_SKIP() << "no permission to mount a tmpfs in a private mount namespace";
+    }
+    EXPECT_EQ(status, kSaveFailed) << "10: saved on a full disk; 1: old file changed or litter";
+}
+
+// A folder the saving process may not write: made read-only to an unprivileged user (root
+// ignores permissions, so a root test drops to nobody in the child).
+TEST_F(SettingsCrashTest, AReadOnlyFolderKeepsTheOldFileAndReportsFailure) {
+    for (const bool lockFileWritable : {false, true}) {
+        SCOPED_TRACE(lockFileWritable ? "lock file writable" : "no lock file");
+        const fs::path lockPath = folder_.Path() / "registry.reg.lock";
+        std::error_code ignored;
+        fs::remove(lockPath, ignored);
+        if (lockFileWritable) {
+            // The lock can be taken, so the save fails where it writes its temporary file.
+            std::ofstream(lockPath).close();
+            fs::permissions(lockPath, fs::perms::all & ~fs::perms::owner_exec &
+                                          ~fs::perms::group_exec & ~fs::perms::others_exec);
+        }
+        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write |
+                                   fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(folder_.Path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                            fs::perms::group_read | fs::perms::group_exec |
+                                            fs::perms::others_read | fs::perms::others_exec);
+        const int status = RunInChild([&] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                return kCannotArrange;
+            }
+            return SaveAndReport(path_);
+        });
+        fs::permissions(folder_.Path(), fs::perms::owner_all);
+        ASSERT_NE(status, kCannotArrange) << "cannot drop to an unprivileged user";
+        EXPECT_EQ(status, kSaveFailed);
+        fs::remove(lockPath, ignored);
+        ExpectOldFileIntact();
+    }
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,465 @@
+// Loading and saving the prayer settings through an in-memory settings file: read-back rules,
+// defaults, the lookup name, round trips, other keys kept, and failed saves changing nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iomanip>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/utf16.h"
+#include "settings/registry_text.h"
+#include "settings/settings_memory_file.h"
+#include "settings/settings_store.h"
+#include "settings/settings_values.h"
+
+namespace orvanta {
+namespace {
+
+class FakeHomeCity final : public HomeCitySource {
+  public:
+    explicit FakeHomeCity(std::optional<std::string> name) : name_(std::move(name)) {}
+    bool ReadHomeCity(CityLocation& city) const override {
+        if (name_) {
+            city.name = *name_;
+        }
+        return name_.has_value();
+    }
+
+  private:
+    std::optional<std::string> name_;
+};
+
+const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
+const std::string kKeyLine = "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n";
+
+std::string KeyFile(const std::string& values) {
+    return kHeader + kKeyLine + values;
+}
+
+// A hex(1) value line of the UTF-16LE units, padded with zero bytes to totalBytes.
+std::string HexLine(std::string_view name, std::u16string_view units, std::size_t totalBytes) {
+    std::string bytes = Utf16ToLeBytes(units);
+    bytes.resize(totalBytes, '\0');
+    std::ostringstream line;
+    line << '"' << name << "\"=hex(1):";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        line << (i == 0 ? "" : ",") << std::hex << std::setw(2) << std::setfill('0')
+             << static_cast<unsigned>(static_cast<unsigned char>(bytes[i]));
+    }
+    line << '\n';
+    return line.str();
+}
+
+// Settings unlike every default, so that a value left unread shows.
+PrayerSettings Leftovers() {
+    PrayerSettings settings;
+    settings.method = 5;
+    settings.intervalMinutes = -1.0;
+    settings.depressionDegrees = -1.0;
+    settings.fiqh = 9;
+    settings.asrShadowFactor = 9.0;
+    settings.configuredCity = "leftover";
+    return settings;
+}
+
+struct Expected {
+    std::int16_t method = 0;
+    double interval = 90.0;
+    double depression = 18.0;
+    std::int32_t fiqh = 0;
+    double asr = 1.0;
+    std::string city = "Detroit, MI";
+};
+
+::testing::AssertionResult Matches(const PrayerSettings& actual, const Expected& expected) {
+    std::ostringstream diff;
+    diff << std::setprecision(17);
+    const auto compare = [&diff](const char* field, const auto& got, const auto& want) {
+        if (got != want) {
+            diff << ' ' << field << " \"" << got << "\" != \"" << want << '"';
+        }
+    };
+    compare("method", actual.method, expected.method);
+    compare("interval", actual.intervalMinutes, expected.interval);
+    compare("depression", actual.depressionDegrees, expected.depression);
+    compare("fiqh", actual.fiqh, expected.fiqh);
+    compare("asrShadowFactor", actual.asrShadowFactor, expected.asr);
+    compare("city", actual.configuredCity, expected.city);
+    if (diff.str().empty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "actual vs expected:" << diff.str();
+}
+
+// Loads the file over leftover values; the lookup name the load settles goes to *lookupName.
+PrayerSettings Load(const SettingsFile& file, std::string* lookupName = nullptr,
+                    std::optional<std::string> home = std::nullopt) {
+    PrayerSettings settings = Leftovers();
+    CityLocation city;
+    city.name = "leftover";
+    LoadSettings(file, FakeHomeCity(std::move(home)), settings, city);
+    if (lookupName != nullptr) {
+        *lookupName = city.name;
+    }
+    return settings;
+}
+
+TEST(LoadSettings, ReadBackRulesAndDefaults) {
+    struct Row {
+        const char* name;
+        std::optional<std::string> file;  // nothing: no file
+        Expected expected;
+    };
+    const std::u16string allA(200, u'A');
+    std::u16string cutPair(198, u'b');
+    cutPair += u"\U0001F54C";  // units 199 and 200: the pair cannot fit 199 units
+    const std::vector<Row> rows = {
+        {"no file", std::nullopt, {}},
+        {"unparseable file", "garbage\x01\x02", {}},
+        {"other key only",
+         kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Else]\n\"Fiqh\"=dword:1\n",
+         {}},
+        {"key without values", KeyFile(""), {}},
+        {"all values",
+         KeyFile("\"SunRise\"=dword:00000001\n\"Interval\"=dword:00000050\n"
+                 "\"Depression\"=dword:00000013\n\"Fiqh\"=dword:00000001\n\"City\"=\"Mecca\"\n"),
+         {1, 80.0, 19.0, 1, 2.0, "Mecca"}},
+        {"SunRise keeps only its low 16 bits", KeyFile("\"SunRise\"=dword:00010000\n"), {}},
+        {"SunRise low half read as signed",
+         KeyFile("\"SunRise\"=dword:0001ffff\n"),
+         {.method = -1}},
+        {"Interval read as unsigned",
+         KeyFile("\"Interval\"=dword:ffffffff\n"),
+         {.interval = 4294967295.0}},
+        {"Fiqh 7 is Hanafi", KeyFile("\"Fiqh\"=dword:00000007\n"), {.fiqh = 7, .asr = 2.0}},
+        {"Fiqh read as signed", KeyFile("\"Fiqh\"=dword:ffffffff\n"), {.fiqh = -1, .asr = 2.0}},
+        {"value of 5 bytes takes its default, others still read",
+         KeyFile("\"Interval\"=hex:01,00,00,00,00\n\"Depression\"=dword:00000011\n"),
+         {.depression = 17.0}},
+        {"value of 2 bytes gives its bytes and zeros",
+         KeyFile("\"Depression\"=hex:0c,01\n"),
+         {.depression = 268.0}},
+        {"empty value reads as zero", KeyFile("\"Interval\"=hex:\n"), {.interval = 0.0}},
+        {"string-typed number read as its bytes", KeyFile("\"SunRise\"=\"a\"\n"), {.method = 0x61}},
+        {"string-typed number too long", KeyFile("\"Interval\"=\"ab\"\n"), {}},
+        {"deleted value takes its default", KeyFile("\"Interval\"=-\n"), {}},
+        {"last definition wins, a deletion hides earlier ones",
+         KeyFile("\"Fiqh\"=dword:1\n\"Interval\"=dword:1\n\n") + kKeyLine +
+             "\"Fiqh\"=dword:0\n\"Interval\"=-\n",
+         {}},
+        {"hex wrapped like an export, spaced and upper case",
+         KeyFile("\"City\"=HEX(1):44 , 00,\\\r\n  65,00,\\\n  00,00\n"),
+         {.city = "De"}},
+        {"key path compares without case",
+         kHeader + "[hkey_local_machine\\SOFTWARE\\kelvarin\\orvanta]\n\"Fiqh\"=dword:1\n",
+         {.fiqh = 1, .asr = 2.0}},
+        {"value names compare without case",
+         KeyFile("\"fIQH\"=dword:00000001\n"),
+         {.fiqh = 1, .asr = 2.0}},
+        {"City stored as hex(1)",
+         KeyFile(HexLine("City", u"K\u00F6ln", 400)),
+         {.city = "K\xC3\xB6ln"}},
+        {"City without terminator keeps 199 units",
+         KeyFile(HexLine("City", allA, 400)),
+         {.city = std::string(199, 'A')}},
+        {"City without terminator never splits a pair",
+         KeyFile(HexLine("City", cutPair, 400)),
+         {.city = std::string(198, 'b')}},
+        {"City of 401 bytes takes its default", KeyFile(HexLine("City", u"Mecca", 401)), {}},
+        {"City shorter than 400 bytes needs no terminator",
+         KeyFile(HexLine("City", u"Ab", 4)),
+         {.city = "Ab"}},
+        {"City with a lone surrogate",
+         KeyFile(HexLine("City", u"a\xDC00z", 8)),
+         {.city = "a\xEF\xBF\xBDz"}},
+        {"City typed as a number is still read",
+         KeyFile("\"City\"=dword:00000041\n"),
+         {.city = "A"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MemorySettingsFile file;
+        file.content = row.file;
+        std::string lookupName;
+        EXPECT_TRUE(Matches(Load(file, &lookupName), row.expected));
+        EXPECT_EQ(lookupName, row.expected.city);
+    }
+}
+
+TEST(LoadSettings, HomeCityWinsOverTheConfiguredCity) {
+    struct Row {
+        const char* name;
+        std::optional<std::string> file;
+        std::string configured;
+    };
+    const std::vector<Row> rows = {
+        {"no key", std::nullopt, "Detroit, MI"},
+        {"key with City", KeyFile("\"City\"=\"Mecca\"\n"), "Mecca"},
+        {"key without City", KeyFile(""), "Detroit, MI"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MemorySettingsFile file;
+        file.content = row.file;
+        std::string lookupName;
+        EXPECT_EQ(Load(file, &lookupName, "Jeddah").configuredCity, row.configured);
+        EXPECT_EQ(lookupName, "Jeddah");
+    }
+}
+
+TEST(SaveSettings, StoredWholeNumbersAreClampedNotUndefined) {
+    struct Row {
+        const char* name;
+        double value;
+        std::uint32_t stored;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<Row> rows = {
+        {"negative zero", -0.0, 0},
+        {"NaN", std::numeric_limits<double>::quiet_NaN(), 0},
+        {"-infinity", -inf, 0},
+        {"just below 2^32", 4294967295.75, 4294967295u},
+        {"2^32", 4294967296.0, 4294967295u},
+        {"+infinity", inf, 4294967295u},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(StoredWholeNumber(row.value), row.stored)
+            << row.name << ": " << std::setprecision(17) << row.value;
+    }
+}
+
+TEST(SaveSettings, RoundTripsThroughTheFile) {
+    struct Row {
+        const char* name;
+        PrayerSettings saved;
+        Expected loaded;
+    };
+    const auto make = [](std::int16_t method, double interval, double depression, std::int32_t fiqh,
+                         std::string city) {
+        PrayerSettings s;
+        s.method = method;
+        s.intervalMinutes = interval;
+        s.depressionDegrees = depression;
+        s.fiqh = fiqh;
+        s.asrShadowFactor = 7.0;  // not stored: derived again at load
+        s.configuredCity = std::move(city);
+        return s;
+    };
+    const std::vector<Row> rows = {
+        {"defaults", PrayerSettings{}, {}},
+        {"whole numbers only", make(1, 90.0, 18.5, 1, "Mecca"), {1, 90.0, 18.0, 1, 2.0, "Mecca"}},
+        {"negative method keeps its sign",
+         make(-2, 75.9, 15.0, 0, "Cairo"),
+         {-2, 75.0, 15.0, 0, 1.0, "Cairo"}},
+        {"negative fiqh", make(0, 90.0, 18.0, -3, "x"), {0, 90.0, 18.0, -3, 2.0, "x"}},
+        {"out-of-range numbers clamp",
+         make(0, -4.0, 1e12, 0, "Detroit, MI"),
+         {0, 0.0, 4294967295.0, 0, 1.0, "Detroit, MI"}},
+        {"NaN saves as 0", make(0, std::nan(""), 18.0, 0, "Detroit, MI"), {.interval = 0.0}},
+        {"empty city", make(0, 90.0, 18.0, 0, ""), {.city = ""}},
+        {"non-BMP city",
+         make(0, 90.0, 18.0, 0, "\xF0\x9F\x95\x8C Town"),
+         {.city = "\xF0\x9F\x95\x8C Town"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MemorySettingsFile file;
+        ASSERT_TRUE(SaveSettings(file, row.saved));
+        EXPECT_TRUE(Matches(Load(file), row.loaded));
+        EXPECT_FALSE(file.changedWithoutLock);
+        EXPECT_FALSE(file.locked);
+    }
+}
+
+TEST(SaveSettings, WritesTheFiveValuesInOrderWithTheirTypesAndSizes) {
+    MemorySettingsFile file;
+    PrayerSettings settings;
+    settings.method = -1;
+    settings.intervalMinutes = 90.0;
+    settings.fiqh = 1;
+    settings.configuredCity = "Ab";
+    ASSERT_TRUE(SaveSettings(file, settings));
+    ASSERT_TRUE(file.content.has_value());
+    const std::string expectedStart = kHeader + kKeyLine +
+                                      "\"SunRise\"=dword:ffffffff\n"
+                                      "\"Interval\"=dword:0000005a\n"
+                                      "\"Depression\"=dword:00000012\n"
+                                      "\"Fiqh\"=dword:00000001\n"
+                                      "\"City\"=hex(1):41,00,62,00,00,00,00,";
+    EXPECT_EQ(file.content->substr(0, expectedStart.size()), expectedStart);
+
+    const std::optional<RegistryDocument> document = ParseRegistryText(*file.content);
+    ASSERT_TRUE(document.has_value());
+    const RegistryData* city = FindRegistryValue(*document, kSettingsKeyPath, "City");
+    ASSERT_NE(city, nullptr);
+    std::vector<std::uint8_t> expectedCity(400, 0);
+    expectedCity[0] = 'A';
+    expectedCity[2] = 'b';
+    EXPECT_EQ(city->type, 1u);
+    EXPECT_EQ(city->bytes, expectedCity);
+}
+
+TEST(SaveSettings, CityMustFit199Utf16Units) {
+    const std::string pair = "\xF0\x9F\x95\x8C";  // one character, two UTF-16 units
+    struct Row {
+        const char* name;
+        std::string city;
+        bool saved;
+    };
+    const std::vector<Row> rows = {
+        {"199 ASCII", std::string(199, 'c'), true},
+        {"200 ASCII", std::string(200, 'c'), false},
+        {"197 + a pair = 199 units", std::string(197, 'c') + pair, true},
+        {"198 + a pair = 200 units", std::string(198, 'c') + pair, false},
+        {"invalid UTF-8", "Ca\xC0\xAFro", false},
+        {"cut UTF-8 sequence", "Caf\xC3", false},
+        {"overlong three-byte form", "Ca\xE0\x80\xAFro", false},
+        {"encoded surrogate", "Ca\xED\xA0\x80ro", false},
+        {"past U+10FFFF", "Ca\xF4\x90\x80\x80ro", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MemorySettingsFile file;
+        file.content = KeyFile("\"City\"=\"Mecca\"\n");
+        const std::string before = *file.content;
+        PrayerSettings settings;
+        settings.configuredCity = row.city;
+        EXPECT_EQ(SaveSettings(file, settings), row.saved);
+        if (!row.saved) {
+            EXPECT_EQ(*file.content, before);
+            EXPECT_EQ(file.replaceCount, 0);
+            continue;
+        }
+        EXPECT_EQ(Load(file).configuredCity, row.city);
+    }
+}
+
+TEST(SaveSettings, KeepsOtherKeysAndValuesByteForByte) {
+    const std::string before =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\First]\r\n"
+        "@=\"default\"\r\n\"Blob\"=hex:01,02,\\\r\n  03\r\n\"Gone\"=-\r\n\r\n";
+    const std::string ours =
+        "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\r\n"
+        "\"Extra\"=\"kept \\\"as is\\\"\"\r\n"
+        "\"Interval\"=dword:00000001\r\n";
+    const std::string after =
+        "\r\n; trailing comment\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Last]\r\n"
+        "\"Count\"=dword:0000000A\r\n";
+    MemorySettingsFile file;
+    file.content = before + ours + after;
+    PrayerSettings settings;
+    settings.intervalMinutes = 45.0;
+    ASSERT_TRUE(SaveSettings(file, settings));
+    const std::string& saved = *file.content;
+
+    const std::string keptHead = before + ours.substr(0, ours.find("\"Interval\""));
+    EXPECT_EQ(saved.substr(0, keptHead.size()), keptHead);
+    ASSERT_GE(saved.size(), after.size());
+    EXPECT_EQ(saved.substr(saved.size() - after.size()), after);
+    EXPECT_NE(saved.find("\"Interval\"=dword:0000002d\r\n"), std::string::npos);
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i] == '\n') {
+            ASSERT_TRUE(i > 0 && saved[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+    }
+}
+
+TEST(SaveSettings, KeepsTheEncodingAndByteOrderMarkAndEndsAnOpenLastLine) {
+    const std::string text = kHeader + "[HKEY_CURRENT_USER\\Other]\n\"N\"=\"K\xC3\xB6ln\"\n";
+    for (const std::string& before : {"\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text)),
+                                      "\xEF\xBB\xBF" + text, KeyFile("\"Extra\"=\"x\"")}) {
+        MemorySettingsFile file;
+        file.content = before;
+        PrayerSettings settings;
+        settings.fiqh = 1;
+        settings.configuredCity = "K\xC3\xB6ln";
+        ASSERT_TRUE(SaveSettings(file, settings));
+        EXPECT_EQ(file.content->substr(0, before.size()), before);
+        EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0, .city = "K\xC3\xB6ln"}));
+    }
+}
+
+TEST(SaveSettings, DamagedFileGivesDefaultsAndIsMovedAsideBeforeTheNextSave) {
+    // Each file holds a valid Fiqh value besides its damage, so a partial read would show.
+    const std::string fiqh = "\"Fiqh\"=dword:00000001\n";
+    const std::string damaged[] = {
+        "",
+        "REGEDIT4\n\n" + kKeyLine + fiqh,
+        std::string("\x00\x01\x02garbage", 10),
+        "Windows Registry Editor Version 5.00\n" + fiqh + kKeyLine,
+        KeyFile(fiqh + "hello\n"),
+        KeyFile(fiqh) + "[K\n",
+        KeyFile(fiqh) + "[]\n",
+        KeyFile(fiqh + "\"A\"=dword:000000001\n"),
+        KeyFile(fiqh + "\"A\"=dword:0000000g\n"),
+        KeyFile(fiqh + "\"A\"=dword:\n"),
+        KeyFile(fiqh + "\"A\"=hex:100\n"),
+        KeyFile(fiqh + "\"A\"=hex:10,\n"),
+        KeyFile(fiqh + "\"A\"=hex:10,\\\n"),
+        KeyFile(fiqh + "\"A\"=hex(z):10\n"),
+        KeyFile(fiqh + "\"A=dword:00000001\n"),
+        KeyFile(fiqh + "\"A\"=\"abc\n"),
+        KeyFile(fiqh + "\"A\"=\"abc\" x\n"),
+        KeyFile(fiqh + "\"A\" dword:00000001\n"),
+        KeyFile(fiqh + "\"A\"=qword:1\n"),
+        KeyFile(fiqh + "\"A\"=\"\xC0\xAF\"\n"),
+        std::string("\xFF\xFEW\0i\0n", 7),  // odd-length UTF-16
+    };
+    for (const std::string& corrupt : damaged) {
+        SCOPED_TRACE(corrupt);
+        MemorySettingsFile file;
+        file.content = corrupt;
+        std::string lookupName;
+        EXPECT_TRUE(Matches(Load(file, &lookupName), Expected{}));
+        EXPECT_EQ(lookupName, "Detroit, MI");
+
+        PrayerSettings settings;
+        settings.fiqh = 1;
+        ASSERT_TRUE(SaveSettings(file, settings));
+        EXPECT_EQ(file.movedAside, std::vector<std::string>{corrupt});
+        EXPECT_TRUE(Matches(Load(file), Expected{.fiqh = 1, .asr = 2.0}));
+    }
+}
+
+TEST(SaveSettings, FailureAnywhereReturnsFalseAndLeavesTheOldFile) {
+    struct Row {
+        const char* name;
+        bool corrupt;
+        void (*breakIt)(MemorySettingsFile&);
+    };
+    const std::vector<Row> rows = {
+        {"lock not taken", false, [](MemorySettingsFile& f) { f.failLock = true; }},
+        {"file unreadable", false, [](MemorySettingsFile& f) { f.failRead = true; }},
+        {"replace fails", false, [](MemorySettingsFile& f) { f.failReplace = true; }},
+        {"replace fails after a corrupt file", true,
+         [](MemorySettingsFile& f) { f.failReplace = true; }},
+        {"corrupt file cannot be moved aside", true,
+         [](MemorySettingsFile& f) { f.failMoveAside = true; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MemorySettingsFile file;
+        file.content = row.corrupt ? std::string("not a registry file")
+                                   : KeyFile("\"Interval\"=dword:00000001\n");
+        row.breakIt(file);
+        PrayerSettings settings;
+        settings.intervalMinutes = 60.0;
+        EXPECT_FALSE(SaveSettings(file, settings));
+        EXPECT_EQ(file.replaceCount, 0);
+        EXPECT_FALSE(file.locked);
+        EXPECT_FALSE(file.changedWithoutLock);
+        // The old settings (or the damaged file, moved aside) are still there.
+        const std::string old = file.content ? *file.content : file.movedAside.at(0);
+        EXPECT_EQ(old,
+                  row.corrupt ? "not a registry file" : KeyFile("\"Interval\"=dword:00000001\n"));
+    }
+}
+
+}  // namespace
+}  // namespace orvanta

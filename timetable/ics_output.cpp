@@ -1,0 +1,221 @@
+#include "timetable/ics_output.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+#include "astro/time_text.h"
+#include "timetable/civil_time.h"
+#include "timetable/prayer_fields.h"
+#include "zones/zone_rules.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::size_t kMaxLineOctets = 75;
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// Seconds since 1970 as "YYYYMMDDThhmmss" of that clock.
+std::string BasicDateTime(std::int64_t seconds) {
+    const std::int64_t days = seconds >= 0 ? seconds / kSecondsPerDay
+                                           : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+    const std::int64_t secondOfDay = seconds - days * kSecondsPerDay;
+    const CivilDate date = CivilFromDays(days);
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%04d%02d%02dT%02d%02d%02d", date.year, date.month,
+                  date.day, static_cast<int>(secondOfDay / 3600),
+                  static_cast<int>(secondOfDay / 60 % 60), static_cast<int>(secondOfDay % 60));
+    return text.data();
+}
+
+// An offset in seconds east as "+hhmm" (or "+hhmmss" when it has seconds).
+std::string UtcOffset(std::int32_t seconds) {
+    const std::int32_t magnitude = seconds < 0 ? -seconds : seconds;
+    std::array<char, 16> text{};
+    if (magnitude % 60 != 0) {
+        std::snprintf(text.data(), text.size(), "%c%02d%02d%02d", seconds < 0 ? '-' : '+',
+                      magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+    } else {
+        std::snprintf(text.data(), text.size(), "%c%02d%02d", seconds < 0 ? '-' : '+',
+                      magnitude / 3600, magnitude / 60 % 60);
+    }
+    return text.data();
+}
+
+// The place part of the events' UIDs: the coordinates to 1e-4 degree, east positive.
+std::string PlaceKey(const CityLocation& city) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%+.4f%+.4f", city.latitudeRad * kDegreesPerRadian,
+                  -city.longitudeRad * kDegreesPerRadian);
+    return text.data();
+}
+
+// The zone's offsets over a span: the offset at its start and its changes.
+struct ZoneSpan {
+    std::int32_t initialOffset = 0;
+    std::vector<ZoneTransition> changes;
+
+    // The offset in force at a UT instant inside the span.
+    std::int32_t OffsetAt(std::int64_t utc) const {
+        std::int32_t offset = initialOffset;
+        for (const ZoneTransition& change : changes) {
+            if (change.utcSeconds > utc) {
+                break;
+            }
+            offset = change.offsetAfter;
+        }
+        return offset;
+    }
+};
+
+class IcsWriter {
+  public:
+    explicit IcsWriter(std::ostream& out) : out_(out) {}
+    void Line(std::string_view text) { out_ << FoldContentLine(text); }
+
+  private:
+    std::ostream& out_;
+};
+
+void WriteTimeZone(IcsWriter& ics, const std::string& zoneName, const ZoneSpan& span,
+                   std::int64_t spanStart, std::int32_t standardOffset) {
+    ics.Line("BEGIN:VTIMEZONE");
+    ics.Line("TZID:" + zoneName);
+    const auto observance = [&](std::int64_t utc, std::int32_t from, std::int32_t to) {
+        const char* kind = to > standardOffset ? "DAYLIGHT" : "STANDARD";
+        ics.Line(std::string("BEGIN:") + kind);
+        // An observance starts at the local time of the clock it replaces.
+        ics.Line("DTSTART:" + BasicDateTime(utc + from));
+        ics.Line("TZOFFSETFROM:" + UtcOffset(from));
+        ics.Line("TZOFFSETTO:" + UtcOffset(to));
+        ics.Line(std::string("END:") + kind);
+    };
+    observance(spanStart, span.initialOffset, span.initialOffset);
+    for (const ZoneTransition& change : span.changes) {
+        observance(change.utcSeconds, change.offsetBefore, change.offsetAfter);
+    }
+    ics.Line("END:VTIMEZONE");
+}
+
+}  // namespace
+
+std::string FoldContentLine(std::string_view line) {
+    std::string folded;
+    std::size_t start = 0;
+    std::size_t room = kMaxLineOctets;
+    while (line.size() - start > room) {
+        std::size_t cut = start + room;
+        // Back up to the start of a UTF-8 sequence.
+        while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        folded.append(line.substr(start, cut - start));
+        folded += "\r\n ";
+        start = cut;
+        room = kMaxLineOctets - 1;  // the leading space counts
+    }
+    folded.append(line.substr(start));
+    folded += "\r\n";
+    return folded;
+}
+
+std::string EscapeText(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+            case ';':
+            case ',':
+                escaped += '\\';
+                escaped += c;
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
+                         const std::vector<DatedRow>& days, std::int64_t nowUtc) {
+    const bool named = !city.zoneName.empty();
+    std::optional<ZoneSpan> span;
+    std::int64_t spanStart = 0;
+    if (named && !days.empty()) {
+        // Two days of margin each side cover times carried past midnight and any offset.
+        spanStart = DaysFromCivil(days.front().date) * kSecondsPerDay - 2 * kSecondsPerDay;
+        const std::int64_t spanEnd =
+            DaysFromCivil(days.back().date) * kSecondsPerDay + 3 * kSecondsPerDay;
+        const std::optional<std::int32_t> initial = ZoneOffsetAtInstant(city.zoneName, spanStart);
+        std::optional<std::vector<ZoneTransition>> changes =
+            ZoneTransitionsBetween(city.zoneName, spanStart, spanEnd);
+        if (!initial || !changes) {
+            return false;
+        }
+        span = ZoneSpan{*initial, std::move(*changes)};
+    }
+
+    std::ostringstream buffer;
+    IcsWriter ics(buffer);
+    ics.Line("BEGIN:VCALENDAR");
+    ics.Line("VERSION:2.0");
+    ics.Line("PRODID:-//Orvanta//orvanta-times 1.0.0//EN");
+    ics.Line("CALSCALE:GREGORIAN");
+    if (span) {
+        WriteTimeZone(ics, city.zoneName, *span, spanStart,
+                      static_cast<std::int32_t>(std::lround(city.zoneHours * 3600.0)));
+    }
+    const std::string stamp = BasicDateTime(nowUtc) + "Z";
+    const std::string place = PlaceKey(city);
+    const std::string location = EscapeText(city.name.empty() ? place : city.name);
+    for (const DatedRow& day : days) {
+        const std::int64_t midnight = DaysFromCivil(day.date) * kSecondsPerDay;
+        const auto dayOffset = static_cast<std::int64_t>(std::lround(day.utcOffsetHours * 3600.0));
+        std::string dateKey = IsoDate(day.date);
+        dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
+        for (int s = 0; s < kPrayerCount; ++s) {
+            const std::optional<std::int64_t> minutes =
+                SlotMinutes(static_cast<double>(day.row[s]));
+            if (!minutes) {
+                continue;  // no such time that day: no event
+            }
+            // The day-table value is on the clock of that day (at noon); the instant it names
+            // is shown on the zone's clock in force at that instant.
+            const std::int64_t utc = midnight + *minutes * 60 - dayOffset;
+            std::string name(PrayerShortName(s));
+            std::string lower = name;
+            std::transform(lower.begin(), lower.end(), lower.begin(),
+                           [](char c) { return static_cast<char>(c | 0x20); });
+            ics.Line("BEGIN:VEVENT");
+            ics.Line("UID:" + dateKey + "-" + lower + place + "@orvanta");
+            ics.Line("DTSTAMP:" + stamp);
+            if (span) {
+                ics.Line("DTSTART;TZID=" + city.zoneName + ":" +
+                         BasicDateTime(utc + span->OffsetAt(utc)));
+            } else {
+                ics.Line("DTSTART:" + BasicDateTime(utc) + "Z");
+            }
+            ics.Line("SUMMARY:" + name);
+            ics.Line("DESCRIPTION:" +
+                     EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) +
+                                " at " + (city.name.empty() ? place : city.name)));
+            ics.Line("LOCATION:" + location);
+            ics.Line("TRANSP:TRANSPARENT");
+            ics.Line("END:VEVENT");
+        }
+    }
+    ics.Line("END:VCALENDAR");
+    out << buffer.str();
+    return true;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,74 @@
+#include "timetable/json_output.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cctype>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/time_text.h"
+#include "timetable/civil_time.h"
+#include "timetable/prayer_fields.h"
+
+namespace orvanta {
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
+}  // namespace
+
+void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days) {
+    nlohmann::ordered_json document;
+    document["place"] = {
+        {"name", city.name},
+        {"latitude", city.latitudeRad * kDegreesPerRadian},
+        {"longitude", -city.longitudeRad * kDegreesPerRadian},  // east positive
+        {"zone", city.zoneName.empty() ? nlohmann::ordered_json(nullptr)
+                                       : nlohmann::ordered_json(city.zoneName)},
+        {"standardOffset", OffsetText(city.zoneHours)},
+        {"fixedDaylightSaving", city.zoneName.empty() && city.supportsDst != 0},
+    };
+    document["settings"] = {
+        {"method", settings.method == 0 ? "angle" : "interval"},
+        {"depression", settings.depressionDegrees},
+        {"interval", settings.intervalMinutes},
+        {"asr", settings.asrShadowFactor == 1.0 ? "shafi" : "hanafi"},
+    };
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const DatedRow& day : days) {
+        const std::string offset = OffsetText(day.utcOffsetHours);
+        nlohmann::ordered_json times = nlohmann::ordered_json::object();
+        nlohmann::ordered_json texts = nlohmann::ordered_json::object();
+        nlohmann::ordered_json hours = nlohmann::ordered_json::object();
+        for (int s = 0; s < kPrayerCount; ++s) {
+            const std::string key = LowerCase(PrayerShortName(s));
+            const auto value = static_cast<double>(day.row[s]);
+            if (const std::optional<std::int64_t> minutes = SlotMinutes(value)) {
+                times[key] = IsoLocalDateTime(day.date, *minutes) + offset;
+                hours[key] = value;
+            } else {
+                times[key] = nullptr;
+                hours[key] = nullptr;
+            }
+            texts[key] = FormatPrayerTime(value);
+        }
+        list.push_back({{"date", IsoDate(day.date)},
+                        {"utcOffset", offset},
+                        {"times", std::move(times)},
+                        {"texts", std::move(texts)},
+                        {"hours", std::move(hours)}});
+    }
+    document["days"] = std::move(list);
+    out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace orvanta

@@ -1,0 +1,22 @@
+// A timetable as JSON.
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "astro/calculation_inputs.h"
+#include "timetable/timetable.h"
+
+namespace orvanta {
+
+// Writes one JSON object: "place" (name, latitude and longitude in degrees with east positive,
+// zone name or null, standard offset), "settings", and "days", an array with one object per
+// day: "date", "utcOffset" ("+03:00", the offset that day's clock shows at noon), and per
+// prayer (keys fajr, shuruq, zuhr, asr, maghrib, isha) in "times" the ISO 8601 local date-time
+// with offset ("2024-03-10T05:54:00+03:00", on the next or previous date when the time lies
+// past midnight), null when there is no time; in "texts" the 12-hour time text; in "hours" the
+// day-table value (null when there is no time).
+void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days);
+
+}  // namespace orvanta
