@@ -80,9 +80,8 @@ def alias_texts(city, country_name, region_name):
     b; "b, Country"; "b, Region"; "b, Region, Country"; and in the United
     States "b, ST" with the two-letter state code. For each alternate name a:
     a and "a, Country" ("a, ST" would take the only name a smaller American
-    place can have). Texts longer than
-    MAX_NAME_UNITS are left out. Order is fixed; duplicates are kept (the
-    caller dedups by key).
+    place can have). Texts longer than MAX_NAME_UNITS are left out. Order is
+    fixed; duplicates are kept (the caller dedups by key).
     """
     bases = [city["base"]]
     for other in (city["english"], city["ascii"]):
