@@ -58,3 +58,19 @@ format:
 
 clean:
 	rm -rf build
+
+# Installs under $(PREFIX) (default /usr/local; a system folder needs `sudo make install`). The
+# programs find their city database relative to their own folder, so the tree may be moved.
+PREFIX ?= /usr/local
+.PHONY: install uninstall package
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes every file the last `make install` wrote ($(BUILD_DIR)/install_manifest.txt).
+uninstall:
+	cmake -DORVANTA_MANIFEST=$(BUILD_DIR)/install_manifest.txt -P packaging/uninstall.cmake
+
+# The Debian package $(BUILD_DIR)/orvanta_<version>_<arch>.deb, installed under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

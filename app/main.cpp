@@ -4,6 +4,7 @@
 
 #include "app/app_records.h"
 #include "app/app_resources.h"
+#include "app/city_database_details.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/real_services.h"
@@ -26,7 +27,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    orvanta::RealServices services(orvanta::ShowMessageBox);
+    // When the city database is nowhere, "Error getting data!" lists the paths tried.
+    const orvanta::CityDatabaseLocation database = orvanta::LocateShippedCityDatabase();
+    orvanta::RealServices services(
+        orvanta::WithCityDatabaseDetails(orvanta::ShowMessageBoxWithDetails, database),
+        database.path);
     orvanta::MainWindow* window = nullptr;
     QObject::connect(&instance, &orvanta::SingleInstance::raiseRequested, [&window] {
         if (window != nullptr) {

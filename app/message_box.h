@@ -9,4 +9,8 @@ namespace orvanta {
 // OK button; returns when the user has closed it.
 void ShowMessageBox(std::string_view text, std::string_view caption);
 
+// The same with details that the user can unfold (none when empty).
+void ShowMessageBoxWithDetails(std::string_view text, std::string_view caption,
+                               std::string_view details);
+
 }  // namespace orvanta

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "cities/city_database_path.h"
 #include "cities/city_search.h"
 #include "settings/settings_store.h"
 #include "zones/zone_rules.h"
@@ -44,10 +43,10 @@ std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed
     return SearchCityNames(databasePath_, typed, limit, userDatabasePath_);
 }
 
-RealServices::RealServices(MessageFn showMessage)
-    : cities_(ShippedCityDatabasePath(), DefaultUserDatabasePath()),
+RealServices::RealServices(MessageFn showMessage, const std::filesystem::path& cityDatabase)
+    : cities_(cityDatabase, DefaultUserDatabasePath()),
       settings_(UserSettingsFilePath(), homeCity_),
-      suggestions_(ShippedCityDatabasePath(), DefaultUserDatabasePath()),
+      suggestions_(cityDatabase, DefaultUserDatabasePath()),
       services_{
           clock_, cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage)} {}
 

@@ -8,6 +8,7 @@
 
 #include "app/services.h"
 #include "app/system_clock.h"
+#include "cities/city_database_path.h"
 #include "cities/home_city_store.h"
 #include "cities/sqlite_city_store.h"
 #include "settings/settings_disk_file.h"
@@ -62,8 +63,9 @@ class DatabaseCitySuggestions final : public CitySuggestions {
 // All of them together, for the program's one window.
 class RealServices {
   public:
-    // showMessage: the message box to report through.
-    explicit RealServices(MessageFn showMessage);
+    // showMessage: the message box to report through; cityDatabase: the shipped city database.
+    explicit RealServices(MessageFn showMessage,
+                          const std::filesystem::path& cityDatabase = ShippedCityDatabasePath());
     RealServices(const RealServices&) = delete;
     RealServices& operator=(const RealServices&) = delete;
 

@@ -37,7 +37,7 @@ int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     const std::optional<std::vector<CityListing>> rows = FindCitiesByPrefix(
         services.cityDatabasePath, services.userDatabasePath, request.text, request.limit);
     if (!rows) {
-        err << kProgram << "the city database " << services.cityDatabasePath.string()
+        err << kProgram << "the city database " << services.cityDatabaseDescription
             << " (or your user.db) is missing or cannot be read\n";
         return 1;
     }
@@ -130,7 +130,7 @@ int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostre
                 << "\" cannot be a city name (empty, too long or not UTF-8)\n";
             return 2;
         case UserCityChange::CityDatabaseFailed:
-            err << kProgram << "the city database " << services.cityDatabasePath.string()
+            err << kProgram << "the city database " << services.cityDatabaseDescription
                 << " is missing or damaged\n";
             return 1;
         case UserCityChange::UserDatabaseFailed:

@@ -23,12 +23,14 @@ int main(int argc, char** argv) {
     const HomeCityStore homeCity;
     services.homeCity = &homeCity;
     services.userDatabasePath = DefaultUserDatabasePath();
-    services.cityDatabasePath = ShippedCityDatabasePath();
+    const CityDatabaseLocation shipped = LocateShippedCityDatabase();
+    services.cityDatabasePath = shipped.path;
     // The user's own cities are found first; the shipped database is only ever read.
     const SqliteCityStore cities(services.cityDatabasePath, /*immutable=*/true,
                                  services.userDatabasePath);
     services.cities = &cities;
-    services.cityDatabaseDescription = cities.DatabasePath().string();
+    // Names every path tried when none held the database.
+    services.cityDatabaseDescription = DescribeCityDatabase(shipped);
     services.nowUtc = [] {
         return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::seconds>(
                                              std::chrono::system_clock::now().time_since_epoch())

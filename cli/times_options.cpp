@@ -180,7 +180,8 @@ constexpr const char* kFooter =
     "  unreadable; 2 bad or conflicting arguments. On failure one line goes to standard\n"
     "  error and nothing to standard output.\n"
     "\nFILES\n"
-    "  $ORVANTA_CITY_DB, else the installed share/orvanta/cities.db: the city database,\n"
+    "  $ORVANTA_CITY_DB, else ../share/orvanta/cities.db beside this program's folder, else\n"
+    "  orvanta/cities.db in $XDG_DATA_DIRS (/usr/local/share:/usr/share): the city database,\n"
     "  only ever read. $XDG_DATA_HOME/orvanta/user.db (~/.local/share/orvanta/user.db):\n"
     "  the home city and your own cities. $XDG_CONFIG_HOME/orvanta: the window's settings.\n"
     "\nSee orvanta-times(1).\n";
