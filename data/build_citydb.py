@@ -99,10 +99,13 @@ def alias_texts(city, country_name, region_name):
             if country_name:
                 texts.append("%s, %s, %s" % (b, region_name, country_name))
     for a in city.get("alternates", ()):
-        texts.append(a)
-        if country_name:
-            texts.append("%s, %s" % (a, country_name))
+        texts += alternate_alias_texts(a, country_name)
     return [t for t in texts if utf16_units(t) <= MAX_NAME_UNITS]
+
+
+def alternate_alias_texts(alternate, country_name):
+    """The texts an alternate name gives its city: a and "a, Country"."""
+    return [alternate, "%s, %s" % (alternate, country_name)] if country_name else [alternate]
 
 
 # --------------------------------------------------------------------------

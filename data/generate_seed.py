@@ -252,6 +252,19 @@ def choose_alternates(cities, fold_table):
         c["alternates"] = sorted(by_key.values())
 
 
+def drop_alternates_taking_names(cities, countries, display_keys, fold_table):
+    """Removes from city["alternates"] every name a whose alias texts (a, "a, Country") fold
+    like a key in display_keys: the keys of the display names the cities get without any
+    alternate name. So an alternate name never moves a place off its name: "Landen", one of
+    the names GeoNames lists for London, stays the Belgian town's name."""
+    for c in cities:
+        country = countries.get(c["country_code"], "")
+        c["alternates"] = [
+            a for a in c["alternates"]
+            if not any(cdb.search_key(t, fold_table) in display_keys
+                       for t in cdb.alternate_alias_texts(a, country))]
+
+
 # --------------------------------------------------------------------------
 # Display names
 
@@ -329,6 +342,26 @@ def assign_display_names(cities, countries, regions, fold_table):
             c["name"] = named[c["id"]]
             kept.append(c)
     return sorted(kept, key=lambda c: c["id"])
+
+
+def name_cities(cities, countries, regions, fold_table):
+    """Display names as without alternate names, then the alternate names that would take
+    one of them dropped (drop_alternates_taking_names). A stored home city is kept by its
+    display name, so a name must never move to another place. Returns the kept cities
+    (assign_display_names); raises ValueError if a display name still changed."""
+    alternates = {c["id"]: c["alternates"] for c in cities}
+    for c in cities:
+        c["alternates"] = []
+    before = {c["id"]: c["name"] for c in assign_display_names(cities, countries, regions, fold_table)}
+    for c in cities:
+        c["alternates"] = alternates[c["id"]]
+    display_keys = {cdb.search_key(n, fold_table) for n in before.values()}
+    drop_alternates_taking_names(cities, countries, display_keys, fold_table)
+    kept = assign_display_names(cities, countries, regions, fold_table)
+    moved = [(c["id"], before.get(c["id"]), c["name"]) for c in kept if before.get(c["id"]) != c["name"]]
+    if moved or len(kept) != len(before):
+        raise ValueError("alternate names changed display names: %s" % moved[:5])
+    return kept
 
 
 # --------------------------------------------------------------------------
@@ -413,7 +446,7 @@ def generate(args):
                          % (args.extra_alternates, unknown))
     total = len(cities)
     choose_alternates(cities, fold_table)
-    cities = assign_display_names(cities, countries, regions, fold_table)
+    cities = name_cities(cities, countries, regions, fold_table)
 
     os.makedirs(args.out, exist_ok=True)
     write_seed(os.path.join(args.out, "fold_map.csv.gz"), ["code_point", "folded"],
