@@ -9,20 +9,26 @@
 namespace orvanta {
 namespace {
 
-// [?1, ?2) holds exactly the keys that start with ?1 and lets SQLite use the key indexes.
+// [?1, ?2) holds exactly the keys that start with ?1 and lets SQLite use the key indexes. ?4 is
+// the whole key: the cities whose name or alias has exactly that key come first, as the lookup
+// would take them (most populous first), so the first offer is the city the lookup gives.
 constexpr std::string_view kShippedSql =
     "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"
-    " FROM cities AS c LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
-    " WHERE c.city_id IN ("
-    "  SELECT city_id FROM cities WHERE search_key >= ?1 AND search_key < ?2"
-    "  UNION SELECT city_id FROM aliases WHERE search_key >= ?1 AND search_key < ?2)"
-    " ORDER BY c.population DESC, c.city_id LIMIT ?3";
+    " FROM (SELECT city_id, MAX(exact) AS exact FROM ("
+    "   SELECT city_id, search_key = ?4 AS exact FROM cities"
+    "    WHERE search_key >= ?1 AND search_key < ?2"
+    "   UNION ALL SELECT city_id, search_key = ?4 FROM aliases"
+    "    WHERE search_key >= ?1 AND search_key < ?2)"
+    "  GROUP BY city_id) AS m"
+    " JOIN cities AS c ON c.city_id = m.city_id"
+    " LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
+    " ORDER BY m.exact DESC, c.population DESC, c.city_id LIMIT ?3";
 
 constexpr std::string_view kUserSql =
     "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"
     " FROM user_cities AS c LEFT JOIN user_zones AS z ON z.zone_index = c.zone_index"
     " WHERE c.search_key >= ?1 AND c.search_key < ?2"
-    " ORDER BY c.population DESC, c.city_id LIMIT ?3";
+    " ORDER BY c.search_key = ?4 DESC, c.population DESC, c.city_id LIMIT ?3";
 
 // Longer lists are of no use to a person reading them.
 constexpr std::size_t kMaxLimit = 10000;
@@ -31,17 +37,20 @@ bool IsAsciiSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Runs one of the two queries and appends its rows; false when it fails.
-bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& key, std::size_t limit,
-                bool userCity, std::vector<CityListing>& rows) {
+// Runs one of the two queries for the cities whose keys start with prefix (wholeKey: the key the
+// lookup would use) and appends their rows; false when it fails.
+bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& prefix,
+                const std::string& wholeKey, std::size_t limit, bool userCity,
+                std::vector<CityListing>& rows) {
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
-    std::string upper = PrefixUpperBound(key);
+    std::string upper = PrefixUpperBound(prefix);
     if (upper.empty()) {
         upper.assign(1, '\xFF');  // not reached by folded UTF-8 keys; keeps the query valid
-        upper.append(key.size(), '\xFF');
+        upper.append(prefix.size(), '\xFF');
     }
-    if (!statement || !statement->BindText(1, key) || !statement->BindText(2, upper) ||
-        !statement->BindInt64(3, static_cast<std::int64_t>(limit))) {
+    if (!statement || !statement->BindText(1, prefix) || !statement->BindText(2, upper) ||
+        !statement->BindInt64(3, static_cast<std::int64_t>(limit)) ||
+        !statement->BindText(4, wholeKey)) {
         return false;
     }
     for (;;) {
@@ -70,8 +79,9 @@ bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& key
 }
 
 // Appends the user's own cities. A damaged user.db is moved aside and has none.
-bool AppendUserRows(const std::filesystem::path& path, const std::string& key, std::size_t limit,
-                    NoticeList* notices, std::vector<CityListing>& rows) {
+bool AppendUserRows(const std::filesystem::path& path, const std::string& prefix,
+                    const std::string& wholeKey, std::size_t limit, NoticeList* notices,
+                    std::vector<CityListing>& rows) {
     bool damaged = false;
     {
         UserDatabaseReader reader = OpenUserDatabaseForReading(path, notices);
@@ -80,7 +90,7 @@ bool AppendUserRows(const std::filesystem::path& path, const std::string& key, s
         }
         const SqliteDb& user = *reader.db;
         const bool tables = HasTable(user, "user_cities") && HasTable(user, "user_zones");
-        if (tables && AppendRows(user, kUserSql, key, limit, true, rows)) {
+        if (tables && AppendRows(user, kUserSql, prefix, wholeKey, limit, true, rows)) {
             return true;
         }
         damaged = user.LastErrorMeansDamagedFile();
@@ -118,16 +128,17 @@ CitySearchResult FindCitiesByPrefix(const std::filesystem::path& cityDatabase,
     if (!key || key->empty() || limit == 0) {
         return result;
     }
+    std::string prefix = *key;
     if (IsAsciiSpace(typed.back())) {
-        *key += ' ';  // the key drops trailing whitespace; a typed space ends a word
+        prefix += ' ';  // the key drops trailing whitespace; a typed space ends a word
     }
     limit = std::min(limit, kMaxLimit);
-    if (userDatabase && !AppendUserRows(*userDatabase, *key, limit, notices, result.rows)) {
+    if (userDatabase && !AppendUserRows(*userDatabase, prefix, *key, limit, notices, result.rows)) {
         result.failure = CitySearchFailure::kUserDatabase;
         return result;
     }
-    if (result.rows.size() < limit &&
-        !AppendRows(*cities, kShippedSql, *key, limit - result.rows.size(), false, result.rows)) {
+    if (result.rows.size() < limit && !AppendRows(*cities, kShippedSql, prefix, *key,
+                                                  limit - result.rows.size(), false, result.rows)) {
         result.rows.clear();
         result.failure = CitySearchFailure::kCityDatabase;
     }

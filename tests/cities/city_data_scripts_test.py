@@ -34,14 +34,15 @@ class LazyFoldTable:
 FOLD = LazyFoldTable()
 
 
-def city(cid, base, cc, admin1, population, lat=100, lon=100, english="", ascii_name=""):
+def city(cid, base, cc, admin1, population, lat=100, lon=100, english="", ascii_name="",
+         alternates=()):
     return {"id": cid, "base": base, "english": english, "ascii": ascii_name, "country_code": cc,
             "admin1": admin1, "latitude": lat, "longitude": lon, "zone": "Etc/UTC",
-            "population": population}
+            "population": population, "alternates": list(alternates)}
 
 
 COUNTRIES = {"GB": "United Kingdom", "US": "United States", "DE": "Germany", "FR": "France",
-             "LB": "Lebanon", "LY": "Libya"}
+             "LB": "Lebanon", "LY": "Libya", "IN": "India", "IL": "Israel", "CH": "Switzerland"}
 REGIONS = {("GB", "ENG"): "England", ("US", "AL"): "Alabama", ("US", "TX"): "Texas",
            ("DE", "02"): "Bavaria", ("DE", "07"): "North Rhine-Westphalia", ("FR", "11"): "Normandy"}
 
@@ -193,10 +194,50 @@ class DisplayNames(unittest.TestCase):
                 self.assertEqual(gen.choose_region(old, new, FOLD), chosen)
 
 
+class Alternates(unittest.TestCase):
+    def test_usable_alternates(self):
+        cases = [
+            # text, kept
+            ("Makkah al-Mukarramah", True),
+            ("مكة", True),
+            ("მექა", True),  # Georgian letters have no capitals here
+            ("mkh", False),  # automatic romanisation of another script
+            ("BOM", False),  # airport code
+            ("mu0bai", False),
+            ("Cairo - القاهرة", False),  # two names in one label
+            ("Tokyo (東京)", False),
+            ("Bad\x1bName", False),
+        ]
+        for text, kept in cases:
+            with self.subTest(text=text):
+                self.assertEqual(gen.usable_alternate(text), kept)
+
+    def test_choice_of_alternate_names(self):
+        def place(cid, base, population, feature, raw, english=""):
+            c = city(cid, base, "IL", "", population, english=english)
+            c.update(feature=feature, raw_alternates=raw)
+            return c
+
+        cities = [
+            place(1, "Jerusalem", 971800, "PPLA",
+                  ["Al Quds", "al-Quds", "Al-Quds", "Jerusalem", "JERUSALEM", "Salem", "Sion",
+                   "Madras", "Zion", "mkh", " Al  Quds "]),
+            place(2, "Salem", 917414, "PPLA2", []),
+            place(3, "Sitten", 9000, "PPLA", [], english="Sion"),  # a seat keeps its name
+            place(4, "Madras", 6662, "PPL", []),  # a small town does not
+            place(5, "Zion", 24000, "PPL", []),
+        ]
+        gen.choose_alternates(cities, FOLD)
+        # One text per key (the lowest), own names and other places' kept names left out.
+        self.assertEqual(cities[0]["alternates"], ["Al Quds", "Al-Quds", "Madras"])
+        self.assertTrue(all("raw_alternates" not in c for c in cities))
+        self.assertTrue(all(c["alternates"] == [] for c in cities[1:]))
+
+
 SCHEMA = os.path.join(DATA_DIR, "schema.sql")
 
 
-def write_tiny_seed(folder, cities):
+def write_tiny_seed(folder, cities, alternates=()):
     gen.write_seed(os.path.join(folder, "meta.csv.gz"), ["key", "value"],
                    [("attribution", "test"), ("license", "CC BY 4.0")])
     gen.write_seed(os.path.join(folder, "countries.csv.gz"), ["code", "name"], sorted(COUNTRIES.items()))
@@ -209,6 +250,7 @@ def write_tiny_seed(folder, cities):
     gen.write_seed(os.path.join(folder, "cities.csv.gz"),
                    ["id", "name", "base", "english", "ascii", "country_code", "admin1",
                     "latitude", "longitude", "zone", "population"], cities)
+    gen.write_seed(os.path.join(folder, "alternate_names.csv.gz"), ["id", "name"], alternates)
 
 
 class Build(unittest.TestCase):
@@ -221,15 +263,15 @@ class Build(unittest.TestCase):
     def tearDown(self):
         self.tmp.cleanup()
 
-    def build(self, cities):
-        write_tiny_seed(self.seed, cities)
+    def build(self, cities, alternates=()):
+        write_tiny_seed(self.seed, cities, alternates)
         return cdb.main(["--schema", SCHEMA, "--seed", self.seed, "--out", self.out, "--year", "2024"])
 
     def test_builds_cities_zones_and_aliases(self):
         status = self.build([
             (4990729, "Detroit, MI", "Detroit", "", "", "US", "MI", 4220, -8303, "America/Detroit", 677116),
             (2886242, "Köln", "", "Cologne", "Koeln", "DE", "07", 5056, 657, "Europe/Berlin", 963395),
-        ])
+        ], [(4990729, "Detroyt")])
         self.assertEqual(status, 0)
         con = sqlite3.connect(self.out)
         try:
@@ -249,7 +291,9 @@ class Build(unittest.TestCase):
                 "cologne, north rhine-westphalia, germany", "koeln", "koeln, germany",
                 "koeln, north rhine-westphalia", "koeln, north rhine-westphalia, germany"})
             detroit = {k for (k,) in con.execute("SELECT search_key FROM aliases WHERE city_id = 4990729")}
-            self.assertEqual(detroit, {"detroit", "detroit, united states"})
+            # No "Detroyt, MI": that form would take the only name a smaller place can have.
+            self.assertEqual(detroit, {"detroit", "detroit, united states", "detroyt",
+                                       "detroyt, united states"})
             meta = dict(con.execute("SELECT key, value FROM meta"))
             self.assertEqual(meta["zone_year"], "2024")
             self.assertEqual(con.execute("PRAGMA journal_mode").fetchone()[0], "delete")
@@ -267,10 +311,12 @@ class Build(unittest.TestCase):
             "unknown zone": [(1, "A", "", "", "", "DE", "", 100, 100, "Mars/Olympus_Mons", 5)],
             "unknown country": [(1, "A", "", "", "", "ZZ", "", 100, 100, "Etc/UTC", 5)],
             "name too long": [(1, "A" * 200, "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
+            "alternate name of an unknown city": [(1, "A", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
         }
         for label, cities in cases.items():
             with self.subTest(case=label):
-                self.assertEqual(self.build(cities), 1)
+                alternates = [(2, "B")] if label == "alternate name of an unknown city" else []
+                self.assertEqual(self.build(cities, alternates), 1)
                 with open(self.out, "rb") as f:
                     self.assertEqual(f.read(), b"previous database")
                 self.assertEqual(sorted(os.listdir(self.tmp.name)), ["cities.db", "seed"])

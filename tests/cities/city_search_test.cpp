@@ -36,8 +36,11 @@ INSERT INTO cities (city_id, name, search_key, country, country_code, region,
     (6, 'Medina', 'medina', 'Saudi Arabia', 'SA', 'Madinah', 2428, 3936, 2, 1180770),
     (7, 'Nowhere Twin A', 'nowhere twin a', 'Nowhere', 'XX', '', 0, 0, 1, 5),
     (8, 'Nowhere Twin B', 'nowhere twin b', 'Nowhere', 'XX', '', 0, 0, 1, 5),
-    (9, 'Broken ' || CAST(X'FF' AS TEXT), 'broken', 'Nowhere', 'XX', '', 0, 0, 1, 1);
-INSERT INTO aliases VALUES ('makkah', 5), ('mecca, saudi arabia', 5), ('big apple', 2);
+    (9, 'Broken ' || CAST(X'FF' AS TEXT), 'broken', 'Nowhere', 'XX', '', 0, 0, 1, 1),
+    (10, 'Sitten', 'sitten', 'Switzerland', 'CH', 'Valais', 4614, 721, 1, 28045),
+    (11, 'Changzhou', 'changzhou', 'China', 'CN', 'Jiangsu', 3147, 11957, 1, 3290918);
+INSERT INTO aliases VALUES ('makkah', 5), ('mecca, saudi arabia', 5), ('big apple', 2),
+    ('sion', 10), ('siong-ciu', 11);
 )sql";
 
 class CitySearchTest : public testing::Test {
@@ -79,6 +82,9 @@ TEST_F(CitySearchTest, FoldedPrefixesFindCitiesMostPopulousFirst) {
          10,
          {"Nowhere Twin A", "Nowhere Twin B"}},
         {"a whole name matches itself", "medina", 10, {"Medina"}},
+        // The city the lookup gives for the whole text comes first.
+        {"a whole alias before a more populous longer one", "sion", 10, {"Sitten", "Changzhou"}},
+        {"no whole key: most populous first", "sio", 10, {"Changzhou", "Sitten"}},
         {"longer than any name", "medinas", 10, {}},
         {"empty text", "", 10, {}},
         {"limit 0", "new", 0, {}},

@@ -5,11 +5,13 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cities/city_database_path.h"
+#include "cities/city_finder.h"
 #include "cities/home_city_store.h"
 #include "cities/sqlite_city_store.h"
 #include "run_times.h"
@@ -162,6 +164,55 @@ TEST_F(CitiesCommandTest, SearchListsPrefixMatchesMostPopulousFirst) {
     ExpectFailure({"cities", "search", "qqqzzzxx"}, 1);
     ExpectFailure({"cities", "search", "s", "--limit", "0"}, 2);
     ExpectFailure({"cities", "search", "s", "--limit", "many"}, 2);
+}
+
+// Names people type for the larger places. What `cities search` offers first is what `--city`
+// takes: Chennai (4.7 million people) for "Madras" rather than Madras, Oregon (6,700). An old
+// name never takes a sizable place's own name: "Salem" (an old name of Jerusalem) is Salem,
+// India; "Sion" is Sion, Switzerland, offered before the larger cities whose other names
+// begin "Sion".
+TEST_F(CitiesCommandTest, NamesPeopleTypeAreFoundAndTheFirstOfferIsTheCityTaken) {
+    struct Row {
+        const char* typed;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"Makkah", "Mecca"},
+        {"\u0645\u0643\u0629", "Mecca"},  // Arabic
+        {"Madinah", "Medina"},
+        {"Al-Madinah", "Medina"},
+        {"Al Quds", "Jerusalem"},
+        {"Al Qahirah", "Cairo"},
+        {"Bombay, India", "Mumbai"},
+        {"Kiev", "Kyiv"},
+        {"M\u00FCnchen", "Munich"},
+        {"Teheran", "Tehran"},
+        {"Saigon", "Ho Chi Minh City"},
+        {"Cracow", "Krak\u00F3w"},
+        {"Madras", "Chennai"},
+        {"Salem", "Salem"},
+        {"Sion", "Sitten"},
+        {"Medina", "Medina"},
+        // Small places whose own names GeoNames also lists for a larger place (London, Rio de
+        // Janeiro, Tashkent, Manama, Konya, Malabo) keep them: a stored name never moves.
+        {"Landen", "Landen"},
+        {"Río", "Río"},
+        {"Taşkent", "Taşkent"},
+        {"Al Manāmah", "Al Manāmah"},
+        {"Konia", "Konia"},
+        {"Malaba", "Malaba"},
+    };
+    const SqliteCityStore store(shipped_, true, std::nullopt);
+    for (const Row& row : rows) {
+        CityLocation city;
+        city.name = row.typed;
+        EXPECT_EQ(store.LookUp(city, nullptr), CityLookupStatus::Found) << row.typed;
+        EXPECT_EQ(city.name, row.expected) << row.typed;
+        const CitySearchResult offers = FindCitiesByPrefix(shipped_, std::nullopt, row.typed, 1);
+        ASSERT_EQ(offers.failure, CitySearchFailure::kNone) << row.typed;
+        ASSERT_EQ(offers.rows.size(), 1u) << row.typed;
+        EXPECT_EQ(offers.rows.front().name, row.expected) << row.typed;
+    }
 }
 
 TEST_F(CitiesCommandTest, HomeStoresTheDatabasesNameAndIsUsedByDefault) {
