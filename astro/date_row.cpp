@@ -31,9 +31,7 @@ std::optional<DayRow> ComputeDateRow(const CivilDate& date, const CityLocation& 
     }
     const DaylightShiftTable shifts =
         realShifts != nullptr ? *realShifts : DaylightShiftFromWindow(calendar.dstWindow);
-    // Only the one row is written and read: a table per thread spares clearing 366 rows for
-    // every day of a timetable.
-    thread_local DayTable table;
+    DayTable table;
     if (!ComputeDayTable(table, *index, static_cast<std::int16_t>(*index + 1), elements, city,
                          settings, shifts)) {
         return std::nullopt;
