@@ -1,6 +1,6 @@
 // The settings file under hostile conditions: a writer killed at random moments, a full disk
-// (a file-size limit makes writes fail as a full disk does) and a read-only folder. Each must leave a file that loads as the old or the new settings in
-// full, and a failed save must say so.
+// (a file-size limit makes writes fail as a full disk does) and a read-only folder. Each must leave
+// a file that loads as the old or the new settings in full, and a failed save must say so.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
