@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -100,9 +99,7 @@ std::vector<std::pair<std::string, std::string>> MovedAside(const fs::path& path
     for (const fs::directory_entry& entry : fs::directory_iterator(path.parent_path())) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("user.db.damaged-", 0) == 0) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            moved.emplace_back(name, std::string((std::istreambuf_iterator<char>(in)),
-                                                 std::istreambuf_iterator<char>()));
+            moved.emplace_back(name, testing_support::ReadBytes(entry.path()));
         }
     }
     return moved;
@@ -158,37 +155,30 @@ TEST_F(HomeCityStoreTest, AWriterKilledMidTransactionLeavesTheLastCommittedHomeC
 }
 
 TEST(MoveDamagedFileAsideTest, KeepsEveryEarlierCopyAndTakesTheJournalAlong) {
-    std::string pattern = (fs::temp_directory_path() / "orvanta-aside-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
-    const fs::path file = folder / "user.db";
+    using testing_support::ReadBytes;
+    using testing_support::WriteBytes;
+    const testing_support::ScratchFolder folder;
+    const fs::path file = folder.Path() / "user.db";
+    const fs::path journal = fs::path(file) += "-journal";
     std::vector<fs::path> targets;
     for (const char* content : {"first", "second"}) {
-        std::ofstream(file) << content;
-        std::ofstream(fs::path(file) += "-journal") << content;
+        WriteBytes(file, content);
+        WriteBytes(journal, content);
         const std::optional<fs::path> target = MoveDamagedFileAside(file);
         ASSERT_TRUE(target.has_value());
         targets.push_back(*target);
         EXPECT_FALSE(fs::exists(file));
-        EXPECT_FALSE(fs::exists(fs::path(file) += "-journal"));
+        EXPECT_FALSE(fs::exists(journal));
     }
     // Within one second the second name gets a suffix instead of replacing the first.
     ASSERT_EQ(targets.size(), 2U);
     EXPECT_NE(targets[0], targets[1]);
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const std::string expected = i == 0 ? "first" : "second";
-        std::ifstream in(targets[i]);
-        std::ifstream journal(fs::path(targets[i]) += "-journal");
-        std::string text;
-        std::string journalText;
-        in >> text;
-        journal >> journalText;
-        EXPECT_EQ(text, expected) << targets[i];
-        EXPECT_EQ(journalText, expected) << targets[i];
+        EXPECT_EQ(ReadBytes(targets[i]), expected) << targets[i];
+        EXPECT_EQ(ReadBytes(fs::path(targets[i]) += "-journal"), expected) << targets[i];
     }
     EXPECT_FALSE(MoveDamagedFileAside(file).has_value()) << "a missing file cannot be moved";
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 // A sound database that merely lacks the table is not damaged and stays where it is.

@@ -1,26 +1,23 @@
 // Arbitrary bytes as a city name, through the search-key folding and the lookup in a small
-// city database built once per process from data/schema.sql. The lookup must find exactly the
-// city whose folded name (or alias) equals the folded input, or report it not found with the
+// city database built once per process by the tests' shared builder. The lookup must find exactly
+// the city whose folded name (or alias) equals the folded input, or report it not found with the
 // one message and the record untouched; a sound database never counts as unavailable.
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <utility>
 
 #include "cities/city_name.h"
 #include "cities/search_key.h"
 #include "cities/sqlite_city_store.h"
 #include "cities/sqlite_db.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
@@ -63,7 +60,6 @@ const std::map<std::string, std::string> kAliasCities = {
 };
 
 constexpr const char* kTestData = R"sql(
-BEGIN;
 INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0),
     (7, 'Europe/Zurich', -60, 1), (8, 'America/Los_Angeles', 480, 1),
     (9, 'America/Costa_Rica', 360, 0);
@@ -77,41 +73,24 @@ INSERT INTO cities (city_id, name, search_key, country, country_code, region,
     (11, 'San Jose', 'san jose', 'United States', 'US', 'California', 3720, -12153, 8, 1013240),
     (12, 'Stra' || char(223) || 'e', 'strasse', 'Germany', 'DE', '', 4800, 1100, 7, 10);
 INSERT INTO aliases VALUES ('detroit', 1), ('makkah', 3), ('zuerich', 4);
-COMMIT;
 )sql";
 
 std::string FoldTableSql() {
-    std::string sql = "BEGIN;";
+    std::string sql;
     for (const auto& [codePoint, folded] : kFolds) {
         sql += "INSERT INTO fold_map VALUES (" + std::to_string(codePoint) + ", '" + folded + "');";
     }
-    return sql + "COMMIT;";
+    return sql;
 }
 
-fs::path g_folder;
-
-void RemoveFolder() {
-    std::error_code ignored;
-    fs::remove_all(g_folder, ignored);
-}
-
-// Builds the test database once; aborts when it cannot, since every run would be meaningless.
+// Builds the test database once (in a scratch folder removed at exit); aborts when it cannot,
+// since every run would be meaningless.
 const fs::path& TestDatabase() {
+    static const orvanta::testing_support::ScratchFolder folder;
     static const fs::path path = [] {
-        std::string pattern = (fs::temp_directory_path() / "orvanta-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        g_folder = pattern;
-        std::atexit(RemoveFolder);
-        std::ifstream in(fs::path(ORVANTA_SOURCE_DIR) / "data" / "schema.sql");
-        std::ostringstream schema;
-        schema << in.rdbuf();
-        const fs::path database = g_folder / "cities.db";
-        std::optional<orvanta::SqliteDb> db =
-            orvanta::SqliteDb::Open(database, orvanta::SqliteOpenMode::ReadWriteCreate);
-        if (schema.str().empty() || !db || !db->Exec(schema.str()) || !db->Exec(FoldTableSql()) ||
-            !db->Exec(kTestData)) {
+        const fs::path database = folder.Path() / "cities.db";
+        ::setenv("ORVANTA_SOURCE_DIR", ORVANTA_SOURCE_DIR, 0);
+        if (!orvanta::testing_support::BuildDatabase(database, FoldTableSql() + kTestData)) {
             std::fprintf(stderr, "city_name_fuzz: cannot build the test database\n");
             std::abort();
         }
