@@ -1,10 +1,12 @@
 // The settings file under hostile conditions: a writer killed at random moments, a full disk
-// (a file-size limit makes writes fail as a full disk does) and a read-only folder. Each must leave
-// a file that loads as the old or the new settings in full, and a failed save must say so.
+// and a read-only folder. Each must leave a file that loads as the old or the new settings in
+// full, and a failed save must say so.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -188,6 +190,40 @@ TEST_F(SettingsCrashTest, AFileSizeLimitDuringSavingKeepsTheOldFileAndReportsFai
     });
     EXPECT_EQ(status, kSaveFailed);
     ExpectOldFileIntact();
+}
+
+// A real full disk: a small tmpfs in a mount namespace of the child's own, filled up.
+TEST_F(SettingsCrashTest, AFullFileSystemDuringSavingKeepsTheOldFileAndReportsFailure) {
+    const fs::path mountPoint = folder_.Path() / "disk";
+    fs::create_directory(mountPoint);
+    const int status = RunInChild([&] {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            return kCannotArrange;
+        }
+        const fs::path path = mountPoint / "registry.reg";
+        {
+            std::ofstream(path, std::ios::binary) << oldBytes_;
+            std::ofstream filler(mountPoint / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+                filler.flush();
+            }
+        }
+        DiskSettingsFile file(path);
+        const bool saved = SaveSettings(file, NewSettings());
+        const bool intact = ReadBytes(path) == oldBytes_;
+        std::error_code error;
+        const bool noTemporary =
+            std::distance(fs::directory_iterator(mountPoint, error), fs::directory_iterator()) ==
+            3;  // registry.reg, registry.reg.lock, filler
+        return saved ? kSaveSucceeded : (intact && noTemporary ? kSaveFailed : 1);
+    });
+    if (status == kCannotArrange) {
+        GTEST_SKIP() << "no permission to mount a tmpfs in a private mount namespace";
+    }
+    EXPECT_EQ(status, kSaveFailed) << "10: saved on a full disk; 1: old file changed or litter";
 }
 
 // A folder the saving process may not write: made read-only to an unprivileged user (root
