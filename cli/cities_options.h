@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
+#include <variant>
 
 #include "cli/times_options.h"
 
@@ -19,11 +20,14 @@ class CitiesOptions {
     std::variant<TimesRequest, CitiesRequest, EarlyExit> Request() const;
 
   private:
+    std::variant<TimesRequest, CitiesRequest, EarlyExit> AddRequest(CitiesRequest request) const;
+
     CitiesRequest request_;
     CLI::App* cities_ = nullptr;
     CLI::App* search_ = nullptr;
     CLI::App* home_ = nullptr;
     CLI::App* add_ = nullptr;
+    CLI::App* remove_ = nullptr;
     std::string limitText_;
     std::string latText_;
     std::string lonText_;

@@ -5,8 +5,10 @@
 
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
+#include "cli/error_line.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "common/visible_text.h"
 #include "settings/settings_store.h"
 #include "timetable/csv_output.h"
 #include "timetable/ics_output.h"
@@ -17,8 +19,6 @@
 
 namespace orvanta {
 namespace {
-
-constexpr const char* kProgram = "orvanta-times: ";
 
 // Never reports a home city; stands in when the run has no per-user database.
 class NoHomeCity final : public HomeCitySource {
@@ -55,17 +55,22 @@ void SettleSettings(const TimesServices& services, const SettingsOverrides& over
 // Looks the city up by city.name; on failure writes the error and returns the exit status.
 int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err) {
     if (services.cities == nullptr) {
-        err << kProgram << "no city database is available\n";
+        WriteErrorLine(err, "no city database is available");
         return 1;
     }
     const std::string searched = city.name;
     const CityLookupStatus status =
         services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
-            err << kProgram << text << " (\"" << searched << "\")\n";
+            if (text == kCityNotFoundText) {
+                WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
+            } else {
+                WriteErrorLine(err, text);
+            }
         });
     if (status == CityLookupStatus::DatabaseUnavailable) {
-        err << kProgram << "the city database " << services.cityDatabaseDescription
-            << " is missing or damaged; rebuild it with 'make' or reinstall Orvanta\n";
+        WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
+                                " is missing or damaged; rebuild it with 'make' or reinstall "
+                                "Orvanta");
     }
     return status == CityLookupStatus::Found ? 0 : 1;
 }
@@ -74,7 +79,7 @@ int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err)
 bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
     const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
     if (!zone) {
-        err << kProgram << "cannot read the time zone '" << city.zoneName << "'\n";
+        WriteErrorLine(err, "cannot read the time zone " + QuotedValue(city.zoneName));
         return false;
     }
     city.zoneHours = zone->zoneHours;
@@ -92,11 +97,10 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         ParseTimesArguments(argc, argv, buffer);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         if (early->status != 0) {
-            err << kProgram << early->message << '\n';
+            WriteErrorLine(err, early->message);
             return early->status;
         }
-        out << buffer.str();
-        return 0;
+        return WriteOutput(out, err, buffer.str());
     }
     if (const auto* cities = std::get_if<CitiesRequest>(&parsed)) {
         return RunCitiesCommand(*cities, out, err, services);
@@ -108,7 +112,7 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     } else if (!date) {
         date = services.today ? services.today() : std::nullopt;
         if (!date) {
-            err << kProgram << "could not read today's date from the system clock\n";
+            WriteErrorLine(err, "cannot read today's date from the system clock");
             return 1;
         }
     }
@@ -141,7 +145,8 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
         days.push_back(*row);
     }
     if (days.empty()) {
-        err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";
+        WriteErrorLine(err,
+                       "cannot read the daylight-saving rules of " + QuotedValue(city.zoneName));
         return 1;
     }
     switch (request.format) {
@@ -149,28 +154,22 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
             WriteTimetableAsText(buffer, city, settings, days, request.clock24);
             break;
         case OutputFormat::Csv:
-            WriteTimetableAsCsv(buffer, days);
+            WriteTimetableAsCsv(buffer, days, request.clock24);
             break;
         case OutputFormat::Json:
-            WriteTimetableAsJson(buffer, city, settings, days);
+            WriteTimetableAsJson(buffer, city, settings, days, request.clock24);
             break;
         case OutputFormat::Ics: {
             const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
             if (!WriteTimetableAsIcs(buffer, city, days, now)) {
-                err << kProgram << "cannot read the rules of the time zone '" << city.zoneName
-                    << "'\n";
+                WriteErrorLine(
+                    err, "cannot read the rules of the time zone " + QuotedValue(city.zoneName));
                 return 1;
             }
             break;
         }
     }
-    out << buffer.str();
-    out.flush();
-    if (!out.good()) {
-        err << kProgram << "cannot write the output\n";
-        return 1;
-    }
-    return 0;
+    return WriteOutput(out, err, buffer.str());
 }
 
 }  // namespace orvanta

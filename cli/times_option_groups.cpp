@@ -33,118 +33,125 @@ CityLocation CityAt(double latitudeDeg, double longitudeEastDeg, double zoneHour
     return city;
 }
 
-// Where the place comes from: --city, or --lat/--lon with --zone [--dst] or --tz.
+bool Given(const CLI::Option* option) {
+    return option->count() > 0;
+}
+
+// Where the place comes from: --city, or --lat/--lon with --tz or --zone [--dst].
 class PlaceOptions final : public TimesOptionGroup {
   public:
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
-        city_ = app.add_option(
-            "--city", cityName_,
-            "City to look up in the city databases (default: the city the window uses)");
-        CLI::Option* lat = app.add_option("--lat", latText_, "Latitude in degrees, north positive")
-                               ->check(NumberWithin(-90.0, 90.0, "latitude"));
-        CLI::Option* lon = app.add_option("--lon", lonText_, "Longitude in degrees, EAST positive")
-                               ->check(NumberWithin(-180.0, 180.0, "longitude"));
-        lat->needs(lon);
-        lon->needs(lat);
-        CLI::Option* zone =
-            app.add_option("--zone", zoneText_,
-                           "Standard time zone in hours east of UTC (may be fractional)")
-                ->check(NumberWithin(-14.0, 14.0, "zone"));
-        CLI::Option* dst = app.add_flag(
-            "--dst", dst_,
-            "With --zone: one hour of daylight saving from the first Sunday of April to the last "
-            "Sunday of October");
-        CLI::Option* tz =
-            app.add_option("--tz", tzName_,
-                           "IANA time zone (Europe/London): its real offsets and daylight saving")
+        city_ = app.add_option("--city", cityName_,
+                               "City to look up (default: the window's city); not with --lat/--lon")
+                    ->type_name("NAME");
+        lat_ = app.add_option("--lat", latText_,
+                              "Latitude, north positive; with --lon, and --tz or --zone")
+                   ->type_name("DEG")
+                   ->check(NumberWithin(-90.0, 90.0, "latitude"));
+        lon_ = app.add_option("--lon", lonText_, "Longitude, EAST positive")
+                   ->type_name("DEG")
+                   ->check(NumberWithin(-180.0, 180.0, "longitude"));
+        tz_ =
+            app.add_option("--tz", tzName_, "IANA time zone (Europe/London) with its real offsets")
+                ->type_name("ZONE")
                 ->check(ZoneCheck);
-        tz->excludes(zone);
-        tz->excludes(dst);
-        dst->needs(zone);
-        zone->needs(lat);
-        tz->needs(lat);
-        city_->excludes(lat);
-        added.insert(added.end(), {city_, lat, lon, zone, dst, tz});
+        zone_ = app.add_option("--zone", zoneText_,
+                               "Or a fixed offset east of UTC (5.5, -3); not with --tz")
+                    ->type_name("HOURS")
+                    ->check(NumberWithin(-14.0, 14.0, "zone"));
+        dst_ = app.add_flag(
+            "--dst", dstFlag_,
+            "With --zone: summer time, first Sunday of April to last Sunday of October");
+        added.insert(added.end(), {city_, lat_, lon_, tz_, zone_, dst_});
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
-        if (!cityName_.empty() || city_->count() > 0) {
+        const bool coordinates =
+            Given(lat_) || Given(lon_) || Given(tz_) || Given(zone_) || Given(dst_);
+        if (Given(city_)) {
+            if (coordinates) {
+                return "--city does not go with --lat, --lon, --tz, --zone or --dst";
+            }
+            if (IsBlank(cityName_)) {
+                return "--city needs a city name";
+            }
             request.source = LocationSource::CityName;
             request.city.name = cityName_;
-        } else if (!latText_.empty()) {
-            if (zoneText_.empty() && tzName_.empty()) {
-                return "give the time zone with --zone HOURS or --tz NAME";
-            }
-            request.source = LocationSource::Coordinates;
-            const double zoneHours = zoneText_.empty() ? 0.0 : *ParseFiniteNumber(zoneText_);
-            request.city =
-                CityAt(*ParseFiniteNumber(latText_), *ParseFiniteNumber(lonText_), zoneHours, dst_);
-            request.city.zoneName = tzName_;
+            return std::nullopt;
         }
+        if (!coordinates) {
+            return std::nullopt;
+        }
+        if (!Given(lat_) || !Given(lon_)) {
+            return "give the place with both --lat and --lon";
+        }
+        if (Given(tz_) && (Given(zone_) || Given(dst_))) {
+            return "--tz does not go with --zone or --dst";
+        }
+        if (Given(dst_) && !Given(zone_)) {
+            return "--dst goes with --zone";
+        }
+        if (!Given(tz_) && !Given(zone_)) {
+            return "give the time zone with --tz ZONE or --zone HOURS";
+        }
+        request.source = LocationSource::Coordinates;
+        const double zoneHours = Given(zone_) ? *ParseFiniteNumber(zoneText_) : 0.0;
+        request.city =
+            CityAt(*ParseFiniteNumber(latText_), *ParseFiniteNumber(lonText_), zoneHours, dstFlag_);
+        request.city.zoneName = tzName_;
         return std::nullopt;
     }
 
   private:
     CLI::Option* city_ = nullptr;
+    CLI::Option* lat_ = nullptr;
+    CLI::Option* lon_ = nullptr;
+    CLI::Option* tz_ = nullptr;
+    CLI::Option* zone_ = nullptr;
+    CLI::Option* dst_ = nullptr;
     std::string cityName_;
     std::string latText_;
     std::string lonText_;
-    std::string zoneText_;
     std::string tzName_;
-    bool dst_ = false;
+    std::string zoneText_;
+    bool dstFlag_ = false;
 };
 
 // Which days: --date, --month, --year or --from/--to (default today).
 class DayOptions final : public TimesOptionGroup {
   public:
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
-        CLI::Option* date =
-            app.add_option("--date", dateText_, "One day, YYYY-MM-DD (default: today)")
-                ->check(DateCheck);
-        CLI::Option* month = app.add_option("--month", monthText_, "Every day of a month, YYYY-MM")
-                                 ->check([](const std::string& text) -> std::string {
-                                     return ParseIsoMonth(text)
-                                                ? std::string()
-                                                : "month must be YYYY-MM with a year from 0001 to "
-                                                  "9999, not '" +
-                                                      text + "'";
-                                 });
-        CLI::Option* year =
-            app.add_option("--year", yearText_, "Every day of a year, YYYY")
-                ->check([](const std::string& text) -> std::string {
-                    return ParseYear(text)
-                               ? std::string()
-                               : "year must be a whole number from 1 to 9999, not '" + text + "'";
-                });
-        CLI::Option* from =
-            app.add_option("--from", fromText_, "First day of a range, YYYY-MM-DD (with --to)")
-                ->check(DateCheck);
-        CLI::Option* to =
-            app.add_option("--to", toText_, "Last day of a range, YYYY-MM-DD (with --from)")
-                ->check(DateCheck);
-        from->needs(to);
-        to->needs(from);
-        for (CLI::Option* one : {date, month, year, from}) {
-            for (CLI::Option* other : {date, month, year, from}) {
-                if (one != other) {
-                    one->excludes(other);
-                }
-            }
-        }
-        date->excludes(to);
-        month->excludes(to);
-        year->excludes(to);
-        added.insert(added.end(), {date, month, year, from, to});
+        date_ = app.add_option("--date", dateText_, "One day (default: today)")
+                    ->type_name("YYYY-MM-DD")
+                    ->check(DateCheck);
+        month_ = app.add_option("--month", monthText_, "Every day of a month")
+                     ->type_name("YYYY-MM")
+                     ->check(MonthCheck);
+        year_ = app.add_option("--year", yearText_, "Every day of a year")
+                    ->type_name("YYYY")
+                    ->check(YearCheck);
+        from_ = app.add_option("--from", fromText_,
+                               "With --to: every day from one date to another, at most ten years")
+                    ->type_name("YYYY-MM-DD")
+                    ->check(DateCheck);
+        to_ = app.add_option("--to", toText_, "The last day of --from's range")
+                  ->type_name("YYYY-MM-DD")
+                  ->check(DateCheck);
+        added.insert(added.end(), {date_, month_, year_, from_, to_});
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
-        if (!dateText_.empty()) {
+        const bool range = Given(from_) || Given(to_);
+        if (int{Given(date_)} + int{Given(month_)} + int{Given(year_)} + int{range} > 1) {
+            return "give only one of --date, --month, --year and --from/--to";
+        }
+        if (Given(date_)) {
             request.date = ParseIsoDate(dateText_);
-        } else if (!monthText_.empty()) {
+        } else if (Given(month_)) {
             request.range = ParseIsoMonth(monthText_);
-        } else if (!yearText_.empty()) {
+        } else if (Given(year_)) {
             request.range = ParseYear(yearText_);
-        } else if (!fromText_.empty()) {
+        } else if (range) {
             return FillRange(request);
         }
         return std::nullopt;
@@ -152,6 +159,9 @@ class DayOptions final : public TimesOptionGroup {
 
   private:
     std::optional<std::string> FillRange(TimesRequest& request) const {
+        if (!Given(from_) || !Given(to_)) {
+            return "give a range with both --from and --to";
+        }
         const CivilDate first = *ParseIsoDate(fromText_);
         const CivilDate last = *ParseIsoDate(toText_);
         const std::int64_t days = DaysFromCivil(last) - DaysFromCivil(first) + 1;
@@ -167,6 +177,11 @@ class DayOptions final : public TimesOptionGroup {
         return std::nullopt;
     }
 
+    CLI::Option* date_ = nullptr;
+    CLI::Option* month_ = nullptr;
+    CLI::Option* year_ = nullptr;
+    CLI::Option* from_ = nullptr;
+    CLI::Option* to_ = nullptr;
     std::string dateText_;
     std::string monthText_;
     std::string yearText_;
@@ -179,33 +194,34 @@ class SettingsOptions final : public TimesOptionGroup {
   public:
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         method_ = app.add_option("--method", methodText_,
-                                 "How Fajr and Isha are found: angle or interval")
-                      ->check(CLI::IsMember({"angle", "interval"}));
-        CLI::Option* depression =
-            app.add_option("--depression", depressionText_,
-                           "Depression angle of the sun for Fajr and Isha in degrees (default 18)")
-                ->check(NumberWithin(0.0, 90.0, "depression"));
-        CLI::Option* interval =
-            app.add_option("--interval", intervalText_,
-                           "Minutes before sunrise (Fajr) and after sunset (Isha) (default 90)")
-                ->check(NumberWithin(0.0, 1440.0, "interval"));
-        asr_ =
-            app.add_option("--asr", asrText_, "Asr school: shafi (shadow factor 1) or hanafi (2)")
-                ->check(CLI::IsMember({"shafi", "hanafi"}));
-        added.insert(added.end(), {method_, depression, interval, asr_});
+                                 "Fajr and Isha by the sun's depression angle or by an interval")
+                      ->type_name("angle|interval")
+                      ->check(OneOf({"angle", "interval"}, "method"));
+        depression_ = app.add_option("--depression", depressionText_,
+                                     "The sun's depression for Fajr and Isha (default 18)")
+                          ->type_name("DEG")
+                          ->check(NumberWithin(0.0, 90.0, "depression"));
+        interval_ = app.add_option("--interval", intervalText_,
+                                   "Fajr before sunrise, Isha after sunset (default 90)")
+                        ->type_name("MIN")
+                        ->check(NumberWithin(0.0, 1440.0, "interval"));
+        asr_ = app.add_option("--asr", asrText_, "Asr school: shadow factor 1 (shafi) or 2")
+                   ->type_name("shafi|hanafi")
+                   ->check(OneOf({"shafi", "hanafi"}, "asr"));
+        added.insert(added.end(), {method_, depression_, interval_, asr_});
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
-        if (method_->count() > 0) {
+        if (Given(method_)) {
             request.overrides.method = static_cast<std::int16_t>(methodText_ == "interval" ? 1 : 0);
         }
-        if (!depressionText_.empty()) {
+        if (Given(depression_)) {
             request.overrides.depressionDegrees = *ParseFiniteNumber(depressionText_);
         }
-        if (!intervalText_.empty()) {
+        if (Given(interval_)) {
             request.overrides.intervalMinutes = *ParseFiniteNumber(intervalText_);
         }
-        if (asr_->count() > 0) {
+        if (Given(asr_)) {
             request.overrides.fiqh = asrText_ == "hanafi" ? 1 : 0;
         }
         return std::nullopt;
@@ -213,20 +229,24 @@ class SettingsOptions final : public TimesOptionGroup {
 
   private:
     CLI::Option* method_ = nullptr;
+    CLI::Option* depression_ = nullptr;
+    CLI::Option* interval_ = nullptr;
     CLI::Option* asr_ = nullptr;
-    std::string methodText_ = "angle";
+    std::string methodText_;
     std::string depressionText_;
     std::string intervalText_;
-    std::string asrText_ = "shafi";
+    std::string asrText_;
 };
 
 // How the times are written: --format and --24h.
 class OutputOptions final : public TimesOptionGroup {
   public:
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
-        added.push_back(app.add_option("--format", format_, "Output: text, csv, json or ics")
-                            ->check(CLI::IsMember({"text", "csv", "json", "ics"})));
-        added.push_back(app.add_flag("--24h", clock24_, "Text: 24-hour times"));
+        added.push_back(app.add_option("--format", format_, "Output (default text)")
+                            ->type_name("text|csv|json|ics")
+                            ->check(OneOf({"text", "csv", "json", "ics"}, "format")));
+        added.push_back(app.add_flag("--24h", clock24Flag_,
+                                     "24-hour times, in csv and json too; not with ics"));
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
@@ -237,13 +257,16 @@ class OutputOptions final : public TimesOptionGroup {
         } else if (format_ == "ics") {
             request.format = OutputFormat::Ics;
         }
-        request.clock24 = clock24_;
+        if (clock24Flag_ && request.format == OutputFormat::Ics) {
+            return "--24h does not go with --format ics (a calendar shows times its own way)";
+        }
+        request.clock24 = clock24Flag_;
         return std::nullopt;
     }
 
   private:
     std::string format_ = "text";
-    bool clock24_ = false;
+    bool clock24Flag_ = false;
 };
 
 }  // namespace

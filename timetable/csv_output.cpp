@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "astro/time_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 
@@ -19,13 +18,13 @@ std::string ExactHours(float hours) {
 
 }  // namespace
 
-void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
+void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
     out << "date,prayer,hours,time\n";
     for (const DatedRow& day : days) {
         const std::string date = IsoDate(day.date);
         for (int s = 0; s < kPrayerCount; ++s) {
             out << date << ',' << PrayerShortName(s) << ',' << ExactHours(day.row[s]) << ','
-                << FormatPrayerTime(static_cast<double>(day.row[s])) << '\n';
+                << TimeField(static_cast<double>(day.row[s]), clock24) << '\n';
         }
     }
 }

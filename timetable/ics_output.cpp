@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "astro/time_text.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 #include "zones/zone_rules.h"
@@ -176,7 +177,9 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     }
     const std::string stamp = BasicDateTime(nowUtc) + "Z";
     const std::string place = PlaceKey(city);
-    const std::string location = EscapeText(city.name.empty() ? place : city.name);
+    // Calendar text may hold no control characters: a name from a database shows them escaped.
+    const std::string shownName = city.name.empty() ? place : VisibleText(city.name);
+    const std::string location = EscapeText(shownName);
     for (const DatedRow& day : days) {
         const std::int64_t midnight = DaysFromCivil(day.date) * kSecondsPerDay;
         const auto dayOffset = static_cast<std::int64_t>(std::lround(day.utcOffsetHours * 3600.0));
@@ -207,7 +210,7 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
             ics.Line("SUMMARY:" + name);
             ics.Line("DESCRIPTION:" +
                      EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) +
-                                " at " + (city.name.empty() ? place : city.name)));
+                                " at " + shownName));
             ics.Line("LOCATION:" + location);
             ics.Line("TRANSP:TRANSPARENT");
             ics.Line("END:VEVENT");

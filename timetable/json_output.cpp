@@ -6,7 +6,7 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "astro/time_text.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 
@@ -26,14 +26,15 @@ std::string LowerCase(std::string_view text) {
 }  // namespace
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
-                          const PrayerSettings& settings, const std::vector<DatedRow>& days) {
+                          const PrayerSettings& settings, const std::vector<DatedRow>& days,
+                          bool clock24) {
     nlohmann::ordered_json document;
     document["place"] = {
-        {"name", city.name},
+        {"name", VisibleText(city.name)},
         {"latitude", city.latitudeRad * kDegreesPerRadian},
         {"longitude", -city.longitudeRad * kDegreesPerRadian},  // east positive
         {"zone", city.zoneName.empty() ? nlohmann::ordered_json(nullptr)
-                                       : nlohmann::ordered_json(city.zoneName)},
+                                       : nlohmann::ordered_json(VisibleText(city.zoneName))},
         {"standardOffset", OffsetText(city.zoneHours)},
         {"fixedDaylightSaving", city.zoneName.empty() && city.supportsDst != 0},
     };
@@ -59,7 +60,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                 times[key] = nullptr;
                 hours[key] = nullptr;
             }
-            texts[key] = FormatPrayerTime(value);
+            texts[key] = TimeField(value, clock24);
         }
         list.push_back({{"date", IsoDate(day.date)},
                         {"utcOffset", offset},

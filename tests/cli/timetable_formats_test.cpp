@@ -60,6 +60,12 @@ struct CsvRow {
     std::string time;
 };
 
+// The csv and json time text: the 12-hour text without its leading spaces.
+std::string Trimmed(std::string text) {
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
 std::vector<CsvRow> ParseCsv(const std::string& text) {
     std::vector<CsvRow> rows;
     std::istringstream in(text);
@@ -119,7 +125,7 @@ TEST(TimetableRanges, CsvAcrossTheYearEndEqualsTheDayTableAndRestartsAtNewYear) 
             const CsvRow& row = csv[d * 6 + s];
             EXPECT_EQ(row.date, dates[d]);
             EXPECT_EQ(row.hours, expected[d][s]) << row.date << " slot " << s;
-            EXPECT_EQ(row.time, FormatPrayerTime(expected[d][s]));
+            EXPECT_EQ(row.time, Trimmed(FormatPrayerTime(expected[d][s])));
         }
     }
     // At 1 January the seeds start afresh, so that day equals the one-day computation.
@@ -199,7 +205,7 @@ TEST(TimetableRanges, JsonAcrossClockChangesInSydneyAndDetroit) {
                 const std::string iso = days[d].at("times").at(key);
                 EXPECT_EQ(iso.substr(0, 10), date);
                 EXPECT_EQ(iso.substr(19), changed ? row.after : row.before);
-                EXPECT_EQ(days[d].at("texts").at(key), FormatPrayerTime(expected));
+                EXPECT_EQ(days[d].at("texts").at(key), Trimmed(FormatPrayerTime(expected)));
             }
         }
     }
@@ -220,7 +226,7 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
     // Minutes rounded like the time text; the zone's half hour in the offset.
     EXPECT_EQ(day.at("times").at("fajr"), "2024-06-19T23:13:00+00:30");
     EXPECT_EQ(day.at("times").at("isha"), "2024-06-21T01:51:00+00:30");
-    EXPECT_EQ(day.at("texts").at("isha"), "  1:51 AM");
+    EXPECT_EQ(day.at("texts").at("isha"), "1:51 AM");
 
     // Tromsø at midsummer: no sunrise, sunset or twilight.
     const RunResult polar = RunTool({"--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo",
