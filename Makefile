@@ -1,4 +1,6 @@
-# Thin wrapper over CMake presets. `make run` and `make test` work on a fresh Debian 12 machine.
+# Thin wrapper over CMake presets (Ninja). `make run` and `make test` work on a fresh Debian 12
+# machine once git and make are there (see the README). The build is quiet: an unchanged
+# `make run` prints only what the program prints.
 .PHONY: all deps configure build run test asan-test bench fuzz format clean
 
 PRESET ?= release
@@ -10,17 +12,33 @@ all: build
 deps:
 	@scripts/install-deps
 
+# Configures when the build folder has no Ninja files yet or the presets changed; later the
+# build re-runs CMake by itself when a CMakeLists.txt changes. A folder left by another
+# generator is configured afresh. The log is shown only when configuring fails.
+$(BUILD_DIR)/build.ninja: CMakePresets.json | deps
+	@echo "Configuring $(BUILD_DIR); the first build takes a few minutes." >&2
+	@if [ -f $(BUILD_DIR)/CMakeCache.txt ] && [ ! -f $@ ]; then \
+	  rm -rf $(BUILD_DIR)/CMakeCache.txt $(BUILD_DIR)/CMakeFiles; fi
+	@mkdir -p $(BUILD_DIR)
+	@cmake --preset $(PRESET) > $(BUILD_DIR)/configure.log 2>&1 || \
+	  { cat $(BUILD_DIR)/configure.log >&2; exit 1; }
+	@touch $@
+
+# Configures again, showing CMake's report.
 configure: deps
 	cmake --preset $(PRESET)
 
-build: configure
-	cmake --build --preset $(PRESET) -j $(JOBS)
+# Shows only compiler messages and errors; nothing when everything is up to date.
+build: $(BUILD_DIR)/build.ninja
+	@cmake --build --preset $(PRESET) -j $(JOBS) -- --quiet > $(BUILD_DIR)/build.log 2>&1; \
+	  status=$$?; \
+	  grep -v -e '^ninja: no work to do' -e '^-- ' -e 'Re-running CMake' $(BUILD_DIR)/build.log >&2; \
+	  exit $$status
 
 # Opens the window on a desktop; without a display, prints today's times instead.
 run: build
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD_DIR)/app/orvanta; else \
-	  $(BUILD_DIR)/cli/orvanta-times; \
-	  echo "No display: run $(BUILD_DIR)/app/orvanta on a desktop (or under Xvfb with DISPLAY set) to open the window."; fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD_DIR)/app/orvanta; \
+	  else $(BUILD_DIR)/cli/orvanta-times; fi
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
@@ -36,9 +54,8 @@ bench: build
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := settings_file_fuzz city_name_fuzz time_text_fuzz cli_args_fuzz
 
-fuzz: deps
-	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS)
+fuzz:
+	@$(MAKE) --no-print-directory build PRESET=fuzz
 	@mkdir -p build/fuzz/findings
 	@for t in $(FUZZ_TARGETS); do \
 	  corpus=build/fuzz/corpus/$${t%_fuzz}; log=build/fuzz/findings/$$t.log; \

@@ -6,6 +6,7 @@
 #include "cities/city_fold.h"
 #include "cities/city_name.h"
 #include "cities/user_database.h"
+#include "common/visible_text.h"
 
 namespace orvanta {
 namespace {
@@ -120,6 +121,10 @@ UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
         std::fabs(city.latitudeDeg) > 90.0 || std::fabs(city.longitudeDeg) > 180.0 ||
         city.zoneName.empty() || !IsPlausibleZoneName(city.zoneName) ||
         std::abs(city.biasMinutes) > kMaxBiasMinutes) {
+        return UserCityChange::InvalidInput;
+    }
+    // A name is shown on terminals and written into calendar files: no control characters.
+    if (HasControlCharacter(city.name)) {
         return UserCityChange::InvalidInput;
     }
     UserCityChange status = UserCityChange::Done;

@@ -30,7 +30,8 @@ enum class UserCityChange {
     Done,
     NameTaken,           // add: a city of the user's has a name with the same search key
     NotFound,            // remove: no city of the user's has that name
-    InvalidInput,        // not a usable name, coordinates out of range, implausible zone name
+    InvalidInput,        // not a usable name (add: or one with control characters), coordinates out
+                         // of range, implausible zone name
     CityDatabaseFailed,  // the city database (its fold table) cannot be read
     UserDatabaseFailed,  // user.db cannot be created, opened or written
 };

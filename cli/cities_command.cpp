@@ -8,13 +8,13 @@
 #include "cities/city_finder.h"
 #include "cities/home_city_store.h"
 #include "cities/user_cities.h"
+#include "cli/error_line.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "zones/zone_rules.h"
 
 namespace orvanta {
 namespace {
-
-constexpr const char* kProgram = "orvanta-times: ";
 
 // A coordinate code (|value| = degrees * 100 + minutes) as 21°25′ N.
 std::string CoordinateText(std::int64_t code, char positive, char negative) {
@@ -32,6 +32,17 @@ std::size_t Width(std::string_view text) {
     }));
 }
 
+constexpr const char* kNoUserFolder =
+    "there is no per-user data folder (set HOME or XDG_DATA_HOME)";
+
+// Why a new city's name is refused.
+std::string UnusableNameText(const std::string& name) {
+    if (HasControlCharacter(name)) {
+        return "a city name cannot hold control characters: " + QuotedValue(name);
+    }
+    return "a city name must be UTF-8 text of 1 to 199 characters, not " + QuotedValue(name);
+}
+
 int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
            const TimesServices& services) {
     const CitySearchResult found =
@@ -41,26 +52,28 @@ int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         case CitySearchFailure::kNone:
             break;
         case CitySearchFailure::kCityDatabase:
-            err << kProgram << "the city database " << services.cityDatabaseDescription
-                << " is missing or cannot be read\n";
+            WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
+                                    " is missing or cannot be read");
             return 1;
         case CitySearchFailure::kUserDatabase:
-            err << kProgram << "cannot read "
-                << services.userDatabasePath.value_or("user.db").string() << '\n';
+            WriteErrorLine(err,
+                           "cannot read " + services.userDatabasePath.value_or("user.db").string());
             return 1;
     }
     const std::vector<CityListing>& rows = found.rows;
     if (rows.empty()) {
-        err << kProgram << "no city name begins with \"" << request.text << "\"\n";
+        WriteErrorLine(err, "no city name begins with " + QuotedValue(request.text));
         return 1;
     }
     std::vector<std::array<std::string, 5>> cells;
     cells.push_back({"City", "Country", "Region", "Position", "Zone"});
     for (const CityListing& row : rows) {
-        cells.push_back({row.name, row.userCity ? "(your city)" : row.country, row.region,
+        cells.push_back({VisibleText(row.name),
+                         row.userCity ? "(your city)" : VisibleText(row.country),
+                         VisibleText(row.region),
                          CoordinateText(row.latitudeCode, 'N', 'S') + " " +
                              CoordinateText(row.longitudeCode, 'E', 'W'),
-                         row.zoneName});
+                         VisibleText(row.zoneName)});
     }
     std::array<std::size_t, 5> widths{};
     for (const auto& line : cells) {
@@ -84,7 +97,7 @@ int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
 int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
             const TimesServices& services) {
     if (services.cities == nullptr) {
-        err << kProgram << "no city database is available\n";
+        WriteErrorLine(err, "no city database is available");
         return 1;
     }
     CityLocation city;
@@ -93,30 +106,30 @@ int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         case CityLookupStatus::Found:
             break;
         case CityLookupStatus::NotFound:
-            err << kProgram << kCityNotFoundText << " (\"" << request.text << "\")\n";
+            WriteErrorLine(err, "cannot find the city " + QuotedValue(request.text));
             return 1;
         case CityLookupStatus::DatabaseUnavailable:
-            err << kProgram << "the city database " << services.cityDatabaseDescription
-                << " is missing or damaged\n";
+            WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
+                                    " is missing or damaged");
             return 1;
     }
     if (!services.userDatabasePath) {
-        err << kProgram << "there is no per-user data folder (set HOME or XDG_DATA_HOME)\n";
+        WriteErrorLine(err, kNoUserFolder);
         return 1;
     }
     // The name as the database writes it, so that the next lookup finds this very city.
     if (!HomeCityStore(*services.userDatabasePath, services.notices).SetHomeCity(city.name)) {
-        err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
+        WriteErrorLine(err, "cannot write " + services.userDatabasePath->string());
         return 1;
     }
-    out << "Home city: " << city.name << '\n';
+    out << "Home city: " << VisibleText(city.name) << '\n';
     return 0;
 }
 
 int ClearHome(std::ostream& out, std::ostream& err, const TimesServices& services) {
     if (services.userDatabasePath &&
         !HomeCityStore(*services.userDatabasePath, services.notices).ClearHomeCity()) {
-        err << kProgram << "cannot write " << services.userDatabasePath->string() << '\n';
+        WriteErrorLine(err, "cannot write " + services.userDatabasePath->string());
         return 1;
     }
     out << "No home city\n";
@@ -130,24 +143,22 @@ int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostre
         case UserCityChange::Done:
             return 0;
         case UserCityChange::NameTaken:
-            err << kProgram << "you already have a city named \"" << request.text << "\"\n";
+            WriteErrorLine(err, "you already have a city named " + QuotedValue(request.text));
             return 2;
         case UserCityChange::NotFound:
-            err << kProgram << "you have no city named \"" << request.text << "\"\n";
+            WriteErrorLine(err, "you have no city named " + QuotedValue(request.text));
             return 1;
         case UserCityChange::InvalidInput:
-            err << kProgram << "\"" << request.text
-                << "\" cannot be a city name (empty, too long or not UTF-8)\n";
+            WriteErrorLine(err, UnusableNameText(request.text));
             return 2;
         case UserCityChange::CityDatabaseFailed:
-            err << kProgram << "the city database " << services.cityDatabaseDescription
-                << " is missing or damaged\n";
+            WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
+                                    " is missing or damaged");
             return 1;
         case UserCityChange::UserDatabaseFailed:
-            err << kProgram << "cannot write "
-                << (services.userDatabasePath ? services.userDatabasePath->string()
-                                              : std::string("user.db"))
-                << '\n';
+            WriteErrorLine(err, "cannot write " + (services.userDatabasePath
+                                                       ? services.userDatabasePath->string()
+                                                       : std::string("user.db")));
             return 1;
     }
     return 1;
@@ -156,14 +167,14 @@ int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostre
 int Add(const CitiesRequest& request, std::ostream& out, std::ostream& err,
         const TimesServices& services) {
     if (!services.userDatabasePath) {
-        err << kProgram << "there is no per-user data folder (set HOME or XDG_DATA_HOME)\n";
+        WriteErrorLine(err, kNoUserFolder);
         return 1;
     }
     const std::optional<CivilDate> today = services.today ? services.today() : std::nullopt;
     const std::int16_t year = today ? today->year : std::int16_t{2026};
     const std::optional<ZoneSummary> zone = SummarizeZone(request.zoneName, year);
     if (!zone) {
-        err << kProgram << "cannot read the time zone '" << request.zoneName << "'\n";
+        WriteErrorLine(err, "cannot read the time zone " + QuotedValue(request.zoneName));
         return 1;
     }
     NewUserCity city;
@@ -178,14 +189,14 @@ int Add(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     if (change != UserCityChange::Done) {
         return ReportChange(change, request, err, services);
     }
-    out << "Added " << request.text << '\n';
+    out << "Added " << VisibleText(request.text) << '\n';
     return 0;
 }
 
 int Remove(const CitiesRequest& request, std::ostream& out, std::ostream& err,
            const TimesServices& services) {
     if (!services.userDatabasePath) {
-        err << kProgram << "you have no city named \"" << request.text << "\"\n";
+        WriteErrorLine(err, "you have no city named " + QuotedValue(request.text));
         return 1;
     }
     const UserCityChange change = RemoveUserCity(
@@ -193,7 +204,7 @@ int Remove(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     if (change != UserCityChange::Done) {
         return ReportChange(change, request, err, services);
     }
-    out << "Removed " << request.text << '\n';
+    out << "Removed " << VisibleText(request.text) << '\n';
     return 0;
 }
 
@@ -220,10 +231,7 @@ int RunCitiesCommand(const CitiesRequest& request, std::ostream& out, std::ostre
             status = Remove(request, buffer, err, services);
             break;
     }
-    if (status == 0) {
-        out << buffer.str();
-    }
-    return status;
+    return status == 0 ? WriteOutput(out, err, buffer.str()) : status;
 }
 
 }  // namespace orvanta

@@ -1,18 +1,22 @@
 #include "cli/method_options.h"
 
-#include <algorithm>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "astro/method_presets.h"
+#include "cli/option_checks.h"
+#include "common/visible_text.h"
 
 namespace orvanta {
 namespace {
 
-// A CLI11 check from a parser: the text is refused with `message` when the parser gives nothing.
+// A parser check from a value parser: the text is refused with `rule` when the parser gives
+// nothing.
 template <typename Parse>
-std::function<std::string(const std::string&)> Accepting(Parse parse, std::string message) {
-    return [parse, message](const std::string& text) -> std::string {
-        return parse(text) ? std::string() : message + ", not '" + text + "'";
+OptionCheck Accepting(Parse parse, std::string rule) {
+    return [parse, rule](const std::string& text) -> std::string {
+        return parse(text) ? std::string() : rule + ", not " + QuotedValue(text);
     };
 }
 
@@ -24,61 +28,107 @@ std::optional<std::string> PresetIdOf(std::string_view text) {
 }
 
 template <typename T, typename Parse>
-std::optional<T> IfGiven(const std::string& text, Parse parse) {
-    return text.empty() ? std::nullopt : parse(text);
+std::optional<T> IfGiven(const CLI::Option* option, const std::string& text, Parse parse) {
+    return option->count() > 0 ? parse(text) : std::nullopt;
 }
+
+class MethodOptions final : public TimesOptionGroup {
+  public:
+    void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
+        const auto add = [&app, &added](const char* name, std::string& text, const char* help,
+                                        const char* type, OptionCheck check) {
+            CLI::Option* option =
+                app.add_option(name, text, help)->type_name(type)->check(std::move(check));
+            added.push_back(option);
+            return option;
+        };
+        preset_ =
+            add("--preset", presetText_, "Method of an authority (see 'presets'), or classic", "ID",
+                Accepting(PresetIdOf,
+                          "preset must be classic or an id that 'orvanta-times presets' "
+                          "lists"));
+        fajrAngle_ = add(
+            "--fajr-angle", fajrAngleText_, "The preset's Fajr angle replaced (0 to 30)", "DEG",
+            Accepting(ParseTwilightAngle, "Fajr angle must be a number above 0 and at most 30"));
+        ishaAngle_ = add(
+            "--isha-angle", ishaAngleText_,
+            "Isha by this angle (0 to 30); not with --isha-interval", "DEG",
+            Accepting(ParseTwilightAngle, "Isha angle must be a number above 0 and at most 30"));
+        ishaInterval_ = add(
+            "--isha-interval", ishaIntervalText_, "Isha this long after Maghrib (0 to 300)", "MIN",
+            Accepting(ParseIshaInterval, "Isha interval must be a number above 0 and at most 300"));
+        maghribAngle_ =
+            add("--maghrib-angle", maghribAngleText_, "Maghrib at this angle (0 = sunset, to 10)",
+                "DEG", Accepting(ParseMaghribAngle, "Maghrib angle must be a number from 0 to 10"));
+        adjust_ = add("--adjust", adjustText_,
+                      "Minutes added per prayer (-60 to 60): fajr shuruq zuhr asr maghrib isha",
+                      "PRAYER=MIN[,...]",
+                      Accepting([](const std::string& t) { return ParseAdjustments(t); },
+                                "adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr "
+                                "asr maghrib isha and whole minutes from -60 to 60"));
+        highLatitude_ = add("--high-latitude", highLatitudeText_,
+                            "none, middle-of-night, seventh-of-night or twilight-angle", "RULE",
+                            OneOf({"none", "middle-of-night", "seventh-of-night", "twilight-angle"},
+                                  "high-latitude"));
+        rounding_ =
+            add("--rounding", roundingText_, "Times to the nearest minute or up to the next",
+                "nearest|up", OneOf({"nearest", "up"}, "rounding"));
+    }
+
+    std::optional<std::string> Fill(TimesRequest& request) const override {
+        if (ishaAngle_->count() > 0 && ishaInterval_->count() > 0) {
+            return "--isha-angle does not go with --isha-interval";
+        }
+        MethodOverrides& m = request.methodOverrides;
+        m.presetId = IfGiven<std::string>(preset_, presetText_, PresetIdOf);
+        m.fajrAngleDeg = IfGiven<double>(fajrAngle_, fajrAngleText_, ParseTwilightAngle);
+        m.ishaAngleDeg = IfGiven<double>(ishaAngle_, ishaAngleText_, ParseTwilightAngle);
+        m.ishaIntervalMinutes =
+            IfGiven<double>(ishaInterval_, ishaIntervalText_, ParseIshaInterval);
+        m.maghribAngleDeg = IfGiven<double>(maghribAngle_, maghribAngleText_, ParseMaghribAngle);
+        m.highLatitude =
+            IfGiven<HighLatitudeRule>(highLatitude_, highLatitudeText_, ParseHighLatitudeRule);
+        m.rounding = IfGiven<RoundingRule>(rounding_, roundingText_, ParseRoundingRule);
+        if (adjust_->count() > 0) {
+            m.adjustments = adjustText_;
+        }
+        // Classic's own options, filled by the settings group, set the classic method.
+        const SettingsOverrides& classic = request.overrides;
+        if (!classic.method && !classic.depressionDegrees && !classic.intervalMinutes) {
+            return std::nullopt;
+        }
+        if (m.presetId && *m.presetId != kClassicMethodId) {
+            return "--method, --depression and --interval set the classic method; they do not "
+                   "go with --preset " +
+                   QuotedValue(*m.presetId);
+        }
+        m.presetId = std::string(kClassicMethodId);
+        return std::nullopt;
+    }
+
+  private:
+    CLI::Option* preset_ = nullptr;
+    CLI::Option* fajrAngle_ = nullptr;
+    CLI::Option* ishaAngle_ = nullptr;
+    CLI::Option* ishaInterval_ = nullptr;
+    CLI::Option* maghribAngle_ = nullptr;
+    CLI::Option* adjust_ = nullptr;
+    CLI::Option* highLatitude_ = nullptr;
+    CLI::Option* rounding_ = nullptr;
+    std::string presetText_;
+    std::string fajrAngleText_;
+    std::string ishaAngleText_;
+    std::string ishaIntervalText_;
+    std::string maghribAngleText_;
+    std::string adjustText_;
+    std::string highLatitudeText_;
+    std::string roundingText_;
+};
 
 }  // namespace
 
-void AddMethodOptions(CLI::App& app, MethodOptions& o) {
-    const auto add = [&app, &o](const char* name, std::string& text, const char* help,
-                                std::function<std::string(const std::string&)> check) {
-        CLI::Option* option = app.add_option(name, text, help)->check(std::move(check));
-        o.options.push_back(option);
-        return option;
-    };
-    add("--preset", o.preset, "Method of an authority (see 'presets'), or classic",
-        Accepting(PresetIdOf,
-                  "preset must be classic or an id that 'orvanta-times presets' "
-                  "lists"));
-    add("--fajr-angle", o.fajrAngle, "Preset's Fajr angle replaced, degrees (0 to 30)",
-        Accepting(ParseTwilightAngle, "Fajr angle must be a number above 0 and at most 30"));
-    CLI::Option* ishaAngle =
-        add("--isha-angle", o.ishaAngle, "Isha by this angle, degrees (0 to 30)",
-            Accepting(ParseTwilightAngle, "Isha angle must be a number above 0 and at most 30"));
-    CLI::Option* ishaInterval =
-        add("--isha-interval", o.ishaInterval, "Isha this many minutes after Maghrib (0 to 300)",
-            Accepting(ParseIshaInterval, "Isha interval must be a number above 0 and at most 300"));
-    ishaAngle->excludes(ishaInterval);
-    add("--maghrib-angle", o.maghribAngle, "Maghrib at this angle, degrees (0 = sunset, to 10)",
-        Accepting(ParseMaghribAngle, "Maghrib angle must be a number from 0 to 10"));
-    add("--adjust", o.adjust, "Minutes per prayer, PRAYER=MIN[,PRAYER=MIN...] (-60 to 60)",
-        Accepting([](const std::string& t) { return ParseAdjustments(t); },
-                  "adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib "
-                  "isha and whole minutes from -60 to 60"));
-    add("--high-latitude", o.highLatitude,
-        "Where twilight lasts: none, middle-of-night, seventh-of-night or twilight-angle",
-        Accepting(ParseHighLatitudeRule,
-                  "high-latitude must be none, middle-of-night, "
-                  "seventh-of-night or twilight-angle"));
-    add("--rounding", o.rounding, "Times to the nearest minute or up to the next",
-        Accepting(ParseRoundingRule, "rounding must be nearest or up"));
-    o.presets = app.add_subcommand("presets", "List the methods of the authorities");
-}
-
-MethodOverrides MethodOverridesOf(const MethodOptions& o) {
-    MethodOverrides m;
-    m.presetId = IfGiven<std::string>(o.preset, PresetIdOf);
-    m.fajrAngleDeg = IfGiven<double>(o.fajrAngle, ParseTwilightAngle);
-    m.ishaAngleDeg = IfGiven<double>(o.ishaAngle, ParseTwilightAngle);
-    m.ishaIntervalMinutes = IfGiven<double>(o.ishaInterval, ParseIshaInterval);
-    m.maghribAngleDeg = IfGiven<double>(o.maghribAngle, ParseMaghribAngle);
-    m.highLatitude = IfGiven<HighLatitudeRule>(o.highLatitude, ParseHighLatitudeRule);
-    m.rounding = IfGiven<RoundingRule>(o.rounding, ParseRoundingRule);
-    if (!o.adjust.empty()) {
-        m.adjustments = o.adjust;
-    }
-    return m;
+std::unique_ptr<TimesOptionGroup> MethodOptionGroup() {
+    return std::make_unique<MethodOptions>();
 }
 
 }  // namespace orvanta

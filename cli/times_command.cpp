@@ -5,8 +5,10 @@
 
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
+#include "cli/error_line.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "common/visible_text.h"
 #include "settings/method_settings.h"
 #include "settings/settings_store.h"
 #include "timetable/csv_output.h"
@@ -18,8 +20,6 @@
 
 namespace orvanta {
 namespace {
-
-constexpr const char* kProgram = "orvanta-times: ";
 
 // Never reports a home city; stands in when the run has no per-user database.
 class NoHomeCity final : public HomeCitySource {
@@ -56,17 +56,22 @@ void SettleSettings(const TimesServices& services, const SettingsOverrides& over
 // Looks the city up by city.name; on failure writes the error and returns the exit status.
 int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err) {
     if (services.cities == nullptr) {
-        err << kProgram << "no city database is available\n";
+        WriteErrorLine(err, "no city database is available");
         return 1;
     }
     const std::string searched = city.name;
     const CityLookupStatus status =
         services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
-            err << kProgram << text << " (\"" << searched << "\")\n";
+            if (text == kCityNotFoundText) {
+                WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
+            } else {
+                WriteErrorLine(err, text);
+            }
         });
     if (status == CityLookupStatus::DatabaseUnavailable) {
-        err << kProgram << "the city database " << services.cityDatabaseDescription
-            << " is missing or damaged; rebuild it with 'make' or reinstall Orvanta\n";
+        WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
+                                " is missing or damaged; rebuild it with 'make' or reinstall "
+                                "Orvanta");
     }
     return status == CityLookupStatus::Found ? 0 : 1;
 }
@@ -75,7 +80,7 @@ int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err)
 bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
     const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
     if (!zone) {
-        err << kProgram << "cannot read the time zone '" << city.zoneName << "'\n";
+        WriteErrorLine(err, "cannot read the time zone " + QuotedValue(city.zoneName));
         return false;
     }
     city.zoneHours = zone->zoneHours;
@@ -92,11 +97,10 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         ParseTimesArguments(argc, argv, buffer);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         if (early->status != 0) {
-            err << kProgram << early->message << '\n';
+            WriteErrorLine(err, early->message);
             return early->status;
         }
-        out << buffer.str();
-        return 0;
+        return WriteOutput(out, err, buffer.str());
     }
     if (const auto* cities = std::get_if<CitiesRequest>(&parsed)) {
         return RunCitiesCommand(*cities, out, err, services);
@@ -108,7 +112,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     } else if (!date) {
         date = services.today ? services.today() : std::nullopt;
         if (!date) {
-            err << kProgram << "could not read today's date from the system clock\n";
+            WriteErrorLine(err, "cannot read today's date from the system clock");
             return 1;
         }
     }
@@ -122,13 +126,13 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         choice = saved.choice;
         if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
             !warning.empty()) {
-            err << kProgram << "warning: " << warning << '\n';
+            WriteErrorLine(err, "warning: " + warning);
         }
     }
     ApplyMethodOverrides(request.methodOverrides, choice);
     if (IsClassic(choice) && request.methodOverrides.ChangesAPreset()) {
-        err << kProgram
-            << "the classic method has no such parameters; choose a method with --preset ID\n";
+        WriteErrorLine(
+            err, "the classic method has no such parameters; choose a method with --preset ID");
         return 2;
     }
     if (request.source == LocationSource::Coordinates) {
@@ -159,11 +163,12 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     }
     if (days.empty() && !city.zoneName.empty() && !IsKnownZone(city.zoneName)) {
         // A stored city's zone that names no zone file (a table or a README in the folder).
-        err << kProgram << "unknown time zone '" << city.zoneName << "'\n";
+        WriteErrorLine(err, "unknown time zone " + QuotedValue(city.zoneName));
         return 1;
     }
     if (days.empty()) {
-        err << kProgram << "cannot read the daylight-saving rules of '" << city.zoneName << "'\n";
+        WriteErrorLine(err,
+                       "cannot read the daylight-saving rules of " + QuotedValue(city.zoneName));
         return 1;
     }
     switch (request.format) {
@@ -171,29 +176,23 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
             WriteTimetableAsText(buffer, city, settings, days, request.clock24, &choice);
             break;
         case OutputFormat::Csv:
-            WriteTimetableAsCsv(buffer, days);
+            WriteTimetableAsCsv(buffer, days, request.clock24);
             break;
         case OutputFormat::Json:
-            WriteTimetableAsJson(buffer, city, settings, days, &choice);
+            WriteTimetableAsJson(buffer, city, settings, days, &choice, request.clock24);
             break;
         case OutputFormat::Ics: {
             const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
             const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
             if (!WriteTimetableAsIcs(buffer, city, days, now, methodText)) {
-                err << kProgram << "cannot read the rules of the time zone '" << city.zoneName
-                    << "'\n";
+                WriteErrorLine(
+                    err, "cannot read the rules of the time zone " + QuotedValue(city.zoneName));
                 return 1;
             }
             break;
         }
     }
-    out << buffer.str();
-    out.flush();
-    if (!out.good()) {
-        err << kProgram << "cannot write the output\n";
-        return 1;
-    }
-    return 0;
+    return WriteOutput(out, err, buffer.str());
 }
 
 }  // namespace
@@ -203,7 +202,7 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
     const int status = RunCommand(argc, argv, out, err, services);
     if (services.notices != nullptr) {
         for (const std::string& notice : services.notices->Take()) {
-            err << kProgram << notice << '\n';
+            WriteErrorLine(err, notice);
         }
     }
     return status;

@@ -10,6 +10,7 @@
 #include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
 #include "cli/method_overrides.h"
+#include "cli/option_values.h"
 
 namespace orvanta {
 
@@ -67,15 +68,5 @@ struct EarlyExit {
 std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int argc,
                                                                          const char* const* argv,
                                                                          std::ostream& out);
-
-// Given "YYYY-MM", returns the first and last day of that month (year 1 .. 9999).
-std::optional<std::pair<CivilDate, CivilDate>> ParseIsoMonth(const std::string& text);
-
-// Given a year of one to four digits (1 .. 9999), returns its first and last day.
-std::optional<std::pair<CivilDate, CivilDate>> ParseYear(const std::string& text);
-
-// Given "YYYY-MM-DD", returns the date when the text has that exact form and the date exists
-// with a year of 1 .. 9999.
-std::optional<CivilDate> ParseIsoDate(const std::string& text);
 
 }  // namespace orvanta

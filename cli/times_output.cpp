@@ -7,6 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_text.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 
@@ -60,8 +61,8 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
                                                   const PrayerSettings& settings,
                                                   const MethodChoice* choice) {
     std::vector<std::string> lines;
-    lines.push_back("City:     " +
-                    (city.name.empty() ? std::string("(given by coordinates)") : city.name));
+    lines.push_back("City:     " + (city.name.empty() ? std::string("(given by coordinates)")
+                                                      : VisibleText(city.name)));
     lines.push_back(
         "Position: " +
         Coordinate(city.latitudeDegrees, city.latitudeMinutes, city.isSouth != 0 ? 'S' : 'N') +
@@ -69,7 +70,7 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
         Coordinate(city.longitudeDegrees, city.longitudeMinutes, city.isWest != 0 ? 'W' : 'E'));
     std::string zone = "UTC" + OffsetText(city.zoneHours);
     if (!city.zoneName.empty()) {
-        zone = city.zoneName + " (standard time " + zone +
+        zone = VisibleText(city.zoneName) + " (standard time " + zone +
                (city.supportsDst != 0 ? ", daylight saving by the zone's rules)"
                                       : ", no daylight saving)");
     } else if (city.supportsDst != 0) {

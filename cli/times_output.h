@@ -13,8 +13,9 @@
 namespace orvanta {
 
 // The header lines of a text timetable: the city's name, its coordinates (21°25′ N 39°49′ E),
-// its zone (IANA name or UTC+hh:mm) and the settings used.
-// With a choice naming a preset, the method line names it (DescribeMethod) instead.
+// its zone (IANA name or UTC+hh:mm) and the settings used; control characters in the name
+// and zone show as visible escapes. With a choice naming a preset, the method line names it
+// (DescribeMethod) instead.
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
                                                   const PrayerSettings& settings,
                                                   const MethodChoice* choice = nullptr);

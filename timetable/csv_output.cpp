@@ -4,7 +4,6 @@
 #include <charconv>
 #include <string>
 
-#include "astro/time_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 
@@ -23,7 +22,7 @@ void AppendExactHours(std::string& line, float hours) {
 
 }  // namespace
 
-void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
+void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
     // One text for the whole table, written at once.
     std::string text = "date,prayer,hours,time\n";
     text.reserve(days.size() * kPrayerCount * 48);
@@ -36,7 +35,7 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days) {
             text += ',';
             AppendExactHours(text, day.row[s]);
             text += ',';
-            text += FormatPrayerTime(static_cast<double>(day.row[s]));
+            text += TimeField(static_cast<double>(day.row[s]), clock24);
             text += '\n';
         }
     }

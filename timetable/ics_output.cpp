@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "astro/time_text.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_dates.h"
 #include "timetable/prayer_fields.h"
@@ -183,7 +184,9 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     }
     const std::string stamp = BasicDateTime(nowUtc) + "Z";
     const std::string place = PlaceKey(city);
-    const std::string location = EscapeText(city.name.empty() ? place : city.name);
+    // Calendar text may hold no control characters: a name from a database shows them escaped.
+    const std::string shownName = city.name.empty() ? place : VisibleText(city.name);
+    const std::string location = EscapeText(shownName);
     for (const DatedRow& day : days) {
         const std::int64_t midnight = DaysFromCivil(day.date) * kSecondsPerDay;
         const auto minutesOf = EventMinutes(day.row);
@@ -215,7 +218,7 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
             ics.Line(
                 "DESCRIPTION:" +
                 EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) + " at " +
-                           (city.name.empty() ? place : city.name) +
+                           shownName +
                            (methodText.empty() ? std::string()
                                                : " (method: " + std::string(methodText) + ")")));
             ics.Line("LOCATION:" + location);

@@ -7,7 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/method_presets.h"
-#include "astro/time_text.h"
+#include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_dates.h"
 #include "timetable/prayer_fields.h"
@@ -61,14 +61,14 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
-                          const MethodChoice* choice) {
+                          const MethodChoice* choice, bool clock24) {
     nlohmann::ordered_json document;
     document["place"] = {
-        {"name", city.name},
+        {"name", VisibleText(city.name)},
         {"latitude", city.latitudeRad * kDegreesPerRadian},
         {"longitude", -city.longitudeRad * kDegreesPerRadian},  // east positive
         {"zone", city.zoneName.empty() ? nlohmann::ordered_json(nullptr)
-                                       : nlohmann::ordered_json(city.zoneName)},
+                                       : nlohmann::ordered_json(VisibleText(city.zoneName))},
         {"standardOffset", OffsetText(city.zoneHours)},
         {"fixedDaylightSaving", city.zoneName.empty() && city.supportsDst != 0},
     };
@@ -99,7 +99,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                 times[key] = nullptr;
                 hours[key] = nullptr;
             }
-            texts[key] = FormatPrayerTime(value);
+            texts[key] = TimeField(value, clock24);
         }
         list.push_back({{"date", IsoDate(day.date)},
                         {"utcOffset", offset},

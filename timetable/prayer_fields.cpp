@@ -35,4 +35,13 @@ std::string FormatPrayerTime24(double hours) {
     return text.data();
 }
 
+std::string TimeField(double hours, bool clock24) {
+    if (clock24) {
+        return FormatPrayerTime24(hours);
+    }
+    std::string text = FormatPrayerTime(hours);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
 }  // namespace orvanta

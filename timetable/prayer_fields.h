@@ -14,4 +14,9 @@ std::string_view PrayerShortName(int slot);
 // value the 12-hour text cannot show.
 std::string FormatPrayerTime24(double hours);
 
+// The time text of the csv and json outputs: the 12-hour text without its leading spaces
+// ("5:26 AM") or, with clock24, the 24-hour text ("05:26"); kCantDetermineText when the time
+// does not exist.
+std::string TimeField(double hours, bool clock24);
+
 }  // namespace orvanta

@@ -197,7 +197,7 @@ TEST(TimesCommand, CityAndSettingsComeFromTheSavedSettingsTheHomeCityOrTheOption
     const RunResult fromHome = RunTimes({}, services);
     EXPECT_EQ(fromHome.status, 1);
     EXPECT_EQ(fromHome.out, "");
-    EXPECT_EQ(fromHome.err, "orvanta-times: Couldn't find city! (\"Hobart\")\n");
+    EXPECT_EQ(fromHome.err, "orvanta-times: cannot find the city \"Hobart\"\n");
     EXPECT_EQ(RunTimes({"--city", "Adelaide"}, services).status, 0);
     EXPECT_EQ(saved.replaceCount, 0) << "the command line never saves settings";
 }

@@ -33,6 +33,12 @@ const std::vector<std::string> kSydney = {
 const std::vector<std::string> kDetroit = {"--lat", "42.333333333333336", "--lon", "-83.05",
                                            "--tz",  "America/Detroit"};
 
+// The csv and json time text: the 12-hour text without its leading spaces.
+std::string Trimmed(std::string text) {
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
 // A range across the year end: consecutive dates, and on the days around New Year the sunrise
 // and sunset of the NOAA solar equations, computed separately (Sydney, +11:00 in summer).
 TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
@@ -65,10 +71,10 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
         std::size_t row;
         double hours;
         const char* text;
-    } worked[] = {{13, 5.7821, "  5:47 AM"},
-                  {16, 20.1536, "  8:09 PM"},
-                  {19, 5.7943, "  5:48 AM"},
-                  {22, 20.1569, "  8:09 PM"}};
+    } worked[] = {{13, 5.7821, "5:47 AM"},
+                  {16, 20.1536, "8:09 PM"},
+                  {19, 5.7943, "5:48 AM"},
+                  {22, 20.1569, "8:09 PM"}};
     for (const auto& w : worked) {
         EXPECT_NEAR(std::stod(rows[w.row][2]), w.hours, 0.004) << rows[w.row][0];
         EXPECT_EQ(rows[w.row][3], w.text) << rows[w.row][0];
@@ -124,7 +130,7 @@ TEST(TimetableRanges, JsonAcrossClockChangesInSydneyAndDetroit) {
                 const std::string iso = days[d].at("times").at(key);
                 EXPECT_EQ(iso.substr(0, 10), date);
                 EXPECT_EQ(iso.substr(19), changed ? row.after : row.before);
-                EXPECT_EQ(days[d].at("texts").at(key), FormatPrayerTime(expected));
+                EXPECT_EQ(days[d].at("texts").at(key), Trimmed(FormatPrayerTime(expected)));
             }
         }
     }
@@ -145,7 +151,7 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
     // Minutes rounded like the time text; the zone's half hour in the offset.
     EXPECT_EQ(day.at("times").at("fajr"), "2024-06-19T23:13:00+00:30");
     EXPECT_EQ(day.at("times").at("isha"), "2024-06-21T01:51:00+00:30");
-    EXPECT_EQ(day.at("texts").at("isha"), "  1:51 AM");
+    EXPECT_EQ(day.at("texts").at("isha"), "1:51 AM");
     // Offsets west of Greenwich by a half hour keep their sign, also below one hour.
     for (const auto& [zone, offset] :
          std::vector<std::pair<const char*, const char*>>{{"-0.5", "-00:30"}, {"-3.5", "-03:30"}}) {

@@ -1,6 +1,8 @@
 // Arbitrary argument vectors through the whole orvanta-times run, with a pinned date, no saved
 // settings on disk and a city store of one city: the run ends with status 0, 1 or 2, writes
-// nothing on standard output unless it succeeded, and says on standard error why it failed.
+// nothing on standard output unless it succeeded, and says on standard error why it failed, in one
+// line in the program's style with no raw control character.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -89,6 +91,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (status != 0 && (!out.str().empty() || err.str().empty())) {
         std::fprintf(stderr, "cli_args_fuzz: status %d with output or without an error\n", status);
         std::abort();
+    }
+    // An error is one line in the program's style, with no raw control character: every value
+    // from the arguments shows them as escapes.
+    const std::string error = err.str();
+    if (status != 0) {
+        const bool oneLine = error.find('\n') == error.size() - 1;
+        const bool noControl = std::none_of(error.begin(), error.end() - 1, [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7F;
+        });
+        if (!oneLine || !noControl || error.rfind("orvanta-times: ", 0) != 0) {
+            std::fprintf(stderr, "cli_args_fuzz: error line not in style: %s\n", error.c_str());
+            std::abort();
+        }
     }
     if (status == 0 && out.str().empty()) {
         std::fprintf(stderr, "cli_args_fuzz: success without output\n");

@@ -1,0 +1,107 @@
+#include "cli/cities_options.h"
+
+#include <algorithm>
+
+#include "cli/option_checks.h"
+#include "cli/option_values.h"
+#include "common/visible_text.h"
+
+namespace orvanta {
+namespace {
+
+std::string LimitCheck(const std::string& text) {
+    const bool digits =
+        !text.empty() && text.size() <= 5 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits && std::stoi(text) >= 1
+               ? std::string()
+               : "limit must be a whole number from 1 to 99999, not " + QuotedValue(text);
+}
+
+EarlyExit Refused(std::string message) {
+    return EarlyExit{2, std::move(message)};
+}
+
+}  // namespace
+
+void CitiesOptions::Declare(CLI::App& app) {
+    cities_ = app.add_subcommand("cities", "Find cities, set the home city, add your own");
+    search_ = cities_->add_subcommand(
+        "search", "Cities whose name begins with TEXT, your own first, then the most populous");
+    search_->add_option("text", request_.text, "The beginning of the name")->type_name("TEXT");
+    search_->add_option("--limit", limitText_, "Most rows shown (default 20)")
+        ->type_name("N")
+        ->check(LimitCheck);
+    home_ = cities_->add_subcommand("home", "Set the home city, or clear it with --clear");
+    home_->add_option("name", request_.text, "A city of the city databases")->type_name("NAME");
+    home_->add_flag("--clear", clear_, "Clear the home city (instead of a NAME)");
+    add_ = cities_->add_subcommand(
+        "add", "Add a city of your own (a NAME that begins with '-' follows --)");
+    add_->add_option("name", request_.text, "The city's name")->type_name("NAME");
+    add_->add_option("--lat", latText_, "Latitude, north positive (needed)")
+        ->type_name("DEG")
+        ->check(NumberWithin(-90.0, 90.0, "latitude"));
+    add_->add_option("--lon", lonText_, "Longitude, EAST positive (needed)")
+        ->type_name("DEG")
+        ->check(NumberWithin(-180.0, 180.0, "longitude"));
+    add_->add_option("--tz", request_.zoneName, "IANA time zone, Asia/Damascus (needed)")
+        ->type_name("ZONE")
+        ->check(ZoneCheck);
+    remove_ = cities_->add_subcommand("remove", "Remove a city of your own");
+    remove_->add_option("name", request_.text, "The city's name")->type_name("NAME");
+}
+
+std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::Request() const {
+    CitiesRequest request = request_;
+    if (search_->parsed()) {
+        if (IsBlank(request.text)) {
+            return Refused("cities search needs the beginning of a city name");
+        }
+        request.action = CitiesRequest::Action::Search;
+        if (!limitText_.empty()) {
+            request.limit = static_cast<std::size_t>(std::stoi(limitText_));
+        }
+        return request;
+    }
+    if (home_->parsed()) {
+        if (clear_ && home_->count("name") > 0) {
+            return Refused("cities home takes a city NAME or --clear, not both");
+        }
+        if (clear_) {
+            request.action = CitiesRequest::Action::ClearHome;
+            return request;
+        }
+        if (IsBlank(request.text)) {
+            return Refused("cities home needs a city NAME or --clear");
+        }
+        request.action = CitiesRequest::Action::SetHome;
+        return request;
+    }
+    if (add_->parsed()) {
+        return AddRequest(request);
+    }
+    if (remove_->parsed()) {
+        if (IsBlank(request.text)) {
+            return Refused("cities remove needs the NAME of a city of your own");
+        }
+        request.action = CitiesRequest::Action::Remove;
+        return request;
+    }
+    return Refused("cities needs one of search, home, add and remove");
+}
+
+std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::AddRequest(
+    CitiesRequest request) const {
+    if (add_->count("name") == 0) {
+        return Refused("cities add needs a NAME, --lat, --lon and --tz");
+    }
+    if (add_->count("--lat") == 0 || add_->count("--lon") == 0 || add_->count("--tz") == 0) {
+        return Refused("cities add needs --lat, --lon and --tz");
+    }
+    request.action = CitiesRequest::Action::Add;
+    request.latitudeDeg = *ParseFiniteNumber(latText_);
+    request.longitudeDeg = *ParseFiniteNumber(lonText_);
+    return request;
+}
+
+}  // namespace orvanta

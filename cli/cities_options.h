@@ -1,0 +1,37 @@
+// The options of `orvanta-times cities ...`: its subcommands and how they become a request.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+#include <variant>
+
+#include "cli/times_options.h"
+
+namespace orvanta {
+
+class CitiesOptions {
+  public:
+    // Adds the `cities` subcommand with its own subcommands to app.
+    void Declare(CLI::App& app);
+    // Whether `cities` was given.
+    bool Parsed() const { return cities_->parsed(); }
+    // After a successful parse in which Parsed(): the request, or the error (status 2).
+    std::variant<TimesRequest, CitiesRequest, EarlyExit> Request() const;
+
+  private:
+    std::variant<TimesRequest, CitiesRequest, EarlyExit> AddRequest(CitiesRequest request) const;
+
+    CitiesRequest request_;
+    CLI::App* cities_ = nullptr;
+    CLI::App* search_ = nullptr;
+    CLI::App* home_ = nullptr;
+    CLI::App* add_ = nullptr;
+    CLI::App* remove_ = nullptr;
+    std::string limitText_;
+    std::string latText_;
+    std::string lonText_;
+    bool clear_ = false;
+};
+
+}  // namespace orvanta
