@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "app/digit_spin_box.h"
-#include "app/method_page.h"
 #include "app/fixed_size_dialog.h"
+#include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "app/radio_tab_focus.h"
 #include "cities/city_name.h"
