@@ -11,13 +11,12 @@ namespace {
 
 constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
-// Floor division for a positive divisor.
+}  // namespace
+
 std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
     const std::int64_t quotient = value / divisor;
     return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
 }
-
-}  // namespace
 
 // The days-from-civil algorithm over 400-year eras, with the year starting in March so that
 // the leap day ends it.

@@ -11,6 +11,10 @@ namespace orvanta {
 
 // Days from 1970-01-01 to the date, negative before it (proleptic Gregorian; any year that
 // fits the record, also 0 and 10000, which a time past midnight can reach).
+// Given a value and a positive divisor, returns the quotient rounded toward minus infinity
+// (FloorDiv(-1, 1440) = -1).
+std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor);
+
 std::int64_t DaysFromCivil(const CivilDate& date);
 
 // The date that lies the given number of days after 1970-01-01.

@@ -7,12 +7,6 @@ namespace {
 
 constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
-// Floor division for a positive divisor.
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
-    const std::int64_t quotient = value / divisor;
-    return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
-}
-
 }  // namespace
 
 std::array<std::optional<std::int64_t>, kPrayerCount> EventMinutes(const DayRow& row) {

@@ -16,11 +16,7 @@ namespace orvanta {
 namespace {
 
 namespace fs = std::filesystem;
-
-class NoHomeCity final : public HomeCitySource {
-  public:
-    bool ReadHomeCity(CityLocation&) const override { return false; }
-};
+using testing_support::NoHomeCity;
 
 // Loads twice and saves once: the city loaded, the save's answer and the notices.
 std::string LoadLoadSave(const fs::path& file) {

@@ -23,11 +23,7 @@ namespace orvanta {
 namespace {
 
 namespace fs = std::filesystem;
-
-class NoHomeCity final : public HomeCitySource {
-  public:
-    bool ReadHomeCity(CityLocation&) const override { return false; }
-};
+using testing_support::NoHomeCity;
 
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;

@@ -12,9 +12,16 @@
 #include <string>
 #include <system_error>
 
+#include "cities/home_city.h"
 #include "cities/sqlite_db.h"
 
 namespace orvanta::testing_support {
+
+// A home-city source with no home city: the configured city applies.
+class NoHomeCity final : public HomeCitySource {
+  public:
+    bool ReadHomeCity(CityLocation&) const override { return false; }
+};
 
 // Removed with its contents at the end (made writable first); Path() is empty when the folder
 // could not be made.
