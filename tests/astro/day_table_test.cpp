@@ -19,6 +19,7 @@ namespace orvanta {
 namespace {
 
 using testing::Near;
+using testing::Place;
 
 constexpr int kFajr = SlotIndex(PrayerSlot::Fajr);
 constexpr int kShuruq = SlotIndex(PrayerSlot::Shuruq);
@@ -26,15 +27,6 @@ constexpr int kZuhr = SlotIndex(PrayerSlot::Zuhr);
 constexpr int kMaghrib = SlotIndex(PrayerSlot::Maghrib);
 constexpr int kIsha = SlotIndex(PrayerSlot::Isha);
 const DaylightShiftTable kNoShifts{};
-
-// Latitude north positive and longitude EAST positive in degrees.
-CityLocation Place(double latitudeDeg, double longitudeEastDeg, double zoneHours) {
-    CityLocation city;
-    city.latitudeRad = DegreesToRadians(latitudeDeg);
-    city.longitudeRad = -DegreesToRadians(longitudeEastDeg);
-    city.zoneHours = zoneHours;
-    return city;
-}
 
 PrayerSettings Settings(std::int16_t method, double number, double shadowFactor = 1.0) {
     PrayerSettings settings;

@@ -19,6 +19,7 @@ namespace orvanta {
 namespace {
 
 using testing::Near;
+using testing::Place;
 
 constexpr int kFajr = SlotIndex(PrayerSlot::Fajr);
 constexpr int kShuruq = SlotIndex(PrayerSlot::Shuruq);
@@ -26,14 +27,6 @@ constexpr int kMaghrib = SlotIndex(PrayerSlot::Maghrib);
 constexpr int kIsha = SlotIndex(PrayerSlot::Isha);
 constexpr int kJune21 = 171;  // day index in 2026
 constexpr int kDecember21 = 354;
-
-CityLocation Place(double latitudeDeg, double longitudeEastDeg, double zoneHours) {
-    CityLocation city;
-    city.latitudeRad = DegreesToRadians(latitudeDeg);
-    city.longitudeRad = -DegreesToRadians(longitudeEastDeg);
-    city.zoneHours = zoneHours;
-    return city;
-}
 
 DayTable MethodYearTable(const CityLocation& city, const PrayerMethod& method,
                          const MethodYear& year = MethodYear{}) {

@@ -8,7 +8,20 @@
 #include <sstream>
 #include <string>
 
+#include "astro/angles.h"
+#include "astro/calculation_inputs.h"
+
 namespace orvanta::testing {
+
+// A place given in degrees, latitude north positive and longitude EAST positive, with its zone
+// in hours east of Universal Time (the record keeps radians with longitude WEST positive).
+inline CityLocation Place(double latitudeDeg, double longitudeEastDeg, double zoneHours) {
+    CityLocation city;
+    city.latitudeRad = DegreesToRadians(latitudeDeg);
+    city.longitudeRad = -DegreesToRadians(longitudeEastDeg);
+    city.zoneHours = zoneHours;
+    return city;
+}
 
 // Passes when |actual - expected| <= tolerance; the message prints both in full precision.
 inline ::testing::AssertionResult Near(const std::string& what, double expected, double actual,
