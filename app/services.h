@@ -27,6 +27,12 @@ class Clock {
     // Today's local civil date as numbers; nothing when the clock cannot be read or its date is
     // not a valid date of the years 1 .. 9999.
     virtual std::optional<CivilDate> Today() const = 0;
+    // The wall clock: seconds since 1970-01-01 00:00 UT. It may jump (a clock or zone change,
+    // a resume from suspend).
+    virtual std::int64_t NowUtcSeconds() const = 0;
+    // A clock that never jumps, in milliseconds from an arbitrary start: comparing its advance
+    // with the wall clock's tells a jump of the wall clock from time that passed.
+    virtual std::int64_t SteadyMilliseconds() const = 0;
 };
 
 // The city database.

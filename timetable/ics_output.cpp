@@ -10,7 +10,7 @@
 #include "astro/time_text.h"
 #include "common/visible_text.h"
 #include "timetable/civil_time.h"
-#include "timetable/event_dates.h"
+#include "timetable/event_instants.h"
 #include "timetable/prayer_fields.h"
 #include "zones/zone_rules.h"
 
@@ -188,19 +188,14 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     const std::string shownName = city.name.empty() ? place : VisibleText(city.name);
     const std::string location = EscapeText(shownName);
     for (const DatedRow& day : days) {
-        const std::int64_t midnight = DaysFromCivil(day.date) * kSecondsPerDay;
-        const auto minutesOf = EventMinutes(day.row);
+        const auto instants = EventInstants(day);
         std::string dateKey = IsoDate(day.date);
         dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
         for (int s = 0; s < kPrayerCount; ++s) {
-            const std::optional<std::int64_t> minutes = minutesOf[s];
-            if (!minutes) {
+            if (!instants[s]) {
                 continue;  // no such time that day: no event
             }
-            // The event's minutes are on the clock in force at its instant.
-            const auto eventOffset =
-                static_cast<std::int64_t>(std::lround(day.eventOffsetHours[s] * 3600.0));
-            const std::int64_t utc = midnight + *minutes * 60 - eventOffset;
+            const std::int64_t utc = *instants[s];
             std::string name(PrayerShortName(s));
             std::string lower = name;
             std::transform(lower.begin(), lower.end(), lower.begin(),

@@ -26,6 +26,10 @@ class FakeClock final : public Clock {
         log_.push_back("clock");
         return date;
     }
+    std::int64_t utcSeconds = 1774008000;  // 2026-03-20 12:00 UT
+    std::int64_t steadyMilliseconds = 0;
+    std::int64_t NowUtcSeconds() const override { return utcSeconds; }
+    std::int64_t SteadyMilliseconds() const override { return steadyMilliseconds; }
 
   private:
     Log& log_;
