@@ -8,9 +8,17 @@
 #include <QMediaPlayer>
 #include <QUrl>
 
+// The chime is compiled into the program's static library, whose resources are registered
+// only when asked; Q_INIT_RESOURCE declares a function of the global namespace.
+static void InitSoundsQrc() {
+    Q_INIT_RESOURCE(sounds);
+}
+
 namespace orvanta {
 
-MediaSoundPlayer::MediaSoundPlayer(QObject* parent) : SoundPlayer(parent) {}
+MediaSoundPlayer::MediaSoundPlayer(QObject* parent) : SoundPlayer(parent) {
+    InitSoundsQrc();
+}
 
 MediaSoundPlayer::~MediaSoundPlayer() = default;
 

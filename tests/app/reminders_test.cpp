@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
@@ -228,6 +230,15 @@ TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnce) {
     QTest::qWait(200);
     EXPECT_EQ(problems.size(), 1);
     player.Stop();
+}
+
+// The chime lives in the program's static library, whose resources only link when used.
+TEST_F(RemindersTest, TheBuiltInChimeIsInTheProgram) {
+    const MediaSoundPlayer player;
+    QFile chime(QUrl(QString::fromLatin1(kChimeUrl)).path().prepend(QLatin1Char(':')));
+    ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
+    const QByteArray header = chime.read(12);
+    EXPECT_TRUE(header.startsWith("RIFF") && header.endsWith("WAVE"));
 }
 
 }  // namespace
