@@ -24,6 +24,8 @@
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
 #include "app/options_dialog.h"
+#include "app/reminders.h"
+#include "app/shown_day.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -89,7 +91,11 @@ void ShowModal(QDialog* dialog) {
 }  // namespace
 
 MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
-    : QMainWindow(parent), records_(records), services_(services), quit_(std::move(quit)) {
+    : QMainWindow(parent),
+      records_(records),
+      services_(services),
+      quit_(std::move(quit)),
+      reminders_(new Reminders(services.clock, services.notices, this)) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
     setWindowIcon(AppIcon());
@@ -101,6 +107,14 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    reminderSettings_ = services_.settings.LoadReminders();
+    if (const std::string warning = UnreadableReminderValuesWarning(reminderSettings_.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    reminders_->SetChoice(reminderSettings_.choice);
+    connect(reminders_, &Reminders::noticeAdded, this, &MainWindow::ShowPendingNotices,
+            Qt::QueuedConnection);
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
@@ -222,18 +236,29 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
+        reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
+    }
     ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
-    const OptionsContext context{records_.settings, records_.city, services_,
+    const OptionsContext context{records_.settings,
+                                 records_.city,
+                                 services_,
                                  [this](const std::string& name) { ShowCity(name); },
-                                 &records_.method};
+                                 &records_.method,
+                                 &reminderSettings_,
+                                 [this](const ReminderChoice& c) { reminders_->TrySound(c); },
+                                 [this] { reminders_->StopSound(); }};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
+    // The reminders follow the page at once: they change no calculation.
+    connect(dialog, &QDialog::accepted, this,
+            [this] { reminders_->SetChoice(reminderSettings_.choice); });
     ShowModal(dialog);
 }
 

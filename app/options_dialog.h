@@ -11,6 +11,7 @@
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 
 class QCompleter;
 class QStringListModel;
@@ -23,6 +24,7 @@ namespace orvanta {
 
 class DigitSpinBox;
 class MethodPage;
+class ReminderPage;
 
 // What the dialog reads and changes outside itself.
 struct OptionsContext {
@@ -34,6 +36,12 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The reminders in force, shown on the Reminders page and replaced and saved on OK; without
+    // them the page shows every reminder off and OK leaves the reminders alone.
+    ReminderSettings* reminders = nullptr;
+    // The page's Play and Stop buttons; either may be empty.
+    std::function<void(const ReminderChoice&)> playSound{};
+    std::function<void()> stopSound{};
 };
 
 class OptionsDialog : public QDialog {
@@ -61,6 +69,8 @@ class OptionsDialog : public QDialog {
     void OnCityEdited(const QString& text);
     // Puts the first page into a tab beside the Method page, keeping its controls and order.
     void AddMethodPage();
+    // Adds the Reminders page as the last tab, with its own OK and Cancel.
+    void AddReminderPage();
     void SetUpCityCompletion();
 
     OptionsContext context_;
@@ -72,6 +82,7 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    ReminderPage* reminderPage_ = nullptr;
 };
 
 }  // namespace orvanta

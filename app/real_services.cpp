@@ -40,6 +40,14 @@ bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
     return SaveSettings(file_, settings, &method, notices_);
 }
 
+ReminderSettings FileSettingsStorage::LoadReminders() {
+    return LoadReminderSettings(file_);
+}
+
+bool FileSettingsStorage::SaveReminders(const ReminderSettings& reminders) {
+    return SaveReminderSettings(file_, reminders, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

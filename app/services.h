@@ -16,6 +16,7 @@
 #include "common/messages.h"
 #include "common/notices.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 #include "zones/zone_file.h"
 
 namespace orvanta {
@@ -66,6 +67,11 @@ class SettingsStorage {
                                               const MethodSettings& /*method*/) {
         return Save(settings);
     }
+    // The reminder values (LoadReminderSettings): every reminder off when none are stored.
+    // Reports nothing.
+    virtual ReminderSettings LoadReminders() { return {}; }
+    // Stores the reminder values (SaveReminderSettings). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveReminders(const ReminderSettings& /*reminders*/) { return true; }
 };
 
 // The daylight-saving hours of a city's real time zone.
