@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDateEdit>
+#include <QFont>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QPalette>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -23,10 +25,16 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/autostart_entry.h"
+#include "app/companion_tray.h"
+#include "app/day_watch.h"
+#include "app/next_prayer.h"
 #include "app/options_dialog.h"
+#include "app/window_placement.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
+#include "timetable/civil_time.h"
 
 namespace orvanta {
 namespace {
@@ -89,7 +97,12 @@ void ShowModal(QDialog* dialog) {
 }  // namespace
 
 MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
-    : QMainWindow(parent), records_(records), services_(services), quit_(std::move(quit)) {
+    : QMainWindow(parent),
+      records_(records),
+      services_(services),
+      quit_(std::move(quit)),
+      watch_(new DayWatch(services.clock, this)),
+      trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
     setWindowIcon(AppIcon());
@@ -101,11 +114,22 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    records_.companion = services_.settings.LoadCompanion();
+    if (const std::string warning = UnreadableCompanionValuesWarning(records_.companion.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    connect(watch_, &DayWatch::tick, this, &MainWindow::ShowNextPrayer);
+    // A roll-over does what Calculate does, with the settings in effect.
+    connect(watch_, &DayWatch::rollOverDue, this, &MainWindow::Calculate);
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
     Calculate();
     resize(400, 330);
+    if (records_.companion.placement) {
+        RestorePlacement(*this, *records_.companion.placement);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -171,6 +195,11 @@ void MainWindow::CreateControls() {
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(list, 2, 0, 1, 2);
     grid->setRowStretch(2, 1);
+
+    nextPrayer_ = new QLabel(central);
+    nextPrayer_->setObjectName(QStringLiteral("nextPrayer"));
+    nextPrayer_->setAccessibleName(tr("Next prayer"));
+    grid->addWidget(nextPrayer_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     records_.window.listView = list;
 
@@ -190,7 +219,12 @@ void MainWindow::CreateAccelerators() {
 bool MainWindow::RunCommand(int command) {
     switch (command) {
         case commands::kClose:
-            close();
+            // Ctrl+Q, shown beside Exit: with a tray icon, closing would only hide the window.
+            if (tray_ != nullptr) {
+                Quit();
+            } else {
+                close();
+            }
             return true;
         case commands::kAbout:
             OpenAbout();
@@ -202,9 +236,7 @@ bool MainWindow::RunCommand(int command) {
             Calculate();
             return true;
         case commands::kExit:
-            if (quit_) {
-                quit_(0);
-            }
+            Quit();
             return true;
         default:
             return false;
@@ -222,15 +254,152 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    watch_->SetDay(DayToWatch());
     ShowPendingNotices();
 }
 
+WatchedDay MainWindow::DayToWatch() const {
+    WatchedDay day;
+    day.today = EventsOfDay(records_.shownDay);
+    day.nextMidnightUtc = NextMidnightUtc(records_.shownDay);
+    day.city = records_.city.name;
+    // The day after, computed as a timetable computes it, for the next prayer after Isha.
+    const CivilDate tomorrow = CivilFromDays(DaysFromCivil(records_.shownDay.date) + 1);
+    if (IsValidCivilDate(tomorrow)) {
+        if (const std::optional<DatedRow> row =
+                ComputeOneDay(tomorrow, records_.city, records_.settings, records_.method.choice)) {
+            day.tomorrow = EventsOfDay(*row);
+        }
+    }
+    return day;
+}
+
+void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
+    const std::optional<WatchedDay>& day = watch_->Day();
+    const std::optional<NextEvent> next = day ? FindNextEvent(*day, nowUtc) : std::nullopt;
+    const QString text = NextEventText(next, nowUtc);
+    if (nextPrayer_ != nullptr) {
+        nextPrayer_->setText(text);
+    }
+    if (tray_ != nullptr) {
+        tray_->SetStatus(text);
+    }
+    QTreeWidget* list = records_.window.listView;
+    if (list == nullptr) {
+        return;
+    }
+    // Bold and selected, so that it shows in any theme and not by colour alone. Tomorrow's
+    // Fajr has no row: the list shows today's.
+    const int marked = next && !next->tomorrow ? static_cast<int>(next->slot) : -1;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        for (int column = 0; column < 2; ++column) {
+            QFont font = item->font(column);
+            font.setBold(i == marked);
+            item->setFont(column, font);
+        }
+    }
+    list->setCurrentItem(marked >= 0 ? list->topLevelItem(marked) : nullptr);
+    if (marked < 0) {
+        list->clearSelection();
+    }
+}
+
+void MainWindow::SetTrayAvailability(std::function<bool()> trayAvailable) {
+    trayAvailable_ = std::move(trayAvailable);
+}
+
+void MainWindow::ShowAtStart(bool background) {
+    background_ = background;
+    ApplyTray();
+    if (tray_ == nullptr || !background) {
+        show();
+    }
+}
+
+void MainWindow::ApplyTray() {
+    const bool wanted =
+        (records_.companion.keepInTray || background_) && trayAvailable_ && trayAvailable_();
+    if (wanted && tray_ == nullptr) {
+        tray_ = new CompanionTray(this);
+        connect(tray_, &CompanionTray::toggleWindowRequested, this, &MainWindow::ToggleWindow);
+        connect(tray_, &CompanionTray::calculateRequested, this, &MainWindow::Calculate);
+        connect(tray_, &CompanionTray::optionsRequested, this, [this] {
+            BringToFront();
+            OpenOptions();
+        });
+        connect(tray_, &CompanionTray::quitRequested, this, &MainWindow::Quit);
+        tray_->SetWindowVisible(isVisible());
+        ShowNextPrayer(services_.clock.NowUtcSeconds());
+        tray_->Show();
+    } else if (!wanted && tray_ != nullptr) {
+        delete tray_;
+        tray_ = nullptr;
+        show();  // without the icon a hidden window could not be reached
+    }
+}
+
+void MainWindow::ApplyStartAtLogin(bool wasOn) {
+    const bool on = records_.companion.startAtLogin;
+    if (on == wasOn) {
+        return;
+    }
+    const bool done =
+        on ? WriteAutostartEntry(QCoreApplication::applicationFilePath()) : RemoveAutostartEntry();
+    if (!done && services_.showMessage) {
+        services_.showMessage(
+            tr("Couldn't change the autostart entry %1.").arg(AutostartEntryPath()).toStdString(),
+            strings::kTitle);
+    }
+}
+
+void MainWindow::ToggleWindow() {
+    if (isVisible() && !isMinimized()) {
+        SavePlacement();
+        hide();
+    } else {
+        BringToFront();
+    }
+}
+
+void MainWindow::SavePlacement() {
+    if (!everShown_ ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+        return;
+    }
+    const WindowPlacement placement = PlacementOf(*this);
+    if (records_.companion.placement == placement) {
+        return;
+    }
+    records_.companion.placement = placement;
+    // Nothing to tell on failure: the window opens at its default place next time.
+    static_cast<void>(services_.settings.SaveCompanion(records_.companion));
+}
+
+void MainWindow::Quit() {
+    SavePlacement();
+    quitting_ = true;
+    if (quit_) {
+        quit_(0);
+    }
+}
+
 void MainWindow::OpenOptions() {
-    const OptionsContext context{records_.settings, records_.city, services_,
+    const OptionsContext context{records_.settings,
+                                 records_.city,
+                                 services_,
                                  [this](const std::string& name) { ShowCity(name); },
-                                 &records_.method};
+                                 &records_.method,
+                                 &records_.companion,
+                                 trayAvailable_ && trayAvailable_()};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    const bool startedAtLogin = records_.companion.startAtLogin;
+    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin] {
+        background_ = false;  // the person's choice rules from now on
+        ApplyTray();
+        ApplyStartAtLogin(startedAtLogin);
+    });
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
@@ -311,14 +480,29 @@ void MainWindow::RepaintWindow() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    everShown_ = true;
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(true);
+    }
     QTimer::singleShot(0, this, &MainWindow::ShowPendingNotices);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (quit_) {
-        quit_(0);
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(false);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (tray_ != nullptr && !quitting_) {
+        SavePlacement();
+        event->ignore();
+        hide();
+        return;
+    }
+    event->accept();
+    Quit();
 }
 
 }  // namespace orvanta

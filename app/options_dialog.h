@@ -10,6 +10,7 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/companion_settings.h"
 #include "settings/method_settings.h"
 
 class QCompleter;
@@ -22,6 +23,7 @@ class OptionsDialog;
 namespace orvanta {
 
 class DigitSpinBox;
+class CompanionPage;
 class MethodPage;
 
 // What the dialog reads and changes outside itself.
@@ -34,6 +36,11 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The companion values, shown on the Companion page and replaced on OK; without them the
+    // page is not there.
+    CompanionSettings* companion = nullptr;
+    // Whether this desktop has a tray (the Companion page says so when it has none).
+    bool trayAvailable = false;
 };
 
 class OptionsDialog : public QDialog {
@@ -59,8 +66,13 @@ class OptionsDialog : public QDialog {
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
-    // Puts the first page into a tab beside the Method page, keeping its controls and order.
+    // Puts the first page into a tab beside the Method and Companion pages, keeping its
+    // controls and order.
     void AddMethodPage();
+    // Under the City field: a note that the home city is used instead, with a button that
+    // clears it; hidden without a home city.
+    void AddHomeCityRow();
+    void ClearHomeCity();
     void SetUpCityCompletion();
 
     OptionsContext context_;
@@ -72,6 +84,8 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    CompanionPage* companionPage_ = nullptr;
+    QWidget* homeCityRow_ = nullptr;
 };
 
 }  // namespace orvanta

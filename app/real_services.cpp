@@ -40,6 +40,14 @@ bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
     return SaveSettings(file_, settings, &method, notices_);
 }
 
+CompanionSettings FileSettingsStorage::LoadCompanion() {
+    return LoadCompanionSettings(file_);
+}
+
+bool FileSettingsStorage::SaveCompanion(const CompanionSettings& companion) {
+    return SaveCompanionSettings(file_, companion, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

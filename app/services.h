@@ -15,6 +15,7 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "common/notices.h"
+#include "settings/companion_settings.h"
 #include "settings/method_settings.h"
 #include "zones/zone_file.h"
 
@@ -65,6 +66,13 @@ class SettingsStorage {
     [[nodiscard]] virtual bool SaveWithMethod(const PrayerSettings& settings,
                                               const MethodSettings& /*method*/) {
         return Save(settings);
+    }
+    // The companion values (LoadCompanionSettings): the defaults when none are stored.
+    virtual CompanionSettings LoadCompanion() { return {}; }
+    // Stores the companion values (SaveCompanionSettings). True only when they reached the
+    // disk.
+    [[nodiscard]] virtual bool SaveCompanion(const CompanionSettings& /*companion*/) {
+        return false;
     }
 };
 
