@@ -66,12 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     Values, Unreadable,
     testing::Values(
         UnreadableCase{"SwitchWord", "\"KeepInTray\"=\"yes\"", "KeepInTray"},
-        UnreadableCase{"SwitchTwo", "\"StartAtLogin\"=\"2\"", "StartAtLogin"},
-        UnreadableCase{"SwitchDword", "\"KeepInTray\"=dword:00000001", "KeepInTray"},
-        UnreadableCase{"ThreeNumbers", "\"WindowPlacement\"=\"1,2,3\"", "WindowPlacement"},
         UnreadableCase{"FiveNumbers", "\"WindowPlacement\"=\"1,2,3,4,5\"", "WindowPlacement"},
-        UnreadableCase{"ZeroWidth", "\"WindowPlacement\"=\"1,2,0,4\"", "WindowPlacement"},
-        UnreadableCase{"Spaces", "\"WindowPlacement\"=\"1, 2, 3, 4\"", "WindowPlacement"},
         UnreadableCase{"FarAway", "\"WindowPlacement\"=\"100001,0,300,200\"", "WindowPlacement"}),
     [](const testing::TestParamInfo<UnreadableCase>& row) { return row.param.name; });
 
