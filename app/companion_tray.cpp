@@ -13,6 +13,11 @@ namespace orvanta {
 CompanionTray::CompanionTray(QObject* parent)
     : QObject(parent), menu_(new QMenu), icon_(new QSystemTrayIcon(AppIcon(), this)) {
     menu_->setObjectName(QStringLiteral("trayMenu"));
+    status_ = menu_->addAction(QString());
+    status_->setObjectName(QStringLiteral("trayStatus"));
+    status_->setEnabled(false);  // a line to read, not a command
+    status_->setVisible(false);
+    menu_->addSeparator();
     toggle_ = menu_->addAction(tr("Hide window"));
     toggle_->setObjectName(QStringLiteral("trayToggle"));
     QAction* calculate = menu_->addAction(tr("Calculate"));
@@ -49,6 +54,8 @@ void CompanionTray::Show() {
 void CompanionTray::SetStatus(const QString& status) {
     const QString title = QString::fromUtf8(strings::kTitle);
     icon_->setToolTip(status.isEmpty() ? title : title + QLatin1Char('\n') + status);
+    status_->setText(status);
+    status_->setVisible(!status.isEmpty());
 }
 
 void CompanionTray::SetWindowVisible(bool visible) {

@@ -1,5 +1,6 @@
-// The tray icon of "Keep running in the tray": its tooltip says the next prayer and the time
-// left; its menu shows or hides the window, calculates, opens Options and quits.
+// The tray icon of "Keep running in the tray": its tooltip and the first line of its menu say
+// the next prayer and the time left; the menu shows or hides the window, calculates, opens
+// Options and quits.
 #pragma once
 
 #include <QObject>
@@ -20,7 +21,8 @@ class CompanionTray : public QObject {
 
     // Shows the icon in the tray.
     void Show();
-    // The tooltip: the program's title and, on a second line, status (the next prayer).
+    // The tooltip (the program's title and, on a second line, status) and the menu's first line
+    // (status).
     void SetStatus(const QString& status);
     // The first menu item reads "Hide window" while the window is visible, else "Show window".
     void SetWindowVisible(bool visible);
@@ -37,6 +39,7 @@ class CompanionTray : public QObject {
   private:
     QMenu* menu_;
     QSystemTrayIcon* icon_;
+    QAction* status_;
     QAction* toggle_;
 };
 

@@ -236,16 +236,20 @@ TEST_F(CompanionWindowTest, TrayFollowsTheNextPrayerAndItsMenuActs) {
     world_.clock.utcSeconds = Local(20, 0, asr - 5);
     window_->Watch().Wake();
     EXPECT_EQ(tray->Icon()->toolTip(), QStringLiteral("Orvanta\nAsr in 5 min"));
+    const QAction* status = tray->Menu()->actions().at(0);
+    EXPECT_EQ(status->text(), QStringLiteral("Asr in 5 min"));
     world_.clock.utcSeconds = Local(20, 0, asr + 1);
     window_->Watch().Wake();
     EXPECT_TRUE(tray->Icon()->toolTip().startsWith(QStringLiteral("Orvanta\nMaghrib in ")));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Maghrib in ")));
 
-    tray->Menu()->actions().at(0)->trigger();
+    auto* toggle = tray->Menu()->findChild<QAction*>(QStringLiteral("trayToggle"));
+    toggle->trigger();
     EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(tray->Menu()->actions().at(0)->text(), QStringLiteral("Show window"));
-    tray->Menu()->actions().at(0)->trigger();
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
+    toggle->trigger();
     EXPECT_TRUE(window_->isVisible());
-    tray->Menu()->actions().at(4)->trigger();
+    tray->Menu()->findChild<QAction*>(QStringLiteral("trayQuit"))->trigger();
     EXPECT_EQ(quitCodes_, std::vector<int>{0});
 }
 
