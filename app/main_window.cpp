@@ -16,6 +16,7 @@
 #include <QPalette>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -23,9 +24,12 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/companion_tray.h"
+#include "app/day_watch.h"
 #include "app/options_dialog.h"
 #include "app/reminders.h"
 #include "app/shown_day.h"
+#include "app/window_placement.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -95,7 +99,9 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
       records_(records),
       services_(services),
       quit_(std::move(quit)),
-      reminders_(new Reminders(services.clock, services.notices, this)) {
+      reminders_(new Reminders(services.clock, services.notices, this)),
+      watch_(new DayWatch(services.clock, this)),
+      trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
     setWindowIcon(AppIcon());
@@ -115,11 +121,22 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
     reminders_->SetChoice(reminderSettings_.choice);
     connect(reminders_, &Reminders::noticeAdded, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
+    records_.companion = services_.settings.LoadCompanion();
+    if (const std::string warning = UnreadableCompanionValuesWarning(records_.companion.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    connect(watch_, &DayWatch::tick, this, &MainWindow::ShowNextPrayer);
+    // A roll-over does what Calculate does, with the settings in effect.
+    connect(watch_, &DayWatch::rollOverDue, this, &MainWindow::Calculate);
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
     Calculate();
     resize(400, 330);
+    if (records_.companion.placement) {
+        RestorePlacement(*this, *records_.companion.placement);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -185,6 +202,11 @@ void MainWindow::CreateControls() {
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(list, 2, 0, 1, 2);
     grid->setRowStretch(2, 1);
+
+    nextPrayer_ = new QLabel(central);
+    nextPrayer_->setObjectName(QStringLiteral("nextPrayer"));
+    nextPrayer_->setAccessibleName(tr("Next prayer"));
+    grid->addWidget(nextPrayer_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     records_.window.listView = list;
 
@@ -204,7 +226,12 @@ void MainWindow::CreateAccelerators() {
 bool MainWindow::RunCommand(int command) {
     switch (command) {
         case commands::kClose:
-            close();
+            // Ctrl+Q, shown beside Exit: with a tray icon, closing would only hide the window.
+            if (tray_ != nullptr) {
+                Quit();
+            } else {
+                close();
+            }
             return true;
         case commands::kAbout:
             OpenAbout();
@@ -216,9 +243,7 @@ bool MainWindow::RunCommand(int command) {
             Calculate();
             return true;
         case commands::kExit:
-            if (quit_) {
-                quit_(0);
-            }
+            Quit();
             return true;
         default:
             return false;
@@ -239,6 +264,7 @@ void MainWindow::Calculate() {
     if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
         reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
     }
+    watch_->SetDay(DayToWatch());
     ShowPendingNotices();
 }
 
@@ -250,9 +276,17 @@ void MainWindow::OpenOptions() {
                                  &records_.method,
                                  &reminderSettings_,
                                  [this](const ReminderChoice& c) { reminders_->TrySound(c); },
-                                 [this] { reminders_->StopSound(); }};
+                                 [this] { reminders_->StopSound(); },
+                                 &records_.companion,
+                                 trayAvailable_ && trayAvailable_()};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    const bool startedAtLogin = records_.companion.startAtLogin;
+    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin] {
+        background_ = false;  // the person's choice rules from now on
+        ApplyTray();
+        ApplyStartAtLogin(startedAtLogin);
+    });
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
@@ -336,14 +370,29 @@ void MainWindow::RepaintWindow() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    everShown_ = true;
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(true);
+    }
     QTimer::singleShot(0, this, &MainWindow::ShowPendingNotices);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (quit_) {
-        quit_(0);
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(false);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (tray_ != nullptr && !quitting_) {
+        SavePlacement();
+        event->ignore();
+        hide();
+        return;
+    }
+    event->accept();
+    Quit();
 }
 
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPoint>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/companion_page.h"
 #include "app/digit_spin_box.h"
 #include "app/fixed_size_dialog.h"
 #include "app/method_page.h"
@@ -40,6 +42,28 @@ QString CutToUtf16Units(const QString& text, qsizetype maxUnits) {
         --length;
     }
     return text.left(length);
+}
+
+// A page of the tabs with its own OK and Cancel under it (named okName and cancelName).
+QWidget* PageWithButtons(QWidget* page, const QString& okName, const QString& cancelName,
+                         QDialog* dialog) {
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QCoreApplication::translate("OptionsDialog", "OK"));
+    auto* cancel = new QPushButton(QCoreApplication::translate("OptionsDialog", "Cancel"));
+    ok->setObjectName(okName);
+    cancel->setObjectName(cancelName);
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(page);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return tab;
 }
 
 // Makes an open completion pop-up exactly as tall as its visible rows: Qt adds a few pixels
@@ -72,6 +96,7 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       cityCompleter_(new QCompleter(cityModel_, this)),
       methodPage_(nullptr) {
     ui_->setupUi(this);
+    AddHomeCityRow();
     AddMethodPage();
     AddReminderPage();
     numberField_ = ui_->id1003;
@@ -150,30 +175,26 @@ void OptionsDialog::AddMethodPage() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    if (homeCityRow_ != nullptr) {
+        setTabOrder(ui_->id1008, homeCityRow_->findChild<QPushButton*>());
+    }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
-    auto* methodButtons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setObjectName(QStringLiteral("methodOk"));
-    cancel->setObjectName(QStringLiteral("methodCancel"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    methodButtons->addStretch();
-    methodButtons->addWidget(ok);
-    methodButtons->addWidget(cancel);
-    auto* methodTab = new QWidget;
-    auto* methodLayout = new QVBoxLayout(methodTab);
-    methodLayout->addWidget(methodPage_);
-    methodLayout->addLayout(methodButtons);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
     tabs->addTab(classicPage, QStringLiteral("Classic"));
-    tabs->addTab(methodTab, QStringLiteral("Method"));
+    tabs->addTab(PageWithButtons(methodPage_, QStringLiteral("methodOk"),
+                                 QStringLiteral("methodCancel"), this),
+                 QStringLiteral("Method"));
+    if (context_.companion != nullptr) {
+        companionPage_ = new CompanionPage(*context_.companion, context_.trayAvailable);
+        companionPage_->setObjectName(QStringLiteral("companionPage"));
+        tabs->addTab(PageWithButtons(companionPage_, QStringLiteral("companionOk"),
+                                     QStringLiteral("companionCancel"), this),
+                     tr("Companion"));
+    }
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
     const auto showClassic = [this](bool classic) {
         for (QWidget* control :
@@ -191,22 +212,9 @@ void OptionsDialog::AddReminderPage() {
     reminderPage_ =
         new ReminderPage(context_.reminders ? context_.reminders->choice : ReminderChoice{});
     reminderPage_->setObjectName(QStringLiteral("reminderPage"));
-    auto* ok = new QPushButton(tr("OK"));
-    auto* cancel = new QPushButton(tr("Cancel"));
-    for (QPushButton* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(reminderPage_);
-    layout->addLayout(buttons);
-    tabs->addTab(tab, tr("Reminders"));
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    tabs->addTab(PageWithButtons(reminderPage_, QStringLiteral("reminderOk"),
+                                 QStringLiteral("reminderCancel"), this),
+                 tr("Reminders"));
     connect(reminderPage_, &ReminderPage::playRequested, this, [this](const ReminderChoice& c) {
         if (context_.playSound) {
             context_.playSound(c);
@@ -217,6 +225,47 @@ void OptionsDialog::AddReminderPage() {
             context_.stopSound();
         }
     });
+}
+
+void OptionsDialog::AddHomeCityRow() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    CityLocation home;
+    if (grid == nullptr || !context_.services.homeCity.ReadHomeCity(home)) {
+        return;
+    }
+    homeCityRow_ = new QWidget(this);
+    homeCityRow_->setObjectName(QStringLiteral("homeCityRow"));
+    auto* row = new QHBoxLayout(homeCityRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* note = new QLabel(homeCityRow_);
+    note->setObjectName(QStringLiteral("homeCityNote"));
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    note->setText(tr("Home city %1 is used instead.").arg(QString::fromStdString(home.name)));
+    auto* clear = new QPushButton(tr("C&lear home city"), homeCityRow_);
+    clear->setObjectName(QStringLiteral("clearHomeCity"));
+    clear->setAccessibleName(tr("Clear home city"));
+    clear->setAutoDefault(false);
+    row->addWidget(note, 1);
+    row->addWidget(clear);
+    grid->addWidget(homeCityRow_, grid->rowCount(), 0, 1, 2);
+    connect(clear, &QPushButton::clicked, this, &OptionsDialog::ClearHomeCity);
+}
+
+void OptionsDialog::ClearHomeCity() {
+    if (!context_.services.homeCity.ClearHomeCity()) {
+        if (context_.services.showMessage) {
+            context_.services.showMessage(tr("Couldn't clear the home city.").toStdString(),
+                                          strings::kTitle);
+        }
+        return;
+    }
+    // The City field's saved city is the one to compute from now on, even after Cancel.
+    context_.city.name = context_.settings.configuredCity;
+    if (context_.showCity) {
+        context_.showCity(context_.city.name);
+    }
+    homeCityRow_->hide();
 }
 
 void OptionsDialog::OnDepressionToggled(bool checked) {
@@ -293,6 +342,16 @@ void OptionsDialog::accept() {
     if (context_.reminders != nullptr) {
         context_.reminders->choice = reminderPage_->Choice();
         saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;
+    }
+    if (context_.companion != nullptr && companionPage_ != nullptr) {
+        CompanionSettings& companion = *context_.companion;
+        companion.keepInTray = companionPage_->KeepInTray();
+        companion.startAtLogin = companionPage_->StartAtLogin();
+        // Both switches are now the person's choice, also one that could not be read before.
+        std::erase_if(companion.unreadable, [](const std::string& name) {
+            return name == kKeepInTrayValueName || name == kStartAtLoginValueName;
+        });
+        saved = context_.services.settings.SaveCompanion(companion) && saved;
     }
     if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,

@@ -10,6 +10,7 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/companion_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
 
@@ -23,6 +24,7 @@ class OptionsDialog;
 namespace orvanta {
 
 class DigitSpinBox;
+class CompanionPage;
 class MethodPage;
 class ReminderPage;
 
@@ -42,6 +44,11 @@ struct OptionsContext {
     // The page's Play and Stop buttons; either may be empty.
     std::function<void(const ReminderChoice&)> playSound{};
     std::function<void()> stopSound{};
+    // The companion values, shown on the Companion page and replaced on OK; without them the
+    // page is not there.
+    CompanionSettings* companion = nullptr;
+    // Whether this desktop has a tray (the Companion page says so when it has none).
+    bool trayAvailable = false;
 };
 
 class OptionsDialog : public QDialog {
@@ -67,10 +74,15 @@ class OptionsDialog : public QDialog {
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
-    // Puts the first page into a tab beside the Method page, keeping its controls and order.
+    // Puts the first page into a tab beside the Method and Companion pages, keeping its
+    // controls and order.
     void AddMethodPage();
     // Adds the Reminders page as the last tab, with its own OK and Cancel.
     void AddReminderPage();
+    // Under the City field: a note that the home city is used instead, with a button that
+    // clears it; hidden without a home city.
+    void AddHomeCityRow();
+    void ClearHomeCity();
     void SetUpCityCompletion();
 
     OptionsContext context_;
@@ -83,6 +95,8 @@ class OptionsDialog : public QDialog {
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
     ReminderPage* reminderPage_ = nullptr;
+    CompanionPage* companionPage_ = nullptr;
+    QWidget* homeCityRow_ = nullptr;
 };
 
 }  // namespace orvanta

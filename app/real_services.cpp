@@ -48,6 +48,14 @@ bool FileSettingsStorage::SaveReminders(const ReminderSettings& reminders) {
     return SaveReminderSettings(file_, reminders, notices_);
 }
 
+CompanionSettings FileSettingsStorage::LoadCompanion() {
+    return LoadCompanionSettings(file_);
+}
+
+bool FileSettingsStorage::SaveCompanion(const CompanionSettings& companion) {
+    return SaveCompanionSettings(file_, companion, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

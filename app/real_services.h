@@ -40,6 +40,8 @@ class FileSettingsStorage final : public SettingsStorage {
     bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
     ReminderSettings LoadReminders() override;
     bool SaveReminders(const ReminderSettings& reminders) override;
+    CompanionSettings LoadCompanion() override;
+    bool SaveCompanion(const CompanionSettings& companion) override;
 
   private:
     DiskSettingsFile file_;

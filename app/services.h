@@ -15,6 +15,7 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "common/notices.h"
+#include "settings/companion_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
 #include "zones/zone_file.h"
@@ -72,6 +73,13 @@ class SettingsStorage {
     virtual ReminderSettings LoadReminders() { return {}; }
     // Stores the reminder values (SaveReminderSettings). True only when they reached the disk.
     [[nodiscard]] virtual bool SaveReminders(const ReminderSettings& /*reminders*/) { return true; }
+    // The companion values (LoadCompanionSettings): the defaults when none are stored.
+    virtual CompanionSettings LoadCompanion() { return {}; }
+    // Stores the companion values (SaveCompanionSettings). True only when they reached the
+    // disk.
+    [[nodiscard]] virtual bool SaveCompanion(const CompanionSettings& /*companion*/) {
+        return false;
+    }
 };
 
 // The daylight-saving hours of a city's real time zone.

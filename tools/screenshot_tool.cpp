@@ -1,9 +1,9 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
-// main.png, icon.png, options.png, options-method.png, options-reminders.png (off, then -on.png
-// with some turned on), options-completion.png (the whole screen, with the City field's
-// completion list open), about.png, menu.png (the whole screen, with the Tools menu open after
-// Alt+T) and message.png (the whole screen, with a message box), into the
-// folder given (default: the current folder).
+// main.png, icon.png, options.png, options-method.png, options-companion.png,
+// options-reminders.png (off, then -on.png with some turned on), options-completion.png (the
+// whole screen, with the City field's completion list open), about.png, menu.png (the whole
+// screen, with the Tools menu open after Alt+T) and message.png (the whole screen, with a
+// message box), into the folder given (default: the current folder).
 // Run it on a display (Xvfb works) to look at what a user sees.
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,6 +82,9 @@ int main(int argc, char* argv[]) {
             QTest::qWait(100);
             ok = Save(options->grab(), folder, "options-method.png") && ok;
             tabs->setCurrentIndex(2);
+            QTest::qWait(100);
+            ok = Save(options->grab(), folder, "options-companion.png") && ok;
+            tabs->setCurrentIndex(3);
             QTest::qWait(100);
             ok = Save(options->grab(), folder, "options-reminders.png") && ok;
             // The same page with reminders turned on (Cancel drops them again).

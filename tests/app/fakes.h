@@ -87,13 +87,18 @@ class FakeCityLookup final : public CityLookup {
 class FakeHomeCity final : public HomeCitySource {
   public:
     explicit FakeHomeCity(Log& log) : log_(log) {}
-    std::optional<std::string> home;  // nothing: no home city
+    mutable std::optional<std::string> home;  // nothing: no home city
     bool ReadHomeCity(CityLocation& city) const override {
         log_.push_back("home");
         if (!home) {
             return false;
         }
         city.name = *home;
+        return true;
+    }
+    bool ClearHomeCity() const override {
+        log_.push_back("clear home");
+        home.reset();
         return true;
     }
 
@@ -108,6 +113,8 @@ class FakeSettingsStorage final : public SettingsStorage {
     PrayerSettings stored;
     bool failSave = false;
     int saves = 0;
+    CompanionSettings companion;  // stored companion values
+    int companionSaves = 0;
     std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
     ReminderSettings reminders;    // what LoadReminders gives and SaveReminders stores
 
@@ -135,6 +142,17 @@ class FakeSettingsStorage final : public SettingsStorage {
     bool SaveReminders(const ReminderSettings& saved) override {
         reminders = saved;
         return !failSave;
+    }
+
+    CompanionSettings LoadCompanion() override { return companion; }
+    bool SaveCompanion(const CompanionSettings& values) override {
+        log_.push_back("save companion");
+        if (failSave) {
+            return false;
+        }
+        companion = values;
+        ++companionSaves;
+        return true;
     }
 
   private:
