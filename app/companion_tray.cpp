@@ -24,12 +24,15 @@ CompanionTray::CompanionTray(QObject* parent)
     calculate->setObjectName(QStringLiteral("trayCalculate"));
     QAction* options = menu_->addAction(tr("Options"));
     options->setObjectName(QStringLiteral("trayOptions"));
+    QAction* stopSound = menu_->addAction(tr("Stop sound"));
+    stopSound->setObjectName(QStringLiteral("trayStopSound"));
     menu_->addSeparator();
     QAction* quit = menu_->addAction(tr("Quit"));
     quit->setObjectName(QStringLiteral("trayQuit"));
     connect(toggle_, &QAction::triggered, this, &CompanionTray::toggleWindowRequested);
     connect(calculate, &QAction::triggered, this, &CompanionTray::calculateRequested);
     connect(options, &QAction::triggered, this, &CompanionTray::optionsRequested);
+    connect(stopSound, &QAction::triggered, this, &CompanionTray::stopSoundRequested);
     connect(quit, &QAction::triggered, this, &CompanionTray::quitRequested);
     icon_->setContextMenu(menu_);
     icon_->setToolTip(QString::fromUtf8(strings::kTitle));

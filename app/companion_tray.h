@@ -34,6 +34,8 @@ class CompanionTray : public QObject {
     void toggleWindowRequested();
     void calculateRequested();
     void optionsRequested();
+    // The reminder sound playing now should stop.
+    void stopSoundRequested();
     void quitRequested();
 
   private:

@@ -11,6 +11,7 @@
 #include "app/day_watch.h"
 #include "app/main_window.h"
 #include "app/next_prayer.h"
+#include "app/reminders.h"
 #include "app/window_placement.h"
 #include "resources/string_table.h"
 #include "timetable/civil_time.h"
@@ -87,6 +88,7 @@ void MainWindow::ApplyTray() {
             BringToFront();
             OpenOptions();
         });
+        connect(tray_, &CompanionTray::stopSoundRequested, reminders_, &Reminders::StopSound);
         connect(tray_, &CompanionTray::quitRequested, this, &MainWindow::Quit);
         tray_->SetWindowVisible(isVisible());
         ShowNextPrayer(services_.clock.NowUtcSeconds());
