@@ -1,7 +1,8 @@
 // Arbitrary bytes as a city name, through the search-key folding and the lookup in a small
-// city database built once per process by the tests' shared builder. The lookup must find exactly
-// the city whose folded name (or alias) equals the folded input, or report it not found with the
-// one message and the record untouched; a sound database never counts as unavailable.
+// city database (the tests' shared fold table, cities of its own) built once per process. The
+// lookup must find exactly the city whose folded name (or alias) equals the folded input, or report
+// it not found with the one message and the record untouched; a sound database never counts as
+// unavailable.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -17,30 +18,13 @@
 #include "cities/search_key.h"
 #include "cities/sqlite_city_store.h"
 #include "cities/sqlite_db.h"
-#include "tests/support/scratch_database.h"
+#include "tests/support/test_city_database.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using orvanta::CityLocation;
 using orvanta::CityLookupStatus;
-
-// The fold table of the test database: ASCII capitals, a few accented letters, the no-break
-// space and a combining accent that folds to nothing.
-const std::map<char32_t, std::string> kFolds = [] {
-    std::map<char32_t, std::string> folds;
-    for (char32_t c = 'A'; c <= 'Z'; ++c) {
-        folds[c] = std::string(1, static_cast<char>(c - 'A' + 'a'));
-    }
-    folds[0xDC] = "u";   // U with diaeresis
-    folds[0xFC] = "u";   // u with diaeresis
-    folds[0xC9] = "e";   // E with acute
-    folds[0xE9] = "e";   // e with acute
-    folds[0xDF] = "ss";  // sharp s
-    folds[0xA0] = " ";   // no-break space
-    folds[0x301] = "";   // combining acute accent
-    return folds;
-}();
 
 // Display name -> search key, and alias key -> display name, as the database holds them.
 const std::map<std::string, std::string> kCityKeys = {
@@ -75,14 +59,6 @@ INSERT INTO cities (city_id, name, search_key, country, country_code, region,
 INSERT INTO aliases VALUES ('detroit', 1), ('makkah', 3), ('zuerich', 4);
 )sql";
 
-std::string FoldTableSql() {
-    std::string sql;
-    for (const auto& [codePoint, folded] : kFolds) {
-        sql += "INSERT INTO fold_map VALUES (" + std::to_string(codePoint) + ", '" + folded + "');";
-    }
-    return sql;
-}
-
 // Builds the test database once (in a scratch folder removed at exit); aborts when it cannot,
 // since every run would be meaningless.
 const fs::path& TestDatabase() {
@@ -90,7 +66,8 @@ const fs::path& TestDatabase() {
     static const fs::path path = [] {
         const fs::path database = folder.Path() / "cities.db";
         ::setenv("ORVANTA_SOURCE_DIR", ORVANTA_SOURCE_DIR, 0);
-        if (!orvanta::testing_support::BuildDatabase(database, FoldTableSql() + kTestData)) {
+        if (!orvanta::testing_support::BuildDatabase(
+                database, orvanta::testing_support::TestFoldSql() + kTestData)) {
             std::fprintf(stderr, "city_name_fuzz: cannot build the test database\n");
             std::abort();
         }
@@ -114,8 +91,9 @@ std::optional<std::string> ExpectedCity(const std::string& name) {
         return std::nullopt;
     }
     const auto fold = [](char32_t c, std::string& out) {
-        const auto found = kFolds.find(c);
-        if (found != kFolds.end()) {
+        const auto& folds = orvanta::testing_support::TestFolds();
+        const auto found = folds.find(c);
+        if (found != folds.end()) {
             out += found->second;
         } else {
             orvanta::AppendUtf8(out, c);
