@@ -16,10 +16,8 @@
 #include <string>
 #include <thread>
 
-#include "settings/registry_text.h"
 #include "settings/settings_disk_file.h"
 #include "settings/settings_store.h"
-#include "settings/settings_values.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_database.h"
 
@@ -33,25 +31,20 @@ using testing_support::ReadBytes;
 using testing_support::RunInBoundedChild;
 using testing_support::ScratchFolder;
 
-// Two settings that differ in every stored value, so that a mix of them is told apart.
+// Two settings that differ in every stored value and from the defaults a damaged file loads
+// as, so that a mix of them, or a damaged file, is told apart.
 PrayerSettings OldSettings() {
     PrayerSettings settings;
-    settings.method = 0;
-    settings.intervalMinutes = 90.0;
-    settings.depressionDegrees = 18.0;
-    settings.fiqh = 0;
-    settings.configuredCity = "Detroit, MI";
+    settings.configuredCity = "Mecca";
     return settings;
 }
 
 PrayerSettings NewSettings() {
-    PrayerSettings settings;
-    settings.method = 1;
-    settings.intervalMinutes = 75.0;
-    settings.depressionDegrees = 15.0;
-    settings.fiqh = 1;
-    settings.configuredCity = "Z\xC3\xBCrich";
-    return settings;
+    return PrayerSettings{.method = 1,
+                          .intervalMinutes = 75.0,
+                          .depressionDegrees = 15.0,
+                          .fiqh = 1,
+                          .configuredCity = "Z\xC3\xBCrich"};
 }
 
 std::string Describe(const PrayerSettings& s) {
@@ -61,18 +54,10 @@ std::string Describe(const PrayerSettings& s) {
     return text.str();
 }
 
-// The settings the file holds, or a failure when it does not parse or lacks the key.
 testing::AssertionResult LoadsAsOldOrNew(const fs::path& path) {
-    const std::string bytes = ReadBytes(path);
-    const std::optional<RegistryDocument> document = ParseRegistryText(bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
-        return testing::AssertionFailure()
-               << "the file does not parse as the settings key (" << bytes.size() << " bytes)";
-    }
-    const DiskSettingsFile file(path);
     PrayerSettings loaded;
     CityLocation city;
-    LoadSettings(file, NoHomeCity(), loaded, city);
+    LoadSettings(DiskSettingsFile(path), NoHomeCity(), loaded, city);
     const std::string stored = Describe(loaded);
     if (stored == Describe(OldSettings()) || stored == Describe(NewSettings())) {
         return testing::AssertionSuccess();
