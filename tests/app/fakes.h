@@ -1,6 +1,7 @@
 // Fakes of the window's services that record what was asked of them, in one shared log.
 #pragma once
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,8 +36,9 @@ class FakeClock final : public Clock {
     Log& log_;
 };
 
-// A database of one city, Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named),
-// found by that exact name; any other name is not found.
+// A database of two cities found by their names in any case, and written as the database
+// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named) and Mecca
+// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh). Any other name is not found.
 class FakeCityLookup final : public CityLookup {
   public:
     explicit FakeCityLookup(Log& log) : log_(log) {}
@@ -47,14 +49,14 @@ class FakeCityLookup final : public CityLookup {
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override {
         log_.push_back("lookup");
         searched.push_back(city.name);
+        std::string folded = city.name;
+        for (char& c : folded) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
         if (unavailable) {
             return false;
         }
-        if (city.name != "Detroit, MI" && city.name != "Mecca") {
-            showMessage("Couldn't find city!", "Error");
-            return false;
-        }
-        if (city.name == "Mecca") {
+        if (folded == "mecca") {
             city = {.name = "Mecca",
                     .latitudeDegrees = 21,
                     .latitudeMinutes = 25,
@@ -64,7 +66,7 @@ class FakeCityLookup final : public CityLookup {
                     .longitudeRad = -0.694931930502409,
                     .zoneHours = 3.0,
                     .zoneName = "Asia/Riyadh"};
-        } else {
+        } else if (folded == "detroit, mi") {
             city = {.name = "Detroit, MI",
                     .latitudeDegrees = 42,
                     .latitudeMinutes = 20,
@@ -76,6 +78,9 @@ class FakeCityLookup final : public CityLookup {
                     .zoneHours = -5.0,
                     .supportsDst = 1,
                     .zoneName = zoneName};
+        } else {
+            showMessage("Couldn't find city!", "Error");
+            return false;
         }
         return true;
     }
