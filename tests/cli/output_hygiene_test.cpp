@@ -39,159 +39,118 @@ TEST(OutputHygiene, VisibleTextEscapesControlCharactersAndBrokenBytesOnly) {
     }
 }
 
-// One row per check of the arguments: its status, its one line on standard error, nothing on
-// standard output, and nothing stored.
+// One row per check of the arguments: "STATUS ARGUMENTS | LINE", the arguments split at spaces,
+// "@" standing for the place given by --lat 1 --lon 2 --zone 0.
+const char* const kRefusals = R"(
+2 --lat 91 --lon 0 --zone 0 | latitude must be a number from -90 to 90, not "91"
+2 --lat 1 --lon 180.01 --zone 0 | longitude must be a number from -180 to 180, not "180.01"
+2 --lat 1 --lon 1 --zone +-3 | zone must be a number from -14 to 14, not "+-3"
+2 --lat 1 --lon 1 --zone 14.5 | zone must be a number from -14 to 14, not "14.5"
+2 --lat 1 --lon 1 | give the time zone with --tz ZONE or --zone HOURS
+2 --lat 1 --lon 1 --tz Mars/Olympus | unknown time zone "Mars/Olympus"
+2 @ --tz UTC | --tz does not go with --zone or --dst
+2 --lat 1 --lon 1 --tz UTC --dst | --tz does not go with --zone or --dst
+2 --city Mecca @ | --city does not go with --lat, --lon, --tz, --zone or --dst
+2 --city Mecca --city Mecca | --city may be given only once
+2 @ --date 2023-02-29 | date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "2023-02-29"
+2 @ --date 2024-6-1 | date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "2024-6-1"
+2 @ --month 2024-13 | month must be YYYY-MM with a year from 0001 to 9999, not "2024-13"
+2 @ --year 10000 | year must be a whole number from 1 to 9999, not "10000"
+2 @ --from 2024-01-01 | give a range with both --from and --to
+2 @ --from 2024-01-02 --to 2024-01-01 | the range ends (--to 2024-01-01) before it starts (--from 2024-01-02)
+2 @ --from 2024-01-01 --to 2034-01-01 | a range may cover at most ten years (3653 days), not 3654
+2 @ --date 2024-01-01 --month 2024-01 | give only one of --date, --month, --year and --from/--to
+2 @ --method both | method must be angle or interval, not "both"
+2 @ --asr maliki | asr must be shafi or hanafi, not "maliki"
+2 @ --format xml | format must be text, csv, json or ics, not "xml"
+2 @ --depression -1 | depression must be a number from 0 to 90, not "-1"
+2 @ --interval 1e9 | interval must be a number from 0 to 1440, not "1e9"
+2 --city Mecca --format ics --24h | --24h does not go with --format ics (a calendar shows times its own way)
+2 --24h=maybe | --24h takes no value
+2 --lat | --lat needs a value
+2 --bogus | unknown option "--bogus" (a name that begins with '-' goes after --)
+2 @ extra | unexpected argument "extra"
+2 @ --preset nope | preset must be classic or an id that 'orvanta-times presets' lists, not "nope"
+2 @ --preset mwl --fajr-angle 30.5 | fajr angle must be a number above 0 and at most 30, not "30.5"
+2 @ --preset mwl --isha-angle 0 | isha angle must be a number above 0 and at most 30, not "0"
+2 @ --preset mwl --isha-interval 301 | isha interval must be a number above 0 and at most 300, not "301"
+2 @ --preset mwl --maghrib-angle 11 | maghrib angle must be a number from 0 to 10, not "11"
+2 @ --preset mwl --adjust fajr=61 | adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole minutes from -60 to 60, not "fajr=61"
+2 @ --preset mwl --adjust dhuhr=1 | adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole minutes from -60 to 60, not "dhuhr=1"
+2 @ --preset mwl --high-latitude polar | high-latitude must be none, middle-of-night, seventh-of-night or twilight-angle, not "polar"
+2 @ --preset mwl --rounding down | rounding must be nearest or up, not "down"
+2 @ --preset mwl --isha-angle 17 --isha-interval 90 | --isha-angle does not go with --isha-interval
+2 @ --preset turkey --depression 15 | --method, --depression and --interval set the classic method; they do not go with --preset "turkey"
+2 @ --adjust fajr=1 | the classic method has no such parameters; choose a method with --preset ID
+2 presets --preset mwl | unknown option "--preset" (a name that begins with '-' goes after --)
+2 cities | cities needs one of search, home, add and remove
+2 cities fly | unexpected argument "fly"
+2 --city Mecca cities search m | --city does not go with cities
+2 cities search a b | unexpected argument "b"
+2 cities search s --limit 0 | limit must be a whole number from 1 to 99999, not "0"
+2 cities search s --limit 100000 | limit must be a whole number from 1 to 99999, not "100000"
+2 cities home | cities home needs a city NAME or --clear
+2 cities home Mecca --clear | cities home takes a city NAME or --clear, not both
+1 cities home Qqqzzz | cannot find the city "Qqqzzz"
+2 cities add X --lat 1 | cities add needs --lat, --lon and --tz
+2 cities add X --lat 91 --lon 1 --tz UTC | latitude must be a number from -90 to 90, not "91"
+2 cities add X --lat 1 --lon -181 --tz UTC | longitude must be a number from -180 to 180, not "-181"
+2 cities add X --lat 1 --lon 1 --tz Mars/Base | unknown time zone "Mars/Base"
+2 cities add -Name --lat 1 | unknown option "-Name" (a name that begins with '-' goes after --)
+1 cities remove Nowhere | you have no city named "Nowhere"
+)";
+
+// The rows above, then those whose arguments hold spaces or control characters.
 TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
     const testing_support::CliHome home(kHostileRow);
     ASSERT_TRUE(home.Built());
-    const std::string huge(128 * 1024, 'x');
-    std::string cut(1, '"');  // the first 80 characters, then an ellipsis
-    cut.append(80, 'x').append("\u2026\"");
-    const std::vector<std::string> at = {"--lat", "1", "--lon", "2", "--zone", "0"};
-    const std::vector<std::string> add = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
-    const std::string dash = " (a name that begins with '-' goes after --)";
-    const std::string needsPreset =
-        "the classic method has no such parameters; choose a method "
-        "with --preset ID";
     struct Row {
         std::vector<std::string> args;
         int status;
         std::string line;
     };
-    const std::vector<Row> rows = {
-        {{"--lat", "91", "--lon", "0", "--zone", "0"},
-         2,
-         "latitude must be a number from -90 to 90, not \"91\""},
-        {{"--lat", huge}, 2, "latitude must be a number from -90 to 90, not " + cut},
-        {{"--lat", "1", "--lon", "180.01", "--zone", "0"},
-         2,
-         "longitude must be a number from -180 to 180, not \"180.01\""},
-        {{"--lat", "1", "--lon", "1", "--zone", "+-3"},
-         2,
-         "zone must be a number from -14 to 14, not \"+-3\""},
-        {{"--lat", "1", "--lon", "1", "--zone", "14.5"},
-         2,
-         "zone must be a number from -14 to 14, not \"14.5\""},
-        {{"--lat", "1", "--lon", "1"}, 2, "give the time zone with --tz ZONE or --zone HOURS"},
-        {{"--lat", "1", "--lon", "1", "--tz", "Mars/Olympus"},
-         2,
-         "unknown time zone \"Mars/Olympus\""},
-        {With(at, {"--tz", "UTC"}), 2, "--tz does not go with --zone or --dst"},
-        {{"--lat", "1", "--lon", "1", "--tz", "UTC", "--dst"},
-         2,
-         "--tz does not go with --zone or --dst"},
-        {With({"--city", "Mecca"}, at), 2,
-         "--city does not go with --lat, --lon, --tz, --zone or --dst"},
-        {{"--city", " "}, 2, "--city needs a city name"},
-        {{"--city", "\x1b[2J"}, 1, "cannot find the city \"\\x1b[2J\""},
-        {{"--city", huge}, 1, "cannot find the city " + cut},
-        {{"--city", "Mecca", "--city", "Mecca"}, 2, "--city may be given only once"},
-        {With(at, {"--date", "2023-02-29"}), 2,
-         "date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "
-         "\"2023-02-29\""},
-        {With(at, {"--date", "2024-6-1"}), 2,
-         "date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "
-         "\"2024-6-1\""},
-        {With(at, {"--month", "2024-13"}), 2,
-         "month must be YYYY-MM with a year from 0001 to 9999, not \"2024-13\""},
-        {With(at, {"--year", "10000"}), 2,
-         "year must be a whole number from 1 to 9999, not \"10000\""},
-        {With(at, {"--from", "2024-01-01"}), 2, "give a range with both --from and --to"},
-        {With(at, {"--from", "2024-01-02", "--to", "2024-01-01"}), 2,
-         "the range ends (--to 2024-01-01) before it starts (--from 2024-01-02)"},
-        {With(at, {"--from", "2024-01-01", "--to", "2034-01-01"}), 2,
-         "a range may cover at most ten years (3653 days), not 3654"},
-        {With(at, {"--date", "2024-01-01", "--month", "2024-01"}), 2,
-         "give only one of --date, --month, --year and --from/--to"},
-        {With(at, {"--method", "both"}), 2, "method must be angle or interval, not \"both\""},
-        {With(at, {"--asr", "maliki"}), 2, "asr must be shafi or hanafi, not \"maliki\""},
-        {With(at, {"--format", "xml"}), 2, "format must be text, csv, json or ics, not \"xml\""},
-        {With(at, {"--depression", "-1"}), 2,
-         "depression must be a number from 0 to 90, not \"-1\""},
-        {With(at, {"--interval", "1e9"}), 2,
-         "interval must be a number from 0 to 1440, not \"1e9\""},
-        {{"--city", "Mecca", "--format", "ics", "--24h"},
-         2,
-         "--24h does not go with --format ics (a calendar shows times its own way)"},
-        {{"--24h=maybe"}, 2, "--24h takes no value"},
-        {{"--lat"}, 2, "--lat needs a value"},
-        {{"--bogus"}, 2, "unknown option \"--bogus\"" + dash},
-        {With(at, {"extra"}), 2, "unexpected argument \"extra\""},
-        // The methods of the authorities.
-        {With(at, {"--preset", "nope"}), 2,
-         "preset must be classic or an id that 'orvanta-times presets' lists, not \"nope\""},
-        {With(at, {"--preset", "mwl", "--fajr-angle", "30.5"}), 2,
-         "fajr angle must be a number above 0 and at most 30, not \"30.5\""},
-        {With(at, {"--preset", "mwl", "--isha-angle", "0"}), 2,
-         "isha angle must be a number above 0 and at most 30, not \"0\""},
-        {With(at, {"--preset", "mwl", "--isha-interval", "301"}), 2,
-         "isha interval must be a number above 0 and at most 300, not \"301\""},
-        {With(at, {"--preset", "mwl", "--maghrib-angle", "11"}), 2,
-         "maghrib angle must be a number from 0 to 10, not \"11\""},
-        {With(at, {"--preset", "mwl", "--adjust", "fajr=61"}), 2,
-         "adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole "
-         "minutes from -60 to 60, not \"fajr=61\""},
-        {With(at, {"--preset", "mwl", "--adjust", "dhuhr=1"}), 2,
-         "adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole "
-         "minutes from -60 to 60, not \"dhuhr=1\""},
-        {With(at, {"--preset", "mwl", "--high-latitude", "polar"}), 2,
-         "high-latitude must be none, middle-of-night, seventh-of-night or twilight-angle, not "
-         "\"polar\""},
-        {With(at, {"--preset", "mwl", "--rounding", "down"}), 2,
-         "rounding must be nearest or up, not \"down\""},
-        {With(at, {"--preset", "mwl", "--isha-angle", "17", "--isha-interval", "90"}), 2,
-         "--isha-angle does not go with --isha-interval"},
-        {With(at, {"--preset", "turkey", "--depression", "15"}), 2,
-         "--method, --depression and --interval set the classic method; they do not go with "
-         "--preset \"turkey\""},
-        {With(at, {"--adjust", "fajr=1"}), 2, needsPreset},
-        {{"presets", "--preset", "mwl"}, 2, "unknown option \"--preset\"" + dash},
-        // The cities subcommands.
-        {{"cities"}, 2, "cities needs one of search, home, add and remove"},
-        {{"cities", "fly"}, 2, "unexpected argument \"fly\""},
-        {{"--city", "Mecca", "cities", "search", "m"}, 2, "--city does not go with cities"},
-        {{"cities", "search", ""}, 2, "cities search needs the beginning of a city name"},
-        {{"cities", "search", "a", "b"}, 2, "unexpected argument \"b\""},
-        {{"cities", "search", "\x07"}, 1, "no city name begins with \"\\x07\""},
-        {{"cities", "search", "s", "--limit", "0"},
-         2,
-         "limit must be a whole number from 1 to 99999, not \"0\""},
-        {{"cities", "search", "s", "--limit", "100000"},
-         2,
-         "limit must be a whole number from 1 to 99999, not \"100000\""},
-        {{"cities", "home"}, 2, "cities home needs a city NAME or --clear"},
-        {{"cities", "home", "Mecca", "--clear"},
-         2,
-         "cities home takes a city NAME or --clear, not both"},
-        {{"cities", "home", "Qqqzzz"}, 1, "cannot find the city \"Qqqzzz\""},
-        {{"cities", "add", "X", "--lat", "1"}, 2, "cities add needs --lat, --lon and --tz"},
-        {{"cities", "add", "X", "--lat", "91", "--lon", "1", "--tz", "UTC"},
-         2,
-         "latitude must be a number from -90 to 90, not \"91\""},
-        {{"cities", "add", "X", "--lat", "1", "--lon", "-181", "--tz", "UTC"},
-         2,
-         "longitude must be a number from -180 to 180, not \"-181\""},
-        {{"cities", "add", "X", "--lat", "1", "--lon", "1", "--tz", "Mars/Base"},
-         2,
-         "unknown time zone \"Mars/Base\""},
-        {With({"cities", "add", "   "}, add), 2,
-         "a city name must be UTF-8 text of 1 to 199 characters, not \"   \""},
-        {With({"cities", "add", std::string(200, 'n')}, add), 2,
-         "a city name must be UTF-8 text of 1 to 199 characters, not \"" + std::string(80, 'n') +
-             "\u2026\""},
-        {With({"cities", "add", "Evil\x1b]0;X\x07"}, add), 2,
-         "a city name cannot hold control characters: \"Evil\\x1b]0;X\\x07\""},
-        {With({"cities", "add", "Csi\u009B2J"}, add), 2,
-         "a city name cannot hold control characters: \"Csi\\x9b2J\""},
-        {With({"cities", "add", "-Name"}, add), 2, "unknown option \"-Name\"" + dash},
-        {{"cities", "remove", "Nowhere"}, 1, "you have no city named \"Nowhere\""},
-    };
+    std::vector<Row> rows;
+    for (const std::string& text : testing_support::Lines(kRefusals)) {
+        if (text.empty()) {
+            continue;
+        }
+        Row row{{}, text[0] - '0', text.substr(text.find(" | ") + 3)};
+        std::istringstream words(text.substr(2, text.find(" | ") - 2));
+        for (std::string word; words >> word;) {
+            row.args = word == "@" ? With(row.args, {"--lat", "1", "--lon", "2", "--zone", "0"})
+                                   : With(row.args, {word});
+        }
+        rows.push_back(row);
+    }
+    const std::string huge(128 * 1024, 'x');
+    std::string cut(1, '"');  // the first 80 characters, then an ellipsis
+    cut.append(80, 'x').append("\u2026\"");
+    const std::vector<std::string> add = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
+    const std::string controls = "a city name cannot hold control characters: ";
+    const std::string unusable = "a city name must be UTF-8 text of 1 to 199 characters, not ";
+    rows.insert(
+        rows.end(),
+        {
+            {{"--lat", huge}, 2, "latitude must be a number from -90 to 90, not " + cut},
+            {{"--city", huge}, 1, "cannot find the city " + cut},
+            {{"--city", " "}, 2, "--city needs a city name"},
+            {{"--city", "\x1b[2J"}, 1, "cannot find the city \"\\x1b[2J\""},
+            {{"cities", "search", ""}, 2, "cities search needs the beginning of a city name"},
+            {{"cities", "search", "\x07"}, 1, "no city name begins with \"\\x07\""},
+            {With({"cities", "add", "   "}, add), 2, unusable + "\"   \""},
+            {With({"cities", "add", std::string(200, 'n')}, add), 2,
+             unusable + "\"" + std::string(80, 'n') + "\u2026\""},
+            {With({"cities", "add", "Evil\x1b]0;X\x07"}, add), 2,
+             controls + "\"Evil\\x1b]0;X\\x07\""},
+            {With({"cities", "add", "Csi\u009B2J"}, add), 2, controls + "\"Csi\\x9b2J\""},
+        });
     for (const Row& row : rows) {
         const RunResult run = home.Run(row.args);
         EXPECT_EQ(run.status, row.status) << row.line;
         EXPECT_EQ(run.out, "") << row.line;
         EXPECT_EQ(run.err, "orvanta-times: " + row.line + "\n");
     }
+    EXPECT_EQ(rows.size(), 66u);  // every line of the table read
     EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
 }
 
