@@ -160,6 +160,9 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
                                         "2024-06-20", "--format", "json"});
         const nlohmann::json westDay = nlohmann::json::parse(west.out).at("days").at(0);
         EXPECT_EQ(westDay.at("utcOffset"), offset);
+        const nlohmann::json place = nlohmann::json::parse(west.out).at("place");
+        EXPECT_NEAR(place.at("longitude").get<double>(), -52.7, 1e-9);  // east positive
+        EXPECT_NEAR(place.at("latitude").get<double>(), 47.5, 1e-9);
         EXPECT_EQ(westDay.at("times").at("zuhr").get<std::string>().substr(19), offset);
     }
 
