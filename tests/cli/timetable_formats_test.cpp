@@ -80,6 +80,10 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
         EXPECT_NEAR(std::stod(rows[w.row][2]), w.hours, 0.004) << rows[w.row][0];
         EXPECT_EQ(rows[w.row][3], w.text) << rows[w.row][0];
     }
+    const RunResult clock24 =
+        RunTool(With(kSydney, {"--date", "2024-12-31", "--format", "csv", "--24h"}));
+    EXPECT_NE(clock24.out.find(",05:47\n"), std::string::npos) << clock24.out;
+    EXPECT_NE(clock24.out.find(",20:09\n"), std::string::npos) << clock24.out;
     const RunResult february = RunTool(With(kDetroit, {"--month", "2024-02", "--format", "csv"}));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
     EXPECT_NE(february.out.find("2024-02-29,Isha"), std::string::npos);
@@ -153,6 +157,12 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
     EXPECT_EQ(day.at("times").at("fajr"), "2024-06-19T23:13:00+00:30");
     EXPECT_EQ(day.at("times").at("isha"), "2024-06-21T01:51:00+00:30");
     EXPECT_EQ(day.at("texts").at("isha"), "1:51 AM");
+    const RunResult clock24 =
+        RunTool({"--lat", "51.5", "--lon", "0", "--zone", "0.5", "--date", "2024-06-20", "--method",
+                 "interval", "--interval", "300", "--format", "json", "--24h"});
+    const nlohmann::json texts = nlohmann::json::parse(clock24.out).at("days").at(0).at("texts");
+    EXPECT_EQ(texts.at("fajr"), "23:13");  // the hour before midnight, and the one after
+    EXPECT_EQ(texts.at("isha"), "01:51");
     // Offsets west of Greenwich by a half hour keep their sign, also below one hour.
     for (const auto& [zone, offset] :
          std::vector<std::pair<const char*, const char*>>{{"-0.5", "-00:30"}, {"-3.5", "-03:30"}}) {
