@@ -57,27 +57,10 @@ class FakeCityLookup final : public CityLookup {
             return false;
         }
         if (folded == "mecca") {
-            city = {.name = "Mecca",
-                    .latitudeDegrees = 21,
-                    .latitudeMinutes = 25,
-                    .longitudeDegrees = 39,
-                    .longitudeMinutes = 49,
-                    .latitudeRad = 0.3737913481354523,
-                    .longitudeRad = -0.694931930502409,
-                    .zoneHours = 3.0,
-                    .zoneName = "Asia/Riyadh"};
+            city = At("Mecca", 21, 25, -39, -49, 3.0, "Asia/Riyadh");
         } else if (folded == "detroit, mi") {
-            city = {.name = "Detroit, MI",
-                    .latitudeDegrees = 42,
-                    .latitudeMinutes = 20,
-                    .isWest = 1,
-                    .longitudeDegrees = 83,
-                    .longitudeMinutes = 3,
-                    .latitudeRad = 0.7388658713598545,
-                    .longitudeRad = 1.4494959437812907,
-                    .zoneHours = -5.0,
-                    .supportsDst = 1,
-                    .zoneName = zoneName};
+            city = At("Detroit, MI", 42, 20, 83, 3, -5.0, zoneName);
+            city.supportsDst = 1;
         } else {
             showMessage("Couldn't find city!", "Error");
             return false;
@@ -86,6 +69,21 @@ class FakeCityLookup final : public CityLookup {
     }
 
   private:
+    // A city at degrees and minutes north and WEST (negative: east), as the records keep them.
+    static CityLocation At(std::string name, int latDeg, int latMin, int westDeg, int westMin,
+                           double zoneHours, std::string zone) {
+        constexpr double kRadiansPerDegree = 0.017453292519943295;
+        CityLocation city{
+            .name = std::move(name), .zoneHours = zoneHours, .zoneName = std::move(zone)};
+        city.latitudeDegrees = static_cast<std::int16_t>(latDeg);
+        city.latitudeMinutes = static_cast<std::int16_t>(latMin);
+        city.isWest = westDeg > 0 ? 1 : 0;
+        city.longitudeDegrees = static_cast<std::int16_t>(westDeg < 0 ? -westDeg : westDeg);
+        city.longitudeMinutes = static_cast<std::int16_t>(westMin < 0 ? -westMin : westMin);
+        city.latitudeRad = (latDeg + latMin / 60.0) * kRadiansPerDegree;
+        city.longitudeRad = (westDeg + westMin / 60.0) * kRadiansPerDegree;
+        return city;
+    }
     Log& log_;
 };
 
