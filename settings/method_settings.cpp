@@ -13,13 +13,6 @@
 namespace orvanta {
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&lower](char x, char y) { return lower(x) == lower(y); });
-}
-
 std::string Decimal(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
@@ -40,17 +33,6 @@ std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name
         unreadable.emplace_back(name);
     }
     return value;
-}
-
-void RemoveValue(RegistryDocument& document, std::string_view name) {
-    for (RegistrySection& section : document.sections) {
-        if (!SameName(section.path, kSettingsKeyPath)) {
-            continue;
-        }
-        std::erase_if(section.entries, [name](const RegistryEntry& entry) {
-            return entry.kind != RegistryEntry::Kind::kOther && SameName(entry.name, name);
-        });
-    }
 }
 
 }  // namespace
@@ -93,7 +75,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
                        const std::vector<std::string>& leaveAlone) {
     const auto keep = [&leaveAlone](std::string_view name) {
         return std::any_of(leaveAlone.begin(), leaveAlone.end(),
-                           [name](const std::string& n) { return SameName(n, name); });
+                           [name](const std::string& n) { return SameRegistryName(n, name); });
     };
     // Sets a value, unless the file already holds exactly that (its text then stays as written).
     const auto set = [&document](std::string_view name, const std::string& text) {
@@ -108,7 +90,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
             return set(name, *text);
         }
         if (!keep(name)) {
-            RemoveValue(document, name);
+            RemoveSettingsValue(document, name);
         }
         return true;
     };

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "settings/registry_text.h"
+#include "settings/settings_update.h"
 #include "settings/settings_values.h"
-#include "settings/string_values.h"
 
 namespace orvanta {
 namespace {
@@ -69,7 +69,7 @@ std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name
     if (data == nullptr) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = TextOfStringValue(*data);
+    const std::optional<std::string> text = RegistryStringText(*data);
     std::optional<T> value = text ? parse(*text) : std::nullopt;
     if (!value) {
         unreadable.emplace_back(name);
@@ -83,7 +83,7 @@ bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& set
     const ReminderChoice& choice = settings.choice;
     const auto put = [&](std::string_view name, bool isDefault, const std::string& text) {
         if (!isDefault) {
-            RegistryData data = StringValueOf(text);
+            RegistryData data = RegistryStringData(text);
             const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
             return (stored != nullptr && *stored == data) ||
                    SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
@@ -140,7 +140,7 @@ ReminderSettings LoadReminderSettings(const SettingsFile& file) {
 
 bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
                           NoticeList* notices) {
-    return UpdateSettingsFile(
+    return UpdateSettingsDocument(
         file,
         [&settings](RegistryDocument& document) { return StoreReminderValues(document, settings); },
         notices);

@@ -1,5 +1,6 @@
 #include "settings/settings_update.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/utf16.h"
@@ -75,6 +76,24 @@ std::optional<std::string> RegistryStringText(const RegistryData& data) {
 RegistryData RegistryStringData(std::string_view text) {
     const std::string bytes = Utf16ToLeBytes(Utf8ToUtf16Lossy(text) + u'\0');
     return RegistryData{kRegistryTypeString, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
+}
+
+bool SameRegistryName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
+}
+
+void RemoveSettingsValue(RegistryDocument& document, std::string_view name) {
+    for (RegistrySection& section : document.sections) {
+        if (!SameRegistryName(section.path, kSettingsKeyPath)) {
+            continue;
+        }
+        std::erase_if(section.entries, [name](const RegistryEntry& entry) {
+            return entry.kind != RegistryEntry::Kind::kOther && SameRegistryName(entry.name, name);
+        });
+    }
 }
 
 }  // namespace orvanta

@@ -29,4 +29,10 @@ std::optional<std::string> RegistryStringText(const RegistryData& data);
 // A string value (REG_SZ) holding text in UTF-16LE with its terminator.
 RegistryData RegistryStringData(std::string_view text);
 
+// True when two key or value names are the same with ASCII case ignored, as registry names are.
+bool SameRegistryName(std::string_view a, std::string_view b);
+
+// Removes every entry of that value name (ASCII case ignored) from the settings key.
+void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
+
 }  // namespace orvanta
