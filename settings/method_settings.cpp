@@ -19,22 +19,6 @@ std::string Decimal(double value) {
     return std::string(text.data(), result.ptr);
 }
 
-// Reads one value with its parser; an unreadable one is named in `unreadable`.
-template <typename T, typename Parse>
-std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
-                         std::vector<std::string>& unreadable) {
-    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
-    if (data == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> text = RegistryStringText(*data);
-    std::optional<T> value = text ? parse(*text) : std::nullopt;
-    if (!value) {
-        unreadable.emplace_back(name);
-    }
-    return value;
-}
-
 }  // namespace
 
 MethodSettings LoadMethodSettings(const SettingsFile& file) {
@@ -55,19 +39,24 @@ MethodSettings LoadMethodSettings(const SettingsFile& file) {
         }
         return std::nullopt;
     };
-    c.presetId = ReadOne<std::string>(*document, kMethodIdValueName, presetId, bad)
+    c.presetId = ReadSettingsString<std::string>(*document, kMethodIdValueName, presetId, bad)
                      .value_or(std::string(kClassicMethodId));
-    c.fajrAngleDeg = ReadOne<double>(*document, kFajrAngleValueName, ParseTwilightAngle, bad);
-    c.ishaAngleDeg = ReadOne<double>(*document, kIshaAngleValueName, ParseTwilightAngle, bad);
+    c.fajrAngleDeg =
+        ReadSettingsString<double>(*document, kFajrAngleValueName, ParseTwilightAngle, bad);
+    c.ishaAngleDeg =
+        ReadSettingsString<double>(*document, kIshaAngleValueName, ParseTwilightAngle, bad);
     c.ishaIntervalMinutes =
-        ReadOne<double>(*document, kIshaIntervalValueName, ParseIshaInterval, bad);
-    c.maghribAngleDeg = ReadOne<double>(*document, kMaghribAngleValueName, ParseMaghribAngle, bad);
+        ReadSettingsString<double>(*document, kIshaIntervalValueName, ParseIshaInterval, bad);
+    c.maghribAngleDeg =
+        ReadSettingsString<double>(*document, kMaghribAngleValueName, ParseMaghribAngle, bad);
     const auto adjustments = [](const std::string& text) { return ParseAdjustments(text); };
-    c.adjustments = ReadOne<MinuteOffsets>(*document, kAdjustmentsValueName, adjustments, bad)
-                        .value_or(MinuteOffsets{});
-    c.highLatitude =
-        ReadOne<HighLatitudeRule>(*document, kHighLatitudeValueName, ParseHighLatitudeRule, bad);
-    c.rounding = ReadOne<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
+    c.adjustments =
+        ReadSettingsString<MinuteOffsets>(*document, kAdjustmentsValueName, adjustments, bad)
+            .value_or(MinuteOffsets{});
+    c.highLatitude = ReadSettingsString<HighLatitudeRule>(*document, kHighLatitudeValueName,
+                                                          ParseHighLatitudeRule, bad);
+    c.rounding =
+        ReadSettingsString<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
     return loaded;
 }
 
@@ -120,17 +109,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
 }
 
 std::string UnreadableMethodValuesWarning(const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the method settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        if (i != 0) {
-            text += ", ";
-        }
-        text += unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
+    return UnreadableValuesWarning("method", unreadable);
 }
 
 }  // namespace orvanta
