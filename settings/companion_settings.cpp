@@ -61,12 +61,8 @@ std::string PlacementText(const WindowPlacement& p) {
 
 CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
     CompanionSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     std::vector<std::string>& bad = loaded.unreadable;

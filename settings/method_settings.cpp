@@ -23,12 +23,8 @@ std::string Decimal(double value) {
 
 MethodSettings LoadMethodSettings(const SettingsFile& file) {
     MethodSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     MethodChoice& c = loaded.choice;

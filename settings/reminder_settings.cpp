@@ -94,12 +94,8 @@ bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& set
 
 ReminderSettings LoadReminderSettings(const SettingsFile& file) {
     ReminderSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     ReminderChoice& c = loaded.choice;

@@ -108,4 +108,16 @@ std::string UnreadableValuesWarning(std::string_view group,
     return text + "); they stay in the settings file as they are";
 }
 
+std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file) {
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return std::nullopt;
+    }
+    std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return std::nullopt;
+    }
+    return document;
+}
+
 }  // namespace orvanta

@@ -37,6 +37,10 @@ bool SameRegistryName(std::string_view a, std::string_view b);
 // Removes every entry of that value name (ASCII case ignored) from the settings key.
 void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
 
+// The settings file's document when the file can be read and parsed and holds the settings
+// key; nothing otherwise (the loaders then give their defaults).
+std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file);
+
 // Reads the string value `name` of the settings key with parse (text -> std::optional<T>):
 // nothing when it is missing; nothing, with the name added to unreadable, when it is not a
 // string or parse refuses its text.
