@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -125,13 +126,8 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList
     return SaveSettings(file, settings, nullptr, notices);
 }
 
-bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
-                  NoticeList* notices) {
-    std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
-    if (!cityBytes) {
-        return false;
-    }
-
+bool UpdateSettingsFile(SettingsFile& file, const std::function<bool(RegistryDocument&)>& edit,
+                        NoticeList* notices) {
     UpdateLock lock(file);
     if (!lock.held()) {
         return false;
@@ -158,23 +154,34 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const Meth
             }
             break;
     }
+    return edit(*document) && file.ReplaceAtomically(FormatRegistryText(*document));
+}
 
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
+                  NoticeList* notices) {
+    std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
+    if (!cityBytes) {
+        return false;
+    }
     const auto number = [](std::uint32_t value) {
         return RegistryData{kRegistryTypeDword, ValueBytesOfNumber(value)};
     };
-    const bool stored = SetRegistryValue(*document, kSettingsKeyPath, kMethodValueName,
-                                         number(StoredMethod(settings.method))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kIntervalValueName,
-                                         number(StoredWholeNumber(settings.intervalMinutes))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kDepressionValueName,
-                                         number(StoredWholeNumber(settings.depressionDegrees))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kFiqhValueName,
-                                         number(static_cast<std::uint32_t>(settings.fiqh))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kCityValueName,
-                                         RegistryData{kRegistryTypeString, std::move(*cityBytes)});
-    const bool methodStored =
-        method == nullptr || StoreMethodValues(*document, method->choice, method->unreadable);
-    return stored && methodStored && file.ReplaceAtomically(FormatRegistryText(*document));
+    const auto edit = [&](RegistryDocument& document) {
+        const bool stored =
+            SetRegistryValue(document, kSettingsKeyPath, kMethodValueName,
+                             number(StoredMethod(settings.method))) &&
+            SetRegistryValue(document, kSettingsKeyPath, kIntervalValueName,
+                             number(StoredWholeNumber(settings.intervalMinutes))) &&
+            SetRegistryValue(document, kSettingsKeyPath, kDepressionValueName,
+                             number(StoredWholeNumber(settings.depressionDegrees))) &&
+            SetRegistryValue(document, kSettingsKeyPath, kFiqhValueName,
+                             number(static_cast<std::uint32_t>(settings.fiqh))) &&
+            SetRegistryValue(document, kSettingsKeyPath, kCityValueName,
+                             RegistryData{kRegistryTypeString, std::move(*cityBytes)});
+        return stored && (method == nullptr ||
+                          StoreMethodValues(document, method->choice, method->unreadable));
+    };
+    return UpdateSettingsFile(file, edit, notices);
 }
 
 }  // namespace orvanta

@@ -1,0 +1,68 @@
+#include "settings/hijri_settings.h"
+
+#include <charconv>
+#include <optional>
+
+#include "settings/registry_text.h"
+#include "settings/settings_store.h"
+#include "settings/settings_values.h"
+#include "settings/string_values.h"
+
+namespace orvanta {
+namespace {
+
+constexpr int kMinOffset = -2;
+constexpr int kMaxOffset = 2;
+
+std::optional<int> ParseOffset(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < kMinOffset ||
+        value > kMaxOffset) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+HijriSettings LoadHijriSettings(const SettingsFile& file) {
+    HijriSettings loaded;
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return loaded;
+    }
+    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    const RegistryData* data =
+        document ? FindRegistryValue(*document, kSettingsKeyPath, kHijriOffsetValueName) : nullptr;
+    if (data == nullptr) {
+        return loaded;
+    }
+    const std::optional<std::string> text = StringValueText(*data);
+    const std::optional<int> offset = text ? ParseOffset(*text) : std::nullopt;
+    loaded.offsetDays = offset.value_or(0);
+    loaded.unreadable = !offset.has_value();
+    return loaded;
+}
+
+bool StoreHijriOffset(RegistryDocument& document, int offsetDays) {
+    if (offsetDays < kMinOffset || offsetDays > kMaxOffset) {
+        return false;
+    }
+    return SetRegistryValue(document, kSettingsKeyPath, kHijriOffsetValueName,
+                            StringValueData(std::to_string(offsetDays)));
+}
+
+bool SaveHijriOffset(SettingsFile& file, int offsetDays, NoticeList* notices) {
+    return UpdateSettingsFile(
+        file,
+        [offsetDays](RegistryDocument& document) { return StoreHijriOffset(document, offsetDays); },
+        notices);
+}
+
+std::string UnreadableHijriOffsetWarning() {
+    return "ignored the Hijri offset that cannot be read (HijriOffset); it stays in the "
+           "settings file as it is";
+}
+
+}  // namespace orvanta
