@@ -48,7 +48,7 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
     std::istringstream in(run.out);
     std::string line;
     std::getline(in, line);
-    EXPECT_EQ(line, "date,prayer,hours,time");
+    EXPECT_EQ(line, "date,prayer,hours,time,hijri");
     std::vector<std::vector<std::string>> rows;
     while (std::getline(in, line)) {
         std::vector<std::string> fields;
@@ -56,7 +56,7 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
         for (std::string cell; std::getline(cells, cell, ',');) {
             fields.push_back(cell);
         }
-        ASSERT_EQ(fields.size(), 4u) << line;
+        ASSERT_EQ(fields.size(), 5u) << line;
         rows.push_back(fields);
     }
     ASSERT_EQ(rows.size(), 36u);
