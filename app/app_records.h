@@ -11,9 +11,11 @@
 #include "astro/day_table.h"
 #include "astro/method_day_table.h"
 #include "astro/year_elements.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QMenuBar;
@@ -43,6 +45,8 @@ struct MainWindowState {
     QPointer<QLineEdit> cityDisplay;
     QPointer<QDateEdit> datePicker;
     QPointer<QTreeWidget> listView;
+    QPointer<QLabel> hijriDate;  // the Hijri date beside the date picker
+    QPointer<QLabel> qibla;      // the Qibla of the city last computed
 };
 
 struct AppRecords {
@@ -50,6 +54,8 @@ struct AppRecords {
     // The method in force (classic: the settings above alone) and the method values that
     // could not be read, which a save leaves as they are.
     MethodSettings method;
+    // The days the Hijri date is moved by, and whether the stored value could not be read.
+    HijriSettings hijri;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
     RamadanTable ramadan{};
     CityLocation city;

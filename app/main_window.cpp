@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -23,7 +25,11 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/calendar_texts.h"
 #include "app/options_dialog.h"
+#include "app/timetable_window.h"
+#include "astro/qibla.h"
+#include "hijri/hijri_date.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -97,6 +103,10 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
 
     services_.settings.Load(records_.settings, records_.city);
     records_.method = services_.settings.LoadMethod();
+    records_.hijri = services_.settings.LoadHijri();
+    if (records_.hijri.unreadable) {
+        qWarning("%s", UnreadableHijriOffsetWarning().c_str());
+    }
     if (const std::string warning = UnreadableMethodValuesWarning(records_.method.unreadable);
         !warning.empty()) {
         qWarning("%s", warning.c_str());
@@ -147,13 +157,29 @@ void MainWindow::CreateControls() {
     datePicker->setObjectName(QStringLiteral("datePicker"));
     datePicker->setReadOnly(true);
     datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // "6 Dec 2026", followed by the Hijri date.
+    datePicker->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     MakeReadOnlyDisplay(datePicker);
     if (const std::optional<CivilDate> today = services_.clock.Today()) {
         datePicker->setDate(QDate(today->year, today->month, today->day));
     }
     grid->addWidget(dateLabel, 1, 0);
-    grid->addWidget(datePicker, 1, 1);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(datePicker);
+    auto* hijriDate = new QLabel(central);
+    hijriDate->setObjectName(QStringLiteral("hijriDate"));
+    hijriDate->setAccessibleName(tr("Hijri date"));
+    auto* qibla = new QLabel(central);
+    qibla->setObjectName(QStringLiteral("qibla"));
+    qibla->setAccessibleName(tr("Qibla direction"));
+    qibla->setAccessibleDescription(tr("Degrees clockwise from true north"));
+    dateRow->addWidget(hijriDate);
+    dateRow->addStretch();
+    dateRow->addWidget(qibla);
+    grid->addLayout(dateRow, 1, 1);
     records_.window.datePicker = datePicker;
+    records_.window.hijriDate = hijriDate;
+    records_.window.qibla = qibla;
 
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
@@ -201,6 +227,9 @@ bool MainWindow::RunCommand(int command) {
         case commands::kCalculate:
             Calculate();
             return true;
+        case commands::kTimetable:
+            OpenTimetable();
+            return true;
         case commands::kExit:
             if (quit_) {
                 quit_(0);
@@ -222,18 +251,21 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    ShowCalendarRow();
     ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
-    const OptionsContext context{records_.settings, records_.city, services_,
-                                 [this](const std::string& name) { ShowCity(name); },
-                                 &records_.method};
+    const OptionsContext context{
+        records_.settings, records_.city,
+        services_,         [this](const std::string& name) { ShowCity(name); },
+        &records_.method,  &records_.hijri};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
+    connect(dialog, &QDialog::accepted, this, &MainWindow::ShowCalendarRow);
     ShowModal(dialog);
 }
 
@@ -241,6 +273,46 @@ void MainWindow::OpenAbout() {
     auto* dialog = new AboutDialog(this);
     dialog->setObjectName(QStringLiteral("aboutDialog"));
     ShowModal(dialog);
+}
+
+void MainWindow::ShowCalendarRow() {
+    const TodayDate& today = records_.today;
+    const std::optional<HijriDate> hijri =
+        HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
+    if (records_.window.hijriDate) {
+        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part.
+        records_.window.hijriDate->setText(hijri ? QStringLiteral("\u00B7 ") + HijriDisplay(*hijri)
+                                                 : QString());
+    }
+    if (records_.window.qibla) {
+        records_.window.qibla->setText(
+            QiblaDisplay(QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad)));
+    }
+}
+
+void MainWindow::OpenTimetable() {
+    TimetableContext context;
+    context.inputs = [this] {
+        MonthRequest request;
+        request.city = records_.city;
+        request.settings = records_.settings;
+        request.choice = records_.method.choice;
+        request.hijriOffsetDays = records_.hijri.offsetDays;
+        return request;
+    };
+    context.today = [this] { return services_.clock.Today(); };
+    context.nowUtc = [this] { return services_.clock.NowUtcSeconds(); };
+    context.chooseFile = [this](const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    };
+    context.report = [this](const QString& text) {
+        if (services_.showMessage) {
+            services_.showMessage(text.toStdString(), strings::kTitle);
+        }
+    };
+    auto* window = new TimetableWindow(std::move(context), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindow::ShowCity(const std::string& name) {

@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow, public TimeListView {
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs a command by its id (1, 40003 .. 40006). Returns false for any other id, which does
+    // Runs a command by its id (1, 40003 .. 40007). Returns false for any other id, which does
     // nothing.
     bool RunCommand(int command);
 
@@ -61,6 +61,9 @@ class MainWindow : public QMainWindow, public TimeListView {
     void Calculate();
     void OpenOptions();
     void OpenAbout();
+    void OpenTimetable();
+    // Shows the Hijri date of the day the list shows and the Qibla of the city computed.
+    void ShowCalendarRow();
     void ShowCity(const std::string& name);
     // Shows the notices not yet shown in one message box (caption: the program's title); only
     // while the window is on screen, so that none comes before the window.

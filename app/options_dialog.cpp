@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/calendar_page.h"
 #include "app/digit_spin_box.h"
 #include "app/fixed_size_dialog.h"
 #include "app/method_page.h"
@@ -150,28 +151,17 @@ void OptionsDialog::AddMethodPage() {
     }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
-    auto* methodButtons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setObjectName(QStringLiteral("methodOk"));
-    cancel->setObjectName(QStringLiteral("methodCancel"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    methodButtons->addStretch();
-    methodButtons->addWidget(ok);
-    methodButtons->addWidget(cancel);
-    auto* methodTab = new QWidget;
-    auto* methodLayout = new QVBoxLayout(methodTab);
-    methodLayout->addWidget(methodPage_);
-    methodLayout->addLayout(methodButtons);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
     tabs->addTab(classicPage, QStringLiteral("Classic"));
-    tabs->addTab(methodTab, QStringLiteral("Method"));
+    tabs->addTab(PageWithButtons(methodPage_, QStringLiteral("method")), QStringLiteral("Method"));
+    if (context_.hijri != nullptr) {
+        calendarPage_ = new CalendarPage(context_.hijri->offsetDays);
+        calendarPage_->setObjectName(QStringLiteral("calendarPage"));
+        tabs->addTab(PageWithButtons(calendarPage_, QStringLiteral("calendar")), tr("Calendar"));
+    }
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
     const auto showClassic = [this](bool classic) {
         for (QWidget* control :
@@ -182,6 +172,39 @@ void OptionsDialog::AddMethodPage() {
     };
     showClassic(methodPage_->ClassicSelected());
     connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
+}
+
+QWidget* OptionsDialog::PageWithButtons(QWidget* page, const QString& name) {
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    ok->setObjectName(name + QStringLiteral("Ok"));
+    cancel->setObjectName(name + QStringLiteral("Cancel"));
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(page);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    return tab;
+}
+
+bool OptionsDialog::StoreHijriOffset() {
+    if (context_.hijri == nullptr || calendarPage_ == nullptr ||
+        calendarPage_->OffsetDays() == context_.hijri->offsetDays) {
+        return true;  // unchanged: an unreadable stored value stays as it is
+    }
+    if (!context_.services.settings.SaveHijriOffset(calendarPage_->OffsetDays())) {
+        return false;
+    }
+    context_.hijri->offsetDays = calendarPage_->OffsetDays();
+    context_.hijri->unreadable = false;
+    return true;
 }
 
 void OptionsDialog::OnDepressionToggled(bool checked) {
@@ -255,6 +278,7 @@ void OptionsDialog::accept() {
     } else {
         saved = context_.services.settings.Save(settings);
     }
+    saved = StoreHijriOffset() && saved;
     if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,
                                       strings::kSettingsNotSavedCaption);

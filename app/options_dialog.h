@@ -10,6 +10,7 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 
 class QCompleter;
@@ -21,6 +22,7 @@ class OptionsDialog;
 
 namespace orvanta {
 
+class CalendarPage;
 class DigitSpinBox;
 class MethodPage;
 
@@ -34,6 +36,9 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The Hijri offset in force, shown on the Calendar page and stored on OK when changed;
+    // without it the page is not shown.
+    HijriSettings* hijri = nullptr;
 };
 
 class OptionsDialog : public QDialog {
@@ -62,6 +67,10 @@ class OptionsDialog : public QDialog {
     // Puts the first page into a tab beside the Method page, keeping its controls and order.
     void AddMethodPage();
     void SetUpCityCompletion();
+    // A page with its own OK and Cancel, as the Method page has.
+    QWidget* PageWithButtons(QWidget* page, const QString& name);
+    // Stores a changed Hijri offset; false when it could not be saved.
+    bool StoreHijriOffset();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;
@@ -72,6 +81,7 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    CalendarPage* calendarPage_ = nullptr;
 };
 
 }  // namespace orvanta

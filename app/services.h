@@ -15,6 +15,7 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "common/notices.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "zones/zone_file.h"
 
@@ -66,6 +67,11 @@ class SettingsStorage {
                                               const MethodSettings& /*method*/) {
         return Save(settings);
     }
+    // The Hijri offset (LoadHijriSettings): 0 when none is stored. Reports nothing.
+    virtual HijriSettings LoadHijri() { return {}; }
+    // Stores the Hijri offset, keeping everything else. True only when it reached the disk; a
+    // storage that cannot keep it returns false.
+    [[nodiscard]] virtual bool SaveHijriOffset(int /*offsetDays*/) { return false; }
 };
 
 // The daylight-saving hours of a city's real time zone.
