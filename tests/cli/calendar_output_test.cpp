@@ -22,7 +22,7 @@ const std::vector<std::string> kDetroit = {"--lat", "42.3314", "--lon", "-83.045
 const std::string kKey =
     "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n";
 
-RunResult Run(const std::vector<std::string>& args, const std::string& savedLine = "") {
+RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "") {
     MemorySettingsFile saved;
     saved.content = kKey + savedLine + "\n";
     TimesServices services;
@@ -33,13 +33,13 @@ RunResult Run(const std::vector<std::string>& args, const std::string& savedLine
 
 // 18 February 2026 is 1 Ramadan 1447 (announced by the Saudi Supreme Court).
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
-    const RunResult text = Run(kDetroit);
+    const RunResult text = Times(kDetroit);
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Qibla:    52.0\u00B0 clockwise from true north\n"), std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("Date:     2026-02-18 (1 Ramadan 1447)\n"), std::string::npos);
 
-    const RunResult csv = Run(With(kDetroit, {"--format", "csv"}));
+    const RunResult csv = Times(With(kDetroit, {"--format", "csv"}));
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "date,prayer,hours,time,hijri");
     std::size_t marked = 0;
@@ -49,7 +49,7 @@ TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     }
     EXPECT_EQ(marked, 6U) << csv.out;  // one line per prayer
 
-    const RunResult json = Run(With(kDetroit, {"--format", "json"}));
+    const RunResult json = Times(With(kDetroit, {"--format", "json"}));
     ASSERT_EQ(json.status, 0) << json.err;
     const auto document = nlohmann::json::parse(json.out);
     EXPECT_NEAR(document["place"]["qiblaDegrees"].get<double>(), 52.03, 0.01);
@@ -59,12 +59,13 @@ TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(hijri["day"], 1);
     EXPECT_EQ(hijri["text"], "1 Ramadan 1447");
 
-    const RunResult range = Run(With(kDetroit, {"--from", "2026-02-16", "--to", "2026-02-18"}));
+    const RunResult range = Times(With(kDetroit, {"--from", "2026-02-16", "--to", "2026-02-18"}));
     ASSERT_EQ(range.status, 0) << range.err;
     EXPECT_NE(range.out.find("  Hijri\n"), std::string::npos) << range.out;
     EXPECT_NE(range.out.find("   1 Ramadan 1447\n"), std::string::npos) << range.out;
 
-    const RunResult kaaba = Run({"--lat", "21.4225", "--lon", "39.8262", "--format", "json"});
+    const RunResult kaaba =
+        Times({"--lat", "21.4225", "--lon", "39.8262", "--zone", "3", "--format", "json"});
     ASSERT_EQ(kaaba.status, 0) << kaaba.err;
     EXPECT_TRUE(nlohmann::json::parse(kaaba.out)["place"]["qiblaDegrees"].is_null());
 }
@@ -91,7 +92,8 @@ TEST(CalendarOutput, TheOffsetComesFromTheCommandLineElseTheSavedSettings) {
         {"saved unreadable", "2026-02-18", {}, "\"HijriOffset\"=\"tomorrow\"", true},
     };
     for (const Row& row : rows) {
-        const RunResult run = Run(With(With(kDetroit, {"--date", row.date}), row.more), row.saved);
+        const RunResult run =
+            Times(With(With(kDetroit, {"--date", row.date}), row.more), row.saved);
         ASSERT_EQ(run.status, 0) << row.name << ": " << run.err;
         EXPECT_NE(run.out.find("(1 Ramadan 1447)"), std::string::npos) << row.name << run.out;
         EXPECT_EQ(run.err.find("HijriOffset") != std::string::npos, row.warned) << row.name;
@@ -100,7 +102,7 @@ TEST(CalendarOutput, TheOffsetComesFromTheCommandLineElseTheSavedSettings) {
 
 TEST(CalendarOutput, OffsetsOutsideTwoDaysAreRefused) {
     for (const std::string value : {"3", "-3", "1.5", "+1", "one", ""}) {
-        const RunResult run = Run(With(kDetroit, {"--hijri-offset", value}));
+        const RunResult run = Times(With(kDetroit, {"--hijri-offset", value}));
         EXPECT_EQ(run.status, 2) << value;
         EXPECT_EQ(run.out, "") << value;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << value << run.err;
