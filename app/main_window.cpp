@@ -251,7 +251,8 @@ void MainWindow::Calculate() {
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
-    ShowCalendarRow();
+    ShowHijriDate();
+    ShowQibla();
     ShowPendingNotices();
 }
 
@@ -265,7 +266,8 @@ void MainWindow::OpenOptions() {
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
-    connect(dialog, &QDialog::accepted, this, &MainWindow::ShowCalendarRow);
+    // A new offset applies at once; a new city waits for Calculate, as its times do.
+    connect(dialog, &QDialog::accepted, this, &MainWindow::ShowHijriDate);
     ShowModal(dialog);
 }
 
@@ -275,7 +277,7 @@ void MainWindow::OpenAbout() {
     ShowModal(dialog);
 }
 
-void MainWindow::ShowCalendarRow() {
+void MainWindow::ShowHijriDate() {
     const TodayDate& today = records_.today;
     const std::optional<HijriDate> hijri =
         HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
@@ -284,6 +286,9 @@ void MainWindow::ShowCalendarRow() {
         records_.window.hijriDate->setText(hijri ? QStringLiteral("\u00B7 ") + HijriDisplay(*hijri)
                                                  : QString());
     }
+}
+
+void MainWindow::ShowQibla() {
     if (records_.window.qibla) {
         records_.window.qibla->setText(
             QiblaDisplay(QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad)));

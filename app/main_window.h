@@ -62,8 +62,10 @@ class MainWindow : public QMainWindow, public TimeListView {
     void OpenOptions();
     void OpenAbout();
     void OpenTimetable();
-    // Shows the Hijri date of the day the list shows and the Qibla of the city computed.
-    void ShowCalendarRow();
+    // Shows the Hijri date of the day the list shows (with the offset in force).
+    void ShowHijriDate();
+    // Shows the Qibla of the city whose times the list shows.
+    void ShowQibla();
     void ShowCity(const std::string& name);
     // Shows the notices not yet shown in one message box (caption: the program's title); only
     // while the window is on screen, so that none comes before the window.
