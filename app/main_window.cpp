@@ -27,6 +27,8 @@
 #include "app/app_resources.h"
 #include "app/calendar_texts.h"
 #include "app/options_dialog.h"
+#include "app/reminders.h"
+#include "app/shown_day.h"
 #include "app/timetable_window.h"
 #include "astro/qibla.h"
 #include "hijri/hijri_date.h"
@@ -95,7 +97,11 @@ void ShowModal(QDialog* dialog) {
 }  // namespace
 
 MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
-    : QMainWindow(parent), records_(records), services_(services), quit_(std::move(quit)) {
+    : QMainWindow(parent),
+      records_(records),
+      services_(services),
+      quit_(std::move(quit)),
+      reminders_(new Reminders(services.clock, services.notices, this)) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
     setWindowIcon(AppIcon());
@@ -111,6 +117,14 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    reminderSettings_ = services_.settings.LoadReminders();
+    if (const std::string warning = UnreadableReminderValuesWarning(reminderSettings_.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    reminders_->SetChoice(reminderSettings_.choice);
+    connect(reminders_, &Reminders::noticeAdded, this, &MainWindow::ShowPendingNotices,
+            Qt::QueuedConnection);
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
@@ -253,14 +267,22 @@ void MainWindow::Calculate() {
     }
     ShowHijriDate();
     ShowQibla();
+    if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
+        reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
+    }
     ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
-    const OptionsContext context{
-        records_.settings, records_.city,
-        services_,         [this](const std::string& name) { ShowCity(name); },
-        &records_.method,  &records_.hijri};
+    const OptionsContext context{records_.settings,
+                                 records_.city,
+                                 services_,
+                                 [this](const std::string& name) { ShowCity(name); },
+                                 &records_.method,
+                                 &reminderSettings_,
+                                 [this](const ReminderChoice& c) { reminders_->TrySound(c); },
+                                 [this] { reminders_->StopSound(); },
+                                 &records_.hijri};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     // Saving and the suggestions may have moved a damaged file aside.
@@ -268,6 +290,9 @@ void MainWindow::OpenOptions() {
             Qt::QueuedConnection);
     // A new offset applies at once; a new city waits for Calculate, as its times do.
     connect(dialog, &QDialog::accepted, this, &MainWindow::ShowHijriDate);
+    // The reminders follow the page at once: they change no calculation.
+    connect(dialog, &QDialog::accepted, this,
+            [this] { reminders_->SetChoice(reminderSettings_.choice); });
     ShowModal(dialog);
 }
 

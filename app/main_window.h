@@ -20,6 +20,8 @@ class QTreeWidget;
 
 namespace orvanta {
 
+class Reminders;
+
 // Ends the event loop with an exit code.
 using QuitFn = std::function<void(int exitCode)>;
 
@@ -41,6 +43,10 @@ class MainWindow : public QMainWindow, public TimeListView {
 
     // Brings the window forward, with the modal dialog it shows, if any.
     void BringToFront();
+
+    // The reminders: the day after each Calculate, the Reminders page's values after OK;
+    // StopSound for a menu item.
+    Reminders& ReminderService() { return *reminders_; }
 
     // TimeListView: the list's rows.
     void DeleteAllRows() override;
@@ -74,6 +80,8 @@ class MainWindow : public QMainWindow, public TimeListView {
     AppRecords& records_;
     const Services& services_;
     QuitFn quit_;
+    ReminderSettings reminderSettings_;
+    Reminders* reminders_;
 };
 
 }  // namespace orvanta

@@ -24,6 +24,7 @@
 #include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "app/radio_tab_focus.h"
+#include "app/reminder_page.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
 #include "ui_options.h"
@@ -73,6 +74,7 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       methodPage_(nullptr) {
     ui_->setupUi(this);
     AddMethodPage();
+    AddReminderPage();
     numberField_ = ui_->id1003;
     const PrayerSettings& settings = context_.settings;
 
@@ -207,6 +209,39 @@ bool OptionsDialog::StoreHijriOffset() {
     return true;
 }
 
+void OptionsDialog::AddReminderPage() {
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
+    reminderPage_ =
+        new ReminderPage(context_.reminders ? context_.reminders->choice : ReminderChoice{});
+    reminderPage_->setObjectName(QStringLiteral("reminderPage"));
+    auto* ok = new QPushButton(tr("OK"));
+    auto* cancel = new QPushButton(tr("Cancel"));
+    for (QPushButton* button : {ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(reminderPage_);
+    layout->addLayout(buttons);
+    tabs->addTab(tab, tr("Reminders"));
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    connect(reminderPage_, &ReminderPage::playRequested, this, [this](const ReminderChoice& c) {
+        if (context_.playSound) {
+            context_.playSound(c);
+        }
+    });
+    connect(reminderPage_, &ReminderPage::stopRequested, this, [this] {
+        if (context_.stopSound) {
+            context_.stopSound();
+        }
+    });
+}
+
 void OptionsDialog::OnDepressionToggled(bool checked) {
     if (checked) {  // switched from the interval
         intervalText_ = numberField_->DigitsText().left(static_cast<int>(kNumberFieldChars));
@@ -279,6 +314,10 @@ void OptionsDialog::accept() {
         saved = context_.services.settings.Save(settings);
     }
     saved = StoreHijriOffset() && saved;
+    if (context_.reminders != nullptr) {
+        context_.reminders->choice = reminderPage_->Choice();
+        saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;
+    }
     if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,
                                       strings::kSettingsNotSavedCaption);

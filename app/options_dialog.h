@@ -12,6 +12,7 @@
 #include "astro/calculation_inputs.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 
 class QCompleter;
 class QStringListModel;
@@ -25,6 +26,7 @@ namespace orvanta {
 class CalendarPage;
 class DigitSpinBox;
 class MethodPage;
+class ReminderPage;
 
 // What the dialog reads and changes outside itself.
 struct OptionsContext {
@@ -36,6 +38,12 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The reminders in force, shown on the Reminders page and replaced and saved on OK; without
+    // them the page shows every reminder off and OK leaves the reminders alone.
+    ReminderSettings* reminders = nullptr;
+    // The page's Play and Stop buttons; either may be empty.
+    std::function<void(const ReminderChoice&)> playSound{};
+    std::function<void()> stopSound{};
     // The Hijri offset in force, shown on the Calendar page and stored on OK when changed;
     // without it the page is not shown.
     HijriSettings* hijri = nullptr;
@@ -66,6 +74,8 @@ class OptionsDialog : public QDialog {
     void OnCityEdited(const QString& text);
     // Puts the first page into a tab beside the Method page, keeping its controls and order.
     void AddMethodPage();
+    // Adds the Reminders page as the last tab, with its own OK and Cancel.
+    void AddReminderPage();
     void SetUpCityCompletion();
     // A page with its own OK and Cancel, as the Method page has.
     QWidget* PageWithButtons(QWidget* page, const QString& name);
@@ -82,6 +92,7 @@ class OptionsDialog : public QDialog {
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
     CalendarPage* calendarPage_ = nullptr;
+    ReminderPage* reminderPage_ = nullptr;
 };
 
 }  // namespace orvanta

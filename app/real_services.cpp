@@ -48,6 +48,14 @@ bool FileSettingsStorage::SaveHijriOffset(int offsetDays) {
     return orvanta::SaveHijriOffset(file_, offsetDays, notices_);
 }
 
+ReminderSettings FileSettingsStorage::LoadReminders() {
+    return LoadReminderSettings(file_);
+}
+
+bool FileSettingsStorage::SaveReminders(const ReminderSettings& reminders) {
+    return SaveReminderSettings(file_, reminders, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

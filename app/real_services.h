@@ -40,6 +40,8 @@ class FileSettingsStorage final : public SettingsStorage {
     bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
     HijriSettings LoadHijri() override;
     bool SaveHijriOffset(int offsetDays) override;
+    ReminderSettings LoadReminders() override;
+    bool SaveReminders(const ReminderSettings& reminders) override;
 
   private:
     DiskSettingsFile file_;

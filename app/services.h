@@ -17,6 +17,7 @@
 #include "common/notices.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 #include "zones/zone_file.h"
 
 namespace orvanta {
@@ -72,6 +73,11 @@ class SettingsStorage {
     // Stores the Hijri offset, keeping everything else. True only when it reached the disk; a
     // storage that cannot keep it returns false.
     [[nodiscard]] virtual bool SaveHijriOffset(int /*offsetDays*/) { return false; }
+    // The reminder values (LoadReminderSettings): every reminder off when none are stored.
+    // Reports nothing.
+    virtual ReminderSettings LoadReminders() { return {}; }
+    // Stores the reminder values (SaveReminderSettings). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveReminders(const ReminderSettings& /*reminders*/) { return true; }
 };
 
 // The daylight-saving hours of a city's real time zone.

@@ -38,7 +38,7 @@ HijriSettings LoadHijriSettings(const SettingsFile& file) {
     if (data == nullptr) {
         return loaded;
     }
-    const std::optional<std::string> text = StringValueText(*data);
+    const std::optional<std::string> text = TextOfStringValue(*data);
     const std::optional<int> offset = text ? ParseOffset(*text) : std::nullopt;
     loaded.offsetDays = offset.value_or(0);
     loaded.unreadable = !offset.has_value();
@@ -50,7 +50,7 @@ bool StoreHijriOffset(RegistryDocument& document, int offsetDays) {
         return false;
     }
     return SetRegistryValue(document, kSettingsKeyPath, kHijriOffsetValueName,
-                            StringValueData(std::to_string(offsetDays)));
+                            StringValueOf(std::to_string(offsetDays)));
 }
 
 bool SaveHijriOffset(SettingsFile& file, int offsetDays, NoticeList* notices) {

@@ -1,6 +1,5 @@
 #include "settings/settings_store.h"
 
-#include <functional>
 #include <optional>
 #include <span>
 
@@ -126,8 +125,13 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList
     return SaveSettings(file, settings, nullptr, notices);
 }
 
-bool UpdateSettingsFile(SettingsFile& file, const std::function<bool(RegistryDocument&)>& edit,
-                        NoticeList* notices) {
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
+                  NoticeList* notices) {
+    std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
+    if (!cityBytes) {
+        return false;
+    }
+
     UpdateLock lock(file);
     if (!lock.held()) {
         return false;
@@ -154,34 +158,23 @@ bool UpdateSettingsFile(SettingsFile& file, const std::function<bool(RegistryDoc
             }
             break;
     }
-    return edit(*document) && file.ReplaceAtomically(FormatRegistryText(*document));
-}
 
-bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
-                  NoticeList* notices) {
-    std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
-    if (!cityBytes) {
-        return false;
-    }
     const auto number = [](std::uint32_t value) {
         return RegistryData{kRegistryTypeDword, ValueBytesOfNumber(value)};
     };
-    const auto edit = [&](RegistryDocument& document) {
-        const bool stored =
-            SetRegistryValue(document, kSettingsKeyPath, kMethodValueName,
-                             number(StoredMethod(settings.method))) &&
-            SetRegistryValue(document, kSettingsKeyPath, kIntervalValueName,
-                             number(StoredWholeNumber(settings.intervalMinutes))) &&
-            SetRegistryValue(document, kSettingsKeyPath, kDepressionValueName,
-                             number(StoredWholeNumber(settings.depressionDegrees))) &&
-            SetRegistryValue(document, kSettingsKeyPath, kFiqhValueName,
-                             number(static_cast<std::uint32_t>(settings.fiqh))) &&
-            SetRegistryValue(document, kSettingsKeyPath, kCityValueName,
-                             RegistryData{kRegistryTypeString, std::move(*cityBytes)});
-        return stored && (method == nullptr ||
-                          StoreMethodValues(document, method->choice, method->unreadable));
-    };
-    return UpdateSettingsFile(file, edit, notices);
+    const bool stored = SetRegistryValue(*document, kSettingsKeyPath, kMethodValueName,
+                                         number(StoredMethod(settings.method))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kIntervalValueName,
+                                         number(StoredWholeNumber(settings.intervalMinutes))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kDepressionValueName,
+                                         number(StoredWholeNumber(settings.depressionDegrees))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kFiqhValueName,
+                                         number(static_cast<std::uint32_t>(settings.fiqh))) &&
+                        SetRegistryValue(*document, kSettingsKeyPath, kCityValueName,
+                                         RegistryData{kRegistryTypeString, std::move(*cityBytes)});
+    const bool methodStored =
+        method == nullptr || StoreMethodValues(*document, method->choice, method->unreadable);
+    return stored && methodStored && file.ReplaceAtomically(FormatRegistryText(*document));
 }
 
 }  // namespace orvanta

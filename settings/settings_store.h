@@ -2,8 +2,6 @@
 // HKEY_LOCAL_MACHINE\Software\Kelvarin\Orvanta, kept in a registry export file.
 #pragma once
 
-#include <functional>
-
 #include "astro/calculation_inputs.h"
 #include "cities/home_city.h"
 #include "common/notices.h"
@@ -44,14 +42,5 @@ void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
 struct MethodSettings;
 [[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
                                 const MethodSettings* method, NoticeList* notices = nullptr);
-
-// The one way the file is changed: under the writers' lock, reads it (a file that cannot be
-// read is never replaced; one that cannot be parsed is moved aside with a notice and a new
-// document started), lets edit change the document, and replaces the file atomically. False,
-// the file unchanged, when edit returns false or a step fails.
-struct RegistryDocument;
-[[nodiscard]] bool UpdateSettingsFile(SettingsFile& file,
-                                      const std::function<bool(RegistryDocument&)>& edit,
-                                      NoticeList* notices = nullptr);
 
 }  // namespace orvanta

@@ -29,7 +29,7 @@ struct DatedRow {
     std::array<double, kPrayerCount> eventOffsetHours{};
     // The date in the Umm al-Qura calendar, with the user's offset; nothing until
     // AddHijriDates has given it.
-    std::optional<HijriDate> hijri;
+    std::optional<HijriDate> hijri{};
 };
 
 // Ten years: longer ranges are refused, which keeps the output bounded.

@@ -1,10 +1,11 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
-// main.png, icon.png, options.png, options-method.png, options-calendar.png, timetable.png,
-// timetable-a4.pdf, timetable-letter.pdf,
-// options-completion.png (the whole screen, with the City field's completion list open), about.png,
-// menu.png (the whole screen, with the Tools menu open after Alt+T) and message.png (the whole
-// screen, with a message box), into the folder given (default: the current folder). Run it on a
-// display (Xvfb works) to look at what a user sees.
+// main.png, icon.png, options.png, options-method.png, options-calendar.png,
+// options-reminders.png (off, then -on.png with some turned on), options-completion.png (the
+// whole screen, with the City field's completion list open), timetable.png, timetable-a4.pdf,
+// timetable-letter.pdf, about.png, menu.png (the whole screen, with the Tools menu open after
+// Alt+T) and message.png (the whole screen, with a message box), into the folder given
+// (default: the current folder). Run it on a display (Xvfb works) to look at what a user sees.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -84,6 +85,16 @@ int main(int argc, char* argv[]) {
             tabs->setCurrentIndex(2);
             QTest::qWait(100);
             ok = Save(options->grab(), folder, "options-calendar.png") && ok;
+            tabs->setCurrentIndex(3);
+            QTest::qWait(100);
+            ok = Save(options->grab(), folder, "options-reminders.png") && ok;
+            // The same page with reminders turned on (Cancel drops them again).
+            for (const char* name : {"remindAt3", "remindAt4", "reminderSound"}) {
+                if (auto* box = options->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+                    box->setChecked(true);
+                }
+            }
+            ok = Save(options->grab(), folder, "options-reminders-on.png") && ok;
             tabs->setCurrentIndex(0);
         }
         if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {

@@ -109,6 +109,7 @@ class FakeSettingsStorage final : public SettingsStorage {
     bool failSave = false;
     int saves = 0;
     std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
+    ReminderSettings reminders;    // what LoadReminders gives and SaveReminders stores
 
     void Load(PrayerSettings& settings, CityLocation& city) override {
         log_.push_back("load");
@@ -143,6 +144,11 @@ class FakeSettingsStorage final : public SettingsStorage {
         stored = settings;
         ++saves;
         return true;
+    }
+    ReminderSettings LoadReminders() override { return reminders; }
+    bool SaveReminders(const ReminderSettings& saved) override {
+        reminders = saved;
+        return !failSave;
     }
 
   private:
