@@ -12,10 +12,12 @@
 #include "astro/method_day_table.h"
 #include "astro/year_elements.h"
 #include "settings/companion_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "timetable/timetable.h"
 
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QMenuBar;
@@ -45,6 +47,8 @@ struct MainWindowState {
     QPointer<QLineEdit> cityDisplay;
     QPointer<QDateEdit> datePicker;
     QPointer<QTreeWidget> listView;
+    QPointer<QLabel> hijriDate;  // the Hijri date beside the date picker
+    QPointer<QLabel> qibla;      // the Qibla of the city last computed
 };
 
 struct AppRecords {
@@ -52,6 +56,8 @@ struct AppRecords {
     // The method in force (classic: the settings above alone) and the method values that
     // could not be read, which a save leaves as they are.
     MethodSettings method;
+    // The days the Hijri date is moved by, and whether the stored value could not be read.
+    HijriSettings hijri;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
     RamadanTable ramadan{};
     CityLocation city;

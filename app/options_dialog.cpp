@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/calendar_page.h"
 #include "app/companion_page.h"
 #include "app/digit_spin_box.h"
 #include "app/fixed_size_dialog.h"
@@ -193,6 +194,13 @@ void OptionsDialog::AddMethodPage() {
                                      QStringLiteral("companionCancel"), this),
                      tr("Companion"));
     }
+    if (context_.hijri != nullptr) {
+        calendarPage_ = new CalendarPage(context_.hijri->offsetDays);
+        calendarPage_->setObjectName(QStringLiteral("calendarPage"));
+        tabs->addTab(PageWithButtons(calendarPage_, QStringLiteral("calendarOk"),
+                                     QStringLiteral("calendarCancel"), this),
+                     tr("Calendar"));
+    }
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
@@ -205,6 +213,19 @@ void OptionsDialog::AddMethodPage() {
     };
     showClassic(methodPage_->ClassicSelected());
     connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
+}
+
+bool OptionsDialog::StoreHijriOffset() {
+    if (context_.hijri == nullptr || calendarPage_ == nullptr ||
+        calendarPage_->OffsetDays() == context_.hijri->offsetDays) {
+        return true;  // unchanged: an unreadable stored value stays as it is
+    }
+    if (!context_.services.settings.SaveHijriOffset(calendarPage_->OffsetDays())) {
+        return false;
+    }
+    context_.hijri->offsetDays = calendarPage_->OffsetDays();
+    context_.hijri->unreadable = false;
+    return true;
 }
 
 void OptionsDialog::AddReminderPage() {
@@ -339,6 +360,7 @@ void OptionsDialog::accept() {
     } else {
         saved = context_.services.settings.Save(settings);
     }
+    saved = StoreHijriOffset() && saved;
     if (context_.reminders != nullptr) {
         context_.reminders->choice = reminderPage_->Choice();
         saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;

@@ -11,6 +11,7 @@
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
 #include "settings/companion_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
 
@@ -23,6 +24,7 @@ class OptionsDialog;
 
 namespace orvanta {
 
+class CalendarPage;
 class DigitSpinBox;
 class CompanionPage;
 class MethodPage;
@@ -49,6 +51,9 @@ struct OptionsContext {
     CompanionSettings* companion = nullptr;
     // Whether this desktop has a tray (the Companion page says so when it has none).
     bool trayAvailable = false;
+    // The Hijri offset in force, shown on the Calendar page and stored on OK when changed;
+    // without it the page is not shown.
+    HijriSettings* hijri = nullptr;
 };
 
 class OptionsDialog : public QDialog {
@@ -84,6 +89,8 @@ class OptionsDialog : public QDialog {
     void AddHomeCityRow();
     void ClearHomeCity();
     void SetUpCityCompletion();
+    // Stores a changed Hijri offset; false when it could not be saved.
+    bool StoreHijriOffset();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;
@@ -94,6 +101,7 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    CalendarPage* calendarPage_ = nullptr;
     ReminderPage* reminderPage_ = nullptr;
     CompanionPage* companionPage_ = nullptr;
     QWidget* homeCityRow_ = nullptr;
