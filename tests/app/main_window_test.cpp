@@ -46,6 +46,13 @@ class MainWindowTest : public testing::Test {
                                                [this](int code) { quitCodes_.push_back(code); });
         return *window_;
     }
+    // Creates the window and waits until it is shown and active.
+    void ShowActive() {
+        Create();
+        window_->show();
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
     QTreeWidget* List() const { return records_.window.listView; }
     QString CityDisplay() const { return records_.window.cityDisplay->text(); }
     QDate PickerDate() const { return records_.window.datePicker->date(); }
@@ -76,7 +83,8 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstAndFillsTheListOnce) {
     Create();
     // Settings load before any control exists (only the window itself is there).
     EXPECT_LE(widgetsAtLoad, widgetsBefore + 1);
-    // Load (asking for the home city), the date row's clock, then one calculation.
+    // Load (asking for the home city), the date row's clock, then one
+    // calculation.
     EXPECT_EQ(world_.log,
               (testing_support::Log{"load", "home", "clock", "clock", "lookup", "zones"}));
     EXPECT_EQ(RowsOf(List()).size(), 6U);
@@ -89,24 +97,6 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstAndFillsTheListOnce) {
     EXPECT_EQ(window_->objectName(), QStringLiteral("ORVANTA"));
     EXPECT_EQ(List()->headerItem()->text(0), QStringLiteral("Prayer"));
     EXPECT_EQ(List()->headerItem()->text(1), QStringLiteral("Time"));
-}
-
-TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
-    Create();
-    const QList<QAction*> bar = window_->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 1);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral("&Tools"));
-    std::vector<std::pair<std::string, int>> items;
-    for (QAction* action : bar[0]->menu()->actions()) {
-        items.emplace_back(action->isSeparator() ? "-" : action->text().toStdString(),
-                           action->data().toInt());
-    }
-    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
-                                                               {"&Options", 40004},
-                                                               {"&Timetable...", 40007},
-                                                               {"About\tCtrl+A", 40003},
-                                                               {"-", 0},
-                                                               {"E&xit\tCtrl+Q", 40006}}));
 }
 
 TEST_F(MainWindowTest, EachCalculationReplacesTheSixRowsAndMovesTheDatePicker) {
@@ -177,10 +167,7 @@ TEST_F(MainWindowTest, CtrlQAndExitEndTheEventLoopWithZero) {
 }
 
 TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
-    Create();
-    window_->show();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ShowActive();
     QTest::keyClick(window_.get(), Qt::Key_A, Qt::ControlModifier);
     auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
@@ -193,9 +180,10 @@ TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
     EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
 }
 
-// Without a home city, OK makes the typed city the one to compute: the display shows it from
-// its beginning and, after the next calculation, as the database spells it. With a home city
-// the typed city is saved but the home city stays the one shown and computed.
+// Without a home city, OK makes the typed city the one to compute: the display
+// shows it from its beginning and, after the next calculation, as the database
+// spells it. With a home city the typed city is saved but the home city stays
+// the one shown and computed.
 TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity) {
     const QString longName = QString(30, QLatin1Char('x')) + QString(30, QLatin1Char('y'));
     for (const bool hasHome : {false, true}) {
@@ -213,8 +201,9 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity)
         records_.window.cityDisplay->setText(QStringLiteral("stale text"));
         ClickOk(options);
         EXPECT_EQ(CityDisplay(), hasHome ? QStringLiteral("Detroit, MI") : longName);
-        EXPECT_EQ(records_.window.cityDisplay->cursorPosition(), 0);  // the start is in view
-        EXPECT_EQ(RowsOf(List()), detroit);                           // nothing recomputed yet
+        EXPECT_EQ(records_.window.cityDisplay->cursorPosition(),
+                  0);                        // the start is in view
+        EXPECT_EQ(RowsOf(List()), detroit);  // nothing recomputed yet
         EXPECT_EQ(world_.settings.stored.configuredCity, longName.toStdString());
 
         Control<QLineEdit>(OpenOptions(), "id1008")->setText(QStringLiteral("mecca"));
@@ -228,7 +217,8 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity)
     }
 }
 
-// A new method and Asr school recompute nothing at OK and reach the next calculation.
+// A new method and Asr school recompute nothing at OK and reach the next
+// calculation.
 TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     Create();
     const TextRows before = RowsOf(List());
@@ -260,19 +250,28 @@ TEST_F(MainWindowTest, BringToFrontRaisesTheOpenDialog) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(options));
 }
 
-// Alt+T opens the Tools menu, whose items show their keys without shortcuts of their own (the
-// keys keep doing what they did).
-TEST_F(MainWindowTest, AltTOpensToolsWhoseItemsHaveNoShortcutsOfTheirOwn) {
-    Create();
-    window_->show();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QMenu* tools = window_->menuBar()->actions().at(0)->menu();
+// Alt+T opens the one menu, Tools, whose items are in order and show their keys
+// without shortcuts of their own (the keys keep doing what they did).
+TEST_F(MainWindowTest, AltTOpensToolsWhoseItemsAreInOrderWithoutShortcutsOfTheirOwn) {
+    ShowActive();
+    const QList<QAction*> bar = window_->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 1);
+    EXPECT_EQ(bar[0]->text(), QStringLiteral("&Tools"));
+    QMenu* tools = bar[0]->menu();
     QTest::keyClick(window_->windowHandle(), Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([tools] { return tools->isVisible(); }, 2000));
+    std::vector<std::pair<std::string, int>> items;
     for (const QAction* action : tools->actions()) {
         EXPECT_TRUE(action->shortcut().isEmpty());
+        items.emplace_back(action->isSeparator() ? "-" : action->text().toStdString(),
+                           action->data().toInt());
     }
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
+                                                               {"&Options", 40004},
+                                                               {"&Timetable...", 40007},
+                                                               {"About\tCtrl+A", 40003},
+                                                               {"-", 0},
+                                                               {"E&xit\tCtrl+Q", 40006}}));
     tools->close();
 }
 
@@ -282,8 +281,8 @@ TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaptionAndTheDialogsHaveAFixedSize
     box->show();
     QFont bold = QApplication::font("QMdiSubWindowTitleBar");
     bold.setBold(true);
-    // The title bar reads "Error! — Orvanta" beside an icon and three buttons, each a square
-    // at least one and a half lines high.
+    // The title bar reads "Error! — Orvanta" beside an icon and three buttons,
+    // each a square at least one and a half lines high.
     const QFontMetrics title(bold);
     EXPECT_GE(box->width(), title.horizontalAdvance(QString::fromUtf8("Error! \u2014 Orvanta")) +
                                 4 * title.height() * 3 / 2);

@@ -17,6 +17,8 @@
 #include <QTest>
 
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "fakes.h"
 #include "window_test_support.h"
@@ -104,13 +106,16 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
     EXPECT_TRUE(dialog_->windowTitle().isEmpty());
-    EXPECT_EQ(Radio("id1001")->text(), QStringLiteral("By Depression Angle"));
-    EXPECT_EQ(Radio("id1002")->text(), QStringLiteral("By Interval"));
-    EXPECT_EQ(Radio("id1005")->text(), QStringLiteral("Shafi"));
-    EXPECT_EQ(Radio("id1006")->text(), QStringLiteral("Hanafi"));
-    EXPECT_EQ(Control<QPushButton>("id1")->text(), QStringLiteral("OK"));
+    for (const auto& [id, text] :
+         std::vector<std::pair<const char*, const char*>>{{"id1001", "By Depression Angle"},
+                                                          {"id1002", "By Interval"},
+                                                          {"id1005", "Shafi"},
+                                                          {"id1006", "Hanafi"},
+                                                          {"id1", "OK"},
+                                                          {"id2", "Cancel"}}) {
+        EXPECT_EQ(Control<QAbstractButton>(id)->text(), QString::fromLatin1(text));
+    }
     EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
-    EXPECT_EQ(Control<QPushButton>("id2")->text(), QStringLiteral("Cancel"));
     // The numbered controls in focus-chain order from the first. (Within a group of radio
     // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
     std::vector<std::string> reached;
@@ -128,51 +133,44 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     EXPECT_EQ(NumberText(), QStringLiteral("90"));
 }
 
+// One row per line: the steps ("type:KEYS" replaces the number's text, "click:ID"), then the
+// method, depression and interval stored at OK.
 TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
-    struct Case {
-        const char* name;
-        std::vector<std::pair<const char*, const char*>> steps;  // {"click", id} or {"type", keys}
-        std::int16_t method;
-        double depression;
-        double interval;
-    };
-    const Case cases[] = {
-        {"19 by depression", {{"type", "19"}}, 0, 19.0, 90.0},
-        {"19, switch, 80 by interval",
-         {{"type", "19"}, {"click", "id1002"}, {"type", "80"}},
-         1,
-         18.0,
-         80.0},
-        {"1234 keeps three digits", {{"type", "1234"}}, 0, 123.0, 90.0},
-        {"empty stores 0", {{"type", ""}}, 0, 0.0, 90.0},
-        {"digits only", {{"type", "a-1b2."}}, 0, 12.0, 90.0},
-        {"back and forth keeps each number",
-         {{"type", "19"}, {"click", "id1002"}, {"type", "80"}, {"click", "id1001"}},
-         0,
-         19.0,
-         90.0},
-        {"a click on the checked button changes nothing",
-         {{"type", "25"}, {"click", "id1001"}, {"click", "id1002"}, {"click", "id1001"}},
-         0,
-         25.0,
-         90.0},
-    };
-    for (const Case& c : cases) {
+    const std::string table = R"(
+        type:19                                         | 0 19 90
+        type:19 click:id1002 type:80                    | 1 18 80
+        type:1234                                       | 0 123 90
+        type:                                           | 0 0 90
+        type:a-1b2.                                     | 0 12 90
+        type:19 click:id1002 type:80 click:id1001       | 0 19 90
+        type:25 click:id1001 click:id1002 click:id1001  | 0 25 90)";
+    std::istringstream rows(table);
+    for (std::string row; std::getline(rows, row);) {
+        if (row.find('|') == std::string::npos) {
+            continue;
+        }
         Reset();
         Open();
-        for (const auto& [action, argument] : c.steps) {
-            if (std::string(action) == "click") {
-                Click(argument);
+        std::istringstream steps(row.substr(0, row.find('|')));
+        for (std::string step; steps >> step;) {
+            const std::string argument = step.substr(step.find(':') + 1);
+            if (step.rfind("click:", 0) == 0) {
+                Click(argument.c_str());
             } else {
-                TypeNumber(argument);
+                TypeNumber(argument.c_str());
             }
         }
         Ok();
-        EXPECT_EQ(settings_.method, c.method) << c.name;
-        EXPECT_EQ(settings_.depressionDegrees, c.depression) << c.name;
-        EXPECT_EQ(settings_.intervalMinutes, c.interval) << c.name;
-        EXPECT_EQ(world_.settings.stored.depressionDegrees, c.depression) << c.name;
-        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << c.name;
+        std::istringstream expected(row.substr(row.find('|') + 1));
+        int method = -1;
+        double depression = -1;
+        double interval = -1;
+        expected >> method >> depression >> interval;
+        EXPECT_EQ(settings_.method, method) << row;
+        EXPECT_EQ(settings_.depressionDegrees, depression) << row;
+        EXPECT_EQ(settings_.intervalMinutes, interval) << row;
+        EXPECT_EQ(world_.settings.stored.depressionDegrees, depression) << row;
+        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << row;
         dialog_.reset();
     }
 }

