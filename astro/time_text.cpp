@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace orvanta {
 namespace {
@@ -46,6 +47,26 @@ std::string FormatPrayerTime(double hours) {
     text[5] = static_cast<char>('0' + minute % 10);
     text[7] = suffix[0];
     return text;
+}
+
+std::string IsoDateText(int year, int month, int day) {
+    const auto inRange = [](int value, int last) { return value >= 0 && value <= last; };
+    if (inRange(year, 9999) && inRange(month, 99) && inRange(day, 99)) {
+        // The common case without printf, which costs more than the rest of a CSV row.
+        std::string text = "0000-00-00";
+        const auto put = [&text](std::size_t end, int value, int width) {
+            for (int i = 1; i <= width; ++i, value /= 10) {
+                text[end - static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+            }
+        };
+        put(4, year, 4);
+        put(7, month, 2);
+        put(10, day, 2);
+        return text;
+    }
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", year, month, day);
+    return text.data();
 }
 
 }  // namespace orvanta

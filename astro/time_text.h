@@ -23,4 +23,8 @@ std::string_view PrayerDisplayName(PrayerSlot slot);
 // are not finite give kCantDetermineText.
 std::string FormatPrayerTime(double hours);
 
+// "YYYY-MM-DD" as printf's "%04d-%02d-%02d" writes it, for any calendar's year, month and day
+// (a Gregorian or a Hijri date; a year of 10000 or a negative number is written as printf does).
+std::string IsoDateText(int year, int month, int day);
+
 }  // namespace orvanta

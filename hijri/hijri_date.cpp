@@ -15,6 +15,21 @@ namespace {
 constexpr double kMillisPerDay = 86'400'000.0;
 constexpr int kMaxHijriDays = 3660;  // ten years and a week: every timetable range
 
+// The day after a Hijri date that is not a 29th: the next day of the month, or after a 30th
+// the first of the next month.
+HijriDate DayAfter(HijriDate date) {
+    if (date.day < 29) {
+        ++date.day;
+        return date;
+    }
+    date.day = 1;
+    if (++date.month > 12) {
+        date.month = 1;
+        ++date.year;
+    }
+    return date;
+}
+
 // One Gregorian and one Umm al-Qura calendar in Universal Time, both ICU's.
 class Calendars {
   public:
@@ -49,6 +64,27 @@ class Calendars {
         h.month = hijri_->get(UCAL_MONTH, status) + 1;
         h.day = hijri_->get(UCAL_DATE, status);
         return U_SUCCESS(status) ? std::optional<HijriDate>(h) : std::nullopt;
+    }
+
+    // The Hijri dates of count consecutive days from the day of firstMoment (noon UT). A Hijri
+    // month has 29 or 30 days, so ICU converts only the first day and each day after a 29th
+    // (a 30th or the next month's first); the other days follow by counting, since each
+    // conversion costs ICU a walk over the years of its table.
+    std::optional<std::vector<HijriDate>> RunOfDays(UDate firstMoment, int count) {
+        std::vector<HijriDate> dates;
+        dates.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            if (i != 0 && dates.back().day != 29) {
+                dates.push_back(DayAfter(dates.back()));
+                continue;
+            }
+            const std::optional<HijriDate> h = HijriAt(firstMoment + i * kMillisPerDay);
+            if (!h) {
+                return std::nullopt;
+            }
+            dates.push_back(*h);
+        }
+        return dates;
     }
 
   private:
@@ -86,17 +122,7 @@ std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int
     if (!noon) {
         return std::nullopt;
     }
-    std::vector<HijriDate> dates;
-    dates.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const std::optional<HijriDate> h =
-            calendars.HijriAt(*noon + (i + offsetDays) * kMillisPerDay);
-        if (!h) {
-            return std::nullopt;
-        }
-        dates.push_back(*h);
-    }
-    return dates;
+    return calendars.RunOfDays(*noon + offsetDays * kMillisPerDay, count);
 }
 
 std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {
@@ -109,14 +135,15 @@ std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {
         return std::nullopt;
     }
     const int days = 365 + ComputeYearCalendar(year, 0).leapYear;
+    const std::optional<std::vector<HijriDate>> dates =
+        calendars.RunOfDays(*newYear + offsetDays * kMillisPerDay, days);
+    if (!dates) {
+        return std::nullopt;
+    }
     RamadanTable table{};
     for (int i = 0; i < days; ++i) {
-        const std::optional<HijriDate> h =
-            calendars.HijriAt(*newYear + (i + offsetDays) * kMillisPerDay);
-        if (!h) {
-            return std::nullopt;
-        }
-        table[i] = h->month == kRamadanMonth ? 1 : 0;
+        table[static_cast<std::size_t>(i)] =
+            (*dates)[static_cast<std::size_t>(i)].month == kRamadanMonth ? 1 : 0;
     }
     return table;
 }

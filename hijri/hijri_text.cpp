@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "astro/time_text.h"
+
 namespace orvanta {
 
 std::string_view HijriMonthName(int month) {
@@ -19,9 +21,7 @@ std::string HijriDateText(const HijriDate& date) {
 }
 
 std::string HijriIsoText(const HijriDate& date) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text.data();
+    return IsoDateText(date.year, date.month, date.day);
 }
 
 }  // namespace orvanta
