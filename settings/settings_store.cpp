@@ -127,6 +127,11 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList
 
 bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
                   NoticeList* notices) {
+    return SaveSettings(file, settings, method, StoreMoreValues(), notices);
+}
+
+bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
+                  const StoreMoreValues& more, NoticeList* notices) {
     std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
     if (!cityBytes) {
         return false;
@@ -174,7 +179,9 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const Meth
                                          RegistryData{kRegistryTypeString, std::move(*cityBytes)});
     const bool methodStored =
         method == nullptr || StoreMethodValues(*document, method->choice, method->unreadable);
-    return stored && methodStored && file.ReplaceAtomically(FormatRegistryText(*document));
+    const bool moreStored = !more || more(*document);
+    return stored && methodStored && moreStored &&
+           file.ReplaceAtomically(FormatRegistryText(*document));
 }
 
 }  // namespace orvanta

@@ -1,0 +1,42 @@
+// How the window shows the times: the clock style, a registry string beside the classic values.
+// A missing value means the language's own clock; a value that cannot be read is ignored,
+// reported by name, and left in the file as it is.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/registry_document.h"
+#include "settings/settings_file.h"
+
+namespace orvanta {
+
+inline constexpr std::string_view kClockValueName = "Clock";
+
+enum class ClockStyle {
+    kLanguage,        // the language's own short time format ("language")
+    kTwelveHour,      // "12"
+    kTwentyFourHour,  // "24"
+};
+
+struct DisplaySettings {
+    ClockStyle clock = ClockStyle::kLanguage;
+    std::vector<std::string> unreadable;  // names of stored values that were ignored
+};
+
+// Reads the display values of the settings key. Clock must be a string (REG_SZ) whose text is
+// "12", "24" or "language"; anything else is named in `unreadable` and ignored. No file, no
+// key, no value: the language's clock.
+DisplaySettings LoadDisplaySettings(const SettingsFile& file);
+
+// Writes the clock style into the document's settings key: "12" or "24"; for the language's
+// clock "language" only when the key already holds a Clock value, so that a file without one
+// stays without one. A value that was unreadable when loaded is only replaced by "12" or "24",
+// which the user chose. False when the value cannot be set.
+[[nodiscard]] bool StoreDisplayValues(RegistryDocument& document, const DisplaySettings& display);
+
+// One line for the user about values that were ignored, or "" when there were none.
+std::string UnreadableDisplayValuesWarning(const std::vector<std::string>& unreadable);
+
+}  // namespace orvanta
