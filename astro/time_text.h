@@ -1,6 +1,7 @@
 // The texts of a day row: prayer names and clock times.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,9 @@ std::string_view PrayerDisplayName(PrayerSlot slot);
 // "  0:30 AM"). Values above 360 (no event), other values outside -24 .. 48, and values that
 // are not finite give kCantDetermineText.
 std::string FormatPrayerTime(double hours);
+
+// The minute of the day (0 .. 1439) FormatPrayerTime shows for hours, rounded and wrapped the
+// same way; nothing where it shows kCantDetermineText.
+std::optional<int> PrayerMinuteOfDay(double hours);
 
 }  // namespace orvanta
