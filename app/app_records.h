@@ -11,6 +11,7 @@
 #include "astro/day_table.h"
 #include "astro/method_day_table.h"
 #include "astro/year_elements.h"
+#include "settings/display_settings.h"
 #include "settings/method_settings.h"
 
 class QDateEdit;
@@ -50,6 +51,8 @@ struct AppRecords {
     // The method in force (classic: the settings above alone) and the method values that
     // could not be read, which a save leaves as they are.
     MethodSettings method;
+    // How the times are shown (the clock style).
+    DisplaySettings display;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
     RamadanTable ramadan{};
     CityLocation city;

@@ -1,5 +1,6 @@
 // The window program: one copy per user, the main window with today's prayer times.
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "app/message_box.h"
 #include "app/real_services.h"
 #include "app/single_instance.h"
+#include "app/ui_language.h"
 #include "resources/string_table.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +22,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
     orvanta::InitAppResources();
     QApplication::setWindowIcon(orvanta::AppIcon());
+    // The desktop's language when there is a translation for it, else English; -reverse still
+    // mirrors any language.
+    if (!orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()))) {
+        std::fprintf(stderr, "orvanta: the translation for the desktop's language is missing\n");
+    }
 
     // Listen before anything can block on a message box, so that a second start always finds
     // this copy.

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <array>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,6 +13,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -23,7 +26,10 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/display_text.h"
 #include "app/options_dialog.h"
+#include "app/time_display.h"
+#include "app/ui_language.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -34,6 +40,22 @@ namespace {
 QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// The window's texts of resources/ (menus.h, string_table.h); lupdate collects them from here,
+// and MainWindow::tr finds their translations by the same English text.
+[[maybe_unused]] constexpr std::array<const char*, 9> kWindowTexts = {
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Tools"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Calculate"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Options"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "About"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "E&xit"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Prayer"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Time"),
+    //: The caption before the city's name; the space keeps it off the field.
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Location "),
+    //: The caption before the date; the space keeps it off the field.
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Date "),
+};
 
 // A control that shows a value the user cannot change: disabled, as on the handheld, but with
 // the normal text colour so that it stays easy to read.
@@ -52,7 +74,7 @@ void MakeReadOnlyDisplay(QWidget* widget) {
 // shortcut column. The key stays the window's own accelerator (the action gets no shortcut of
 // its own), so each key goes on doing exactly what the accelerator table says.
 QString MenuItemText(const menus::MenuItem& item) {
-    QString text = QString::fromUtf8(item.text);
+    QString text = MainWindow::tr(item.text);
     for (const menus::Accelerator& accelerator : menus::kAccelerators) {
         if (accelerator.shownBeside == item.command) {
             const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl));
@@ -64,18 +86,11 @@ QString MenuItemText(const menus::MenuItem& item) {
 
 // The notices as the text of one message box: each a sentence of its own, in a paragraph.
 std::string NoticeBoxText(const std::vector<std::string>& notices) {
-    std::string text;
+    QStringList sentences;
     for (const std::string& notice : notices) {
-        if (!text.empty()) {
-            text += "\n\n";
-        }
-        std::string sentence = notice;
-        if (!sentence.empty() && sentence.front() >= 'a' && sentence.front() <= 'z') {
-            sentence.front() = static_cast<char>(sentence.front() - 'a' + 'A');
-        }
-        text += sentence + ".";
+        sentences.append(NoticeSentence(notice));
     }
-    return text;
+    return sentences.join(QStringLiteral("\n\n")).toStdString();
 }
 
 // A dialog that runs modal over the whole program without blocking the caller's stack, and is
@@ -101,6 +116,11 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    records_.display = services_.settings.LoadDisplay();
+    if (const std::string warning = UnreadableDisplayValuesWarning(records_.display.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
@@ -112,7 +132,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenuBar() {
     QMenuBar* bar = menuBar();
-    QMenu* tools = bar->addMenu(QString::fromUtf8(strings::kTools));
+    QMenu* tools = bar->addMenu(tr(strings::kTools));
     tools->setObjectName(QStringLiteral("toolsMenu"));
     for (const menus::MenuItem& item : menus::kToolsMenu) {
         if (item.text == nullptr) {
@@ -132,22 +152,32 @@ void MainWindow::CreateControls() {
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(6, 6, 6, 6);
 
-    auto* locationLabel = new QLabel(QString::fromUtf8(strings::kLocationCaption), central);
+    auto* locationLabel = new QLabel(tr(strings::kLocationCaption), central);
     auto* cityDisplay = new QLineEdit(central);
     cityDisplay->setObjectName(QStringLiteral("cityDisplay"));
     cityDisplay->setReadOnly(true);
     MakeReadOnlyDisplay(cityDisplay);
+    cityDisplay->setAccessibleName(tr("Location"));
+    locationLabel->setBuddy(cityDisplay);
     grid->addWidget(locationLabel, 0, 0);
     grid->addWidget(cityDisplay, 0, 1);
     records_.window.cityDisplay = cityDisplay;
     ShowCity(records_.city.name);
 
-    auto* dateLabel = new QLabel(QString::fromUtf8(strings::kDateCaption), central);
+    auto* dateLabel = new QLabel(tr(strings::kDateCaption), central);
     auto* datePicker = new QDateEdit(central);
     datePicker->setObjectName(QStringLiteral("datePicker"));
     datePicker->setReadOnly(true);
     datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
     MakeReadOnlyDisplay(datePicker);
+    datePicker->setAccessibleName(tr("Date"));
+    // Right to left, a date field would swap its sections ("2026 Dec 7"): the date keeps the
+    // locale's own order and only moves to the layout's leading side.
+    if (isRightToLeft()) {
+        datePicker->setLayoutDirection(Qt::LeftToRight);
+        datePicker->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
+    }
+    dateLabel->setBuddy(datePicker);
     if (const std::optional<CivilDate> today = services_.clock.Today()) {
         datePicker->setDate(QDate(today->year, today->month, today->day));
     }
@@ -158,8 +188,8 @@ void MainWindow::CreateControls() {
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
     list->setColumnCount(2);
-    list->setHeaderLabels(
-        {QString::fromUtf8(strings::kPrayerHeader), QString::fromUtf8(strings::kTimeHeader)});
+    list->setHeaderLabels({tr(strings::kPrayerHeader), tr(strings::kTimeHeader)});
+    list->setAccessibleName(tr("Prayer times"));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -215,22 +245,30 @@ void MainWindow::Calculate() {
     if (!CalculateToday(records_, services_, this)) {
         return;
     }
-    // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
-    ShowCity(records_.city.name);
     if (records_.window.datePicker) {
         // The date row names the day whose times the list shows, also after midnight.
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
+    ShowCity(records_.city.name);
     ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
-    const OptionsContext context{records_.settings, records_.city, services_,
-                                 [this](const std::string& name) { ShowCity(name); },
-                                 &records_.method};
+    const OptionsContext context{
+        records_.settings, records_.city,
+        services_,         [this](const std::string& name) { ShowCity(name); },
+        &records_.method,  &records_.display};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    // A new clock style shows at once; the other settings take effect at the next calculation.
+    const ClockStyle clockBefore = records_.display.clock;
+    connect(dialog, &QDialog::accepted, this, [this, clockBefore] {
+        if (records_.display.clock != clockBefore) {
+            Calculate();
+        }
+    });
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
@@ -248,6 +286,13 @@ void MainWindow::ShowCity(const std::string& name) {
         records_.window.cityDisplay->setText(Text(name));
         // A name longer than the field shows its beginning, where the city is named.
         records_.window.cityDisplay->setCursorPosition(0);
+    }
+    if (records_.window.listView) {
+        // The city and date rows cannot take the focus; the list tells a screen reader both.
+        const QDate date =
+            records_.window.datePicker ? records_.window.datePicker->date() : QDate();
+        records_.window.listView->setAccessibleDescription(
+            tr("Prayer times of %1 on %2").arg(Text(name), QLocale().toString(date)));
     }
 }
 
@@ -288,9 +333,11 @@ int MainWindow::InsertRow(int position, std::string_view nameText) {
     const int at = std::min(position, list->topLevelItemCount());
     auto* item = new QTreeWidgetItem;
     item->setText(0, Text(nameText));
-    // The times are padded to a fixed width ("  5:15 AM", " 12:30 PM"), so a fixed-pitch font
-    // lines up their colons.
-    item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    if (!CurrentLanguage()) {
+        // The English times are padded to a fixed width ("  5:15 AM", " 12:30 PM"), so a
+        // fixed-pitch font lines up their colons. Other languages' digits need their own font.
+        item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
     list->insertTopLevelItem(at, item);
     return at;
 }
@@ -302,6 +349,10 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
         return false;
     }
     item->setText(1, Text(timeText));
+    // A screen reader says the row as "Asr (Afternoon), 3:29 PM".
+    const QString spoken = tr("%1, %2").arg(item->text(0), SpokenTime(item->text(1)));
+    item->setData(0, Qt::AccessibleTextRole, spoken);
+    item->setData(1, Qt::AccessibleTextRole, spoken);
     return true;
 }
 

@@ -36,6 +36,8 @@ class MethodPage : public QWidget {
   private:
     void OnPresetChanged();
     void ShowPresetValues();
+    // Names the controls whose label does not say what they hold, for screen readers.
+    void NameControls();
 
     QComboBox* preset_;
     QLabel* parameters_;

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/digit_spin_box.h"
+#include "app/display_page.h"
 #include "app/fixed_size_dialog.h"
 #include "app/method_page.h"
 #include "app/number_field_text.h"
@@ -69,9 +70,11 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       numberField_(nullptr),
       cityModel_(new QStringListModel(this)),
       cityCompleter_(new QCompleter(cityModel_, this)),
-      methodPage_(nullptr) {
+      methodPage_(nullptr),
+      displayPage_(nullptr) {
     ui_->setupUi(this);
     AddMethodPage();
+    NameControls();
     numberField_ = ui_->id1003;
     const PrayerSettings& settings = context_.settings;
 
@@ -150,28 +153,16 @@ void OptionsDialog::AddMethodPage() {
     }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
-    auto* methodButtons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setObjectName(QStringLiteral("methodOk"));
-    cancel->setObjectName(QStringLiteral("methodCancel"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    methodButtons->addStretch();
-    methodButtons->addWidget(ok);
-    methodButtons->addWidget(cancel);
-    auto* methodTab = new QWidget;
-    auto* methodLayout = new QVBoxLayout(methodTab);
-    methodLayout->addWidget(methodPage_);
-    methodLayout->addLayout(methodButtons);
+    displayPage_ =
+        new DisplayPage(context_.display ? context_.display->clock : ClockStyle::kLanguage);
+    displayPage_->setObjectName(QStringLiteral("displayPage"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
-    tabs->addTab(classicPage, QStringLiteral("Classic"));
-    tabs->addTab(methodTab, QStringLiteral("Method"));
+    tabs->addTab(classicPage, tr("Classic"));
+    tabs->addTab(WithButtons(methodPage_, QStringLiteral("method")), tr("Method"));
+    tabs->addTab(WithButtons(displayPage_, QStringLiteral("display")), tr("Display"));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
     const auto showClassic = [this](bool classic) {
         for (QWidget* control :
@@ -182,6 +173,37 @@ void OptionsDialog::AddMethodPage() {
     };
     showClassic(methodPage_->ClassicSelected());
     connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
+}
+
+QWidget* OptionsDialog::WithButtons(QWidget* page, const QString& prefix) {
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(tr("OK"));
+    auto* cancel = new QPushButton(tr("Cancel"));
+    ok->setObjectName(prefix + QStringLiteral("Ok"));
+    cancel->setObjectName(prefix + QStringLiteral("Cancel"));
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(page);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    return tab;
+}
+
+void OptionsDialog::NameControls() {
+    // The title bar stays empty, as it always was; a screen reader still hears the dialog's name.
+    setAccessibleName(tr("Options"));
+    ui_->id1003->setAccessibleName(tr("Angle or interval"));
+    ui_->id1003->setAccessibleDescription(
+        tr("Degrees below the horizon for the depression angle, minutes for the interval"));
+    ui_->cityCaption->setBuddy(ui_->id1008);
+    ui_->id1008->setAccessibleName(tr("City"));
+    ui_->id1008->setAccessibleDescription(tr("Type a few letters to see matching cities"));
 }
 
 void OptionsDialog::OnDepressionToggled(bool checked) {
@@ -249,7 +271,12 @@ void OptionsDialog::accept() {
         context_.showCity(context_.city.name);
     }
     bool saved = false;
-    if (context_.method != nullptr) {
+    if (context_.method != nullptr && context_.display != nullptr) {
+        context_.method->choice = methodPage_->Choice();
+        context_.display->clock = displayPage_->Clock();
+        saved = context_.services.settings.SaveWithDisplay(settings, *context_.method,
+                                                           *context_.display);
+    } else if (context_.method != nullptr) {
         context_.method->choice = methodPage_->Choice();
         saved = context_.services.settings.SaveWithMethod(settings, *context_.method);
     } else {

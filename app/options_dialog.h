@@ -10,6 +10,7 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/display_settings.h"
 #include "settings/method_settings.h"
 
 class QCompleter;
@@ -22,6 +23,7 @@ class OptionsDialog;
 namespace orvanta {
 
 class DigitSpinBox;
+class DisplayPage;
 class MethodPage;
 
 // What the dialog reads and changes outside itself.
@@ -34,6 +36,9 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The display settings, shown on the Display page and replaced on OK; without them the page
+    // shows the language's clock and OK does not store it.
+    DisplaySettings* display = nullptr;
 };
 
 class OptionsDialog : public QDialog {
@@ -62,6 +67,11 @@ class OptionsDialog : public QDialog {
     // Puts the first page into a tab beside the Method page, keeping its controls and order.
     void AddMethodPage();
     void SetUpCityCompletion();
+    // A tab's page: the page above its own OK and Cancel buttons (named prefix + "Ok" and
+    // prefix + "Cancel"), which act as the first page's.
+    QWidget* WithButtons(QWidget* page, const QString& prefix);
+    // Names the controls whose label does not say what they hold, for screen readers.
+    void NameControls();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;
@@ -72,6 +82,7 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    DisplayPage* displayPage_;
 };
 
 }  // namespace orvanta

@@ -40,6 +40,19 @@ bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
     return SaveSettings(file_, settings, &method, notices_);
 }
 
+DisplaySettings FileSettingsStorage::LoadDisplay() {
+    return LoadDisplaySettings(file_);
+}
+
+bool FileSettingsStorage::SaveWithDisplay(const PrayerSettings& settings,
+                                          const MethodSettings& method,
+                                          const DisplaySettings& display) {
+    const auto storeDisplay = [&display](RegistryDocument& document) {
+        return StoreDisplayValues(document, display);
+    };
+    return SaveSettings(file_, settings, &method, storeDisplay, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

@@ -38,6 +38,9 @@ class FileSettingsStorage final : public SettingsStorage {
     bool Save(const PrayerSettings& settings) override;
     MethodSettings LoadMethod() override;
     bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
+    DisplaySettings LoadDisplay() override;
+    bool SaveWithDisplay(const PrayerSettings& settings, const MethodSettings& method,
+                         const DisplaySettings& display) override;
 
   private:
     DiskSettingsFile file_;

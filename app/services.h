@@ -15,6 +15,7 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "common/notices.h"
+#include "settings/display_settings.h"
 #include "settings/method_settings.h"
 #include "zones/zone_file.h"
 
@@ -65,6 +66,15 @@ class SettingsStorage {
     [[nodiscard]] virtual bool SaveWithMethod(const PrayerSettings& settings,
                                               const MethodSettings& /*method*/) {
         return Save(settings);
+    }
+    // The display values (LoadDisplaySettings): the language's clock when none are stored.
+    virtual DisplaySettings LoadDisplay() { return {}; }
+    // Stores the settings and the method as SaveWithMethod does and, in the same replacement of
+    // the file, the display values (StoreDisplayValues). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveWithDisplay(const PrayerSettings& settings,
+                                               const MethodSettings& method,
+                                               const DisplaySettings& /*display*/) {
+        return SaveWithMethod(settings, method);
     }
 };
 

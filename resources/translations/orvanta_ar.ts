@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>حول Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>تعذّر العثور على المدينة!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>خطأ في الحصول على البيانات!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خطأ!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>؟؟؟ (تعذّر التحديد)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>لم يُعثر على قاعدة بيانات المدن cities.db. المسارات التي جُرّبت:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>سُبع الليل</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>زاوية الشفق</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>الأقرب</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>للأعلى</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>كان ملف الإعدادات %1 تالفًا ونُقل إلى %2؛ تُحفظ الإعدادات في ملف جديد</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>كان %1 تالفًا ونُقل إلى %2؛ لم تعد مدينتك الرئيسية ومدنك الخاصة فيه مستخدمة</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>تعذّرت قراءة ملف الإعدادات %1 (ليس ملفًا عاديًا أو لا يمكن قراءته)؛ تُستخدم الإعدادات الافتراضية ويُترك الملف كما هو</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>ملف الإعدادات %1 تالف؛ تُستخدم الإعدادات الافتراضية، وحفظ الإعدادات ينقله جانبًا</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 ليس ملفًا عاديًا ويُترك دون تغيير؛ لا يمكن استخدام مدينتك الرئيسية ومدنك الخاصة</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>حساب الشروق</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>بزاوية انخفاض الشمس</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>بفاصل زمني</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>الفقه</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>الشافعي</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>الحنفي</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>العشاء</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>عرض التفاصيل...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>إخفاء التفاصيل...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>حول Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>حقوق النشر © 2026 لمطوّري Orvanta، رخصة MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>بيانات المدن © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>حسب اللغة</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>١٢ ساعة (٥:٢٥ م)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>٢٤ ساعة (١٧:٢٥)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>الساعة</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>طريقة عرض أوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>الساعة</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;احسب</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>الصلاة</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>الموقع </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>التاريخ </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>أوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>أوقات الصلاة في %1 يوم %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>زاوية الفجر</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>زاوية العشاء</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>دقائق العشاء بعد المغرب</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>زاوية المغرب</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>التقليدية (الصفحة الأولى)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>حسب الطريقة</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> د</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>تعديل %1 بالدقائق</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>تجاوز</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>الدقائق</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>خطوط العرض العليا</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>التقريب</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>الطريقة</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>الجهة التي تُحسب الأوقات بطريقتها</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>زاوية الفجر بالدرجات</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>زاوية العشاء بالدرجات</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>زاوية المغرب بالدرجات</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>كيف يُحدَّد الفجر والعشاء حيث يدوم الشفق طوال الليل</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>زاوية واحدة أو فاصل واحد للفجر والعشاء، كما تحدده الصفحة الأولى.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>المصدر: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>تقليدية</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>الطريقة</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>الزاوية أو الفاصل</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>درجات تحت الأفق لزاوية الانخفاض، ودقائق للفاصل</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>اكتب بضعة أحرف لرؤية المدن المطابقة</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta সম্পর্কে</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>শহর খুঁজে পাওয়া যায়নি!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>ত্রুটি</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>তথ্য পেতে ত্রুটি!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>ত্রুটি!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>সেটিংস সংরক্ষণ করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (নির্ণয় করা যায়নি)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>শহরের ডেটাবেস cities.db পাওয়া যায়নি। যে পথগুলো চেষ্টা করা হয়েছে:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>কোনোটি নয়</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>রাতের মধ্যভাগ</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>রাতের এক-সপ্তমাংশ</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>গোধূলির কোণ</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>নিকটতম</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ঊর্ধ্বমুখী</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>সেটিংস ফাইল %1 ক্ষতিগ্রস্ত ছিল এবং %2-এ সরানো হয়েছে; সেটিংস একটি নতুন ফাইলে সংরক্ষিত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 ক্ষতিগ্রস্ত ছিল এবং %2-এ সরানো হয়েছে; এতে থাকা আপনার নিজের শহর ও আপনার যোগ করা শহরগুলো আর ব্যবহৃত হবে না</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>সেটিংস ফাইল %1 পড়া যাচ্ছে না (এটি সাধারণ ফাইল নয়, বা পড়ার অনুমতি নেই); পূর্বনির্ধারিত সেটিংস ব্যবহৃত হচ্ছে এবং ফাইলটি যেমন ছিল তেমনই রাখা হয়েছে</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>সেটিংস ফাইল %1 ক্ষতিগ্রস্ত; পূর্বনির্ধারিত সেটিংস ব্যবহৃত হচ্ছে, এবং সেটিংস সংরক্ষণ করলে এটি সরিয়ে রাখা হবে</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 সাধারণ ফাইল নয় এবং একে অপরিবর্তিত রাখা হয়েছে; আপনার নিজের শহর ও আপনার যোগ করা শহরগুলো ব্যবহার করা যাবে না</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1।</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>সূর্যোদয়ের হিসাব</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>অবনতি কোণ দিয়ে</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>সময়ের ব্যবধান দিয়ে</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>ফিকহ</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>শাফেয়ি</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>হানাফি</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>ফজর</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>সূর্যোদয়</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>যোহর</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>আসর</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>মাগরিব</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>এশা</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>বিস্তারিত দেখান...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>বিস্তারিত লুকান...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta সম্পর্কে</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Orvanta-র ডেভেলপাররা, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>শহরের তথ্য © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>ভাষার নিজস্ব</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>১২ ঘণ্টা (৫:২৫ PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>২৪ ঘণ্টা (১৭:২৫)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>ঘড়ি</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>নামাজের সময় কীভাবে দেখানো হবে</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>ঘড়ি</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;সরঞ্জাম</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;হিসাব করুন</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;বিকল্প</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>সম্পর্কে</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>নামাজ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>সময়</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>অবস্থান </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>তারিখ </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>অবস্থান</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>তারিখ</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>নামাজের সময়সূচি</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>%2 তারিখে %1-এর নামাজের সময়</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>ফজর</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>সূর্যোদয়</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>যোহর</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>আসর</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>মাগরিব</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>এশা</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>ফজরের কোণ</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>এশার কোণ</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>মাগরিবের পর এশা পর্যন্ত মিনিট</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>মাগরিবের কোণ</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>ক্লাসিক (প্রথম পৃষ্ঠা)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>পদ্ধতির নিজস্ব</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> মিনিট</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>%1 সমন্বয় (মিনিট)</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>পরিবর্তন</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>মিনিট</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>উচ্চ অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>পূর্ণসংখ্যায় রূপান্তর</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>পদ্ধতি</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>যে প্রতিষ্ঠানের পদ্ধতিতে সময় হিসাব করা হয়</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>ফজরের কোণ (ডিগ্রি)</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>এশার কোণ (ডিগ্রি)</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>মাগরিবের কোণ (ডিগ্রি)</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>যেখানে সারা রাত গোধূলি থাকে সেখানে ফজর ও এশা কীভাবে নির্ণয় হয়</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>ফজর ও এশার জন্য একটি কোণ বা একটি ব্যবধান, প্রথম পৃষ্ঠায় যেমন দেওয়া আছে।</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>সূত্র: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>ক্লাসিক</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>পদ্ধতি</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>প্রদর্শন</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>বিকল্প</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>কোণ বা ব্যবধান</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>অবনতি কোণের জন্য দিগন্তের নিচে ডিগ্রি, ব্যবধানের জন্য মিনিট</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>মিল থাকা শহর দেখতে কয়েকটি অক্ষর লিখুন</translation>
+    </message>
+</context>
+</TS>

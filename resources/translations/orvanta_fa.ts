@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>درباره Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>شهر پیدا نشد!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطا</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>خطا در دریافت داده‌ها!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خطا!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>تنظیمات ذخیره نشد.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>؟؟؟ (قابل تعیین نیست)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>پایگاه داده شهرها cities.db پیدا نشد. مسیرهای امتحان‌شده:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>نیمه شب</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>یک‌هفتم شب</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>زاویه شفق</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>نزدیک‌ترین</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>رو به بالا</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>فایل تنظیمات %1 خراب بود و به %2 منتقل شد؛ تنظیمات در فایلی جدید ذخیره می‌شوند</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 خراب بود و به %2 منتقل شد؛ شهر خانه و شهرهای خودتان در آن دیگر استفاده نمی‌شوند</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>فایل تنظیمات %1 خوانده نمی‌شود (فایل عادی نیست یا قابل خواندن نیست)؛ تنظیمات پیش‌فرض به کار می‌رود و فایل دست‌نخورده می‌ماند</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>فایل تنظیمات %1 خراب است؛ تنظیمات پیش‌فرض به کار می‌رود و ذخیره تنظیمات آن را کنار می‌گذارد</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 فایل عادی نیست و دست‌نخورده می‌ماند؛ شهر خانه و شهرهای خودتان قابل استفاده نیستند</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>محاسبه طلوع</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>با زاویه فرورفتگی خورشید</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>با فاصله زمانی</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>فقه</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>شافعی</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>حنفی</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شهر</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>صبح</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>طلوع آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>ظهر</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>عشا</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>نمایش جزئیات...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>پنهان کردن جزئیات...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>درباره Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>حق نشر © 2026 توسعه‌دهندگان Orvanta، مجوز MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>داده‌های شهرها © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>مطابق زبان</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>۱۲ ساعته (۵:۲۵ بعدازظهر)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>۲۴ ساعته (۱۷:۲۵)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>ساعت</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>نحوه نمایش اوقات نماز</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>ساعت</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;ابزارها</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;محاسبه</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>درباره</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>نماز</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>وقت</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>مکان </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>تاریخ </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>مکان</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>اوقات نماز</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>اوقات نماز %1 در %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>صبح</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوع آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشا</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>زاویه صبح</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>زاویه عشا</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>دقیقه‌های عشا پس از مغرب</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>زاویه مغرب</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>کلاسیک (صفحه اول)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>مطابق روش</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> دقیقه</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>تنظیم %1 به دقیقه</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>جایگزینی</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>دقیقه‌ها</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>عرض‌های جغرافیایی بالا</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>گرد کردن</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>روش</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>مرجعی که اوقات با روش آن محاسبه می‌شود</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>زاویه صبح به درجه</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>زاویه عشا به درجه</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>زاویه مغرب به درجه</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>تعیین صبح و عشا در جایی که شفق تمام شب می‌ماند</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>یک زاویه یا یک فاصله برای صبح و عشا، همان‌طور که صفحه اول تعیین می‌کند.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>منبع: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>کلاسیک</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>روش</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>نمایش</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>زاویه یا فاصله</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>درجه زیر افق برای زاویه فرورفتگی، دقیقه برای فاصله</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شهر</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>چند حرف بنویسید تا شهرهای منطبق نمایش داده شوند</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>À propos d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Ville introuvable&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Erreur lors de l&apos;obtention des données&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Erreur&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Indéterminable)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>La base de données des villes cities.db est introuvable. Chemins essayés&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>milieu de la nuit</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>septième de la nuit</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>angle du crépuscule</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>au plus proche</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>vers le haut</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>le fichier de réglages %1 était endommagé et a été déplacé vers %2&#xa0;; les réglages sont enregistrés dans un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 était endommagé et a été déplacé vers %2&#xa0;; votre ville de résidence et vos propres villes qu&apos;il contenait ne sont plus utilisées</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>impossible de lire le fichier de réglages %1 (ce n&apos;est pas un fichier ordinaire, ou il n&apos;est pas lisible)&#xa0;; les réglages par défaut sont utilisés et le fichier est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>le fichier de réglages %1 est endommagé&#xa0;; les réglages par défaut sont utilisés, et l&apos;enregistrement des réglages le mettra de côté</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire et reste intact&#xa0;; votre ville de résidence et vos propres villes ne peuvent pas être utilisées</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Calcul du lever du soleil</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Par angle de dépression</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Par intervalle</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Fiqh</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Chaféite</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanafite</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>Fajr (aube)</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Chourouk (lever du soleil)</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Dhohr (midi)</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>Asr (après-midi)</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Maghrib (coucher du soleil)</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Icha (nuit)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Afficher les détails...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Masquer les détails...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>À propos d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Les développeurs d&apos;Orvanta, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Données des villes © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Celui de la langue</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 heures (5:25 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 heures (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Comment les heures de prière sont affichées</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Horloge</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Prière</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Lieu </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Date </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Heures de prière</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>Heures de prière à %1 le %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Fajr</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Chourouk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Dhohr</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asr</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Icha</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>Angle du Fajr</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Angle de l&apos;Icha</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Minutes de l&apos;Icha après le Maghrib</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Angle du Maghrib</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Classique (première page)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Celui de la méthode</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>Ajustement du %1 en minutes</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Hautes latitudes</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>L&apos;autorité dont la méthode calcule les heures</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>Angle du Fajr en degrés</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Angle de l&apos;Icha en degrés</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Angle du Maghrib en degrés</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Comment trouver le Fajr et l&apos;Icha là où le crépuscule dure toute la nuit</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>Un angle ou un intervalle pour le Fajr et l&apos;Icha, comme le fixe la première page.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Source&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Angle ou intervalle</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Degrés sous l&apos;horizon pour l&apos;angle de dépression, minutes pour l&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Tapez quelques lettres pour voir les villes correspondantes</translation>
+    </message>
+</context>
+</TS>

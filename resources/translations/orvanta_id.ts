@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Tentang Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Kota tidak ditemukan!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Kesalahan</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Gagal mengambil data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Kesalahan!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Pengaturan tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Tidak dapat ditentukan)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>Basis data kota cities.db tidak ditemukan. Jalur yang dicoba:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>tidak ada</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>pertengahan malam</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>sepertujuh malam</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>sudut senja</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>terdekat</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ke atas</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>berkas pengaturan %1 rusak dan telah dipindahkan ke %2; pengaturan disimpan dalam berkas baru</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 rusak dan telah dipindahkan ke %2; kota asal Anda dan kota-kota Anda sendiri di dalamnya tidak lagi digunakan</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>berkas pengaturan %1 tidak dapat dibaca (bukan berkas biasa, atau tidak dapat dibaca); pengaturan bawaan digunakan dan berkas dibiarkan apa adanya</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>berkas pengaturan %1 rusak; pengaturan bawaan digunakan, dan menyimpan pengaturan akan memindahkannya ke samping</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 bukan berkas biasa dan dibiarkan; kota asal Anda dan kota-kota Anda sendiri tidak dapat digunakan</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Perhitungan terbit</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Dengan sudut depresi</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Dengan selang waktu</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Mazhab</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Syafi&apos;i</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanafi</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Kota</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Terbit</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Zuhur</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Magrib</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Isya</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Tampilkan Rincian...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Sembunyikan Rincian...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h.mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH.mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Tentang Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Para pengembang Orvanta, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Data kota © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Bawaan bahasa</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 jam (5.25 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 jam (17.25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Cara waktu salat ditampilkan</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Jam</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Alat</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Hitung</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opsi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Salat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Lokasi </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Tanggal </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Waktu salat</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>Waktu salat di %1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Terbit</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zuhur</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Magrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isya</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>Sudut Subuh</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Sudut Isya</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Menit Isya setelah Magrib</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Sudut Magrib</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Klasik (halaman pertama)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Bawaan metode</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> mnt</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>Penyesuaian %1 dalam menit</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Timpa</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Menit</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Lintang tinggi</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Pembulatan</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metode</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>Lembaga yang metodenya menghitung waktu</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>Sudut Subuh dalam derajat</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Sudut Isya dalam derajat</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Sudut Magrib dalam derajat</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Cara menentukan Subuh dan Isya di tempat senja berlangsung sepanjang malam</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>Satu sudut atau satu selang untuk Subuh dan Isya, sesuai halaman pertama.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Sumber: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klasik</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metode</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Tampilan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opsi</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Sudut atau selang</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Derajat di bawah ufuk untuk sudut depresi, menit untuk selang</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Kota</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Ketik beberapa huruf untuk melihat kota yang cocok</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Perihal Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Bandar tidak ditemui!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ralat</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Ralat mendapatkan data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Ralat!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Tetapan tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Tidak dapat ditentukan)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>Pangkalan data bandar cities.db tidak ditemui. Laluan yang dicuba:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>tiada</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>pertengahan malam</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>satu pertujuh malam</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>sudut senja</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>terdekat</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ke atas</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>fail tetapan %1 rosak dan telah dipindahkan ke %2; tetapan disimpan dalam fail baharu</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 rosak dan telah dipindahkan ke %2; bandar asal anda dan bandar anda sendiri di dalamnya tidak lagi digunakan</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>fail tetapan %1 tidak dapat dibaca (ia bukan fail biasa, atau tidak boleh dibaca); tetapan lalai digunakan dan fail dibiarkan seperti sedia ada</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>fail tetapan %1 rosak; tetapan lalai digunakan, dan menyimpan tetapan akan mengalihkannya ke tepi</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 bukan fail biasa dan dibiarkan; bandar asal anda dan bandar anda sendiri tidak boleh digunakan</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Pengiraan syuruk</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Mengikut sudut junaman</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Mengikut selang masa</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Mazhab</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Syafie</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanafi</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Bandar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Isyak</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Tunjukkan Butiran...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Sembunyikan Butiran...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Perihal Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Pembangun Orvanta, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Data bandar © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Lalai bahasa</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 jam (5:25 PTG)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 jam (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Cara waktu solat dipaparkan</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Jam</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Alatan</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Kira</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Pilihan</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Perihal</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>K&amp;eluar</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Solat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Lokasi </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Tarikh </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Waktu solat</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>Waktu solat di %1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>Sudut Subuh</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Sudut Isyak</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Minit Isyak selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Sudut Maghrib</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Klasik (halaman pertama)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Lalai kaedah</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>Pelarasan %1 dalam minit</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Ganti</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minit</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Latitud tinggi</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Pembundaran</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Kaedah</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>Badan yang kaedahnya mengira waktu</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>Sudut Subuh dalam darjah</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Sudut Isyak dalam darjah</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Sudut Maghrib dalam darjah</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Cara menentukan Subuh dan Isyak di tempat senja berlanjutan sepanjang malam</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>Satu sudut atau satu selang untuk Subuh dan Isyak, seperti yang ditetapkan di halaman pertama.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Sumber: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klasik</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Kaedah</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Paparan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Pilihan</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Sudut atau selang</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Darjah di bawah ufuk untuk sudut junaman, minit untuk selang</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Bandar</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Taip beberapa huruf untuk melihat bandar yang sepadan</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta Hakkında</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Şehir bulunamadı!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Veriler alınırken hata oluştu!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hata!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Ayarlar kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Belirlenemiyor)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>Şehir veritabanı cities.db bulunamadı. Denenen yollar:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>gecenin yarısı</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>gecenin yedide biri</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>alacakaranlık açısı</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>en yakın</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>yukarı</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>ayar dosyası %1 bozuktu ve %2 konumuna taşındı; ayarlar yeni bir dosyaya kaydediliyor</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 bozuktu ve %2 konumuna taşındı; içindeki ev şehriniz ve kendi şehirleriniz artık kullanılmıyor</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>ayar dosyası %1 okunamıyor (normal bir dosya değil ya da okunamıyor); varsayılan ayarlar kullanılıyor ve dosyaya dokunulmuyor</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>ayar dosyası %1 bozuk; varsayılan ayarlar kullanılıyor ve ayarları kaydetmek onu kenara taşır</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 normal bir dosya değil ve olduğu gibi bırakılıyor; ev şehriniz ve kendi şehirleriniz kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Güneş doğuşu hesabı</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Alçalma açısıyla</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Süre aralığıyla</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Mezhep</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Şafii</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanefi</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Yatsı</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Ayrıntıları Göster...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ayrıntıları Gizle...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>AP h:mm</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta Hakkında</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Orvanta geliştiricileri, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Şehir verileri © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Dilin varsayılanı</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 saat (ÖS 5:25)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 saat (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Saat</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Namaz vakitlerinin gösterimi</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Saat</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Araçlar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Hesapla</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Seçenekler</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Namaz</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Vakit</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Konum </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Tarih </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>%1 için %2 namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>İmsak açısı</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Yatsı açısı</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Akşamdan sonra yatsıya dakika</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Akşam açısı</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Klasik (ilk sayfa)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Yöntemin kendi ayarı</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> dk</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>%1 düzeltmesi (dakika)</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Geçersiz kıl</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Dakika</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Yüksek enlemler</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Yuvarlama</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Yöntem</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>Vakitleri hesaplayan yöntemin kurumu</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>İmsak açısı (derece)</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Yatsı açısı (derece)</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Akşam açısı (derece)</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Alacakaranlığın bütün gece sürdüğü yerlerde imsak ve yatsının bulunması</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>İmsak ve yatsı için, ilk sayfadaki gibi tek bir açı ya da tek bir süre.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Kaynak: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klasik</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Yöntem</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Açı ya da süre</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Alçalma açısı için ufkun altındaki derece, süre için dakika</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Eşleşen şehirleri görmek için birkaç harf yazın</translation>
+    </message>
+</context>
+</TS>

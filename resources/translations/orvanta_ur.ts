@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ur">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta کے بارے میں</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>شہر نہیں مل سکا!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خرابی</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>ڈیٹا حاصل کرنے میں خرابی!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خرابی!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>ترتیبات محفوظ نہیں ہو سکیں۔</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>؟؟؟ (تعین نہیں ہو سکا)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>شہروں کا ڈیٹا بیس cities.db نہیں ملا۔ آزمائے گئے راستے:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>کوئی نہیں</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>نصف شب</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>رات کا ساتواں حصہ</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>شفق کا زاویہ</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>قریب ترین</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>اوپر کی طرف</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>ترتیبات کی فائل %1 خراب تھی اور اسے %2 میں منتقل کر دیا گیا ہے؛ ترتیبات نئی فائل میں محفوظ ہوں گی</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 خراب تھی اور اسے %2 میں منتقل کر دیا گیا ہے؛ اس میں موجود آپ کا گھریلو شہر اور آپ کے اپنے شہر اب استعمال نہیں ہوں گے</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>ترتیبات کی فائل %1 پڑھی نہیں جا سکی (یہ عام فائل نہیں یا پڑھنے کے قابل نہیں)؛ طے شدہ ترتیبات استعمال ہو رہی ہیں اور فائل کو جوں کا توں چھوڑ دیا گیا ہے</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>ترتیبات کی فائل %1 خراب ہے؛ طے شدہ ترتیبات استعمال ہو رہی ہیں، اور ترتیبات محفوظ کرنے پر اسے الگ کر دیا جائے گا</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 عام فائل نہیں ہے اور اسے نہیں چھیڑا گیا؛ آپ کا گھریلو شہر اور آپ کے اپنے شہر استعمال نہیں ہو سکتے</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1۔</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>طلوعِ آفتاب کا حساب</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>سورج کے زاویۂ انحطاط سے</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>وقفے سے</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>فقہ</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>شافعی</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>حنفی</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شہر</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ کریں</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>فجر</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>طلوعِ آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>ظہر</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>عشاء</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>تفصیلات دکھائیں...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>تفصیلات چھپائیں...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ کریں</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta کے بارے میں</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>جملہ حقوق © 2026 Orvanta کے ڈویلپرز، MIT لائسنس</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>شہروں کا ڈیٹا © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>زبان کے مطابق</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 گھنٹے (5:25 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 گھنٹے (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>گھڑی</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>نماز کے اوقات کس طرح دکھائے جائیں</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>گھڑی</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;اوزار</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;حساب کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;اختیارات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>تعارف</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;باہر نکلیں</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>نماز</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>وقت</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>مقام </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>تاریخ </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>مقام</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>نماز کے اوقات</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>%1 میں %2 کے نماز کے اوقات</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>فجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوعِ آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظہر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشاء</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>فجر کا زاویہ</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>عشاء کا زاویہ</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>مغرب کے بعد عشاء کے منٹ</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>مغرب کا زاویہ</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>روایتی (پہلا صفحہ)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>طریقے کے مطابق</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> منٹ</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>%1 میں منٹوں کی تبدیلی</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>تبدیل کریں</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>منٹ</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>بلند عرض البلد</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>گول کرنا</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>طریقہ</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>وہ ادارہ جس کے طریقے سے اوقات نکالے جاتے ہیں</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>فجر کا زاویہ درجوں میں</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>عشاء کا زاویہ درجوں میں</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>مغرب کا زاویہ درجوں میں</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>جہاں شفق ساری رات رہے وہاں فجر اور عشاء کیسے طے ہوں</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>فجر اور عشاء کے لیے ایک زاویہ یا ایک وقفہ، جیسا پہلا صفحہ طے کرے۔</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>ماخذ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>روایتی</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>طریقہ</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>نمائش</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ کریں</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>اختیارات</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>زاویہ یا وقفہ</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>زاویۂ انحطاط کے لیے افق سے نیچے درجے، وقفے کے لیے منٹ</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شہر</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>ملتے جلتے شہر دیکھنے کے لیے چند حروف لکھیں</translation>
+    </message>
+</context>
+</TS>
