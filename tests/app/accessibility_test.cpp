@@ -1,12 +1,13 @@
-// What a screen reader finds, through Qt's accessibility interfaces: a name for every control
-// the keyboard reaches, in the main window and on every page of the dialogs, and list rows that
-// read as a prayer and its time.
+// What a screen reader finds through Qt's accessibility interfaces, in the main window and on
+// every page of the dialogs: a name for every control the keyboard reaches, names that went
+// through the translations, and list rows that read as a prayer and its time.
 #include <gtest/gtest.h>
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
+#include "astro/method_presets.h"
 #include "fakes.h"
 #include "language_scope.h"
 #include "window_test_support.h"
@@ -22,36 +24,48 @@
 namespace orvanta {
 namespace {
 
-QString AccessibleName(QObject* object) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face != nullptr ? face->text(QAccessible::Name) : QString();
+QString Name(QAccessibleInterface* face) {
+    return face != nullptr ? face->text(QAccessible::Name).trimmed() : QString();
 }
 
-// The controls Tab can reach in widget: those that take the focus from the keyboard themselves
-// (a spin box's or a combo box's inner field is reached as the box).
-std::vector<QWidget*> KeyboardControls(QWidget& widget) {
-    std::vector<QWidget*> controls;
-    for (QWidget* child : widget.findChildren<QWidget*>()) {
-        const QWidget* parent = child->parentWidget();
-        const bool inner = qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
-                           qobject_cast<const QComboBox*>(parent) != nullptr;
-        if ((child->focusPolicy() & Qt::TabFocus) != 0 && child->focusProxy() == nullptr &&
-            !inner) {
-            controls.push_back(child);
-        }
+// The names of an interface and everything below it.
+void CollectNames(QAccessibleInterface* face, QStringList& names) {
+    if (!Name(face).isEmpty()) {
+        names.append(Name(face));
     }
-    return controls;
+    for (int i = 0; face != nullptr && i < face->childCount(); ++i) {
+        CollectNames(face->child(i), names);
+    }
 }
+
+// Marks every text it is asked for, so that one shown without the translations stands out.
+class MarkingTranslator final : public QTranslator {
+  public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        if (source == nullptr || *source == '\0' || qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0) {
+            return {};
+        }
+        return QStringLiteral("\u00AB") + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
 
 class AccessibilityTest : public testing::Test {
   protected:
     void SetUp() override { world_.settings.stored.configuredCity = "Mecca"; }
     void TearDown() override { testing_support::CloseEverything(); }
 
-    std::unique_ptr<QWidget> OpenOptions() {
-        const OptionsContext context{records_.settings, records_.city, world_.services, {},
-                                     &method_,          &display_};
-        return std::make_unique<OptionsDialog>(context);
+    // The main window (0), Options (1) or About (2).
+    std::unique_ptr<QWidget> Open(int which) {
+        if (which == 0) {
+            return std::make_unique<MainWindow>(records_, world_.services, [](int) {});
+        }
+        if (which == 1) {
+            const OptionsContext context{records_.settings, records_.city, world_.services, {},
+                                         &method_,          &display_};
+            return std::make_unique<OptionsDialog>(context);
+        }
+        return std::make_unique<AboutDialog>();
     }
 
     testing_support::FakeWorld world_;
@@ -64,36 +78,58 @@ TEST_F(AccessibilityTest, EveryControlTheKeyboardReachesHasAName) {
     struct Row {
         const char* name;
         const char* language;  // nullptr: English
-        std::function<std::unique_ptr<QWidget>()> open;
+        int window;
         std::size_t controls;  // at least
     };
-    const auto mainWindow = [this] {
-        return std::make_unique<MainWindow>(records_, world_.services, [](int) {});
-    };
-    const auto options = [this] { return OpenOptions(); };
-    const auto about = [] { return std::make_unique<AboutDialog>(); };
     const Row rows[] = {
-        {"main window", nullptr, mainWindow, 1},
-        {"options", nullptr, options, 30},
-        {"about", nullptr, about, 1},
-        {"main window in Urdu", "ur", mainWindow, 1},
-        {"options in Arabic", "ar", options, 30},
-        {"options in Bengali", "bn", options, 30},
+        {"main window", nullptr, 0, 1},     {"options", nullptr, 1, 30},
+        {"about", nullptr, 2, 1},           {"main window in Urdu", "ur", 0, 1},
+        {"options in Arabic", "ar", 1, 30}, {"options in Bengali", "bn", 1, 30},
     };
     for (const Row& row : rows) {
         std::unique_ptr<testing_support::LanguageScope> scope;
         if (row.language != nullptr) {
             scope = std::make_unique<testing_support::LanguageScope>(row.language);
         }
-        const std::unique_ptr<QWidget> widget = row.open();
-        const std::vector<QWidget*> controls = KeyboardControls(*widget);
-        EXPECT_GE(controls.size(), row.controls) << row.name;
-        for (QWidget* control : controls) {
-            EXPECT_FALSE(AccessibleName(control).trimmed().isEmpty())
-                << row.name << ": " << control->metaObject()->className() << " "
-                << control->objectName().toStdString();
+        const std::unique_ptr<QWidget> window = Open(row.window);
+        std::size_t controls = 0;
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            // A spin box's or a combo box's own field is reached as the box.
+            const QWidget* parent = child->parentWidget();
+            if ((child->focusPolicy() & Qt::TabFocus) == 0 || child->focusProxy() != nullptr ||
+                qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
+                qobject_cast<const QComboBox*>(parent) != nullptr) {
+                continue;
+            }
+            ++controls;
+            EXPECT_FALSE(Name(QAccessible::queryAccessibleInterface(child)).isEmpty())
+                << row.name << ": " << child->metaObject()->className() << " "
+                << child->objectName().toStdString();
+        }
+        EXPECT_GE(controls, row.controls) << row.name;
+    }
+}
+
+TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslations) {
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    // The program's name and version, and the authorities' own names of their methods.
+    QStringList untranslated = {QStringLiteral("Orvanta"), QStringLiteral("Orvanta 1.0")};
+    for (const MethodPreset& preset : MethodPresets()) {
+        untranslated.append(QString::fromUtf8(preset.authority.data(),
+                                              static_cast<qsizetype>(preset.authority.size())));
+    }
+    for (int window = 0; window < 3; ++window) {
+        const std::unique_ptr<QWidget> widget = Open(window);
+        QStringList names;
+        CollectNames(QAccessible::queryAccessibleInterface(widget.get()), names);
+        EXPECT_GE(names.size(), 5) << window;
+        for (const QString& name : names) {
+            EXPECT_TRUE(name.contains(QChar(0x00AB)) || untranslated.contains(name))
+                << window << ": " << name.toStdString();
         }
     }
+    QCoreApplication::removeTranslator(&marking);
 }
 
 TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
@@ -101,17 +137,11 @@ TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
     MainWindow window(records_, world_.services, [](int) {});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_EQ(records_.window.listView->topLevelItemCount(), 6);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(records_.window.listView);
-    ASSERT_NE(list, nullptr);
     QStringList names;
-    for (int i = 0; i < list->childCount(); ++i) {
-        names.append(list->child(i)->text(QAccessible::Name));
-    }
+    CollectNames(QAccessible::queryAccessibleInterface(records_.window.listView), names);
     // Mecca's Asr on 20 March 2026, as the daily command's own tests have it.
     EXPECT_TRUE(names.contains(QStringLiteral("Asr (Afternoon), 3:53 PM")))
         << names.join(u'|').toStdString();
-    EXPECT_FALSE(list->text(QAccessible::Description).isEmpty());
 }
 
 }  // namespace
