@@ -9,6 +9,7 @@
 
 #include "app/app_resources.h"
 #include "app/fixed_size_dialog.h"
+#include "app/leading_labels.h"
 #include "resources/string_table.h"
 #include "ui_about.h"
 
@@ -32,12 +33,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui_(new Ui::AboutDi
     ui_->programLine->setText(tr(strings::kAboutProgramLine));
     ui_->dataLine->setText(tr(strings::kAboutDataLine));
     ui_->icon->setPixmap(AppIcon().pixmap(48, 48));
-    // A label aligns by its text's own direction; the lines keep to the icon's side instead,
-    // also when a line starts in Latin letters inside a right-to-left layout.
-    const Qt::Alignment side = isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft;
-    for (QLabel* line : {ui_->nameLine, ui_->programLine, ui_->dataLine}) {
-        line->setAlignment(Qt::AlignAbsolute | side | Qt::AlignVCenter);
-    }
+    KeepLabelsOnLeadingSide(*this);
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     MakeFixedSize(*this);
 }

@@ -27,6 +27,7 @@
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
 #include "app/display_text.h"
+#include "app/leading_labels.h"
 #include "app/options_dialog.h"
 #include "app/time_display.h"
 #include "app/ui_language.h"
@@ -205,6 +206,7 @@ void MainWindow::CreateControls() {
     records_.window.listView = list;
 
     setCentralWidget(central);
+    KeepLabelsOnLeadingSide(*central);
 }
 
 void MainWindow::CreateAccelerators() {

@@ -21,6 +21,7 @@
 #include "app/digit_spin_box.h"
 #include "app/display_page.h"
 #include "app/fixed_size_dialog.h"
+#include "app/leading_labels.h"
 #include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "app/radio_tab_focus.h"
@@ -104,6 +105,12 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     connect(ui_->id1002, &QRadioButton::toggled, this, &OptionsDialog::OnIntervalToggled);
     connect(ui_->id1, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(ui_->id2, &QPushButton::clicked, this, &OptionsDialog::reject);
+    KeepLabelsOnLeadingSide(*this);
+    if (isRightToLeft()) {
+        // The digits stay beside the arrows, which move to the left; a field aligns by its
+        // text's direction, and digits run left to right.
+        ui_->id1003->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
+    }
     MakeFixedSize(*this);
 }
 

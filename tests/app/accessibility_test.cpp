@@ -1,11 +1,14 @@
 // What a screen reader finds through Qt's accessibility interfaces, in the main window and on
 // every page of the dialogs: a name for every control the keyboard reaches, names that went
-// through the translations, and list rows that read as a prayer and its time.
+// through the translations, and list rows that read as a prayer and its time; and captions
+// that mirror with their windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -130,6 +133,18 @@ TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslations) {
         }
     }
     QCoreApplication::removeTranslator(&marking);
+}
+
+TEST_F(AccessibilityTest, MirroredWindowsKeepEveryCaptionOnTheLeadingSide) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // as -reverse does, in English
+    for (int window = 0; window < 3; ++window) {
+        const std::unique_ptr<QWidget> widget = Open(window);
+        for (const QLabel* label : widget->findChildren<QLabel*>()) {
+            EXPECT_TRUE(label->text().isEmpty() || (label->alignment() & Qt::AlignRight) != 0)
+                << window << ": " << label->text().toStdString();
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
 }
 
 TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
