@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -30,6 +31,23 @@ constexpr std::array<HighLatitudeRule, 4> kRules = {
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The words of the presets' summaries ("Fajr 18.5°, Isha 90 min after Maghrib (120 in
+// Ramadan)"), longest first, so that a phrase wins over the words inside it.
+constexpr std::array<const char*, 12> kSummaryWords = {
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "within the seasonal bound"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "min after Maghrib"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "rounded up"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "in Ramadan"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "temkin"),
+    kPrayerLabels[0],
+    kPrayerLabels[1],
+    kPrayerLabels[2],
+    kPrayerLabels[3],
+    kPrayerLabels[4],
+    kPrayerLabels[5],
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "min"),
+};
 
 QDoubleSpinBox* NumberBox(QWidget* parent, double low, double high, const char* name) {
     auto* box = new QDoubleSpinBox(parent);
@@ -184,7 +202,7 @@ void MethodPage::ShowPresetValues() {
             tr("One angle or one interval for Fajr and Isha, as the first page sets it."));
         return;
     }
-    parameters_->setText(Text(p->summary) + QLatin1Char('\n') +
+    parameters_->setText(SummaryText(p->summary) + QLatin1Char('\n') +
                          tr("Source: %1").arg(Text(p->source)));
     const PrayerMethod& m = p->method;
     const std::array<std::pair<QCheckBox*, std::pair<QDoubleSpinBox*, double>>, 4> defaults = {
@@ -197,6 +215,28 @@ void MethodPage::ShowPresetValues() {
             box.first->setValue(box.second);
         }
     }
+}
+
+QString MethodPage::SummaryText(std::string_view summary) {
+    // One pass over the words, so that no translation is translated again; the numbers and
+    // the order stay as the summary writes them.
+    static const QRegularExpression words = [] {
+        QStringList alternatives;
+        for (const char* word : kSummaryWords) {
+            alternatives.append(QRegularExpression::escape(QString::fromLatin1(word)));
+        }
+        return QRegularExpression(QStringLiteral("\\b(") + alternatives.join(u'|') +
+                                  QStringLiteral(")\\b"));
+    }();
+    const QString text = Text(summary);
+    QString translated;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : words.globalMatch(text)) {
+        translated += text.mid(from, match.capturedStart() - from) +
+                      tr(match.captured(1).toLatin1().constData());
+        from = match.capturedEnd();
+    }
+    return translated + text.mid(from);
 }
 
 MethodChoice MethodPage::Choice() const {

@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>المصدر: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>ضمن الحد الموسمي</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>دقيقة بعد المغرب</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>مقرّبة للأعلى</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>في رمضان</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>تمكين</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>دقيقة</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

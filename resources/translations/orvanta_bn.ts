@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>সূত্র: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>মৌসুমি সীমার মধ্যে</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>মিনিট মাগরিবের পরে</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>ঊর্ধ্বমুখী পূর্ণসংখ্যায়</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>রমজানে</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>তামকিন</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>মিনিট</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

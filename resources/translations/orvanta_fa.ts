@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>منبع: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>در محدوده فصلی</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>دقیقه پس از مغرب</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>گرد به بالا</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>در رمضان</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>تمکین</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>دقیقه</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>Source&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>dans la limite saisonnière</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>min après le Maghrib</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>arrondi vers le haut</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>pendant le Ramadan</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>temkin</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

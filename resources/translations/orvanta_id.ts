@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>Sumber: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>dalam batas musiman</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>menit setelah Magrib</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>dibulatkan ke atas</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>saat Ramadan</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>ihtiyat</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>menit</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>Sumber: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>dalam had bermusim</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>minit selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>dibundarkan ke atas</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>pada bulan Ramadan</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>ihtiyat</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>minit</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

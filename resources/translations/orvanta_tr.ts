@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>Kaynak: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>mevsimsel sınır içinde</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>dk akşamdan sonra</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>yukarı yuvarlanır</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>Ramazan&apos;da</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>temkin</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>dk</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -416,6 +416,30 @@
         <source>Source: %1</source>
         <translation>ماخذ: %1</translation>
     </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>موسمی حد کے اندر</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>منٹ بعد از مغرب</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>اوپر کی طرف گول</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>رمضان میں</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>تمکین</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>منٹ</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>
