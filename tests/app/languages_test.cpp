@@ -2,14 +2,21 @@
 // each language's clock, and notices that keep their file names.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <memory>
 
 #include "app/display_text.h"
+#include "app/main_window.h"
 #include "app/time_display.h"
 #include "common/notices.h"
+#include "fakes.h"
 #include "language_scope.h"
+#include "window_test_support.h"
 
 namespace orvanta {
 namespace {
@@ -116,6 +123,23 @@ TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
         EXPECT_FALSE(sentence.contains(QStringLiteral("the "))) << notice;
         EXPECT_TRUE(sentence.endsWith(QChar(0x06D4))) << notice;  // the Urdu full stop
     }
+}
+
+TEST(Languages, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
+    testing_support::FakeWorld world;
+    world.settings.stored.configuredCity = "Mecca";
+    world.zones.hours = 0.0;
+    AppRecords records;
+    MainWindow window(records, world.services, [](int) {});
+    window.RunCommand(40004);  // Options
+    auto* options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QComboBox*>(QStringLiteral("displayClock"))->setCurrentIndex(2);
+    options->findChild<QPushButton*>(QStringLiteral("displayOk"))->click();
+    // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
+    EXPECT_EQ(records.window.listView->topLevelItem(0)->text(1), QStringLiteral("05:11"));
+    EXPECT_EQ(records.display.clock, ClockStyle::kTwentyFourHour);
+    testing_support::CloseEverything();
 }
 
 TEST(Languages, ArabicUrduAndPersianLayTheProgramOutRightToLeft) {
