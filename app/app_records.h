@@ -51,7 +51,7 @@ struct AppRecords {
     // The method in force (classic: the settings above alone) and the method values that
     // could not be read, which a save leaves as they are.
     MethodSettings method;
-    // How the times are shown (the clock style).
+    // How the times are shown (the clock style, put in use by UseClockStyle).
     DisplaySettings display;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
     RamadanTable ramadan{};

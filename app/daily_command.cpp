@@ -80,7 +80,7 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto slot = static_cast<PrayerSlot>(s);
         const double hours = static_cast<double>(row[static_cast<std::size_t>(s)]);
-        const std::string timeText = DisplayTime(hours, records.display.clock).toStdString();
+        const std::string timeText = DisplayTime(hours).toStdString();
         last = AddTimeRow(list, s, PrayerName(slot).toStdString(), timeText);
     }
     return last;

@@ -118,6 +118,7 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         qWarning("%s", warning.c_str());
     }
     records_.display = services_.settings.LoadDisplay();
+    UseClockStyle(records_.display.clock);
     if (const std::string warning = UnreadableDisplayValuesWarning(records_.display.unreadable);
         !warning.empty()) {
         qWarning("%s", warning.c_str());
@@ -268,6 +269,7 @@ void MainWindow::OpenOptions() {
     const ClockStyle clockBefore = records_.display.clock;
     connect(dialog, &QDialog::accepted, this, [this, clockBefore] {
         if (records_.display.clock != clockBefore) {
+            UseClockStyle(records_.display.clock);
             Calculate();
         }
     });

@@ -13,6 +13,11 @@
 namespace orvanta {
 namespace {
 
+ClockStyle& ClockInUse() {
+    static ClockStyle clock = ClockStyle::kLanguage;
+    return clock;
+}
+
 constexpr QChar kLeftToRightIsolate(0x2066);
 constexpr QChar kPopDirectionalIsolate(0x2069);
 
@@ -54,6 +59,14 @@ QString DisplayTime(double hours, ClockStyle clock, const std::optional<QLocale>
 
 QString DisplayTime(double hours, ClockStyle clock) {
     return DisplayTime(hours, clock, CurrentLanguage(), QGuiApplication::layoutDirection());
+}
+
+QString DisplayTime(double hours) {
+    return DisplayTime(hours, ClockInUse());
+}
+
+void UseClockStyle(ClockStyle clock) {
+    ClockInUse() = clock;
 }
 
 QString SpokenTime(const QString& shown) {

@@ -22,6 +22,13 @@ QString DisplayTime(double hours, ClockStyle clock);
 QString DisplayTime(double hours, ClockStyle clock, const std::optional<QLocale>& language,
                     Qt::LayoutDirection direction);
 
+// The same with the clock style in use (UseClockStyle), for every place that shows a time: the
+// list, the tray, the reminders, the timetable.
+QString DisplayTime(double hours);
+
+// The clock style the settings chose; the language's clock until the first call.
+void UseClockStyle(ClockStyle clock);
+
 // The text without the isolate marks and the padding: what a screen reader should say.
 QString SpokenTime(const QString& shown);
 

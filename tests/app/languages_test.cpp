@@ -139,6 +139,7 @@ TEST(Languages, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
     // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
     EXPECT_EQ(records.window.listView->topLevelItem(0)->text(1), QStringLiteral("05:11"));
     EXPECT_EQ(records.display.clock, ClockStyle::kTwentyFourHour);
+    UseClockStyle(ClockStyle::kLanguage);
     testing_support::CloseEverything();
 }
 
