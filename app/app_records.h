@@ -11,8 +11,10 @@
 #include "astro/day_table.h"
 #include "astro/method_day_table.h"
 #include "astro/year_elements.h"
+#include "settings/companion_settings.h"
 #include "settings/display_settings.h"
 #include "settings/method_settings.h"
+#include "timetable/timetable.h"
 
 class QDateEdit;
 class QLineEdit;
@@ -60,6 +62,10 @@ struct AppRecords {
     YearElements yearElements;
     CalendarState calendar;
     DayTable dayTable;
+    // The day the list shows, each event on its own clock (for the event instants).
+    DatedRow shownDay;
+    // The tray, the start at login and the window's place.
+    CompanionSettings companion;
     MainWindowState window;
 };
 

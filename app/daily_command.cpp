@@ -72,6 +72,9 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std
     if (!clocks) {
         return -1;
     }
+    records.shownDay = DatedRow{CivilDate{year, month, day}, clocks->row,
+                                records.city.zoneHours + shifts[static_cast<std::size_t>(*index)],
+                                clocks->offsetHours};
     if (list != nullptr) {
         list->DeleteAllRows();
     }

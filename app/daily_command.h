@@ -37,8 +37,9 @@ int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
 
 // Computes the day row of year-month-day into records.dayTable with the year's elements, leap
 // flag and daylight-saving shifts already in records, puts each event on the clock in force at
-// its instant (ClocksOfEvents with zoneChanges; empty for a city without a named zone), then
-// replaces the list's rows by six rows in slot order (Fajr first). Returns the result of the
+// its instant (ClocksOfEvents with zoneChanges; empty for a city without a named zone), keeps
+// that day in records.shownDay, then replaces the list's rows by six rows in slot order (Fajr
+// first). Returns the result of the
 // last AddTimeRow; -1 without touching the list when the date has no day index or the zone's
 // changes cannot be read.
 int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "app/time_display.h"
+#include "app/ui_language.h"
 #include "astro/time_text.h"
 
 namespace orvanta {
@@ -117,6 +119,18 @@ QString NoticeSentence(const std::string& notice) {
     }
     //: The end of a sentence: the language's full stop after %1.
     return QCoreApplication::translate("Notices", "%1.").arg(sentence);
+}
+
+QString SpokenRow(const QString& name, const QString& time, bool next) {
+    const QString row =
+        QCoreApplication::translate("orvanta::MainWindow", "%1, %2").arg(name, SpokenTime(time));
+    return next ? QCoreApplication::translate("orvanta::MainWindow", "%1, next prayer").arg(row)
+                : row;
+}
+
+QString DisplayNumber(qint64 number) {
+    const std::optional<QLocale>& language = CurrentLanguage();
+    return language ? language->toString(number) : QString::number(number);
 }
 
 QString MethodWord(std::string_view english) {

@@ -22,6 +22,14 @@ QString MessageText(std::string_view english);
 // the language's full stop added.
 QString NoticeSentence(const std::string& notice);
 
+// What a screen reader says for a row of the list: "Asr (Afternoon), 3:29 PM", and ", next
+// prayer" after it for the row of the next prayer. time is the shown text (isolates and
+// padding are dropped).
+QString SpokenRow(const QString& name, const QString& time, bool next);
+
+// A whole number with the language's digits ("٢٥" in Arabic); as written in English.
+QString DisplayNumber(qint64 number);
+
 // A high-latitude rule's or a rounding's name as the Method page lists it.
 QString MethodWord(std::string_view english);
 

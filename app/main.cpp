@@ -1,4 +1,5 @@
 // The window program: one copy per user, the main window with today's prayer times.
+// --background starts it into the tray, where the desktop has one.
 #include <QApplication>
 #include <QLocale>
 #include <QString>
@@ -63,7 +64,10 @@ int main(int argc, char* argv[]) {
     orvanta::MainWindow mainWindow(orvanta::ProcessRecords(), services.Get(),
                                    [](int exitCode) { QCoreApplication::exit(exitCode); });
     window = &mainWindow;
-    mainWindow.show();
+    // The window ends the program itself (Exit, or closing it without a tray icon); a hidden
+    // window with a message box of a roll-over closing must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    mainWindow.ShowAtStart(QCoreApplication::arguments().contains(QStringLiteral("--background")));
     const int exitCode = QApplication::exec();
     window = nullptr;
     return exitCode;

@@ -19,6 +19,7 @@
 #include <QPalette>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -26,11 +27,16 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/companion_tray.h"
+#include "app/day_watch.h"
 #include "app/display_text.h"
 #include "app/leading_labels.h"
 #include "app/options_dialog.h"
+#include "app/reminders.h"
+#include "app/shown_day.h"
 #include "app/time_display.h"
 #include "app/ui_language.h"
+#include "app/window_placement.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -105,7 +111,13 @@ void ShowModal(QDialog* dialog) {
 }  // namespace
 
 MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
-    : QMainWindow(parent), records_(records), services_(services), quit_(std::move(quit)) {
+    : QMainWindow(parent),
+      records_(records),
+      services_(services),
+      quit_(std::move(quit)),
+      reminders_(new Reminders(services.clock, services.notices, this)),
+      watch_(new DayWatch(services.clock, this)),
+      trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
     setWindowIcon(AppIcon());
@@ -123,11 +135,30 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    reminderSettings_ = services_.settings.LoadReminders();
+    if (const std::string warning = UnreadableReminderValuesWarning(reminderSettings_.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    reminders_->SetChoice(reminderSettings_.choice);
+    connect(reminders_, &Reminders::noticeAdded, this, &MainWindow::ShowPendingNotices,
+            Qt::QueuedConnection);
+    records_.companion = services_.settings.LoadCompanion();
+    if (const std::string warning = UnreadableCompanionValuesWarning(records_.companion.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
+    connect(watch_, &DayWatch::tick, this, &MainWindow::ShowNextPrayer);
+    // A roll-over does what Calculate does, with the settings in effect.
+    connect(watch_, &DayWatch::rollOverDue, this, &MainWindow::Calculate);
     CreateMenuBar();
     CreateControls();
     CreateAccelerators();
     Calculate();
     resize(400, 330);
+    if (records_.companion.placement) {
+        RestorePlacement(*this, *records_.companion.placement);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -203,6 +234,11 @@ void MainWindow::CreateControls() {
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(list, 2, 0, 1, 2);
     grid->setRowStretch(2, 1);
+
+    nextPrayer_ = new QLabel(central);
+    nextPrayer_->setObjectName(QStringLiteral("nextPrayer"));
+    nextPrayer_->setAccessibleName(tr("Next prayer"));
+    grid->addWidget(nextPrayer_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     records_.window.listView = list;
 
@@ -223,7 +259,12 @@ void MainWindow::CreateAccelerators() {
 bool MainWindow::RunCommand(int command) {
     switch (command) {
         case commands::kClose:
-            close();
+            // Ctrl+Q, shown beside Exit: with a tray icon, closing would only hide the window.
+            if (tray_ != nullptr) {
+                Quit();
+            } else {
+                close();
+            }
             return true;
         case commands::kAbout:
             OpenAbout();
@@ -235,9 +276,7 @@ bool MainWindow::RunCommand(int command) {
             Calculate();
             return true;
         case commands::kExit:
-            if (quit_) {
-                quit_(0);
-            }
+            Quit();
             return true;
         default:
             return false;
@@ -255,19 +294,34 @@ void MainWindow::Calculate() {
     }
     // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
     ShowCity(records_.city.name);
+    if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
+        reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
+    }
+    watch_->SetDay(DayToWatch());
     ShowPendingNotices();
 }
 
 void MainWindow::OpenOptions() {
-    const OptionsContext context{
-        records_.settings, records_.city,
-        services_,         [this](const std::string& name) { ShowCity(name); },
-        &records_.method,  &records_.display};
+    const OptionsContext context{records_.settings,
+                                 records_.city,
+                                 services_,
+                                 [this](const std::string& name) { ShowCity(name); },
+                                 &records_.method,
+                                 &reminderSettings_,
+                                 [this](const ReminderChoice& c) { reminders_->TrySound(c); },
+                                 [this] { reminders_->StopSound(); },
+                                 &records_.companion,
+                                 trayAvailable_ && trayAvailable_(),
+                                 &records_.display};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
+    const bool startedAtLogin = records_.companion.startAtLogin;
     // A new clock style shows at once; the other settings take effect at the next calculation.
     const ClockStyle clockBefore = records_.display.clock;
-    connect(dialog, &QDialog::accepted, this, [this, clockBefore] {
+    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin, clockBefore] {
+        background_ = false;  // the person's choice rules from now on
+        ApplyTray();
+        ApplyStartAtLogin(startedAtLogin);
         if (records_.display.clock != clockBefore) {
             UseClockStyle(records_.display.clock);
             Calculate();
@@ -276,6 +330,9 @@ void MainWindow::OpenOptions() {
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
+    // The reminders follow the page at once: they change no calculation.
+    connect(dialog, &QDialog::accepted, this,
+            [this] { reminders_->SetChoice(reminderSettings_.choice); });
     ShowModal(dialog);
 }
 
@@ -354,7 +411,7 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
     }
     item->setText(1, Text(timeText));
     // A screen reader says the row as "Asr (Afternoon), 3:29 PM".
-    const QString spoken = tr("%1, %2").arg(item->text(0), SpokenTime(item->text(1)));
+    const QString spoken = SpokenRow(item->text(0), item->text(1), false);
     item->setData(0, Qt::AccessibleTextRole, spoken);
     item->setData(1, Qt::AccessibleTextRole, spoken);
     return true;
@@ -366,14 +423,29 @@ void MainWindow::RepaintWindow() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    everShown_ = true;
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(true);
+    }
     QTimer::singleShot(0, this, &MainWindow::ShowPendingNotices);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (quit_) {
-        quit_(0);
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (tray_ != nullptr) {
+        tray_->SetWindowVisible(false);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (tray_ != nullptr && !quitting_) {
+        SavePlacement();
+        event->ignore();
+        hide();
+        return;
+    }
+    event->accept();
+    Quit();
 }
 
 }  // namespace orvanta

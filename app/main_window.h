@@ -13,12 +13,19 @@
 #include "app/services.h"
 
 class QCloseEvent;
+class QHideEvent;
+class QLabel;
 class QShowEvent;
 class QDateEdit;
 class QLineEdit;
 class QTreeWidget;
 
 namespace orvanta {
+
+class Reminders;
+class CompanionTray;
+class DayWatch;
+struct WatchedDay;
 
 // Ends the event loop with an exit code.
 using QuitFn = std::function<void(int exitCode)>;
@@ -42,6 +49,24 @@ class MainWindow : public QMainWindow, public TimeListView {
     // Brings the window forward, with the modal dialog it shows, if any.
     void BringToFront();
 
+    // The reminders: the day after each Calculate, the Reminders page's values after OK;
+    // StopSound for a menu item.
+    Reminders& ReminderService() { return *reminders_; }
+    // Shows the window, or with background and a tray on this desktop only the tray icon.
+    // background keeps the program in the tray for this run as "Keep running in the tray"
+    // does. With "Keep running in the tray" the tray icon comes with the window.
+    void ShowAtStart(bool background);
+
+    // Tells whether the desktop has a tray (QSystemTrayIcon::isSystemTrayAvailable unless set).
+    void SetTrayAvailability(std::function<bool()> trayAvailable);
+
+    // What keeps the day and the next prayer current; its signals are for other parts to hook.
+    DayWatch& Watch() const { return *watch_; }
+    // The tray icon while there is one.
+    CompanionTray* Tray() const { return tray_; }
+    // The status line under the list.
+    QLabel* NextPrayerLine() const { return nextPrayer_; }
+
     // TimeListView: the list's rows.
     void DeleteAllRows() override;
     int InsertRow(int position, std::string_view nameText) override;
@@ -49,8 +74,10 @@ class MainWindow : public QMainWindow, public TimeListView {
     void RepaintWindow() override;
 
   protected:
-    // The window closes (Ctrl+Q, or the title bar): the program ends with 0.
+    // The window closes (the title bar): with a tray icon it hides; else, or with Ctrl+Q,
+    // the program ends with 0.
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Once the window is on screen, the notices of the start-up are shown.
     void showEvent(QShowEvent* event) override;
 
@@ -62,6 +89,17 @@ class MainWindow : public QMainWindow, public TimeListView {
     void OpenOptions();
     void OpenAbout();
     void ShowCity(const std::string& name);
+    // The next prayer at nowUtc: its row bold and selected, the status line, the tooltip.
+    void ShowNextPrayer(std::int64_t nowUtc);
+    WatchedDay DayToWatch() const;
+    // Creates or removes the tray icon as the settings and the desktop say.
+    void ApplyTray();
+    // Writes or removes the autostart entry when "Start at login" changed from wasOn.
+    void ApplyStartAtLogin(bool wasOn);
+    void ToggleWindow();
+    // Keeps the window's place (when it was ever shown) and ends the program with 0.
+    void Quit();
+    void SavePlacement();
     // Shows the notices not yet shown in one message box (caption: the program's title); only
     // while the window is on screen, so that none comes before the window.
     void ShowPendingNotices();
@@ -69,6 +107,15 @@ class MainWindow : public QMainWindow, public TimeListView {
     AppRecords& records_;
     const Services& services_;
     QuitFn quit_;
+    ReminderSettings reminderSettings_;
+    Reminders* reminders_;
+    DayWatch* watch_;
+    QLabel* nextPrayer_ = nullptr;
+    CompanionTray* tray_ = nullptr;
+    std::function<bool()> trayAvailable_;
+    bool background_ = false;
+    bool quitting_ = false;
+    bool everShown_ = false;
 };
 
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPoint>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/companion_page.h"
 #include "app/digit_spin_box.h"
 #include "app/display_page.h"
 #include "app/fixed_size_dialog.h"
@@ -25,6 +27,7 @@
 #include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "app/radio_tab_focus.h"
+#include "app/reminder_page.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
 #include "ui_options.h"
@@ -41,6 +44,28 @@ QString CutToUtf16Units(const QString& text, qsizetype maxUnits) {
         --length;
     }
     return text.left(length);
+}
+
+// A page of the tabs with its own OK and Cancel under it (named okName and cancelName).
+QWidget* PageWithButtons(QWidget* page, const QString& okName, const QString& cancelName,
+                         QDialog* dialog) {
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QCoreApplication::translate("OptionsDialog", "OK"));
+    auto* cancel = new QPushButton(QCoreApplication::translate("OptionsDialog", "Cancel"));
+    ok->setObjectName(okName);
+    cancel->setObjectName(cancelName);
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(page);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return tab;
 }
 
 // Makes an open completion pop-up exactly as tall as its visible rows: Qt adds a few pixels
@@ -74,7 +99,9 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       methodPage_(nullptr),
       displayPage_(nullptr) {
     ui_->setupUi(this);
+    AddHomeCityRow();
     AddMethodPage();
+    AddReminderPage();
     NameControls();
     numberField_ = ui_->id1003;
     const PrayerSettings& settings = context_.settings;
@@ -158,6 +185,9 @@ void OptionsDialog::AddMethodPage() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    if (homeCityRow_ != nullptr) {
+        setTabOrder(ui_->id1008, homeCityRow_->findChild<QPushButton*>());
+    }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
     displayPage_ =
@@ -166,8 +196,19 @@ void OptionsDialog::AddMethodPage() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
     tabs->addTab(classicPage, tr("Classic"));
-    tabs->addTab(WithButtons(methodPage_, QStringLiteral("method")), tr("Method"));
-    tabs->addTab(WithButtons(displayPage_, QStringLiteral("display")), tr("Display"));
+    tabs->addTab(PageWithButtons(methodPage_, QStringLiteral("methodOk"),
+                                 QStringLiteral("methodCancel"), this),
+                 tr("Method"));
+    tabs->addTab(PageWithButtons(displayPage_, QStringLiteral("displayOk"),
+                                 QStringLiteral("displayCancel"), this),
+                 tr("Display"));
+    if (context_.companion != nullptr) {
+        companionPage_ = new CompanionPage(*context_.companion, context_.trayAvailable);
+        companionPage_->setObjectName(QStringLiteral("companionPage"));
+        tabs->addTab(PageWithButtons(companionPage_, QStringLiteral("companionOk"),
+                                     QStringLiteral("companionCancel"), this),
+                     tr("Companion"));
+    }
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
@@ -182,26 +223,6 @@ void OptionsDialog::AddMethodPage() {
     connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
 }
 
-QWidget* OptionsDialog::WithButtons(QWidget* page, const QString& prefix) {
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(tr("OK"));
-    auto* cancel = new QPushButton(tr("Cancel"));
-    ok->setObjectName(prefix + QStringLiteral("Ok"));
-    cancel->setObjectName(prefix + QStringLiteral("Cancel"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(page);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
-    return tab;
-}
-
 void OptionsDialog::NameControls() {
     // The title bar stays empty, as it always was; a screen reader still hears the dialog's name.
     setAccessibleName(tr("Options"));
@@ -211,6 +232,67 @@ void OptionsDialog::NameControls() {
     ui_->cityCaption->setBuddy(ui_->id1008);
     ui_->id1008->setAccessibleName(tr("City"));
     ui_->id1008->setAccessibleDescription(tr("Type a few letters to see matching cities"));
+}
+
+void OptionsDialog::AddReminderPage() {
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
+    reminderPage_ =
+        new ReminderPage(context_.reminders ? context_.reminders->choice : ReminderChoice{});
+    reminderPage_->setObjectName(QStringLiteral("reminderPage"));
+    tabs->addTab(PageWithButtons(reminderPage_, QStringLiteral("reminderOk"),
+                                 QStringLiteral("reminderCancel"), this),
+                 tr("Reminders"));
+    connect(reminderPage_, &ReminderPage::playRequested, this, [this](const ReminderChoice& c) {
+        if (context_.playSound) {
+            context_.playSound(c);
+        }
+    });
+    connect(reminderPage_, &ReminderPage::stopRequested, this, [this] {
+        if (context_.stopSound) {
+            context_.stopSound();
+        }
+    });
+}
+
+void OptionsDialog::AddHomeCityRow() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    CityLocation home;
+    if (grid == nullptr || !context_.services.homeCity.ReadHomeCity(home)) {
+        return;
+    }
+    homeCityRow_ = new QWidget(this);
+    homeCityRow_->setObjectName(QStringLiteral("homeCityRow"));
+    auto* row = new QHBoxLayout(homeCityRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* note = new QLabel(homeCityRow_);
+    note->setObjectName(QStringLiteral("homeCityNote"));
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    note->setText(tr("Home city %1 is used instead.").arg(QString::fromStdString(home.name)));
+    auto* clear = new QPushButton(tr("C&lear home city"), homeCityRow_);
+    clear->setObjectName(QStringLiteral("clearHomeCity"));
+    clear->setAccessibleName(tr("Clear home city"));
+    clear->setAutoDefault(false);
+    row->addWidget(note, 1);
+    row->addWidget(clear);
+    grid->addWidget(homeCityRow_, grid->rowCount(), 0, 1, 2);
+    connect(clear, &QPushButton::clicked, this, &OptionsDialog::ClearHomeCity);
+}
+
+void OptionsDialog::ClearHomeCity() {
+    if (!context_.services.homeCity.ClearHomeCity()) {
+        if (context_.services.showMessage) {
+            context_.services.showMessage(tr("Couldn't clear the home city.").toStdString(),
+                                          strings::kTitle);
+        }
+        return;
+    }
+    // The City field's saved city is the one to compute from now on, even after Cancel.
+    context_.city.name = context_.settings.configuredCity;
+    if (context_.showCity) {
+        context_.showCity(context_.city.name);
+    }
+    homeCityRow_->hide();
 }
 
 void OptionsDialog::OnDepressionToggled(bool checked) {
@@ -278,16 +360,29 @@ void OptionsDialog::accept() {
         context_.showCity(context_.city.name);
     }
     bool saved = false;
-    if (context_.method != nullptr && context_.display != nullptr) {
-        context_.method->choice = methodPage_->Choice();
-        context_.display->clock = displayPage_->Clock();
-        saved = context_.services.settings.SaveWithDisplay(settings, *context_.method,
-                                                           *context_.display);
-    } else if (context_.method != nullptr) {
+    if (context_.method != nullptr) {
         context_.method->choice = methodPage_->Choice();
         saved = context_.services.settings.SaveWithMethod(settings, *context_.method);
     } else {
         saved = context_.services.settings.Save(settings);
+    }
+    if (context_.display != nullptr) {
+        context_.display->clock = displayPage_->Clock();
+        saved = context_.services.settings.SaveDisplay(*context_.display) && saved;
+    }
+    if (context_.reminders != nullptr) {
+        context_.reminders->choice = reminderPage_->Choice();
+        saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;
+    }
+    if (context_.companion != nullptr && companionPage_ != nullptr) {
+        CompanionSettings& companion = *context_.companion;
+        companion.keepInTray = companionPage_->KeepInTray();
+        companion.startAtLogin = companionPage_->StartAtLogin();
+        // Both switches are now the person's choice, also one that could not be read before.
+        std::erase_if(companion.unreadable, [](const std::string& name) {
+            return name == kKeepInTrayValueName || name == kStartAtLoginValueName;
+        });
+        saved = context_.services.settings.SaveCompanion(companion) && saved;
     }
     if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,

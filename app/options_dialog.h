@@ -10,8 +10,10 @@
 
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
+#include "settings/companion_settings.h"
 #include "settings/display_settings.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 
 class QCompleter;
 class QStringListModel;
@@ -23,8 +25,10 @@ class OptionsDialog;
 namespace orvanta {
 
 class DigitSpinBox;
+class CompanionPage;
 class DisplayPage;
 class MethodPage;
+class ReminderPage;
 
 // What the dialog reads and changes outside itself.
 struct OptionsContext {
@@ -36,6 +40,17 @@ struct OptionsContext {
     // The method in force, shown on the Method page and replaced on OK; without it the page
     // shows classic and OK saves the first page's settings alone.
     MethodSettings* method = nullptr;
+    // The reminders in force, shown on the Reminders page and replaced and saved on OK; without
+    // them the page shows every reminder off and OK leaves the reminders alone.
+    ReminderSettings* reminders = nullptr;
+    // The page's Play and Stop buttons; either may be empty.
+    std::function<void(const ReminderChoice&)> playSound{};
+    std::function<void()> stopSound{};
+    // The companion values, shown on the Companion page and replaced on OK; without them the
+    // page is not there.
+    CompanionSettings* companion = nullptr;
+    // Whether this desktop has a tray (the Companion page says so when it has none).
+    bool trayAvailable = false;
     // The display settings, shown on the Display page and replaced on OK; without them the page
     // shows the language's clock and OK does not store it.
     DisplaySettings* display = nullptr;
@@ -64,12 +79,16 @@ class OptionsDialog : public QDialog {
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
-    // Puts the first page into a tab beside the Method page, keeping its controls and order.
+    // Puts the first page into a tab beside the Method, Display and Companion pages, keeping
+    // its controls and order.
     void AddMethodPage();
+    // Adds the Reminders page as the last tab, with its own OK and Cancel.
+    void AddReminderPage();
+    // Under the City field: a note that the home city is used instead, with a button that
+    // clears it; hidden without a home city.
+    void AddHomeCityRow();
+    void ClearHomeCity();
     void SetUpCityCompletion();
-    // A tab's page: the page above its own OK and Cancel buttons (named prefix + "Ok" and
-    // prefix + "Cancel"), which act as the first page's.
-    QWidget* WithButtons(QWidget* page, const QString& prefix);
     // Names the controls whose label does not say what they hold, for screen readers.
     void NameControls();
 
@@ -82,6 +101,9 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    ReminderPage* reminderPage_ = nullptr;
+    CompanionPage* companionPage_ = nullptr;
+    QWidget* homeCityRow_ = nullptr;
     DisplayPage* displayPage_;
 };
 

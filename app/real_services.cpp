@@ -40,17 +40,28 @@ bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
     return SaveSettings(file_, settings, &method, notices_);
 }
 
+ReminderSettings FileSettingsStorage::LoadReminders() {
+    return LoadReminderSettings(file_);
+}
+
+bool FileSettingsStorage::SaveReminders(const ReminderSettings& reminders) {
+    return SaveReminderSettings(file_, reminders, notices_);
+}
+
+CompanionSettings FileSettingsStorage::LoadCompanion() {
+    return LoadCompanionSettings(file_);
+}
+
+bool FileSettingsStorage::SaveCompanion(const CompanionSettings& companion) {
+    return SaveCompanionSettings(file_, companion, notices_);
+}
+
 DisplaySettings FileSettingsStorage::LoadDisplay() {
     return LoadDisplaySettings(file_);
 }
 
-bool FileSettingsStorage::SaveWithDisplay(const PrayerSettings& settings,
-                                          const MethodSettings& method,
-                                          const DisplaySettings& display) {
-    const auto storeDisplay = [&display](RegistryDocument& document) {
-        return StoreDisplayValues(document, display);
-    };
-    return SaveSettings(file_, settings, &method, storeDisplay, notices_);
+bool FileSettingsStorage::SaveDisplay(const DisplaySettings& display) {
+    return SaveDisplaySettings(file_, display, notices_);
 }
 
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,

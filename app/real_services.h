@@ -38,9 +38,12 @@ class FileSettingsStorage final : public SettingsStorage {
     bool Save(const PrayerSettings& settings) override;
     MethodSettings LoadMethod() override;
     bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
+    ReminderSettings LoadReminders() override;
+    bool SaveReminders(const ReminderSettings& reminders) override;
+    CompanionSettings LoadCompanion() override;
+    bool SaveCompanion(const CompanionSettings& companion) override;
     DisplaySettings LoadDisplay() override;
-    bool SaveWithDisplay(const PrayerSettings& settings, const MethodSettings& method,
-                         const DisplaySettings& display) override;
+    bool SaveDisplay(const DisplaySettings& display) override;
 
   private:
     DiskSettingsFile file_;

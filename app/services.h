@@ -15,8 +15,10 @@
 #include "cities/home_city.h"
 #include "common/messages.h"
 #include "common/notices.h"
+#include "settings/companion_settings.h"
 #include "settings/display_settings.h"
 #include "settings/method_settings.h"
+#include "settings/reminder_settings.h"
 #include "zones/zone_file.h"
 
 namespace orvanta {
@@ -67,15 +69,22 @@ class SettingsStorage {
                                               const MethodSettings& /*method*/) {
         return Save(settings);
     }
+    // The reminder values (LoadReminderSettings): every reminder off when none are stored.
+    // Reports nothing.
+    virtual ReminderSettings LoadReminders() { return {}; }
+    // Stores the reminder values (SaveReminderSettings). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveReminders(const ReminderSettings& /*reminders*/) { return true; }
+    // The companion values (LoadCompanionSettings): the defaults when none are stored.
+    virtual CompanionSettings LoadCompanion() { return {}; }
+    // Stores the companion values (SaveCompanionSettings). True only when they reached the
+    // disk.
+    [[nodiscard]] virtual bool SaveCompanion(const CompanionSettings& /*companion*/) {
+        return false;
+    }
     // The display values (LoadDisplaySettings): the language's clock when none are stored.
     virtual DisplaySettings LoadDisplay() { return {}; }
-    // Stores the settings and the method as SaveWithMethod does and, in the same replacement of
-    // the file, the display values (StoreDisplayValues). True only when they reached the disk.
-    [[nodiscard]] virtual bool SaveWithDisplay(const PrayerSettings& settings,
-                                               const MethodSettings& method,
-                                               const DisplaySettings& /*display*/) {
-        return SaveWithMethod(settings, method);
-    }
+    // Stores the display values (SaveDisplaySettings). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveDisplay(const DisplaySettings& /*display*/) { return true; }
 };
 
 // The daylight-saving hours of a city's real time zone.

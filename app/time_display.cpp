@@ -52,7 +52,8 @@ QString DisplayTime(double hours, ClockStyle clock, const std::optional<QLocale>
         text = LocaleTime(time, clock, language.value_or(QLocale(QLocale::English)));
     }
     if (direction == Qt::RightToLeft) {
-        return kLeftToRightIsolate + text + kPopDirectionalIsolate;
+        // Padding would only push a right-aligned time off its column.
+        return kLeftToRightIsolate + text.trimmed() + kPopDirectionalIsolate;
     }
     return text;
 }

@@ -15,7 +15,7 @@ namespace orvanta {
 //  - Another language: its locale's short time format and digits, or the translation's
 //    12-hour or 24-hour form with the locale's digits and AM/PM texts.
 // While the program lays out right to left, a time is a left-to-right isolate (U+2066 ..
-// U+2069), so that it reads "5:25 AM", never "AM 5:25".
+// U+2069) without padding, so that it reads "5:25 AM", never "AM 5:25".
 QString DisplayTime(double hours, ClockStyle clock);
 
 // The same for an explicit language (nothing: English) and direction.

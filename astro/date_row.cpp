@@ -29,14 +29,11 @@ std::optional<DayRow> ComputeDateRow(const CivilDate& date, const CityLocation& 
     if (!index) {
         return std::nullopt;
     }
-    const DaylightShiftTable shifts =
-        realShifts != nullptr ? *realShifts : DaylightShiftFromWindow(calendar.dstWindow);
-    DayTable table;
-    if (!ComputeDayTable(table, *index, static_cast<std::int16_t>(*index + 1), elements, city,
-                         settings, shifts)) {
-        return std::nullopt;
-    }
-    return table.rows[*index];
+    const double shift =
+        realShifts != nullptr
+            ? (*realShifts)[static_cast<std::size_t>(*index)]
+            : DaylightShiftFromWindow(calendar.dstWindow)[static_cast<std::size_t>(*index)];
+    return ComputeSingleDayRow(*index, elements, city, settings, shift);
 }
 
 }  // namespace orvanta

@@ -114,14 +114,18 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
 
 }  // namespace
 
+void ShiftRow(DayRow& row, double shiftHours) {
+    if (shiftHours == 0.0) {
+        return;
+    }
+    for (int s = 0; s < kPrayerCount; ++s) {
+        row[s] = ToSlot(static_cast<double>(row[s]) + shiftHours);
+    }
+}
+
 void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShiftTable& shifts) {
     for (int j = first; j < last; ++j) {
-        if (shifts[j] == 0.0) {
-            continue;
-        }
-        for (int s = 0; s < kPrayerCount; ++s) {
-            table.rows[j][s] = ToSlot(static_cast<double>(table.rows[j][s]) + shifts[j]);
-        }
+        ShiftRow(table.rows[j], shifts[j]);
     }
 }
 
@@ -160,6 +164,17 @@ bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
     }
     ApplyDaylightShifts(table, first, last, daylightShifts);
     return true;
+}
+
+DayRow ComputeSingleDayRow(std::int16_t index, const YearElements& elements,
+                           const CityLocation& city, const PrayerSettings& settings,
+                           double shiftHours) {
+    const Angles angles = AnglesOf(settings);
+    Seeds seeds = InitialSeeds(elements, city, settings, angles, index);
+    DayRow row{};
+    ComputeRow(row, static_cast<std::int16_t>(index + 1), elements, city, settings, angles, seeds);
+    ShiftRow(row, shiftHours);
+    return row;
 }
 
 }  // namespace orvanta

@@ -51,4 +51,12 @@ using DaylightShiftTable = std::array<double, kDaysInTable>;
                                    const PrayerSettings& settings,
                                    const DaylightShiftTable& daylightShifts);
 
+// Given a day index 0 .. 365, the year's elements, the city, the settings and the day's
+// daylight-saving shift in hours, returns the row that ComputeDayTable(table, index, index + 1,
+// ...) writes with that shift: the events seeded from the day before, then shifted. It fills no
+// table, so one day costs one row.
+DayRow ComputeSingleDayRow(std::int16_t index, const YearElements& elements,
+                           const CityLocation& city, const PrayerSettings& settings,
+                           double shiftHours);
+
 }  // namespace orvanta

@@ -42,4 +42,7 @@ double AsrZenithDistance(double shadowFactor, double noonZenithDistanceRad);
 // double and stored back in single precision (no-event slots included).
 void ApplyDaylightShifts(DayTable& table, int first, int last, const DaylightShiftTable& shifts);
 
+// Adds shiftHours to every time of the row (ToSlot of the sum); a zero shift leaves it as is.
+void ShiftRow(DayRow& row, double shiftHours);
+
 }  // namespace orvanta

@@ -19,19 +19,12 @@ std::optional<DayRow> ComputeMethodDateRow(const CivilDate& date, const CityLoca
     if (!index) {
         return std::nullopt;
     }
-    MethodYear year;
-    year.daylightShifts =
-        realShifts != nullptr ? *realShifts : DaylightShiftFromWindow(calendar.dstWindow);
-    if (ramadan != nullptr) {
-        year.ramadan = *ramadan;
-    }
-    year.leapYear = calendar.leapYear != 0;
-    DayTable table;
-    if (!ComputeMethodDayTable(table, *index, static_cast<std::int16_t>(*index + 1),
-                               ComputeYearElements(date.year), city, method, year)) {
-        return std::nullopt;
-    }
-    return table.rows[*index];
+    const auto day = static_cast<std::size_t>(*index);
+    const double shift = realShifts != nullptr ? (*realShifts)[day]
+                                               : DaylightShiftFromWindow(calendar.dstWindow)[day];
+    const bool ramadanDay = ramadan != nullptr && (*ramadan)[day] != 0;
+    return ComputeMethodSingleDayRow(*index, ComputeYearElements(date.year), city, method,
+                                     ramadanDay, calendar.leapYear != 0, shift);
 }
 
 }  // namespace orvanta

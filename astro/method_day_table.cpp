@@ -201,4 +201,18 @@ bool ComputeMethodDayTable(DayTable& table, std::int16_t first, std::int16_t las
     return true;
 }
 
+DayRow ComputeMethodSingleDayRow(std::int16_t index, const YearElements& elements,
+                                 const CityLocation& city, const PrayerMethod& method,
+                                 bool ramadanDay, bool leapYear, double shiftHours) {
+    const MethodAngles angles = AnglesOf(method);
+    MethodSeeds seeds = InitialSeeds(Day{elements, city, index}, method, angles);
+    const Day day{elements, city, static_cast<std::int16_t>(index + 1)};
+    RawDay raw = ComputeRaw(day, method, angles, ramadanDay, seeds);
+    BoundTwilights(raw, method, city, index, leapYear);
+    DayRow row{};
+    StoreRow(row, raw, method);
+    ShiftRow(row, shiftHours);
+    return row;
+}
+
 }  // namespace orvanta

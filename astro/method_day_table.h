@@ -39,4 +39,12 @@ struct MethodYear {
                                          const YearElements& elements, const CityLocation& city,
                                          const PrayerMethod& method, const MethodYear& year);
 
+// Given a day index 0 .. 365, returns the row that ComputeMethodDayTable(table, index,
+// index + 1, ...) writes for a year whose only facts that matter here are given directly:
+// whether that day is in Ramadan, whether the year is a leap year and the day's
+// daylight-saving hours. It fills no table, so one day costs one row.
+DayRow ComputeMethodSingleDayRow(std::int16_t index, const YearElements& elements,
+                                 const CityLocation& city, const PrayerMethod& method,
+                                 bool ramadanDay, bool leapYear, double shiftHours);
+
 }  // namespace orvanta

@@ -37,7 +37,7 @@ class HomeCityStore final : public HomeCitySource {
     // Removes the home city. True when afterwards there is none (also when the file does not
     // exist, which stays so, or there is no data folder); false when the database cannot be
     // written.
-    [[nodiscard]] bool ClearHomeCity() const;
+    [[nodiscard]] bool ClearHomeCity() const override;
 
   private:
     std::optional<std::filesystem::path> path_;

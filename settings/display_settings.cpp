@@ -4,9 +4,9 @@
 #include <optional>
 #include <utility>
 
-#include "common/utf16.h"
 #include "settings/registry_text.h"
 #include "settings/settings_values.h"
+#include "settings/string_values.h"
 
 namespace orvanta {
 namespace {
@@ -17,16 +17,10 @@ constexpr std::array<std::pair<ClockStyle, std::string_view>, 3> kClockTexts = {
     {ClockStyle::kTwentyFourHour, "24"},
 }};
 
-// The clock style of a stored value: a string (UTF-16LE up to its terminator) of one of the
-// texts above; nothing for anything else.
+// The clock style of a stored value: a string of one of the texts above; nothing for anything
+// else.
 std::optional<ClockStyle> ClockOf(const RegistryData& data) {
-    if (data.type != kRegistryTypeString || data.bytes.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    std::u16string units = Utf16FromLeBytes(
-        std::string_view(reinterpret_cast<const char*>(data.bytes.data()), data.bytes.size()));
-    units = units.substr(0, units.find(u'\0'));
-    const std::optional<std::string> text = Utf16ToUtf8(units);
+    const std::optional<std::string> text = TextOfStringValue(data);
     for (const auto& [style, name] : kClockTexts) {
         if (text == name) {
             return style;
@@ -67,17 +61,24 @@ DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
 }
 
 bool StoreDisplayValues(RegistryDocument& document, const DisplaySettings& display) {
+    if (display.clock == ClockStyle::kLanguage) {
+        // Missing means the language's clock; a value that could not be read stays.
+        if (display.unreadable.empty()) {
+            RemoveSettingsValue(document, kClockValueName);
+        }
+        return true;
+    }
+    RegistryData data = StringValueOf(ClockText(display.clock));
     const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, kClockValueName);
-    const bool unreadable = !display.unreadable.empty();
-    if (display.clock == ClockStyle::kLanguage && (stored == nullptr || unreadable)) {
-        return true;  // nothing to say, or a value the user did not replace
-    }
-    const std::string bytes = Utf16ToLeBytes(Utf8ToUtf16Lossy(ClockText(display.clock)) + u'\0');
-    RegistryData data{kRegistryTypeString, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
-    if (stored != nullptr && *stored == data) {
-        return true;  // its text stays as written
-    }
-    return SetRegistryValue(document, kSettingsKeyPath, kClockValueName, std::move(data));
+    return (stored != nullptr && *stored == data) ||  // its text stays as written
+           SetRegistryValue(document, kSettingsKeyPath, kClockValueName, std::move(data));
+}
+
+bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display, NoticeList* notices) {
+    return UpdateSettingsFile(
+        file,
+        [&display](RegistryDocument& document) { return StoreDisplayValues(document, display); },
+        notices);
 }
 
 std::string UnreadableDisplayValuesWarning(const std::vector<std::string>& unreadable) {

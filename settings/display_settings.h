@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/notices.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
 
@@ -30,11 +31,15 @@ struct DisplaySettings {
 // key, no value: the language's clock.
 DisplaySettings LoadDisplaySettings(const SettingsFile& file);
 
-// Writes the clock style into the document's settings key: "12" or "24"; for the language's
-// clock "language" only when the key already holds a Clock value, so that a file without one
-// stays without one. A value that was unreadable when loaded is only replaced by "12" or "24",
-// which the user chose. False when the value cannot be set.
+// Writes the clock style into the document's settings key: "12" or "24"; the language's clock
+// removes the value. A value that was unreadable when loaded is only replaced by "12" or "24",
+// which the user chose, never removed. False when the value cannot be set.
 [[nodiscard]] bool StoreDisplayValues(RegistryDocument& document, const DisplaySettings& display);
+
+// StoreDisplayValues in one locked, atomic replacement of the file (UpdateSettingsFile). True
+// only when the new file reached the disk.
+[[nodiscard]] bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display,
+                                       NoticeList* notices = nullptr);
 
 // One line for the user about values that were ignored, or "" when there were none.
 std::string UnreadableDisplayValuesWarning(const std::vector<std::string>& unreadable);

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "astro/method_presets.h"
-#include "common/utf16.h"
 #include "settings/registry_text.h"
+#include "settings/settings_update.h"
 #include "settings/settings_values.h"
 
 namespace orvanta {
@@ -18,23 +18,6 @@ bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(),
                       [&lower](char x, char y) { return lower(x) == lower(y); });
-}
-
-// The text of a string value: UTF-16LE up to the terminator. Nothing for another type, an odd
-// byte count or a lone surrogate.
-std::optional<std::string> StringOf(const RegistryData& data) {
-    if (data.type != kRegistryTypeString || data.bytes.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    std::u16string units = Utf16FromLeBytes(
-        std::string_view(reinterpret_cast<const char*>(data.bytes.data()), data.bytes.size()));
-    units = units.substr(0, units.find(u'\0'));
-    return Utf16ToUtf8(units);
-}
-
-RegistryData StringData(std::string_view text) {
-    const std::string bytes = Utf16ToLeBytes(Utf8ToUtf16Lossy(text) + u'\0');
-    return RegistryData{kRegistryTypeString, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
 }
 
 std::string Decimal(double value) {
@@ -51,7 +34,7 @@ std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name
     if (data == nullptr) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = StringOf(*data);
+    const std::optional<std::string> text = RegistryStringText(*data);
     std::optional<T> value = text ? parse(*text) : std::nullopt;
     if (!value) {
         unreadable.emplace_back(name);
@@ -114,7 +97,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
     };
     // Sets a value, unless the file already holds exactly that (its text then stays as written).
     const auto set = [&document](std::string_view name, const std::string& text) {
-        RegistryData data = StringData(text);
+        RegistryData data = RegistryStringData(text);
         const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
         return (stored != nullptr && *stored == data) ||
                SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));

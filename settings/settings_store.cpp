@@ -6,6 +6,7 @@
 #include "settings/method_settings.h"
 #include "settings/registry_document.h"
 #include "settings/registry_text.h"
+#include "settings/settings_update.h"
 #include "settings/settings_values.h"
 
 namespace orvanta {
@@ -80,24 +81,6 @@ void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
     settings.configuredCity = city ? *city : std::string(kDefaultCity);
 }
 
-// Releases the writers' lock when the save returns.
-class UpdateLock {
-  public:
-    explicit UpdateLock(SettingsFile& file) : file_(file), held_(file.LockForUpdate()) {}
-    ~UpdateLock() {
-        if (held_) {
-            file_.Unlock();
-        }
-    }
-    UpdateLock(const UpdateLock&) = delete;
-    UpdateLock& operator=(const UpdateLock&) = delete;
-    bool held() const { return held_; }
-
-  private:
-    SettingsFile& file_;
-    bool held_;
-};
-
 }  // namespace
 
 void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
@@ -127,61 +110,34 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList
 
 bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
                   NoticeList* notices) {
-    return SaveSettings(file, settings, method, StoreMoreValues(), notices);
-}
-
-bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
-                  const StoreMoreValues& more, NoticeList* notices) {
     std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
     if (!cityBytes) {
         return false;
     }
 
-    UpdateLock lock(file);
-    if (!lock.held()) {
-        return false;
-    }
-    const SettingsFile::Contents contents = file.Read();
-    std::optional<RegistryDocument> document;
-    switch (contents.status) {
-        case SettingsFile::ReadStatus::kFailed:
-            return false;  // replacing a file that could not be read could lose other keys
-        case SettingsFile::ReadStatus::kMissing:
-            document = NewRegistryDocument();
-            break;
-        case SettingsFile::ReadStatus::kRead:
-            document = ParseRegistryText(contents.bytes);
-            if (!document) {
-                const std::optional<std::filesystem::path> movedTo = file.MoveAside();
-                if (!movedTo) {
-                    return false;
-                }
-                Tell(notices,
-                     MovedAsideNotice("the settings file " + file.Name(), movedTo->string(),
-                                      "the settings are saved in a new file"));
-                document = NewRegistryDocument();
-            }
-            break;
-    }
-
     const auto number = [](std::uint32_t value) {
         return RegistryData{kRegistryTypeDword, ValueBytesOfNumber(value)};
     };
-    const bool stored = SetRegistryValue(*document, kSettingsKeyPath, kMethodValueName,
-                                         number(StoredMethod(settings.method))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kIntervalValueName,
-                                         number(StoredWholeNumber(settings.intervalMinutes))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kDepressionValueName,
-                                         number(StoredWholeNumber(settings.depressionDegrees))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kFiqhValueName,
-                                         number(static_cast<std::uint32_t>(settings.fiqh))) &&
-                        SetRegistryValue(*document, kSettingsKeyPath, kCityValueName,
-                                         RegistryData{kRegistryTypeString, std::move(*cityBytes)});
-    const bool methodStored =
-        method == nullptr || StoreMethodValues(*document, method->choice, method->unreadable);
-    const bool moreStored = !more || more(*document);
-    return stored && methodStored && moreStored &&
-           file.ReplaceAtomically(FormatRegistryText(*document));
+    return UpdateSettingsDocument(
+        file,
+        [&](RegistryDocument& document) {
+            const bool stored =
+                SetRegistryValue(document, kSettingsKeyPath, kMethodValueName,
+                                 number(StoredMethod(settings.method))) &&
+                SetRegistryValue(document, kSettingsKeyPath, kIntervalValueName,
+                                 number(StoredWholeNumber(settings.intervalMinutes))) &&
+                SetRegistryValue(document, kSettingsKeyPath, kDepressionValueName,
+                                 number(StoredWholeNumber(settings.depressionDegrees))) &&
+                SetRegistryValue(document, kSettingsKeyPath, kFiqhValueName,
+                                 number(static_cast<std::uint32_t>(settings.fiqh))) &&
+                SetRegistryValue(document, kSettingsKeyPath, kCityValueName,
+                                 RegistryData{kRegistryTypeString, std::move(*cityBytes)});
+            const bool methodStored =
+                method == nullptr ||
+                StoreMethodValues(document, method->choice, method->unreadable);
+            return stored && methodStored;
+        },
+        notices);
 }
 
 }  // namespace orvanta

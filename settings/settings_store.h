@@ -2,12 +2,9 @@
 // HKEY_LOCAL_MACHINE\Software\Kelvarin\Orvanta, kept in a registry export file.
 #pragma once
 
-#include <functional>
-
 #include "astro/calculation_inputs.h"
 #include "cities/home_city.h"
 #include "common/notices.h"
-#include "settings/registry_document.h"
 #include "settings/settings_file.h"
 
 namespace orvanta {
@@ -45,12 +42,5 @@ void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
 struct MethodSettings;
 [[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
                                 const MethodSettings* method, NoticeList* notices = nullptr);
-
-// As above, and in the same replacement of the file, the values `more` stores into the
-// document (another topic's values, such as the display settings); false when it fails.
-using StoreMoreValues = std::function<bool(RegistryDocument&)>;
-[[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
-                                const MethodSettings* method, const StoreMoreValues& more,
-                                NoticeList* notices = nullptr);
 
 }  // namespace orvanta

@@ -46,6 +46,20 @@ CivilDate CivilFromDays(std::int64_t days) {
 }
 
 std::string IsoDate(const CivilDate& date) {
+    const auto inRange = [](int value, int last) { return value >= 0 && value <= last; };
+    if (inRange(date.year, 9999) && inRange(date.month, 99) && inRange(date.day, 99)) {
+        // The common case without printf, which costs more than the rest of a CSV row.
+        std::string text = "0000-00-00";
+        const auto put = [&text](std::size_t end, int value, int width) {
+            for (int i = 1; i <= width; ++i, value /= 10) {
+                text[end - static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+            }
+        };
+        put(4, date.year, 4);
+        put(7, date.month, 2);
+        put(10, date.day, 2);
+        return text;
+    }
     std::array<char, 32> text{};
     std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
     return text.data();

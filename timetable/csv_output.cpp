@@ -1,27 +1,13 @@
 #include "timetable/csv_output.h"
 
 #include <array>
-#include <charconv>
 #include <string>
 
 #include "timetable/civil_time.h"
+#include "timetable/hours_text.h"
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
-namespace {
-
-// The value as printf's "%.9g" writes it (nine significant digits read a float back
-// bit-exact); std::to_chars gives the same text without printf's multi-precision path.
-void AppendExactHours(std::string& line, float hours) {
-    std::array<char, 32> text{};
-    const std::to_chars_result written =
-        std::to_chars(text.data(), text.data() + text.size(), static_cast<double>(hours),
-                      std::chars_format::general, 9);
-    line.append(text.data(), written.ptr);
-}
-
-}  // namespace
-
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
     // One text for the whole table, written at once.
     std::string text = "date,prayer,hours,time\n";
@@ -33,7 +19,7 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
             text += ',';
             text += PrayerShortName(s);
             text += ',';
-            AppendExactHours(text, day.row[s]);
+            AppendHoursText(text, day.row[s]);
             text += ',';
             text += TimeField(static_cast<double>(day.row[s]), clock24);
             text += '\n';

@@ -1,9 +1,11 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
-// main.png, icon.png, options.png, options-<page>.png (options-method.png, ...),
-// options-completion.png (the whole screen, with the City field's completion list open), about.png,
-// menu.png (the whole screen, with the Tools menu open after Alt+T) and message.png (the whole
-// screen, with a message box), into the folder given (default: the current folder). Run it on a
-// display (Xvfb works) to look at what a user sees.
+// main.png, icon.png, options.png, options-<page>.png for every other page (options-method.png,
+// options-display.png, options-companion.png, options-reminder.png), options-reminder-on.png
+// (with some reminders turned on), options-completion.png (the whole screen, with the City
+// field's completion list open), about.png, menu.png (the whole screen, with the Tools menu open
+// after Alt+T) and message.png (the whole screen, with a message box), into the folder given
+// (default: the current folder). Run it on a display (Xvfb works) to look at what a user sees.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -98,6 +100,19 @@ int main(int argc, char* argv[]) {
                 ok = Save(options->grab(), folder, qPrintable(PageFileName(*tabs->widget(page)))) &&
                      ok;
             }
+            // The Reminders page with reminders turned on (Cancel drops them again).
+            for (int page = 1; page < tabs->count(); ++page) {
+                if (tabs->widget(page)->findChild<QWidget*>(QStringLiteral("reminderPage"))) {
+                    tabs->setCurrentIndex(page);
+                }
+            }
+            for (const char* name : {"remindAt3", "remindAt4", "reminderSound"}) {
+                if (auto* box = options->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+                    box->setChecked(true);
+                }
+            }
+            QTest::qWait(100);
+            ok = Save(options->grab(), folder, "options-reminder-on.png") && ok;
             tabs->setCurrentIndex(0);
         }
         if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {

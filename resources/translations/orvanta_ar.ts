@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 الساعة %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 بعد %2 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 بعد %2 ساعة</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 بعد %2 ساعة و%3 دقيقة</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>البقاء في شريط النظام</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>التشغيل عند تسجيل الدخول، في شريط النظام</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>لا يوجد شريط نظام في سطح المكتب هذا: إغلاق النافذة ينهي البرنامج.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>البقاء في شريط النظام</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>إغلاق النافذة يخفيها؛ وتعرض أيقونة شريط النظام الصلاة التالية.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>لا يوجد شريط نظام في سطح المكتب هذا</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>إخفاء النافذة</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>احسب</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>إيقاف الصوت</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>إظهار النافذة</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>إيقاف الصوت</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>تعذّر الوصول إلى خدمة الإشعارات في سطح المكتب (%1)؛ لا يمكن عرض التذكيرات</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1، الصلاة التالية</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>الصلاة التالية</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>تعذّر تغيير مُدخَل التشغيل التلقائي %1.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>تعذّر تشغيل صوت التذكير (%1)؛ تأتي التذكيرات بلا صوت</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>لا يوجد جهاز إخراج صوت</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation type="vanished">موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>إلغاء</translation>
+        <translation type="vanished">إلغاء</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>اكتب بضعة أحرف لرؤية المدن المطابقة</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>المرافق</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>تُستخدم المدينة الرئيسية %1 بدلًا منها.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>مسح المدينة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>مسح المدينة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>تعذّر مسح المدينة الرئيسية.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>ذكّرني عند</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>ذكّرني عند %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> دقيقة قبلها</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>تذكير مبكر، بالدقائق قبل الوقت</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>تذكير مبكر:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>تشغيل صوت مع كل تذكير</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>تشغيل صوت مع كل تذكير</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>النغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>ملف الصوت</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>اختيار...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>اختر ملف صوت</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>المدمجة</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>استخدام النغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>الملف:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>شغّل الصوت الآن</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>أوقف الصوت</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>مستوى الصوت:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>صوت التذكير</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>الأصوات (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 الساعة %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 بعد %2 دقيقة، الساعة %3</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>ফজর</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>সূর্যোদয়</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>যোহর</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>আসর</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>মাগরিব</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>এশা</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 %2-এ</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%2 মিনিট পর %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%2 ঘণ্টা পর %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%2 ঘণ্টা %3 মিনিট পর %1</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>সিস্টেম ট্রেতে চালু থাকুক</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>লগইনের সময় ট্রেতে চালু হোক</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>এই ডেস্কটপে সিস্টেম ট্রে নেই: উইন্ডো বন্ধ করলে প্রোগ্রাম বন্ধ হয়ে যায়।</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>সিস্টেম ট্রেতে চালু থাকুক</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>উইন্ডো বন্ধ করলে তা লুকিয়ে যায়; ট্রের আইকন পরের নামাজ দেখায়।</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>লগইনের সময় চালু হোক</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>এই ডেস্কটপে ট্রে নেই</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>উইন্ডো লুকান</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>হিসাব করুন</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>বিকল্প</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>শব্দ থামান</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>উইন্ডো দেখান</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>শব্দ থামান</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>ডেস্কটপের বিজ্ঞপ্তি পরিষেবায় পৌঁছানো যাচ্ছে না (%1); অনুস্মারক দেখানো যাবে না</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, পরের নামাজ</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>পরের নামাজ</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>স্বয়ংক্রিয় চালুর এন্ট্রি %1 পরিবর্তন করা যায়নি।</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>অনুস্মারকের শব্দ বাজানো যাচ্ছে না (%1); অনুস্মারক শব্দ ছাড়াই আসবে</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>কোনো অডিও আউটপুট যন্ত্র নেই</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ঠিক আছে</translation>
+        <translation type="vanished">ঠিক আছে</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>বাতিল</translation>
+        <translation type="vanished">বাতিল</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>মিল থাকা শহর দেখতে কয়েকটি অক্ষর লিখুন</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>সহচর</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>অনুস্মারক</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>এর বদলে নিজের শহর %1 ব্যবহৃত হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>নিজের শহর মুছুন</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>নিজের শহর মুছুন</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>নিজের শহর মোছা যায়নি।</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>আমাকে মনে করিয়ে দিন</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>%1-এ আমাকে মনে করিয়ে দিন</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> মিনিট আগে</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>কোনোটি নয়</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>আগাম অনুস্মারক, সময়ের কত মিনিট আগে</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>আগাম অনুস্মারক:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>শব্দ</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>প্রতিটি অনুস্মারকে শব্দ বাজান</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>প্রতিটি অনুস্মারকে শব্দ বাজান</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>অন্তর্নির্মিত ঘণ্টাধ্বনি</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>শব্দ ফাইল</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>বাছাই করুন...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>একটি শব্দ ফাইল বাছাই করুন</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>অন্তর্নির্মিত</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>অন্তর্নির্মিত ঘণ্টাধ্বনি ব্যবহার করুন</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ফাইল:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>ভলিউম</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>বাজান</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>এখনই শব্দ বাজান</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>থামান</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>শব্দ থামান</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>ভলিউম:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>অনুস্মারকের শব্দ</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>শব্দ (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;সব ফাইল (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 %2-এ</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%2 মিনিট পর %1, %3-এ</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>صبح</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوع آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشا</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 ساعت %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 تا %2 دقیقه دیگر</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 تا %2 ساعت دیگر</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 تا %2 ساعت و %3 دقیقه دیگر</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>ادامه اجرا در سینی سیستم</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>اجرا هنگام ورود، در سینی سیستم</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>این میزکار سینی سیستم ندارد: بستن پنجره برنامه را می‌بندد.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>ادامه اجرا در سینی سیستم</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>بستن پنجره آن را پنهان می‌کند؛ نماد سینی نماز بعدی را نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>اجرا هنگام ورود</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>این میزکار سینی سیستم ندارد</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>پنهان کردن پنجره</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>محاسبه</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>قطع صدا</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>نمایش پنجره</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>قطع صدا</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>سرویس اعلان میزکار در دسترس نیست (%1)؛ یادآوری‌ها نمایش داده نمی‌شوند</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1، نماز بعدی</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>نماز بعدی</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>ورودی اجرای خودکار %1 تغییر نکرد.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>صدای یادآوری پخش نمی‌شود (%1)؛ یادآوری‌ها بی‌صدا می‌آیند</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>دستگاه خروجی صدا وجود ندارد</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>تأیید</translation>
+        <translation type="vanished">تأیید</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>لغو</translation>
+        <translation type="vanished">لغو</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>چند حرف بنویسید تا شهرهای منطبق نمایش داده شوند</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>همراه</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>به‌جای آن شهر خانه %1 به کار می‌رود.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>پاک کردن شهر خانه</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>پاک کردن شهر خانه</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>شهر خانه پاک نشد.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>یادآوری در</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>یادآوری در %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> دقیقه قبل</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>یادآوری زودتر، دقیقه‌ها پیش از وقت</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>یادآوری زودتر:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>صدا</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>پخش صدا با هر یادآوری</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>پخش صدا با هر یادآوری</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>زنگ داخلی</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>فایل صدا</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>انتخاب...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>یک فایل صدا انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>داخلی</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>استفاده از زنگ داخلی</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>فایل:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>بلندی صدا</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>پخش</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>اکنون صدا را پخش کن</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>توقف صدا</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>بلندی صدا:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>صدای یادآوری</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>صداها (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;همه فایل‌ها (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 ساعت %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 تا %2 دقیقه دیگر، ساعت %3</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Fajr</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Chourouk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Dhohr</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asr</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Icha</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 dans %2 min</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 dans %2 h</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 dans %2 h %3 min</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Continuer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>&amp;Démarrer à l&apos;ouverture de session, dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Ce bureau n&apos;a pas de zone de notification&#xa0;: fermer la fenêtre quitte le programme.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Continuer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Fermer la fenêtre la masque&#xa0;; l&apos;icône de notification indique la prochaine prière.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Démarrer à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Pas de zone de notification sur ce bureau</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Masquer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Arrêter le son</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Arrêter le son</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>le service de notifications du bureau est injoignable (%1)&#xa0;; les rappels ne peuvent pas être affichés</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, prochaine prière</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Prochaine prière</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Impossible de modifier l&apos;entrée de démarrage automatique %1.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>impossible de jouer le son de rappel (%1)&#xa0;; les rappels arrivent sans son</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>aucun périphérique de sortie audio</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation type="vanished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annuler</translation>
+        <translation type="vanished">Annuler</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>Tapez quelques lettres pour voir les villes correspondantes</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Compagnon</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>La ville de résidence %1 est utilisée à la place.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>&amp;Effacer la ville de résidence</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Effacer la ville de résidence</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Impossible d&apos;effacer la ville de résidence.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Me rappeler à</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>Me rappeler à %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> min avant</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Rappel anticipé, en minutes avant l&apos;heure</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>Rappel &amp;anticipé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>&amp;Jouer un son à chaque rappel</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Jouer un son à chaque rappel</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Carillon intégré</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Fichier son</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Choisir un fichier son</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Intégré</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Utiliser le carillon intégré</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Écouter le son maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Arrêter le son</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Son du rappel</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Sons (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 dans %2 min, à %3</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Terbit</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zuhur</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Magrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isya</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pukul %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 dalam %2 menit</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 dalam %2 jam</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 dalam %2 jam %3 menit</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Tetap berjalan di baki sistem</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>&amp;Mulai saat masuk, di baki</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Desktop ini tidak memiliki baki sistem: menutup jendela mengakhiri program.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Tetap berjalan di baki sistem</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Menutup jendela menyembunyikannya; ikon baki menampilkan salat berikutnya.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Mulai saat masuk</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Tidak ada baki di desktop ini</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Sembunyikan jendela</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Hitung</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opsi</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan suara</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Tampilkan jendela</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan suara</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>layanan notifikasi desktop tidak dapat dihubungi (%1); pengingat tidak dapat ditampilkan</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, salat berikutnya</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Salat berikutnya</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Entri mulai otomatis %1 tidak dapat diubah.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>suara pengingat tidak dapat diputar (%1); pengingat datang tanpa suara</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>tidak ada perangkat keluaran audio</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation type="vanished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Batal</translation>
+        <translation type="vanished">Batal</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>Ketik beberapa huruf untuk melihat kota yang cocok</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Pendamping</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Pengingat</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>Kota asal %1 yang digunakan.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>&amp;Hapus kota asal</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Hapus kota asal</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Kota asal tidak dapat dihapus.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Ingatkan saya pada</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>Ingatkan saya pada %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> mnt sebelumnya</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Pengingat awal, menit sebelum waktu</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>Pengingat &amp;awal:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suara</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>&amp;Putar suara pada setiap pengingat</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Putar suara pada setiap pengingat</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Lonceng bawaan</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Berkas suara</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Pilih...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Pilih berkas suara</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Bawaan</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Gunakan lonceng bawaan</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Berkas:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Putar</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Putar suara sekarang</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Hentikan</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Hentikan suara</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Suara pengingat</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Suara (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Semua berkas (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pukul %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 dalam %2 menit, pukul %3</translation>
     </message>
 </context>
 </TS>

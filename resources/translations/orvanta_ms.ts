@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 dalam %2 minit</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 dalam %2 jam</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 dalam %2 jam %3 minit</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Terus berjalan dalam dulang sistem</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>&amp;Mula semasa log masuk, dalam dulang</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Desktop ini tiada dulang sistem: menutup tetingkap menamatkan program.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Terus berjalan dalam dulang sistem</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Menutup tetingkap menyembunyikannya; ikon dulang menunjukkan solat seterusnya.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Mula semasa log masuk</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Tiada dulang pada desktop ini</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Sembunyikan tetingkap</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Kira</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Pilihan</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Tunjukkan tetingkap</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>perkhidmatan pemberitahuan desktop tidak dapat dihubungi (%1); peringatan tidak dapat dipaparkan</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, solat seterusnya</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Solat seterusnya</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Entri mula automatik %1 tidak dapat diubah.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>bunyi peringatan tidak dapat dimainkan (%1); peringatan datang tanpa bunyi</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>tiada peranti output audio</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation type="vanished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Batal</translation>
+        <translation type="vanished">Batal</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>Taip beberapa huruf untuk melihat bandar yang sepadan</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Peneman</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>Bandar asal %1 digunakan sebagai gantinya.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>&amp;Kosongkan bandar asal</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Kosongkan bandar asal</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Bandar asal tidak dapat dikosongkan.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Ingatkan saya pada</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>Ingatkan saya pada %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> min sebelum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tiada</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Peringatan awal, minit sebelum waktu</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>Peringatan &amp;awal:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Bunyi</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>&amp;Mainkan bunyi bagi setiap peringatan</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Mainkan bunyi bagi setiap peringatan</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Loceng terbina dalam</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Fail bunyi</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Pilih...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Pilih fail bunyi</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Terbina dalam</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Gunakan loceng terbina dalam</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fail:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Kelantangan</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Main</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Mainkan bunyi sekarang</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Henti</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Kelantangan:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Bunyi peringatan</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Bunyi (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Semua fail (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 dalam %2 minit, pada %3</translation>
     </message>
 </context>
 </TS>

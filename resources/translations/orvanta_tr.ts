@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1: %2 dk kaldı</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1: %2 sa kaldı</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1: %2 sa %3 dk kaldı</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Sistem tepsisinde çalışmaya devam et</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>Oturum açılınca &amp;başlat, tepside</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Bu masaüstünde sistem tepsisi yok: pencereyi kapatmak programı sonlandırır.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Sistem tepsisinde çalışmaya devam et</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Pencereyi kapatmak onu gizler; tepsi simgesi sonraki namazı gösterir.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Oturum açılınca başlat</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Bu masaüstünde tepsi yok</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Pencereyi gizle</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Hesapla</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Pencereyi göster</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>masaüstünün bildirim hizmetine ulaşılamıyor (%1); hatırlatmalar gösterilemiyor</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, sonraki namaz</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Sonraki namaz</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Otomatik başlatma girdisi %1 değiştirilemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>hatırlatma sesi çalınamıyor (%1); hatırlatmalar sessiz gelir</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>ses çıkış aygıtı yok</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>Tamam</translation>
+        <translation type="vanished">Tamam</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>İptal</translation>
+        <translation type="vanished">İptal</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>Eşleşen şehirleri görmek için birkaç harf yazın</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Yardımcı</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Hatırlatmalar</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>Bunun yerine ev şehri %1 kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>Ev şehrini &amp;temizle</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Ev şehrini temizle</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Ev şehri temizlenemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Bana hatırlat</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>%1 vaktinde bana hatırlat</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> dk önce</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Erken hatırlatma, vakitten kaç dakika önce</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>&amp;Erken hatırlatma:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>Her hatırlatmada bir ses ç&amp;al</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Her hatırlatmada bir ses çal</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Yerleşik zil</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Ses dosyası</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Seç...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Bir ses dosyası seçin</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Yerleşik</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Yerleşik zili kullan</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Dosya:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Ça&amp;l</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Sesi şimdi çal</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Durdur</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Ses düzeyi:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Hatırlatma sesi</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Sesler (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1: %2 dk sonra, %3</translation>
     </message>
 </context>
 </TS>

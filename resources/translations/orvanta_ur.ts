@@ -71,6 +71,49 @@
     </message>
 </context>
 <context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>فجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوعِ آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظہر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشاء</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 بوقت %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 میں %2 منٹ باقی</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 میں %2 گھنٹے باقی</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 میں %2 گھنٹے %3 منٹ باقی</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
@@ -222,6 +265,75 @@
     </message>
 </context>
 <context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>سسٹم ٹرے میں چلتا رہے</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>لاگ اِن پر ٹرے میں شروع ہو</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>اس ڈیسک ٹاپ پر ٹرے نہیں ہے: ونڈو بند کرنے سے پروگرام ختم ہو جاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>سسٹم ٹرے میں چلتا رہے</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>ونڈو بند کرنے سے وہ چھپ جاتی ہے؛ ٹرے کا آئیکن اگلی نماز دکھاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>لاگ اِن پر شروع ہو</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>اس ڈیسک ٹاپ پر ٹرے نہیں</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>ونڈو چھپائیں</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>حساب کریں</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>اختیارات</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>آواز بند کریں</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>ونڈو دکھائیں</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>آواز بند کریں</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>ڈیسک ٹاپ کی اطلاعاتی سروس تک رسائی نہیں ہو سکی (%1)؛ یاد دہانیاں نہیں دکھائی جا سکتیں</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DisplayPage</name>
     <message>
         <source>The language&apos;s own</source>
@@ -307,6 +419,29 @@
     <message>
         <source>%1, %2</source>
         <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1، اگلی نماز</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>اگلی نماز</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>آٹو اسٹارٹ اندراج %1 تبدیل نہیں ہو سکا۔</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>یاد دہانی کی آواز نہیں چل سکی (%1)؛ یاد دہانیاں بغیر آواز کے آئیں گی</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>کوئی آڈیو آؤٹ پٹ آلہ نہیں</translation>
     </message>
 </context>
 <context>
@@ -457,11 +592,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ٹھیک ہے</translation>
+        <translation type="vanished">ٹھیک ہے</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>منسوخ کریں</translation>
+        <translation type="vanished">منسوخ کریں</translation>
     </message>
     <message>
         <source>Options</source>
@@ -482,6 +617,140 @@
     <message>
         <source>Type a few letters to see matching cities</source>
         <translation>ملتے جلتے شہر دیکھنے کے لیے چند حروف لکھیں</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>ساتھی</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>اس کی جگہ گھریلو شہر %1 استعمال ہو رہا ہے۔</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>گھریلو شہر ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>گھریلو شہر ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>گھریلو شہر ہٹایا نہیں جا سکا۔</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>مجھے یاد دلائیں</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>%1 پر مجھے یاد دلائیں</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> منٹ پہلے</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>کوئی نہیں</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>پیشگی یاد دہانی، وقت سے اتنے منٹ پہلے</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>پیشگی یاد دہانی:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>آواز</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>ہر یاد دہانی کے ساتھ آواز چلائیں</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>ہر یاد دہانی کے ساتھ آواز چلائیں</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>اندرونی گھنٹی</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>آواز کی فائل</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>منتخب کریں...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>آواز کی فائل منتخب کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>اندرونی</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>اندرونی گھنٹی استعمال کریں</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>فائل:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>آواز کی سطح</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>چلائیں</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>ابھی آواز چلائیں</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>روکیں</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>آواز روکیں</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>آواز کی سطح:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>یاد دہانی کی آواز</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>آوازیں (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;تمام فائلیں (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 بوقت %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 میں %2 منٹ باقی، بوقت %3</translation>
     </message>
 </context>
 </TS>

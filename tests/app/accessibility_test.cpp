@@ -64,8 +64,15 @@ class AccessibilityTest : public testing::Test {
             return std::make_unique<MainWindow>(records_, world_.services, [](int) {});
         }
         if (which == 1) {
-            const OptionsContext context{records_.settings, records_.city, world_.services, {},
-                                         &method_,          &display_};
+            // Every page: the Companion and Reminders pages show only with their settings.
+            const OptionsContext context{.settings = records_.settings,
+                                         .city = records_.city,
+                                         .services = world_.services,
+                                         .showCity = {},
+                                         .method = &method_,
+                                         .reminders = &reminders_,
+                                         .companion = &companion_,
+                                         .display = &display_};
             return std::make_unique<OptionsDialog>(context);
         }
         return std::make_unique<AboutDialog>();
@@ -75,6 +82,8 @@ class AccessibilityTest : public testing::Test {
     AppRecords records_;
     MethodSettings method_;
     DisplaySettings display_;
+    ReminderSettings reminders_;
+    CompanionSettings companion_;
 };
 
 TEST_F(AccessibilityTest, EveryControlTheKeyboardReachesHasAName) {
@@ -155,8 +164,10 @@ TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QStringList names;
     CollectNames(QAccessible::queryAccessibleInterface(records_.window.listView), names);
-    // Mecca's Asr on 20 March 2026, as the daily command's own tests have it.
-    EXPECT_TRUE(names.contains(QStringLiteral("Asr (Afternoon), 3:53 PM")))
+    // Mecca on 20 March 2026, as the daily command's own tests have it; the clock stands
+    // before Asr, the next prayer.
+    EXPECT_TRUE(names.contains(QStringLiteral("Zuhr (Noon), 12:28 PM")) &&
+                names.contains(QStringLiteral("Asr (Afternoon), 3:53 PM, next prayer")))
         << names.join(u'|').toStdString();
 }
 

@@ -87,13 +87,18 @@ class FakeCityLookup final : public CityLookup {
 class FakeHomeCity final : public HomeCitySource {
   public:
     explicit FakeHomeCity(Log& log) : log_(log) {}
-    std::optional<std::string> home;  // nothing: no home city
+    mutable std::optional<std::string> home;  // nothing: no home city
     bool ReadHomeCity(CityLocation& city) const override {
         log_.push_back("home");
         if (!home) {
             return false;
         }
         city.name = *home;
+        return true;
+    }
+    bool ClearHomeCity() const override {
+        log_.push_back("clear home");
+        home.reset();
         return true;
     }
 
@@ -108,7 +113,10 @@ class FakeSettingsStorage final : public SettingsStorage {
     PrayerSettings stored;
     bool failSave = false;
     int saves = 0;
+    CompanionSettings companion;  // stored companion values
+    int companionSaves = 0;
     std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
+    ReminderSettings reminders;    // what LoadReminders gives and SaveReminders stores
 
     void Load(PrayerSettings& settings, CityLocation& city) override {
         log_.push_back("load");
@@ -128,6 +136,22 @@ class FakeSettingsStorage final : public SettingsStorage {
         }
         stored = settings;
         ++saves;
+        return true;
+    }
+    ReminderSettings LoadReminders() override { return reminders; }
+    bool SaveReminders(const ReminderSettings& saved) override {
+        reminders = saved;
+        return !failSave;
+    }
+
+    CompanionSettings LoadCompanion() override { return companion; }
+    bool SaveCompanion(const CompanionSettings& values) override {
+        log_.push_back("save companion");
+        if (failSave) {
+            return false;
+        }
+        companion = values;
+        ++companionSaves;
         return true;
     }
 

@@ -61,7 +61,7 @@ TEST(Languages, TimesFollowTheLanguageTheClockAndTheDirection) {
         {"English 24-hour", nullptr, kMorning, ClockStyle::kTwentyFourHour, Qt::LeftToRight,
          u"05:07"},
         {"English mirrored", nullptr, kFivePast, ClockStyle::kLanguage, Qt::RightToLeft,
-         u"\u2066  5:25 PM\u2069"},
+         u"\u20665:25 PM\u2069"},
         {"Arabic digits", "ar", kFivePast, ClockStyle::kLanguage, Qt::RightToLeft,
          u"\u2066\u0665:\u0662\u0665 \u0645\u2069"},
         {"Urdu in order", "ur", kFivePast, ClockStyle::kLanguage, Qt::RightToLeft,

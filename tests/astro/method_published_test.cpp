@@ -2,14 +2,12 @@
 // shown (rounded as the preset rounds) is within one minute of it: authorities place their
 // cities at their own reference points and round their own way. Kemenag's times are allowed two
 // minutes: its Zuhr and Maghrib run a minute or two after the sun's (its own precautions are not
-// published beside the times). Rows whose source disagrees
-// with the authority's other tables are kept, marked disputed, tallied but not asserted.
+// published beside the times). Sources that disagree with the authority's other tables are
+// left out.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "astro/angles.h"
@@ -23,7 +21,6 @@ enum Source {
     kDiyanetIstanbul2026,  // Diyanet Ramazan imsakiyesi 1447, Istanbul (yenisafak.com, 2026-02)
     kDiyanetErzurum2024,   // Diyanet Ramazan imsakiyesi 2024, Erzurum (ahaber.com.tr)
     kKemenagJakarta2026,   // Bimas Islam imsakiyah, Jakarta 14 Ramadan 1447 (mediaindonesia)
-    kKemenagJakarta2024,   // Bimas Islam via kabardki.com, Jakarta 14 March 2024
     kKemenagSurabaya2023,  // bimasislam.kemenag.go.id via tribunnews, Surabaya 1 Ramadan 1444
     kKemenagSingkawang,    // Bimas Islam via suara.com, Singkawang 16 April 2021
     kUmmAlQura2019,        // Umm al-Qura Ramadan 1440 table for Makkah (almowaten via sauress)
@@ -35,7 +32,6 @@ enum Source {
     kTehranBahesab,        // University of Tehran times for Tehran (bahesab.ir, 31 Khordad 1403)
     kTehranEghtesad,       // Tehran times via eghtesadonline, 16 Esfand 1401 and 8 Shahrivar 1401
     kIacad2023,            // IACAD website via omnesmedia/theemiratestimes, Ramadan 1444, Dubai
-    kQatarMonthly2025,     // qatarprayertime.com, Doha, November 2025
     kQatarAwqaf2026,       // Ministry of Awqaf times for Doha, 17 June 2026 (winenfood.com)
     kKarachi2025,          // Karachi Hanafi Sehri/Iftar, 1 Ramadan 1446 (pkrevenue.com), +-1 min
     kKarachi2026,          // Karachi Hanafi Sehri/Iftar, 24 Ramzan 1447 (thepakistanconnect)
@@ -48,7 +44,6 @@ struct Published {
     bool ramadan;
     std::array<const char*, 6> times;  // "HH:MM" 24-hour, "" where not published
     Source source;
-    bool disputed = false;
 };
 
 // clang-format off
@@ -59,11 +54,9 @@ const Published kPublished[] = {
     {"turkey", 39.9055, 41.2658, 3, {2024, 3, 11}, false, {"05:03", "06:26", "12:30", "15:47", "18:24", "19:42"}, kDiyanetErzurum2024},
     {"turkey", 39.9055, 41.2658, 3, {2024, 3, 20}, false, {"04:48", "06:11", "12:27", "15:52", "18:34", "19:52"}, kDiyanetErzurum2024},
     {"indonesia", -6.1754, 106.8272, 7, {2026, 3, 4}, false, {"04:43", "", "12:08", "15:09", "18:14", "19:23"}, kKemenagJakarta2026},
-    {"indonesia", -6.1754, 106.8272, 7, {2024, 3, 14}, false, {"04:43", "05:55", "12:07", "", "18:12", "19:21"}, kKemenagJakarta2024, true},
     {"indonesia", -7.2575, 112.7521, 7, {2023, 3, 23}, false, {"04:18", "05:30", "11:39", "14:51", "17:42", "18:50"}, kKemenagSurabaya2023},
     {"indonesia", 0.9060, 108.9872, 7, {2021, 4, 16}, false, {"04:24", "05:37", "11:47", "15:01", "17:51", "19:00"}, kKemenagSingkawang},
     {"umm-al-qura", 21.4225, 39.8262, 3, {2019, 5, 6}, true, {"04:25", "05:47", "12:17", "15:37", "18:48", ""}, kUmmAlQura2019},
-    {"umm-al-qura", 21.4225, 39.8262, 3, {2019, 5, 6}, true, {"", "", "", "", "", "20:18"}, kUmmAlQura2019, true},
     {"umm-al-qura", 24.7136, 46.6753, 3, {2023, 3, 24}, true, {"04:36", "05:54", "12:00", "15:27", "18:06", "20:06"}, kUmmAlQura2023},
     {"umm-al-qura", 21.4225, 39.8262, 3, {2023, 3, 24}, true, {"05:06", "06:22", "12:28", "", "", ""}, kUmmAlQura2023},
     {"umm-al-qura", 21.4225, 39.8262, 3, {2021, 4, 14}, true, {"04:45", "06:03", "", "", "18:40", ""}, kUmmAlQura2021},
@@ -79,7 +72,6 @@ const Published kPublished[] = {
     {"dubai", 25.2048, 55.2708, 4, {2023, 3, 23}, false, {"05:02", "", "", "", "18:35", ""}, kIacad2023},
     {"dubai", 25.2048, 55.2708, 4, {2023, 4, 6}, false, {"04:47", "", "", "", "18:41", ""}, kIacad2023},
     {"dubai", 25.2048, 55.2708, 4, {2023, 4, 20}, false, {"04:31", "", "", "", "18:47", ""}, kIacad2023},
-    {"qatar", 25.2854, 51.5310, 3, {2025, 11, 1}, false, {"04:22", "05:41", "11:17", "14:30", "16:53", "18:23"}, kQatarMonthly2025, true},
     {"qatar", 25.2854, 51.5310, 3, {2026, 6, 17}, false, {"03:15", "04:43", "11:35", "14:59", "18:26", "19:56"}, kQatarAwqaf2026},
     {"karachi", 24.8607, 67.0011, 5, {2025, 3, 2}, false, {"05:39", "", "", "", "18:34", ""}, kKarachi2025},
     {"karachi", 24.8607, 67.0011, 5, {2026, 3, 14}, false, {"05:26", "", "", "", "18:40", ""}, kKarachi2026},
@@ -94,15 +86,7 @@ int ParseMinutes(const char* text) {
     return std::atoi(text) * 60 + std::atoi(text + 3);
 }
 
-struct Tally {
-    int compared = 0;
-    int exact = 0;
-    int withinOne = 0;
-    int withinTwo = 0;
-};
-
 TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
-    std::map<std::string, Tally> tallies;
     for (const Published& p : kPublished) {
         const MethodPreset* preset = FindMethodPreset(p.preset);
         ASSERT_NE(preset, nullptr) << p.preset;
@@ -120,21 +104,10 @@ TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
                 continue;
             }
             const int difference = MinuteOfDay((*row)[slot]) - ParseMinutes(p.times[slot]);
-            Tally& t = tallies[p.preset];
-            ++t.compared;
-            t.exact += difference == 0 ? 1 : 0;
-            t.withinOne += std::abs(difference) <= 1 ? 1 : 0;
-            t.withinTwo += std::abs(difference) <= 2 ? 1 : 0;
-            if (!p.disputed) {
-                EXPECT_LE(std::abs(difference), std::string(p.preset) == "indonesia" ? 2 : 1)
-                    << p.preset << " source " << p.source << " " << p.date.year << "-"
-                    << p.date.month << "-" << p.date.day << " slot " << slot;
-            }
+            EXPECT_LE(std::abs(difference), std::string(p.preset) == "indonesia" ? 2 : 1)
+                << p.preset << " source " << p.source << " " << p.date.year << "-" << p.date.month
+                << "-" << p.date.day << " slot " << slot;
         }
-    }
-    for (const auto& [id, t] : tallies) {
-        std::printf("%-12s compared %2d, to the minute %2d, within one %2d, within two %2d\n",
-                    id.c_str(), t.compared, t.exact, t.withinOne, t.withinTwo);
     }
 }
 

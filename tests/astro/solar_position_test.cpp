@@ -12,23 +12,15 @@ namespace orvanta {
 namespace {
 
 using testing::Near;
+using testing::Place;
 
 constexpr double kHourTolerance = 1e-6;          // worked values are given to 6 decimals
 constexpr double kHorizon = 1.5852825595864495;  // 90.83 deg
 
 constexpr double kRadToDeg = 57.29577951308232;
 
-CityLocation Place(double latitudeRad, double longitudeRadWest, double zoneHours) {
-    CityLocation city;
-    city.latitudeRad = latitudeRad;
-    city.longitudeRad = longitudeRadWest;
-    city.zoneHours = zoneHours;
-    return city;
-}
-
-const CityLocation kForty = Place(0.6981317007977318, 1.3089969389957472, -5.0);
-const CityLocation kMecca = Place(DegreesToRadians(DegMinToDegrees(21, 25)),
-                                  -DegreesToRadians(DegMinToDegrees(39, 49)), 3.0);
+const CityLocation kForty = Place(40.0, -75.0, -5.0);
+const CityLocation kMecca = Place(DegMinToDegrees(21, 25), DegMinToDegrees(39, 49), 3.0);
 
 TEST(SolarTransit, WorkedTransitsAndNoonZenithDistances) {
     const YearElements el = ComputeYearElements(2024);
@@ -45,8 +37,8 @@ TEST(SolarTransit, WorkedTransitsAndNoonZenithDistances) {
         {"40N day 172", kForty, 172, 12.029652, 16.56391, 1e-5},
         {"40N day 80, wrapped from -11.878750", kForty, 80, 12.121250, -1.0, 0.0},
         {"Mecca day 1", kMecca, 1, 12.400615, -1.0, 0.0},
-        {"10S day 172: |phi - delta| although phi - delta < 0",
-         Place(DegreesToRadians(-10.0), 1.3089969389957472, -5.0), 172, -1.0, 33.43609, 1e-5},
+        {"10S day 172: |phi - delta| although phi - delta < 0", Place(-10.0, -75.0, -5.0), 172,
+         -1.0, 33.43609, 1e-5},
     };
     for (const Row& row : rows) {
         const SolarTransitResult result = SolarTransit(el, row.city, row.day);
@@ -90,7 +82,7 @@ TEST(SolarEventTime, WorkedSunrisesAndSunsets) {
 
 TEST(SolarEventTime, NoEventWhereTheSunNeverReachesTheZenithDistance) {
     const YearElements el = ComputeYearElements(2024);
-    const CityLocation arctic = Place(DegreesToRadians(70.0), 1.3089969389957472, -5.0);
+    const CityLocation arctic = Place(70.0, -75.0, -5.0);
     // Midnight sun: the sun stays above the horizon angle all day in June ...
     EXPECT_EQ(SolarEventTime(el, arctic, 172, kHorizon, 6.0, 1), NO_EVENT_TIME);
     EXPECT_EQ(SolarEventTime(el, arctic, 172, kHorizon, 18.0, 0), NO_EVENT_TIME);

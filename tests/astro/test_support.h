@@ -35,10 +35,4 @@ inline ::testing::AssertionResult Near(const std::string& what, double expected,
     return ::testing::AssertionFailure() << message.str();
 }
 
-// Relative tolerance against the expected magnitude.
-inline ::testing::AssertionResult NearRelative(const std::string& what, double expected,
-                                               double actual, double relative) {
-    return Near(what, expected, actual, std::fabs(expected) * relative);
-}
-
 }  // namespace orvanta::testing

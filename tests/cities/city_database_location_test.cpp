@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -55,48 +54,40 @@ const std::vector<LocationCase> kCases = {
      false},
 };
 
-void PrintTo(const LocationCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class CityDatabaseLocationTest : public testing::TestWithParam<LocationCase> {};
-
-TEST_P(CityDatabaseLocationTest, TriesThePlacesInOrder) {
-    const LocationCase& row = GetParam();
-    const testing_support::ScratchFolder scratch;
-    const fs::path& root = scratch.Path();
-    for (const std::string& path : row.made) {
-        fs::create_directories((root / path).parent_path());
-        if (path.back() == '/') {
-            fs::create_directories(root / path);
-        } else {
-            std::ofstream(root / path) << "x";
+TEST(CityDatabaseLocationTest, TriesThePlacesInOrder) {
+    for (const LocationCase& row : kCases) {
+        SCOPED_TRACE(row.name);
+        const testing_support::ScratchFolder scratch;
+        const fs::path& root = scratch.Path();
+        for (const std::string& path : row.made) {
+            fs::create_directories((root / path).parent_path());
+            if (path.back() == '/') {
+                fs::create_directories(root / path);
+            } else {
+                std::ofstream(root / path) << "x";
+            }
         }
+        std::string dataDirs = row.dataDirs;
+        for (std::size_t at = dataDirs.find('@'); at != std::string::npos;
+             at = dataDirs.find('@')) {
+            dataDirs.replace(at, 1, root.string());
+        }
+        CityDatabaseSearch search;
+        search.executable = root / row.executable;
+        search.dataFromBin = "../share";
+        search.dataDirs = dataDirs;
+        search.buildTree = root / "build";
+        search.buildTreeDatabase = root / "build/data/cities.db";
+        const CityDatabaseLocation location = LocateCityDatabase(search);
+        std::vector<fs::path> expected;
+        for (const std::string& path : row.tried) {
+            expected.push_back(root / path);
+        }
+        EXPECT_EQ(location.tried, expected);
+        EXPECT_EQ(location.found, row.found);
+        EXPECT_EQ(location.path, row.found ? expected.back() : expected.front());
     }
-    std::string dataDirs = row.dataDirs;
-    for (std::size_t at = dataDirs.find('@'); at != std::string::npos; at = dataDirs.find('@')) {
-        dataDirs.replace(at, 1, root.string());
-    }
-    CityDatabaseSearch search;
-    search.executable = root / row.executable;
-    search.dataFromBin = "../share";
-    search.dataDirs = dataDirs;
-    search.buildTree = root / "build";
-    search.buildTreeDatabase = root / "build/data/cities.db";
-    const CityDatabaseLocation location = LocateCityDatabase(search);
-    std::vector<fs::path> expected;
-    for (const std::string& path : row.tried) {
-        expected.push_back(root / path);
-    }
-    EXPECT_EQ(location.tried, expected);
-    EXPECT_EQ(location.found, row.found);
-    EXPECT_EQ(location.path, row.found ? expected.back() : expected.front());
 }
-
-INSTANTIATE_TEST_SUITE_P(Places, CityDatabaseLocationTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<LocationCase>& row) {
-                             return std::string(row.param.name);
-                         });
 
 TEST(CityDatabaseLocationDefaultsTest, UnsetDataDirsMeanUsrLocalShareThenUsrShare) {
     CityDatabaseSearch search;

@@ -1,7 +1,8 @@
 // Arbitrary bytes as a city name, through the search-key folding and the lookup in a small
-// city database built once per process by the tests' shared builder. The lookup must find exactly
-// the city whose folded name (or alias) equals the folded input, or report it not found with the
-// one message and the record untouched; a sound database never counts as unavailable.
+// city database (the tests' shared fold table, cities of its own) built once per process. The
+// lookup must find exactly the city whose folded name (or alias) equals the folded input, or report
+// it not found with the one message and the record untouched; a sound database never counts as
+// unavailable.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -9,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -17,7 +18,7 @@
 #include "cities/search_key.h"
 #include "cities/sqlite_city_store.h"
 #include "cities/sqlite_db.h"
-#include "tests/support/scratch_database.h"
+#include "tests/support/test_city_database.h"
 
 namespace {
 
@@ -25,60 +26,31 @@ namespace fs = std::filesystem;
 using orvanta::CityLocation;
 using orvanta::CityLookupStatus;
 
-// The fold table of the test database: ASCII capitals, a few accented letters, the no-break
-// space and a combining accent that folds to nothing.
-const std::map<char32_t, std::string> kFolds = [] {
-    std::map<char32_t, std::string> folds;
-    for (char32_t c = 'A'; c <= 'Z'; ++c) {
-        folds[c] = std::string(1, static_cast<char>(c - 'A' + 'a'));
-    }
-    folds[0xDC] = "u";   // U with diaeresis
-    folds[0xFC] = "u";   // u with diaeresis
-    folds[0xC9] = "e";   // E with acute
-    folds[0xE9] = "e";   // e with acute
-    folds[0xDF] = "ss";  // sharp s
-    folds[0xA0] = " ";   // no-break space
-    folds[0x301] = "";   // combining acute accent
-    return folds;
-}();
-
-// Display name -> search key, and alias key -> display name, as the database holds them.
-const std::map<std::string, std::string> kCityKeys = {
-    {"Detroit, MI", "detroit, mi"},
-    {"Mecca", "mecca"},
-    {"Z\xC3\xBCrich", "zurich"},
-    {"San Jos\xC3\xA9, Costa Rica", "san jose, costa rica"},
-    {"San Jose", "san jose"},
-    {"Stra\xC3\x9F"
-     "e",
-     "strasse"},
+// The cities of the test database: display name, search key and an alias key ("" for none).
+struct FuzzCity {
+    const char* name;
+    const char* key;
+    const char* alias;
 };
-const std::map<std::string, std::string> kAliasCities = {
-    {"detroit", "Detroit, MI"},
-    {"makkah", "Mecca"},
-    {"zuerich", "Z\xC3\xBCrich"},
+constexpr FuzzCity kCities[] = {
+    {"Detroit, MI", "detroit, mi", "detroit"},
+    {"Mecca", "mecca", "makkah"},
+    {"Z\xC3\xBCrich", "zurich", "zuerich"},
+    {"San Jos\xC3\xA9, Costa Rica", "san jose, costa rica", ""},
+    {"San Jose", "san jose", ""},
+    {"Stra\u00DFe", "strasse", ""},
 };
 
-constexpr const char* kTestData = R"sql(
-INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0),
-    (7, 'Europe/Zurich', -60, 1), (8, 'America/Los_Angeles', 480, 1),
-    (9, 'America/Costa_Rica', 360, 0);
-INSERT INTO cities (city_id, name, search_key, country, country_code, region,
-                    latitude, longitude, zone_index, population) VALUES
-    (1, 'Detroit, MI', 'detroit, mi', 'United States', 'US', 'Michigan', 4220, -8303, 1, 639111),
-    (3, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', 'Makkah', 2125, 3949, 3, 1675368),
-    (4, 'Z' || char(252) || 'rich', 'zurich', 'Switzerland', 'CH', 'Zurich', 4722, 832, 7, 341730),
-    (10, 'San Jos' || char(233) || ', Costa Rica', 'san jose, costa rica', 'Costa Rica', 'CR',
-        'San Jose', 956, -8405, 9, 335007),
-    (11, 'San Jose', 'san jose', 'United States', 'US', 'California', 3720, -12153, 8, 1013240),
-    (12, 'Stra' || char(223) || 'e', 'strasse', 'Germany', 'DE', '', 4800, 1100, 7, 10);
-INSERT INTO aliases VALUES ('detroit', 1), ('makkah', 3), ('zuerich', 4);
-)sql";
-
-std::string FoldTableSql() {
-    std::string sql;
-    for (const auto& [codePoint, folded] : kFolds) {
-        sql += "INSERT INTO fold_map VALUES (" + std::to_string(codePoint) + ", '" + folded + "');";
+std::string TestCitiesSql() {
+    std::string sql = "INSERT INTO zones VALUES (1, 'UTC', 0, 0);";
+    for (std::size_t i = 0; i < std::size(kCities); ++i) {
+        const std::string id = std::to_string(i + 1);
+        sql += "INSERT INTO cities VALUES (" + id + ", '" + kCities[i].name + "', '" +
+               kCities[i].key + "', 'C', 'CC', '', 100, 100, 1, 1);";
+        if (*kCities[i].alias != '\0') {
+            sql +=
+                "INSERT INTO aliases VALUES ('" + std::string(kCities[i].alias) + "', " + id + ");";
+        }
     }
     return sql;
 }
@@ -90,7 +62,8 @@ const fs::path& TestDatabase() {
     static const fs::path path = [] {
         const fs::path database = folder.Path() / "cities.db";
         ::setenv("ORVANTA_SOURCE_DIR", ORVANTA_SOURCE_DIR, 0);
-        if (!orvanta::testing_support::BuildDatabase(database, FoldTableSql() + kTestData)) {
+        if (!orvanta::testing_support::BuildDatabase(
+                database, orvanta::testing_support::TestFoldSql() + TestCitiesSql())) {
             std::fprintf(stderr, "city_name_fuzz: cannot build the test database\n");
             std::abort();
         }
@@ -114,8 +87,9 @@ std::optional<std::string> ExpectedCity(const std::string& name) {
         return std::nullopt;
     }
     const auto fold = [](char32_t c, std::string& out) {
-        const auto found = kFolds.find(c);
-        if (found != kFolds.end()) {
+        const auto& folds = orvanta::testing_support::TestFolds();
+        const auto found = folds.find(c);
+        if (found != folds.end()) {
             out += found->second;
         } else {
             orvanta::AppendUtf8(out, c);
@@ -133,13 +107,15 @@ std::optional<std::string> ExpectedCity(const std::string& name) {
     if (key->find("  ") != std::string::npos || !orvanta::DecodeUtf8(*key)) {
         Fail(name, "the search key keeps a run of spaces or is not UTF-8");
     }
-    for (const auto& [display, cityKey] : kCityKeys) {
-        if (cityKey == *key) {
-            return display;
+    for (const FuzzCity& c : kCities) {
+        if (c.key == *key) {
+            return c.name;
         }
     }
-    if (const auto alias = kAliasCities.find(*key); alias != kAliasCities.end()) {
-        return alias->second;
+    for (const FuzzCity& c : kCities) {
+        if (*c.alias != '\0' && c.alias == *key) {
+            return c.name;
+        }
     }
     return std::nullopt;
 }

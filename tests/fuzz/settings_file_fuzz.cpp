@@ -9,16 +9,12 @@
 
 #include "settings/settings_memory_file.h"
 #include "settings/settings_store.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
 using orvanta::CityLocation;
 using orvanta::PrayerSettings;
-
-class NoHomeCity final : public orvanta::HomeCitySource {
-  public:
-    bool ReadHomeCity(CityLocation&) const override { return false; }
-};
 
 [[noreturn]] void Fail(const char* what) {
     std::fprintf(stderr, "settings_file_fuzz: %s\n", what);
@@ -36,7 +32,7 @@ bool SameSettings(const PrayerSettings& a, const PrayerSettings& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     orvanta::MemorySettingsFile file;
     file.content = std::string(reinterpret_cast<const char*>(data), size);
-    const NoHomeCity noHomeCity;
+    const orvanta::testing_support::NoHomeCity noHomeCity;
 
     PrayerSettings loaded;
     CityLocation city;

@@ -3,20 +3,30 @@
 // of Ramadan 1448.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
-#include "astro/angles.h"
 #include "astro/method_date_row.h"
 #include "astro/method_presets.h"
 #include "hijri/hijri_date.h"
+#include "tests/astro/test_support.h"
 
 namespace orvanta {
 namespace {
 
+namespace chr = std::chrono;
+
+// Day index in the year and back, by the standard library's calendar.
 int DayIndex(const CivilDate& date) {
-    constexpr std::array<int, 12> kBefore = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const bool leap = date.year % 4 == 0 && (date.year % 100 != 0 || date.year % 400 == 0);
-    return kBefore[date.month - 1] + date.day - 1 + (leap && date.month > 2 ? 1 : 0);
+    const chr::sys_days day = chr::year{date.year} / date.month / date.day;
+    return static_cast<int>((day - chr::sys_days{chr::year{date.year} / 1 / 1}).count());
+}
+
+CivilDate DateOfIndex(int year, int index) {
+    const chr::year_month_day ymd{chr::sys_days{chr::year{year} / 1 / 1} + chr::days{index}};
+    return CivilDate{static_cast<std::int16_t>(year),
+                     static_cast<std::int16_t>(unsigned{ymd.month()}),
+                     static_cast<std::int16_t>(unsigned{ymd.day()})};
 }
 
 TEST(HijriDate, FirstDaysOfRamadanAsObservedInSaudiArabia) {
@@ -63,12 +73,7 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     }
     ASSERT_GT(first, 0);
     // The Hijri dates of the marked days: 1 and 29 or 30 Ramadan 1448.
-    const auto civil = [](int index) {
-        return CivilDate{2027, static_cast<std::int16_t>(index < 59 ? (index < 31 ? 1 : 2) : 3),
-                         static_cast<std::int16_t>(index < 31   ? index + 1
-                                                   : index < 59 ? index - 30
-                                                                : index - 58)};
-    };
+    const auto civil = [](int index) { return DateOfIndex(2027, index); };
     const auto firstHijri = HijriDateOf(civil(first));
     const auto lastHijri = HijriDateOf(civil(last));
     ASSERT_TRUE(firstHijri && lastHijri);
@@ -77,10 +82,7 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     EXPECT_EQ(lastHijri->month, kRamadanMonth);
     EXPECT_GE(lastHijri->day, 29);
 
-    CityLocation makkah;
-    makkah.latitudeRad = DegreesToRadians(21.4225);
-    makkah.longitudeRad = -DegreesToRadians(39.8262);
-    makkah.zoneHours = 3.0;
+    const CityLocation makkah = testing::Place(21.4225, 39.8262, 3.0);
     const DaylightShiftTable none{};
     const PrayerMethod& method = FindMethodPreset("umm-al-qura")->method;
     for (const auto& [index, minutes] : std::vector<std::pair<int, double>>{

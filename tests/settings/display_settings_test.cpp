@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "settings/display_settings.h"
-#include "settings/method_settings.h"
 #include "settings/settings_memory_file.h"
-#include "settings/settings_store.h"
 
 namespace orvanta {
 namespace {
@@ -21,10 +19,7 @@ const std::string kKey =
 const std::string kClock24 = "\"Clock\"=hex(1):32,00,34,00,00,00";
 
 bool Save(MemorySettingsFile& file, const DisplaySettings& display) {
-    const MethodSettings method;
-    return SaveSettings(file, PrayerSettings{}, &method, [&display](RegistryDocument& document) {
-        return StoreDisplayValues(document, display);
-    });
+    return SaveDisplaySettings(file, display);
 }
 
 TEST(DisplaySettings, EachStoredFormGivesItsClock) {
@@ -52,19 +47,15 @@ TEST(DisplaySettings, EachStoredFormGivesItsClock) {
     }
 }
 
-TEST(DisplaySettings, SavesTheChoiceAndAddsNothingForTheLanguageClock) {
+TEST(DisplaySettings, SavesTheChoiceAndRemovesItForTheLanguageClock) {
     MemorySettingsFile file;
     ASSERT_TRUE(Save(file, DisplaySettings{ClockStyle::kTwentyFourHour, {}}));
     EXPECT_NE(file.content->find(kClock24 + "\n"), std::string::npos);
     EXPECT_EQ(LoadDisplaySettings(file).clock, ClockStyle::kTwentyFourHour);
-    // Back to the language's clock: the value says so, since it exists.
+    // Back to the language's clock: no value says it.
     ASSERT_TRUE(Save(file, DisplaySettings{}));
+    EXPECT_EQ(file.content->find("Clock"), std::string::npos);
     EXPECT_EQ(LoadDisplaySettings(file).clock, ClockStyle::kLanguage);
-    EXPECT_TRUE(LoadDisplaySettings(file).unreadable.empty());
-
-    MemorySettingsFile fresh;
-    ASSERT_TRUE(Save(fresh, DisplaySettings{}));
-    EXPECT_EQ(fresh.content->find("Clock"), std::string::npos);
 }
 
 TEST(DisplaySettings, AnUnreadableValueStaysUntilTheUserChoosesAClock) {

@@ -1,5 +1,5 @@
-// The settings file on disk: folder creation, atomic replacement, moving a damaged file aside,
-// the writers' lock, and failures that must leave the old file in place.
+// The settings file on disk: folder creation, atomic replacement, the writers' lock, and
+// failures that must leave the old file in place. (A damaged file moved aside: odd_files_test.)
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -66,30 +66,6 @@ TEST_F(DiskSettingsFileTest, FirstSaveCreatesAPrivateFolderAndLeavesNoTemporaryF
     LoadSettings(file, NoHomeCity(), loaded, city);
     EXPECT_EQ(loaded.configuredCity, "Mecca");
     EXPECT_EQ(city.name, "Mecca");
-}
-
-TEST_F(DiskSettingsFileTest, DamagedFileIsMovedAsideNeverOverwritten) {
-    const fs::path path = root_ / "registry.reg";
-    DiskSettingsFile file(path);
-    std::vector<std::string> damaged = {"first damaged file", "second damaged file"};
-    for (const std::string& bytes : damaged) {
-        WriteBytes(path, bytes);
-        PrayerSettings loaded;
-        CityLocation city;
-        LoadSettings(file, NoHomeCity(), loaded, city);
-        EXPECT_EQ(loaded.configuredCity, "Detroit, MI");
-        ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
-    }
-    // Both saves may fall in the same second: the second name must differ from the first.
-    std::vector<std::string> kept;
-    for (const std::string& name : Names(root_)) {
-        if (name.starts_with("registry.reg.damaged-")) {
-            kept.push_back(ReadBytes(root_ / name));
-        }
-    }
-    std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(kept, damaged);
-    EXPECT_TRUE(ParseRegistryText(ReadBytes(path)).has_value());
 }
 
 TEST_F(DiskSettingsFileTest, FolderThatCannotBeCreatedFailsTheSave) {

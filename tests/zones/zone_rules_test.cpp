@@ -5,8 +5,6 @@
 #include <chrono>
 #include <cmath>
 #include <iomanip>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,14 +43,12 @@ int DaysInYear(int year) {
 }
 
 // Transition dates written down from the published rules (US: second Sunday of March to first
-// Sunday of November since 2007, first Sunday of April to last Sunday of October before; EU:
+// Sunday of November since 2007; EU:
 // last Sundays of March and October; south-east Australia: first Sundays of October and April),
 // and for Casablanca from the installed release as zdump prints it.
 const std::vector<ZoneYearCase> kZoneYearCases = {
     {"Detroit2026", "America/Detroit", 2026, -5.0, {{1, 1, -5.0}, {3, 8, -4.0}, {11, 1, -5.0}}},
-    {"London2026", "Europe/London", 2026, 0.0, {{1, 1, 0.0}, {3, 29, 1.0}, {10, 25, 0.0}}},
     {"Sydney2026", "Australia/Sydney", 2026, 10.0, {{1, 1, 11.0}, {4, 5, 10.0}, {10, 4, 11.0}}},
-    {"Adelaide2026", "Australia/Adelaide", 2026, 9.5, {{1, 1, 10.5}, {4, 5, 9.5}, {10, 4, 10.5}}},
     // Clocks go back to +00 from the Sunday before Ramadan 1447 (begins 18/19 February) to the
     // Sunday after the Eid (20 March); from 20 September 2026 the zone keeps +00.
     {"Casablanca2026",
@@ -67,8 +63,6 @@ const std::vector<ZoneYearCase> kZoneYearCases = {
      2026,
      10.5,
      {{1, 1, 11.0}, {4, 5, 10.5}, {10, 4, 11.0}}},
-    // The rule before 2007.
-    {"Detroit2006", "America/Detroit", 2006, -5.0, {{1, 1, -5.0}, {4, 2, -4.0}, {10, 29, -5.0}}},
     // 2037 is the last year the compiled file lists; from 2038 the footer rule decides.
     {"Detroit2037", "America/Detroit", 2037, -5.0, {{1, 1, -5.0}, {3, 8, -4.0}, {11, 1, -5.0}}},
     {"Detroit2038", "America/Detroit", 2038, -5.0, {{1, 1, -5.0}, {3, 14, -4.0}, {11, 7, -5.0}}},
@@ -84,36 +78,27 @@ const std::vector<ZoneYearCase> kZoneYearCases = {
     {"DetroitYear1", "America/Detroit", 1, -5.0, {{1, 1, -19931.0 / 3600.0}}},
 };
 
-void PrintTo(const ZoneYearCase& c, std::ostream* os) {
-    *os << c.label;
-}
-
-class ZoneYearTest : public ::testing::TestWithParam<ZoneYearCase> {};
-
-TEST_P(ZoneYearTest, ClockAtNoonFollowsTheTransitionDates) {
-    const ZoneYearCase& c = GetParam();
-    const auto shifts = ZoneDaylightShifts(c.zone, static_cast<std::int16_t>(c.year), c.zoneHours);
-    ASSERT_TRUE(shifts.has_value()) << c.zone;
-    const int days = DaysInYear(c.year);
-    std::size_t run = 0;
-    for (int j = 0; j < days; ++j) {
-        while (run + 1 < c.runs.size() &&
-               DayIndex(c.year, c.runs[run + 1].month, c.runs[run + 1].day) <= j) {
-            ++run;
+TEST(ZoneDaylightShifts, ClockAtNoonFollowsTheTransitionDates) {
+    for (const ZoneYearCase& c : kZoneYearCases) {
+        SCOPED_TRACE(c.label);
+        const auto shifts =
+            ZoneDaylightShifts(c.zone, static_cast<std::int16_t>(c.year), c.zoneHours);
+        ASSERT_TRUE(shifts.has_value());
+        const int days = DaysInYear(c.year);
+        std::size_t run = 0;
+        for (int j = 0; j < days; ++j) {
+            while (run + 1 < c.runs.size() &&
+                   DayIndex(c.year, c.runs[run + 1].month, c.runs[run + 1].day) <= j) {
+                ++run;
+            }
+            ASSERT_NEAR(c.zoneHours + (*shifts)[j], c.runs[run].clockHours, kTolerance)
+                << "day index " << j;
         }
-        const double expected = c.runs[run].clockHours;
-        const double actual = c.zoneHours + (*shifts)[j];
-        ASSERT_NEAR(actual, expected, kTolerance)
-            << std::setprecision(17) << c.zone << " " << c.year << " day index " << j
-            << ": expected clock offset " << expected << ", got " << actual;
-    }
-    if (days == 365) {
-        EXPECT_EQ((*shifts)[365], 0.0) << "index 365 of a common year";
+        if (days == 365) {
+            EXPECT_EQ((*shifts)[365], 0.0) << "index 365 of a common year";
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Zones, ZoneYearTest, ::testing::ValuesIn(kZoneYearCases),
-                         [](const auto& row) { return std::string{row.param.label}; });
 
 TEST(ZoneDaylightShifts, ExtremeYearsGiveFiniteConstantTables) {
     for (const char* zone : {"America/Detroit", "Australia/Lord_Howe", "Africa/Casablanca"}) {
@@ -138,6 +123,8 @@ TEST(ZoneDaylightShifts, RejectsWhatItCannotAnswer) {
         {"empty name", "", 2026, 0.0},
         {"unknown name", "Mars/Olympus_Mons", 2026, 0.0},
         {"path climbing out", "../../etc/passwd", 2026, 0.0},
+        {"name in another case", "america/detroit", 2026, 0.0},
+        {"path through a parent", "America/../UTC", 2026, 0.0},
         {"absolute path", "/usr/share/zoneinfo/UTC", 2026, 0.0},
         {"embedded NUL", std::string("UTC\0x", 5), 2026, 0.0},
         {"year 0", "America/Detroit", 0, -5.0},
@@ -201,28 +188,6 @@ TEST(ZoneDaylightShifts, ConcurrentCallsAgree) {
     for (int ok : agreed) {
         EXPECT_EQ(ok, 1);
     }
-}
-
-TEST(IsKnownZone, ExactNamesOnly) {
-    const struct {
-        std::string name;
-        bool known;
-    } rows[] = {
-        {"America/Detroit", true},
-        {"UTC", true},
-        {"", false},
-        {"america/detroit", false},
-        {"America/../UTC", false},
-        {"/usr/share/zoneinfo/UTC", false},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(IsKnownZone(row.name), row.known) << "\"" << row.name << "\"";
-    }
-}
-
-TEST(TzdbVersion, NamesARelease) {
-    const std::string version = TzdbVersion();
-    EXPECT_TRUE(std::regex_match(version, std::regex("[0-9]{4}[a-z]+"))) << "\"" << version << "\"";
 }
 
 }  // namespace

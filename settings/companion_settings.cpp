@@ -1,0 +1,143 @@
+#include "settings/companion_settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <utility>
+
+#include "settings/registry_document.h"
+#include "settings/registry_text.h"
+#include "settings/settings_update.h"
+#include "settings/settings_values.h"
+
+namespace orvanta {
+namespace {
+
+constexpr int kMaxCoordinate = 100000;  // logical pixels
+
+std::optional<bool> ParseSwitch(std::string_view text) {
+    if (text == "0" || text == "1") {
+        return text == "1";
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
+    std::vector<int> numbers;
+    for (std::size_t start = 0; start <= text.size() && numbers.size() <= 4;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::optional<int> number = ParseInt(text.substr(start, comma - start));
+        if (!number) {
+            return std::nullopt;
+        }
+        numbers.push_back(*number);
+        start = comma + 1;
+    }
+    if (numbers.size() != 4) {
+        return std::nullopt;
+    }
+    const WindowPlacement p{numbers[0], numbers[1], numbers[2], numbers[3]};
+    const bool inRange = std::abs(p.x) <= kMaxCoordinate && std::abs(p.y) <= kMaxCoordinate &&
+                         p.width >= 1 && p.width <= kMaxCoordinate && p.height >= 1 &&
+                         p.height <= kMaxCoordinate;
+    return inRange ? std::optional<WindowPlacement>(p) : std::nullopt;
+}
+
+// The text of one value when it is a string that parse accepts; an unreadable one is named.
+template <typename T, typename Parse>
+std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
+                         std::vector<std::string>& unreadable) {
+    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = RegistryStringText(*data);
+    std::optional<T> value = text ? parse(*text) : std::nullopt;
+    if (!value) {
+        unreadable.emplace_back(name);
+    }
+    return value;
+}
+
+std::string PlacementText(const WindowPlacement& p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.width) + "," +
+           std::to_string(p.height);
+}
+
+}  // namespace
+
+CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
+    CompanionSettings loaded;
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return loaded;
+    }
+    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return loaded;
+    }
+    std::vector<std::string>& bad = loaded.unreadable;
+    loaded.keepInTray =
+        ReadOne<bool>(*document, kKeepInTrayValueName, ParseSwitch, bad).value_or(false);
+    loaded.startAtLogin =
+        ReadOne<bool>(*document, kStartAtLoginValueName, ParseSwitch, bad).value_or(false);
+    loaded.placement =
+        ReadOne<WindowPlacement>(*document, kWindowPlacementValueName, ParsePlacement, bad);
+    return loaded;
+}
+
+bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings,
+                           NoticeList* notices) {
+    const auto set = [](RegistryDocument& document, std::string_view name,
+                        const std::string& text) {
+        RegistryData data = RegistryStringData(text);
+        const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
+        return (stored != nullptr && *stored == data) ||
+               SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
+    };
+    return UpdateSettingsDocument(
+        file,
+        [&](RegistryDocument& document) {
+            bool ok = true;
+            for (const auto& [name, on] :
+                 {std::pair{kKeepInTrayValueName, settings.keepInTray},
+                  std::pair{kStartAtLoginValueName, settings.startAtLogin}}) {
+                const bool unreadable =
+                    std::find(settings.unreadable.begin(), settings.unreadable.end(), name) !=
+                    settings.unreadable.end();
+                // A switch left at its default is only written over a value already there.
+                const bool stored = FindRegistryValue(document, kSettingsKeyPath, name) != nullptr;
+                if (!unreadable && (on || stored)) {
+                    ok = ok && set(document, name, on ? "1" : "0");
+                }
+            }
+            if (settings.placement) {
+                ok = ok &&
+                     set(document, kWindowPlacementValueName, PlacementText(*settings.placement));
+            }
+            return ok;
+        },
+        notices);
+}
+
+std::string UnreadableCompanionValuesWarning(const std::vector<std::string>& unreadable) {
+    if (unreadable.empty()) {
+        return {};
+    }
+    std::string text = "ignored the window and tray settings that cannot be read (";
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
+        text += (i != 0 ? ", " : "") + unreadable[i];
+    }
+    return text + "); they stay in the settings file as they are";
+}
+
+}  // namespace orvanta

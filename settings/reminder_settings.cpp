@@ -1,0 +1,163 @@
+#include "settings/reminder_settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "settings/registry_text.h"
+#include "settings/settings_values.h"
+#include "settings/string_values.h"
+
+namespace orvanta {
+namespace {
+
+// The stored id of each slot, in PrayerSlot order.
+constexpr std::array<std::string_view, kPrayerCount> kSlotIds = {"fajr", "shuruq",  "zuhr",
+                                                                 "asr",  "maghrib", "isha"};
+
+std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::array<bool, kPrayerCount>> ParsePrayers(std::string_view text) {
+    std::array<bool, kPrayerCount> on{};
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view id = text.substr(0, comma);
+        const auto* found = std::find(kSlotIds.begin(), kSlotIds.end(), id);
+        const auto slot = static_cast<std::size_t>(found - kSlotIds.begin());
+        if (found == kSlotIds.end() || on[slot]) {
+            return std::nullopt;
+        }
+        on[slot] = true;
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    }
+    return on;
+}
+
+std::string FormatPrayers(const std::array<bool, kPrayerCount>& on) {
+    std::string text;
+    for (std::size_t s = 0; s < on.size(); ++s) {
+        if (!on[s]) {
+            continue;
+        }
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += kSlotIds[s];
+    }
+    return text;
+}
+
+std::optional<bool> ParseOnOff(std::string_view text) {
+    if (text == "on" || text == "off") {
+        return text == "on";
+    }
+    return std::nullopt;
+}
+
+// Reads one value with its parser; an unreadable one is named in `unreadable`.
+template <typename T, typename Parse>
+std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
+                         std::vector<std::string>& unreadable) {
+    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = TextOfStringValue(*data);
+    std::optional<T> value = text ? parse(*text) : std::nullopt;
+    if (!value) {
+        unreadable.emplace_back(name);
+    }
+    return value;
+}
+
+// Writes each value that differs from its default, removes the others unless left alone.
+bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& settings) {
+    const ReminderChoice defaults;
+    const ReminderChoice& choice = settings.choice;
+    const auto put = [&](std::string_view name, bool isDefault, const std::string& text) {
+        if (!isDefault) {
+            RegistryData data = StringValueOf(text);
+            const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
+            return (stored != nullptr && *stored == data) ||
+                   SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
+        }
+        const auto& bad = settings.unreadable;
+        if (std::find(bad.begin(), bad.end(), name) == bad.end()) {
+            RemoveSettingsValue(document, name);
+        }
+        return true;
+    };
+    return put(kReminderPrayersValueName, choice.atPrayer == defaults.atPrayer,
+               FormatPrayers(choice.atPrayer)) &&
+           put(kReminderEarlyValueName, choice.minutesBefore == defaults.minutesBefore,
+               std::to_string(choice.minutesBefore)) &&
+           put(kReminderSoundValueName, choice.sound == defaults.sound,
+               choice.sound ? "on" : "off") &&
+           put(kReminderSoundFileValueName, choice.soundFile == defaults.soundFile,
+               choice.soundFile) &&
+           put(kReminderVolumeValueName, choice.volumePercent == defaults.volumePercent,
+               std::to_string(choice.volumePercent));
+}
+
+}  // namespace
+
+ReminderSettings LoadReminderSettings(const SettingsFile& file) {
+    ReminderSettings loaded;
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return loaded;
+    }
+    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return loaded;
+    }
+    ReminderChoice& c = loaded.choice;
+    std::vector<std::string>& bad = loaded.unreadable;
+    const auto minutes = [](const std::string& t) {
+        return WholeNumberIn(t, 0, kMaxMinutesBefore);
+    };
+    const auto percent = [](const std::string& t) { return WholeNumberIn(t, 0, 100); };
+    const auto anyText = [](const std::string& t) { return std::optional<std::string>(t); };
+    c.atPrayer = ReadOne<std::array<bool, kPrayerCount>>(*document, kReminderPrayersValueName,
+                                                         ParsePrayers, bad)
+                     .value_or(c.atPrayer);
+    c.minutesBefore =
+        ReadOne<int>(*document, kReminderEarlyValueName, minutes, bad).value_or(c.minutesBefore);
+    c.sound = ReadOne<bool>(*document, kReminderSoundValueName, ParseOnOff, bad).value_or(c.sound);
+    c.soundFile = ReadOne<std::string>(*document, kReminderSoundFileValueName, anyText, bad)
+                      .value_or(c.soundFile);
+    c.volumePercent =
+        ReadOne<int>(*document, kReminderVolumeValueName, percent, bad).value_or(c.volumePercent);
+    return loaded;
+}
+
+bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
+                          NoticeList* notices) {
+    return UpdateSettingsFile(
+        file,
+        [&settings](RegistryDocument& document) { return StoreReminderValues(document, settings); },
+        notices);
+}
+
+std::string UnreadableReminderValuesWarning(const std::vector<std::string>& unreadable) {
+    if (unreadable.empty()) {
+        return {};
+    }
+    std::string text = "ignored the reminder settings that cannot be read (";
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
+        if (i != 0) {
+            text += ", ";
+        }
+        text += unreadable[i];
+    }
+    return text + "); they stay in the settings file as they are";
+}
+
+}  // namespace orvanta

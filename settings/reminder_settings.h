@@ -1,0 +1,60 @@
+// The reminder values of the settings key: which prayers remind, how early, and the sound, as
+// registry strings beside the classic values. Every reminder is off until the person turns it
+// on. A missing value means its default; a value that cannot be read is ignored, reported by
+// name, and left in the file as it is.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/day_table.h"
+#include "common/notices.h"
+#include "settings/settings_file.h"
+
+namespace orvanta {
+
+inline constexpr std::string_view kReminderPrayersValueName = "ReminderPrayers";
+inline constexpr std::string_view kReminderEarlyValueName = "ReminderMinutesBefore";
+inline constexpr std::string_view kReminderSoundValueName = "ReminderSound";
+inline constexpr std::string_view kReminderSoundFileValueName = "ReminderSoundFile";
+inline constexpr std::string_view kReminderVolumeValueName = "ReminderVolume";
+
+inline constexpr int kMaxMinutesBefore = 60;
+
+struct ReminderChoice {
+    // Per slot in PrayerSlot order (Fajr first): a reminder at the event's time. Shuruq is
+    // sunrise, not a prayer, so it too starts off.
+    std::array<bool, kPrayerCount> atPrayer{};
+    // Minutes, 0 .. 60: a second reminder this long before each chosen event; 0 gives none.
+    int minutesBefore = 0;
+    bool sound = false;      // play a sound with each reminder
+    std::string soundFile;   // UTF-8 path of the sound; empty: the built-in chime
+    int volumePercent = 70;  // 0 .. 100, on the listener's (logarithmic) scale
+
+    bool operator==(const ReminderChoice&) const = default;
+};
+
+struct ReminderSettings {
+    ReminderChoice choice;
+    std::vector<std::string> unreadable;  // names of stored values that were ignored
+};
+
+// Reads the reminder values. Each must be a string: "fajr,asr,..." (slot ids, each at most
+// once; "" for none) for ReminderPrayers, a whole number 0 .. 60 (ReminderMinutesBefore) or
+// 0 .. 100 (ReminderVolume), "on" or "off" (ReminderSound), any text (ReminderSoundFile).
+// Anything else is listed in `unreadable` and ignored. No file, no key: the defaults.
+ReminderSettings LoadReminderSettings(const SettingsFile& file);
+
+// Stores the choice in one locked, atomic replacement of the file: each value that differs
+// from its default is written, each other one removed, except that a value named in
+// `unreadable` is only ever replaced by a value the person chose, never removed. True only
+// when the file reached the disk.
+[[nodiscard]] bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
+                                        NoticeList* notices = nullptr);
+
+// One line for the person about values that were ignored, or "" when there were none.
+std::string UnreadableReminderValuesWarning(const std::vector<std::string>& unreadable);
+
+}  // namespace orvanta

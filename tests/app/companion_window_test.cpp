@@ -1,0 +1,360 @@
+// The window through a day on the fake clock: the next prayer marked and counted down, the
+// roll-overs at midnight and after jumps of the wall clock, the tray and its options, the
+// start into the tray, the autostart entry, the home-city note and the window's place.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "app/autostart_entry.h"
+#include "app/companion_tray.h"
+#include "app/day_watch.h"
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "fakes.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::FakeWorld;
+using testing_support::RowsOf;
+using testing_support::TextRows;
+
+constexpr std::int64_t kEdtOffsetSeconds = -4 * 3600;  // Detroit in March: UT - 4 h
+
+// Seconds since 1970 UT of a local time in Detroit (EDT) on a March 2026 day.
+std::int64_t Local(int day, int hour, int minute, int second = 0) {
+    const std::int64_t marchFirst = 1772323200;  // 2026-03-01 00:00 UT
+    return marchFirst + (day - 1) * 86400 + hour * 3600 + minute * 60 + second - kEdtOffsetSeconds;
+}
+
+// Minutes after local midnight of a list time text ("  7:32 AM", " 12:05 PM").
+int MinutesOfText(const std::string& text) {
+    const int hour = std::stoi(text.substr(0, 3)) % 12;
+    const int minute = std::stoi(text.substr(4, 2));
+    return (text.find("PM") != std::string::npos ? hour + 12 : hour) * 60 + minute;
+}
+
+// The rows in bold (both columns), and the selected one (-1 for none).
+using Marks = std::pair<std::vector<int>, int>;
+Marks MarkedRows(const QTreeWidget* list) {
+    std::vector<int> bold;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->font(0).bold() && list->topLevelItem(i)->font(1).bold()) {
+            bold.push_back(i);
+        }
+    }
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return {bold, selected.size() == 1 ? list->indexOfTopLevelItem(selected[0]) : -1};
+}
+
+class CompanionWindowTest : public testing::Test {
+  protected:
+    void SetUp() override { MoveTo(20, 14, 0); }
+    void TearDown() override {
+        window_.reset();
+        testing_support::CloseEverything();
+    }
+
+    MainWindow& Create(bool trayAvailable = false) {
+        window_ = std::make_unique<MainWindow>(records_, world_.services,
+                                               [this](int code) { quitCodes_.push_back(code); });
+        window_->SetTrayAvailability([trayAvailable] { return trayAvailable; });
+        return *window_;
+    }
+    // Sets the wall clock and the date; the steady clock advances as much unless jump.
+    void MoveTo(int day, int hour, int minute, int second = 0, bool jump = false) {
+        const std::int64_t now = Local(day, hour, minute, second);
+        if (!jump) {
+            world_.clock.steadyMilliseconds += (now - world_.clock.utcSeconds) * 1000;
+        }
+        world_.clock.steadyMilliseconds += 1000;  // time passes, also across a jump
+        world_.clock.utcSeconds = now;
+        world_.clock.date = CivilDate{2026, 3, static_cast<std::int16_t>(day)};
+    }
+    QTreeWidget* List() const { return records_.window.listView; }
+    std::string Status() const { return window_->NextPrayerLine()->text().toStdString(); }
+    int ListMinutes(int row) const { return MinutesOfText(RowsOf(List())[row].second); }
+
+    FakeWorld world_;
+    AppRecords records_;
+    std::vector<int> quitCodes_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// "Fajr in 7 h 5 min" for a prayer minutes away (an hour or more).
+std::string InText(const std::string& name, int minutes) {
+    return name + " in " + std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) +
+           " min";
+}
+
+TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
+    MoveTo(21, 12, 0);
+    Create();
+    const int tomorrowFajr = ListMinutes(0);
+    MoveTo(20, 14, 0);
+    Create();
+    const int fajr = ListMinutes(0);
+    const int asr = ListMinutes(3);
+    const std::string asrText =
+        QString::fromStdString(RowsOf(List())[3].second).trimmed().toStdString();
+    struct Case {
+        const char* name;
+        std::int64_t now;
+        std::string status;
+        Marks marks;
+    };
+    const Case cases[] = {
+        {"BeforeFajr", Local(20, 0, 30), InText("Fajr", fajr - 30), {{0}, 0}},
+        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72), "Asr in 1 h 12 min", {{3}, 3}},
+        {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), "Asr at " + asrText, {{3}, 3}},
+        // Tomorrow's Fajr as tomorrow's list shows it; today's list has no row for it.
+        {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
+    };
+    for (const Case& c : cases) {
+        world_.clock.utcSeconds = c.now;
+        window_->Watch().Wake();
+        EXPECT_EQ(Status(), c.status) << c.name;
+        EXPECT_EQ(MarkedRows(List()), c.marks) << c.name;
+    }
+}
+
+struct RollCase {
+    const char* name;
+    int fromDay, fromHour, fromMinute;
+    int toDay, toHour, toMinute;
+    bool jump;
+    bool rolls;
+};
+
+class RollOver : public CompanionWindowTest, public testing::WithParamInterface<RollCase> {};
+
+TEST_P(RollOver, ShowsWhatAFreshStartShows) {
+    const RollCase& c = GetParam();
+    MoveTo(c.fromDay, c.fromHour, c.fromMinute);
+    Create();
+    const TextRows before = RowsOf(List());
+    const std::size_t lookups = world_.cities.searched.size();
+    MoveTo(c.toDay, c.toHour, c.toMinute, 0, c.jump);
+    window_->Watch().Wake();
+    EXPECT_EQ(world_.cities.searched.size(), lookups + (c.rolls ? 1 : 0));
+    const TextRows after = RowsOf(List());
+    const QDate date = records_.window.datePicker->date();
+    const std::string status = Status();
+    const Marks marked = MarkedRows(List());
+
+    AppRecords fresh;
+    MainWindow reference(fresh, world_.services, [](int) {});
+    EXPECT_EQ(after, RowsOf(fresh.window.listView));
+    EXPECT_EQ(date, QDate(2026, 3, c.toDay));
+    EXPECT_EQ(status, reference.NextPrayerLine()->text().toStdString());
+    EXPECT_EQ(marked, MarkedRows(fresh.window.listView));
+    EXPECT_EQ(after != before, c.fromDay != c.toDay);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, RollOver,
+    testing::Values(RollCase{"Midnight", 20, 23, 59, 21, 0, 0, false, true},
+                    RollCase{"WallClockForwardADay", 20, 14, 0, 21, 14, 1, true, true},
+                    RollCase{"WallClockBackAnHour", 21, 0, 30, 20, 23, 31, true, true},
+                    RollCase{"ResumeLaterThatDay", 20, 9, 0, 20, 16, 0, true, true},
+                    RollCase{"AnOrdinaryMinute", 20, 14, 0, 20, 14, 1, false, false}),
+    [](const testing::TestParamInfo<RollCase>& row) { return row.param.name; });
+
+TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
+    Create();
+    const std::int64_t start = world_.clock.utcSeconds;
+    const std::int64_t before = window_->Watch().WakeUps();
+    std::string last = Status();
+    int changes = 0;
+    while (world_.clock.utcSeconds < start + 3600) {
+        const int delayMs = window_->Watch().TimerDelayMs();
+        ASSERT_GT(delayMs, 0);
+        world_.clock.utcSeconds += delayMs / 1000;
+        world_.clock.steadyMilliseconds += delayMs;
+        window_->Watch().Wake();
+        changes += Status() != last ? 1 : 0;
+        last = Status();
+    }
+    const std::int64_t wakeUps = window_->Watch().WakeUps() - before;
+    EXPECT_LE(wakeUps, 61);
+    EXPECT_GE(wakeUps, 59);
+    EXPECT_GE(changes, wakeUps - 1);  // each wake-up moved the countdown
+}
+
+struct CloseCase {
+    const char* name;
+    bool keepInTray;
+    bool trayAvailable;
+    bool background;
+    bool visibleAtStart;
+    bool trayIcon;
+    bool closeQuits;
+};
+
+class CloseAndStart : public CompanionWindowTest, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseAndStart, HidesOnlyWithATrayIcon) {
+    const CloseCase& c = GetParam();
+    world_.settings.companion.keepInTray = c.keepInTray;
+    Create(c.trayAvailable).ShowAtStart(c.background);
+    EXPECT_EQ(window_->isVisible(), c.visibleAtStart);
+    EXPECT_EQ(window_->Tray() != nullptr, c.trayIcon);
+    window_->show();
+    window_->close();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(quitCodes_, c.closeQuits ? std::vector<int>{0} : std::vector<int>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CloseAndStart,
+    testing::Values(CloseCase{"OptionOff", false, true, false, true, false, true},
+                    CloseCase{"OptionOn", true, true, false, true, true, false},
+                    CloseCase{"OptionOnNoTray", true, false, false, true, false, true},
+                    CloseCase{"BackgroundStart", false, true, true, false, true, false},
+                    CloseCase{"BackgroundStartNoTray", false, false, true, true, false, true}),
+    [](const testing::TestParamInfo<CloseCase>& row) { return row.param.name; });
+
+TEST_F(CompanionWindowTest, TrayFollowsTheNextPrayerAndItsMenuActs) {
+    world_.settings.companion.keepInTray = true;
+    Create(true).ShowAtStart(false);
+    CompanionTray* tray = window_->Tray();
+    ASSERT_NE(tray, nullptr);
+    const int asr = ListMinutes(3);
+    world_.clock.utcSeconds = Local(20, 0, asr - 5);
+    window_->Watch().Wake();
+    EXPECT_EQ(tray->Icon()->toolTip(), QStringLiteral("Orvanta\nAsr in 5 min"));
+    const QAction* status = tray->Menu()->actions().at(0);
+    EXPECT_EQ(status->text(), QStringLiteral("Asr in 5 min"));
+    world_.clock.utcSeconds = Local(20, 0, asr + 1);
+    window_->Watch().Wake();
+    EXPECT_TRUE(tray->Icon()->toolTip().startsWith(QStringLiteral("Orvanta\nMaghrib in ")));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Maghrib in ")));
+
+    auto* toggle = tray->Menu()->findChild<QAction*>(QStringLiteral("trayToggle"));
+    toggle->trigger();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
+    toggle->trigger();
+    EXPECT_TRUE(window_->isVisible());
+    tray->Menu()->findChild<QAction*>(QStringLiteral("trayQuit"))->trigger();
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+}
+
+// desktop-file-validate's verdict on a file: its exit code and what it printed.
+std::pair<int, QString> Validate(const QString& path) {
+    QProcess validator;
+    validator.start(QStringLiteral("desktop-file-validate"), {path});
+    validator.waitForFinished(20000);
+    return {validator.exitCode(), QString::fromUtf8(validator.readAllStandardOutput() +
+                                                    validator.readAllStandardError())};
+}
+
+class AutostartTest : public CompanionWindowTest {
+  protected:
+    void SetUp() override {
+        CompanionWindowTest::SetUp();
+        saved_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    }
+    void TearDown() override {
+        qputenv("XDG_CONFIG_HOME", saved_);
+        CompanionWindowTest::TearDown();
+    }
+    QTemporaryDir config_;
+    QByteArray saved_;
+};
+
+TEST_F(AutostartTest, EntriesForAwkwardPathsAreValid) {
+    const QString paths[] = {
+        QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/opt/my apps/orvanta"),
+        QStringLiteral("/home/a\"b$c`d\\e/orvanta"), QStringLiteral("/home/ünï/orvanta")};
+    for (const QString& program : paths) {
+        ASSERT_TRUE(WriteAutostartEntry(program)) << program.toStdString();
+        EXPECT_EQ(Validate(AutostartEntryPath()), (std::pair<int, QString>{0, {}}))
+            << program.toStdString();
+    }
+}
+
+TEST_F(AutostartTest, CompanionPageTurnsTheTrayAndTheEntryOnAndOff) {
+    Create(true).ShowAtStart(false);
+    const QString entry = config_.path() + QStringLiteral("/autostart/orvanta.desktop");
+    for (const bool on : {true, false}) {
+        window_->RunCommand(40004);
+        auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(options, nullptr);
+        options->findChild<QCheckBox*>(QStringLiteral("startAtLogin"))->setChecked(on);
+        options->findChild<QCheckBox*>(QStringLiteral("keepInTray"))->setChecked(on);
+        options->findChild<QPushButton*>(QStringLiteral("companionOk"))->click();
+        EXPECT_EQ(QFile::exists(entry), on);
+        EXPECT_EQ(world_.settings.companion.startAtLogin, on);
+        EXPECT_EQ(window_->Tray() != nullptr, on);
+        if (on) {
+            EXPECT_EQ(Validate(entry).first, 0);
+            QFile file(entry);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly) &&
+                        file.readAll().contains(" --background\n"));
+        }
+    }
+}
+
+TEST_F(CompanionWindowTest, HomeCityNoteClearsTheHomeCity) {
+    world_.homeCity.home = "Mecca";
+    Create().show();
+    EXPECT_EQ(records_.window.cityDisplay->text(), QStringLiteral("Mecca"));
+    window_->RunCommand(40004);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    auto* note = options->findChild<QLabel*>(QStringLiteral("homeCityNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(options));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("Mecca")));
+    options->findChild<QPushButton*>(QStringLiteral("clearHomeCity"))->click();
+    EXPECT_FALSE(world_.homeCity.home);
+    EXPECT_FALSE(note->isVisibleTo(options));
+    EXPECT_EQ(records_.window.cityDisplay->text(), QStringLiteral("Detroit, MI"));
+    options->reject();
+    window_->RunCommand(40005);
+    EXPECT_EQ(world_.cities.searched.back(), "Detroit, MI");
+}
+
+TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
+    struct Case {
+        const char* name;
+        WindowPlacement stored;
+        WindowPlacement shown;
+    };
+    const Case cases[] = {
+        {"OnTheScreen", {120, 80, 420, 350}, {120, 80, 420, 350}},
+        {"OffEveryScreen", {5000, 4000, 420, 350}, {-1, -1, 400, 330}},
+    };
+    for (const Case& c : cases) {
+        world_.settings.companion.placement = c.stored;
+        Create();
+        EXPECT_EQ(window_->size(), QSize(c.shown.width, c.shown.height)) << c.name;
+        if (c.shown.x >= 0) {
+            EXPECT_EQ(window_->pos(), QPoint(c.shown.x, c.shown.y)) << c.name;
+        }
+    }
+    world_.settings.companion.placement.reset();
+    Create().show();
+    window_->move(60, 40);
+    window_->resize(450, 360);
+    window_->RunCommand(40006);
+    EXPECT_EQ(world_.settings.companion.placement, (WindowPlacement{60, 40, 450, 360}));
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,245 @@
+// Reminders through the desktop's notification service, on a private session bus with a
+// notification server of the tests' own: what fires when the injected clock passes a prayer.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+#include <vector>
+
+#include "app/dbus_notifier.h"
+#include "app/main_window.h"
+#include "app/media_sound_player.h"
+#include "app/options_dialog.h"
+#include "app/reminder_scheduler.h"
+#include "app/reminders.h"
+#include "fakes.h"
+#include "notification_bus.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::NotificationServer;
+
+// 2026-03-20 00:00 UT; Detroit keeps daylight time (UTC-4) from 8 March.
+constexpr std::int64_t kMidnightUtc = 1773964800;
+// Asr at 16:45 EDT is 20:45 UT.
+constexpr std::int64_t kAsrUtc = kMidnightUtc + 20 * 3600 + 45 * 60;
+
+// A day of hand-set times on the clock 4 hours behind UT.
+DatedRow HandDay(bool asrMissing) {
+    DatedRow day{.date = {2026, 3, 20}, .row = {6.25F, 7.5F, 13.5F, 16.75F, 19.75F, 21.0F, 0, 0}};
+    day.utcOffsetHours = -4.0;
+    day.eventOffsetHours.fill(-4.0);
+    if (asrMissing) {
+        day.row[3] = 999.0F;  // no event that day
+    }
+    return day;
+}
+
+class FakePlayer final : public SoundPlayer {
+  public:
+    QStringList played;
+    int stops = 0;
+    void Play(const QString& file, int volumePercent) override {
+        played.append(file + QStringLiteral(" at %1%").arg(volumePercent));
+    }
+    void Stop() override { ++stops; }
+};
+
+class RemindersTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        bus_ = new testing_support::PrivateSessionBus;
+        server_ = new NotificationServer;
+        ASSERT_TRUE(bus_->Started());
+        ASSERT_TRUE(bus_->Serve(*server_));
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        delete bus_;
+    }
+    void SetUp() override { server_->calls.clear(); }
+    void TearDown() override { testing_support::CloseEverything(); }
+
+    // The summaries of the Notify calls the server received, once the bus has delivered them.
+    static QStringList Summaries(qsizetype expected) {
+        static_cast<void>(
+            QTest::qWaitFor([expected] { return server_->calls.size() >= expected; }, 2000));
+        QTest::qWait(50);  // a call too many would arrive in this time
+        QStringList summaries;
+        for (const NotificationServer::Call& call : server_->calls) {
+            summaries.append(call.summary);
+        }
+        return summaries;
+    }
+
+    static testing_support::PrivateSessionBus* bus_;
+    static NotificationServer* server_;
+    testing_support::Log log_;
+    testing_support::FakeClock clock_{log_};
+    DBusNotifier notifier_;
+    FakePlayer player_;
+};
+
+testing_support::PrivateSessionBus* RemindersTest::bus_ = nullptr;
+NotificationServer* RemindersTest::server_ = nullptr;
+
+TEST_F(RemindersTest, ClockPassingTheTimes) {
+    struct Row {
+        const char* name;
+        std::array<bool, kPrayerCount> on;
+        int minutesBefore;
+        bool asrMissing;
+        std::vector<std::int64_t> pollsAfterAsr;  // seconds; a 0 gives the day again first
+        QStringList expected;
+    };
+    const std::array<bool, kPrayerCount> asr = {false, false, false, true, false, false};
+    const std::array<bool, kPrayerCount> maghrib = {false, false, false, false, true, false};
+    const std::vector<Row> rows = {
+        {"at Asr, once", asr, 0, false, {-1, 1, 30}, {"Asr (Afternoon) at 4:45 PM"}},
+        {"ten minutes before",
+         asr,
+         10,
+         false,
+         {-601, -599, -1},
+         {"Asr (Afternoon) in 10 min, at 4:45 PM"}},
+        {"Asr turned off", maghrib, 0, false, {-1, 1}, {}},
+        {"no Asr that day", asr, 0, true, {-1, 1}, {}},
+        {"not again for the day given again",
+         asr,
+         0,
+         false,
+         {-1, 1, 0, -1, 1},
+         {"Asr (Afternoon) at 4:45 PM"}},
+        {"an hour late after a sleep", asr, 0, false, {-1, 3600}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        server_->calls.clear();
+        clock_.utcSeconds = kAsrUtc - 3600;
+        ReminderScheduler scheduler(clock_, notifier_, player_);
+        ReminderChoice choice;
+        choice.atPrayer = row.on;
+        choice.minutesBefore = row.minutesBefore;
+        scheduler.SetChoice(choice);
+        scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(row.asrMissing)));
+        for (const std::int64_t after : row.pollsAfterAsr) {
+            if (after == 0) {
+                scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
+                continue;
+            }
+            clock_.utcSeconds = kAsrUtc + after;
+            scheduler.Poll();
+        }
+        EXPECT_EQ(Summaries(row.expected.size()), row.expected);
+        for (const NotificationServer::Call& call : server_->calls) {
+            EXPECT_EQ(call.body, QStringLiteral("Detroit, MI"));
+        }
+    }
+}
+
+TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
+    clock_.utcSeconds = kAsrUtc - 1;
+    ReminderScheduler scheduler(clock_, notifier_, player_);
+    ReminderChoice choice;
+    choice.atPrayer[3] = true;
+    choice.sound = true;
+    choice.volumePercent = 40;
+    scheduler.SetChoice(choice);
+    scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
+    EXPECT_EQ(scheduler.SecondsUntilNextDue(), 1);
+    clock_.utcSeconds = kAsrUtc;
+    scheduler.Poll();
+    EXPECT_EQ(scheduler.SecondsUntilNextDue(), std::nullopt);
+    ASSERT_EQ(Summaries(1).size(), 1);
+    EXPECT_EQ(server_->calls[0].actions, (QStringList{"stop-sound", "Stop sound"}));
+    EXPECT_EQ(player_.played, QStringList{" at 40%"});  // the built-in chime
+
+    // Another program's notification (id 7) does not stop our sound; ours (101) does.
+    emit server_->ActionInvoked(7, QStringLiteral("stop-sound"));
+    emit server_->ActionInvoked(101, QStringLiteral("stop-sound"));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return player_.stops > 0; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(player_.stops, 1);
+}
+
+// The window gives the reminders the day its list shows, on the clock the list shows.
+TEST_F(RemindersTest, TheWindowRemindsAtTheTimeItsListShows) {
+    testing_support::FakeWorld world;
+    world.settings.reminders.choice.atPrayer[3] = true;
+    AppRecords records;
+    world.clock.utcSeconds = kMidnightUtc + 12 * 3600;
+    MainWindow window(records, world.services, {});
+    const QString listed = records.window.listView->topLevelItem(3)->text(1).trimmed();
+    const QTime time = QTime::fromString(listed, QStringLiteral("h:mm AP"));
+    ASSERT_TRUE(time.isValid()) << listed.toStdString();
+    // The list's time, on the clock 4 hours behind UT.
+    const std::int64_t shownUtc = kMidnightUtc + time.msecsSinceStartOfDay() / 1000 + 4 * 3600;
+    world.clock.utcSeconds = shownUtc - 31;  // the list rounds to the nearest minute
+    window.ReminderService().Poll();
+    world.clock.utcSeconds = shownUtc + 30;
+    window.ReminderService().Poll();
+    EXPECT_EQ(Summaries(1), QStringList{"Asr (Afternoon) at " + listed});
+}
+
+TEST_F(RemindersTest, TheRemindersPageSavesWhatItShows) {
+    testing_support::FakeWorld world;
+    PrayerSettings settings;
+    CityLocation city;
+    ReminderSettings reminders;
+    reminders.choice = {.atPrayer = {true, false, false, false, false, true},
+                        .minutesBefore = 15,
+                        .sound = true,
+                        .soundFile = "/home/amina/adhan.ogg",
+                        .volumePercent = 30};
+    OptionsDialog dialog(
+        OptionsContext{settings, city, world.services, nullptr, nullptr, &reminders});
+    const auto box = [&dialog](int slot) {
+        return dialog.findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
+    };
+    EXPECT_TRUE(box(0)->isChecked());
+    EXPECT_FALSE(box(1)->isChecked());
+    EXPECT_TRUE(box(5)->isChecked());
+    box(3)->setChecked(true);
+    dialog.findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(20);
+    dialog.accept();
+    ReminderChoice expected = reminders.choice;
+    expected.atPrayer[3] = true;
+    expected.minutesBefore = 20;
+    EXPECT_EQ(reminders.choice, expected);
+    EXPECT_EQ(world.settings.reminders.choice, expected);
+}
+
+// Headless machines often have no audio device or media back end: a sound that cannot play is
+// told once and nothing waits for it.
+TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnce) {
+    MediaSoundPlayer player;
+    QSignalSpy problems(&player, &SoundPlayer::problem);
+    player.Play(QStringLiteral("/nonexistent/adhan.ogg"), 50);
+    player.Play(QStringLiteral("/nonexistent/adhan.ogg"), 50);
+    if (problems.isEmpty()) {
+        problems.wait(3000);
+    }
+    QTest::qWait(200);
+    EXPECT_EQ(problems.size(), 1);
+    player.Stop();
+}
+
+// The chime lives in the program's static library, whose resources only link when used.
+TEST_F(RemindersTest, TheBuiltInChimeIsInTheProgram) {
+    const MediaSoundPlayer player;
+    QFile chime(QUrl(QString::fromLatin1(kChimeUrl)).path().prepend(QLatin1Char(':')));
+    ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
+    const QByteArray header = chime.read(12);
+    EXPECT_TRUE(header.startsWith("RIFF") && header.endsWith("WAVE"));
+}
+
+}  // namespace
+}  // namespace orvanta
