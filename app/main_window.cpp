@@ -204,12 +204,6 @@ void MainWindow::CreateControls() {
     datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
     MakeReadOnlyDisplay(datePicker);
     datePicker->setAccessibleName(tr("Date"));
-    // Right to left, a date field would swap its sections ("2026 Dec 7"): the date keeps the
-    // locale's own order and only moves to the layout's leading side.
-    if (isRightToLeft()) {
-        datePicker->setLayoutDirection(Qt::LeftToRight);
-        datePicker->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
-    }
     dateLabel->setBuddy(datePicker);
     if (const std::optional<CivilDate> today = services_.clock.Today()) {
         datePicker->setDate(QDate(today->year, today->month, today->day));
