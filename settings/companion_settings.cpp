@@ -52,22 +52,6 @@ std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
     return inRange ? std::optional<WindowPlacement>(p) : std::nullopt;
 }
 
-// The text of one value when it is a string that parse accepts; an unreadable one is named.
-template <typename T, typename Parse>
-std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
-                         std::vector<std::string>& unreadable) {
-    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
-    if (data == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> text = RegistryStringText(*data);
-    std::optional<T> value = text ? parse(*text) : std::nullopt;
-    if (!value) {
-        unreadable.emplace_back(name);
-    }
-    return value;
-}
-
 std::string PlacementText(const WindowPlacement& p) {
     return std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.width) + "," +
            std::to_string(p.height);
@@ -77,21 +61,18 @@ std::string PlacementText(const WindowPlacement& p) {
 
 CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
     CompanionSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     std::vector<std::string>& bad = loaded.unreadable;
     loaded.keepInTray =
-        ReadOne<bool>(*document, kKeepInTrayValueName, ParseSwitch, bad).value_or(false);
+        ReadSettingsString<bool>(*document, kKeepInTrayValueName, ParseSwitch, bad).value_or(false);
     loaded.startAtLogin =
-        ReadOne<bool>(*document, kStartAtLoginValueName, ParseSwitch, bad).value_or(false);
-    loaded.placement =
-        ReadOne<WindowPlacement>(*document, kWindowPlacementValueName, ParsePlacement, bad);
+        ReadSettingsString<bool>(*document, kStartAtLoginValueName, ParseSwitch, bad)
+            .value_or(false);
+    loaded.placement = ReadSettingsString<WindowPlacement>(*document, kWindowPlacementValueName,
+                                                           ParsePlacement, bad);
     return loaded;
 }
 
@@ -130,14 +111,7 @@ bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings
 }
 
 std::string UnreadableCompanionValuesWarning(const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the window and tray settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        text += (i != 0 ? ", " : "") + unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
+    return UnreadableValuesWarning("window and tray", unreadable);
 }
 
 }  // namespace orvanta

@@ -13,56 +13,18 @@
 namespace orvanta {
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&lower](char x, char y) { return lower(x) == lower(y); });
-}
-
 std::string Decimal(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
     return std::string(text.data(), result.ptr);
 }
 
-// Reads one value with its parser; an unreadable one is named in `unreadable`.
-template <typename T, typename Parse>
-std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
-                         std::vector<std::string>& unreadable) {
-    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
-    if (data == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> text = RegistryStringText(*data);
-    std::optional<T> value = text ? parse(*text) : std::nullopt;
-    if (!value) {
-        unreadable.emplace_back(name);
-    }
-    return value;
-}
-
-void RemoveValue(RegistryDocument& document, std::string_view name) {
-    for (RegistrySection& section : document.sections) {
-        if (!SameName(section.path, kSettingsKeyPath)) {
-            continue;
-        }
-        std::erase_if(section.entries, [name](const RegistryEntry& entry) {
-            return entry.kind != RegistryEntry::Kind::kOther && SameName(entry.name, name);
-        });
-    }
-}
-
 }  // namespace
 
 MethodSettings LoadMethodSettings(const SettingsFile& file) {
     MethodSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     MethodChoice& c = loaded.choice;
@@ -73,19 +35,24 @@ MethodSettings LoadMethodSettings(const SettingsFile& file) {
         }
         return std::nullopt;
     };
-    c.presetId = ReadOne<std::string>(*document, kMethodIdValueName, presetId, bad)
+    c.presetId = ReadSettingsString<std::string>(*document, kMethodIdValueName, presetId, bad)
                      .value_or(std::string(kClassicMethodId));
-    c.fajrAngleDeg = ReadOne<double>(*document, kFajrAngleValueName, ParseTwilightAngle, bad);
-    c.ishaAngleDeg = ReadOne<double>(*document, kIshaAngleValueName, ParseTwilightAngle, bad);
+    c.fajrAngleDeg =
+        ReadSettingsString<double>(*document, kFajrAngleValueName, ParseTwilightAngle, bad);
+    c.ishaAngleDeg =
+        ReadSettingsString<double>(*document, kIshaAngleValueName, ParseTwilightAngle, bad);
     c.ishaIntervalMinutes =
-        ReadOne<double>(*document, kIshaIntervalValueName, ParseIshaInterval, bad);
-    c.maghribAngleDeg = ReadOne<double>(*document, kMaghribAngleValueName, ParseMaghribAngle, bad);
+        ReadSettingsString<double>(*document, kIshaIntervalValueName, ParseIshaInterval, bad);
+    c.maghribAngleDeg =
+        ReadSettingsString<double>(*document, kMaghribAngleValueName, ParseMaghribAngle, bad);
     const auto adjustments = [](const std::string& text) { return ParseAdjustments(text); };
-    c.adjustments = ReadOne<MinuteOffsets>(*document, kAdjustmentsValueName, adjustments, bad)
-                        .value_or(MinuteOffsets{});
-    c.highLatitude =
-        ReadOne<HighLatitudeRule>(*document, kHighLatitudeValueName, ParseHighLatitudeRule, bad);
-    c.rounding = ReadOne<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
+    c.adjustments =
+        ReadSettingsString<MinuteOffsets>(*document, kAdjustmentsValueName, adjustments, bad)
+            .value_or(MinuteOffsets{});
+    c.highLatitude = ReadSettingsString<HighLatitudeRule>(*document, kHighLatitudeValueName,
+                                                          ParseHighLatitudeRule, bad);
+    c.rounding =
+        ReadSettingsString<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
     return loaded;
 }
 
@@ -93,7 +60,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
                        const std::vector<std::string>& leaveAlone) {
     const auto keep = [&leaveAlone](std::string_view name) {
         return std::any_of(leaveAlone.begin(), leaveAlone.end(),
-                           [name](const std::string& n) { return SameName(n, name); });
+                           [name](const std::string& n) { return SameRegistryName(n, name); });
     };
     // Sets a value, unless the file already holds exactly that (its text then stays as written).
     const auto set = [&document](std::string_view name, const std::string& text) {
@@ -108,7 +75,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
             return set(name, *text);
         }
         if (!keep(name)) {
-            RemoveValue(document, name);
+            RemoveSettingsValue(document, name);
         }
         return true;
     };
@@ -138,17 +105,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
 }
 
 std::string UnreadableMethodValuesWarning(const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the method settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        if (i != 0) {
-            text += ", ";
-        }
-        text += unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
+    return UnreadableValuesWarning("method", unreadable);
 }
 
 }  // namespace orvanta

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "settings/registry_text.h"
+#include "settings/settings_update.h"
 #include "settings/settings_values.h"
-#include "settings/string_values.h"
 
 namespace orvanta {
 namespace {
@@ -61,29 +61,13 @@ std::optional<bool> ParseOnOff(std::string_view text) {
     return std::nullopt;
 }
 
-// Reads one value with its parser; an unreadable one is named in `unreadable`.
-template <typename T, typename Parse>
-std::optional<T> ReadOne(const RegistryDocument& document, std::string_view name, Parse parse,
-                         std::vector<std::string>& unreadable) {
-    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
-    if (data == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> text = TextOfStringValue(*data);
-    std::optional<T> value = text ? parse(*text) : std::nullopt;
-    if (!value) {
-        unreadable.emplace_back(name);
-    }
-    return value;
-}
-
 // Writes each value that differs from its default, removes the others unless left alone.
 bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& settings) {
     const ReminderChoice defaults;
     const ReminderChoice& choice = settings.choice;
     const auto put = [&](std::string_view name, bool isDefault, const std::string& text) {
         if (!isDefault) {
-            RegistryData data = StringValueOf(text);
+            RegistryData data = RegistryStringData(text);
             const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
             return (stored != nullptr && *stored == data) ||
                    SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
@@ -110,12 +94,8 @@ bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& set
 
 ReminderSettings LoadReminderSettings(const SettingsFile& file) {
     ReminderSettings loaded;
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return loaded;
-    }
-    const std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
         return loaded;
     }
     ReminderChoice& c = loaded.choice;
@@ -125,39 +105,31 @@ ReminderSettings LoadReminderSettings(const SettingsFile& file) {
     };
     const auto percent = [](const std::string& t) { return WholeNumberIn(t, 0, 100); };
     const auto anyText = [](const std::string& t) { return std::optional<std::string>(t); };
-    c.atPrayer = ReadOne<std::array<bool, kPrayerCount>>(*document, kReminderPrayersValueName,
-                                                         ParsePrayers, bad)
+    c.atPrayer = ReadSettingsString<std::array<bool, kPrayerCount>>(
+                     *document, kReminderPrayersValueName, ParsePrayers, bad)
                      .value_or(c.atPrayer);
-    c.minutesBefore =
-        ReadOne<int>(*document, kReminderEarlyValueName, minutes, bad).value_or(c.minutesBefore);
-    c.sound = ReadOne<bool>(*document, kReminderSoundValueName, ParseOnOff, bad).value_or(c.sound);
-    c.soundFile = ReadOne<std::string>(*document, kReminderSoundFileValueName, anyText, bad)
-                      .value_or(c.soundFile);
-    c.volumePercent =
-        ReadOne<int>(*document, kReminderVolumeValueName, percent, bad).value_or(c.volumePercent);
+    c.minutesBefore = ReadSettingsString<int>(*document, kReminderEarlyValueName, minutes, bad)
+                          .value_or(c.minutesBefore);
+    c.sound = ReadSettingsString<bool>(*document, kReminderSoundValueName, ParseOnOff, bad)
+                  .value_or(c.sound);
+    c.soundFile =
+        ReadSettingsString<std::string>(*document, kReminderSoundFileValueName, anyText, bad)
+            .value_or(c.soundFile);
+    c.volumePercent = ReadSettingsString<int>(*document, kReminderVolumeValueName, percent, bad)
+                          .value_or(c.volumePercent);
     return loaded;
 }
 
 bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
                           NoticeList* notices) {
-    return UpdateSettingsFile(
+    return UpdateSettingsDocument(
         file,
         [&settings](RegistryDocument& document) { return StoreReminderValues(document, settings); },
         notices);
 }
 
 std::string UnreadableReminderValuesWarning(const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the reminder settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        if (i != 0) {
-            text += ", ";
-        }
-        text += unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
+    return UnreadableValuesWarning("reminder", unreadable);
 }
 
 }  // namespace orvanta

@@ -1,5 +1,6 @@
 #include "settings/settings_update.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/utf16.h"
@@ -75,6 +76,48 @@ std::optional<std::string> RegistryStringText(const RegistryData& data) {
 RegistryData RegistryStringData(std::string_view text) {
     const std::string bytes = Utf16ToLeBytes(Utf8ToUtf16Lossy(text) + u'\0');
     return RegistryData{kRegistryTypeString, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
+}
+
+bool SameRegistryName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
+}
+
+void RemoveSettingsValue(RegistryDocument& document, std::string_view name) {
+    for (RegistrySection& section : document.sections) {
+        if (!SameRegistryName(section.path, kSettingsKeyPath)) {
+            continue;
+        }
+        std::erase_if(section.entries, [name](const RegistryEntry& entry) {
+            return entry.kind != RegistryEntry::Kind::kOther && SameRegistryName(entry.name, name);
+        });
+    }
+}
+
+std::string UnreadableValuesWarning(std::string_view group,
+                                    const std::vector<std::string>& unreadable) {
+    if (unreadable.empty()) {
+        return {};
+    }
+    std::string text = "ignored the " + std::string(group) + " settings that cannot be read (";
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
+        text += (i != 0 ? ", " : "") + unreadable[i];
+    }
+    return text + "); they stay in the settings file as they are";
+}
+
+std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file) {
+    const SettingsFile::Contents contents = file.Read();
+    if (contents.status != SettingsFile::ReadStatus::kRead) {
+        return std::nullopt;
+    }
+    std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
+    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
+        return std::nullopt;
+    }
+    return document;
 }
 
 }  // namespace orvanta

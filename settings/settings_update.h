@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/notices.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
+#include "settings/settings_values.h"
 
 namespace orvanta {
 
@@ -28,5 +30,39 @@ std::optional<std::string> RegistryStringText(const RegistryData& data);
 
 // A string value (REG_SZ) holding text in UTF-16LE with its terminator.
 RegistryData RegistryStringData(std::string_view text);
+
+// True when two key or value names are the same with ASCII case ignored, as registry names are.
+bool SameRegistryName(std::string_view a, std::string_view b);
+
+// Removes every entry of that value name (ASCII case ignored) from the settings key.
+void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
+
+// The settings file's document when the file can be read and parsed and holds the settings
+// key; nothing otherwise (the loaders then give their defaults).
+std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file);
+
+// Reads the string value `name` of the settings key with parse (text -> std::optional<T>):
+// nothing when it is missing; nothing, with the name added to unreadable, when it is not a
+// string or parse refuses its text.
+template <typename T, typename Parse>
+std::optional<T> ReadSettingsString(const RegistryDocument& document, std::string_view name,
+                                    Parse parse, std::vector<std::string>& unreadable) {
+    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = RegistryStringText(*data);
+    std::optional<T> value = text ? parse(*text) : std::nullopt;
+    if (!value) {
+        unreadable.emplace_back(name);
+    }
+    return value;
+}
+
+// One line for the user about a group's values that were ignored: "ignored the <group>
+// settings that cannot be read (A, B); they stay in the settings file as they are", or "" when
+// there were none.
+std::string UnreadableValuesWarning(std::string_view group,
+                                    const std::vector<std::string>& unreadable);
 
 }  // namespace orvanta

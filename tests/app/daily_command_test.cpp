@@ -1,30 +1,33 @@
+// The window's daily calculation: worked times, the day's row of the year, each failure and
+// what it leaves, the real database and zone rules.
 #include "app/daily_command.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/city_database_details.h"
 #include "app/real_services.h"
 #include "astro/time_text.h"
 #include "fakes.h"
 #include "tests/support/damaged_city_databases.h"
 #include "tests/support/scratch_database.h"
+#include "timetable/timetable.h"
 
 namespace orvanta {
 namespace {
 
 using testing_support::FakeWorld;
 using testing_support::Message;
+using Rows = std::vector<std::pair<std::string, std::string>>;
 
-// A list that keeps its rows as text and logs every operation into the world's log.
+// A list that keeps its rows as text and logs clearing and inserting into the world's log.
 class FakeList final : public TimeListView {
   public:
     explicit FakeList(std::vector<std::string>& log) : log_(log) {}
-    std::vector<std::pair<std::string, std::string>> rows;
-    std::set<int> refuseInsertAt;
+    Rows rows;
 
     void DeleteAllRows() override {
         log_.push_back("delete");
@@ -32,18 +35,12 @@ class FakeList final : public TimeListView {
     }
     int InsertRow(int position, std::string_view nameText) override {
         log_.push_back("insert");
-        if (refuseInsertAt.count(position) != 0 || position < 0) {
-            return -1;
-        }
         const auto at = std::min<std::size_t>(static_cast<std::size_t>(position), rows.size());
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), {std::string(nameText), ""});
         return static_cast<int>(at);
     }
     bool SetTimeText(int position, std::string_view timeText) override {
-        if (position < 0 || static_cast<std::size_t>(position) >= rows.size()) {
-            return false;
-        }
-        rows[static_cast<std::size_t>(position)].second = timeText;
+        rows.at(static_cast<std::size_t>(position)).second = timeText;
         return true;
     }
     void RepaintWindow() override { log_.push_back("repaint"); }
@@ -52,70 +49,69 @@ class FakeList final : public TimeListView {
     std::vector<std::string>& log_;
 };
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
 // Mecca (21 deg 25' N, 39 deg 49' E, UTC+3, no daylight saving) on 2026-03-20, by depression
-// 18 deg and Shafi Asr.
+// 18 deg and Shafi Asr: the NOAA solar equations computed separately.
 const Rows kMeccaRows = {
     {"Fajr (Dawn)", "  5:11 AM"},      {"Shuruq (Sunrise)", "  6:25 AM"},
     {"Zuhr (Noon)", " 12:28 PM"},      {"Asr (Afternoon)", "  3:53 PM"},
     {"Maghrib (Sunset)", "  6:32 PM"}, {"Isha (Night)", "  7:46 PM"},
 };
 
-class DailyCommandTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        records_.city.name = "Mecca";
-        world_.zones.hours = 0.0;
-    }
-    bool Run() { return CalculateToday(records_, world_.services, &list_); }
-
-    FakeWorld world_;
-    AppRecords records_;
-    FakeList list_{world_.log};
-};
-
-TEST_F(DailyCommandTest, WritesSixRowsInSlotOrderWithTheirTimes) {
-    ASSERT_TRUE(Run());
-    EXPECT_EQ(list_.rows, kMeccaRows);
-    EXPECT_EQ(records_.today.year, 2026);
-    EXPECT_EQ(records_.today.month, 3);
-    EXPECT_EQ(records_.today.day, 20);
-    EXPECT_EQ(world_.zones.asked, std::vector<std::string>{"Asia/Riyadh 2026 3.000000"});
-    EXPECT_TRUE(world_.messages.empty());
-}
-
 // The daylight-saving hours come from the city's zone rules when the city names its zone, from
-// the fixed window (first Sunday of April ..) otherwise. On 2026-03-20 Detroit's clocks are
-// already an hour ahead, while the fixed window has not begun.
-TEST_F(DailyCommandTest, NamedZoneUsesItsRulesOtherwiseTheFixedWindow) {
+// the fixed window (first Sunday of April ..) otherwise: on 2026-03-20 Detroit's clocks are
+// already an hour ahead, while the fixed window has not begun. A preset goes through its own
+// table: Umm al-Qura's Isha is 90 minutes after Maghrib on 1 Shawwal 1447.
+TEST(DailyCommand, WorkedDays) {
     struct Case {
-        const char* name;
-        std::string zoneName;
+        const char* city;
+        const char* zoneName;  // Detroit's; none: the fixed window
         CivilDate date;
-        std::string zuhr;
+        const char* preset;
+        Rows expected;  // the rows whose time is given
     };
+    const Rows ummAlQura = {kMeccaRows[2], kMeccaRows[4], {"Isha (Night)", "  8:02 PM"}};
     const Case cases[] = {
-        {"zone rules before the fixed window", "America/Detroit", {2026, 3, 20}, "  1:40 PM"},
-        {"fixed window not yet begun", "", {2026, 3, 20}, " 12:40 PM"},
-        {"fixed window in force", "", {2026, 7, 1}, "  1:36 PM"},
+        {"Mecca", "", {2026, 3, 20}, "classic", kMeccaRows},
+        {"Mecca", "", {2026, 3, 20}, "umm-al-qura", ummAlQura},
+        {"Detroit, MI",
+         "America/Detroit",
+         {2026, 3, 20},
+         "classic",
+         {{"Zuhr (Noon)", "  1:40 PM"}}},
+        {"Detroit, MI", "", {2026, 3, 20}, "classic", {{"Zuhr (Noon)", " 12:40 PM"}}},
+        {"Detroit, MI", "", {2026, 7, 1}, "classic", {{"Zuhr (Noon)", "  1:36 PM"}}},
     };
     for (const Case& c : cases) {
+        FakeWorld world;
+        world.cities.zoneName = c.zoneName;
+        world.zones.hours = std::string(c.zoneName).empty() ? 0.0 : 1.0;
+        world.clock.date = c.date;
         AppRecords records;
-        records.city.name = "Detroit, MI";
-        world_.cities.zoneName = c.zoneName;
-        world_.zones.hours = 1.0;
-        world_.clock.date = c.date;
-        FakeList list(world_.log);
-        ASSERT_TRUE(CalculateToday(records, world_.services, &list)) << c.name;
-        ASSERT_EQ(list.rows.size(), 6U) << c.name;
-        EXPECT_EQ(list.rows[2].second, c.zuhr) << c.name;
+        records.city.name = c.city;
+        records.method.choice.presetId = c.preset;
+        FakeList list(world.log);
+        const std::string name = std::string(c.city) + " " + c.zoneName + " " + c.preset;
+        ASSERT_TRUE(CalculateToday(records, world.services, &list)) << name;
+        ASSERT_EQ(list.rows.size(), 6U) << name;
+        for (const auto& row : c.expected) {
+            EXPECT_NE(std::find(list.rows.begin(), list.rows.end(), row), list.rows.end())
+                << name << ": " << row.first << row.second;
+        }
+        EXPECT_EQ(list.rows[0].first, "Fajr (Dawn)");
+        EXPECT_EQ(records.today.day, c.date.day);
+        EXPECT_TRUE(world.messages.empty()) << name;
     }
+    // The zone rules are asked for the city's zone, the date's year and the standard offset.
+    FakeWorld world;
+    AppRecords records;
+    records.city.name = "Detroit, MI";
+    ASSERT_TRUE(CalculateToday(records, world.services, nullptr));
+    EXPECT_EQ(world.zones.asked, std::vector<std::string>{"America/Detroit 2026 -5.000000"});
 }
 
 // Each failure shows its messages in order, leaves the list as it was and computes nothing
 // after the failing step; the repaint request comes after the messages.
-TEST_F(DailyCommandTest, FailuresReportAndLeaveTheListAlone) {
+TEST(DailyCommand, FailuresReportAndLeaveTheListAlone) {
     const Message errorGettingData{"Error getting data!", "Error!"};
     const Message notFound{"Couldn't find city!", "Error"};
     struct Case {
@@ -168,47 +164,49 @@ TEST_F(DailyCommandTest, FailuresReportAndLeaveTheListAlone) {
     }
 }
 
-// The real lookup over a damaged city database: "Error getting data!" alone (never "Couldn't
-// find city!", never a time), and the list as it was. The kinds of damage are one table in the
-// lookup's tests.
-TEST_F(DailyCommandTest, DamagedCityDatabaseShowsTheErrorAndLeavesTheListAlone) {
+// The real lookup: a damaged city database (the kinds of damage are one table in the lookup's
+// tests) shows "Error getting data!" alone, never "Couldn't find city!"; when none was found,
+// that message lists the paths tried in its details and other messages carry none.
+TEST(DailyCommand, UnusableCityDatabaseShowsTheErrorWithThePathsTried) {
     testing_support::ScratchFolder folder;
     const auto damaged = testing_support::MakeDamagedCityDatabases(folder.Path());
     ASSERT_FALSE(damaged.empty());
-    const DatabaseCityLookup cities(damaged[1].path, std::nullopt);  // cut in half
-    const Services services{world_.clock,
-                            cities,
-                            world_.homeCity,
-                            world_.settings,
-                            world_.zones,
-                            world_.suggestions,
-                            world_.services.showMessage};
-    EXPECT_FALSE(CalculateToday(records_, services, &list_));
-    EXPECT_EQ(world_.messages, (std::vector<Message>{{"Error getting data!", "Error!"}}));
-    EXPECT_EQ(std::count(world_.log.begin(), world_.log.end(), "delete") +
-                  std::count(world_.log.begin(), world_.log.end(), "insert"),
-              0);
-    EXPECT_EQ(records_.city.name, "Mecca");
-}
-
-TEST_F(DailyCommandTest, RefusedRowIsMissingAndTheOthersAreStillWritten) {
-    list_.refuseInsertAt = {2};
-    ASSERT_TRUE(Run());
-    Rows expected = kMeccaRows;
-    expected.erase(expected.begin() + 2);
-    // Later rows ask for their own slot's position, which is past the end by one: appended.
-    EXPECT_EQ(list_.rows, expected);
-    EXPECT_TRUE(world_.messages.empty());
-}
-
-TEST_F(DailyCommandTest, WithoutAListTheCommandStillComputes) {
-    EXPECT_TRUE(CalculateToday(records_, world_.services, nullptr));
-    EXPECT_EQ(world_.cities.searched.size(), 1U);
-    EXPECT_EQ(AddTimeRow(nullptr, 0, "Fajr (Dawn)", "  5:11 AM"), -1);
+    CityDatabaseLocation missing;
+    missing.path = "/nowhere/opt/share/orvanta/cities.db";
+    missing.tried = {missing.path, "/nowhere/xdg/orvanta/cities.db"};
+    const std::string tried =
+        "The city database cities.db was not found. Paths tried:\n"
+        "/nowhere/opt/share/orvanta/cities.db\n/nowhere/xdg/orvanta/cities.db\n";
+    const CityDatabaseLocation cutInHalf{damaged[1].path, {damaged[1].path}, true};
+    for (const auto& [database, details] :
+         {std::pair{cutInHalf, std::string()}, std::pair{missing, tried}}) {
+        FakeWorld world;
+        std::vector<std::string> shown;  // text|caption|details
+        const MessageFn show = WithCityDatabaseDetails(
+            [&shown](std::string_view text, std::string_view caption, std::string_view more) {
+                shown.push_back(std::string(text) + "|" + std::string(caption) + "|" +
+                                std::string(more));
+            },
+            database);
+        const DatabaseCityLookup cities(database.path, std::nullopt);
+        const Services real{world.clock,       cities, world.homeCity, world.settings, world.zones,
+                            world.suggestions, show};
+        AppRecords records;
+        records.city.name = "Mecca";
+        FakeList list(world.log);
+        EXPECT_FALSE(CalculateToday(records, real, &list));
+        show("Couldn't find city!", "Error");
+        EXPECT_EQ(shown, (std::vector<std::string>{"Error getting data!|Error!|" + details,
+                                                   "Couldn't find city!|Error|"}));
+        EXPECT_EQ(std::count(world.log.begin(), world.log.end(), "delete") +
+                      std::count(world.log.begin(), world.log.end(), "insert"),
+                  0);
+        EXPECT_EQ(records.city.name, "Mecca");
+    }
 }
 
 // The leap-year flag of the date's own year decides the row the day is computed into.
-TEST_F(DailyCommandTest, DayRowOfTheDateIsComputed) {
+TEST(DailyCommand, DayRowOfTheDateIsComputed) {
     struct Case {
         CivilDate date;
         std::size_t index;
@@ -218,10 +216,11 @@ TEST_F(DailyCommandTest, DayRowOfTheDateIsComputed) {
         {{2024, 12, 31}, 365}, {{2026, 1, 1}, 0},
     };
     for (const Case& c : cases) {
+        FakeWorld world;
         AppRecords records;
         records.city.name = "Mecca";
-        world_.clock.date = c.date;
-        ASSERT_TRUE(CalculateToday(records, world_.services, nullptr));
+        world.clock.date = c.date;
+        ASSERT_TRUE(CalculateToday(records, world.services, nullptr));
         for (std::size_t i = 0; i < records.dayTable.rows.size(); ++i) {
             const bool computed = records.dayTable.rows[i][2] != 0.0F;
             EXPECT_EQ(computed, i == c.index)
@@ -230,28 +229,71 @@ TEST_F(DailyCommandTest, DayRowOfTheDateIsComputed) {
     }
 }
 
-TEST_F(DailyCommandTest, TimeThatDoesNotExistShowsCantDetermine) {
+TEST(DailyCommand, TimeThatDoesNotExistShowsCantDetermine) {
     // At 65 deg N in June the sun never goes 18 degrees below the horizon.
     AppRecords north;
     north.city.latitudeRad = 1.1344640137963142;
     north.yearElements = ComputeYearElements(2026);
     north.calendar.calendar = ComputeYearCalendar(2026, 0);
-    ShowDayTimes(north, &list_, 2026, 6, 21);
-    ASSERT_EQ(list_.rows.size(), 6U);
-    EXPECT_EQ(list_.rows[0].second, std::string(kCantDetermineText));
-    EXPECT_EQ(list_.rows[5].second, std::string(kCantDetermineText));
-    EXPECT_NE(list_.rows[1].second, std::string(kCantDetermineText));
+    std::vector<std::string> log;
+    FakeList list(log);
+    ShowDayTimes(north, &list, 2026, 6, 21);
+    ASSERT_EQ(list.rows.size(), 6U);
+    EXPECT_EQ(list.rows[0].second, std::string(kCantDetermineText));
+    EXPECT_EQ(list.rows[5].second, std::string(kCantDetermineText));
+    EXPECT_NE(list.rows[1].second, std::string(kCantDetermineText));
 }
 
-// A preset goes through the method's table: Umm al-Qura's Isha is 90 minutes after Maghrib on
-// 20 March 2026 (1 Shawwal 1447), and the other times stay the sun's.
-TEST_F(DailyCommandTest, PresetInForceGivesItsOwnIsha) {
-    records_.method.choice.presetId = "umm-al-qura";
-    ASSERT_TRUE(Run());
-    ASSERT_EQ(list_.rows.size(), 6u);
-    EXPECT_EQ(list_.rows[2], kMeccaRows[2]);
-    EXPECT_EQ(list_.rows[4], kMeccaRows[4]);
-    EXPECT_EQ(list_.rows[5].second, "  8:02 PM");
+// Finds one place, whatever name is asked for.
+struct OnePlace final : CityLookup {
+    CityLocation place;
+    bool LookUpCity(CityLocation& city, const MessageFn&) const override {
+        city = place;
+        return true;
+    }
+};
+
+// With the system's real zone rules the window's six times are the command line's row of the
+// same day: after an evening change of clock (Nuuk) and at high latitude (Murmansk).
+TEST(DailyCommand, WindowShowsTheTimetableRowOfTheDay) {
+    constexpr double kRad = 0.017453292519943295;
+    const struct {
+        double latitude, longitudeEast, zoneHours;
+        const char* zone;
+        CivilDate date;
+    } rows[] = {
+        {64.1814, -51.6941, -2.0, "America/Nuuk", {2026, 3, 28}},
+        {68.9585, 33.0827, 3.0, "Europe/Moscow", {2026, 3, 27}},
+        {48.8566, 2.3522, 1.0, "Europe/Paris", {2026, 3, 29}},
+    };
+    for (const auto& row : rows) {
+        FakeWorld world;
+        world.clock.date = row.date;
+        OnePlace lookup;
+        lookup.place = {.name = row.zone,
+                        .latitudeRad = row.latitude * kRad,
+                        .longitudeRad = -row.longitudeEast * kRad,
+                        .zoneHours = row.zoneHours,
+                        .supportsDst = 1,
+                        .zoneName = row.zone};
+        const SystemZoneRules zones;
+        const Services services{world.clock,
+                                lookup,
+                                world.homeCity,
+                                world.settings,
+                                zones,
+                                world.suggestions,
+                                world.services.showMessage};
+        AppRecords records;
+        FakeList list(world.log);
+        ASSERT_TRUE(CalculateToday(records, services, &list)) << row.zone;
+        const auto day = ComputeOneDay(row.date, lookup.place, records.settings);
+        ASSERT_TRUE(day && list.rows.size() == 6U) << row.zone;
+        for (int s = 0; s < kPrayerCount; ++s) {
+            EXPECT_EQ(list.rows[s].second, FormatPrayerTime(static_cast<double>(day->row[s])))
+                << row.zone << " slot " << s;
+        }
+    }
 }
 
 }  // namespace

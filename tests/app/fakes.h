@@ -1,6 +1,7 @@
 // Fakes of the window's services that record what was asked of them, in one shared log.
 #pragma once
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,8 +36,9 @@ class FakeClock final : public Clock {
     Log& log_;
 };
 
-// A database of one city, Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named),
-// found by that exact name; any other name is not found.
+// A database of two cities found by their names in any case, and written as the database
+// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named) and Mecca
+// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh). Any other name is not found.
 class FakeCityLookup final : public CityLookup {
   public:
     explicit FakeCityLookup(Log& log) : log_(log) {}
@@ -47,40 +49,41 @@ class FakeCityLookup final : public CityLookup {
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override {
         log_.push_back("lookup");
         searched.push_back(city.name);
+        std::string folded = city.name;
+        for (char& c : folded) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
         if (unavailable) {
             return false;
         }
-        if (city.name != "Detroit, MI" && city.name != "Mecca") {
+        if (folded == "mecca") {
+            city = At("Mecca", 21, 25, -39, -49, 3.0, "Asia/Riyadh");
+        } else if (folded == "detroit, mi") {
+            city = At("Detroit, MI", 42, 20, 83, 3, -5.0, zoneName);
+            city.supportsDst = 1;
+        } else {
             showMessage("Couldn't find city!", "Error");
             return false;
-        }
-        if (city.name == "Mecca") {
-            city = {.name = "Mecca",
-                    .latitudeDegrees = 21,
-                    .latitudeMinutes = 25,
-                    .longitudeDegrees = 39,
-                    .longitudeMinutes = 49,
-                    .latitudeRad = 0.3737913481354523,
-                    .longitudeRad = -0.694931930502409,
-                    .zoneHours = 3.0,
-                    .zoneName = "Asia/Riyadh"};
-        } else {
-            city = {.name = "Detroit, MI",
-                    .latitudeDegrees = 42,
-                    .latitudeMinutes = 20,
-                    .isWest = 1,
-                    .longitudeDegrees = 83,
-                    .longitudeMinutes = 3,
-                    .latitudeRad = 0.7388658713598545,
-                    .longitudeRad = 1.4494959437812907,
-                    .zoneHours = -5.0,
-                    .supportsDst = 1,
-                    .zoneName = zoneName};
         }
         return true;
     }
 
   private:
+    // A city at degrees and minutes north and WEST (negative: east), as the records keep them.
+    static CityLocation At(std::string name, int latDeg, int latMin, int westDeg, int westMin,
+                           double zoneHours, std::string zone) {
+        constexpr double kRadiansPerDegree = 0.017453292519943295;
+        CityLocation city{
+            .name = std::move(name), .zoneHours = zoneHours, .zoneName = std::move(zone)};
+        city.latitudeDegrees = static_cast<std::int16_t>(latDeg);
+        city.latitudeMinutes = static_cast<std::int16_t>(latMin);
+        city.isWest = westDeg > 0 ? 1 : 0;
+        city.longitudeDegrees = static_cast<std::int16_t>(westDeg < 0 ? -westDeg : westDeg);
+        city.longitudeMinutes = static_cast<std::int16_t>(westMin < 0 ? -westMin : westMin);
+        city.latitudeRad = (latDeg + latMin / 60.0) * kRadiansPerDegree;
+        city.longitudeRad = (westDeg + westMin / 60.0) * kRadiansPerDegree;
+        return city;
+    }
     Log& log_;
 };
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <memory>
 
 #include "app/about_dialog.h"
+#include "app/message_box.h"
 #include "app/options_dialog.h"
 #include "fakes.h"
 #include "window_test_support.h"
@@ -119,21 +121,15 @@ TEST_F(MainWindowTest, EachCalculationReplacesTheSixRowsAndMovesTheDatePicker) {
     EXPECT_TRUE(world_.messages.empty());
 }
 
-TEST_F(MainWindowTest, FailedCalculationsReportInOrderAndKeepTheRowsAndDate) {
+// The kinds of failure are one table in the daily command's tests.
+TEST_F(MainWindowTest, FailedCalculationKeepsTheRowsAndTheDate) {
     Create();
     const TextRows before = RowsOf(List());
-
-    world_.clock.date = std::nullopt;
-    window_->RunCommand(40005);
-    EXPECT_EQ(world_.messages, std::vector<Message>{kErrorGettingData});
-
-    world_.messages.clear();
     world_.clock.date = CivilDate{2026, 3, 21};
     records_.city.name = "Atlantis";
     window_->RunCommand(40005);
     EXPECT_EQ(world_.messages,
               (std::vector<Message>{{"Couldn't find city!", "Error"}, kErrorGettingData}));
-
     EXPECT_EQ(RowsOf(List()), before);
     EXPECT_EQ(PickerDate(), QDate(2026, 3, 20));
 }
@@ -196,67 +192,58 @@ TEST_F(MainWindowTest, CtrlAOpensAboutAndCommandsOpenTheirDialogsModal) {
     EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
 }
 
-TEST_F(MainWindowTest, OkInOptionsRecomputesNothing) {
+// Without a home city, OK makes the typed city the one to compute: the display shows it from
+// its beginning and, after the next calculation, as the database spells it. With a home city
+// the typed city is saved but the home city stays the one shown and computed.
+TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity) {
+    const QString longName = QString(30, QLatin1Char('x')) + QString(30, QLatin1Char('y'));
+    for (const bool hasHome : {false, true}) {
+        window_.reset();
+        world_.homeCity.home.reset();
+        if (hasHome) {
+            world_.homeCity.home = "Detroit, MI";
+        }
+        world_.zones.hours = 0.0;
+        Create();
+        const TextRows detroit = RowsOf(List());
+        OptionsDialog* options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        Control<QLineEdit>(options, "id1008")->setText(longName);
+        records_.window.cityDisplay->setText(QStringLiteral("stale text"));
+        ClickOk(options);
+        EXPECT_EQ(CityDisplay(), hasHome ? QStringLiteral("Detroit, MI") : longName);
+        EXPECT_EQ(records_.window.cityDisplay->cursorPosition(), 0);  // the start is in view
+        EXPECT_EQ(RowsOf(List()), detroit);                           // nothing recomputed yet
+        EXPECT_EQ(world_.settings.stored.configuredCity, longName.toStdString());
+
+        Control<QLineEdit>(OpenOptions(), "id1008")->setText(QStringLiteral("mecca"));
+        ClickOk(qobject_cast<OptionsDialog*>(QApplication::activeModalWidget()));
+        window_->RunCommand(40005);
+        EXPECT_EQ(world_.cities.searched.back(), hasHome ? "Detroit, MI" : "mecca");
+        EXPECT_EQ(CityDisplay(), hasHome ? QStringLiteral("Detroit, MI") : QStringLiteral("Mecca"));
+        if (!hasHome) {
+            EXPECT_EQ(RowsOf(List())[2].second, " 12:28 PM");
+        }
+    }
+}
+
+// A new method and Asr school recompute nothing at OK and reach the next calculation.
+TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     Create();
     const TextRows before = RowsOf(List());
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     Control<QRadioButton>(options, "id1002")->setChecked(true);
+    Control<QRadioButton>(options, "id1006")->setChecked(true);
     world_.log.clear();
     ClickOk(options);
     EXPECT_EQ(std::count(world_.log.begin(), world_.log.end(), "lookup"), 0);
     EXPECT_EQ(RowsOf(List()), before);
     EXPECT_EQ(records_.settings.method, 1);
-}
-
-// Without a home city, OK makes the typed city the one to compute: the display and the next
-// calculation name the same city.
-TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkWithoutHomeCity) {
-    world_.zones.hours = 0.0;
-    Create();
-    const TextRows detroit = RowsOf(List());
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    Control<QLineEdit>(options, "id1008")->setText(QStringLiteral("Mecca"));
-    ClickOk(options);
-
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
-    EXPECT_EQ(RowsOf(List()), detroit);  // nothing recomputed yet
-    window_->RunCommand(40005);
-    EXPECT_EQ(world_.cities.searched.back(), "Mecca");
-    EXPECT_EQ(RowsOf(List())[2].second, " 12:28 PM");
-    EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca");
-}
-
-// With a home city, the typed city is saved but the home city stays the one shown and computed.
-TEST_F(MainWindowTest, HomeCityStaysShownAndComputedAfterOk) {
-    world_.homeCity.home = "Detroit, MI";
-    Create();
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    Control<QLineEdit>(options, "id1008")->setText(QStringLiteral("Mecca"));
-    records_.window.cityDisplay->setText(QStringLiteral("stale text"));
-    ClickOk(options);
-
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
-    window_->RunCommand(40005);
-    EXPECT_EQ(world_.cities.searched.back(), "Detroit, MI");
-    EXPECT_EQ(world_.settings.stored.configuredCity, "Mecca");
-}
-
-// A new Asr school reaches the next calculation, not only the next start.
-TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
-    Create();
-    const std::string shafiAsr = RowsOf(List())[3].second;
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    Control<QRadioButton>(options, "id1006")->setChecked(true);
-    ClickOk(options);
-    EXPECT_EQ(RowsOf(List())[3].second, shafiAsr);
     window_->RunCommand(40005);
     EXPECT_EQ(records_.settings.asrShadowFactor, 2.0);
     EXPECT_EQ(world_.settings.stored.fiqh, 1);
-    EXPECT_EQ(RowsOf(List())[3].second, "  5:56 PM") << "Shafi Asr was " << shafiAsr;
+    EXPECT_EQ(RowsOf(List())[3].second, "  5:56 PM") << "Shafi Asr was " << before[3].second;
 }
 
 TEST_F(MainWindowTest, BringToFrontRaisesTheOpenDialog) {
@@ -270,6 +257,44 @@ TEST_F(MainWindowTest, BringToFrontRaisesTheOpenDialog) {
     EXPECT_FALSE(window_->isMinimized());
     EXPECT_TRUE(window_->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(options));
+}
+
+// Alt+T opens the Tools menu, whose items show their keys without shortcuts of their own (the
+// keys keep doing what they did).
+TEST_F(MainWindowTest, AltTOpensToolsWhoseItemsHaveNoShortcutsOfTheirOwn) {
+    Create();
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QMenu* tools = window_->menuBar()->actions().at(0)->menu();
+    QTest::keyClick(window_->windowHandle(), Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([tools] { return tools->isVisible(); }, 2000));
+    for (const QAction* action : tools->actions()) {
+        EXPECT_TRUE(action->shortcut().isEmpty());
+    }
+    tools->close();
+}
+
+TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaptionAndTheDialogsHaveAFixedSize) {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox("Error getting data!", "Error!");
+    box->show();
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    // The title bar reads "Error! — Orvanta" beside an icon and three buttons, each a square
+    // at least one and a half lines high.
+    const QFontMetrics title(bold);
+    EXPECT_GE(box->width(), title.horizontalAdvance(QString::fromUtf8("Error! \u2014 Orvanta")) +
+                                4 * title.height() * 3 / 2);
+    Create();
+    OptionsDialog* options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    AboutDialog about;
+    about.show();
+    for (const QDialog* dialog : {static_cast<QDialog*>(options), static_cast<QDialog*>(&about)}) {
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -51,7 +52,8 @@ class OptionsDialogTest : public testing::Test {
                                      method};
         dialog_ = std::make_unique<OptionsDialog>(context);
         dialog_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+        dialog_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
     }
     template <typename T>
     T* Control(const char* id) const {
@@ -78,6 +80,13 @@ class OptionsDialogTest : public testing::Test {
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
     void Ok() const { Click("id1"); }
+    QLineEdit* CityField() const { return Control<QLineEdit>("id1008"); }
+    QAbstractItemView* Popup() const { return dialog_->findChild<QCompleter*>()->popup(); }
+    void TypeCity(const char* text) const {
+        CityField()->setFocus();
+        CityField()->clear();
+        QTest::keyClicks(CityField(), QString::fromUtf8(text));
+    }
 
     FakeWorld world_;
     PrayerSettings settings_;
@@ -310,6 +319,87 @@ TEST_F(OptionsDialogTest, MethodPageOpensOnTheSavedPresetAndReturnsToClassic) {
     Ok();
     EXPECT_EQ(method.choice.presetId, "classic");
     EXPECT_FALSE(method.choice.rounding);
+}
+
+// The lookup, not the pop-up, decides which city a typed name means: Return applies a
+// suggestion only when the person moved to it. No row of the pop-up is cut by its lower edge.
+TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMovedTo) {
+    struct Case {
+        const char* typed;
+        std::vector<std::string> suggestions;  // in the lookup's order
+        std::vector<Qt::Key> keys;
+        const char* kept;
+    };
+    const std::vector<std::string> koln = {"K\xc3\xb6ln", "Kolno"};
+    const Case cases[] = {
+        {"Koln", koln, {Qt::Key_Return}, "Koln"},
+        {"Hyderab",
+         {"Hyder\xc4\x81"
+          "b\xc4\x81"
+          "d",
+          "Hyderabad, Pakistan"},
+         {Qt::Key_Return},
+         "Hyderab"},
+        {"Koln", koln, {Qt::Key_Down, Qt::Key_Return}, "K\xc3\xb6ln"},
+        {"Koln", koln, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Kolno"},
+        {"Koln", koln, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, "Koln"},  // up off the rows
+    };
+    for (const Case& c : cases) {
+        Reset();
+        world_.suggestions.answer = c.suggestions;
+        Open();
+        TypeCity(c.typed);
+        ASSERT_TRUE(Popup()->isVisible()) << c.kept;
+        for (const Qt::Key key : c.keys) {  // delivered as the window system does: to the pop-up
+            QTest::keyClick(dialog_->windowHandle(), key);
+        }
+        EXPECT_FALSE(Popup()->isVisible()) << c.kept;
+        Ok();
+        EXPECT_EQ(settings_.configuredCity, c.kept);
+    }
+    Reset();
+    world_.suggestions.answer = std::vector<std::string>(12, "Al");
+    Open();
+    TypeCity("Al");
+    const int shown = Popup()->viewport()->height();
+    for (int row = 0; row < 12; ++row) {
+        const QRect rect = Popup()->visualRect(Popup()->model()->index(row, 0));
+        EXPECT_FALSE(rect.top() < shown && rect.bottom() >= shown) << "row " << row << " is cut";
+    }
+}
+
+// Opening the dialog, Tab and Shift+Tab land on a radio group's checked button, so that Space
+// there changes nothing.
+TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
+    struct Case {
+        std::int16_t method;  // 0: id1001 checked, else id1002
+        std::int32_t fiqh;    // 0: id1005 checked, else id1006
+        const char* from;
+        Qt::Key key;
+        const char* reached;
+    };
+    const Case cases[] = {
+        // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
+        {0, 0, "id1001", Qt::Key_Tab, "id1003"},     {1, 0, "id1003", Qt::Key_Backtab, "id1002"},
+        {0, 1, "id1003", Qt::Key_Tab, "id1006"},     {0, 1, "id1", Qt::Key_Backtab, "id1006"},
+        {0, 1, "id1006", Qt::Key_Backtab, "id1003"},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        settings_.method = c.method;
+        settings_.fiqh = c.fiqh;
+        Open();
+        EXPECT_EQ(QApplication::focusWidget(),
+                  Control<QWidget>(c.method == 0 ? "id1001" : "id1002"));
+        Control<QWidget>(c.from)->setFocus();
+        QTest::keyClick(Control<QWidget>(c.from), c.key);
+        EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(c.reached))
+            << c.from << " " << c.reached;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        dialog_->accept();
+        EXPECT_EQ(settings_.method, c.method);
+        EXPECT_EQ(settings_.fiqh, c.fiqh);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // orvanta-times with the methods of the authorities: a preset's published times, the method
-// named in every format, the saved method, and refused method options.
+// named in every format, the saved method, and the list of presets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,31 +85,6 @@ TEST(MethodCommand, PresetsAreListedWithTheirSources) {
     EXPECT_TRUE(Contains(r.out, "moonsighting  Moonsighting Committee Worldwide: "));
     EXPECT_TRUE(Contains(r.out, "(source: "));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 18);
-}
-
-TEST(MethodCommand, RefusedMethodOptionsGiveStatusTwoAndOneLine) {
-    const std::vector<std::vector<std::string>> refused = {
-        {"--preset", "nope"},
-        {"--preset", "mwl", "--fajr-angle", "0"},
-        {"--preset", "mwl", "--fajr-angle", "31"},
-        {"--preset", "mwl", "--isha-angle", "x"},
-        {"--preset", "mwl", "--isha-interval", "0"},
-        {"--preset", "mwl", "--maghrib-angle", "11"},
-        {"--preset", "mwl", "--adjust", "fajr=61"},
-        {"--preset", "mwl", "--adjust", "dhuhr=1"},
-        {"--preset", "mwl", "--high-latitude", "polar"},
-        {"--preset", "mwl", "--rounding", "down"},
-        {"--preset", "mwl", "--isha-angle", "17", "--isha-interval", "90"},
-        {"--preset", "turkey", "--depression", "15"},
-        {"--adjust", "fajr=1"},
-        {"presets", "--preset", "mwl"},
-    };
-    for (const std::vector<std::string>& args : refused) {
-        const RunResult r = RunCommand(With(kIstanbul, args));
-        EXPECT_EQ(r.status, 2) << args[1];
-        EXPECT_EQ(r.out, "") << args[1];
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    }
 }
 
 }  // namespace

@@ -10,14 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "cities/home_city_store.h"
-#include "cities/sqlite_city_store.h"
 #include "run_times.h"
-#include "settings/settings_disk_file.h"
 #include "tests/support/bounded_child.h"
-#include "tests/support/damaged_city_databases.h"
 #include "tests/support/damaged_user_database.h"
-#include "tests/support/scratch_database.h"
 
 namespace orvanta {
 namespace {
@@ -28,26 +23,14 @@ using Args = std::vector<std::string>;
 class OddFilesCliTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(testing_support::MakeSoundCityDatabase(shipped_));
+        ASSERT_TRUE(home_.Built());
         fs::create_directories(settings_.parent_path());
     }
 
     // "<status>\n<standard error>\x1f<standard output>", or "hung".
     std::string Run(const std::vector<std::string>& args) {
         return testing_support::RunInBoundedChild([&] {
-                   NoticeList notices;
-                   DiskSettingsFile saved(settings_);
-                   const HomeCityStore home(user_, &notices);
-                   const SqliteCityStore cities(shipped_, true, user_, &notices);
-                   TimesServices services;
-                   services.today = [] { return CivilDate{2026, 3, 20}; };
-                   services.savedSettings = &saved;
-                   services.homeCity = &home;
-                   services.cities = &cities;
-                   services.cityDatabasePath = shipped_;
-                   services.userDatabasePath = user_;
-                   services.notices = &notices;
-                   const testing_support::RunResult run = testing_support::RunTimes(args, services);
+                   const testing_support::RunResult run = home_.Run(args);
                    return std::to_string(run.status) + "\n" + run.err + "\x1f" + run.out;
                })
             .value_or("hung");
@@ -55,10 +38,9 @@ class OddFilesCliTest : public testing::Test {
     // The status and standard error of a run.
     static std::string Said(const std::string& run) { return run.substr(0, run.find('\x1f')); }
 
-    testing_support::ScratchFolder folder_;
-    fs::path shipped_ = folder_.Path() / "cities.db";
-    fs::path user_ = folder_.Path() / "data" / "orvanta" / "user.db";
-    fs::path settings_ = folder_.Path() / "config" / "orvanta" / "registry.reg";
+    testing_support::CliHome home_;
+    const fs::path& user_ = home_.user;
+    const fs::path& settings_ = home_.settings;
 };
 
 const Args kAddVillage = {"cities", "add",  "Own Village", "--lat",      "21.5",

@@ -1,6 +1,6 @@
-// What orvanta-times lets out: names with control characters are refused when added and shown
-// as visible escapes when a database has them; one error line in one style, with long values
-// cut; lost output is an error; --24h and the trimmed time field of csv and json; the help.
+// What orvanta-times lets out: every refusal as one line in one style (long values cut, control
+// characters shown as escapes), names from a database shown escaped in every output, lost
+// output as an error, and the help.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,55 +9,150 @@
 #include <regex>
 #include <sstream>
 #include <streambuf>
-#include <tuple>
 
-#include "cities/home_city_store.h"
-#include "cities/sqlite_city_store.h"
 #include "common/visible_text.h"
 #include "run_times.h"
-#include "tests/support/scratch_database.h"
 
 namespace orvanta {
 namespace {
 
 using testing_support::RunResult;
+using testing_support::With;
 
 // ESC ] 0 ; X BEL sets a terminal's title; the newline would forge a line.
 const std::string kHostileShown = "Evil\\x1b]0;X\\x07\\x0aLine";
 
-// A city database with a hostile name (and a C1 CSI, U+009B, in its country) and Mecca, and a
-// per-user database, in a scratch folder.
-class Databases {
-  public:
-    Databases() {
-        built_ = testing_support::BuildDatabase(
-            shipped_,
-            "INSERT INTO zones VALUES (1, 'Asia/Riyadh', -180, 0);"
-            "INSERT INTO fold_map VALUES (69, 'e'), (77, 'm');"
-            "INSERT INTO cities VALUES (1, 'Evil' || char(27) || ']0;X' || char(7) || "
-            "char(10) || 'Line', 'evil', 'Land' || char(155), 'XX', '', 2125, 3949, 1, "
-            "1), (2, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', '', 2125, 3949, 1, 2);");
-        services_.today = [] { return CivilDate{2026, 3, 1}; };
-        services_.homeCity = &home_;
-        services_.cities = &store_;
-        services_.cityDatabasePath = shipped_;
-        services_.userDatabasePath = user_;
-    }
-    bool Built() const { return built_; }
-    const TimesServices& Services() const { return services_; }
-    RunResult Run(const std::vector<std::string>& args) const {
-        return testing_support::RunTimes(args, services_);
-    }
+// A city with that name (and a C1 CSI, U+009B, in its country) beside the shipped rows.
+const std::string kHostileRow =
+    "INSERT INTO cities VALUES (2000, 'Evil' || char(27) || ']0;X' || char(7) || char(10) || "
+    "'Line', 'evil', 'Land' || char(155), 'XX', '', 2125, 3949, 3, 1);";
 
-  private:
-    testing_support::ScratchFolder folder_;
-    std::filesystem::path shipped_ = folder_.Path() / "cities.db";
-    std::filesystem::path user_ = folder_.Path() / "user.db";
-    HomeCityStore home_{user_};
-    SqliteCityStore store_{shipped_, true, user_};
-    TimesServices services_;
-    bool built_ = false;
-};
+TEST(OutputHygiene, VisibleTextEscapesControlCharactersAndBrokenBytesOnly) {
+    const std::vector<std::array<std::string, 2>> rows = {
+        {"Detroit, MI \u00E9\u6771\u00A0", "Detroit, MI \u00E9\u6771\u00A0"},  // no-break: not C1
+        {std::string("\x1b]0;\x07\n\t\0\x7f", 9), "\\x1b]0;\\x07\\x0a\\x09\\x00\\x7f"},
+        {"\u0085\u009B", "\\x85\\x9b"},
+        {"\xff\xc0\xaf\xed\xa0\x80\xc3", "\\xff\\xc0\\xaf\\xed\\xa0\\x80\\xc3"},  // not UTF-8
+    };
+    for (const auto& [text, shown] : rows) {
+        EXPECT_EQ(VisibleText(text), shown);
+    }
+}
+
+// One row per check of the arguments: "STATUS ARGUMENTS | LINE", the arguments split at spaces,
+// "@" standing for the place given by --lat 1 --lon 2 --zone 0.
+const char* const kRefusals = R"(
+2 --lat 91 --lon 0 --zone 0 | latitude must be a number from -90 to 90, not "91"
+2 --lat 1 --lon 180.01 --zone 0 | longitude must be a number from -180 to 180, not "180.01"
+2 --lat 1 --lon 1 --zone +-3 | zone must be a number from -14 to 14, not "+-3"
+2 --lat 1 --lon 1 --zone 14.5 | zone must be a number from -14 to 14, not "14.5"
+2 --lat 1 --lon 1 | give the time zone with --tz ZONE or --zone HOURS
+2 --lat 1 --lon 1 --tz Mars/Olympus | unknown time zone "Mars/Olympus"
+2 @ --tz UTC | --tz does not go with --zone or --dst
+2 --lat 1 --lon 1 --tz UTC --dst | --tz does not go with --zone or --dst
+2 --city Mecca @ | --city does not go with --lat, --lon, --tz, --zone or --dst
+2 --city Mecca --city Mecca | --city may be given only once
+2 @ --date 2023-02-29 | date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "2023-02-29"
+2 @ --date 2024-6-1 | date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "2024-6-1"
+2 @ --month 2024-13 | month must be YYYY-MM with a year from 0001 to 9999, not "2024-13"
+2 @ --year 10000 | year must be a whole number from 1 to 9999, not "10000"
+2 @ --from 2024-01-01 | give a range with both --from and --to
+2 @ --from 2024-01-02 --to 2024-01-01 | the range ends (--to 2024-01-01) before it starts (--from 2024-01-02)
+2 @ --from 2024-01-01 --to 2034-01-01 | a range may cover at most ten years (3653 days), not 3654
+2 @ --date 2024-01-01 --month 2024-01 | give only one of --date, --month, --year and --from/--to
+2 @ --method both | method must be angle or interval, not "both"
+2 @ --asr maliki | asr must be shafi or hanafi, not "maliki"
+2 @ --format xml | format must be text, csv, json or ics, not "xml"
+2 @ --depression -1 | depression must be a number from 0 to 90, not "-1"
+2 @ --interval 1e9 | interval must be a number from 0 to 1440, not "1e9"
+2 --city Mecca --format ics --24h | --24h does not go with --format ics (a calendar shows times its own way)
+2 --24h=maybe | --24h takes no value
+2 --lat | --lat needs a value
+2 --bogus | unknown option "--bogus" (a name that begins with '-' goes after --)
+2 @ extra | unexpected argument "extra"
+2 @ --preset nope | preset must be classic or an id that 'orvanta-times presets' lists, not "nope"
+2 @ --preset mwl --fajr-angle 30.5 | fajr angle must be a number above 0 and at most 30, not "30.5"
+2 @ --preset mwl --isha-angle 0 | isha angle must be a number above 0 and at most 30, not "0"
+2 @ --preset mwl --isha-interval 301 | isha interval must be a number above 0 and at most 300, not "301"
+2 @ --preset mwl --maghrib-angle 11 | maghrib angle must be a number from 0 to 10, not "11"
+2 @ --preset mwl --adjust fajr=61 | adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole minutes from -60 to 60, not "fajr=61"
+2 @ --preset mwl --adjust dhuhr=1 | adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole minutes from -60 to 60, not "dhuhr=1"
+2 @ --preset mwl --high-latitude polar | high-latitude must be none, middle-of-night, seventh-of-night or twilight-angle, not "polar"
+2 @ --preset mwl --rounding down | rounding must be nearest or up, not "down"
+2 @ --preset mwl --isha-angle 17 --isha-interval 90 | --isha-angle does not go with --isha-interval
+2 @ --preset turkey --depression 15 | --method, --depression and --interval set the classic method; they do not go with --preset "turkey"
+2 @ --adjust fajr=1 | the classic method has no such parameters; choose a method with --preset ID
+2 presets --preset mwl | unknown option "--preset" (a name that begins with '-' goes after --)
+2 cities | cities needs one of search, home, add and remove
+2 cities fly | unexpected argument "fly"
+2 --city Mecca cities search m | --city does not go with cities
+2 cities search a b | unexpected argument "b"
+2 cities search s --limit 0 | limit must be a whole number from 1 to 99999, not "0"
+2 cities search s --limit 100000 | limit must be a whole number from 1 to 99999, not "100000"
+2 cities home | cities home needs a city NAME or --clear
+2 cities home Mecca --clear | cities home takes a city NAME or --clear, not both
+1 cities home Qqqzzz | cannot find the city "Qqqzzz"
+2 cities add X --lat 1 | cities add needs --lat, --lon and --tz
+2 cities add X --lat 91 --lon 1 --tz UTC | latitude must be a number from -90 to 90, not "91"
+2 cities add X --lat 1 --lon -181 --tz UTC | longitude must be a number from -180 to 180, not "-181"
+2 cities add X --lat 1 --lon 1 --tz Mars/Base | unknown time zone "Mars/Base"
+2 cities add -Name --lat 1 | unknown option "-Name" (a name that begins with '-' goes after --)
+1 cities remove Nowhere | you have no city named "Nowhere"
+)";
+
+// The rows above, then those whose arguments hold spaces or control characters.
+TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
+    const testing_support::CliHome home(kHostileRow);
+    ASSERT_TRUE(home.Built());
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        std::string line;
+    };
+    std::vector<Row> rows;
+    for (const std::string& text : testing_support::Lines(kRefusals)) {
+        if (text.empty()) {
+            continue;
+        }
+        Row row{{}, text[0] - '0', text.substr(text.find(" | ") + 3)};
+        std::istringstream words(text.substr(2, text.find(" | ") - 2));
+        for (std::string word; words >> word;) {
+            row.args = word == "@" ? With(row.args, {"--lat", "1", "--lon", "2", "--zone", "0"})
+                                   : With(row.args, {word});
+        }
+        rows.push_back(row);
+    }
+    const std::string huge(128 * 1024, 'x');
+    std::string cut(1, '"');  // the first 80 characters, then an ellipsis
+    cut.append(80, 'x').append("\u2026\"");
+    const std::vector<std::string> add = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
+    const std::string controls = "a city name cannot hold control characters: ";
+    const std::string unusable = "a city name must be UTF-8 text of 1 to 199 characters, not ";
+    rows.insert(
+        rows.end(),
+        {
+            {{"--lat", huge}, 2, "latitude must be a number from -90 to 90, not " + cut},
+            {{"--city", huge}, 1, "cannot find the city " + cut},
+            {{"--city", " "}, 2, "--city needs a city name"},
+            {{"--city", "\x1b[2J"}, 1, "cannot find the city \"\\x1b[2J\""},
+            {{"cities", "search", ""}, 2, "cities search needs the beginning of a city name"},
+            {{"cities", "search", "\x07"}, 1, "no city name begins with \"\\x07\""},
+            {With({"cities", "add", "   "}, add), 2, unusable + "\"   \""},
+            {With({"cities", "add", std::string(200, 'n')}, add), 2,
+             unusable + "\"" + std::string(80, 'n') + "\u2026\""},
+            {With({"cities", "add", "Evil\x1b]0;X\x07"}, add), 2,
+             controls + "\"Evil\\x1b]0;X\\x07\""},
+            {With({"cities", "add", "Csi\u009B2J"}, add), 2, controls + "\"Csi\\x9b2J\""},
+        });
+    for (const Row& row : rows) {
+        const RunResult run = home.Run(row.args);
+        EXPECT_EQ(run.status, row.status) << row.line;
+        EXPECT_EQ(run.out, "") << row.line;
+        EXPECT_EQ(run.err, "orvanta-times: " + row.line + "\n");
+    }
+    EXPECT_EQ(rows.size(), 66u);  // every line of the table read
+    EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
+}
 
 // True when text holds a raw control character: C0 other than the line end, DEL, or C1
 // (UTF-8 C2 80 .. C2 9F); crlf allows the "\r\n" of iCalendar lines.
@@ -74,88 +169,20 @@ bool HasRawControl(const std::string& text, bool crlf) {
     return false;
 }
 
-TEST(OutputHygiene, VisibleTextEscapesControlCharactersAndBrokenBytesOnly) {
-    const std::vector<std::array<std::string, 2>> rows = {
-        {"Detroit, MI \u00E9\u6771\u00A0", "Detroit, MI \u00E9\u6771\u00A0"},  // no-break: not C1
-        {std::string("\x1b]0;\x07\n\t\0\x7f", 9), "\\x1b]0;\\x07\\x0a\\x09\\x00\\x7f"},
-        {"\u0085\u009B", "\\x85\\x9b"},
-        {"\xff\xc0\xaf\xed\xa0\x80\xc3", "\\xff\\xc0\\xaf\\xed\\xa0\\x80\\xc3"},  // not UTF-8
-    };
-    for (const auto& [text, shown] : rows) {
-        EXPECT_EQ(VisibleText(text), shown);
-    }
-    EXPECT_FALSE(HasControlCharacter(rows[0][0]));
-    EXPECT_TRUE(HasControlCharacter("a\u009Bb"));
-    EXPECT_FALSE(HasControlCharacter(rows[3][0]));
-}
-
-TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
-    const std::string huge(128 * 1024, 'x');
-    std::string cut(1, '"');  // the first 80 characters, then an ellipsis
-    cut.append(80, 'x').append("\u2026\"");
-    const std::vector<std::string> add = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
-    const std::string dash = " (a name that begins with '-' goes after --)";
-    const std::vector<std::tuple<std::vector<std::string>, int, std::string>> rows = {
-        {{"cities", "add", "Evil\x1b]0;X\x07"},
-         2,
-         "a city name cannot hold control characters: \"Evil\\x1b]0;X\\x07\""},
-        {{"cities", "add", "Two\nLines"},
-         2,
-         "a city name cannot hold control characters: \"Two\\x0aLines\""},
-        {{"cities", "add", "Csi\u009B2J"},
-         2,
-         "a city name cannot hold control characters: \"Csi\\x9b2J\""},
-        {{"--city", "\x1b[2J"}, 1, "cannot find the city \"\\x1b[2J\""},
-        {{"--city", huge}, 1, "cannot find the city " + cut},
-        {{"--lat", huge}, 2, "latitude must be a number from -90 to 90, not " + cut},
-        {{"cities", "search", "\x07"}, 1, "no city name begins with \"\\x07\""},
-        {{"--lat"}, 2, "--lat needs a value"},
-        {{"--city", "Mecca", "--city", "Mecca"}, 2, "--city may be given only once"},
-        {{"--24h=maybe"}, 2, "--24h takes no value"},
-        {{"--bogus"}, 2, "unknown option \"--bogus\"" + dash},
-        {{"cities", "add", "-Name", "--lat", "1"}, 2, "unknown option \"-Name\"" + dash},
-        {{"cities", "search", "a", "b"}, 2, "unexpected argument \"b\""},
-        {{"cities"}, 2, "cities needs one of search, home, add and remove"},
-        {{"cities", "add", "X", "--lat", "1"}, 2, "cities add needs --lat, --lon and --tz"},
-        {{"--lat", "1", "--lon", "2", "--zone", "0", "--tz", "UTC"},
-         2,
-         "--tz does not go with --zone or --dst"},
-        {{"--method", "both"}, 2, "method must be angle or interval, not \"both\""},
-        {{"--city", "Mecca", "cities", "search", "m"}, 2, "--city does not go with cities"},
-        {{"--lat", "1", "--lon", "1", "--tz", "Mars/Olympus"},
-         2,
-         "unknown time zone \"Mars/Olympus\""},
-        {{"cities", "search", ""}, 2, "cities search needs the beginning of a city name"},
-        {{"--city", " "}, 2, "--city needs a city name"},
-        {{"--city", "Mecca", "--format", "ics", "--24h"},
-         2,
-         "--24h does not go with --format ics (a calendar shows times its own way)"},
-    };
-    for (const auto& [args, status, line] : rows) {
-        const bool adds = args.size() == 3 && args[1] == "add";
-        const RunResult run = db.Run(adds ? testing_support::With(args, add) : args);
-        EXPECT_EQ(run.status, status) << line;
-        EXPECT_EQ(run.out, "") << line;
-        EXPECT_EQ(run.err, "orvanta-times: " + line + "\n");
-    }
-}
-
 TEST(OutputHygiene, ANameFromADatabaseShowsItsControlCharactersInEveryOutput) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
+    const testing_support::CliHome home(kHostileRow);
+    ASSERT_TRUE(home.Built());
     const std::vector<std::string> day = {"--city", "evil", "--date", "2026-03-01", "--format"};
     std::map<std::string, std::string> outputs;
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{testing_support::With(day, {"text"}),
-                                               testing_support::With(day, {"csv"}),
-                                               testing_support::With(day, {"json"}),
-                                               testing_support::With(day, {"ics"}),
+         std::vector<std::vector<std::string>>{With(day, {"text"}),
+                                               With(day, {"csv"}),
+                                               With(day, {"json"}),
+                                               With(day, {"ics"}),
                                                {"--city", "evil", "--month", "2026-03"},
                                                {"cities", "search", "ev"},
                                                {"cities", "home", "evil"}}) {
-        const RunResult run = db.Run(args);
+        const RunResult run = home.Run(args);
         ASSERT_EQ(run.status, 0) << args.back() << ": " << run.err;
         EXPECT_FALSE(HasRawControl(run.out, args.back() == "ics")) << run.out;
         outputs[args.back()] = run.out;
@@ -170,18 +197,15 @@ TEST(OutputHygiene, ANameFromADatabaseShowsItsControlCharactersInEveryOutput) {
 }
 
 TEST(OutputHygiene, NamesAfterDoubleDashAndNoBreakSpacesCanBeAdded) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
+    const testing_support::CliHome home;
+    ASSERT_TRUE(home.Built());
     const std::vector<std::string> at = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
-    EXPECT_EQ(db.Run(testing_support::With({"cities", "add", "--", "-Dash"}, at)).status, 0);
-    EXPECT_EQ(
-        db.Run(testing_support::With({"cities", "add"}, testing_support::With(at, {"--", "--Two"})))
-            .status,
-        0);
-    EXPECT_EQ(db.Run(testing_support::With({"cities", "add", "Nb\u00A0sp"}, at)).err, "");
-    const RunResult listed = db.Run({"cities", "search", "--", "-"});
+    EXPECT_EQ(home.Run(With({"cities", "add", "--", "-Dash"}, at)).status, 0);
+    EXPECT_EQ(home.Run(With({"cities", "add"}, With(at, {"--", "--Two"}))).status, 0);
+    EXPECT_EQ(home.Run(With({"cities", "add", "Nb\u00A0sp"}, at)).err, "");
+    const RunResult listed = home.Run({"cities", "search", "--", "-"});
     EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3) << listed.out;
-    EXPECT_EQ(db.Run({"cities", "remove", "--", "--Two"}).out, "Removed --Two\n");
+    EXPECT_EQ(home.Run({"cities", "remove", "--", "--Two"}).out, "Removed --Two\n");
 }
 
 // A standard output that takes nothing, as a full disk or a closed descriptor.
@@ -192,8 +216,8 @@ class LostOutput final : public std::streambuf {
 };
 
 TEST(OutputHygiene, LostOutputIsAnErrorForEveryCommand) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
+    const testing_support::CliHome home;
+    ASSERT_TRUE(home.Built());
     for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
              {"--help"},
              {"cities", "add", "--help"},
@@ -212,34 +236,20 @@ TEST(OutputHygiene, LostOutputIsAnErrorForEveryCommand) {
         LostOutput lost;
         std::ostream out(&lost);
         std::ostringstream err;
-        EXPECT_EQ(
-            RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, db.Services()), 1)
+        EXPECT_EQ(home.Wired([&](const TimesServices& services) {
+            return RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
+        }),
+                  1)
             << args[1];
         EXPECT_EQ(err.str(), "orvanta-times: cannot write the output\n") << args[1];
     }
 }
 
-TEST(OutputHygiene, TimeFieldOfCsvAndJsonIsTrimmedAndFollows24h) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
-    const std::vector<std::string> mecca = {"--city", "Mecca", "--date", "2026-03-01"};
-    // Zuhr at Mecca, 1 March 2026: 12:33 local time (hours 12.55 .. 12.5667).
-    const RunResult csv = db.Run(testing_support::With(mecca, {"--format", "csv"}));
-    EXPECT_TRUE(
-        std::regex_search(csv.out, std::regex("\n2026-03-01,Zuhr,12\\.5[5-6][0-9]*,12:33 PM\n")))
-        << csv.out;
-    EXPECT_TRUE(std::regex_search(csv.out, std::regex(",[1-9]:[0-9][0-9] AM\n"))) << csv.out;
-    const RunResult csv24 = db.Run(testing_support::With(mecca, {"--format", "csv", "--24h"}));
-    EXPECT_TRUE(std::regex_search(csv24.out, std::regex("Zuhr,[0-9.]+,12:33\n"))) << csv24.out;
-    EXPECT_TRUE(std::regex_search(csv24.out, std::regex("Fajr,[0-9.]+,0[45]:[0-9][0-9]\n")));
-    const RunResult json = db.Run(testing_support::With(mecca, {"--format", "json", "--24h"}));
-    EXPECT_EQ(nlohmann::json::parse(json.out).at("days").at(0).at("texts").at("zuhr"), "12:33");
-}
-
 TEST(OutputHygiene, HelpGivesUnitsAndRulesWithoutTheLibrarysNotes) {
-    const Databases db;
-    ASSERT_TRUE(db.Built());
-    const std::string top = db.Run({"--help"}).out;
+    const auto run = [](const std::vector<std::string>& args) {
+        return testing_support::RunTimes(args, {});
+    };
+    const std::string top = run({"--help"}).out;
     for (const char* shown : {"--lat DEG", "--zone HOURS", "--tz ZONE", "--date YYYY-MM-DD",
                               "--month YYYY-MM", "--year YYYY", "--interval MIN", "--city NAME",
                               "not with --tz", "not with ics", "Exit status"}) {
@@ -247,8 +257,11 @@ TEST(OutputHygiene, HelpGivesUnitsAndRulesWithoutTheLibrarysNotes) {
     }
     EXPECT_FALSE(std::regex_search(top, std::regex("Needs:|Excludes:|REQUIRED|--[a-z0-9]+ TEXT")));
     EXPECT_LE(std::count(top.begin(), top.end(), '\n'), 50);
-    EXPECT_NE(db.Run({"cities", "search", "--help"}).out.find("--limit N"), std::string::npos);
-    EXPECT_EQ(db.Run({"cities", "add", "--help"}).out.find("Exit status"), std::string::npos);
+    EXPECT_NE(run({"cities", "search", "--help"}).out.find("--limit N"), std::string::npos);
+    EXPECT_EQ(run({"cities", "add", "--help"}).out.find("Exit status"), std::string::npos);
+    const RunResult version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("orvanta-times 1.0.0", 0), 0u) << version.out;
 }
 
 }  // namespace

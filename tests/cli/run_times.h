@@ -1,11 +1,18 @@
-// Runs orvanta-times inside the test and keeps its status and what it printed.
+// Runs orvanta-times inside the test and keeps its status and what it printed; a scratch home
+// whose files each run reads as the program reads them.
 #pragma once
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cities/home_city_store.h"
+#include "cities/sqlite_city_store.h"
+#include "cities/sqlite_db.h"
 #include "cli/times_command.h"
+#include "settings/settings_disk_file.h"
+#include "tests/support/scratch_database.h"
 
 namespace orvanta::testing_support {
 
@@ -35,5 +42,68 @@ inline std::vector<std::string> With(std::vector<std::string> args,
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A folder with the city database cities.db (Detroit, MI, Mecca and 25 towns, A to Z folded to
+// lower case, plus the rows given), and the places of user.db and registry.reg. Each run opens
+// them afresh, as one run of the program does.
+class CliHome {
+  public:
+    explicit CliHome(const std::string& moreRows = "") {
+        std::string rows =
+            "INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0);"
+            "INSERT INTO cities VALUES (1, 'Detroit, MI', 'detroit, mi', 'United States', 'US',"
+            " 'Michigan', 4220, -8303, 1, 639111),"
+            " (2, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', 'Makkah', 2125, 3949, 3, 1675368);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25)"
+            " INSERT INTO cities SELECT i + 10, 'Town ' || i, 'town ' || i, 'Country', 'CC', '',"
+            " 1000, 1000, 1, 1 FROM n;";
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            rows += "INSERT INTO fold_map VALUES (" + std::to_string(int{c}) + ", '" +
+                    static_cast<char>(c - 'A' + 'a') + "');";
+        }
+        built_ = BuildDatabase(cities, rows + moreRows);
+    }
+    bool Built() const { return built_; }
+
+    // body(services) with the stores of one run.
+    template <typename Body>
+    auto Wired(const Body& body) const {
+        NoticeList notices;
+        const DiskSettingsFile saved(settings);
+        const HomeCityStore home(user, &notices);
+        const SqliteCityStore store(cities, true, user, &notices);
+        TimesServices services;
+        services.today = [this] { return today; };
+        services.savedSettings = &saved;
+        services.homeCity = &home;
+        services.cities = &store;
+        services.cityDatabaseDescription = cities.string();
+        services.cityDatabasePath = cities;
+        services.userDatabasePath = user;
+        services.notices = &notices;
+        return body(services);
+    }
+    RunResult Run(const std::vector<std::string>& args) const {
+        return Wired([&args](const TimesServices& services) { return RunTimes(args, services); });
+    }
+
+    ScratchFolder folder;
+    std::filesystem::path cities = folder.Path() / "cities.db";
+    std::filesystem::path user = folder.Path() / "data" / "orvanta" / "user.db";
+    std::filesystem::path settings = folder.Path() / "config" / "orvanta" / "registry.reg";
+    CivilDate today{2026, 3, 20};
+
+  private:
+    bool built_ = false;
+};
 
 }  // namespace orvanta::testing_support
