@@ -13,10 +13,12 @@
 #include "astro/year_elements.h"
 #include "settings/companion_settings.h"
 #include "settings/display_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "timetable/timetable.h"
 
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QMenuBar;
@@ -46,6 +48,8 @@ struct MainWindowState {
     QPointer<QLineEdit> cityDisplay;
     QPointer<QDateEdit> datePicker;
     QPointer<QTreeWidget> listView;
+    QPointer<QLabel> hijriDate;  // the Hijri date beside the date picker
+    QPointer<QLabel> qibla;      // the Qibla of the city last computed
 };
 
 struct AppRecords {
@@ -53,6 +57,8 @@ struct AppRecords {
     // The method in force (classic: the settings above alone) and the method values that
     // could not be read, which a save leaves as they are.
     MethodSettings method;
+    // The days the Hijri date is moved by, and whether the stored value could not be read.
+    HijriSettings hijri;
     // How the times are shown (the clock style, put in use by UseClockStyle).
     DisplaySettings display;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.

@@ -133,6 +133,12 @@ QString DisplayNumber(qint64 number) {
     return language ? language->toString(number) : QString::number(number);
 }
 
+QString DisplayDecimal(double value, int decimals) {
+    const std::optional<QLocale>& language = CurrentLanguage();
+    return language ? language->toString(value, 'f', decimals)
+                    : QString::number(value, 'f', decimals);
+}
+
 QString MethodWord(std::string_view english) {
     return Translate(kMethodContext, english);
 }

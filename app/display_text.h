@@ -30,6 +30,10 @@ QString SpokenRow(const QString& name, const QString& time, bool next);
 // A whole number with the language's digits ("٢٥" in Arabic); as written in English.
 QString DisplayNumber(qint64 number);
 
+// A decimal number with the language's digits and decimal sign ("٥٦٫٦" in Arabic); in English
+// as QString::number(value, 'f', decimals) writes it.
+QString DisplayDecimal(double value, int decimals);
+
 // A high-latitude rule's or a rounding's name as the Method page lists it.
 QString MethodWord(std::string_view english);
 

@@ -7,8 +7,10 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -27,6 +29,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/calendar_texts.h"
 #include "app/companion_tray.h"
 #include "app/day_watch.h"
 #include "app/display_text.h"
@@ -35,8 +38,11 @@
 #include "app/reminders.h"
 #include "app/shown_day.h"
 #include "app/time_display.h"
+#include "app/timetable_window.h"
 #include "app/ui_language.h"
 #include "app/window_placement.h"
+#include "astro/qibla.h"
+#include "hijri/hijri_date.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -125,6 +131,10 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
 
     services_.settings.Load(records_.settings, records_.city);
     records_.method = services_.settings.LoadMethod();
+    records_.hijri = services_.settings.LoadHijri();
+    if (records_.hijri.unreadable) {
+        qWarning("%s", UnreadableHijriOffsetWarning().c_str());
+    }
     if (const std::string warning = UnreadableMethodValuesWarning(records_.method.unreadable);
         !warning.empty()) {
         qWarning("%s", warning.c_str());
@@ -202,6 +212,8 @@ void MainWindow::CreateControls() {
     datePicker->setObjectName(QStringLiteral("datePicker"));
     datePicker->setReadOnly(true);
     datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // "6 Dec 2026", followed by the Hijri date.
+    datePicker->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     MakeReadOnlyDisplay(datePicker);
     datePicker->setAccessibleName(tr("Date"));
     dateLabel->setBuddy(datePicker);
@@ -209,8 +221,22 @@ void MainWindow::CreateControls() {
         datePicker->setDate(QDate(today->year, today->month, today->day));
     }
     grid->addWidget(dateLabel, 1, 0);
-    grid->addWidget(datePicker, 1, 1);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(datePicker);
+    auto* hijriDate = new QLabel(central);
+    hijriDate->setObjectName(QStringLiteral("hijriDate"));
+    hijriDate->setAccessibleName(tr("Hijri date"));
+    auto* qibla = new QLabel(central);
+    qibla->setObjectName(QStringLiteral("qibla"));
+    qibla->setAccessibleName(tr("Qibla direction"));
+    qibla->setAccessibleDescription(tr("Degrees clockwise from true north"));
+    dateRow->addWidget(hijriDate);
+    dateRow->addStretch();
+    dateRow->addWidget(qibla);
+    grid->addLayout(dateRow, 1, 1);
     records_.window.datePicker = datePicker;
+    records_.window.hijriDate = hijriDate;
+    records_.window.qibla = qibla;
 
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
@@ -269,6 +295,9 @@ bool MainWindow::RunCommand(int command) {
         case commands::kCalculate:
             Calculate();
             return true;
+        case commands::kTimetable:
+            OpenTimetable();
+            return true;
         case commands::kExit:
             Quit();
             return true;
@@ -288,6 +317,8 @@ void MainWindow::Calculate() {
     }
     // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
     ShowCity(records_.city.name);
+    ShowHijriDate();
+    ShowQibla();
     if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
         reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
     }
@@ -306,6 +337,7 @@ void MainWindow::OpenOptions() {
                                  [this] { reminders_->StopSound(); },
                                  &records_.companion,
                                  trayAvailable_ && trayAvailable_(),
+                                 &records_.hijri,
                                  &records_.display};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
@@ -324,6 +356,8 @@ void MainWindow::OpenOptions() {
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
+    // A new offset applies at once; a new city waits for Calculate, as its times do.
+    connect(dialog, &QDialog::accepted, this, &MainWindow::ShowHijriDate);
     // The reminders follow the page at once: they change no calculation.
     connect(dialog, &QDialog::accepted, this,
             [this] { reminders_->SetChoice(reminderSettings_.choice); });
@@ -334,6 +368,49 @@ void MainWindow::OpenAbout() {
     auto* dialog = new AboutDialog(this);
     dialog->setObjectName(QStringLiteral("aboutDialog"));
     ShowModal(dialog);
+}
+
+void MainWindow::ShowHijriDate() {
+    const TodayDate& today = records_.today;
+    const std::optional<HijriDate> hijri =
+        HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
+    if (records_.window.hijriDate) {
+        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part.
+        records_.window.hijriDate->setText(hijri ? QStringLiteral("\u00B7 ") + HijriDisplay(*hijri)
+                                                 : QString());
+    }
+}
+
+void MainWindow::ShowQibla() {
+    if (records_.window.qibla) {
+        records_.window.qibla->setText(
+            QiblaDisplay(QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad)));
+    }
+}
+
+void MainWindow::OpenTimetable() {
+    TimetableContext context;
+    context.inputs = [this] {
+        MonthRequest request;
+        request.city = records_.city;
+        request.settings = records_.settings;
+        request.choice = records_.method.choice;
+        request.hijriOffsetDays = records_.hijri.offsetDays;
+        return request;
+    };
+    context.today = [this] { return services_.clock.Today(); };
+    context.nowUtc = [this] { return services_.clock.NowUtcSeconds(); };
+    context.chooseFile = [this](const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    };
+    context.report = [this](const QString& text) {
+        if (services_.showMessage) {
+            services_.showMessage(text.toStdString(), strings::kTitle);
+        }
+    };
+    auto* window = new TimetableWindow(std::move(context), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindow::ShowCity(const std::string& name) {

@@ -42,7 +42,7 @@ class MainWindow : public QMainWindow, public TimeListView {
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs a command by its id (1, 40003 .. 40006). Returns false for any other id, which does
+    // Runs a command by its id (1, 40003 .. 40007). Returns false for any other id, which does
     // nothing.
     bool RunCommand(int command);
 
@@ -88,6 +88,11 @@ class MainWindow : public QMainWindow, public TimeListView {
     void Calculate();
     void OpenOptions();
     void OpenAbout();
+    void OpenTimetable();
+    // Shows the Hijri date of the day the list shows (with the offset in force).
+    void ShowHijriDate();
+    // Shows the Qibla of the city whose times the list shows.
+    void ShowQibla();
     void ShowCity(const std::string& name);
     // The next prayer at nowUtc: its row bold and selected, the status line, the tooltip.
     void ShowNextPrayer(std::int64_t nowUtc);

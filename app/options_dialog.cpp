@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/calendar_page.h"
 #include "app/companion_page.h"
 #include "app/digit_spin_box.h"
 #include "app/display_page.h"
@@ -209,6 +210,13 @@ void OptionsDialog::AddMethodPage() {
                                      QStringLiteral("companionCancel"), this),
                      tr("Companion"));
     }
+    if (context_.hijri != nullptr) {
+        calendarPage_ = new CalendarPage(context_.hijri->offsetDays);
+        calendarPage_->setObjectName(QStringLiteral("calendarPage"));
+        tabs->addTab(PageWithButtons(calendarPage_, QStringLiteral("calendarOk"),
+                                     QStringLiteral("calendarCancel"), this),
+                     tr("Calendar"));
+    }
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
@@ -232,6 +240,19 @@ void OptionsDialog::NameControls() {
     ui_->cityCaption->setBuddy(ui_->id1008);
     ui_->id1008->setAccessibleName(tr("City"));
     ui_->id1008->setAccessibleDescription(tr("Type a few letters to see matching cities"));
+}
+
+bool OptionsDialog::StoreHijriOffset() {
+    if (context_.hijri == nullptr || calendarPage_ == nullptr ||
+        calendarPage_->OffsetDays() == context_.hijri->offsetDays) {
+        return true;  // unchanged: an unreadable stored value stays as it is
+    }
+    if (!context_.services.settings.SaveHijriOffset(calendarPage_->OffsetDays())) {
+        return false;
+    }
+    context_.hijri->offsetDays = calendarPage_->OffsetDays();
+    context_.hijri->unreadable = false;
+    return true;
 }
 
 void OptionsDialog::AddReminderPage() {
@@ -366,6 +387,7 @@ void OptionsDialog::accept() {
     } else {
         saved = context_.services.settings.Save(settings);
     }
+    saved = StoreHijriOffset() && saved;
     if (context_.display != nullptr) {
         context_.display->clock = displayPage_->Clock();
         saved = context_.services.settings.SaveDisplay(*context_.display) && saved;

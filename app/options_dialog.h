@@ -12,6 +12,7 @@
 #include "astro/calculation_inputs.h"
 #include "settings/companion_settings.h"
 #include "settings/display_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
 
@@ -24,6 +25,7 @@ class OptionsDialog;
 
 namespace orvanta {
 
+class CalendarPage;
 class DigitSpinBox;
 class CompanionPage;
 class DisplayPage;
@@ -51,6 +53,9 @@ struct OptionsContext {
     CompanionSettings* companion = nullptr;
     // Whether this desktop has a tray (the Companion page says so when it has none).
     bool trayAvailable = false;
+    // The Hijri offset in force, shown on the Calendar page and stored on OK when changed;
+    // without it the page is not shown.
+    HijriSettings* hijri = nullptr;
     // The display settings, shown on the Display page and replaced on OK; without them the page
     // shows the language's clock and OK does not store it.
     DisplaySettings* display = nullptr;
@@ -89,6 +94,8 @@ class OptionsDialog : public QDialog {
     void AddHomeCityRow();
     void ClearHomeCity();
     void SetUpCityCompletion();
+    // Stores a changed Hijri offset; false when it could not be saved.
+    bool StoreHijriOffset();
     // Names the controls whose label does not say what they hold, for screen readers.
     void NameControls();
 
@@ -101,6 +108,7 @@ class OptionsDialog : public QDialog {
     QStringListModel* cityModel_;
     QCompleter* cityCompleter_;
     MethodPage* methodPage_;
+    CalendarPage* calendarPage_ = nullptr;
     ReminderPage* reminderPage_ = nullptr;
     CompanionPage* companionPage_ = nullptr;
     QWidget* homeCityRow_ = nullptr;

@@ -40,6 +40,14 @@ bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
     return SaveSettings(file_, settings, &method, notices_);
 }
 
+HijriSettings FileSettingsStorage::LoadHijri() {
+    return LoadHijriSettings(file_);
+}
+
+bool FileSettingsStorage::SaveHijriOffset(int offsetDays) {
+    return orvanta::SaveHijriOffset(file_, offsetDays, notices_);
+}
+
 ReminderSettings FileSettingsStorage::LoadReminders() {
     return LoadReminderSettings(file_);
 }

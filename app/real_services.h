@@ -38,6 +38,8 @@ class FileSettingsStorage final : public SettingsStorage {
     bool Save(const PrayerSettings& settings) override;
     MethodSettings LoadMethod() override;
     bool SaveWithMethod(const PrayerSettings& settings, const MethodSettings& method) override;
+    HijriSettings LoadHijri() override;
+    bool SaveHijriOffset(int offsetDays) override;
     ReminderSettings LoadReminders() override;
     bool SaveReminders(const ReminderSettings& reminders) override;
     CompanionSettings LoadCompanion() override;

@@ -17,6 +17,7 @@
 #include "common/notices.h"
 #include "settings/companion_settings.h"
 #include "settings/display_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
 #include "zones/zone_file.h"
@@ -69,6 +70,11 @@ class SettingsStorage {
                                               const MethodSettings& /*method*/) {
         return Save(settings);
     }
+    // The Hijri offset (LoadHijriSettings): 0 when none is stored. Reports nothing.
+    virtual HijriSettings LoadHijri() { return {}; }
+    // Stores the Hijri offset, keeping everything else. True only when it reached the disk; a
+    // storage that cannot keep it returns false.
+    [[nodiscard]] virtual bool SaveHijriOffset(int /*offsetDays*/) { return false; }
     // The reminder values (LoadReminderSettings): every reminder off when none are stored.
     // Reports nothing.
     virtual ReminderSettings LoadReminders() { return {}; }

@@ -3,8 +3,9 @@
 # Needs nothing but bash; installed as share/bash-completion/completions/orvanta-times.
 
 _orvanta_times_options="--city --lat --lon --tz --zone --dst --date --month --year --from --to
---method --depression --interval --asr --preset --fajr-angle --isha-angle --isha-interval
---maghrib-angle --adjust --high-latitude --rounding --format --24h --help --version"
+--method --depression --interval --asr --hijri-offset --preset --fajr-angle --isha-angle
+--isha-interval --maghrib-angle --adjust --high-latitude --rounding --format --24h --help
+--version"
 _orvanta_times_presets="classic mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore
 malaysia indonesia turkey france russia tehran jafari moonsighting"
 
@@ -80,6 +81,7 @@ _orvanta_times() {
             mapfile -t COMPREPLY < <(compgen -W \
                 "none middle-of-night seventh-of-night twilight-angle" -- "$cur")
             ;;
+        --hijri-offset) mapfile -t COMPREPLY < <(compgen -W "-2 -1 0 1 2" -- "$cur") ;;
         --rounding) mapfile -t COMPREPLY < <(compgen -W "nearest up" -- "$cur") ;;
         --lat | --lon | --zone | --date | --month | --year | --from | --to | --depression | \
             --interval | --fajr-angle | --isha-angle | --isha-interval | --maghrib-angle | \

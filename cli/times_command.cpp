@@ -9,9 +9,11 @@
 #include "cli/times_options.h"
 #include "cli/times_output.h"
 #include "common/visible_text.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/settings_store.h"
 #include "timetable/csv_output.h"
+#include "timetable/hijri_days.h"
 #include "timetable/ics_output.h"
 #include "timetable/json_output.h"
 #include "timetable/timetable.h"
@@ -88,6 +90,20 @@ bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
     return true;
 }
 
+// The saved Hijri offset (a value that cannot be read is reported and taken as 0), or the
+// command line's.
+int SettleHijriOffset(const TimesServices& services, const SettingsOverrides& overrides,
+                      std::ostream& err) {
+    HijriSettings saved;
+    if (services.savedSettings != nullptr) {
+        saved = LoadHijriSettings(*services.savedSettings);
+        if (saved.unreadable && !overrides.hijriOffsetDays) {
+            WriteErrorLine(err, "warning: " + UnreadableHijriOffsetWarning());
+        }
+    }
+    return overrides.hijriOffsetDays.value_or(saved.offsetDays);
+}
+
 // The whole run but the notices.
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                const TimesServices& services) {
@@ -130,6 +146,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         }
     }
     ApplyMethodOverrides(request.methodOverrides, choice);
+    const int hijriOffset = SettleHijriOffset(services, request.overrides, err);
     if (IsClassic(choice) && request.methodOverrides.ChangesAPreset()) {
         WriteErrorLine(
             err, "the classic method has no such parameters; choose a method with --preset ID");
@@ -169,6 +186,10 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     if (days.empty()) {
         WriteErrorLine(err,
                        "cannot read the daylight-saving rules of " + QuotedValue(city.zoneName));
+        return 1;
+    }
+    if (!AddHijriDates(days, hijriOffset)) {
+        WriteErrorLine(err, "cannot compute the Hijri dates (the ICU calendar data)");
         return 1;
     }
     switch (request.format) {

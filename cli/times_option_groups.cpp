@@ -209,7 +209,12 @@ class SettingsOptions final : public TimesOptionGroup {
         asr_ = app.add_option("--asr", asrText_, "Asr school: shadow factor 1 (shafi) or 2")
                    ->type_name("shafi|hanafi")
                    ->check(OneOf({"shafi", "hanafi"}, "asr"));
-        added.insert(added.end(), {method_, depression_, interval_, asr_});
+        hijriOffset_ =
+            app.add_option("--hijri-offset", hijriOffsetText_,
+                           "Days to move the Hijri dates by, for a local sighting (default 0)")
+                ->type_name("-2..2")
+                ->check(OneOf({"-2", "-1", "0", "1", "2"}, "Hijri offset"));
+        added.insert(added.end(), {method_, depression_, interval_, asr_, hijriOffset_});
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
@@ -225,6 +230,10 @@ class SettingsOptions final : public TimesOptionGroup {
         if (Given(asr_)) {
             request.overrides.fiqh = asrText_ == "hanafi" ? 1 : 0;
         }
+        if (Given(hijriOffset_)) {
+            request.overrides.hijriOffsetDays =
+                static_cast<int>(*ParseFiniteNumber(hijriOffsetText_));
+        }
         return std::nullopt;
     }
 
@@ -233,10 +242,12 @@ class SettingsOptions final : public TimesOptionGroup {
     CLI::Option* depression_ = nullptr;
     CLI::Option* interval_ = nullptr;
     CLI::Option* asr_ = nullptr;
+    CLI::Option* hijriOffset_ = nullptr;
     std::string methodText_;
     std::string depressionText_;
     std::string intervalText_;
     std::string asrText_;
+    std::string hijriOffsetText_;
 };
 
 // How the times are written: --format and --24h.

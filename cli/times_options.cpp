@@ -18,9 +18,10 @@ namespace {
 constexpr const char* kVersionText = "orvanta-times 1.0.0";
 
 constexpr const char* kDescription =
-    "orvanta-times: the six daily Islamic prayer times for one day or a range of days, as text,\n"
-    "CSV, JSON or an iCalendar file. Without options: today, for the city the window uses,\n"
-    "with its saved settings. Options change this run only; nothing is saved.\n";
+    "orvanta-times: the six daily prayer times of a day or a range, as text, CSV, JSON or "
+    "iCalendar.\n"
+    "Without options: today, for the window's city and saved settings; options change this run "
+    "only.\n";
 
 constexpr const char* kFooter =
     "Commands:\n"

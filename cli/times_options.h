@@ -29,6 +29,7 @@ struct SettingsOverrides {
     std::optional<double> depressionDegrees;
     std::optional<double> intervalMinutes;
     std::optional<std::int32_t> fiqh;
+    std::optional<int> hijriOffsetDays;  // -2 .. +2
 };
 
 struct TimesRequest {

@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "astro/qibla.h"
 #include "astro/time_text.h"
 #include "common/visible_text.h"
+#include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/prayer_fields.h"
 
@@ -55,6 +57,28 @@ std::string TimeText(float value, bool clock24) {
     return clock24 ? FormatPrayerTime24(hours) : FormatPrayerTime(hours);
 }
 
+// "118.9° clockwise from true north", or what to do where there is no one direction.
+std::string QiblaLine(const CityLocation& city) {
+    const Qibla qibla = QiblaFrom(city.latitudeRad, city.longitudeRad);
+    switch (qibla.kind) {
+        case QiblaKind::AtKaaba:
+            return "none: the place is the Kaaba";
+        case QiblaKind::AnyDirection:
+            return "every direction: the place is the Kaaba's antipode";
+        case QiblaKind::Bearing:
+            break;
+    }
+    std::array<char, 32> text{};
+    // Tenths, and 359.96 shown as 0.0 rather than 360.0.
+    const double tenths = std::round(qibla.degrees * 10.0);
+    std::snprintf(text.data(), text.size(), "%.1f", tenths >= 3600.0 ? 0.0 : tenths / 10.0);
+    return std::string(text.data()) + "\u00B0 clockwise from true north";
+}
+
+std::string HijriCell(const DatedRow& day) {
+    return day.hijri ? HijriDateText(*day.hijri) : std::string();
+}
+
 }  // namespace
 
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
@@ -79,6 +103,7 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
         zone += ", no daylight saving";
     }
     lines.push_back("Zone:     " + zone);
+    lines.push_back("Qibla:    " + QiblaLine(city));
     std::string method;
     if (settings.method == 0) {
         method = "Fajr and Isha with the sun " + Number(settings.depressionDegrees) +
@@ -104,7 +129,9 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
         out << line << '\n';
     }
     if (days.size() == 1) {
-        out << "Date:     " << IsoDate(days.front().date) << "\n\n";
+        const std::string hijri = HijriCell(days.front());
+        out << "Date:     " << IsoDate(days.front().date)
+            << (hijri.empty() ? std::string() : " (" + hijri + ")") << "\n\n";
         for (int s = 0; s < kPrayerCount; ++s) {
             const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
             out << PadRight(name, kNameColumn) << TimeText(days.front().row[s], clock24) << '\n';
@@ -129,11 +156,20 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
     for (int s = 0; s < kPrayerCount; ++s) {
         header += "  " + PadLeft(std::string(PrayerShortName(s)), widths[s]);
     }
-    out << header << '\n';
+    // The Hijri date comes last, so that the columns before it stay where they were.
+    const bool hijri = days.front().hijri.has_value();
+    std::size_t hijriWidth = Width("Hijri");
+    for (const DatedRow& day : days) {
+        hijriWidth = std::max(hijriWidth, Width(HijriCell(day)));
+    }
+    out << header << (hijri ? "  " + PadLeft("Hijri", hijriWidth) : std::string()) << '\n';
     for (std::size_t d = 0; d < days.size(); ++d) {
         std::string line = IsoDate(days[d].date);
         for (int s = 0; s < kPrayerCount; ++s) {
             line += "  " + PadLeft(cells[d][s], widths[s]);
+        }
+        if (hijri) {
+            line += "  " + PadLeft(HijriCell(days[d]), hijriWidth);
         }
         out << line << '\n';
     }

@@ -13,6 +13,7 @@ namespace orvanta {
 namespace {
 
 constexpr double kMillisPerDay = 86'400'000.0;
+constexpr int kMaxHijriDays = 3660;  // ten years and a week: every timetable range
 
 // One Gregorian and one Umm al-Qura calendar in Universal Time, both ICU's.
 class Calendars {
@@ -72,6 +73,30 @@ std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays) {
         return std::nullopt;
     }
     return calendars.HijriAt(*noon + offsetDays * kMillisPerDay);
+}
+
+std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int count,
+                                                     int offsetDays) {
+    if (!IsValidCivilDate(first) || count < 0 || count > kMaxHijriDays ||
+        !OffsetInRange(offsetDays)) {
+        return std::nullopt;
+    }
+    Calendars calendars;
+    const std::optional<UDate> noon = calendars.NoonOf(first);
+    if (!noon) {
+        return std::nullopt;
+    }
+    std::vector<HijriDate> dates;
+    dates.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::optional<HijriDate> h =
+            calendars.HijriAt(*noon + (i + offsetDays) * kMillisPerDay);
+        if (!h) {
+            return std::nullopt;
+        }
+        dates.push_back(*h);
+    }
+    return dates;
 }
 
 std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {

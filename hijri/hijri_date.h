@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "astro/date_row.h"
 #include "astro/method_day_table.h"
@@ -24,6 +25,12 @@ inline constexpr int kRamadanMonth = 9;
 // conversion, so +1 gives the Hijri date of the next civil day), returns its Umm al-Qura Hijri
 // date. Returns nothing for an invalid date, an offset out of range, or when ICU fails.
 std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays = 0);
+
+// Given a valid civil date, a count of days (0 .. 3660) and an offset as above, returns the
+// Hijri dates of that many days from the date on, in order (one ICU calendar for all).
+// Returns nothing for an invalid date, a count or offset out of range, or when ICU fails.
+std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int count,
+                                                     int offsetDays = 0);
 
 // Given a Gregorian year (1 .. 9999) and an offset as above, returns the table of its days
 // (day index 0 = 1 January) that fall in Ramadan: 1 on those days, 0 elsewhere. Returns nothing

@@ -9,6 +9,7 @@ inline constexpr int kAbout = 40003;        // "About", Ctrl+A
 inline constexpr int kOptions = 40004;      // "&Options"
 inline constexpr int kCalculate = 40005;    // "&Calculate"
 inline constexpr int kExit = 40006;         // "E&xit"
+inline constexpr int kTimetable = 40007;    // "&Timetable..."
 
 }  // namespace orvanta::commands
 

@@ -16,9 +16,10 @@ struct MenuItem {
 inline constexpr MenuItem kSeparator{nullptr, 0};
 
 // Menu 102: one pop-up, "Tools", whose items run in this order.
-inline constexpr std::array<MenuItem, 5> kToolsMenu = {{
+inline constexpr std::array<MenuItem, 6> kToolsMenu = {{
     {"&Calculate", commands::kCalculate},
     {"&Options", commands::kOptions},
+    {"&Timetable...", commands::kTimetable},
     {"About", commands::kAbout},
     kSeparator,
     {"E&xit", commands::kExit},

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/hours_text.h"
 #include "timetable/prayer_fields.h"
@@ -10,10 +11,11 @@
 namespace orvanta {
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
     // One text for the whole table, written at once.
-    std::string text = "date,prayer,hours,time\n";
+    std::string text = "date,prayer,hours,time,hijri\n";
     text.reserve(days.size() * kPrayerCount * 48);
     for (const DatedRow& day : days) {
         const std::string date = IsoDate(day.date);
+        const std::string hijri = day.hijri ? HijriIsoText(*day.hijri) : std::string();
         for (int s = 0; s < kPrayerCount; ++s) {
             text += date;
             text += ',';
@@ -22,6 +24,8 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
             AppendHoursText(text, day.row[s]);
             text += ',';
             text += TimeField(static_cast<double>(day.row[s]), clock24);
+            text += ',';
+            text += hijri;
             text += '\n';
         }
     }

@@ -8,10 +8,12 @@
 
 namespace orvanta {
 
-// The header "date,prayer,hours,time", then one line per prayer per day: the ISO date, the
+// The header "date,prayer,hours,time,hijri", then one line per prayer per day: the ISO date, the
 // prayer's short name, the stored single-precision hours printed with %.9g (so they read back
 // bit-exact; a time that does not exist is above 360, 10000000 or 10000001 with a day's
-// daylight-saving hour) and the time text (TimeField: 12-hour, or 24-hour with clock24).
+// daylight-saving hour), the time text (TimeField: 12-hour, or 24-hour with clock24) and the
+// day's Hijri date as "1448-09-01" (empty when the day has none). Columns are only ever added
+// at the end, so that readers by position keep working.
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days,
                          bool clock24 = false);
 

@@ -7,7 +7,9 @@
 
 #include "astro/angles.h"
 #include "astro/method_presets.h"
+#include "astro/qibla.h"
 #include "common/visible_text.h"
+#include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_dates.h"
 #include "timetable/prayer_fields.h"
@@ -57,6 +59,23 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
     return json;
 }
 
+// Degrees clockwise from true north, or null at the Kaaba and at its antipode.
+nlohmann::ordered_json QiblaJson(const CityLocation& city) {
+    const Qibla qibla = QiblaFrom(city.latitudeRad, city.longitudeRad);
+    return qibla.kind == QiblaKind::Bearing ? nlohmann::ordered_json(qibla.degrees)
+                                            : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json HijriJson(const std::optional<HijriDate>& date) {
+    if (!date) {
+        return nullptr;
+    }
+    return {{"year", date->year},
+            {"month", date->month},
+            {"day", date->day},
+            {"text", HijriDateText(*date)}};
+}
+
 }  // namespace
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
@@ -71,6 +90,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                                        : nlohmann::ordered_json(VisibleText(city.zoneName))},
         {"standardOffset", OffsetText(city.zoneHours)},
         {"fixedDaylightSaving", city.zoneName.empty() && city.supportsDst != 0},
+        {"qiblaDegrees", QiblaJson(city)},
     };
     document["settings"] = {
         {"method", settings.method == 0 ? "angle" : "interval"},
@@ -102,6 +122,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
             texts[key] = TimeField(value, clock24);
         }
         list.push_back({{"date", IsoDate(day.date)},
+                        {"hijri", HijriJson(day.hijri)},
                         {"utcOffset", offset},
                         {"times", std::move(times)},
                         {"texts", std::move(texts)},

@@ -11,8 +11,10 @@
 namespace orvanta {
 
 // Writes one JSON object: "place" (name, latitude and longitude in degrees with east positive,
-// zone name or null, standard offset), "settings", and "days", an array with one object per
-// day: "date", "utcOffset" ("+03:00", the offset that day's clock shows at noon), and per
+// zone name or null, standard offset, "qiblaDegrees": the Qibla clockwise from true north, null
+// at the Kaaba and at its antipode), "settings", and "days", an array with one object per
+// day: "date", "hijri" (year, month, day and text "1 Ramadan 1448"; null when the day has no
+// Hijri date), "utcOffset" ("+03:00", the offset that day's clock shows at noon), and per
 // prayer (keys fajr, shuruq, zuhr, asr, maghrib, isha) in "times" the ISO 8601 local date-time
 // with offset ("2024-03-10T05:54:00+03:00", on the next or previous date when the time lies
 // past midnight), null when there is no time; in "texts" the time text (TimeField: 12-hour,

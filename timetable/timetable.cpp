@@ -55,7 +55,7 @@ std::optional<DatedRow> RowOfDay(const CivilDate& date, const YearInputs& year,
     if (!clocks) {
         return std::nullopt;
     }
-    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours};
+    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt};
 }
 
 // The city as it stands in a year: a zone given by name is settled for that year.

@@ -11,6 +11,7 @@
 #include "astro/date_row.h"
 #include "astro/day_table.h"
 #include "astro/method_choice.h"
+#include "hijri/hijri_date.h"
 
 namespace orvanta {
 
@@ -26,6 +27,9 @@ struct DatedRow {
     double utcOffsetHours = 0.0;
     // Hours EAST of Universal Time of the clock each event is shown on.
     std::array<double, kPrayerCount> eventOffsetHours{};
+    // The date in the Umm al-Qura calendar, with the user's offset; nothing until
+    // AddHijriDates has given it.
+    std::optional<HijriDate> hijri{};
 };
 
 // Ten years: longer ranges are refused, which keeps the output bounded.

@@ -1,9 +1,10 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
 // main.png, icon.png, options.png, options-<page>.png for every other page (options-method.png,
-// options-display.png, options-companion.png, options-reminder.png), options-reminder-on.png
-// (with some reminders turned on), options-completion.png (the whole screen, with the City
-// field's completion list open), about.png, menu.png (the whole screen, with the Tools menu open
-// after Alt+T) and message.png (the whole screen, with a message box), into the folder given
+// options-display.png, options-companion.png, options-calendar.png, options-reminder.png),
+// options-reminder-on.png (with some reminders turned on), options-completion.png (the whole
+// screen, with the City field's completion list open), timetable.png, timetable-a4.pdf,
+// timetable-letter.pdf, about.png, menu.png (the whole screen, with the Tools menu open after
+// Alt+T) and message.png (the whole screen, with a message box), into the folder given
 // (default: the current folder). Run it on a display (Xvfb works) to look at what a user sees.
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/real_services.h"
+#include "app/timetable_window.h"
 #include "app/ui_language.h"
 #include "resources/command_ids.h"
 
@@ -125,6 +127,21 @@ int main(int argc, char* argv[]) {
                  ok;
         }
         options->close();
+    }
+    window.RunCommand(orvanta::commands::kTimetable);
+    QTest::qWait(300);
+    if (auto* timetable = window.findChild<QWidget*>(QStringLiteral("timetableWindow"))) {
+        (void)QTest::qWaitForWindowExposed(timetable);
+        QTest::qWait(200);
+        ok = Save(timetable->grab(), folder, "timetable.png") && ok;
+        if (auto* months = qobject_cast<orvanta::TimetableWindow*>(timetable)) {
+            ok = months->SavePdf(folder.filePath(QStringLiteral("timetable-a4.pdf")),
+                                 QPageSize(QPageSize::A4)) &&
+                 months->SavePdf(folder.filePath(QStringLiteral("timetable-letter.pdf")),
+                                 QPageSize(QPageSize::Letter)) &&
+                 ok;
+        }
+        timetable->close();
     }
     window.RunCommand(orvanta::commands::kAbout);
     if (QWidget* about = WaitForModal()) {

@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>ربيع الأول</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>ربيع الآخر</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>جمادى الأولى</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>جمادى الآخرة</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>ذو القعدة</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>ذو الحجة</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>القبلة: لا اتجاه، هذه هي الكعبة</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>القبلة: كل الاتجاهات</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>القبلة %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ديسمبر</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>الفجر والعشاء والشمس %1° تحت الأفق</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>الفجر قبل الشروق بـ%1 دقيقة، والعشاء بعد الغروب بـ%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>العصر الشافعي</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>العصر الحنفي</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>الهجري</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>بيانات المدن © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> أيام</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>تعديل التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>أيام تُضاف إلى التاريخ الهجري المحسوب، من سالب 2 إلى موجب 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>تعديل التاريخ الهجري:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>يتبع التاريخ الهجري تقويم أم القرى. حيث يبدأ الشهر برؤية محلية للهلال، حرّكه يومًا أو يومين.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>تعذّر تغيير مُدخَل التشغيل التلقائي %1.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>اتجاه القبلة</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>درجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>تعذّر مسح المدينة الرئيسية.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 بعد %2 دقيقة، الساعة %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>جدول المواقيت</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; السابق</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>التالي &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>السنة</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>أوقات الصلاة للشهر</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>الهجري</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>تصدير iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>طباعة...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>حفظ بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>تعذّر حساب أوقات %1: لا يمكن قراءة قواعد منطقتها الزمنية.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (اليوم)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>تعذّرت كتابة الجدول إلى %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>تعذّر حفظ الجدول باسم %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>تصدير بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>تصدير بصيغة iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>ملفات iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>طباعة الجدول</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>تعذّرت طباعة الجدول.</translation>
     </message>
 </context>
 </TS>

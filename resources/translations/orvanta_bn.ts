@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>মহররম</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>সফর</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>রবিউল আউয়াল</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>রবিউস সানি</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>জমাদিউল আউয়াল</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>জমাদিউস সানি</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>রজব</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>শাবান</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>রমজান</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>শাওয়াল</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>জিলকদ</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>জিলহজ</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>কিবলা: কোনো দিক নেই, এটিই কাবা</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>কিবলা: সব দিক</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>কিবলা %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>জানুয়ারি</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>ফেব্রুয়ারি</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>মার্চ</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>এপ্রিল</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>মে</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>জুন</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>জুলাই</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>আগস্ট</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>সেপ্টেম্বর</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>অক্টোবর</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>নভেম্বর</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ডিসেম্বর</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>ফজর</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>সূর্যোদয়</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>যোহর</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>আসর</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>মাগরিব</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>এশা</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>সূর্য দিগন্তের %1° নিচে থাকলে ফজর ও এশা</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>সূর্যোদয়ের %1 মিনিট আগে ফজর, সূর্যাস্তের %1 মিনিট পরে এশা</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>আসর শাফেয়ি</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>আসর হানাফি</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>তারিখ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>হিজরি</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>শহরের তথ্য © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> দিন</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>হিজরি তারিখের সমন্বয়</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>হিসাব করা হিজরি তারিখে যোগ করা দিন, ঋণাত্মক 2 থেকে ধনাত্মক 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>হিজরি তারিখের সমন্বয়:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>হিজরি তারিখ উম্মুল কুরা পঞ্জিকা অনুসরণ করে। যেখানে স্থানীয়ভাবে চাঁদ দেখে মাস শুরু হয়, সেখানে এক বা দুই দিন সরিয়ে নিন।</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>স্বয়ংক্রিয় চালুর এন্ট্রি %1 পরিবর্তন করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>হিজরি তারিখ</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>কিবলার দিক</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>প্রকৃত উত্তর থেকে ঘড়ির কাঁটার দিকে ডিগ্রি</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>নিজের শহর মোছা যায়নি।</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>পঞ্জিকা</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%2 মিনিট পর %1, %3-এ</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>সময়সূচি</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; আগের</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>পরের &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>মাস</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>বছর</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>মাসের নামাজের সময়সূচি</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>তারিখ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>হিজরি</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>CSV রপ্তানি...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>iCalendar রপ্তানি...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>মুদ্রণ...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF হিসেবে সংরক্ষণ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>%1-এর সময় হিসাব করা যাচ্ছে না: এর সময় অঞ্চলের নিয়ম পড়া যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (আজ)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>সময়সূচি %1-এ লেখা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>সময়সূচি %1 হিসেবে সংরক্ষণ করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>CSV হিসেবে রপ্তানি</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>iCalendar হিসেবে রপ্তানি</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ফাইল (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar ফাইল (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF হিসেবে সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ফাইল (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>সময়সূচি মুদ্রণ</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>সময়সূচি মুদ্রণ করা যায়নি।</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>ربیع‌الاول</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>ربیع‌الثانی</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>جمادی‌الاول</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>جمادی‌الثانی</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>ذی‌القعده</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>ذی‌الحجه</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>قبله: بی‌جهت، اینجا کعبه است</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>قبله: همه جهت‌ها</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>قبله %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>ژانویه</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فوریه</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>آوریل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مه</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>ژوئن</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>ژوئیه</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>اوت</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>سپتامبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>اکتبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نوامبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>دسامبر</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>صبح</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوع آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشا</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>صبح و عشا با خورشید %1° زیر افق</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>صبح %1 دقیقه پیش از طلوع، عشا %1 دقیقه پس از غروب</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>عصر شافعی</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>عصر حنفی</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>قمری</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>داده‌های شهرها © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> روز</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>جابه‌جایی تاریخ قمری</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>روزهایی که به تاریخ قمری محاسبه‌شده افزوده می‌شود، از منفی 2 تا مثبت 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>جابه‌جایی تاریخ قمری:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>تاریخ قمری از تقویم ام‌القری پیروی می‌کند. جایی که ماه با رؤیت محلی هلال آغاز می‌شود، آن را یک یا دو روز جابه‌جا کنید.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>ورودی اجرای خودکار %1 تغییر نکرد.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>تاریخ قمری</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>جهت قبله</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>درجه در جهت عقربه‌های ساعت از شمال حقیقی</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>شهر خانه پاک نشد.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>تقویم</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 تا %2 دقیقه دیگر، ساعت %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>جدول اوقات</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; قبلی</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>بعدی &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>ماه</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>سال</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>اوقات نماز ماه</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>قمری</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>صدور CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>صدور iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>چاپ...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>ذخیره به‌صورت PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>اوقات %1 محاسبه نمی‌شود: قواعد منطقه زمانی آن خوانده نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (امروز)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>جدول در %1 نوشته نشد.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>جدول به‌صورت %1 ذخیره نشد.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>صدور به‌صورت CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>صدور به‌صورت iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>فایل‌های CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>فایل‌های iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>ذخیره به‌صورت PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>فایل‌های PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>چاپ جدول اوقات</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>جدول چاپ نشد.</translation>
     </message>
 </context>
 </TS>

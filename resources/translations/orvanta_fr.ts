@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Mouharram</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rabia al awal</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rabia ath-thani</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Joumada al oula</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Joumada ath-thania</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rajab</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Chaabane</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Chawwal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Dhou al qi`da</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Dhou al-hijja</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Qibla&#xa0;: aucune, c&apos;est la Kaaba</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Qibla&#xa0;: toutes les directions</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Qibla %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>Fajr</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Chourouk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Dhohr</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asr</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Icha</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Fajr et Icha avec le soleil à %1° sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>Fajr %1 min avant le lever du soleil, Icha %1 min après le coucher</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>Asr chaféite</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>Asr hanafite</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hégire</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>Données des villes © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Décalage de la date de l&apos;Hégire</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Jours ajoutés à la date de l&apos;Hégire calculée, de moins 2 à plus 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>&amp;Décalage de la date de l&apos;Hégire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>La date de l&apos;Hégire suit le calendrier Umm al-Qura. Là où le mois commence avec l&apos;observation locale du croissant, décalez-la d&apos;un ou deux jours.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>Impossible de modifier l&apos;entrée de démarrage automatique %1.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Date de l&apos;Hégire</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Direction de la qibla</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Degrés dans le sens horaire depuis le nord géographique</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>Impossible d&apos;effacer la ville de résidence.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 dans %2 min, à %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Horaires</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Heures de prière du mois</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hégire</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Exporter en &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>Les heures de %1 ne peuvent pas être calculées&#xa0;: les règles de son fuseau horaire sont illisibles.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (aujourd&apos;hui)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Les horaires n&apos;ont pas pu être écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Les horaires n&apos;ont pas pu être enregistrés sous %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>Exporter en iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Imprimer les horaires</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Les horaires n&apos;ont pas pu être imprimés.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharram</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rabiulawal</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rabiulakhir</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Jumadilawal</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Jumadilakhir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rajab</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Syakban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Syawal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Zulkaidah</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zulhijah</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Kiblat: tidak ada, ini Ka&apos;bah</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Kiblat: segala arah</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Kiblat %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH.mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Maret</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Desember</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Terbit</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zuhur</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Magrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isya</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Subuh dan Isya saat matahari %1° di bawah ufuk</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>Subuh %1 menit sebelum terbit, Isya %1 menit setelah terbenam</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>Asar Syafi&apos;i</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>Asar Hanafi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijriah</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>Data kota © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> hari</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Penyesuaian tanggal Hijriah</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Hari yang ditambahkan ke tanggal Hijriah hasil hitungan, dari minus 2 sampai plus 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>Penyesuaian tanggal &amp;Hijriah:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>Tanggal Hijriah mengikuti kalender Umm al-Qura. Jika awal bulan ditentukan dengan rukyat setempat, geser satu atau dua hari.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>Entri mulai otomatis %1 tidak dapat diubah.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tanggal Hijriah</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Arah kiblat</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Derajat searah jarum jam dari utara sejati</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>Kota asal tidak dapat dihapus.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 dalam %2 menit, pukul %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Jadwal</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Se&amp;belumnya</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>Beri&amp;kutnya &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Waktu salat sebulan</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijriah</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Ekspor &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Ekspor &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Ce&amp;tak...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Simpan sebagai P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>Waktu %1 tidak dapat dihitung: aturan zona waktunya tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hari ini)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Jadwal tidak dapat ditulis ke %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Jadwal tidak dapat disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Ekspor sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>Ekspor sebagai iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Berkas CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Berkas iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Simpan sebagai PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Berkas PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Cetak jadwal</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Jadwal tidak dapat dicetak.</translation>
     </message>
 </context>
 </TS>

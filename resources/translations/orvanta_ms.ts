@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharam</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rabiulawal</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rabiulakhir</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Jamadilawal</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Jamadilakhir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rejab</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Syaaban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Syawal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Zulkaedah</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zulhijah</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Kiblat: tiada, ini Kaabah</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Kiblat: semua arah</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Kiblat %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julai</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Ogos</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Disember</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Subuh dan Isyak ketika matahari %1° di bawah ufuk</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>Subuh %1 minit sebelum terbit, Isyak %1 minit selepas terbenam</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>Asar Syafie</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>Asar Hanafi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>Data bandar © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> hari</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Pelarasan tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Hari yang ditambah kepada tarikh Hijrah yang dikira, dari tolak 2 hingga tambah 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>Pelarasan tarikh &amp;Hijrah:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>Tarikh Hijrah mengikut kalendar Umm al-Qura. Jika awal bulan bermula dengan rukyah tempatan, anjakkan sehari atau dua.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>Entri mula automatik %1 tidak dapat diubah.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Arah kiblat</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Darjah ikut arah jam dari utara benar</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>Bandar asal tidak dapat dikosongkan.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendar</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 dalam %2 minit, pada %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Jadual</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Se&amp;belum</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>Se&amp;terusnya &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Waktu solat sebulan</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Eksport &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Eksport &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Ce&amp;tak...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Simpan sebagai P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>Waktu %1 tidak dapat dikira: peraturan zon waktunya tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hari ini)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Jadual tidak dapat ditulis ke %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Jadual tidak dapat disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Eksport sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>Eksport sebagai iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fail CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fail iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Simpan sebagai PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fail PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Cetak jadual</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Jadual tidak dapat dicetak.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharrem</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safer</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rebiülevvel</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rebiülahir</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Cemaziyelevvel</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Cemaziyelahir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Recep</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Şaban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramazan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Şevval</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Zilkade</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zilhicce</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Kıble: yön yok, burası Kâbe</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Kıble: her yön</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Kıble %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>Ocak</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Şubat</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Nisan</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Haziran</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Eylül</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Ekim</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Kasım</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Aralık</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Güneş ufkun %1° altındayken imsak ve yatsı</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>İmsak güneş doğmadan %1 dk önce, yatsı güneş battıktan %1 dk sonra</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>İkindi Şafii</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>İkindi Hanefi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>Şehir verileri © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> gün</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Hicri tarih düzeltmesi</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Hesaplanan Hicri tarihe eklenen gün, eksi 2 ile artı 2 arasında</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>&amp;Hicri tarih düzeltmesi:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>Hicri tarih Ümmü&apos;l-Kura takvimine göredir. Ayın yerel hilal gözlemiyle başladığı yerlerde bir iki gün kaydırın.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>Otomatik başlatma girdisi %1 değiştirilemedi.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Hicri tarih</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Kıble yönü</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Gerçek kuzeyden saat yönünde derece</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>Ev şehri temizlenemedi.</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Takvim</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1: %2 dk sonra, %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Vakit çizelgesi</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Ö&amp;nceki</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Sonraki &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Ayın namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>&amp;iCalendar dışa aktar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>P&amp;DF olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>%1 için vakitler hesaplanamıyor: saat diliminin kuralları okunamıyor.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (bugün)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Vakit çizelgesi %1 dosyasına yazılamadı.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Vakit çizelgesi %1 olarak kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>CSV olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>iCalendar olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar dosyaları (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF dosyaları (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Vakit çizelgesini yazdır</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Vakit çizelgesi yazdırılamadı.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,62 @@
     </message>
 </context>
 <context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>ربیع الاول</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>ربیع الثانی</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>جمادی الاول</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>جمادی الثانی</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>ذوالقعدہ</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>ذوالحجہ</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -237,6 +293,22 @@
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>قبلہ: کوئی سمت نہیں، یہی کعبہ ہے</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>قبلہ: ہر سمت</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>قبلہ %1°</translation>
+    </message>
+</context>
+<context>
     <name>TimeFormat</name>
     <message>
         <source>h:mm AP</source>
@@ -247,6 +319,110 @@
         <source>HH:mm</source>
         <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>جنوری</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فروری</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارچ</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>اپریل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مئی</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>جون</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>جولائی</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>اگست</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>ستمبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>اکتوبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نومبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>دسمبر</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>فجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>طلوعِ آفتاب</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>ظہر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>عصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>عشاء</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>فجر اور عشاء جب سورج افق سے %1° نیچے ہو</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>فجر طلوعِ آفتاب سے %1 منٹ پہلے، عشاء غروبِ آفتاب کے %1 منٹ بعد</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>عصر شافعی</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>عصر حنفی</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>ہجری</translation>
     </message>
 </context>
 <context>
@@ -262,6 +438,29 @@
     <message>
         <source>City data © GeoNames, CC BY 4.0</source>
         <translation>شہروں کا ڈیٹا © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> دن</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>ہجری تاریخ میں ردوبدل</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>حساب شدہ ہجری تاریخ میں جمع کیے جانے والے دن، منفی 2 سے مثبت 2 تک</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>ہجری تاریخ میں ردوبدل:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>ہجری تاریخ ام القریٰ کیلنڈر کے مطابق ہے۔ جہاں مہینہ مقامی رؤیتِ ہلال سے شروع ہوتا ہے، وہاں اسے ایک یا دو دن آگے پیچھے کریں۔</translation>
     </message>
 </context>
 <context>
@@ -431,6 +630,18 @@
     <message>
         <source>Couldn&apos;t change the autostart entry %1.</source>
         <translation>آٹو اسٹارٹ اندراج %1 تبدیل نہیں ہو سکا۔</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>قبلے کی سمت</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>حقیقی شمال سے گھڑی کی سمت میں درجے</translation>
     </message>
 </context>
 <context>
@@ -642,6 +853,10 @@
         <source>Couldn&apos;t clear the home city.</source>
         <translation>گھریلو شہر ہٹایا نہیں جا سکا۔</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>کیلنڈر</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderPage</name>
@@ -751,6 +966,117 @@
     <message>
         <source>%1 in %2 min, at %3</source>
         <translation>%1 میں %2 منٹ باقی، بوقت %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>نظام الاوقات</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; پچھلا</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>اگلا &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>مہینہ</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>سال</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>مہینے کے نماز کے اوقات</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>ہجری</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>CSV برآمد کریں...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>iCalendar برآمد کریں...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>پرنٹ کریں...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF کے طور پر محفوظ کریں...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>%1 کے اوقات کا حساب نہیں ہو سکا: اس کے ٹائم زون کے اصول پڑھے نہیں جا سکے۔</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (آج)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>نظام الاوقات %1 میں لکھا نہیں جا سکا۔</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>نظام الاوقات %1 کے طور پر محفوظ نہیں ہو سکا۔</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>CSV کے طور پر برآمد کریں</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>iCalendar کے طور پر برآمد کریں</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV فائلیں (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar فائلیں (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF کے طور پر محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF فائلیں (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>نظام الاوقات پرنٹ کریں</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>نظام الاوقات پرنٹ نہیں ہو سکا۔</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,20 @@ class FakeSettingsStorage final : public SettingsStorage {
             city.name = stored.configuredCity;
         }
     }
+    MethodSettings method;  // what LoadMethod gives
+    HijriSettings hijri;    // what LoadHijri gives; SaveHijriOffset replaces its offset
+    int hijriSaves = 0;
+    MethodSettings LoadMethod() override { return method; }
+    HijriSettings LoadHijri() override { return hijri; }
+    bool SaveHijriOffset(int offsetDays) override {
+        log_.push_back("save hijri");
+        if (failSave) {
+            return false;
+        }
+        hijri = {offsetDays, false};
+        ++hijriSaves;
+        return true;
+    }
     bool Save(const PrayerSettings& settings) override {
         log_.push_back("save");
         if (failSave) {

@@ -103,6 +103,7 @@ TEST_F(MainWindowTest, ToolsMenuHoldsTheCommandsInOrder) {
     }
     EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
                                                                {"&Options", 40004},
+                                                               {"&Timetable...", 40007},
                                                                {"About\tCtrl+A", 40003},
                                                                {"-", 0},
                                                                {"E&xit\tCtrl+Q", 40006}}));
@@ -137,7 +138,7 @@ TEST_F(MainWindowTest, FailedCalculationKeepsTheRowsAndTheDate) {
 TEST_F(MainWindowTest, UnknownCommandsDoNothing) {
     Create();
     world_.log.clear();
-    for (const int command : {0, 2, 40001, 40002, 40007}) {
+    for (const int command : {0, 2, 40001, 40002, 40008}) {
         EXPECT_FALSE(window_->RunCommand(command)) << command;
     }
     EXPECT_TRUE(world_.log.empty());
@@ -158,7 +159,7 @@ TEST_F(MainWindowTest, CtrlQAndExitEndTheEventLoopWithZero) {
         {"Exit",
          [](MainWindow& w) {
              QMenu* tools = w.menuBar()->actions().at(0)->menu();
-             tools->actions().at(4)->trigger();
+             tools->actions().at(5)->trigger();
          },
          true},
     };

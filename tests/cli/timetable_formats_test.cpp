@@ -49,7 +49,7 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
     std::istringstream in(run.out);
     std::string line;
     std::getline(in, line);
-    EXPECT_EQ(line, "date,prayer,hours,time");
+    EXPECT_EQ(line, "date,prayer,hours,time,hijri");
     std::vector<std::vector<std::string>> rows;
     while (std::getline(in, line)) {
         std::vector<std::string> fields;
@@ -57,7 +57,7 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
         for (std::string cell; std::getline(cells, cell, ',');) {
             fields.push_back(cell);
         }
-        ASSERT_EQ(fields.size(), 4u) << line;
+        ASSERT_EQ(fields.size(), 5u) << line;
         rows.push_back(fields);
     }
     ASSERT_EQ(rows.size(), 36u);
@@ -82,8 +82,8 @@ TEST(TimetableRanges, CsvAcrossTheYearEndGivesEachDayItsOwnTimes) {
     }
     const RunResult clock24 =
         RunTool(With(kSydney, {"--date", "2024-12-31", "--format", "csv", "--24h"}));
-    EXPECT_NE(clock24.out.find(",05:47\n"), std::string::npos) << clock24.out;
-    EXPECT_NE(clock24.out.find(",20:09\n"), std::string::npos) << clock24.out;
+    EXPECT_NE(clock24.out.find(",05:47,1446-06-30\n"), std::string::npos) << clock24.out;
+    EXPECT_NE(clock24.out.find(",20:09,1446-06-30\n"), std::string::npos) << clock24.out;
     const RunResult february = RunTool(With(kDetroit, {"--month", "2024-02", "--format", "csv"}));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
     EXPECT_NE(february.out.find("2024-02-29,Isha"), std::string::npos);

@@ -1,0 +1,33 @@
+// The window's texts of the calendar features: the Hijri date with translatable month names,
+// the Qibla, and the month and row texts of the timetable.
+#pragma once
+
+#include <QString>
+
+#include "astro/qibla.h"
+#include "hijri/hijri_date.h"
+#include "timetable/timetable.h"
+
+namespace orvanta {
+
+// "26 Jumada II 1448", the month name through the translation context "Hijri".
+QString HijriDisplay(const HijriDate& date);
+
+// "Qibla 56.6°" (tenths; 359.96 shows as 0.0), "Qibla: none, this is the Kaaba" or
+// "Qibla: every direction".
+QString QiblaDisplay(const Qibla& qibla);
+
+// "February 2026", the month name in English through the context "Timetable".
+QString MonthTitle(int year, int month);
+
+// A timetable row's cells: the Gregorian date ("Wed 18 Feb"), the Hijri date (empty without
+// one), then the six times as the main window's list shows them, without leading spaces.
+QStringList RowTexts(const DatedRow& day);
+
+// The column title of a prayer slot: "Fajr" .. "Isha", through the context "Timetable".
+QString PrayerColumnName(int slot);
+
+// The English month names in order, each through the context "Timetable".
+QStringList MonthNames();
+
+}  // namespace orvanta

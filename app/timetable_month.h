@@ -1,0 +1,34 @@
+// One month of the timetable for the window: the shared range computation with the Hijri
+// dates, and the texts that name what was computed.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "astro/calculation_inputs.h"
+#include "astro/method_choice.h"
+#include "timetable/timetable.h"
+
+namespace orvanta {
+
+struct MonthRequest {
+    int year = 2026;  // 1 .. 9999
+    int month = 1;    // 1 .. 12
+    CityLocation city;
+    PrayerSettings settings;
+    MethodChoice choice;
+    int hijriOffsetDays = 0;  // -2 .. +2
+};
+
+// Every day of the month (ComputeDateRange, the city's zone as given, as the window's day is
+// computed) with its Hijri date. Nothing when the month is out of range, the zone's rules
+// cannot be read or the Hijri dates cannot be computed.
+std::optional<std::vector<DatedRow>> ComputeMonth(const MonthRequest& request);
+
+// The method as a line for the page: the preset and its parameters, or the classic angle or
+// interval; then the Asr school.
+QString MethodDescription(const PrayerSettings& settings, const MethodChoice& choice);
+
+}  // namespace orvanta

@@ -1,0 +1,63 @@
+#include "settings/hijri_settings.h"
+
+#include <charconv>
+#include <optional>
+
+#include "settings/registry_text.h"
+#include "settings/settings_store.h"
+#include "settings/settings_update.h"
+#include "settings/settings_values.h"
+
+namespace orvanta {
+namespace {
+
+constexpr int kMinOffset = -2;
+constexpr int kMaxOffset = 2;
+
+std::optional<int> ParseOffset(const std::string& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < kMinOffset ||
+        value > kMaxOffset) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+HijriSettings LoadHijriSettings(const SettingsFile& file) {
+    HijriSettings loaded;
+    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    if (!document) {
+        return loaded;
+    }
+    std::vector<std::string> unreadable;
+    loaded.offsetDays =
+        ReadSettingsString<int>(*document, kHijriOffsetValueName, ParseOffset, unreadable)
+            .value_or(0);
+    loaded.unreadable = !unreadable.empty();
+    return loaded;
+}
+
+bool StoreHijriOffset(RegistryDocument& document, int offsetDays) {
+    if (offsetDays < kMinOffset || offsetDays > kMaxOffset) {
+        return false;
+    }
+    return SetRegistryValue(document, kSettingsKeyPath, kHijriOffsetValueName,
+                            RegistryStringData(std::to_string(offsetDays)));
+}
+
+bool SaveHijriOffset(SettingsFile& file, int offsetDays, NoticeList* notices) {
+    return UpdateSettingsDocument(
+        file,
+        [offsetDays](RegistryDocument& document) { return StoreHijriOffset(document, offsetDays); },
+        notices);
+}
+
+std::string UnreadableHijriOffsetWarning() {
+    return "ignored the Hijri offset that cannot be read (HijriOffset); it stays in the "
+           "settings file as it is";
+}
+
+}  // namespace orvanta

@@ -1,0 +1,213 @@
+// The calendar features of the window: the timetable's row of a day equals the main window's
+// day, today's row marked, the months in order, the exports and the one-page PDF read back with
+// poppler's tools, the Hijri date and Qibla of the date row and the offset on the Options page.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/real_services.h"
+#include "app/timetable_window.h"
+#include "fakes.h"
+#include "resources/command_ids.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::FakeWorld;
+using testing_support::RowsOf;
+
+// The main window over the fakes, with the system's real zone rules (as the timetable has).
+struct Window {
+    FakeWorld world;
+    SystemZoneRules zones;
+    Services services{world.clock,
+                      world.cities,
+                      world.homeCity,
+                      world.settings,
+                      zones,
+                      world.suggestions,
+                      world.services.showMessage};
+    AppRecords records;
+    std::unique_ptr<MainWindow> window;
+
+    void Open(const std::string& city, CivilDate today, const std::string& preset = "classic") {
+        world.settings.stored.configuredCity = city;
+        world.settings.method.choice.presetId = preset;
+        world.clock.date = today;
+        window = std::make_unique<MainWindow>(records, services, [](int) {});
+    }
+    TimetableWindow* Timetable() {
+        window->RunCommand(commands::kTimetable);
+        return window->findChild<TimetableWindow*>();
+    }
+    QString Label(const char* name) {
+        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    ~Window() { testing_support::CloseEverything(); }
+};
+
+QString Text(const QTableWidget* table, int row, int column) {
+    return table->item(row, column)->text();
+}
+
+TEST(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
+    struct Row {
+        std::string name;
+        std::string city;
+        CivilDate date;
+        std::string preset;
+        QString hijri;  // published: Ramadan 1447 and 1448 begin on these days
+    };
+    const std::vector<Row> rows = {
+        {"Detroit, clocks forward", "Detroit, MI", {2026, 3, 8}, "classic", "19 Ramadan 1447"},
+        {"Detroit, 1 Ramadan", "Detroit, MI", {2026, 2, 18}, "isna", "1 Ramadan 1447"},
+        // Umm al-Qura's Isha moves to 120 minutes on the first day of Ramadan.
+        {"Mecca, 1 Ramadan", "Mecca", {2027, 2, 8}, "umm-al-qura", "1 Ramadan 1448"},
+    };
+    for (const Row& row : rows) {
+        Window w;
+        w.Open(row.city, row.date, row.preset);
+        const auto listed = RowsOf(w.records.window.listView);
+        TimetableWindow* timetable = w.Timetable();
+        ASSERT_NE(timetable, nullptr) << row.name;
+        const auto* table = timetable->findChild<QTableWidget*>(QStringLiteral("timetableTable"));
+        const int today = timetable->TodayRow();
+        ASSERT_EQ(today, row.date.day - 1) << row.name;
+        ASSERT_EQ(listed.size(), 6U) << row.name;
+        for (int s = 0; s < kPrayerCount; ++s) {
+            EXPECT_EQ(Text(table, today, 2 + s).toStdString(),
+                      QString::fromStdString(listed[s].second).trimmed().toStdString())
+                << row.name << " slot " << s;
+        }
+        EXPECT_EQ(Text(table, today, 1), row.hijri) << row.name;
+        // Marked in words and in bold, and only today's row.
+        EXPECT_TRUE(Text(table, today, 0).endsWith(QStringLiteral("(today)"))) << row.name;
+        EXPECT_TRUE(table->item(today, 3)->font().bold()) << row.name;
+        EXPECT_FALSE(table->item(today == 0 ? 1 : 0, 3)->font().bold()) << row.name;
+        EXPECT_EQ(w.Label("hijriDate"), QStringLiteral("\u00B7 ") + row.hijri) << row.name;
+    }
+}
+
+TEST(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
+    Window w;
+    w.Open("Detroit, MI", {2026, 12, 31});
+    TimetableWindow* timetable = w.Timetable();
+    ASSERT_NE(timetable, nullptr);
+    const auto* year = timetable->findChild<QSpinBox*>(QStringLiteral("yearPicker"));
+    for (const auto& [button, expectedYear, days, todayRow] :
+         std::vector<std::tuple<const char*, int, std::size_t, int>>{
+             {"nextMonth", 2027, 31, -1},
+             {"previousMonth", 2026, 31, 30},
+             {"previousMonth", 2026, 30, -1}}) {
+        timetable->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        EXPECT_EQ(year->value(), expectedYear) << button;
+        EXPECT_EQ(timetable->Days().size(), days) << button;
+        EXPECT_EQ(timetable->TodayRow(), todayRow) << button;
+    }
+    timetable->ShowMonth(2024, 2);  // a leap February
+    EXPECT_EQ(timetable->Days().size(), 29U);
+    EXPECT_EQ(w.Label("qibla"), QStringLiteral("Qibla 52.0\u00B0"));  // by hand: 52.02
+}
+
+// Runs a poppler tool and returns what it printed.
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
+    Window w;
+    w.Open("Detroit, MI", {2026, 3, 20}, "isna");
+    TimetableWindow* timetable = w.Timetable();
+    ASSERT_NE(timetable, nullptr);
+    const QTemporaryDir folder;
+    for (const auto& [name, paper, size] :
+         std::vector<std::tuple<QString, QPageSize::PageSizeId, QString>>{
+             {QStringLiteral("a4.pdf"), QPageSize::A4, QStringLiteral("595 x 842 pts (A4)")},
+             {QStringLiteral("letter.pdf"), QPageSize::Letter,
+              QStringLiteral("612 x 792 pts (letter)")}}) {
+        const QString path = folder.filePath(name);
+        ASSERT_TRUE(timetable->SavePdf(path, QPageSize(paper))) << name.toStdString();
+        const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+            << info.toStdString();
+        EXPECT_TRUE(info.contains(size)) << info.toStdString();
+        const QString text = Poppler(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        for (const QString& expected :
+             {QStringLiteral("Detroit, MI"), QStringLiteral("March 2026"), QStringLiteral("isna"),
+              QStringLiteral("Qibla 52.0"), QStringLiteral("1 Shawwal 1447"),
+              QStringLiteral("Tue 31")}) {
+            EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
+                                                 << text.toStdString();
+        }
+    }
+    // The exports go through the command line's writers; a failure is told, naming the file.
+    const QString csvPath = folder.filePath(QStringLiteral("m.csv"));
+    ASSERT_TRUE(timetable->ExportMonth(csvPath, ExportFormat::Csv));
+    ASSERT_TRUE(
+        timetable->ExportMonth(folder.filePath(QStringLiteral("m.ics")), ExportFormat::ICalendar));
+    QFile csv(csvPath);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString csvText = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(csvText.startsWith(QStringLiteral("date,prayer,hours,time,hijri\n")));
+    EXPECT_EQ(csvText.count(QStringLiteral(",1447-10-01\n")),
+              6);  // 1 Shawwal 1447: Eid al-Fitr in Saudi Arabia, 20 March 2026
+    EXPECT_TRUE(w.world.messages.empty());
+    EXPECT_FALSE(timetable->ExportMonth(QStringLiteral("/nonexistent/m.csv"), ExportFormat::Csv));
+    ASSERT_EQ(w.world.messages.size(), 1U);
+    EXPECT_NE(w.world.messages[0].text.find("/nonexistent/m.csv"), std::string::npos);
+}
+
+TEST(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
+    struct Row {
+        std::string name;
+        int stored;
+        bool unreadable;
+        int chosen;
+        int saves;
+        QString shown;
+    };
+    const std::vector<Row> rows = {
+        {"changed", 0, false, 1, 1, QStringLiteral("\u00B7 2 Ramadan 1447")},
+        {"unchanged", -1, false, -1, 0, QStringLiteral("\u00B7 29 Sha'ban 1447")},
+        // An unreadable stored value shows as 0 and stays in the file unless changed.
+        {"unreadable kept", 0, true, 0, 0, QStringLiteral("\u00B7 1 Ramadan 1447")},
+    };
+    for (const Row& row : rows) {
+        Window w;
+        w.world.settings.hijri = {row.stored, row.unreadable};
+        w.Open("Detroit, MI", {2026, 2, 18});
+        w.window->RunCommand(commands::kOptions);
+        QWidget* options = QApplication::activeModalWidget();
+        ASSERT_NE(options, nullptr) << row.name;
+        auto* offset = options->findChild<QSpinBox*>(QStringLiteral("hijriOffset"));
+        ASSERT_NE(offset, nullptr) << row.name;
+        EXPECT_EQ(offset->value(), row.stored) << row.name;
+        offset->setValue(row.chosen);
+        options->findChild<QPushButton*>(QStringLiteral("calendarOk"))->click();
+        EXPECT_EQ(w.world.settings.hijriSaves, row.saves) << row.name;
+        EXPECT_EQ(w.Label("hijriDate"), row.shown) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
