@@ -129,8 +129,12 @@ QString SpokenRow(const QString& name, const QString& time, bool next) {
 }
 
 QString DisplayNumber(qint64 number) {
-    const std::optional<QLocale>& language = CurrentLanguage();
-    return language ? language->toString(number) : QString::number(number);
+    std::optional<QLocale> language = CurrentLanguage();
+    if (!language) {
+        return QString::number(number);
+    }
+    language->setNumberOptions(QLocale::OmitGroupSeparator);  // a year reads "1448"
+    return language->toString(number);
 }
 
 QString DisplayDecimal(double value, int decimals) {

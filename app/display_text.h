@@ -27,11 +27,13 @@ QString NoticeSentence(const std::string& notice);
 // padding are dropped).
 QString SpokenRow(const QString& name, const QString& time, bool next);
 
-// A whole number with the language's digits ("٢٥" in Arabic); as written in English.
+// A whole number with the language's digits and no group separator ("١٤٤٨" in Arabic); as
+// written in English.
 QString DisplayNumber(qint64 number);
 
 // A decimal number with the language's digits and decimal sign ("٥٦٫٦" in Arabic); in English
-// as QString::number(value, 'f', decimals) writes it.
+// as QString::number(value, 'f', decimals) writes it (QLocale::FloatingPointShortest: as many
+// decimals as the value needs).
 QString DisplayDecimal(double value, int decimals);
 
 // A high-latitude rule's or a rounding's name as the Method page lists it.

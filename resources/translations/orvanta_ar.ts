@@ -976,11 +976,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>&lt; السابق</translation>
+        <translation>السابق</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>التالي &gt;</translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <source>Month</source>

@@ -976,11 +976,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>&lt; قبلی</translation>
+        <translation>قبلی</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>بعدی &gt;</translation>
+        <translation>بعدی</translation>
     </message>
     <message>
         <source>Month</source>

@@ -976,11 +976,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>&lt; پچھلا</translation>
+        <translation>پچھلا</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>اگلا &gt;</translation>
+        <translation>اگلا</translation>
     </message>
     <message>
         <source>Month</source>
