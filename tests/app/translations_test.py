@@ -1,6 +1,6 @@
 """Every translation file is complete and keeps what the program fills in: each text has a
-finished translation, the same %1 %2 places, at most one & mnemonic, and the same leading and
-trailing spaces where the window puts a field beside the text."""
+finished translation with the same %1 %2 places, at most one & mnemonic, and the spaces the
+window puts a field beside."""
 import os
 import re
 import sys
@@ -8,28 +8,17 @@ import xml.etree.ElementTree as ET
 
 root = os.environ.get("ORVANTA_SOURCE_DIR", os.path.dirname(os.path.dirname(os.path.dirname(__file__))))
 folder = os.path.join(root, "resources", "translations")
-places = re.compile(r"%\d")
+places = lambda text: sorted(re.findall(r"%\d", text))
+edges = lambda text: (text.startswith(" "), text.endswith(" "))
 faults = []
-files = sorted(name for name in os.listdir(folder) if name.endswith(".ts"))
-if len(files) != 8:
-    faults.append(f"{folder}: {len(files)} translation files, expected 8")
-for name in files:
-    for context in ET.parse(os.path.join(folder, name)).getroot().iter("context"):
-        where = f"{name} {context.findtext('name')}"
-        for message in context.iter("message"):
-            source = message.findtext("source") or ""
-            translation = message.find("translation")
-            kind = translation.get("type", "")
-            text = translation.text or ""
-            if kind in ("vanished", "obsolete"):
-                continue
-            if kind == "unfinished" or not text:
-                faults.append(f"{where}: no translation of {source!r}")
-            elif sorted(places.findall(source)) != sorted(places.findall(text)):
-                faults.append(f"{where}: {text!r} does not keep the places of {source!r}")
-            elif text.replace("&&", "").count("&") > 1:
-                faults.append(f"{where}: {text!r} has more than one mnemonic")
-            elif source.endswith(" ") != text.endswith(" ") or source.startswith(" ") != text.startswith(" "):
-                faults.append(f"{where}: {text!r} drops the spaces around {source!r}")
-print("\n".join(faults) or f"translations: {len(files)} files complete")
+for name in sorted(n for n in os.listdir(folder) if n.endswith(".ts")):
+    for message in ET.parse(os.path.join(folder, name)).getroot().iter("message"):
+        source, translation = message.findtext("source") or "", message.find("translation")
+        text, kind = translation.text or "", translation.get("type", "")
+        if kind in ("vanished", "obsolete"):
+            continue
+        if kind == "unfinished" or not text or places(source) != places(text) \
+                or text.replace("&&", "").count("&") > 1 or edges(source) != edges(text):
+            faults.append(f"{name}: {source!r} -> {text!r}")
+print("\n".join(faults) or "translations: every file complete")
 sys.exit(1 if faults else 0)
