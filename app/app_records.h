@@ -12,6 +12,7 @@
 #include "astro/method_day_table.h"
 #include "astro/year_elements.h"
 #include "settings/companion_settings.h"
+#include "settings/display_settings.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "timetable/timetable.h"
@@ -58,6 +59,8 @@ struct AppRecords {
     MethodSettings method;
     // The days the Hijri date is moved by, and whether the stored value could not be read.
     HijriSettings hijri;
+    // How the times are shown (the clock style, put in use by UseClockStyle).
+    DisplaySettings display;
     // The Ramadan days of the year last computed, for a method whose Isha changes in Ramadan.
     RamadanTable ramadan{};
     CityLocation city;

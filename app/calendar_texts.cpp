@@ -7,6 +7,9 @@
 #include <QDate>
 #include <QLocale>
 
+#include "app/display_text.h"
+#include "app/time_display.h"
+#include "app/ui_language.h"
 #include "astro/time_text.h"
 
 namespace orvanta {
@@ -45,9 +48,8 @@ QString Translated(const char* context, const std::array<const char*, 12>& names
 QString HijriDisplay(const HijriDate& date) {
     //: Hijri date: %1 day, %2 month name, %3 year ("26 Jumada II 1448").
     return QCoreApplication::translate("Hijri", "%1 %2 %3")
-        .arg(date.day)
-        .arg(Translated("Hijri", kHijriMonths, date.month))
-        .arg(date.year);
+        .arg(DisplayNumber(date.day), Translated("Hijri", kHijriMonths, date.month),
+             DisplayNumber(date.year));
 }
 
 QString QiblaDisplay(const Qibla& qibla) {
@@ -62,14 +64,13 @@ QString QiblaDisplay(const Qibla& qibla) {
     const double tenths = std::round(qibla.degrees * 10.0);
     //: %1: degrees clockwise from true north, one decimal.
     return QCoreApplication::translate("Qibla", "Qibla %1\u00B0")
-        .arg(tenths >= 3600.0 ? 0.0 : tenths / 10.0, 0, 'f', 1);
+        .arg(DisplayDecimal(tenths >= 3600.0 ? 0.0 : tenths / 10.0, 1));
 }
 
 QString MonthTitle(int year, int month) {
     //: Timetable title: %1 month name, %2 year.
     return QCoreApplication::translate("Timetable", "%1 %2")
-        .arg(Translated("Timetable", kMonths, month))
-        .arg(year);
+        .arg(Translated("Timetable", kMonths, month), DisplayNumber(year));
 }
 
 QString PrayerColumnName(int slot) {
@@ -89,13 +90,14 @@ QStringList MonthNames() {
 QStringList RowTexts(const DatedRow& day) {
     const QDate date(day.date.year, day.date.month, day.date.day);
     QStringList cells;
+    // The day's name in the window's language (English: as the C locale writes it).
+    const QLocale language = CurrentLanguage().value_or(QLocale::c());
     cells.append(QCoreApplication::translate("Timetable", "%1 %2")
-                     .arg(QLocale::c().dayName(date.dayOfWeek(), QLocale::ShortFormat))
-                     .arg(date.day()));
+                     .arg(language.dayName(date.dayOfWeek(), QLocale::ShortFormat),
+                          DisplayNumber(date.day())));
     cells.append(day.hijri ? HijriDisplay(*day.hijri) : QString());
     for (int s = 0; s < kPrayerCount; ++s) {
-        cells.append(
-            QString::fromStdString(FormatPrayerTime(static_cast<double>(day.row[s]))).trimmed());
+        cells.append(DisplayTime(static_cast<double>(day.row[s])).trimmed());
     }
     return cells;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "app/display_text.h"
 #include "resources/string_table.h"
 
 namespace orvanta {
@@ -10,8 +11,9 @@ namespace orvanta {
 MessageFn WithCityDatabaseDetails(DetailedMessageFn show, const CityDatabaseLocation& database) {
     std::string details;
     if (!database.found) {
-        details = "The city database cities.db was not found. Paths tried:\n" +
-                  TriedCityDatabasePaths(database);
+        details =
+            MessageText("The city database cities.db was not found. Paths tried:").toStdString() +
+            "\n" + TriedCityDatabasePaths(database);
     }
     return [show = std::move(show), details = std::move(details)](std::string_view text,
                                                                   std::string_view caption) {

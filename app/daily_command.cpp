@@ -3,9 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "app/display_text.h"
+#include "app/time_display.h"
 #include "astro/daylight_shift.h"
 #include "astro/method_day_table.h"
-#include "astro/time_text.h"
 #include "hijri/hijri_date.h"
 #include "resources/string_table.h"
 
@@ -82,8 +83,8 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto slot = static_cast<PrayerSlot>(s);
         const double hours = static_cast<double>(row[static_cast<std::size_t>(s)]);
-        const std::string timeText = FormatPrayerTime(hours);
-        last = AddTimeRow(list, s, PrayerDisplayName(slot), timeText);
+        const std::string timeText = DisplayTime(hours).toStdString();
+        last = AddTimeRow(list, s, PrayerName(slot).toStdString(), timeText);
     }
     return last;
 }

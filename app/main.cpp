@@ -1,6 +1,7 @@
 // The window program: one copy per user, the main window with today's prayer times.
 // --background starts it into the tray, where the desktop has one.
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "app/message_box.h"
 #include "app/real_services.h"
 #include "app/single_instance.h"
+#include "app/ui_language.h"
 #include "resources/string_table.h"
 
 int main(int argc, char* argv[]) {
@@ -21,6 +23,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
     orvanta::InitAppResources();
     QApplication::setWindowIcon(orvanta::AppIcon());
+    // The desktop's language when there is a translation for it, else English; -reverse still
+    // mirrors any language.
+    if (!orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()))) {
+        std::fprintf(stderr, "orvanta: the translation for the desktop's language is missing\n");
+    }
 
     // Listen before anything can block on a message box, so that a second start always finds
     // this copy.

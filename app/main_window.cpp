@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <array>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +15,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -29,10 +32,14 @@
 #include "app/calendar_texts.h"
 #include "app/companion_tray.h"
 #include "app/day_watch.h"
+#include "app/display_text.h"
+#include "app/leading_labels.h"
 #include "app/options_dialog.h"
 #include "app/reminders.h"
 #include "app/shown_day.h"
+#include "app/time_display.h"
 #include "app/timetable_window.h"
+#include "app/ui_language.h"
 #include "app/window_placement.h"
 #include "astro/qibla.h"
 #include "hijri/hijri_date.h"
@@ -46,6 +53,22 @@ namespace {
 QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// The window's texts of resources/ (menus.h, string_table.h); lupdate collects them from here,
+// and MainWindow::tr finds their translations by the same English text.
+[[maybe_unused]] constexpr std::array<const char*, 9> kWindowTexts = {
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Tools"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Calculate"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Options"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "About"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "E&xit"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Prayer"),
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Time"),
+    //: The caption before the city's name; the space keeps it off the field.
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Location "),
+    //: The caption before the date; the space keeps it off the field.
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Date "),
+};
 
 // A control that shows a value the user cannot change: disabled, as on the handheld, but with
 // the normal text colour so that it stays easy to read.
@@ -64,7 +87,7 @@ void MakeReadOnlyDisplay(QWidget* widget) {
 // shortcut column. The key stays the window's own accelerator (the action gets no shortcut of
 // its own), so each key goes on doing exactly what the accelerator table says.
 QString MenuItemText(const menus::MenuItem& item) {
-    QString text = QString::fromUtf8(item.text);
+    QString text = MainWindow::tr(item.text);
     for (const menus::Accelerator& accelerator : menus::kAccelerators) {
         if (accelerator.shownBeside == item.command) {
             const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl));
@@ -76,18 +99,11 @@ QString MenuItemText(const menus::MenuItem& item) {
 
 // The notices as the text of one message box: each a sentence of its own, in a paragraph.
 std::string NoticeBoxText(const std::vector<std::string>& notices) {
-    std::string text;
+    QStringList sentences;
     for (const std::string& notice : notices) {
-        if (!text.empty()) {
-            text += "\n\n";
-        }
-        std::string sentence = notice;
-        if (!sentence.empty() && sentence.front() >= 'a' && sentence.front() <= 'z') {
-            sentence.front() = static_cast<char>(sentence.front() - 'a' + 'A');
-        }
-        text += sentence + ".";
+        sentences.append(NoticeSentence(notice));
     }
-    return text;
+    return sentences.join(QStringLiteral("\n\n")).toStdString();
 }
 
 // A dialog that runs modal over the whole program without blocking the caller's stack, and is
@@ -123,6 +139,12 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
         !warning.empty()) {
         qWarning("%s", warning.c_str());
     }
+    records_.display = services_.settings.LoadDisplay();
+    UseClockStyle(records_.display.clock);
+    if (const std::string warning = UnreadableDisplayValuesWarning(records_.display.unreadable);
+        !warning.empty()) {
+        qWarning("%s", warning.c_str());
+    }
     reminderSettings_ = services_.settings.LoadReminders();
     if (const std::string warning = UnreadableReminderValuesWarning(reminderSettings_.unreadable);
         !warning.empty()) {
@@ -153,7 +175,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenuBar() {
     QMenuBar* bar = menuBar();
-    QMenu* tools = bar->addMenu(QString::fromUtf8(strings::kTools));
+    QMenu* tools = bar->addMenu(tr(strings::kTools));
     tools->setObjectName(QStringLiteral("toolsMenu"));
     for (const menus::MenuItem& item : menus::kToolsMenu) {
         if (item.text == nullptr) {
@@ -173,17 +195,19 @@ void MainWindow::CreateControls() {
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(6, 6, 6, 6);
 
-    auto* locationLabel = new QLabel(QString::fromUtf8(strings::kLocationCaption), central);
+    auto* locationLabel = new QLabel(tr(strings::kLocationCaption), central);
     auto* cityDisplay = new QLineEdit(central);
     cityDisplay->setObjectName(QStringLiteral("cityDisplay"));
     cityDisplay->setReadOnly(true);
     MakeReadOnlyDisplay(cityDisplay);
+    cityDisplay->setAccessibleName(tr("Location"));
+    locationLabel->setBuddy(cityDisplay);
     grid->addWidget(locationLabel, 0, 0);
     grid->addWidget(cityDisplay, 0, 1);
     records_.window.cityDisplay = cityDisplay;
     ShowCity(records_.city.name);
 
-    auto* dateLabel = new QLabel(QString::fromUtf8(strings::kDateCaption), central);
+    auto* dateLabel = new QLabel(tr(strings::kDateCaption), central);
     auto* datePicker = new QDateEdit(central);
     datePicker->setObjectName(QStringLiteral("datePicker"));
     datePicker->setReadOnly(true);
@@ -191,6 +215,8 @@ void MainWindow::CreateControls() {
     // "6 Dec 2026", followed by the Hijri date.
     datePicker->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     MakeReadOnlyDisplay(datePicker);
+    datePicker->setAccessibleName(tr("Date"));
+    dateLabel->setBuddy(datePicker);
     if (const std::optional<CivilDate> today = services_.clock.Today()) {
         datePicker->setDate(QDate(today->year, today->month, today->day));
     }
@@ -215,8 +241,8 @@ void MainWindow::CreateControls() {
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
     list->setColumnCount(2);
-    list->setHeaderLabels(
-        {QString::fromUtf8(strings::kPrayerHeader), QString::fromUtf8(strings::kTimeHeader)});
+    list->setHeaderLabels({tr(strings::kPrayerHeader), tr(strings::kTimeHeader)});
+    list->setAccessibleName(tr("Prayer times"));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -237,6 +263,7 @@ void MainWindow::CreateControls() {
     records_.window.listView = list;
 
     setCentralWidget(central);
+    KeepLabelsOnLeadingSide(*central);
 }
 
 void MainWindow::CreateAccelerators() {
@@ -283,13 +310,13 @@ void MainWindow::Calculate() {
     if (!CalculateToday(records_, services_, this)) {
         return;
     }
-    // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
-    ShowCity(records_.city.name);
     if (records_.window.datePicker) {
         // The date row names the day whose times the list shows, also after midnight.
         const TodayDate& today = records_.today;
         records_.window.datePicker->setDate(QDate(today.year, today.month, today.day));
     }
+    // The lookup wrote the city's name as the database has it ("Tromsø" for "tromso").
+    ShowCity(records_.city.name);
     ShowHijriDate();
     ShowQibla();
     if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
@@ -310,14 +337,21 @@ void MainWindow::OpenOptions() {
                                  [this] { reminders_->StopSound(); },
                                  &records_.companion,
                                  trayAvailable_ && trayAvailable_(),
-                                 &records_.hijri};
+                                 &records_.hijri,
+                                 &records_.display};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     const bool startedAtLogin = records_.companion.startAtLogin;
-    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin] {
+    // A new clock style shows at once; the other settings take effect at the next calculation.
+    const ClockStyle clockBefore = records_.display.clock;
+    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin, clockBefore] {
         background_ = false;  // the person's choice rules from now on
         ApplyTray();
         ApplyStartAtLogin(startedAtLogin);
+        if (records_.display.clock != clockBefore) {
+            UseClockStyle(records_.display.clock);
+            Calculate();
+        }
     });
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
@@ -385,6 +419,13 @@ void MainWindow::ShowCity(const std::string& name) {
         // A name longer than the field shows its beginning, where the city is named.
         records_.window.cityDisplay->setCursorPosition(0);
     }
+    if (records_.window.listView) {
+        // The city and date rows cannot take the focus; the list tells a screen reader both.
+        const QDate date =
+            records_.window.datePicker ? records_.window.datePicker->date() : QDate();
+        records_.window.listView->setAccessibleDescription(
+            tr("Prayer times of %1 on %2").arg(Text(name), QLocale().toString(date)));
+    }
 }
 
 void MainWindow::ShowPendingNotices() {
@@ -424,9 +465,11 @@ int MainWindow::InsertRow(int position, std::string_view nameText) {
     const int at = std::min(position, list->topLevelItemCount());
     auto* item = new QTreeWidgetItem;
     item->setText(0, Text(nameText));
-    // The times are padded to a fixed width ("  5:15 AM", " 12:30 PM"), so a fixed-pitch font
-    // lines up their colons.
-    item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    if (!CurrentLanguage()) {
+        // The English times are padded to a fixed width ("  5:15 AM", " 12:30 PM"), so a
+        // fixed-pitch font lines up their colons. Other languages' digits need their own font.
+        item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
     list->insertTopLevelItem(at, item);
     return at;
 }
@@ -438,6 +481,10 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
         return false;
     }
     item->setText(1, Text(timeText));
+    // A screen reader says the row as "Asr (Afternoon), 3:29 PM".
+    const QString spoken = SpokenRow(item->text(0), item->text(1), false);
+    item->setData(0, Qt::AccessibleTextRole, spoken);
+    item->setData(1, Qt::AccessibleTextRole, spoken);
     return true;
 }
 

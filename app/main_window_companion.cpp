@@ -9,6 +9,7 @@
 #include "app/autostart_entry.h"
 #include "app/companion_tray.h"
 #include "app/day_watch.h"
+#include "app/display_text.h"
 #include "app/main_window.h"
 #include "app/next_prayer.h"
 #include "app/reminders.h"
@@ -57,6 +58,9 @@ void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
             QFont font = item->font(column);
             font.setBold(i == marked);
             item->setFont(column, font);
+            // A screen reader hears the mark too.
+            item->setData(column, Qt::AccessibleTextRole,
+                          SpokenRow(item->text(0), item->text(1), i == marked));
         }
     }
     list->setCurrentItem(marked >= 0 ? list->topLevelItem(marked) : nullptr);

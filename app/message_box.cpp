@@ -8,6 +8,8 @@
 #include <QSpacerItem>
 #include <QString>
 
+#include "app/display_text.h"
+
 namespace orvanta {
 namespace {
 
@@ -40,8 +42,9 @@ int TitleBarWidth(const QString& caption, const QFont& font) {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, std::string_view caption,
                                             std::string_view details) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text),
-                                             QMessageBox::Ok);
+    // The layers below report in English; the box shows the window's language.
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, MessageText(caption),
+                                             MessageText(text), QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     if (!details.empty()) {
         box->setDetailedText(FromUtf8(details));

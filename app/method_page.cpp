@@ -7,16 +7,23 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/display_text.h"
 #include "astro/method_presets.h"
 
 namespace orvanta {
 namespace {
 
-constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {"Fajr", "Shuruq",  "Zuhr",
-                                                                     "Asr",  "Maghrib", "Isha"};
+constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Fajr"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Shuruq"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Zuhr"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Asr"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Maghrib"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Isha")};
 constexpr std::array<HighLatitudeRule, 4> kRules = {
     HighLatitudeRule::None, HighLatitudeRule::MiddleOfNight, HighLatitudeRule::SeventhOfNight,
     HighLatitudeRule::TwilightAngle};
@@ -24,6 +31,23 @@ constexpr std::array<HighLatitudeRule, 4> kRules = {
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The words of the presets' summaries ("Fajr 18.5°, Isha 90 min after Maghrib (120 in
+// Ramadan)"), longest first, so that a phrase wins over the words inside it.
+constexpr std::array<const char*, 12> kSummaryWords = {
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "within the seasonal bound"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "min after Maghrib"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "rounded up"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "in Ramadan"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "temkin"),
+    kPrayerLabels[0],
+    kPrayerLabels[1],
+    kPrayerLabels[2],
+    kPrayerLabels[3],
+    kPrayerLabels[4],
+    kPrayerLabels[5],
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "min"),
+};
 
 QDoubleSpinBox* NumberBox(QWidget* parent, double low, double high, const char* name) {
     auto* box = new QDoubleSpinBox(parent);
@@ -41,19 +65,19 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
       preset_(new QComboBox(this)),
       parameters_(new QLabel(this)),
       controls_(new QWidget(this)),
-      fajrOverride_(new QCheckBox(QStringLiteral("Fajr angle"), controls_)),
+      fajrOverride_(new QCheckBox(tr("Fajr angle"), controls_)),
       fajrAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodFajrAngle")),
-      ishaAngleOverride_(new QCheckBox(QStringLiteral("Isha angle"), controls_)),
+      ishaAngleOverride_(new QCheckBox(tr("Isha angle"), controls_)),
       ishaAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodIshaAngle")),
-      ishaIntervalOverride_(new QCheckBox(QStringLiteral("Isha minutes after Maghrib"), controls_)),
+      ishaIntervalOverride_(new QCheckBox(tr("Isha minutes after Maghrib"), controls_)),
       ishaInterval_(NumberBox(controls_, 1.0, kMaxIshaIntervalMinutes, "methodIshaInterval")),
-      maghribOverride_(new QCheckBox(QStringLiteral("Maghrib angle"), controls_)),
+      maghribOverride_(new QCheckBox(tr("Maghrib angle"), controls_)),
       maghribAngle_(NumberBox(controls_, 0.0, kMaxMaghribAngleDeg, "methodMaghribAngle")),
       adjustments_{},
       highLatitude_(new QComboBox(controls_)),
       rounding_(new QComboBox(controls_)) {
     preset_->setObjectName(QStringLiteral("methodPreset"));
-    preset_->addItem(QStringLiteral("Classic (the first page)"), Text(kClassicMethodId));
+    preset_->addItem(tr("Classic (the first page)"), Text(kClassicMethodId));
     for (const MethodPreset& p : MethodPresets()) {
         preset_->addItem(Text(p.authority), Text(p.id));
     }
@@ -65,13 +89,13 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     maghribOverride_->setObjectName(QStringLiteral("methodMaghribOverride"));
     highLatitude_->setObjectName(QStringLiteral("methodHighLatitude"));
     rounding_->setObjectName(QStringLiteral("methodRounding"));
-    highLatitude_->addItem(QStringLiteral("The method's own"));
+    highLatitude_->addItem(tr("The method's own"));
     for (const HighLatitudeRule rule : kRules) {
-        highLatitude_->addItem(Text(HighLatitudeRuleName(rule)));
+        highLatitude_->addItem(MethodWord(HighLatitudeRuleName(rule)));
     }
-    rounding_->addItem(QStringLiteral("The method's own"));
-    rounding_->addItem(QStringLiteral("nearest"));
-    rounding_->addItem(QStringLiteral("up"));
+    rounding_->addItem(tr("The method's own"));
+    rounding_->addItem(MethodWord("nearest"));
+    rounding_->addItem(MethodWord("up"));
 
     auto* overrides = new QGridLayout;
     const std::array<std::pair<QCheckBox*, QDoubleSpinBox*>, 4> rows = {
@@ -88,18 +112,23 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     for (int s = 0; s < kMethodSlotCount; ++s) {
         adjustments_[s] = new QSpinBox(controls_);
         adjustments_[s]->setRange(-kMaxAdjustmentMinutes, kMaxAdjustmentMinutes);
-        adjustments_[s]->setSuffix(QStringLiteral(" min"));
+        //: After the number of minutes in a spin box; keep the leading space.
+        adjustments_[s]->setSuffix(tr(" min"));
         adjustments_[s]->setObjectName(QStringLiteral("methodAdjust%1").arg(s));
-        minutes->addWidget(new QLabel(QString::fromLatin1(kPrayerLabels[s]), controls_), s / 3,
-                           (s % 3) * 2);
+        const QString prayer = tr(kPrayerLabels[s]);
+        adjustments_[s]->setAccessibleName(tr("%1 adjustment in minutes").arg(prayer));
+        auto* label = new QLabel(prayer, controls_);
+        label->setBuddy(adjustments_[s]);
+        minutes->addWidget(label, s / 3, (s % 3) * 2);
         minutes->addWidget(adjustments_[s], s / 3, (s % 3) * 2 + 1);
     }
     auto* form = new QFormLayout(controls_);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("Override"), overrides);
-    form->addRow(QStringLiteral("Minutes"), minutes);
-    form->addRow(QStringLiteral("High latitudes"), highLatitude_);
-    form->addRow(QStringLiteral("Rounding"), rounding_);
+    form->addRow(tr("Override"), overrides);
+    form->addRow(tr("Minutes"), minutes);
+    form->addRow(tr("High latitudes"), highLatitude_);
+    form->addRow(tr("Rounding"), rounding_);
+    NameControls();
     auto* page = new QVBoxLayout(this);
     page->addWidget(preset_);
     page->addWidget(parameters_);
@@ -142,6 +171,19 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     connect(preset_, &QComboBox::currentIndexChanged, this, &MethodPage::OnPresetChanged);
 }
 
+void MethodPage::NameControls() {
+    preset_->setAccessibleName(tr("Method"));
+    preset_->setAccessibleDescription(tr("The authority whose method computes the times"));
+    fajrAngle_->setAccessibleName(tr("Fajr angle in degrees"));
+    ishaAngle_->setAccessibleName(tr("Isha angle in degrees"));
+    ishaInterval_->setAccessibleName(tr("Isha minutes after Maghrib"));
+    maghribAngle_->setAccessibleName(tr("Maghrib angle in degrees"));
+    highLatitude_->setAccessibleName(tr("High latitudes"));
+    highLatitude_->setAccessibleDescription(
+        tr("How Fajr and Isha are found where twilight lasts all night"));
+    rounding_->setAccessibleName(tr("Rounding"));
+}
+
 bool MethodPage::ClassicSelected() const {
     return preset_->currentIndex() <= 0;
 }
@@ -157,11 +199,11 @@ void MethodPage::ShowPresetValues() {
     const MethodPreset* p = FindMethodPreset(preset_->currentData().toString().toStdString());
     if (p == nullptr) {
         parameters_->setText(
-            QStringLiteral("One angle or one interval for Fajr and Isha, as "
-                           "the first page sets it."));
+            tr("One angle or one interval for Fajr and Isha, as the first page sets it."));
         return;
     }
-    parameters_->setText(Text(p->summary) + QStringLiteral("\nSource: ") + Text(p->source));
+    parameters_->setText(SummaryText(p->summary) + QLatin1Char('\n') +
+                         tr("Source: %1").arg(Text(p->source)));
     const PrayerMethod& m = p->method;
     const std::array<std::pair<QCheckBox*, std::pair<QDoubleSpinBox*, double>>, 4> defaults = {
         std::pair{fajrOverride_, std::pair{fajrAngle_, m.fajrAngleDeg}},
@@ -173,6 +215,28 @@ void MethodPage::ShowPresetValues() {
             box.first->setValue(box.second);
         }
     }
+}
+
+QString MethodPage::SummaryText(std::string_view summary) {
+    // One pass over the words, so that no translation is translated again; the numbers and
+    // the order stay as the summary writes them.
+    static const QRegularExpression words = [] {
+        QStringList alternatives;
+        for (const char* word : kSummaryWords) {
+            alternatives.append(QRegularExpression::escape(QString::fromLatin1(word)));
+        }
+        return QRegularExpression(QStringLiteral("\\b(") + alternatives.join(u'|') +
+                                  QStringLiteral(")\\b"));
+    }();
+    const QString text = Text(summary);
+    QString translated;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : words.globalMatch(text)) {
+        translated += text.mid(from, match.capturedStart() - from) +
+                      tr(match.captured(1).toLatin1().constData());
+        from = match.capturedEnd();
+    }
+    return translated + text.mid(from);
 }
 
 MethodChoice MethodPage::Choice() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include <QWidget>
 
@@ -36,6 +37,10 @@ class MethodPage : public QWidget {
   private:
     void OnPresetChanged();
     void ShowPresetValues();
+    // A preset's summary with its words in the language.
+    static QString SummaryText(std::string_view summary);
+    // Names the controls whose label does not say what they hold, for screen readers.
+    void NameControls();
 
     QComboBox* preset_;
     QLabel* parameters_;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "app/display_text.h"
+#include "app/time_display.h"
 #include "astro/time_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_instants.h"
@@ -26,7 +28,7 @@ DayEvents EventsOfDay(const DatedRow& day) {
     events.date = day.date;
     events.instants = EventInstants(day);
     for (std::size_t s = 0; s < events.timeTexts.size(); ++s) {
-        events.timeTexts[s] = FormatPrayerTime(static_cast<double>(day.row[s]));
+        events.timeTexts[s] = DisplayTime(static_cast<double>(day.row[s])).toStdString();
     }
     return events;
 }
@@ -76,15 +78,15 @@ QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc)
     const auto hours = static_cast<int>(minutes / 60);
     const auto rest = static_cast<int>(minutes % 60);
     if (hours == 0) {
-        return QCoreApplication::translate("NextPrayer", "%1 in %2 min").arg(name).arg(rest);
+        return QCoreApplication::translate("NextPrayer", "%1 in %2 min")
+            .arg(name, DisplayNumber(rest));
     }
     if (rest == 0) {
-        return QCoreApplication::translate("NextPrayer", "%1 in %2 h").arg(name).arg(hours);
+        return QCoreApplication::translate("NextPrayer", "%1 in %2 h")
+            .arg(name, DisplayNumber(hours));
     }
     return QCoreApplication::translate("NextPrayer", "%1 in %2 h %3 min")
-        .arg(name)
-        .arg(hours)
-        .arg(rest);
+        .arg(name, DisplayNumber(hours), DisplayNumber(rest));
 }
 
 std::int64_t SecondsToNextChange(const std::optional<NextEvent>& next, std::int64_t nowUtc) {

@@ -22,7 +22,9 @@
 #include "app/calendar_page.h"
 #include "app/companion_page.h"
 #include "app/digit_spin_box.h"
+#include "app/display_page.h"
 #include "app/fixed_size_dialog.h"
+#include "app/leading_labels.h"
 #include "app/method_page.h"
 #include "app/number_field_text.h"
 #include "app/radio_tab_focus.h"
@@ -95,11 +97,13 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       numberField_(nullptr),
       cityModel_(new QStringListModel(this)),
       cityCompleter_(new QCompleter(cityModel_, this)),
-      methodPage_(nullptr) {
+      methodPage_(nullptr),
+      displayPage_(nullptr) {
     ui_->setupUi(this);
     AddHomeCityRow();
     AddMethodPage();
     AddReminderPage();
+    NameControls();
     numberField_ = ui_->id1003;
     const PrayerSettings& settings = context_.settings;
 
@@ -129,6 +133,12 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     connect(ui_->id1002, &QRadioButton::toggled, this, &OptionsDialog::OnIntervalToggled);
     connect(ui_->id1, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(ui_->id2, &QPushButton::clicked, this, &OptionsDialog::reject);
+    KeepLabelsOnLeadingSide(*this);
+    if (isRightToLeft()) {
+        // The digits stay beside the arrows, which move to the left; a field aligns by its
+        // text's direction, and digits run left to right.
+        ui_->id1003->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
+    }
     MakeFixedSize(*this);
 }
 
@@ -181,12 +191,18 @@ void OptionsDialog::AddMethodPage() {
     }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
+    displayPage_ =
+        new DisplayPage(context_.display ? context_.display->clock : ClockStyle::kLanguage);
+    displayPage_->setObjectName(QStringLiteral("displayPage"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
-    tabs->addTab(classicPage, QStringLiteral("Classic"));
+    tabs->addTab(classicPage, tr("Classic"));
     tabs->addTab(PageWithButtons(methodPage_, QStringLiteral("methodOk"),
                                  QStringLiteral("methodCancel"), this),
-                 QStringLiteral("Method"));
+                 tr("Method"));
+    tabs->addTab(PageWithButtons(displayPage_, QStringLiteral("displayOk"),
+                                 QStringLiteral("displayCancel"), this),
+                 tr("Display"));
     if (context_.companion != nullptr) {
         companionPage_ = new CompanionPage(*context_.companion, context_.trayAvailable);
         companionPage_->setObjectName(QStringLiteral("companionPage"));
@@ -213,6 +229,17 @@ void OptionsDialog::AddMethodPage() {
     };
     showClassic(methodPage_->ClassicSelected());
     connect(methodPage_, &MethodPage::classicSelected, this, showClassic);
+}
+
+void OptionsDialog::NameControls() {
+    // The title bar stays empty, as it always was; a screen reader still hears the dialog's name.
+    setAccessibleName(tr("Options"));
+    ui_->id1003->setAccessibleName(tr("Angle or interval"));
+    ui_->id1003->setAccessibleDescription(
+        tr("Degrees below the horizon for the depression angle, minutes for the interval"));
+    ui_->cityCaption->setBuddy(ui_->id1008);
+    ui_->id1008->setAccessibleName(tr("City"));
+    ui_->id1008->setAccessibleDescription(tr("Type a few letters to see matching cities"));
 }
 
 bool OptionsDialog::StoreHijriOffset() {
@@ -361,6 +388,10 @@ void OptionsDialog::accept() {
         saved = context_.services.settings.Save(settings);
     }
     saved = StoreHijriOffset() && saved;
+    if (context_.display != nullptr) {
+        context_.display->clock = displayPage_->Clock();
+        saved = context_.services.settings.SaveDisplay(*context_.display) && saved;
+    }
     if (context_.reminders != nullptr) {
         context_.reminders->choice = reminderPage_->Choice();
         saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;

@@ -11,6 +11,7 @@
 #include "app/services.h"
 #include "astro/calculation_inputs.h"
 #include "settings/companion_settings.h"
+#include "settings/display_settings.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
@@ -27,6 +28,7 @@ namespace orvanta {
 class CalendarPage;
 class DigitSpinBox;
 class CompanionPage;
+class DisplayPage;
 class MethodPage;
 class ReminderPage;
 
@@ -54,6 +56,9 @@ struct OptionsContext {
     // The Hijri offset in force, shown on the Calendar page and stored on OK when changed;
     // without it the page is not shown.
     HijriSettings* hijri = nullptr;
+    // The display settings, shown on the Display page and replaced on OK; without them the page
+    // shows the language's clock and OK does not store it.
+    DisplaySettings* display = nullptr;
 };
 
 class OptionsDialog : public QDialog {
@@ -79,8 +84,8 @@ class OptionsDialog : public QDialog {
     void OnDepressionToggled(bool checked);
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
-    // Puts the first page into a tab beside the Method and Companion pages, keeping its
-    // controls and order.
+    // Puts the first page into a tab beside the Method, Display and Companion pages, keeping
+    // its controls and order.
     void AddMethodPage();
     // Adds the Reminders page as the last tab, with its own OK and Cancel.
     void AddReminderPage();
@@ -91,6 +96,8 @@ class OptionsDialog : public QDialog {
     void SetUpCityCompletion();
     // Stores a changed Hijri offset; false when it could not be saved.
     bool StoreHijriOffset();
+    // Names the controls whose label does not say what they hold, for screen readers.
+    void NameControls();
 
     OptionsContext context_;
     Ui::OptionsDialog* ui_;
@@ -105,6 +112,7 @@ class OptionsDialog : public QDialog {
     ReminderPage* reminderPage_ = nullptr;
     CompanionPage* companionPage_ = nullptr;
     QWidget* homeCityRow_ = nullptr;
+    DisplayPage* displayPage_;
 };
 
 }  // namespace orvanta

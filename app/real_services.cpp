@@ -64,6 +64,14 @@ bool FileSettingsStorage::SaveCompanion(const CompanionSettings& companion) {
     return SaveCompanionSettings(file_, companion, notices_);
 }
 
+DisplaySettings FileSettingsStorage::LoadDisplay() {
+    return LoadDisplaySettings(file_);
+}
+
+bool FileSettingsStorage::SaveDisplay(const DisplaySettings& display) {
+    return SaveDisplaySettings(file_, display, notices_);
+}
+
 std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
                                                           std::int16_t year,
                                                           double zoneHours) const {

@@ -44,6 +44,8 @@ class FileSettingsStorage final : public SettingsStorage {
     bool SaveReminders(const ReminderSettings& reminders) override;
     CompanionSettings LoadCompanion() override;
     bool SaveCompanion(const CompanionSettings& companion) override;
+    DisplaySettings LoadDisplay() override;
+    bool SaveDisplay(const DisplaySettings& display) override;
 
   private:
     DiskSettingsFile file_;

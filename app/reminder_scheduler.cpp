@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include "app/display_text.h"
+#include "app/time_display.h"
 #include "astro/time_text.h"
 #include "timetable/event_instants.h"
 
@@ -17,8 +19,7 @@ int DateNumber(const CivilDate& date) {
 }  // namespace
 
 QString PrayerNameText(PrayerSlot slot) {
-    return QCoreApplication::translate("orvanta::PrayerNames",
-                                       std::string(PrayerDisplayName(slot)).c_str());
+    return PrayerName(slot);
 }
 
 ReminderDay ReminderDayOf(const QString& city, const DatedRow& day) {
@@ -26,8 +27,7 @@ ReminderDay ReminderDayOf(const QString& city, const DatedRow& day) {
         .date = day.date, .city = city, .instantsUtc = EventInstants(day), .timeTexts = {}};
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto i = static_cast<std::size_t>(s);
-        result.timeTexts[i] =
-            QString::fromStdString(FormatPrayerTime(static_cast<double>(day.row[i]))).trimmed();
+        result.timeTexts[i] = DisplayTime(static_cast<double>(day.row[i])).trimmed();
     }
     return result;
 }
@@ -108,7 +108,7 @@ void ReminderScheduler::Fire(const Due& due) {
         due.minutesBefore == 0
             ? QCoreApplication::translate("orvanta::ReminderScheduler", "%1 at %2").arg(name, time)
             : QCoreApplication::translate("orvanta::ReminderScheduler", "%1 in %2 min, at %3")
-                  .arg(name, QString::number(due.minutesBefore), time);
+                  .arg(name, DisplayNumber(due.minutesBefore), time);
     notifier_.Show(summary, day_->city, choice_.sound);
     if (choice_.sound) {
         player_.Play(QString::fromStdString(choice_.soundFile), choice_.volumePercent);

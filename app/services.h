@@ -16,6 +16,7 @@
 #include "common/messages.h"
 #include "common/notices.h"
 #include "settings/companion_settings.h"
+#include "settings/display_settings.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
@@ -86,6 +87,10 @@ class SettingsStorage {
     [[nodiscard]] virtual bool SaveCompanion(const CompanionSettings& /*companion*/) {
         return false;
     }
+    // The display values (LoadDisplaySettings): the language's clock when none are stored.
+    virtual DisplaySettings LoadDisplay() { return {}; }
+    // Stores the display values (SaveDisplaySettings). True only when they reached the disk.
+    [[nodiscard]] virtual bool SaveDisplay(const DisplaySettings& /*display*/) { return true; }
 };
 
 // The daylight-saving hours of a city's real time zone.

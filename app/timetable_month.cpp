@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QLocale>
 
+#include "app/display_text.h"
 #include "timetable/hijri_days.h"
 
 namespace orvanta {
@@ -31,13 +33,14 @@ QString MethodDescription(const PrayerSettings& settings, const MethodChoice& ch
     if (!IsClassic(choice)) {
         method = QString::fromStdString(DescribeMethod(choice));
     } else if (settings.method == 0) {
-        method = QCoreApplication::translate(
-                     "Timetable", "Fajr and Isha with the sun %1\u00B0 below the horizon")
-                     .arg(settings.depressionDegrees);
+        method =
+            QCoreApplication::translate("Timetable",
+                                        "Fajr and Isha with the sun %1\u00B0 below the horizon")
+                .arg(DisplayDecimal(settings.depressionDegrees, QLocale::FloatingPointShortest));
     } else {
         method = QCoreApplication::translate("Timetable",
                                              "Fajr %1 min before sunrise, Isha %1 min after sunset")
-                     .arg(settings.intervalMinutes);
+                     .arg(DisplayDecimal(settings.intervalMinutes, QLocale::FloatingPointShortest));
     }
     const QString asr = settings.asrShadowFactor == 1.0
                             ? QCoreApplication::translate("Timetable", "Asr Shafi")

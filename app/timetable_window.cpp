@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/calendar_texts.h"
+#include "app/leading_labels.h"
 #include "astro/qibla.h"
 
 namespace orvanta {
@@ -35,6 +36,7 @@ TimetableWindow::TimetableWindow(TimetableContext context, QWidget* parent)
     setWindowTitle(tr("Timetable"));
     setObjectName(QStringLiteral("timetableWindow"));
     CreateControls();
+    KeepLabelsOnLeadingSide(*this);
     const std::optional<CivilDate> today = context_.today ? context_.today() : std::nullopt;
     ShowMonth(today ? today->year : 2026, today ? today->month : 1);
     resize(760, 640);

@@ -22,17 +22,25 @@ std::string_view PrayerDisplayName(PrayerSlot slot) {
     return kDisplayNames.at(SlotIndex(slot));
 }
 
-std::string FormatPrayerTime(double hours) {
+std::optional<int> PrayerMinuteOfDay(double hours) {
     // Covers no-event values too: they lie above 360 hours, far past kLatestShown.
     if (!std::isfinite(hours) || hours < kEarliestShown || hours > kLatestShown) {
-        return std::string(kCantDetermineText);
+        return std::nullopt;
     }
     // Whole hours and minutes rounded half up, as h * 60 + trunc((v - h) * 60 + 0.5); the
     // bounds above keep h within -24 .. 48, so the integers cannot overflow.
     const double wholeHours = std::floor(hours);
     const int minutesPastHour = static_cast<int>((hours - wholeHours) * 60.0 + 0.5);  // 0 .. 60
     const int totalMinutes = static_cast<int>(wholeHours) * 60 + minutesPastHour;
-    const int minuteOfDay = ((totalMinutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+    return ((totalMinutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+}
+
+std::string FormatPrayerTime(double hours) {
+    const std::optional<int> shown = PrayerMinuteOfDay(hours);
+    if (!shown) {
+        return std::string(kCantDetermineText);
+    }
+    const int minuteOfDay = *shown;
     const int hour = minuteOfDay / 60;  // 0 .. 23
     const int minute = minuteOfDay % 60;
     const char* suffix = hour < 12 ? "AM" : "PM";

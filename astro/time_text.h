@@ -1,6 +1,7 @@
 // The texts of a day row: prayer names and clock times.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,9 @@ std::string FormatPrayerTime(double hours);
 // "YYYY-MM-DD" as printf's "%04d-%02d-%02d" writes it, for any calendar's year, month and day
 // (a Gregorian or a Hijri date; a year of 10000 or a negative number is written as printf does).
 std::string IsoDateText(int year, int month, int day);
+
+// The minute of the day (0 .. 1439) FormatPrayerTime shows for hours, rounded and wrapped the
+// same way; nothing where it shows kCantDetermineText.
+std::optional<int> PrayerMinuteOfDay(double hours);
 
 }  // namespace orvanta

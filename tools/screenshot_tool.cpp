@@ -1,8 +1,8 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
-// main.png, icon.png, options.png, options-method.png, options-companion.png,
-// options-calendar.png,
-// options-reminders.png (off, then -on.png with some turned on), options-completion.png (the
-// whole screen, with the City field's completion list open), timetable.png, timetable-a4.pdf,
+// main.png, icon.png, options.png, options-<page>.png for every other page (options-method.png,
+// options-display.png, options-companion.png, options-calendar.png, options-reminder.png),
+// options-reminder-on.png (with some reminders turned on), options-completion.png (the whole
+// screen, with the City field's completion list open), timetable.png, timetable-a4.pdf,
 // timetable-letter.pdf, about.png, menu.png (the whole screen, with the Tools menu open after
 // Alt+T) and message.png (the whole screen, with a message box), into the folder given
 // (default: the current folder). Run it on a display (Xvfb works) to look at what a user sees.
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -26,6 +27,7 @@
 #include "app/message_box.h"
 #include "app/real_services.h"
 #include "app/timetable_window.h"
+#include "app/ui_language.h"
 #include "resources/command_ids.h"
 
 namespace {
@@ -59,6 +61,16 @@ bool SaveScreen(const QDir& folder, const char* name, const std::function<void()
     return saved;
 }
 
+// "options-method.png" for the tab that holds the page named "methodPage".
+QString PageFileName(const QWidget& tab) {
+    for (const QWidget* child : tab.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName().endsWith(QStringLiteral("Page"))) {
+            return QStringLiteral("options-%1.png").arg(child->objectName().chopped(4));
+        }
+    }
+    return QStringLiteral("options-page.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -66,6 +78,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
     orvanta::InitAppResources();
     QApplication::setWindowIcon(orvanta::AppIcon());
+    // The desktop's language, as the program chooses it (LANGUAGE=ar shows Arabic).
+    orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()));
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     orvanta::RealServices services(orvanta::ShowMessageBox);
@@ -80,25 +94,27 @@ int main(int argc, char* argv[]) {
     if (QWidget* options = WaitForModal()) {
         ok = Save(options->grab(), folder, "options.png") && ok;
         if (auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("optionsTabs"))) {
-            tabs->setCurrentIndex(1);
-            QTest::qWait(100);
-            ok = Save(options->grab(), folder, "options-method.png") && ok;
-            tabs->setCurrentIndex(2);
-            QTest::qWait(100);
-            ok = Save(options->grab(), folder, "options-companion.png") && ok;
-            tabs->setCurrentIndex(3);
-            QTest::qWait(100);
-            ok = Save(options->grab(), folder, "options-calendar.png") && ok;
-            tabs->setCurrentIndex(4);
-            QTest::qWait(100);
-            ok = Save(options->grab(), folder, "options-reminders.png") && ok;
-            // The same page with reminders turned on (Cancel drops them again).
+            // options-method.png, options-display.png, ...: every page after the first, named
+            // after its page ("methodPage").
+            for (int page = 1; page < tabs->count(); ++page) {
+                tabs->setCurrentIndex(page);
+                QTest::qWait(100);
+                ok = Save(options->grab(), folder, qPrintable(PageFileName(*tabs->widget(page)))) &&
+                     ok;
+            }
+            // The Reminders page with reminders turned on (Cancel drops them again).
+            for (int page = 1; page < tabs->count(); ++page) {
+                if (tabs->widget(page)->findChild<QWidget*>(QStringLiteral("reminderPage"))) {
+                    tabs->setCurrentIndex(page);
+                }
+            }
             for (const char* name : {"remindAt3", "remindAt4", "reminderSound"}) {
                 if (auto* box = options->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
                     box->setChecked(true);
                 }
             }
-            ok = Save(options->grab(), folder, "options-reminders-on.png") && ok;
+            QTest::qWait(100);
+            ok = Save(options->grab(), folder, "options-reminder-on.png") && ok;
             tabs->setCurrentIndex(0);
         }
         if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {

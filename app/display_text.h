@@ -1,0 +1,42 @@
+// The texts that come from the layers below app/ (prayer names, reports, notices, the method's
+// rule names) in the window's language. In English each comes back exactly as written there.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include "astro/day_table.h"
+
+namespace orvanta {
+
+// "Fajr (Dawn)" .. "Isha (Night)", or the language's usual name of the prayer.
+QString PrayerName(PrayerSlot slot);
+
+// A report's text or caption ("Couldn't find city!", "Error getting data!", "Error", ...).
+QString MessageText(std::string_view english);
+
+// A notice (a lower-case sentence without its full stop) as a sentence of the message box: in
+// the language when its form is known, its file names kept; the first letter capitalised and
+// the language's full stop added.
+QString NoticeSentence(const std::string& notice);
+
+// What a screen reader says for a row of the list: "Asr (Afternoon), 3:29 PM", and ", next
+// prayer" after it for the row of the next prayer. time is the shown text (isolates and
+// padding are dropped).
+QString SpokenRow(const QString& name, const QString& time, bool next);
+
+// A whole number with the language's digits and no group separator ("١٤٤٨" in Arabic); as
+// written in English.
+QString DisplayNumber(qint64 number);
+
+// A decimal number with the language's digits and decimal sign ("٥٦٫٦" in Arabic); in English
+// as QString::number(value, 'f', decimals) writes it (QLocale::FloatingPointShortest: as many
+// decimals as the value needs).
+QString DisplayDecimal(double value, int decimals);
+
+// A high-latitude rule's or a rounding's name as the Method page lists it.
+QString MethodWord(std::string_view english);
+
+}  // namespace orvanta

@@ -1,0 +1,1082 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>حول Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>ربيع الأول</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>ربيع الآخر</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>جمادى الأولى</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>جمادى الآخرة</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>ذو القعدة</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>ذو الحجة</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>تعذّر العثور على المدينة!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>خطأ في الحصول على البيانات!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خطأ!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>؟؟؟ (تعذّر التحديد)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>لم يُعثر على قاعدة بيانات المدن cities.db. المسارات التي جُرّبت:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>سُبع الليل</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>زاوية الشفق</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>الأقرب</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>للأعلى</translation>
+    </message>
+</context>
+<context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 الساعة %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 بعد %2 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 بعد %2 ساعة</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 بعد %2 ساعة و%3 دقيقة</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>كان ملف الإعدادات %1 تالفًا ونُقل إلى %2؛ تُحفظ الإعدادات في ملف جديد</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>كان %1 تالفًا ونُقل إلى %2؛ لم تعد مدينتك الرئيسية ومدنك الخاصة فيه مستخدمة</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>تعذّرت قراءة ملف الإعدادات %1 (ليس ملفًا عاديًا أو لا يمكن قراءته)؛ تُستخدم الإعدادات الافتراضية ويُترك الملف كما هو</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>ملف الإعدادات %1 تالف؛ تُستخدم الإعدادات الافتراضية، وحفظ الإعدادات ينقله جانبًا</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 ليس ملفًا عاديًا ويُترك دون تغيير؛ لا يمكن استخدام مدينتك الرئيسية ومدنك الخاصة</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>حساب الشروق</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>بزاوية انخفاض الشمس</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>بفاصل زمني</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>الفقه</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>الشافعي</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>الحنفي</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>العشاء</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>عرض التفاصيل...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>إخفاء التفاصيل...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>القبلة: لا اتجاه، هذه هي الكعبة</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>القبلة: كل الاتجاهات</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>القبلة %1°</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ديسمبر</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>الفجر والعشاء والشمس %1° تحت الأفق</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>الفجر قبل الشروق بـ%1 دقيقة، والعشاء بعد الغروب بـ%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>العصر الشافعي</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>العصر الحنفي</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>الهجري</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>حول Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>حقوق النشر © 2026 لمطوّري Orvanta، رخصة MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>بيانات المدن © GeoNames، CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> أيام</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>تعديل التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>أيام تُضاف إلى التاريخ الهجري المحسوب، من سالب 2 إلى موجب 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>تعديل التاريخ الهجري:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>يتبع التاريخ الهجري تقويم أم القرى. حيث يبدأ الشهر برؤية محلية للهلال، حرّكه يومًا أو يومين.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>البقاء في شريط النظام</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>التشغيل عند تسجيل الدخول، في شريط النظام</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>لا يوجد شريط نظام في سطح المكتب هذا: إغلاق النافذة ينهي البرنامج.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>البقاء في شريط النظام</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>إغلاق النافذة يخفيها؛ وتعرض أيقونة شريط النظام الصلاة التالية.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>لا يوجد شريط نظام في سطح المكتب هذا</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>إخفاء النافذة</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>احسب</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>إيقاف الصوت</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>إظهار النافذة</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>إيقاف الصوت</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>تعذّر الوصول إلى خدمة الإشعارات في سطح المكتب (%1)؛ لا يمكن عرض التذكيرات</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>حسب اللغة</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>١٢ ساعة (٥:٢٥ م)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>٢٤ ساعة (١٧:٢٥)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>الساعة</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>طريقة عرض أوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>الساعة</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;احسب</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>الصلاة</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>الموقع </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>التاريخ </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>أوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>أوقات الصلاة في %1 يوم %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1، الصلاة التالية</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>الصلاة التالية</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>تعذّر تغيير مُدخَل التشغيل التلقائي %1.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>اتجاه القبلة</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>درجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>تعذّر تشغيل صوت التذكير (%1)؛ تأتي التذكيرات بلا صوت</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>لا يوجد جهاز إخراج صوت</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>زاوية الفجر</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>زاوية العشاء</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>دقائق العشاء بعد المغرب</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>زاوية المغرب</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>التقليدية (الصفحة الأولى)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>حسب الطريقة</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> د</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>تعديل %1 بالدقائق</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>تجاوز</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>الدقائق</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>خطوط العرض العليا</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>التقريب</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>الطريقة</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>الجهة التي تُحسب الأوقات بطريقتها</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>زاوية الفجر بالدرجات</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>زاوية العشاء بالدرجات</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>زاوية المغرب بالدرجات</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>كيف يُحدَّد الفجر والعشاء حيث يدوم الشفق طوال الليل</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>زاوية واحدة أو فاصل واحد للفجر والعشاء، كما تحدده الصفحة الأولى.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>المصدر: %1</translation>
+    </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>ضمن الحد الموسمي</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>دقيقة بعد المغرب</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>مقرّبة للأعلى</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>في رمضان</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>تمكين</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>دقيقة</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>تقليدية</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>الطريقة</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="vanished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>الزاوية أو الفاصل</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>درجات تحت الأفق لزاوية الانخفاض، ودقائق للفاصل</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>اكتب بضعة أحرف لرؤية المدن المطابقة</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>المرافق</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>تُستخدم المدينة الرئيسية %1 بدلًا منها.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>مسح المدينة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>مسح المدينة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>تعذّر مسح المدينة الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>ذكّرني عند</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>ذكّرني عند %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> دقيقة قبلها</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>تذكير مبكر، بالدقائق قبل الوقت</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>تذكير مبكر:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>تشغيل صوت مع كل تذكير</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>تشغيل صوت مع كل تذكير</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>النغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>ملف الصوت</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>اختيار...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>اختر ملف صوت</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>المدمجة</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>استخدام النغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>الملف:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>شغّل الصوت الآن</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>أوقف الصوت</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>مستوى الصوت:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>صوت التذكير</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>الأصوات (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 الساعة %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 بعد %2 دقيقة، الساعة %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>جدول المواقيت</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>السنة</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>أوقات الصلاة للشهر</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>الهجري</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>تصدير iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>طباعة...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>حفظ بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>تعذّر حساب أوقات %1: لا يمكن قراءة قواعد منطقتها الزمنية.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (اليوم)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>تعذّرت كتابة الجدول إلى %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>تعذّر حفظ الجدول باسم %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>تصدير بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>تصدير بصيغة iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>ملفات iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>طباعة الجدول</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>تعذّرت طباعة الجدول.</translation>
+    </message>
+</context>
+</TS>

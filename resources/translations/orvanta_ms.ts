@@ -1,0 +1,1082 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Perihal Orvanta</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharam</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rabiulawal</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rabiulakhir</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Jamadilawal</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Jamadilakhir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rejab</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Syaaban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Syawal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Zulkaedah</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zulhijah</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Bandar tidak ditemui!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ralat</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Ralat mendapatkan data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Ralat!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Tetapan tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Tidak dapat ditentukan)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>Pangkalan data bandar cities.db tidak ditemui. Laluan yang dicuba:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>tiada</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>pertengahan malam</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>satu pertujuh malam</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>sudut senja</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>terdekat</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ke atas</translation>
+    </message>
+</context>
+<context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1 dalam %2 minit</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 dalam %2 jam</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1 dalam %2 jam %3 minit</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>fail tetapan %1 rosak dan telah dipindahkan ke %2; tetapan disimpan dalam fail baharu</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 rosak dan telah dipindahkan ke %2; bandar asal anda dan bandar anda sendiri di dalamnya tidak lagi digunakan</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>fail tetapan %1 tidak dapat dibaca (ia bukan fail biasa, atau tidak boleh dibaca); tetapan lalai digunakan dan fail dibiarkan seperti sedia ada</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>fail tetapan %1 rosak; tetapan lalai digunakan, dan menyimpan tetapan akan mengalihkannya ke tepi</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 bukan fail biasa dan dibiarkan; bandar asal anda dan bandar anda sendiri tidak boleh digunakan</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Pengiraan syuruk</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Mengikut sudut junaman</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Mengikut selang masa</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Mazhab</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Syafie</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanafi</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Bandar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Isyak</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Tunjukkan Butiran...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Sembunyikan Butiran...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Kiblat: tiada, ini Kaabah</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Kiblat: semua arah</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Kiblat %1°</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>h:mm AP</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julai</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Ogos</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Disember</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Subuh dan Isyak ketika matahari %1° di bawah ufuk</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>Subuh %1 minit sebelum terbit, Isyak %1 minit selepas terbenam</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>Asar Syafie</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>Asar Hanafi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Perihal Orvanta</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Pembangun Orvanta, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Data bandar © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> hari</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Pelarasan tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Hari yang ditambah kepada tarikh Hijrah yang dikira, dari tolak 2 hingga tambah 2</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>Pelarasan tarikh &amp;Hijrah:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>Tarikh Hijrah mengikut kalendar Umm al-Qura. Jika awal bulan bermula dengan rukyah tempatan, anjakkan sehari atau dua.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Terus berjalan dalam dulang sistem</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>&amp;Mula semasa log masuk, dalam dulang</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Desktop ini tiada dulang sistem: menutup tetingkap menamatkan program.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Terus berjalan dalam dulang sistem</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Menutup tetingkap menyembunyikannya; ikon dulang menunjukkan solat seterusnya.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Mula semasa log masuk</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Tiada dulang pada desktop ini</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Sembunyikan tetingkap</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Kira</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Pilihan</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Tunjukkan tetingkap</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>perkhidmatan pemberitahuan desktop tidak dapat dihubungi (%1); peringatan tidak dapat dipaparkan</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Lalai bahasa</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 jam (5:25 PTG)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 jam (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Cara waktu solat dipaparkan</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Jam</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Alatan</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Kira</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Pilihan</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Perihal</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>K&amp;eluar</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Solat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Lokasi </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Tarikh </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Waktu solat</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>Waktu solat di %1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, solat seterusnya</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Solat seterusnya</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Entri mula automatik %1 tidak dapat diubah.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Arah kiblat</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Darjah ikut arah jam dari utara benar</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>bunyi peringatan tidak dapat dimainkan (%1); peringatan datang tanpa bunyi</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>tiada peranti output audio</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>Sudut Subuh</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Sudut Isyak</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Minit Isyak selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Sudut Maghrib</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Klasik (halaman pertama)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Lalai kaedah</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>Pelarasan %1 dalam minit</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Ganti</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minit</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Latitud tinggi</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Pembundaran</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Kaedah</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>Badan yang kaedahnya mengira waktu</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>Sudut Subuh dalam darjah</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Sudut Isyak dalam darjah</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Sudut Maghrib dalam darjah</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Cara menentukan Subuh dan Isyak di tempat senja berlanjutan sepanjang malam</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>Satu sudut atau satu selang untuk Subuh dan Isyak, seperti yang ditetapkan di halaman pertama.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Sumber: %1</translation>
+    </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>dalam had bermusim</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>minit selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>dibundarkan ke atas</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>pada bulan Ramadan</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>ihtiyat</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>minit</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klasik</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Kaedah</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Paparan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="vanished">Batal</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Pilihan</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Sudut atau selang</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Darjah di bawah ufuk untuk sudut junaman, minit untuk selang</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Bandar</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Taip beberapa huruf untuk melihat bandar yang sepadan</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Peneman</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>Bandar asal %1 digunakan sebagai gantinya.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>&amp;Kosongkan bandar asal</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Kosongkan bandar asal</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Bandar asal tidak dapat dikosongkan.</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendar</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Ingatkan saya pada</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>Ingatkan saya pada %1</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> min sebelum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tiada</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Peringatan awal, minit sebelum waktu</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>Peringatan &amp;awal:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Bunyi</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>&amp;Mainkan bunyi bagi setiap peringatan</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Mainkan bunyi bagi setiap peringatan</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Loceng terbina dalam</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Fail bunyi</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Pilih...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Pilih fail bunyi</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Terbina dalam</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Gunakan loceng terbina dalam</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fail:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Kelantangan</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Main</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Mainkan bunyi sekarang</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Henti</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Hentikan bunyi</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Kelantangan:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Bunyi peringatan</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Bunyi (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Semua fail (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pada %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1 dalam %2 minit, pada %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Jadual</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Se&amp;belum</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>Se&amp;terusnya &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Waktu solat sebulan</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Eksport &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Eksport &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Ce&amp;tak...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Simpan sebagai P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>Waktu %1 tidak dapat dikira: peraturan zon waktunya tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hari ini)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Jadual tidak dapat ditulis ke %1.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Jadual tidak dapat disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Eksport sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>Eksport sebagai iCalendar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fail CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fail iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Simpan sebagai PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fail PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Cetak jadual</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Jadual tidak dapat dicetak.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1082 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta Hakkında</translation>
+    </message>
+    <message>
+        <source>Orvanta 1.0</source>
+        <translation>Orvanta 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>Hijri</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharrem</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safer</translation>
+    </message>
+    <message>
+        <source>Rabi I</source>
+        <translation>Rebiülevvel</translation>
+    </message>
+    <message>
+        <source>Rabi II</source>
+        <translation>Rebiülahir</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Cemaziyelevvel</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Cemaziyelahir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Recep</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Şaban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramazan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Şevval</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qi&apos;dah</source>
+        <translation>Zilkade</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zilhicce</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>Hijri date: %1 day, %2 month name, %3 year (&quot;26 Jumada II 1448&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Couldn&apos;t find city!</source>
+        <translation>Şehir bulunamadı!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Error getting data!</source>
+        <translation>Veriler alınırken hata oluştu!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hata!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved.</source>
+        <translation>Ayarlar kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>??? (Can&apos;t determine)</source>
+        <translation>??? (Belirlenemiyor)</translation>
+    </message>
+    <message>
+        <source>The city database cities.db was not found. Paths tried:</source>
+        <translation>Şehir veritabanı cities.db bulunamadı. Denenen yollar:</translation>
+    </message>
+</context>
+<context>
+    <name>MethodWords</name>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>middle-of-night</source>
+        <translation>gecenin yarısı</translation>
+    </message>
+    <message>
+        <source>seventh-of-night</source>
+        <translation>gecenin yedide biri</translation>
+    </message>
+    <message>
+        <source>twilight-angle</source>
+        <translation>alacakaranlık açısı</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <translation>en yakın</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>yukarı</translation>
+    </message>
+</context>
+<context>
+    <name>NextPrayer</name>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation>%1: %2 dk kaldı</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1: %2 sa kaldı</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation>%1: %2 sa %3 dk kaldı</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>the settings file %1 was damaged and has been moved to %2; the settings are saved in a new file</source>
+        <translation>ayar dosyası %1 bozuktu ve %2 konumuna taşındı; ayarlar yeni bir dosyaya kaydediliyor</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been moved to %2; your home city and your own cities in it are no longer used</source>
+        <translation>%1 bozuktu ve %2 konumuna taşındı; içindeki ev şehriniz ve kendi şehirleriniz artık kullanılmıyor</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1 (it is not a regular file, or not readable); the default settings are used and the file is left as it is</source>
+        <translation>ayar dosyası %1 okunamıyor (normal bir dosya değil ya da okunamıyor); varsayılan ayarlar kullanılıyor ve dosyaya dokunulmuyor</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged; the default settings are used, and saving the settings moves it aside</source>
+        <translation>ayar dosyası %1 bozuk; varsayılan ayarlar kullanılıyor ve ayarları kaydetmek onu kenara taşır</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and is left alone; your home city and your own cities cannot be used</source>
+        <translation>%1 normal bir dosya değil ve olduğu gibi bırakılıyor; ev şehriniz ve kendi şehirleriniz kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Sunrise Calculation</source>
+        <translation>Güneş doğuşu hesabı</translation>
+    </message>
+    <message>
+        <source>By Depression Angle</source>
+        <translation>Alçalma açısıyla</translation>
+    </message>
+    <message>
+        <source>By Interval</source>
+        <translation>Süre aralığıyla</translation>
+    </message>
+    <message>
+        <source>Fiqh</source>
+        <translation>Mezhep</translation>
+    </message>
+    <message>
+        <source>Shafi</source>
+        <translation>Şafii</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>Hanefi</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>PrayerNames</name>
+    <message>
+        <source>Fajr (Dawn)</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq (Sunrise)</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr (Noon)</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr (Afternoon)</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib (Sunset)</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha (Night)</source>
+        <translation>Yatsı</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Ayrıntıları Göster...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ayrıntıları Gizle...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>Qibla</name>
+    <message>
+        <source>Qibla: none, this is the Kaaba</source>
+        <translation>Kıble: yön yok, burası Kâbe</translation>
+    </message>
+    <message>
+        <source>Qibla: every direction</source>
+        <translation>Kıble: her yön</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <extracomment>%1: degrees clockwise from true north, one decimal.</extracomment>
+        <translation>Kıble %1°</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>h:mm AP</source>
+        <extracomment>The 12-hour clock as a QTime format: h hour, mm minutes, AP the locale&apos;s AM/PM text; digits follow the language. Put AP where the language puts it.</extracomment>
+        <translation>AP h:mm</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <extracomment>The 24-hour clock as a QTime format: HH hours 00-23, mm minutes.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Timetable</name>
+    <message>
+        <source>January</source>
+        <translation>Ocak</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Şubat</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Nisan</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Haziran</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Eylül</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Ekim</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Kasım</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Aralık</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Timetable title: %1 month name, %2 year.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha with the sun %1° below the horizon</source>
+        <translation>Güneş ufkun %1° altındayken imsak ve yatsı</translation>
+    </message>
+    <message>
+        <source>Fajr %1 min before sunrise, Isha %1 min after sunset</source>
+        <translation>İmsak güneş doğmadan %1 dk önce, yatsı güneş battıktan %1 dk sonra</translation>
+    </message>
+    <message>
+        <source>Asr Shafi</source>
+        <translation>İkindi Şafii</translation>
+    </message>
+    <message>
+        <source>Asr Hanafi</source>
+        <translation>İkindi Hanefi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Orvanta Hakkında</translation>
+    </message>
+    <message>
+        <source>© 2026 The Orvanta developers, MIT</source>
+        <translation>© 2026 Orvanta geliştiricileri, MIT</translation>
+    </message>
+    <message>
+        <source>City data © GeoNames, CC BY 4.0</source>
+        <translation>Şehir verileri © GeoNames, CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CalendarPage</name>
+    <message>
+        <source> days</source>
+        <translation> gün</translation>
+    </message>
+    <message>
+        <source>Hijri date offset</source>
+        <translation>Hicri tarih düzeltmesi</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, from minus 2 to plus 2</source>
+        <translation>Hesaplanan Hicri tarihe eklenen gün, eksi 2 ile artı 2 arasında</translation>
+    </message>
+    <message>
+        <source>&amp;Hijri date offset:</source>
+        <translation>&amp;Hicri tarih düzeltmesi:</translation>
+    </message>
+    <message>
+        <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
+        <translation>Hicri tarih Ümmü&apos;l-Kura takvimine göredir. Ayın yerel hilal gözlemiyle başladığı yerlerde bir iki gün kaydırın.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionPage</name>
+    <message>
+        <source>&amp;Keep running in the tray</source>
+        <translation>&amp;Sistem tepsisinde çalışmaya devam et</translation>
+    </message>
+    <message>
+        <source>&amp;Start at login, in the tray</source>
+        <translation>Oturum açılınca &amp;başlat, tepside</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray: closing the window ends the program.</source>
+        <translation>Bu masaüstünde sistem tepsisi yok: pencereyi kapatmak programı sonlandırır.</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Sistem tepsisinde çalışmaya devam et</translation>
+    </message>
+    <message>
+        <source>Closing the window hides it; the tray icon shows the next prayer.</source>
+        <translation>Pencereyi kapatmak onu gizler; tepsi simgesi sonraki namazı gösterir.</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Oturum açılınca başlat</translation>
+    </message>
+    <message>
+        <source>No tray on this desktop</source>
+        <translation>Bu masaüstünde tepsi yok</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CompanionTray</name>
+    <message>
+        <source>Hide window</source>
+        <translation>Pencereyi gizle</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Hesapla</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Pencereyi göster</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DBusNotifier</name>
+    <message>
+        <source>Stop sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
+        <translation>masaüstünün bildirim hizmetine ulaşılamıyor (%1); hatırlatmalar gösterilemiyor</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DisplayPage</name>
+    <message>
+        <source>The language&apos;s own</source>
+        <translation>Dilin varsayılanı</translation>
+    </message>
+    <message>
+        <source>12-hour (5:25 PM)</source>
+        <translation>12 saat (ÖS 5:25)</translation>
+    </message>
+    <message>
+        <source>24-hour (17:25)</source>
+        <translation>24 saat (17:25)</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Saat</translation>
+    </message>
+    <message>
+        <source>How the prayer times are shown</source>
+        <translation>Namaz vakitlerinin gösterimi</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>&amp;Saat</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Araçlar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Hesapla</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Seçenekler</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Namaz</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Vakit</translation>
+    </message>
+    <message>
+        <source>Location </source>
+        <extracomment>The caption before the city&apos;s name; the space keeps it off the field.</extracomment>
+        <translation>Konum </translation>
+    </message>
+    <message>
+        <source>Date </source>
+        <extracomment>The caption before the date; the space keeps it off the field.</extracomment>
+        <translation>Tarih </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>Namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>Prayer times of %1 on %2</source>
+        <translation>%1 için %2 namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, next prayer</source>
+        <translation>%1, sonraki namaz</translation>
+    </message>
+    <message>
+        <source>Next prayer</source>
+        <translation>Sonraki namaz</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change the autostart entry %1.</source>
+        <translation>Otomatik başlatma girdisi %1 değiştirilemedi.</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Hicri tarih</translation>
+    </message>
+    <message>
+        <source>Qibla direction</source>
+        <translation>Kıble yönü</translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from true north</source>
+        <translation>Gerçek kuzeyden saat yönünde derece</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MediaSoundPlayer</name>
+    <message>
+        <source>cannot play the reminder sound (%1); reminders come without sound</source>
+        <translation>hatırlatma sesi çalınamıyor (%1); hatırlatmalar sessiz gelir</translation>
+    </message>
+    <message>
+        <source>no audio output device</source>
+        <translation>ses çıkış aygıtı yok</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MethodPage</name>
+    <message>
+        <source>Fajr</source>
+        <translation>İmsak</translation>
+    </message>
+    <message>
+        <source>Shuruq</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Zuhr</source>
+        <translation>Öğle</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>İkindi</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Akşam</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Yatsı</translation>
+    </message>
+    <message>
+        <source>Fajr angle</source>
+        <translation>İmsak açısı</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>Yatsı açısı</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghrib</source>
+        <translation>Akşamdan sonra yatsıya dakika</translation>
+    </message>
+    <message>
+        <source>Maghrib angle</source>
+        <translation>Akşam açısı</translation>
+    </message>
+    <message>
+        <source>Classic (the first page)</source>
+        <translation>Klasik (ilk sayfa)</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Yöntemin kendi ayarı</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
+        <translation> dk</translation>
+    </message>
+    <message>
+        <source>%1 adjustment in minutes</source>
+        <translation>%1 düzeltmesi (dakika)</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Geçersiz kıl</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Dakika</translation>
+    </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>Yüksek enlemler</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Yuvarlama</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Yöntem</translation>
+    </message>
+    <message>
+        <source>The authority whose method computes the times</source>
+        <translation>Vakitleri hesaplayan yöntemin kurumu</translation>
+    </message>
+    <message>
+        <source>Fajr angle in degrees</source>
+        <translation>İmsak açısı (derece)</translation>
+    </message>
+    <message>
+        <source>Isha angle in degrees</source>
+        <translation>Yatsı açısı (derece)</translation>
+    </message>
+    <message>
+        <source>Maghrib angle in degrees</source>
+        <translation>Akşam açısı (derece)</translation>
+    </message>
+    <message>
+        <source>How Fajr and Isha are found where twilight lasts all night</source>
+        <translation>Alacakaranlığın bütün gece sürdüğü yerlerde imsak ve yatsının bulunması</translation>
+    </message>
+    <message>
+        <source>One angle or one interval for Fajr and Isha, as the first page sets it.</source>
+        <translation>İmsak ve yatsı için, ilk sayfadaki gibi tek bir açı ya da tek bir süre.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Kaynak: %1</translation>
+    </message>
+    <message>
+        <source>within the seasonal bound</source>
+        <translation>mevsimsel sınır içinde</translation>
+    </message>
+    <message>
+        <source>min after Maghrib</source>
+        <translation>dk akşamdan sonra</translation>
+    </message>
+    <message>
+        <source>rounded up</source>
+        <translation>yukarı yuvarlanır</translation>
+    </message>
+    <message>
+        <source>in Ramadan</source>
+        <translation>Ramazan&apos;da</translation>
+    </message>
+    <message>
+        <source>temkin</source>
+        <translation>temkin</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>dk</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OptionsDialog</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klasik</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Yöntem</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="vanished">İptal</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Angle or interval</source>
+        <translation>Açı ya da süre</translation>
+    </message>
+    <message>
+        <source>Degrees below the horizon for the depression angle, minutes for the interval</source>
+        <translation>Alçalma açısı için ufkun altındaki derece, süre için dakika</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>Type a few letters to see matching cities</source>
+        <translation>Eşleşen şehirleri görmek için birkaç harf yazın</translation>
+    </message>
+    <message>
+        <source>Companion</source>
+        <translation>Yardımcı</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Hatırlatmalar</translation>
+    </message>
+    <message>
+        <source>Home city %1 is used instead.</source>
+        <translation>Bunun yerine ev şehri %1 kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear home city</source>
+        <translation>Ev şehrini &amp;temizle</translation>
+    </message>
+    <message>
+        <source>Clear home city</source>
+        <translation>Ev şehrini temizle</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t clear the home city.</source>
+        <translation>Ev şehri temizlenemedi.</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Takvim</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderPage</name>
+    <message>
+        <source>Remind me at</source>
+        <translation>Bana hatırlat</translation>
+    </message>
+    <message>
+        <source>Remind me at %1</source>
+        <translation>%1 vaktinde bana hatırlat</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <translation> dk önce</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Early reminder, minutes before the time</source>
+        <translation>Erken hatırlatma, vakitten kaç dakika önce</translation>
+    </message>
+    <message>
+        <source>&amp;Early reminder:</source>
+        <translation>&amp;Erken hatırlatma:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>&amp;Play a sound with each reminder</source>
+        <translation>Her hatırlatmada bir ses ç&amp;al</translation>
+    </message>
+    <message>
+        <source>Play a sound with each reminder</source>
+        <translation>Her hatırlatmada bir ses çal</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>Yerleşik zil</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Ses dosyası</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Seç...</translation>
+    </message>
+    <message>
+        <source>Choose a sound file</source>
+        <translation>Bir ses dosyası seçin</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Yerleşik</translation>
+    </message>
+    <message>
+        <source>Use the built-in chime</source>
+        <translation>Yerleşik zili kullan</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Dosya:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Ça&amp;l</translation>
+    </message>
+    <message>
+        <source>Play the sound now</source>
+        <translation>Sesi şimdi çal</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Durdur</translation>
+    </message>
+    <message>
+        <source>Stop the sound</source>
+        <translation>Sesi durdur</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Ses düzeyi:</translation>
+    </message>
+    <message>
+        <source>Reminder sound</source>
+        <translation>Hatırlatma sesi</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
+        <translation>Sesler (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReminderScheduler</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min, at %3</source>
+        <translation>%1: %2 dk sonra, %3</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation>Vakit çizelgesi</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Ö&amp;nceki</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Sonraki &gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+    <message>
+        <source>Prayer times of the month</source>
+        <translation>Ayın namaz vakitleri</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>&amp;iCalendar dışa aktar...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>P&amp;DF olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>%1 — %2
+%3
+%4</source>
+        <translation>%1 — %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>The times of %1 cannot be computed: the rules of its time zone cannot be read.</source>
+        <translation>%1 için vakitler hesaplanamıyor: saat diliminin kuralları okunamıyor.</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (bugün)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Vakit çizelgesi %1 dosyasına yazılamadı.</translation>
+    </message>
+    <message>
+        <source>The timetable could not be saved as %1.</source>
+        <translation>Vakit çizelgesi %1 olarak kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>CSV olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation>iCalendar olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar dosyaları (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF dosyaları (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Timetable</source>
+        <translation>Vakit çizelgesini yazdır</translation>
+    </message>
+    <message>
+        <source>The timetable could not be printed.</source>
+        <translation>Vakit çizelgesi yazdırılamadı.</translation>
+    </message>
+</context>
+</TS>

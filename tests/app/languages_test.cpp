@@ -1,0 +1,137 @@
+// The window in other languages: the language the desktop gets, its direction, the times in
+// each language's clock, and notices that keep their file names.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "app/display_text.h"
+#include "app/main_window.h"
+#include "app/time_display.h"
+#include "common/notices.h"
+#include "fakes.h"
+#include "language_scope.h"
+#include "window_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing_support::LanguageScope;
+
+TEST(Languages, TheFirstTranslatedDesktopLanguageWinsAndEnglishStopsTheSearch) {
+    struct Row {
+        const char* name;
+        QStringList desktop;
+        const char* chosen;  // locale name; nullptr: English
+    };
+    const Row rows[] = {
+        {"first of two translated", {"ur", "ar"}, "ur_PK"},
+        {"region kept", {"ar-SA", "en-US"}, "ar_SA"},
+        {"untranslated ones skipped", {"de-DE", "it", "fr-CA"}, "fr_CA"},
+        {"English before a translation", {"en-GB", "tr"}, nullptr},
+    };
+    for (const Row& row : rows) {
+        const std::optional<QLocale> chosen = ChooseLanguage(row.desktop);
+        EXPECT_EQ(chosen ? chosen->name() : QString(),
+                  row.chosen ? QString::fromLatin1(row.chosen) : QString())
+            << row.name;
+    }
+}
+
+TEST(Languages, TimesFollowTheLanguageTheClockAndTheDirection) {
+    constexpr double kFivePast = 17.0 + 25.0 / 60.0;  // 17:25
+    constexpr double kMorning = 5.0 + 7.0 / 60.0;     // 05:07
+    struct Row {
+        const char* name;
+        const char* language;  // nullptr: English
+        double hours;
+        ClockStyle clock;
+        Qt::LayoutDirection direction;
+        const char16_t* shown;
+    };
+    constexpr ClockStyle kOwn = ClockStyle::kLanguage;
+    constexpr ClockStyle k12 = ClockStyle::kTwelveHour;
+    constexpr ClockStyle k24 = ClockStyle::kTwentyFourHour;
+    constexpr Qt::LayoutDirection kLtr = Qt::LeftToRight;
+    constexpr Qt::LayoutDirection kRtl = Qt::RightToLeft;
+    const Row rows[] = {
+        {"English as always", nullptr, kFivePast, kOwn, kLtr, u"  5:25 PM"},
+        {"English 24-hour", nullptr, kMorning, k24, kLtr, u"05:07"},
+        {"English mirrored", nullptr, kFivePast, kOwn, kRtl, u"\u20665:25 PM\u2069"},
+        {"Arabic digits", "ar", kFivePast, kOwn, kRtl, u"\u2066\u0665:\u0662\u0665 \u0645\u2069"},
+        {"Urdu in order", "ur", kFivePast, kOwn, kRtl, u"\u20665:25 PM\u2069"},
+        {"Turkish 12-hour", "tr", kFivePast, k12, kLtr, u"\u00D6S 5:25"},
+        {"Indonesian dots", "id", kMorning, k24, kLtr, u"05.07"},
+        {"Bengali digits", "bn", kMorning, k24, kLtr, u"\u09E6\u09EB:\u09E6\u09ED"},
+        {"no time", "ar", 1000.0, kOwn, kRtl,
+         u"\u061F\u061F\u061F (\u062A\u0639\u0630\u0651\u0631 "
+         u"\u0627\u0644\u062A\u062D\u062F\u064A\u062F)"},
+    };
+    for (const Row& row : rows) {
+        std::unique_ptr<LanguageScope> scope;
+        std::optional<QLocale> language;
+        if (row.language != nullptr) {
+            scope = std::make_unique<LanguageScope>(row.language);
+            language = CurrentLanguage();
+        }
+        EXPECT_EQ(DisplayTime(row.hours, row.clock, language, row.direction),
+                  QString::fromUtf16(row.shown))
+            << row.name;
+    }
+}
+
+TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
+    const std::string file = "/home/a/.config/orvanta/registry.reg";
+    const std::string moved = "/home/a/.config/orvanta/registry.reg.damaged-1";
+    // The sentences as the settings and the city layers write them.
+    const std::vector<std::string> notices = {
+        MovedAsideNotice("the settings file " + file, moved,
+                         "the settings are saved in a new file"),
+        MovedAsideNotice(file, moved,
+                         "your home city and your own cities in it are no longer used"),
+        file +
+            " is not a regular file and is left alone; your home city and your own cities"
+            " cannot be used",
+    };
+    for (const std::string& notice : notices) {
+        QString english = QString::fromStdString(notice) + QLatin1Char('.');
+        english.front() = english.front().toUpper();
+        EXPECT_EQ(NoticeSentence(notice), english);
+        const LanguageScope urdu("ur");
+        QString sentence = NoticeSentence(notice);
+        EXPECT_EQ(sentence.contains(QString::fromStdString(moved)),
+                  notice.find(moved) != std::string::npos)
+            << notice;
+        sentence.remove(QString::fromStdString(moved));
+        EXPECT_TRUE(sentence.contains(QString::fromStdString(file))) << notice;
+        sentence.remove(QString::fromStdString(file));
+        EXPECT_FALSE(sentence.contains(QStringLiteral("the "))) << notice;
+        EXPECT_TRUE(sentence.endsWith(QChar(0x06D4))) << notice;  // the Urdu full stop
+    }
+}
+
+TEST(Languages, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
+    testing_support::FakeWorld world;
+    world.settings.stored.configuredCity = "Mecca";
+    world.zones.hours = 0.0;
+    AppRecords records;
+    MainWindow window(records, world.services, [](int) {});
+    window.RunCommand(40004);  // Options
+    auto* options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->findChild<QComboBox*>(QStringLiteral("displayClock"))->setCurrentIndex(2);
+    options->findChild<QPushButton*>(QStringLiteral("displayOk"))->click();
+    // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
+    EXPECT_EQ(records.window.listView->topLevelItem(0)->text(1), QStringLiteral("05:11"));
+    EXPECT_EQ(records.display.clock, ClockStyle::kTwentyFourHour);
+    UseClockStyle(ClockStyle::kLanguage);
+    testing_support::CloseEverything();
+}
+
+}  // namespace
+}  // namespace orvanta
