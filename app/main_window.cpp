@@ -36,7 +36,6 @@
 #include "app/leading_labels.h"
 #include "app/options_dialog.h"
 #include "app/reminders.h"
-#include "app/shown_day.h"
 #include "app/time_display.h"
 #include "app/timetable_window.h"
 #include "app/ui_language.h"
@@ -319,9 +318,8 @@ void MainWindow::Calculate() {
     ShowCity(records_.city.name);
     ShowHijriDate();
     ShowQibla();
-    if (const std::optional<DatedRow> day = ShownDay(records_, services_)) {
-        reminders_->SetDay(ReminderDayOf(Text(records_.city.name), *day));
-    }
+    // The daily command left the day the list shows, each event on its own clock.
+    reminders_->SetDay(ReminderDayOf(Text(records_.city.name), records_.shownDay));
     watch_->SetDay(DayToWatch());
     ShowPendingNotices();
 }
