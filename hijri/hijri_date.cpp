@@ -5,6 +5,8 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "astro/calendar.h"
@@ -15,13 +17,8 @@ namespace {
 constexpr double kMillisPerDay = 86'400'000.0;
 constexpr int kMaxHijriDays = 3660;  // ten years and a week: every timetable range
 
-// The day after a Hijri date that is not a 29th: the next day of the month, or after a 30th
-// the first of the next month.
-HijriDate DayAfter(HijriDate date) {
-    if (date.day < 29) {
-        ++date.day;
-        return date;
-    }
+// The first day of the month after the given date's month.
+HijriDate FirstOfNextMonth(HijriDate date) {
     date.day = 1;
     if (++date.month > 12) {
         date.month = 1;
@@ -66,23 +63,65 @@ class Calendars {
         return U_SUCCESS(status) ? std::optional<HijriDate>(h) : std::nullopt;
     }
 
-    // The Hijri dates of count consecutive days from the day of firstMoment (noon UT). A Hijri
-    // month has 29 or 30 days, so ICU converts only the first day and each day after a 29th
-    // (a 30th or the next month's first); the other days follow by counting, since each
-    // conversion costs ICU a walk over the years of its table.
+    // The day number (days since 1970-01-01) on which the Hijri month begins: ICU's conversion
+    // from Hijri fields to a moment, which finds the year's start from its table at once.
+    std::optional<std::int64_t> MonthStartDay(int year, int month) {
+        UErrorCode status = U_ZERO_ERROR;
+        hijri_->clear();
+        hijri_->set(UCAL_EXTENDED_YEAR, year);
+        hijri_->set(UCAL_MONTH, month - 1);
+        hijri_->set(UCAL_DATE, 1);
+        const UDate start = hijri_->getTime(status);
+        if (U_FAILURE(status)) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(std::floor(start / kMillisPerDay));
+    }
+
+    // Given a Hijri date and its day number, returns the day number on which the next month
+    // begins, or nothing when ICU fails or its answer would give the date's month other than
+    // 29 or 30 days (then the caller converts day by day).
+    std::optional<std::int64_t> NextMonthStartDay(const HijriDate& date, std::int64_t dayNumber) {
+        const HijriDate next = FirstOfNextMonth(date);
+        const std::optional<std::int64_t> start = MonthStartDay(next.year, next.month);
+        if (!start) {
+            return std::nullopt;
+        }
+        const std::int64_t monthLength = *start - (dayNumber - (date.day - 1));
+        if (monthLength < 29 || monthLength > 30 || *start <= dayNumber) {
+            return std::nullopt;
+        }
+        return start;
+    }
+
+    // The Hijri dates of count consecutive days from the day of firstMoment (noon UT). ICU
+    // converts the first day; later days count on within their month until the day on which
+    // ICU says the next month begins. (A moment's conversion to Hijri fields walks ICU's table
+    // year by year; a month's conversion to its first day does not.) Where that answer is not
+    // plausible, each day is converted on its own.
     std::optional<std::vector<HijriDate>> RunOfDays(UDate firstMoment, int count) {
         std::vector<HijriDate> dates;
         dates.reserve(static_cast<std::size_t>(count));
+        const auto firstDay = static_cast<std::int64_t>(std::floor(firstMoment / kMillisPerDay));
+        std::optional<std::int64_t> nextMonthDay;  // unknown: convert the day itself
         for (int i = 0; i < count; ++i) {
-            if (i != 0 && dates.back().day != 29) {
-                dates.push_back(DayAfter(dates.back()));
-                continue;
+            const std::int64_t day = firstDay + i;
+            std::optional<HijriDate> date;
+            if (!nextMonthDay) {
+                date = HijriAt(firstMoment + i * kMillisPerDay);
+                if (!date) {
+                    return std::nullopt;
+                }
+            } else if (day < *nextMonthDay) {
+                date = dates.back();
+                ++date->day;
+            } else {
+                date = FirstOfNextMonth(dates.back());
             }
-            const std::optional<HijriDate> h = HijriAt(firstMoment + i * kMillisPerDay);
-            if (!h) {
-                return std::nullopt;
+            if (!nextMonthDay || day >= *nextMonthDay) {
+                nextMonthDay = NextMonthStartDay(*date, day);
             }
-            dates.push_back(*h);
+            dates.push_back(*date);
         }
         return dates;
     }
