@@ -19,33 +19,39 @@ struct Seeds {
     double isha;
 };
 
-// The day's inputs that stay fixed over one call.
+// The inputs that stay fixed over one call: the zenith distances sought, as their fixed terms.
 struct Angles {
-    double horizon;          // 90.83 deg: sun's upper limb on the horizon with refraction
-    double twilight;         // 90 deg + depression
+    EventGeometry horizon;   // 90.83 deg: sun's upper limb on the horizon with refraction
+    EventGeometry twilight;  // 90 deg + depression
     bool twilightReachable;  // false for a depression above 90 deg (or not a number)
 };
 
-Angles AnglesOf(const PrayerSettings& settings) {
+Angles AnglesOf(const CityLocation& city, const PrayerSettings& settings) {
     Angles a;
-    a.horizon = DegreesToRadians(90.83);
-    a.twilight = DegreesToRadians(settings.depressionDegrees + 90.0);
+    a.horizon = EventGeometryOf(city, DegreesToRadians(90.83));
+    a.twilight = EventGeometryOf(city, DegreesToRadians(settings.depressionDegrees + 90.0));
     // Beyond 90 deg the angle would wrap around the circle and put Fajr after sunrise.
     a.twilightReachable = settings.depressionDegrees <= 90.0;
     return a;
 }
 
+// The Asr event of a day: the zenith distance at which a shadow is the noon shadow plus the
+// shadow factor times the object's height.
+EventGeometry AsrGeometry(const CityLocation& city, const PrayerSettings& settings,
+                          const SolarTransitResult& transit) {
+    return EventGeometryOf(
+        city, AsrZenithDistance(settings.asrShadowFactor, transit.noonZenithDistanceRad));
+}
+
 Seeds InitialSeeds(const YearElements& el, const CityLocation& city, const PrayerSettings& settings,
                    const Angles& angles, std::int16_t dayNumber) {
     const auto seedOf = [](double t, const SeedRule& rule) { return t < 24.0 ? t : rule.fallback; };
-    const double asrAngle = AsrZenithDistance(
-        settings.asrShadowFactor, SolarTransit(el, city, dayNumber).noonZenithDistanceRad);
+    const EventGeometry asr = AsrGeometry(city, settings, SolarTransit(el, city, dayNumber));
     Seeds s;
     s.shuruq =
         seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kShuruqSeed.initial, kMorning),
                kShuruqSeed);
-    s.asr =
-        seedOf(SolarEventTime(el, city, dayNumber, asrAngle, kAsrSeed.initial, kEvening), kAsrSeed);
+    s.asr = seedOf(SolarEventTime(el, city, dayNumber, asr, kAsrSeed.initial, kEvening), kAsrSeed);
     s.maghrib =
         seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kMaghribSeed.initial, kEvening),
                kMaghribSeed);
@@ -74,16 +80,14 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
                 Seeds& seeds) {
     const SolarTransitResult transit = SolarTransit(el, city, dayNumber);
     row[SlotIndex(PrayerSlot::Zuhr)] = ToSlot(transit.clockHours);
-    const double asrAngle =
-        AsrZenithDistance(settings.asrShadowFactor, transit.noonZenithDistanceRad);
+    const EventGeometry asr = AsrGeometry(city, settings, transit);
 
     const double sunrise =
         StoreEvent(row, PrayerSlot::Shuruq,
                    SolarEventTime(el, city, dayNumber, angles.horizon, seeds.shuruq, kMorning),
                    seeds.shuruq, kShuruqSeed.fallback);
-    StoreEvent(row, PrayerSlot::Asr,
-               SolarEventTime(el, city, dayNumber, asrAngle, seeds.asr, kEvening), seeds.asr,
-               kAsrSeed.fallback);
+    StoreEvent(row, PrayerSlot::Asr, SolarEventTime(el, city, dayNumber, asr, seeds.asr, kEvening),
+               seeds.asr, kAsrSeed.fallback);
     const double sunset =
         StoreEvent(row, PrayerSlot::Maghrib,
                    SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
@@ -155,7 +159,7 @@ bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
     if (first >= last) {
         return true;
     }
-    const Angles angles = AnglesOf(settings);
+    const Angles angles = AnglesOf(city, settings);
     // The priming day number equals the first row's index: the day before the first row.
     Seeds seeds = InitialSeeds(elements, city, settings, angles, first);
     for (int i = first; i < last; ++i) {
@@ -169,7 +173,7 @@ bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
 DayRow ComputeSingleDayRow(std::int16_t index, const YearElements& elements,
                            const CityLocation& city, const PrayerSettings& settings,
                            double shiftHours) {
-    const Angles angles = AnglesOf(settings);
+    const Angles angles = AnglesOf(city, settings);
     Seeds seeds = InitialSeeds(elements, city, settings, angles, index);
     DayRow row{};
     ComputeRow(row, static_cast<std::int16_t>(index + 1), elements, city, settings, angles, seeds);

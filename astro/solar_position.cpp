@@ -78,14 +78,26 @@ SolarTransitResult SolarTransit(const YearElements& elements, const CityLocation
     return SolarTransitResult{WrapOnce(clock), zenith};
 }
 
+EventGeometry EventGeometryOf(const CityLocation& city, double zenithDistanceRad) {
+    return EventGeometry{std::cos(zenithDistanceRad), std::sin(city.latitudeRad),
+                         std::cos(city.latitudeRad)};
+}
+
 double SolarEventTime(const YearElements& elements, const CityLocation& city,
                       std::int16_t dayNumber, double zenithDistanceRad, double seedHours,
+                      std::int16_t morning) {
+    return SolarEventTime(elements, city, dayNumber, EventGeometryOf(city, zenithDistanceRad),
+                          seedHours, morning);
+}
+
+double SolarEventTime(const YearElements& elements, const CityLocation& city,
+                      std::int16_t dayNumber, const EventGeometry& geometry, double seedHours,
                       std::int16_t morning) {
     const SunAtMoment sun = SunPosition(elements, city, dayNumber, seedHours);
     const double cosDeclination = std::sqrt(1.0 - sun.sinDeclination * sun.sinDeclination);
     const double cosHourAngle =
-        (std::cos(zenithDistanceRad) - std::sin(city.latitudeRad) * sun.sinDeclination) /
-        (std::cos(city.latitudeRad) * cosDeclination);
+        (geometry.cosZenithDistance - geometry.sinLatitude * sun.sinDeclination) /
+        (geometry.cosLatitude * cosDeclination);
     const double magnitude = cosHourAngle > 0.0 ? cosHourAngle : -cosHourAngle;
     if (magnitude > 1.0) {
         return NO_EVENT_TIME;

@@ -29,6 +29,17 @@ struct SolarTransitResult {
 SolarTransitResult SolarTransit(const YearElements& elements, const CityLocation& city,
                                 std::int16_t dayNumber);
 
+// One event's fixed terms, computed once for all the days and seeds it is asked for: the cosine
+// of the zenith distance sought and the sine and cosine of the city's latitude (no units).
+struct EventGeometry {
+    double cosZenithDistance = 0.0;
+    double sinLatitude = 0.0;
+    double cosLatitude = 0.0;
+};
+
+// Given the city and a zenith distance in radians, returns the event's fixed terms.
+EventGeometry EventGeometryOf(const CityLocation& city, double zenithDistanceRad);
+
 // Given the year's elements, the city, a day number, a zenith distance in radians (pi/2 = the
 // sun's centre on the horizon; larger is below it), a seed in hours (the first estimate of the
 // event's time of day, which fixes the moment the sun's position is taken) and a morning flag
@@ -37,6 +48,12 @@ SolarTransitResult SolarTransit(const YearElements& elements, const CityLocation
 // never reaches it that day (|cos H| > 1).
 double SolarEventTime(const YearElements& elements, const CityLocation& city,
                       std::int16_t dayNumber, double zenithDistanceRad, double seedHours,
+                      std::int16_t morning);
+
+// The same, with the zenith distance and latitude given by their fixed terms: the same result
+// to the last bit, without recomputing them at every call.
+double SolarEventTime(const YearElements& elements, const CityLocation& city,
+                      std::int16_t dayNumber, const EventGeometry& geometry, double seedHours,
                       std::int16_t morning);
 
 }  // namespace orvanta
