@@ -14,19 +14,21 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
     std::string text = "date,prayer,hours,time,hijri\n";
     text.reserve(days.size() * kPrayerCount * 48);
     for (const DatedRow& day : days) {
-        const std::string date = IsoDate(day.date);
-        const std::string hijri = day.hijri ? HijriIsoText(*day.hijri) : std::string();
+        // The parts every line of the day shares, made once: "date," and ",hijri\n".
+        const std::string dateField = IsoDate(day.date) + ',';
+        std::string hijriField = ",";
+        if (day.hijri) {
+            hijriField += HijriIsoText(*day.hijri);
+        }
+        hijriField += '\n';
         for (int s = 0; s < kPrayerCount; ++s) {
-            text += date;
-            text += ',';
+            text += dateField;
             text += PrayerShortName(s);
             text += ',';
             AppendHoursText(text, day.row[s]);
             text += ',';
             text += TimeField(static_cast<double>(day.row[s]), clock24);
-            text += ',';
-            text += hijri;
-            text += '\n';
+            text += hijriField;
         }
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

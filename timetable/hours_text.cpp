@@ -50,25 +50,32 @@ void AppendHoursText(std::string& text, float hours) {
         AppendByToChars(text, value);  // rounded up to a tenth digit (9.99999999x, 99.9999999x)
         return;
     }
+    // Sign, one or two whole digits, then the fraction without its trailing zeros (as %g).
+    std::array<char, 16> out{};
+    std::size_t length = 0;
     if (value < 0.0) {
-        text += '-';
+        out[length++] = '-';
     }
-    text += std::to_string(digits / scale);
+    const std::uint64_t whole = digits / scale;
+    if (whole >= 10) {
+        out[length++] = static_cast<char>('0' + whole / 10);
+    }
+    out[length++] = static_cast<char>('0' + whole % 10);
     std::uint64_t rest = digits % scale;
-    if (rest == 0) {
-        return;
+    if (rest != 0) {
+        int shown = decimals;
+        while (rest % 10 == 0) {
+            rest /= 10;
+            --shown;
+        }
+        out[length++] = '.';
+        for (int i = shown - 1; i >= 0; --i) {
+            out[length + static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        length += static_cast<std::size_t>(shown);
     }
-    std::array<char, 8> fractionDigits{};
-    int length = decimals;
-    for (int i = decimals - 1; i >= 0; --i) {
-        fractionDigits[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    }
-    while (fractionDigits[static_cast<std::size_t>(length - 1)] == '0') {
-        --length;  // %g drops trailing zeros
-    }
-    text += '.';
-    text.append(fractionDigits.data(), static_cast<std::size_t>(length));
+    text.append(out.data(), length);
 }
 
 }  // namespace orvanta

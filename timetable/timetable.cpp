@@ -1,7 +1,9 @@
 #include "timetable/timetable.h"
 
 #include "astro/calendar.h"
+#include "astro/day_table.h"
 #include "astro/method_date_row.h"
+#include "astro/year_elements.h"
 #include "hijri/hijri_date.h"
 #include "timetable/civil_time.h"
 #include "zones/city_daylight.h"
@@ -11,11 +13,6 @@
 namespace orvanta {
 namespace {
 
-std::int16_t IndexOf(const CivilDate& date) {
-    const std::int16_t leap = ComputeYearCalendar(date.year, 0).leapYear;
-    return DayIndexOfDate(leap, date.month, date.day).value_or(0);
-}
-
 // What a day's computation needs from its year: the city as it stands that year, the zone's
 // daylight-saving shifts and, only for a method whose Isha changes in Ramadan, the Umm al-Qura
 // Ramadan days (none when ICU cannot give them).
@@ -23,13 +20,22 @@ struct YearInputs {
     CityLocation city;
     DaylightShiftTable shifts{};
     RamadanTable ramadan{};
+    YearElements elements{};    // the sun's elements of the year, made once for all its days
+    std::int16_t leapYear = 0;  // 1 in a leap year
 };
 
 // The day's row before the clock step: classic's table or the method's.
 std::optional<DayRow> RawRowOfDay(const CivilDate& date, const YearInputs& year,
                                   const PrayerSettings& settings, const PrayerMethod* method) {
     if (method == nullptr) {
-        return ComputeDateRow(date, year.city, settings, &year.shifts);
+        // As ComputeDateRow with the year's shifts, without making the year's elements again.
+        const std::optional<std::int16_t> index =
+            DayIndexOfDate(year.leapYear, date.month, date.day);
+        if (!index || !IsValidCivilDate(date)) {
+            return std::nullopt;
+        }
+        return ComputeSingleDayRow(*index, year.elements, year.city, settings,
+                                   year.shifts[static_cast<std::size_t>(*index)]);
     }
     return ComputeMethodDateRow(date, year.city, *method, &year.shifts, &year.ramadan);
 }
@@ -43,7 +49,8 @@ std::optional<DatedRow> RowOfDay(const CivilDate& date, const YearInputs& year,
         return std::nullopt;
     }
     const CityLocation& city = year.city;
-    const double noonOffset = city.zoneHours + year.shifts[static_cast<std::size_t>(IndexOf(date))];
+    const std::int16_t index = DayIndexOfDate(year.leapYear, date.month, date.day).value_or(0);
+    const double noonOffset = city.zoneHours + year.shifts[static_cast<std::size_t>(index)];
     ZoneChangesFn changes;
     if (!city.zoneName.empty()) {
         changes = [&city](std::int64_t from, std::int64_t to) {
@@ -85,7 +92,8 @@ std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t ye
     if (!shifts) {
         return std::nullopt;
     }
-    YearInputs inputs{*yearCity, *shifts, RamadanTable{}};
+    YearInputs inputs{*yearCity, *shifts, RamadanTable{}, ComputeYearElements(year),
+                      ComputeYearCalendar(year, 0).leapYear};
     if (method != nullptr && method->ishaRule == IshaRule::Interval &&
         method->ramadanIshaIntervalMinutes > 0.0) {
         inputs.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
