@@ -43,10 +43,13 @@ EventGeometry AsrGeometry(const CityLocation& city, const PrayerSettings& settin
         city, AsrZenithDistance(settings.asrShadowFactor, transit.noonZenithDistanceRad));
 }
 
+// The seeds of the day after dayNumber, from dayNumber's events at the first estimates; transit
+// is SolarTransit of dayNumber.
 Seeds InitialSeeds(const YearElements& el, const CityLocation& city, const PrayerSettings& settings,
-                   const Angles& angles, std::int16_t dayNumber) {
+                   const Angles& angles, std::int16_t dayNumber,
+                   const SolarTransitResult& transit) {
     const auto seedOf = [](double t, const SeedRule& rule) { return t < 24.0 ? t : rule.fallback; };
-    const EventGeometry asr = AsrGeometry(city, settings, SolarTransit(el, city, dayNumber));
+    const EventGeometry asr = AsrGeometry(city, settings, transit);
     Seeds s;
     s.shuruq =
         seedOf(SolarEventTime(el, city, dayNumber, angles.horizon, kShuruqSeed.initial, kMorning),
@@ -75,10 +78,11 @@ double StoreEvent(DayRow& row, PrayerSlot slot, double time, double& seed, doubl
     return time;
 }
 
+// Fills the row of dayNumber from the seeds and carries them on; transit is SolarTransit of
+// dayNumber.
 void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
                 const CityLocation& city, const PrayerSettings& settings, const Angles& angles,
-                Seeds& seeds) {
-    const SolarTransitResult transit = SolarTransit(el, city, dayNumber);
+                Seeds& seeds, const SolarTransitResult& transit) {
     row[SlotIndex(PrayerSlot::Zuhr)] = ToSlot(transit.clockHours);
     const EventGeometry asr = AsrGeometry(city, settings, transit);
 
@@ -161,10 +165,12 @@ bool ComputeDayTable(DayTable& table, std::int16_t first, std::int16_t last,
     }
     const Angles angles = AnglesOf(city, settings);
     // The priming day number equals the first row's index: the day before the first row.
-    Seeds seeds = InitialSeeds(elements, city, settings, angles, first);
+    Seeds seeds =
+        InitialSeeds(elements, city, settings, angles, first, SolarTransit(elements, city, first));
     for (int i = first; i < last; ++i) {
-        ComputeRow(table.rows[i], static_cast<std::int16_t>(i + 1), elements, city, settings,
-                   angles, seeds);
+        const auto dayNumber = static_cast<std::int16_t>(i + 1);
+        ComputeRow(table.rows[i], dayNumber, elements, city, settings, angles, seeds,
+                   SolarTransit(elements, city, dayNumber));
     }
     ApplyDaylightShifts(table, first, last, daylightShifts);
     return true;
@@ -174,11 +180,37 @@ DayRow ComputeSingleDayRow(std::int16_t index, const YearElements& elements,
                            const CityLocation& city, const PrayerSettings& settings,
                            double shiftHours) {
     const Angles angles = AnglesOf(city, settings);
-    Seeds seeds = InitialSeeds(elements, city, settings, angles, index);
+    Seeds seeds =
+        InitialSeeds(elements, city, settings, angles, index, SolarTransit(elements, city, index));
     DayRow row{};
-    ComputeRow(row, static_cast<std::int16_t>(index + 1), elements, city, settings, angles, seeds);
+    const auto dayNumber = static_cast<std::int16_t>(index + 1);
+    ComputeRow(row, dayNumber, elements, city, settings, angles, seeds,
+               SolarTransit(elements, city, dayNumber));
     ShiftRow(row, shiftHours);
     return row;
+}
+
+bool ComputeSingleDayRows(DayTable& table, std::int16_t first, std::int16_t last,
+                          const YearElements& elements, const CityLocation& city,
+                          const PrayerSettings& settings,
+                          const DaylightShiftTable& daylightShifts) {
+    if (first < 0 || last > kDaysInTable) {
+        return false;
+    }
+    const Angles angles = AnglesOf(city, settings);
+    // Each row is primed from its own day before, as a single day is; that day's transit is
+    // the previous row's own.
+    SolarTransitResult dayBefore = SolarTransit(elements, city, first);
+    for (int i = first; i < last; ++i) {
+        const auto dayNumber = static_cast<std::int16_t>(i + 1);
+        const SolarTransitResult transit = SolarTransit(elements, city, dayNumber);
+        Seeds seeds =
+            InitialSeeds(elements, city, settings, angles, static_cast<std::int16_t>(i), dayBefore);
+        ComputeRow(table.rows[i], dayNumber, elements, city, settings, angles, seeds, transit);
+        ShiftRow(table.rows[i], daylightShifts[static_cast<std::size_t>(i)]);
+        dayBefore = transit;
+    }
+    return true;
 }
 
 }  // namespace orvanta

@@ -59,4 +59,13 @@ DayRow ComputeSingleDayRow(std::int16_t index, const YearElements& elements,
                            const CityLocation& city, const PrayerSettings& settings,
                            double shiftHours);
 
+// Given the same inputs as ComputeDayTable, fills each row of [first, last) with what
+// ComputeSingleDayRow gives for its index and that day's shift: every row seeded from its own
+// day before, not from the previous row. Returns false and writes nothing when the range
+// leaves 0 .. 366. For a range of single days, without computing each day's fixed terms twice.
+[[nodiscard]] bool ComputeSingleDayRows(DayTable& table, std::int16_t first, std::int16_t last,
+                                        const YearElements& elements, const CityLocation& city,
+                                        const PrayerSettings& settings,
+                                        const DaylightShiftTable& daylightShifts);
+
 }  // namespace orvanta

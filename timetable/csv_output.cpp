@@ -1,7 +1,9 @@
 #include "timetable/csv_output.h"
 
 #include <array>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
@@ -9,26 +11,67 @@
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
+namespace {
+
+// A part of a line whose bytes may be copied 16 at a time: its text, padded, and its length.
+struct Part {
+    std::array<char, 16> chars{};
+    std::size_t length = 0;
+};
+
+Part PartOf(std::string_view text) {
+    Part part;
+    part.length = text.copy(part.chars.data(), part.chars.size());
+    return part;
+}
+
+// One line of the table built in a buffer and appended whole: a year has 2,190 lines, and
+// appending each of their seven pieces to the text cost more than computing the times.
+class CsvLine {
+  public:
+    // Copies the part's 16 bytes and keeps its length: the fixed-size copy needs no call.
+    void Put(const Part& part) {
+        std::memcpy(chars_.data() + length_, part.chars.data(), part.chars.size());
+        length_ += part.length;
+    }
+    void Put(const HoursText& hours) {
+        std::memcpy(chars_.data() + length_, hours.chars.data(), hours.chars.size());
+        length_ += hours.length;
+    }
+    void Put(std::string_view text) { length_ += text.copy(chars_.data() + length_, 32); }
+    void Put(char c) { chars_[length_++] = c; }
+    void AppendTo(std::string& text) const { text.append(chars_.data(), length_); }
+
+  private:
+    // Date, name, hours and Hijri parts of 16 bytes each, time text and separators below 40.
+    std::array<char, 128> chars_{};
+    std::size_t length_ = 0;
+};
+
+}  // namespace
+
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
+    std::array<Part, kPrayerCount> names;
+    for (int s = 0; s < kPrayerCount; ++s) {
+        names[static_cast<std::size_t>(s)] = PartOf(std::string(PrayerShortName(s)) + ',');
+    }
     // One text for the whole table, written at once.
     std::string text = "date,prayer,hours,time,hijri\n";
     text.reserve(days.size() * kPrayerCount * 48);
     for (const DatedRow& day : days) {
-        // The parts every line of the day shares, made once: "date," and ",hijri\n".
-        const std::string dateField = IsoDate(day.date) + ',';
-        std::string hijriField = ",";
-        if (day.hijri) {
-            hijriField += HijriIsoText(*day.hijri);
-        }
-        hijriField += '\n';
+        // The parts every line of the day shares: "date," and ",hijri\n".
+        const Part date = PartOf(IsoDate(day.date) + ',');
+        const Part hijri =
+            PartOf(',' + (day.hijri ? HijriIsoText(*day.hijri) : std::string()) + '\n');
         for (int s = 0; s < kPrayerCount; ++s) {
-            text += dateField;
-            text += PrayerShortName(s);
-            text += ',';
-            AppendHoursText(text, day.row[s]);
-            text += ',';
-            text += TimeField(static_cast<double>(day.row[s]), clock24);
-            text += hijriField;
+            CsvLine line;
+            line.Put(date);
+            line.Put(names[static_cast<std::size_t>(s)]);
+            line.Put(FormatHoursText(day.row[s]));
+            line.Put(',');
+            line.Put(TimeField(static_cast<double>(day.row[s]), clock24));
+            line.Put(hijri);
+            line.AppendTo(text);
         }
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

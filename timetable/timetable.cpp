@@ -1,5 +1,7 @@
 #include "timetable/timetable.h"
 
+#include <algorithm>
+
 #include "astro/calendar.h"
 #include "astro/day_table.h"
 #include "astro/method_date_row.h"
@@ -40,6 +42,30 @@ std::optional<DayRow> RawRowOfDay(const CivilDate& date, const YearInputs& year,
     return ComputeMethodDateRow(date, year.city, *method, &year.shifts, &year.ramadan);
 }
 
+std::int16_t IndexOf(const CivilDate& date, const YearInputs& year) {
+    return DayIndexOfDate(year.leapYear, date.month, date.day).value_or(0);
+}
+
+// The day's row placed on the clocks of its date.
+std::optional<DatedRow> PlacedRow(const DayRow& row, const CivilDate& date,
+                                  const YearInputs& year) {
+    const CityLocation& city = year.city;
+    const double noonOffset =
+        city.zoneHours + year.shifts[static_cast<std::size_t>(IndexOf(date, year))];
+    ZoneChangesFn changes;
+    if (!city.zoneName.empty()) {
+        changes = [&city](std::int64_t from, std::int64_t to) {
+            return ZoneTransitionsBetween(city.zoneName, from, to);
+        };
+    }
+    const std::optional<EventClocks> clocks =
+        ClocksOfEvents(row, date, noonOffset, year.shifts, changes);
+    if (!clocks) {
+        return std::nullopt;
+    }
+    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt};
+}
+
 // The one-day computation shared by a single day and every day of a range, with the year's
 // inputs already read.
 std::optional<DatedRow> RowOfDay(const CivilDate& date, const YearInputs& year,
@@ -48,21 +74,17 @@ std::optional<DatedRow> RowOfDay(const CivilDate& date, const YearInputs& year,
     if (!row) {
         return std::nullopt;
     }
-    const CityLocation& city = year.city;
-    const std::int16_t index = DayIndexOfDate(year.leapYear, date.month, date.day).value_or(0);
-    const double noonOffset = city.zoneHours + year.shifts[static_cast<std::size_t>(index)];
-    ZoneChangesFn changes;
-    if (!city.zoneName.empty()) {
-        changes = [&city](std::int64_t from, std::int64_t to) {
-            return ZoneTransitionsBetween(city.zoneName, from, to);
-        };
-    }
-    const std::optional<EventClocks> clocks =
-        ClocksOfEvents(*row, date, noonOffset, year.shifts, changes);
-    if (!clocks) {
-        return std::nullopt;
-    }
-    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt};
+    return PlacedRow(*row, date, year);
+}
+
+// The classic rows of the range's days in one year, from date on, daysLeft days at most: each
+// the row of its single day, as RawRowOfDay gives it.
+bool ClassicRowsOfYear(DayTable& rows, const CivilDate& date, std::int64_t daysLeft,
+                       const YearInputs& year, const PrayerSettings& settings) {
+    const std::int16_t first = IndexOf(date, year);
+    const std::int64_t yearEnd = 365 + year.leapYear;
+    const auto last = static_cast<std::int16_t>(std::min(yearEnd, first + daysLeft));
+    return ComputeSingleDayRows(rows, first, last, year.elements, year.city, settings, year.shifts);
 }
 
 // The city as it stands in a year: a zone given by name is settled for that year.
@@ -133,15 +155,22 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
     std::vector<DatedRow> rows;
     rows.reserve(static_cast<std::size_t>(lastDay - firstDay + 1));
     std::optional<YearInputs> year;
+    DayTable classicRows{};  // classic only: the rows of the range's days in the current year
     for (std::int64_t day = firstDay; day <= lastDay; ++day) {
         const CivilDate date = CivilFromDays(day);
         if (day == firstDay || (date.month == 1 && date.day == 1)) {
             year = InputsOfYear(city, date.year, zoneYears, methodOrClassic);
-            if (!year) {
+            if (!year ||
+                (methodOrClassic == nullptr &&
+                 !ClassicRowsOfYear(classicRows, date, lastDay - day + 1, *year, settings))) {
                 return std::nullopt;
             }
         }
-        std::optional<DatedRow> row = RowOfDay(date, *year, settings, methodOrClassic);
+        std::optional<DatedRow> row =
+            methodOrClassic == nullptr
+                ? PlacedRow(classicRows.rows[static_cast<std::size_t>(IndexOf(date, *year))], date,
+                            *year)
+                : RowOfDay(date, *year, settings, methodOrClassic);
         if (!row) {
             return std::nullopt;
         }
