@@ -124,45 +124,31 @@ class DisplayNames(unittest.TestCase):
         return {c["id"]: c["name"] for c in kept}
 
     def test_naming_rules(self):
-        cities = [
-            city(1, "Birmingham", "GB", "ENG", 1000000),
-            city(2, "Birmingham", "US", "AL", 200000),
-            city(3, "Houston", "US", "TX", 2300000),
-            city(4, "Houston", "GB", "ENG", 6000),
-            city(5, "Tripoli", "LY", "", 1100000),
-            city(6, "Tripoli", "LB", "", 230000),
-            city(7, "Köln", "DE", "07", 960000, english="Cologne", ascii_name="Koeln"),
-            city(8, "Cologne", "FR", "11", 1200),
-            city(9, "Amberg", "DE", "02", 40000),
-            city(10, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
-            city(11, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
-            city(12, "Franklin", "US", "TX", 3000, lat=3101, lon=-9629),
-            city(13, "Franklin", "US", "TX", 5000),
-            city(14, "Koln", "DE", "", 900),
-            city(15, "Amberg", "DE", "07", 1000),
-            city(16, "Amberg", "FR", "11", 1000),
+        rows = [
+            (city(1, "Birmingham", "GB", "ENG", 1000000), "Birmingham"),
+            (city(2, "Birmingham", "US", "AL", 200000), "Birmingham, AL"),
+            (city(3, "Houston", "US", "TX", 2300000), "Houston, TX"),
+            # the plain name is Houston, TX's alias
+            (city(4, "Houston", "GB", "ENG", 6000), "Houston, United Kingdom"),
+            (city(5, "Tripoli", "LY", "", 1100000), "Tripoli"),
+            (city(6, "Tripoli", "LB", "", 230000), "Tripoli, Lebanon"),
+            (city(7, "Köln", "DE", "07", 960000, english="Cologne", ascii_name="Koeln"), "Köln"),
+            (city(8, "Cologne", "FR", "11", 1200), "Cologne, France"),  # "Cologne" finds Köln
+            (city(9, "Amberg", "DE", "02", 40000), "Amberg"),
+            # "Amberg, Germany" and "Amberg, Bavaria, Germany" also describe the larger Amberg,
+            # whose aliases they are; the coordinates set the smaller ones apart.
+            (city(10, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+             "Amberg, Bavaria, Germany (48°04′N 10°41′E)"),
+            (city(11, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+             "Amberg, Bavaria, Germany (48°04′N 10°41′E) [11]"),
+            (city(12, "Franklin", "US", "TX", 3000, lat=3101, lon=-9629), "Franklin, TX (31°01′N 96°29′W)"),
+            (city(13, "Franklin", "US", "TX", 5000), "Franklin, TX"),
+            # "Koln" and "Koln, Germany" fold like Köln's
+            (city(14, "Koln", "DE", "", 900), "Koln, Germany (1°00′N 1°00′E)"),
+            (city(15, "Amberg", "DE", "07", 1000), "Amberg, North Rhine-Westphalia, Germany"),
+            (city(16, "Amberg", "FR", "11", 1000), "Amberg, France"),
         ]
-        expected = {
-            1: "Birmingham",
-            2: "Birmingham, AL",
-            3: "Houston, TX",
-            4: "Houston, United Kingdom",  # the plain name is Houston, TX's alias
-            5: "Tripoli",
-            6: "Tripoli, Lebanon",
-            7: "Köln",
-            8: "Cologne, France",  # "Cologne" finds Köln
-            9: "Amberg",
-            # "Amberg, Germany" and "Amberg, Bavaria, Germany" also describe the larger
-            # Amberg, whose aliases they are; the coordinates set the smaller ones apart.
-            10: "Amberg, Bavaria, Germany (48°04′N 10°41′E)",
-            11: "Amberg, Bavaria, Germany (48°04′N 10°41′E) [11]",
-            12: "Franklin, TX (31°01′N 96°29′W)",
-            13: "Franklin, TX",
-            14: "Koln, Germany (1°00′N 1°00′E)",  # "Koln" and "Koln, Germany" fold like Köln's
-            15: "Amberg, North Rhine-Westphalia, Germany",
-            16: "Amberg, France",
-        }
-        self.assertEqual(self.names(cities), expected)
+        self.assertEqual(self.names([c for c, _ in rows]), {c["id"]: name for c, name in rows})
 
     def test_display_keys_unique_and_long_names_dropped(self):
         cities = [city(1, "A" * 199, "FR", "", 10), city(2, "B" * 200, "FR", "", 10),
@@ -243,15 +229,18 @@ def write_tiny_seed(folder, cities, alternates=()):
     gen.write_seed(os.path.join(folder, "alternate_names.csv.gz"), ["id", "name"], alternates)
 
 
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 class Build(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
+        self.addCleanup(self.tmp.cleanup)
         self.seed = os.path.join(self.tmp.name, "seed")
         os.mkdir(self.seed)
         self.out = os.path.join(self.tmp.name, "cities.db")
-
-    def tearDown(self):
-        self.tmp.cleanup()
 
     def build(self, cities, alternates=()):
         write_tiny_seed(self.seed, cities, alternates)
@@ -290,6 +279,7 @@ class Build(unittest.TestCase):
     def test_failed_build_leaves_old_database_alone(self):
         with open(self.out, "wb") as f:
             f.write(b"previous database")
+        unknown_city = [(2, "B")]  # an alternate name of a city not in the seed
         cases = {
             "same key": [(1, "Köln", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5),
                          (2, "KOLN", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
@@ -302,25 +292,19 @@ class Build(unittest.TestCase):
         }
         for label, cities in cases.items():
             with self.subTest(case=label):
-                alternates = [(2, "B")] if label == "alternate name of an unknown city" else []
+                alternates = unknown_city if label.startswith("alternate") else []
                 self.assertEqual(self.build(cities, alternates), 1)
-                with open(self.out, "rb") as f:
-                    self.assertEqual(f.read(), b"previous database")
+                self.assertEqual(read(self.out), b"previous database")
                 self.assertEqual(sorted(os.listdir(self.tmp.name)), ["cities.db", "seed"])
 
     def test_same_seed_gives_same_bytes(self):
         cities = [(1, "Alpha", "", "", "", "FR", "11", 4900, 200, "Europe/Paris", 5)]
+        seed = os.path.join(self.seed, "cities.csv.gz")
         self.assertEqual(self.build(cities), 0)
-        with open(self.out, "rb") as f:
-            first = f.read()
-        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
-            seed_first = f.read()
+        first, seed_first = read(self.out), read(seed)
         self.assertEqual(seed_first[4:8], b"\0\0\0\0")  # gzip mtime field
         self.assertEqual(self.build(cities), 0)
-        with open(self.out, "rb") as f:
-            self.assertEqual(f.read(), first)
-        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
-            self.assertEqual(f.read(), seed_first)
+        self.assertEqual((read(self.out), read(seed)), (first, seed_first))
         with gzip.open(os.path.join(self.seed, "cities.csv.gz"), "rt", encoding="utf-8") as f:
             self.assertTrue(f.readline().startswith("id,name,"))
 

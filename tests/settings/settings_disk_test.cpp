@@ -158,44 +158,30 @@ TEST_F(SettingsDiskTest, ASaveThatCannotCompleteFailsAndChangesNothing) {
     enum class Child { kAsIs, kFileSizeLimit, kUnprivileged };
     struct Row {
         const char* name;
-        void (*arrange)(const fs::path& folder);
         Child child;
+        bool lockFileWritable;  // unprivileged: a lock file it may take, or none it could make
         const char* savedPath;  // below the folder
     };
+    // A file-size limit makes writes fail with EFBIG, as on a full disk (the new file is larger:
+    // the city alone is 400 bytes). Root ignores permissions, so a read-only folder is tried by a
+    // child that drops to nobody. A path below a regular file cannot be made even by root.
     const Row rows[] = {
-        // Writes past a file-size limit fail with EFBIG, as on a full disk; the new file is
-        // larger than the limit (the city alone is 400 bytes).
-        {"full disk", [](const fs::path&) {}, Child::kFileSizeLimit, "registry.reg"},
-        // A read-only folder (root ignores permissions, so the child drops to nobody): the lock
-        // file cannot be made, or it can be taken and the temporary file cannot be written.
-        {"read-only folder, no lock file",
-         [](const fs::path& folder) { fs::remove(folder / "registry.reg.lock"); },
-         Child::kUnprivileged, "registry.reg"},
-        {"read-only folder, lock file writable",
-         [](const fs::path& folder) {
-             fs::permissions(folder / "registry.reg.lock",
-                             fs::perms::owner_read | fs::perms::owner_write |
-                                 fs::perms::others_read | fs::perms::others_write);
-         },
-         Child::kUnprivileged, "registry.reg"},
-        // A path below a regular file: making the folder fails even for root.
-        {"folder cannot be made", [](const fs::path&) {}, Child::kAsIs, "registry.reg/orvanta/r"},
-        // Reading a folder fails rather than looking like a missing file.
-        {"the file is a folder",
-         [](const fs::path& folder) {
-             fs::remove(folder / "registry.reg");
-             fs::create_directory(folder / "registry.reg");
-             WriteBytes(folder / "registry.reg" / "inside", "old");
-         },
-         Child::kAsIs, "registry.reg"},
+        {"full disk", Child::kFileSizeLimit, false, "registry.reg"},
+        {"read-only folder, no lock file", Child::kUnprivileged, false, "registry.reg"},
+        {"read-only folder, lock taken", Child::kUnprivileged, true, "registry.reg"},
+        {"folder cannot be made", Child::kAsIs, false, "registry.reg/orvanta/registry.reg"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         testing_support::ScratchFolder scratch;
         const fs::path folder = scratch.Path();
         fs::copy(folder_, folder);
-        row.arrange(folder);
         if (row.child == Child::kUnprivileged) {
+            const fs::path lock = folder / "registry.reg.lock";
+            row.lockFileWritable
+                ? fs::permissions(lock, fs::perms::others_read | fs::perms::others_write,
+                                  fs::perm_options::add)
+                : static_cast<void>(fs::remove(lock));
             fs::permissions(folder / "registry.reg", fs::perms::others_read, fs::perm_options::add);
             fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
                                         fs::perms::others_read | fs::perms::others_exec);
@@ -228,12 +214,16 @@ TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterOutUntilReleased) {
     EXPECT_TRUE(SaveSettings(second, kNew));
 }
 
-// The rename over a folder fails after the temporary file was written: it is removed again.
-TEST_F(SettingsDiskTest, AFailedReplacementLeavesNoTemporaryFile) {
+// A folder in the file's place: the rename over it fails after the temporary file was written,
+// which is removed again; and reading a folder fails rather than looking like a missing file.
+TEST_F(SettingsDiskTest, AFolderInTheFilesPlaceFailsTheSaveAndLeavesNoTemporaryFile) {
     fs::remove(path_);
     fs::create_directory(path_);
+    WriteBytes(path_ / "inside", "old");
     const auto before = Snapshot(folder_);
-    EXPECT_FALSE(DiskSettingsFile(path_).ReplaceAtomically("new content"));
+    DiskSettingsFile file(path_);
+    EXPECT_FALSE(file.ReplaceAtomically("new content"));
+    EXPECT_FALSE(SaveSettings(file, kNew));
     EXPECT_EQ(Snapshot(folder_), before);
 }
 
@@ -256,8 +246,10 @@ TEST_F(SettingsDiskTest, ADamagedFileIsToldAtLoadAndItsNewNameWhenASaveMovesIt) 
     CityLocation city;
     LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
     LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
+    EXPECT_TRUE(Same(settings, PrayerSettings{}));
     EXPECT_EQ(city.name, "Detroit, MI");
-    ASSERT_TRUE(SaveSettings(disk, settings, &notices));
+    ASSERT_TRUE(SaveSettings(disk, kNew, &notices));
+    EXPECT_TRUE(Same(Loaded(path_), kNew));
     const std::vector<fs::path> moved = testing_support::MovedAsideCopies(path_);
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(ReadBytes(moved.front()), "not a registry export");
