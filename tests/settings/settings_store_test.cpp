@@ -59,24 +59,13 @@ PrayerSettings Make(std::int16_t method, double interval, double depression, std
     return {method, interval, depression, fiqh, asr, std::move(city)};
 }
 
-::testing::AssertionResult Matches(const PrayerSettings& actual, const PrayerSettings& expected) {
-    std::ostringstream diff;
-    diff << std::setprecision(17);
-    const auto compare = [&diff](const char* field, const auto& got, const auto& want) {
-        if (got != want) {
-            diff << ' ' << field << " \"" << got << "\" != \"" << want << '"';
-        }
-    };
-    compare("method", actual.method, expected.method);
-    compare("interval", actual.intervalMinutes, expected.intervalMinutes);
-    compare("depression", actual.depressionDegrees, expected.depressionDegrees);
-    compare("fiqh", actual.fiqh, expected.fiqh);
-    compare("asrShadowFactor", actual.asrShadowFactor, expected.asrShadowFactor);
-    compare("city", actual.configuredCity, expected.configuredCity);
-    if (diff.str().empty()) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "actual vs expected:" << diff.str();
+// The fields as one text, so that a failure shows which of them differ.
+std::string Fields(const PrayerSettings& s) {
+    std::ostringstream text;
+    text << std::setprecision(17) << "method " << s.method << ", interval " << s.intervalMinutes
+         << ", depression " << s.depressionDegrees << ", fiqh " << s.fiqh << ", asr "
+         << s.asrShadowFactor << ", city \"" << s.configuredCity << '"';
+    return text.str();
 }
 
 // Loads the file over values unlike every default, so that a value left unread shows; the lookup
@@ -180,7 +169,7 @@ TEST(LoadSettings, ReadBackRulesAndDefaults) {
         file.content = row.file;
         std::string lookupName;
         const auto home = row.home ? std::optional<std::string>(row.home) : std::nullopt;
-        EXPECT_TRUE(Matches(Load(file, &lookupName, home), row.expected));
+        EXPECT_EQ(Fields(Load(file, &lookupName, home)), Fields(row.expected));
         EXPECT_EQ(lookupName, row.home ? row.home : row.expected.configuredCity);
     }
 }
@@ -230,7 +219,7 @@ TEST(SaveSettings, RoundTripsThroughTheFile) {
             EXPECT_EQ(file.content, KeyFile("\"City\"=\"Mecca\"\n"));
             EXPECT_EQ(file.replaceCount, 0);
         } else {
-            EXPECT_TRUE(Matches(Load(file), row.loaded));
+            EXPECT_EQ(Fields(Load(file)), Fields(row.loaded));
         }
         EXPECT_FALSE(file.changedWithoutLock);
         EXPECT_FALSE(file.locked);
@@ -294,8 +283,8 @@ TEST(SaveSettings, KeepsTheEncodingAndByteOrderMarkAndEndsAnOpenLastLine) {
         file.content = before;
         ASSERT_TRUE(SaveSettings(file, {.fiqh = 1, .configuredCity = "K\xC3\xB6ln"}));
         EXPECT_EQ(file.content->substr(0, before.size()), before);
-        EXPECT_TRUE(Matches(Load(file),
-                            {.fiqh = 1, .asrShadowFactor = 2.0, .configuredCity = "K\xC3\xB6ln"}));
+        EXPECT_EQ(Fields(Load(file)),
+                  Fields({.fiqh = 1, .asrShadowFactor = 2.0, .configuredCity = "K\xC3\xB6ln"}));
     }
 }
 
