@@ -5,6 +5,7 @@ on small made-up inputs.
 Environment: ORVANTA_SOURCE_DIR, the repository root.
 """
 
+import contextlib
 import gzip
 import os
 import sqlite3
@@ -47,63 +48,74 @@ REGIONS = {("GB", "ENG"): "England", ("US", "AL"): "Alabama", ("US", "TX"): "Tex
            ("DE", "02"): "Bavaria", ("DE", "07"): "North Rhine-Westphalia", ("FR", "11"): "Normandy"}
 
 
-class SearchKey(unittest.TestCase):
-    def test_keys(self):
-        cases = [
-            ("São Paulo", "sao paulo"),
-            ("  SÃO \t\u00a0 PAULO  ", "sao paulo"),
-            ("İstanbul", "istanbul"),
-            ("Diyarbakır", "diyarbakir"),
-            ("Straße", "strasse"),
-            ("Þórshöfn", "thorshofn"),
-            ("Đà Nẵng", "da nang"),
-            ("Saint John’s", "saint john's"),
-            ("ＴＯＫＹＯ", "tokyo"),
-            ("서울", "서울"),
-            ("   ", ""),
-        ]
-        for text, expected in cases:
-            with self.subTest(text=text):
-                self.assertEqual(cdb.search_key(text, FOLD), expected)
-
-    def test_fold_keeps_viramas_and_drops_accents(self):
-        self.assertEqual(gen.fold_char("\u094d"), "\u094d")  # Devanagari virama
-        self.assertEqual(gen.fold_char("\u0301"), "")  # combining acute
-        self.assertEqual(gen.fold_char("\u064e"), "")  # Arabic fatha
+def key(text):
+    return cdb.search_key(text, FOLD)
 
 
-class Coordinates(unittest.TestCase):
-    def test_coordinate_codes(self):
-        cases = [
-            # decimal degrees, expected degrees*100+minutes
-            ("21.42664", 2126),
-            ("-83.04575", -8303),
-            ("12.025", 1202),  # exactly 1.5 minutes rounds up
-            ("59.99999", 6000),  # 59.9994 minutes carries into the degrees
-            ("-179.999999", -18000),
-            ("-0.0084", -1),
-            ("90", 9000),
-        ]
-        for text, expected in cases:
-            with self.subTest(value=text):
-                self.assertEqual(gen.coordinate_code(text), expected)
+def region(old_and_new):
+    return gen.choose_region(*old_and_new, FOLD)
 
 
-class Zones(unittest.TestCase):
-    def test_zone_rules_2024(self):
-        cases = [
-            # zone, bias minutes, observes daylight saving
-            ("America/Detroit", 300, 1),
-            ("America/Sao_Paulo", 180, 0),
-            ("Asia/Kathmandu", -345, 0),
-            ("Australia/Adelaide", -570, 1),
-            ("Europe/Dublin", 0, 1),  # summer time is the standard there; winter is the shift
-            ("Pacific/Chatham", -765, 1),
-            ("Africa/Casablanca", 0, 1),  # UTC+1 with a change back to UTC in Ramadan
-        ]
-        for zone, bias, dst in cases:
-            with self.subTest(zone=zone):
-                self.assertEqual(cdb.zone_rules(zone, 2024), (bias, dst))
+def zone(name):
+    return cdb.zone_rules(name, 2024)
+
+
+# function, argument, expected
+CASES = [
+    (key, "São Paulo", "sao paulo"),
+    (key, "  SÃO \t\u00a0 PAULO  ", "sao paulo"),
+    (key, "İstanbul", "istanbul"),
+    (key, "Diyarbakır", "diyarbakir"),
+    (key, "Straße", "strasse"),
+    (key, "Þórshöfn", "thorshofn"),
+    (key, "Đà Nẵng", "da nang"),
+    (key, "Saint John’s", "saint john's"),
+    (key, "ＴＯＫＹＯ", "tokyo"),
+    (key, "서울", "서울"),
+    (key, "   ", ""),
+    (gen.fold_char, "\u094d", "\u094d"),  # Devanagari virama stays
+    (gen.fold_char, "\u0301", ""),  # combining acute
+    (gen.fold_char, "\u064e", ""),  # Arabic fatha
+    # decimal degrees -> degrees*100+minutes
+    (gen.coordinate_code, "21.42664", 2126),
+    (gen.coordinate_code, "-83.04575", -8303),
+    (gen.coordinate_code, "12.025", 1202),  # exactly 1.5 minutes rounds up
+    (gen.coordinate_code, "59.99999", 6000),  # 59.9994 minutes carries into the degrees
+    (gen.coordinate_code, "-179.999999", -18000),
+    (gen.coordinate_code, "-0.0084", -1),
+    (gen.coordinate_code, "90", 9000),
+    # zone in 2024 -> bias minutes, observes daylight saving
+    (zone, "America/Detroit", (300, 1)),
+    (zone, "America/Sao_Paulo", (180, 0)),
+    (zone, "Asia/Kathmandu", (-345, 0)),
+    (zone, "Australia/Adelaide", (-570, 1)),
+    (zone, "Europe/Dublin", (0, 1)),  # summer time is the standard; winter the shift
+    (zone, "Pacific/Chatham", (-765, 1)),
+    (zone, "Africa/Casablanca", (0, 1)),  # UTC+1, back to UTC in Ramadan
+    # (same-era region name, later name) -> chosen
+    (region, ("State of Maine", "Maine"), "Maine"),
+    (region, ("Baden-Württemberg", "Baden-Wurttemberg"), "Baden-Württemberg"),
+    (region, ("Hải Dương", "Ho Chi Minh City (HCMC)"), "Hải Dương"),  # code reassigned later
+    (region, ("Tây Ninh Province", "Hưng Yên Province"), "Tây Ninh Province"),
+    (region, (None, "Viken"), "Viken"),
+    (region, (None, None), ""),
+    # alternate name -> kept
+    (gen.usable_alternate, "Makkah al-Mukarramah", True),
+    (gen.usable_alternate, "مكة", True),
+    (gen.usable_alternate, "მექა", True),  # Georgian letters have no capitals here
+    (gen.usable_alternate, "mkh", False),  # automatic romanisation of another script
+    (gen.usable_alternate, "BOM", False),  # airport code
+    (gen.usable_alternate, "Cairo - القاهرة", False),  # two names in one label
+    (gen.usable_alternate, "Tokyo (東京)", False),
+    (gen.usable_alternate, "Bad\x1bName", False),
+]
+
+
+class Functions(unittest.TestCase):
+    def test_worked_values(self):
+        for function, argument, expected in CASES:
+            with self.subTest(function=function.__name__, argument=argument):
+                self.assertEqual(function(argument), expected)
 
 
 class DisplayNames(unittest.TestCase):
@@ -112,45 +124,31 @@ class DisplayNames(unittest.TestCase):
         return {c["id"]: c["name"] for c in kept}
 
     def test_naming_rules(self):
-        cities = [
-            city(1, "Birmingham", "GB", "ENG", 1000000),
-            city(2, "Birmingham", "US", "AL", 200000),
-            city(3, "Houston", "US", "TX", 2300000),
-            city(4, "Houston", "GB", "ENG", 6000),
-            city(5, "Tripoli", "LY", "", 1100000),
-            city(6, "Tripoli", "LB", "", 230000),
-            city(7, "Köln", "DE", "07", 960000, english="Cologne", ascii_name="Koeln"),
-            city(8, "Cologne", "FR", "11", 1200),
-            city(9, "Amberg", "DE", "02", 40000),
-            city(10, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
-            city(11, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
-            city(12, "Franklin", "US", "TX", 3000, lat=3101, lon=-9629),
-            city(13, "Franklin", "US", "TX", 5000),
-            city(14, "Koln", "DE", "", 900),
-            city(15, "Amberg", "DE", "07", 1000),
-            city(16, "Amberg", "FR", "11", 1000),
+        rows = [
+            (city(1, "Birmingham", "GB", "ENG", 1000000), "Birmingham"),
+            (city(2, "Birmingham", "US", "AL", 200000), "Birmingham, AL"),
+            (city(3, "Houston", "US", "TX", 2300000), "Houston, TX"),
+            # the plain name is Houston, TX's alias
+            (city(4, "Houston", "GB", "ENG", 6000), "Houston, United Kingdom"),
+            (city(5, "Tripoli", "LY", "", 1100000), "Tripoli"),
+            (city(6, "Tripoli", "LB", "", 230000), "Tripoli, Lebanon"),
+            (city(7, "Köln", "DE", "07", 960000, english="Cologne", ascii_name="Koeln"), "Köln"),
+            (city(8, "Cologne", "FR", "11", 1200), "Cologne, France"),  # "Cologne" finds Köln
+            (city(9, "Amberg", "DE", "02", 40000), "Amberg"),
+            # "Amberg, Germany" and "Amberg, Bavaria, Germany" also describe the larger Amberg,
+            # whose aliases they are; the coordinates set the smaller ones apart.
+            (city(10, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+             "Amberg, Bavaria, Germany (48°04′N 10°41′E)"),
+            (city(11, "Amberg", "DE", "02", 1500, lat=4804, lon=1041),
+             "Amberg, Bavaria, Germany (48°04′N 10°41′E) [11]"),
+            (city(12, "Franklin", "US", "TX", 3000, lat=3101, lon=-9629), "Franklin, TX (31°01′N 96°29′W)"),
+            (city(13, "Franklin", "US", "TX", 5000), "Franklin, TX"),
+            # "Koln" and "Koln, Germany" fold like Köln's
+            (city(14, "Koln", "DE", "", 900), "Koln, Germany (1°00′N 1°00′E)"),
+            (city(15, "Amberg", "DE", "07", 1000), "Amberg, North Rhine-Westphalia, Germany"),
+            (city(16, "Amberg", "FR", "11", 1000), "Amberg, France"),
         ]
-        expected = {
-            1: "Birmingham",
-            2: "Birmingham, AL",
-            3: "Houston, TX",
-            4: "Houston, United Kingdom",  # the plain name is Houston, TX's alias
-            5: "Tripoli",
-            6: "Tripoli, Lebanon",
-            7: "Köln",
-            8: "Cologne, France",  # "Cologne" finds Köln
-            9: "Amberg",
-            # "Amberg, Germany" and "Amberg, Bavaria, Germany" also describe the larger
-            # Amberg, whose aliases they are; the coordinates set the smaller ones apart.
-            10: "Amberg, Bavaria, Germany (48°04′N 10°41′E)",
-            11: "Amberg, Bavaria, Germany (48°04′N 10°41′E) [11]",
-            12: "Franklin, TX (31°01′N 96°29′W)",
-            13: "Franklin, TX",
-            14: "Koln, Germany (1°00′N 1°00′E)",  # "Koln" and "Koln, Germany" fold like Köln's
-            15: "Amberg, North Rhine-Westphalia, Germany",
-            16: "Amberg, France",
-        }
-        self.assertEqual(self.names(cities), expected)
+        self.assertEqual(self.names([c for c, _ in rows]), {c["id"]: name for c, name in rows})
 
     def test_display_keys_unique_and_long_names_dropped(self):
         cities = [city(1, "A" * 199, "FR", "", 10), city(2, "B" * 200, "FR", "", 10),
@@ -163,38 +161,8 @@ class DisplayNames(unittest.TestCase):
         keys = [cdb.search_key(n, FOLD) for n in names.values()]
         self.assertEqual(len(keys), len(set(keys)))
 
-    def test_region_choice(self):
-        cases = [
-            # same-era name, later name, chosen
-            ("State of Maine", "Maine", "Maine"),
-            ("Baden-Württemberg", "Baden-Wurttemberg", "Baden-Württemberg"),
-            ("Hải Dương", "Ho Chi Minh City (HCMC)", "Hải Dương"),  # code reassigned later
-            ("Tây Ninh Province", "Hưng Yên Province", "Tây Ninh Province"),
-            (None, "Viken", "Viken"),
-            (None, None, ""),
-        ]
-        for old, new, chosen in cases:
-            with self.subTest(old=old, new=new):
-                self.assertEqual(gen.choose_region(old, new, FOLD), chosen)
-
 
 class Alternates(unittest.TestCase):
-    def test_usable_alternates(self):
-        cases = [
-            # text, kept
-            ("Makkah al-Mukarramah", True),
-            ("مكة", True),
-            ("მექა", True),  # Georgian letters have no capitals here
-            ("mkh", False),  # automatic romanisation of another script
-            ("BOM", False),  # airport code
-            ("Cairo - القاهرة", False),  # two names in one label
-            ("Tokyo (東京)", False),
-            ("Bad\x1bName", False),
-        ]
-        for text, kept in cases:
-            with self.subTest(text=text):
-                self.assertEqual(gen.usable_alternate(text), kept)
-
     def test_choice_of_alternate_names(self):
         def place(cid, base, population, feature, raw, english=""):
             c = city(cid, base, "IL", "", population, english=english)
@@ -261,15 +229,18 @@ def write_tiny_seed(folder, cities, alternates=()):
     gen.write_seed(os.path.join(folder, "alternate_names.csv.gz"), ["id", "name"], alternates)
 
 
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 class Build(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
+        self.addCleanup(self.tmp.cleanup)
         self.seed = os.path.join(self.tmp.name, "seed")
         os.mkdir(self.seed)
         self.out = os.path.join(self.tmp.name, "cities.db")
-
-    def tearDown(self):
-        self.tmp.cleanup()
 
     def build(self, cities, alternates=()):
         write_tiny_seed(self.seed, cities, alternates)
@@ -281,8 +252,7 @@ class Build(unittest.TestCase):
             (2886242, "Köln", "", "Cologne", "Koeln", "DE", "07", 5056, 657, "Europe/Berlin", 963395),
         ], [(4990729, "Detroyt")])
         self.assertEqual(status, 0)
-        con = sqlite3.connect(self.out)
-        try:
+        with contextlib.closing(sqlite3.connect(self.out)) as con:
             self.assertEqual(con.execute("SELECT zone_index, iana_name, bias_minutes, observes_dst FROM zones"
                                          " ORDER BY zone_index").fetchall(),
                              [(0, "America/Detroit", 300, 1), (1, "Europe/Berlin", -60, 1)])
@@ -305,12 +275,11 @@ class Build(unittest.TestCase):
             meta = dict(con.execute("SELECT key, value FROM meta"))
             self.assertEqual(meta["zone_year"], "2024")
             self.assertEqual(con.execute("PRAGMA journal_mode").fetchone()[0], "delete")
-        finally:
-            con.close()
 
     def test_failed_build_leaves_old_database_alone(self):
         with open(self.out, "wb") as f:
             f.write(b"previous database")
+        unknown_city = [(2, "B")]  # an alternate name of a city not in the seed
         cases = {
             "same key": [(1, "Köln", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5),
                          (2, "KOLN", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
@@ -323,25 +292,19 @@ class Build(unittest.TestCase):
         }
         for label, cities in cases.items():
             with self.subTest(case=label):
-                alternates = [(2, "B")] if label == "alternate name of an unknown city" else []
+                alternates = unknown_city if label.startswith("alternate") else []
                 self.assertEqual(self.build(cities, alternates), 1)
-                with open(self.out, "rb") as f:
-                    self.assertEqual(f.read(), b"previous database")
+                self.assertEqual(read(self.out), b"previous database")
                 self.assertEqual(sorted(os.listdir(self.tmp.name)), ["cities.db", "seed"])
 
     def test_same_seed_gives_same_bytes(self):
         cities = [(1, "Alpha", "", "", "", "FR", "11", 4900, 200, "Europe/Paris", 5)]
+        seed = os.path.join(self.seed, "cities.csv.gz")
         self.assertEqual(self.build(cities), 0)
-        with open(self.out, "rb") as f:
-            first = f.read()
-        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
-            seed_first = f.read()
+        first, seed_first = read(self.out), read(seed)
         self.assertEqual(seed_first[4:8], b"\0\0\0\0")  # gzip mtime field
         self.assertEqual(self.build(cities), 0)
-        with open(self.out, "rb") as f:
-            self.assertEqual(f.read(), first)
-        with open(os.path.join(self.seed, "cities.csv.gz"), "rb") as f:
-            self.assertEqual(f.read(), seed_first)
+        self.assertEqual((read(self.out), read(seed)), (first, seed_first))
         with gzip.open(os.path.join(self.seed, "cities.csv.gz"), "rt", encoding="utf-8") as f:
             self.assertTrue(f.readline().startswith("id,name,"))
 

@@ -1,3 +1,5 @@
+// Finding a city by name in the shipped database: the lookup of a whole name and the prefix
+// search, over the small test database and damaged ones.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -6,6 +8,7 @@
 #include <vector>
 
 #include "cities/city_database_path.h"
+#include "cities/city_search.h"
 #include "cities/sqlite_city_store.h"
 #include "tests/support/damaged_city_databases.h"
 #include "tests/support/test_city_database.h"
@@ -18,6 +21,7 @@ namespace fs = std::filesystem;
 using testing_support::BuildDatabase;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
+using Names = std::vector<std::string>;
 
 // A record as a caller holds it before a lookup: values of an earlier city in every field.
 CityLocation EarlierCity(std::string name) {
@@ -111,7 +115,8 @@ TEST_F(CityLookupTest, UnknownNamesAndDamagedRowsAreNotFound) {
         "Z\xFCrich",  // Latin-1: one unusable name stands for the rules tested in CityName
         "Nolat",       "Farnorth",   "Sixtyminutes",
         "Farwest",     "Nozone",     "Lostzone",
-        "Textbias",    "Escapezone", "Textlat"};
+        "Textbias",    "Escapezone", "Textlat",
+        "broken"};  // a stored name that is not UTF-8
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         messages_.clear();
@@ -125,32 +130,19 @@ TEST_F(CityLookupTest, UnknownNamesAndDamagedRowsAreNotFound) {
 }
 
 // A database without the unique index on search keys (built by another tool, or damaged) may
-// hold one key twice: the most populous city wins. Names are refused above 199 UTF-16 units.
-TEST_F(CityLookupTest, OneKeyTwiceGivesTheMostPopulousAndLongNamesAreRefusedNotCut) {
-    std::string emoji99;
-    for (int i = 0; i < 99; ++i) {
-        emoji99 += "\xF0\x9F\x98\x80";
-    }
-    const std::string fits = emoji99 + "x";                    // 199 units
-    const std::string tooLong = emoji99 + "\xF0\x9F\x98\x81";  // 200 units
+// hold one key twice: the most populous city wins.
+TEST_F(CityLookupTest, OneKeyTwiceGivesTheMostPopulous) {
     const fs::path path = folder_.Path() / "odd.db";
-    ASSERT_TRUE(BuildDatabase(
-        path,
-        "DROP INDEX cities_by_key; INSERT INTO zones VALUES (1, 'UTC', 0, 0),"
-        " (2, 'Africa/Cairo', -120, 1);"
-        "INSERT INTO cities VALUES (1, '" +
-            fits + "', '" + fits + "', 'C', 'CC', '', 100, 100, 1, 5), (2, '" + tooLong +
-            "', 'long', 'C', 'CC', '', 100, 100, 1, 5),"
-            " (3, 'ALEXANDRIA', 'alexandria', 'US', 'US', '', 3848, -7703, 1, 159467),"
-            " (4, 'Alexandria', 'alexandria', 'Egypt', 'EG', '', 3112, 2955, 2, 5200000),"
-            " (5, 'alexandria', 'alexandria', 'RO', 'RO', '', 4359, 2517, 1, 45434);"));
+    ASSERT_TRUE(
+        BuildDatabase(path,
+                      "DROP INDEX cities_by_key; INSERT INTO zones VALUES (1, 'UTC', 0, 0),"
+                      " (2, 'Africa/Cairo', -120, 1); INSERT INTO cities VALUES"
+                      " (3, 'ALEXANDRIA', 'alexandria', 'US', 'US', '', 3848, -7703, 1, 159467),"
+                      " (4, 'Alexandria', 'alexandria', 'Egypt', 'EG', '', 3112, 2955, 2, 5200000),"
+                      " (5, 'alexandria', 'alexandria', 'RO', 'RO', '', 4359, 2517, 1, 45434);"));
     CityLocation city = EarlierCity("alexandria");  // no fold table: keys as typed
     EXPECT_EQ(LookUp(city, path), CityLookupStatus::Found);
     EXPECT_EQ(city.name, "Alexandria");
-    city = EarlierCity(fits);
-    EXPECT_EQ(LookUp(city, path), CityLookupStatus::Found);
-    city = EarlierCity("long");
-    EXPECT_EQ(LookUp(city, path), CityLookupStatus::NotFound);
 }
 
 // Every damaged, missing or foreign database fails as unavailable: no message, the record and
@@ -174,6 +166,54 @@ TEST_F(CityLookupTest, DamagedOrMissingDatabasesFailWithoutAMessage) {
         }
         EXPECT_TRUE(messages_.empty());
         EXPECT_EQ(ReadBytes(file.path), before) << "the lookup changed the file";
+    }
+}
+
+TEST_F(CityLookupTest, SearchFindsFoldedPrefixesMostPopulousFirst) {
+    struct Case {
+        const char* name;
+        std::string typed;
+        std::size_t limit;
+        Names expected;
+    };
+    const Case cases[] = {
+        // Typed text is only ever a value: quotes, % and _ are plain characters.
+        {"SQL text is plain text", "n'; DROP TABLE cities; --", 10, {}},
+        {"% is no wildcard", "%", 10, {}},
+        {"_ is no wildcard", "_", 10, {}},
+        {"lower-case prefix", "new", 10, {"New York, NY", "Newark, NJ", "New Haven, CT"}},
+        {"a trailing space ends the word", "new ", 10, {"New York, NY", "New Haven, CT"}},
+        {"inner spaces collapse", "new   y", 10, {"New York, NY"}},
+        {"accent folds", "S\xc3\xa3o", 10, {"S\xc3\xa3o Paulo"}},
+        {"plain text finds an accented name", "sao p", 10, {"S\xc3\xa3o Paulo"}},
+        {"alias finds the city by its display name", "makk", 10, {"Mecca"}},
+        {"name and alias both match: the city comes once", "mec", 10, {"Mecca"}},
+        {"alias of another city", "big", 10, {"New York, NY"}},
+        {"limit keeps the most populous", "me", 1, {"Mecca"}},
+        {"equal populations keep the id order",
+         "nowhere",
+         10,
+         {"Nowhere Twin A", "Nowhere Twin B"}},
+        {"a whole name matches itself", "medina", 10, {"Medina"}},
+        // The city the lookup gives for the whole text comes first.
+        {"a whole alias before a more populous longer one", "sion", 10, {"Sitten", "Changzhou"}},
+        {"no whole key: most populous first", "sio", 10, {"Changzhou", "Sitten"}},
+        {"longer than any name", "medinas", 10, {}},
+        {"empty text", "", 10, {}},
+        {"limit 0", "new", 0, {}},
+        {"not UTF-8", "ne\xff", 10, {}},
+        {"a damaged name in the database is left out", "brok", 10, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SearchCityNames(databasePath_, c.typed, c.limit), c.expected) << c.name;
+    }
+}
+
+TEST_F(CityLookupTest, SearchOfAMissingOrForeignDatabaseGivesNothing) {
+    const fs::path junk = folder_.Path() / "junk.db";
+    testing_support::WriteBytes(junk, "this is not a database");
+    for (const fs::path& path : {folder_.Path() / "absent.db", junk, folder_.Path()}) {
+        EXPECT_EQ(SearchCityNames(path, "new", 10), Names{}) << path;
     }
 }
 

@@ -25,10 +25,6 @@ std::string Rows() {
 
 }  // namespace
 
-bool MakeSoundCityDatabase(const std::filesystem::path& path) {
-    return BuildDatabase(path, Rows());
-}
-
 std::vector<DamagedDatabase> MakeDamagedCityDatabases(const std::filesystem::path& folder) {
     std::vector<DamagedDatabase> damaged;
     bool built = BuildDatabase(folder / "sound.db", Rows());

@@ -17,7 +17,4 @@ struct DamagedDatabase {
 // into folder and returns them. Empty when any of them cannot be built.
 std::vector<DamagedDatabase> MakeDamagedCityDatabases(const std::filesystem::path& folder);
 
-// The sound database the variants are made from, at path (the schema from the source tree).
-bool MakeSoundCityDatabase(const std::filesystem::path& path);
-
 }  // namespace orvanta::testing_support

@@ -1,0 +1,266 @@
+// The settings file on disk: a private folder, atomic replacement under writers killed at random
+// moments, the writers' lock, saves that cannot complete, and a damaged file moved aside. Each
+// must leave a file that loads as the old or the new settings in full.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "settings/registry_text.h"
+#include "settings/settings_disk_file.h"
+#include "settings/settings_store.h"
+#include "tests/support/bounded_child.h"
+#include "tests/support/damaged_user_database.h"
+#include "tests/support/scratch_database.h"
+
+namespace orvanta {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+// Two settings that differ in every stored value and from the defaults a damaged file loads
+// as, so that a mix of them, or a damaged file, is told apart.
+const PrayerSettings kOld{.configuredCity = "Mecca"};
+const PrayerSettings kNew{.method = 1,
+                          .intervalMinutes = 75.0,
+                          .depressionDegrees = 15.0,
+                          .fiqh = 1,
+                          .configuredCity = "Z\xC3\xBCrich"};
+
+bool Same(const PrayerSettings& a, const PrayerSettings& b) {
+    return a.method == b.method && a.intervalMinutes == b.intervalMinutes &&
+           a.depressionDegrees == b.depressionDegrees && a.fiqh == b.fiqh &&
+           a.configuredCity == b.configuredCity;
+}
+
+PrayerSettings Loaded(const fs::path& path) {
+    PrayerSettings loaded;
+    CityLocation city;
+    LoadSettings(DiskSettingsFile(path), testing_support::NoHomeCity(), loaded, city);
+    return loaded;
+}
+
+testing::AssertionResult LoadsAsOldOrNew(const fs::path& path) {
+    const PrayerSettings loaded = Loaded(path);
+    if (Same(loaded, kOld) || Same(loaded, kNew)) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "neither old nor new: city " << loaded.configuredCity;
+}
+
+// Every file and folder below folder with its bytes, to see that a failed save changed nothing.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        files[fs::relative(entry.path(), folder).string()] =
+            entry.is_directory() ? "<folder>" : ReadBytes(entry.path());
+    }
+    return files;
+}
+
+class SettingsDiskTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(folder_.empty());
+        DiskSettingsFile file(path_);
+        ASSERT_TRUE(SaveSettings(file, kOld));
+    }
+
+    testing_support::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.Path();
+    const fs::path path_ = folder_ / "registry.reg";
+};
+
+TEST_F(SettingsDiskTest, FirstSaveCreatesAPrivateFolderAndLeavesNoTemporaryFile) {
+    const fs::path folder = folder_ / "config" / "orvanta";
+    DiskSettingsFile file(folder / "registry.reg");
+    EXPECT_EQ(file.Read().status, SettingsFile::ReadStatus::kMissing);
+    ASSERT_TRUE(SaveSettings(file, kNew));
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat((folder / "registry.reg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(Snapshot(folder).size(), 2u);
+    EXPECT_TRUE(LoadsAsOldOrNew(folder / "registry.reg"));
+}
+
+TEST_F(SettingsDiskTest, AWriterKilledAtRandomMomentsLeavesTheOldOrTheNewSettings) {
+    std::mt19937 random(20260320);  // fixed, so a failure can be replayed
+    std::uniform_int_distribution<int> delayMicroseconds(0, 30000);
+    for (int kill = 0; kill < 100; ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Alternates between the two settings as fast as the disk allows.
+            DiskSettingsFile file(path_, std::chrono::seconds(5));
+            for (int round = 0;; ++round) {
+                if (!SaveSettings(file, round % 2 == 0 ? kNew : kOld)) {
+                    _exit(3);
+                }
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ASSERT_EQ(::kill(child, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself, status " << status;
+        ASSERT_TRUE(LoadsAsOldOrNew(path_));
+    }
+    // The next save clears the temporary files that the killed writers left behind.
+    DiskSettingsFile file(path_);
+    ASSERT_TRUE(SaveSettings(file, kNew));
+    EXPECT_EQ(Snapshot(folder_).size(), 2u);
+}
+
+TEST_F(SettingsDiskTest, ConcurrentSaversLeaveOneCompleteFileAndOtherKeys) {
+    WriteBytes(path_,
+               "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
+               "\"Keep\"=dword:00000001\n");
+    const auto saver = [&](const PrayerSettings& settings, int* failures) {
+        DiskSettingsFile file(path_);
+        for (int i = 0; i < 25; ++i) {
+            *failures += SaveSettings(file, settings) ? 0 : 1;
+        }
+    };
+    int failures[2] = {0, 0};
+    std::thread a(saver, kOld, &failures[0]);
+    std::thread b(saver, kNew, &failures[1]);
+    a.join();
+    b.join();
+    EXPECT_EQ(failures[0] + failures[1], 0);
+    EXPECT_TRUE(LoadsAsOldOrNew(path_));
+    const std::optional<RegistryDocument> document = ParseRegistryText(ReadBytes(path_));
+    ASSERT_TRUE(document.has_value());
+    EXPECT_NE(FindRegistryValue(*document, "HKEY_CURRENT_USER\\Other", "Keep"), nullptr);
+    EXPECT_EQ(Snapshot(folder_).size(), 2u);
+}
+
+// What the bounded child below answers.
+const std::string kSaveFailed = "failed";
+const std::string kCannotArrange = "cannot arrange";  // the condition could not be set up here
+
+// A save that cannot complete says so and leaves every file as it was, with nothing added.
+TEST_F(SettingsDiskTest, ASaveThatCannotCompleteFailsAndChangesNothing) {
+    enum class Child { kAsIs, kFileSizeLimit, kUnprivileged };
+    struct Row {
+        const char* name;
+        Child child;
+        bool lockFileWritable;  // unprivileged: a lock file it may take, or none it could make
+        const char* savedPath;  // below the folder
+    };
+    // A file-size limit makes writes fail with EFBIG, as on a full disk (the new file is larger:
+    // the city alone is 400 bytes). Root ignores permissions, so a read-only folder is tried by a
+    // child that drops to nobody. A path below a regular file cannot be made even by root.
+    const Row rows[] = {
+        {"full disk", Child::kFileSizeLimit, false, "registry.reg"},
+        {"read-only folder, no lock file", Child::kUnprivileged, false, "registry.reg"},
+        {"read-only folder, lock taken", Child::kUnprivileged, true, "registry.reg"},
+        {"folder cannot be made", Child::kAsIs, false, "registry.reg/orvanta/registry.reg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing_support::ScratchFolder scratch;
+        const fs::path folder = scratch.Path();
+        fs::copy(folder_, folder);
+        if (row.child == Child::kUnprivileged) {
+            const fs::path lock = folder / "registry.reg.lock";
+            row.lockFileWritable
+                ? fs::permissions(lock, fs::perms::others_read | fs::perms::others_write,
+                                  fs::perm_options::add)
+                : static_cast<void>(fs::remove(lock));
+            fs::permissions(folder / "registry.reg", fs::perms::others_read, fs::perm_options::add);
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+        }
+        const auto before = Snapshot(folder);
+        const auto status = testing_support::RunInBoundedChild([&] {
+            const rlimit limit{512, 512};
+            signal(SIGXFSZ, SIG_IGN);
+            if ((row.child == Child::kFileSizeLimit && setrlimit(RLIMIT_FSIZE, &limit) != 0) ||
+                (row.child == Child::kUnprivileged && geteuid() == 0 &&
+                 (setgid(65534) != 0 || setuid(65534) != 0))) {
+                return kCannotArrange;
+            }
+            DiskSettingsFile file(folder / row.savedPath, std::chrono::milliseconds(200));
+            return SaveSettings(file, kNew) ? "saved" : kSaveFailed;
+        });
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_EQ(status, kSaveFailed);
+        EXPECT_EQ(Snapshot(folder), before);
+    }
+}
+
+TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterOutUntilReleased) {
+    DiskSettingsFile first(path_);
+    DiskSettingsFile second(path_, std::chrono::milliseconds(100));
+    ASSERT_TRUE(first.LockForUpdate());
+    EXPECT_FALSE(SaveSettings(second, kNew));
+    first.Unlock();
+    EXPECT_TRUE(Same(Loaded(path_), kOld));
+    EXPECT_TRUE(SaveSettings(second, kNew));
+}
+
+// A folder in the file's place: the rename over it fails after the temporary file was written,
+// which is removed again; and reading a folder fails rather than looking like a missing file.
+TEST_F(SettingsDiskTest, AFolderInTheFilesPlaceFailsTheSaveAndLeavesNoTemporaryFile) {
+    fs::remove(path_);
+    fs::create_directory(path_);
+    WriteBytes(path_ / "inside", "old");
+    const auto before = Snapshot(folder_);
+    DiskSettingsFile file(path_);
+    EXPECT_FALSE(file.ReplaceAtomically("new content"));
+    EXPECT_FALSE(SaveSettings(file, kNew));
+    EXPECT_EQ(Snapshot(folder_), before);
+}
+
+TEST_F(SettingsDiskTest, ASymbolicLinkIsFollowedNotReplaced) {
+    fs::create_directory(folder_ / "dotfiles");
+    fs::rename(path_, folder_ / "dotfiles" / "registry.reg");
+    fs::create_symlink(folder_ / "dotfiles" / "registry.reg", path_);
+    DiskSettingsFile file(path_);
+    ASSERT_TRUE(SaveSettings(file, kNew));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_TRUE(Same(Loaded(folder_ / "dotfiles" / "registry.reg"), kNew));
+}
+
+// A damaged file is told about once at load, and with its new name when a save moves it aside.
+TEST_F(SettingsDiskTest, ADamagedFileIsToldAtLoadAndItsNewNameWhenASaveMovesIt) {
+    WriteBytes(path_, "not a registry export");
+    DiskSettingsFile disk(path_);
+    NoticeList notices;
+    PrayerSettings settings;
+    CityLocation city;
+    LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
+    LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
+    EXPECT_TRUE(Same(settings, PrayerSettings{}));
+    EXPECT_EQ(city.name, "Detroit, MI");
+    ASSERT_TRUE(SaveSettings(disk, kNew, &notices));
+    EXPECT_TRUE(Same(Loaded(path_), kNew));
+    const std::vector<fs::path> moved = testing_support::MovedAsideCopies(path_);
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(ReadBytes(moved.front()), "not a registry export");
+    EXPECT_EQ(notices.Take(),
+              (std::vector<std::string>{
+                  "the settings file " + path_.string() +
+                      " is damaged; the default settings are used, and saving the settings moves "
+                      "it aside",
+                  "the settings file " + path_.string() + " was damaged and has been moved to " +
+                      moved.front().string() + "; the settings are saved in a new file"}));
+}
+
+}  // namespace
+}  // namespace orvanta
