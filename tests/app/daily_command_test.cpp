@@ -1,5 +1,5 @@
 // The window's daily calculation: worked times, the day's row of the year, each failure and
-// what it leaves, the real database and zone rules.
+// what it leaves, the real database.
 #include "app/daily_command.h"
 
 #include <gtest/gtest.h>
@@ -242,58 +242,6 @@ TEST(DailyCommand, TimeThatDoesNotExistShowsCantDetermine) {
     EXPECT_EQ(list.rows[0].second, std::string(kCantDetermineText));
     EXPECT_EQ(list.rows[5].second, std::string(kCantDetermineText));
     EXPECT_NE(list.rows[1].second, std::string(kCantDetermineText));
-}
-
-// Finds one place, whatever name is asked for.
-struct OnePlace final : CityLookup {
-    CityLocation place;
-    bool LookUpCity(CityLocation& city, const MessageFn&) const override {
-        city = place;
-        return true;
-    }
-};
-
-// With the system's real zone rules the window's six times are the command line's row of the
-// same day: after an evening change of clock (Nuuk) and at high latitude (Murmansk).
-TEST(DailyCommand, WindowShowsTheTimetableRowOfTheDay) {
-    constexpr double kRad = 0.017453292519943295;
-    const struct {
-        double latitude, longitudeEast, zoneHours;
-        const char* zone;
-        CivilDate date;
-    } rows[] = {
-        {64.1814, -51.6941, -2.0, "America/Nuuk", {2026, 3, 28}},
-        {68.9585, 33.0827, 3.0, "Europe/Moscow", {2026, 3, 27}},
-        {48.8566, 2.3522, 1.0, "Europe/Paris", {2026, 3, 29}},
-    };
-    for (const auto& row : rows) {
-        FakeWorld world;
-        world.clock.date = row.date;
-        OnePlace lookup;
-        lookup.place = {.name = row.zone,
-                        .latitudeRad = row.latitude * kRad,
-                        .longitudeRad = -row.longitudeEast * kRad,
-                        .zoneHours = row.zoneHours,
-                        .supportsDst = 1,
-                        .zoneName = row.zone};
-        const SystemZoneRules zones;
-        const Services services{world.clock,
-                                lookup,
-                                world.homeCity,
-                                world.settings,
-                                zones,
-                                world.suggestions,
-                                world.services.showMessage};
-        AppRecords records;
-        FakeList list(world.log);
-        ASSERT_TRUE(CalculateToday(records, services, &list)) << row.zone;
-        const auto day = ComputeOneDay(row.date, lookup.place, records.settings);
-        ASSERT_TRUE(day && list.rows.size() == 6U) << row.zone;
-        for (int s = 0; s < kPrayerCount; ++s) {
-            EXPECT_EQ(list.rows[s].second, FormatPrayerTime(static_cast<double>(day->row[s])))
-                << row.zone << " slot " << s;
-        }
-    }
 }
 
 }  // namespace
