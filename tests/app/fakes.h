@@ -41,9 +41,10 @@ class FakeClock final : public Clock {
     Log& log_;
 };
 
-// A database of two cities found by their names in any case, and written as the database
-// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named) and Mecca
-// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh). Any other name is not found.
+// A database of three cities found by their names in any case, and written as the database
+// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named), Mecca
+// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh) and Nuuk (64.1814 N, 51.6941 W, UTC-2,
+// whose clocks change in the evening). Any other name is not found.
 class FakeCityLookup final : public CityLookup {
   public:
     explicit FakeCityLookup(Log& log) : log_(log) {}
@@ -76,6 +77,13 @@ class FakeCityLookup final : public CityLookup {
                     .zoneHours = -5.0,
                     .supportsDst = 1,
                     .zoneName = zoneName};
+        } else if (folded == "nuuk") {
+            city = {.name = "Nuuk",
+                    .latitudeRad = 64.1814 * kRadiansPerDegree,
+                    .longitudeRad = 51.6941 * kRadiansPerDegree,
+                    .zoneHours = -2.0,
+                    .supportsDst = 1,
+                    .zoneName = "America/Nuuk"};
         } else {
             showMessage("Couldn't find city!", "Error");
             return false;
