@@ -77,15 +77,12 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
     EXPECT_TRUE(dialog_->windowTitle().isEmpty());
-    for (const auto& [id, text] :
-         std::vector<std::pair<const char*, const char*>>{{"id1001", "By Depression Angle"},
-                                                          {"id1002", "By Interval"},
-                                                          {"id1005", "Shafi"},
-                                                          {"id1006", "Hanafi"},
-                                                          {"id1", "OK"},
-                                                          {"id2", "Cancel"}}) {
-        EXPECT_EQ(Control<QAbstractButton>(id)->text(), QString::fromLatin1(text));
+    QStringList texts;
+    for (const char* id : {"id1001", "id1002", "id1005", "id1006", "id1", "id2"}) {
+        texts.append(Control<QAbstractButton>(id)->text());
     }
+    EXPECT_EQ(texts.join(u'|'),
+              QStringLiteral("By Depression Angle|By Interval|Shafi|Hanafi|OK|Cancel"));
     EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
     // The numbered controls in focus-chain order from the first. (Within a group of radio
     // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
@@ -104,21 +101,25 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
 
 // One row per line: the stored method, depression and interval ("-" for the defaults); the
 // steps ("type:KEYS" replaces the number's text by typing, "paste:TEXT" by pasting, "click:ID",
-// "shows:TEXT" checks the number's text); then the method, depression and interval after OK.
-TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
+// "city:TEXT" replaces the city, "shows:TEXT" checks the number's text, "saves:N" the number of
+// saves so far, "again" opens the dialog again); then, after OK, the stored method, depression,
+// interval, school and city.
+TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) {
     const std::string table = R"(
-        -           type:19                                           | 0 19 90
-        -           shows:18 click:id1002 shows:90 type:80            | 1 18 80
-        -           type:1234                                         | 0 123 90
-        -           type:                                             | 0 0 90
-        -           type:a-1b2.                                       | 0 12 90
-        -           type:19 click:id1002 type:80 click:id1001         | 0 19 90
-        -           type:25 click:id1001 click:id1002 click:id1001    | 0 25 90
-        -           paste:1234 shows:123                              | 0 123 90
-        -           paste:-5 shows:18                                 | 0 18 90
-        -           paste:4x shows:18                                 | 0 18 90
-        -           paste:٥ shows:18                                  | 0 18 90
-        7/19.9/4294967295 shows:999 click:id1001 shows:19 click:id1002 | 1 19.9 999)";
+        -           type:19                                           | 0 19 90 0 Detroit, MI
+        -           shows:18 click:id1002 shows:90 type:80            | 1 18 80 0 Detroit, MI
+        -           type:1234                                         | 0 123 90 0 Detroit, MI
+        -           type:                                             | 0 0 90 0 Detroit, MI
+        -           type:a-1b2.                                       | 0 12 90 0 Detroit, MI
+        -           type:19 click:id1002 type:80 click:id1001         | 0 19 90 0 Detroit, MI
+        -           type:25 click:id1001 click:id1002 click:id1001    | 0 25 90 0 Detroit, MI
+        -           paste:1234 shows:123                              | 0 123 90 0 Detroit, MI
+        -           paste:-5 shows:18                                 | 0 18 90 0 Detroit, MI
+        -           paste:4x shows:18                                 | 0 18 90 0 Detroit, MI
+        -           paste:٥ shows:18                                  | 0 18 90 0 Detroit, MI
+        7/19.9/4294967295 shows:999 click:id1001 shows:19 click:id1002 | 1 19.9 999 0 Detroit, MI
+        -           type:25 click:id1006 city:Mecca click:id2 saves:0 again shows:18 | 0 18 90 0 Detroit, MI
+        -           click:id1006 city:Mecca                           | 0 18 90 1 Mecca)";
     std::istringstream rows(table);
     for (std::string row; std::getline(rows, row);) {
         if (row.find('|') == std::string::npos) {
@@ -142,6 +143,12 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
                 Click(argument.toLatin1().constData());
             } else if (step.starts_with("shows:")) {
                 EXPECT_EQ(NumberText(), argument);
+            } else if (step.starts_with("city:")) {
+                Control<QLineEdit>("id1008")->setText(argument);
+            } else if (step.starts_with("saves:")) {
+                EXPECT_EQ(Count(world_.log, "save"), argument.toInt());
+            } else if (step == "again") {
+                dialog_ = OpenOptions();
             } else if (step.starts_with("paste:")) {
                 NumberField()->selectAll();
                 QApplication::clipboard()->setText(argument);
@@ -151,36 +158,20 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
             }
         }
         Ok();
-        int method = -1;
-        double depression = -1;
-        double interval = -1;
-        std::istringstream(row.substr(row.find('|') + 1)) >> method >> depression >> interval;
+        PrayerSettings expected;
+        std::istringstream fields(row.substr(row.find('|') + 1));
+        fields >> expected.method >> expected.depressionDegrees >> expected.intervalMinutes >>
+            expected.fiqh >> std::ws;
+        std::getline(fields, expected.configuredCity);
         const PrayerSettings& saved = world_.settings.stored;
-        EXPECT_EQ(std::tuple(saved.method, saved.depressionDegrees, saved.intervalMinutes),
-                  std::tuple(method, depression, interval));
-        EXPECT_EQ(records_.settings.depressionDegrees, depression);
+        EXPECT_EQ(std::tuple(saved.method, saved.depressionDegrees, saved.intervalMinutes,
+                             saved.fiqh, saved.configuredCity),
+                  std::tuple(expected.method, expected.depressionDegrees, expected.intervalMinutes,
+                             expected.fiqh, expected.configuredCity));
+        EXPECT_EQ(records_.settings.depressionDegrees, expected.depressionDegrees);
+        EXPECT_EQ(CityDisplay().toStdString(), expected.configuredCity);
         EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     }
-}
-
-TEST_F(OptionsDialogTest, CancelStoresNothingAndTheNextOpeningShowsTheStoredValues) {
-    Open();
-    TypeNumber(QStringLiteral("25"));
-    Click("id1006");
-    Control<QLineEdit>("id1008")->setText(QStringLiteral("Mecca"));
-    Click("id2");
-    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-    EXPECT_EQ(records_.settings.depressionDegrees, 18.0);
-    EXPECT_EQ(records_.settings.fiqh, 0);
-    EXPECT_EQ(records_.settings.configuredCity, "Detroit, MI");
-    EXPECT_EQ(records_.city.name, "Detroit, MI");
-    EXPECT_EQ(Count(world_.log, "save"), 0);
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
-
-    dialog_ = OpenOptions();
-    EXPECT_EQ(NumberText(), QStringLiteral("18"));
-    EXPECT_TRUE(Checked("id1005"));
-    EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
 }
 
 TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPair) {
