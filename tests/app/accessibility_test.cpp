@@ -21,7 +21,6 @@
 #include "app/options_dialog.h"
 #include "app/timetable_window.h"
 #include "astro/method_presets.h"
-#include "language_scope.h"
 #include "resources/command_ids.h"
 #include "window_test_support.h"
 

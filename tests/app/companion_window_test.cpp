@@ -84,7 +84,7 @@ std::string InText(const std::string& name, int minutes) {
 }
 
 // The status line and the tray (its tip and its menu's first line) name the next prayer and
-// count down to it; its row is marked and selected.
+// count down to it; its row is marked and selected. The tray's menu shows, hides and quits.
 TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     MoveTo(21, 12, 0);
     Create();
@@ -120,6 +120,15 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
         EXPECT_EQ(tray->Icon()->toolTip().toStdString(), "Orvanta\n" + c.status) << c.name;
         EXPECT_EQ(tray->Menu()->actions().at(0)->text().toStdString(), c.status) << c.name;
     }
+    // The menu hides and shows the window, and quits.
+    auto* toggle = Find<QAction>(tray->Menu(), "trayToggle");
+    toggle->trigger();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
+    toggle->trigger();
+    EXPECT_TRUE(window_->isVisible());
+    Find<QAction>(tray->Menu(), "trayQuit")->trigger();
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
 }
 
 // After midnight, a jump of the wall clock or a resume, the window shows what a fresh start
@@ -207,21 +216,6 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
         EXPECT_FALSE(window_->isVisible());
         EXPECT_EQ(quitCodes_, c.closeQuits ? std::vector<int>{0} : std::vector<int>{});
     }
-}
-
-TEST_F(CompanionWindowTest, TrayMenuShowsHidesAndQuits) {
-    world_.settings.companion.keepInTray = true;
-    Create(true).ShowAtStart(false);
-    CompanionTray* tray = window_->Tray();
-    ASSERT_NE(tray, nullptr);
-    auto* toggle = tray->Menu()->findChild<QAction*>(QStringLiteral("trayToggle"));
-    toggle->trigger();
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
-    toggle->trigger();
-    EXPECT_TRUE(window_->isVisible());
-    tray->Menu()->findChild<QAction*>(QStringLiteral("trayQuit"))->trigger();
-    EXPECT_EQ(quitCodes_, std::vector<int>{0});
 }
 
 // desktop-file-validate's verdict on a file: its exit code and what it printed.

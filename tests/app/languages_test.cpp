@@ -14,7 +14,6 @@
 #include "app/main_window.h"
 #include "app/time_display.h"
 #include "common/notices.h"
-#include "language_scope.h"
 #include "window_test_support.h"
 
 namespace orvanta {

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -18,6 +19,7 @@
 
 #include "app/main_window.h"
 #include "app/options_dialog.h"
+#include "app/ui_language.h"
 #include "fakes.h"
 #include "resources/command_ids.h"
 
@@ -53,6 +55,17 @@ T* Find(const QObject* parent, const char* name) {
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
+
+// Runs a test in one of the translated languages and goes back to English afterwards.
+class LanguageScope {
+  public:
+    explicit LanguageScope(const char* name) {
+        EXPECT_TRUE(UseLanguage(QLocale(QString::fromLatin1(name)))) << name;
+    }
+    ~LanguageScope() { UseLanguage(std::nullopt); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
 
 class WindowTest : public testing::Test {
   protected:
