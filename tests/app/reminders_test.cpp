@@ -20,6 +20,7 @@
 #include "app/reminders.h"
 #include "fakes.h"
 #include "notification_bus.h"
+#include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -161,13 +162,35 @@ TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
     EXPECT_EQ(player_.stops, 1);
 }
 
-// The window gives the reminders the day its list shows, on the clock the list shows.
-TEST_F(RemindersTest, TheWindowRemindsAtTheTimeItsListShows) {
+// The Reminders page shows the stored choice and saves what it shows; the window then reminds
+// at the time its list shows, on the clock the list shows.
+TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) {
     testing_support::FakeWorld world;
-    world.settings.reminders.choice.atPrayer[3] = true;
+    world.settings.reminders.choice = {.atPrayer = {true, false, false, false, false, true},
+                                       .minutesBefore = 15,
+                                       .sound = false,
+                                       .soundFile = "/home/amina/adhan.ogg",
+                                       .volumePercent = 30};
     AppRecords records;
     world.clock.utcSeconds = kMidnightUtc + 12 * 3600;
     MainWindow window(records, world.services, {});
+    window.RunCommand(commands::kOptions);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    const auto box = [options](int slot) {
+        return options->findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
+    };
+    EXPECT_TRUE(box(0)->isChecked());
+    EXPECT_FALSE(box(1)->isChecked());
+    EXPECT_TRUE(box(5)->isChecked());
+    box(3)->setChecked(true);
+    options->findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(0);
+    options->accept();
+    ReminderChoice expected = world.settings.reminders.choice;
+    expected.atPrayer = {true, false, false, true, false, true};
+    expected.minutesBefore = 0;
+    EXPECT_EQ(world.settings.reminders.choice, expected);
+
     const QString listed = records.window.listView->topLevelItem(3)->text(1).trimmed();
     const QTime time = QTime::fromString(listed, QStringLiteral("h:mm AP"));
     ASSERT_TRUE(time.isValid()) << listed.toStdString();
@@ -178,34 +201,6 @@ TEST_F(RemindersTest, TheWindowRemindsAtTheTimeItsListShows) {
     world.clock.utcSeconds = shownUtc + 30;
     window.ReminderService().Poll();
     EXPECT_EQ(Summaries(1), QStringList{"Asr (Afternoon) at " + listed});
-}
-
-TEST_F(RemindersTest, TheRemindersPageSavesWhatItShows) {
-    testing_support::FakeWorld world;
-    PrayerSettings settings;
-    CityLocation city;
-    ReminderSettings reminders;
-    reminders.choice = {.atPrayer = {true, false, false, false, false, true},
-                        .minutesBefore = 15,
-                        .sound = true,
-                        .soundFile = "/home/amina/adhan.ogg",
-                        .volumePercent = 30};
-    OptionsDialog dialog(
-        OptionsContext{settings, city, world.services, nullptr, nullptr, &reminders});
-    const auto box = [&dialog](int slot) {
-        return dialog.findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
-    };
-    EXPECT_TRUE(box(0)->isChecked());
-    EXPECT_FALSE(box(1)->isChecked());
-    EXPECT_TRUE(box(5)->isChecked());
-    box(3)->setChecked(true);
-    dialog.findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(20);
-    dialog.accept();
-    ReminderChoice expected = reminders.choice;
-    expected.atPrayer[3] = true;
-    expected.minutesBefore = 20;
-    EXPECT_EQ(reminders.choice, expected);
-    EXPECT_EQ(world.settings.reminders.choice, expected);
 }
 
 // Headless machines often have no audio device or media back end: a sound that cannot play is
