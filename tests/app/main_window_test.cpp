@@ -38,7 +38,7 @@ class MainWindowTest : public testing_support::WindowTest {
     QDate PickerDate() const { return records_.window.datePicker->date(); }
 };
 
-TEST_F(MainWindowTest, StartUpLoadsSettingsFirstAndFillsTheListOnce) {
+TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRows) {
     const auto treesNow = [] { return QApplication::allWidgets().count(); };
     const qsizetype widgetsBefore = treesNow();
     qsizetype widgetsAtLoad = -1;
@@ -60,12 +60,9 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstAndFillsTheListOnce) {
     EXPECT_EQ(window_->objectName(), QStringLiteral("ORVANTA"));
     EXPECT_EQ(records_.window.listView->headerItem()->text(0), QStringLiteral("Prayer"));
     EXPECT_EQ(records_.window.listView->headerItem()->text(1), QStringLiteral("Time"));
-}
 
-// Each calculation replaces the six rows and moves the date picker (a failed one keeps both:
-// the daily command's tests). Unknown commands do nothing.
-TEST_F(MainWindowTest, CalculationsReplaceTheRowsAndUnknownCommandsDoNothing) {
-    Create();
+    // Each calculation replaces the six rows and moves the date picker (a failed one keeps
+    // both: the daily command's tests). Unknown commands do nothing.
     const TextRows march20 = Rows();
     world_.clock.date = CivilDate{2026, 3, 21};  // past midnight
     EXPECT_TRUE(window_->RunCommand(commands::kCalculate));
@@ -74,7 +71,7 @@ TEST_F(MainWindowTest, CalculationsReplaceTheRowsAndUnknownCommandsDoNothing) {
     EXPECT_EQ(march21.size(), 6U);
     EXPECT_NE(march21, march20);
     EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
-    EXPECT_EQ(world_.cities.searched.size(), 3U);
+    EXPECT_EQ(world_.cities.searched.size(), 3U);  // one at the start, one for each
     EXPECT_TRUE(world_.messages.empty());
 
     world_.log.clear();
@@ -115,7 +112,7 @@ TEST_F(MainWindowTest, CtrlQAndExitEndTheEventLoopWithZero) {
 
 // Alt+T opens the one menu, Tools, whose items are in order and show their keys without
 // shortcuts of their own (the keys keep doing what they did); Ctrl+A opens About, and Options
-// is modal and raised by a second start.
+// is modal and raised by a second start; both dialogs have a fixed size.
 TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
     ShowActive();
     const QList<QAction*> bar = window_->menuBar()->actions();
@@ -142,12 +139,18 @@ TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
     auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About Orvanta"));
+    const auto fixedSize = [](const QDialog* dialog) {
+        return dialog->minimumSize() == dialog->maximumSize() &&
+               !(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    };
+    EXPECT_TRUE(fixedSize(about));
     about->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(fixedSize(options));
     window_->showMinimized();
     window_->BringToFront();
     EXPECT_FALSE(window_->isMinimized());
@@ -208,7 +211,7 @@ TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     EXPECT_EQ(Rows()[3].second, "  5:56 PM") << "Shafi Asr was " << before[3].second;
 }
 
-TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaptionAndTheDialogsHaveAFixedSize) {
+TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaption) {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
     const std::unique_ptr<QMessageBox> box = MakeMessageBox("Error getting data!", "Error!");
     box->show();
@@ -219,15 +222,6 @@ TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaptionAndTheDialogsHaveAFixedSize
     const QFontMetrics title(bold);
     EXPECT_GE(box->width(), title.horizontalAdvance(QString::fromUtf8("Error! \u2014 Orvanta")) +
                                 4 * title.height() * 3 / 2);
-    Create();
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    AboutDialog about;
-    about.show();
-    for (const QDialog* dialog : {static_cast<QDialog*>(options), static_cast<QDialog*>(&about)}) {
-        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
-    }
 }
 
 // What the services did on their own account (a damaged file moved aside, a FIFO left alone) is
