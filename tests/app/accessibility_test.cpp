@@ -21,8 +21,6 @@
 #include "app/options_dialog.h"
 #include "app/timetable_window.h"
 #include "astro/method_presets.h"
-#include "fakes.h"
-#include "language_scope.h"
 #include "resources/command_ids.h"
 #include "window_test_support.h"
 
@@ -59,51 +57,25 @@ class MarkingTranslator final : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
-class AccessibilityTest : public testing::Test {
+class AccessibilityTest : public testing_support::WindowTest {
   protected:
     void SetUp() override { world_.settings.stored.configuredCity = "Mecca"; }
-    void TearDown() override {
-        open_.clear();
-        testing_support::CloseEverything();
-    }
-
-    // The main window (0), Options (1), About (2) or the Timetable window (3), open until the
-    // test ends.
+    // The main window (0), Options with every page (1), About (2) or the Timetable window (3).
     QWidget* Open(int which) {
+        Create();
         if (which == 1) {
-            // Every page: the Companion, Calendar and Reminders pages show only with their
-            // settings.
-            const OptionsContext context{.settings = records_.settings,
-                                         .city = records_.city,
-                                         .services = world_.services,
-                                         .showCity = {},
-                                         .method = &method_,
-                                         .reminders = &reminders_,
-                                         .companion = &companion_,
-                                         .hijri = &hijri_,
-                                         .display = &display_};
-            return open_.emplace_back(std::make_unique<OptionsDialog>(context)).get();
+            return OpenOptions();
         }
         if (which == 2) {
-            return open_.emplace_back(std::make_unique<AboutDialog>()).get();
+            window_->RunCommand(commands::kAbout);
+            return QApplication::activeModalWidget();
         }
-        auto& window =
-            open_.emplace_back(std::make_unique<MainWindow>(records_, world_.services, [](int) {}));
         if (which == 3) {
-            static_cast<MainWindow*>(window.get())->RunCommand(commands::kTimetable);
-            return window->findChild<TimetableWindow*>();
+            window_->RunCommand(commands::kTimetable);
+            return window_->findChild<TimetableWindow*>();
         }
-        return window.get();
+        return window_.get();
     }
-
-    testing_support::FakeWorld world_;
-    AppRecords records_;
-    MethodSettings method_;
-    DisplaySettings display_;
-    ReminderSettings reminders_;
-    CompanionSettings companion_;
-    HijriSettings hijri_;
-    std::vector<std::unique_ptr<QWidget>> open_;
 };
 
 TEST_F(AccessibilityTest, EveryControlTheKeyboardReachesHasAName) {
@@ -147,10 +119,13 @@ TEST_F(AccessibilityTest, EveryControlTheKeyboardReachesHasAName) {
     }
 }
 
-TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslations) {
+// Every name went through the translations; and mirrored (as -reverse does, in English), every
+// caption stays on the leading side.
+TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslationsAndCaptionsMirror) {
     MarkingTranslator marking;
     QCoreApplication::installTranslator(&marking);
-    method_.choice.presetId = "umm-al-qura";  // its summary is shown, word by word
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    world_.settings.method.choice.presetId = "umm-al-qura";  // its summary is shown, word by word
     // The program's name and version, and the authorities' own names of their methods.
     QStringList untranslated = {QStringLiteral("Orvanta"), QStringLiteral("Orvanta 1.0")};
     for (const MethodPreset& preset : MethodPresets()) {
@@ -166,27 +141,19 @@ TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslations) {
             EXPECT_TRUE(name.contains(QChar(0x00AB)) || untranslated.contains(name))
                 << window << ": " << name.toStdString();
         }
-    }
-    QCoreApplication::removeTranslator(&marking);
-}
-
-TEST_F(AccessibilityTest, MirroredWindowsKeepEveryCaptionOnTheLeadingSide) {
-    QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // as -reverse does, in English
-    for (int window = 0; window < 4; ++window) {
-        QWidget* widget = Open(window);
         for (const QLabel* label : widget->findChildren<QLabel*>()) {
             EXPECT_TRUE(label->text().isEmpty() || (label->alignment() & Qt::AlignRight) != 0)
                 << window << ": " << label->text().toStdString();
         }
     }
     QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    QCoreApplication::removeTranslator(&marking);
 }
 
 TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
     world_.zones.hours = 0.0;
-    MainWindow window(records_, world_.services, [](int) {});
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Create().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(records_.window.listView);
     QStringList names;
     for (int i = 0; i < list->childCount(); ++i) {

@@ -22,51 +22,37 @@
 #include "app/main_window.h"
 #include "app/real_services.h"
 #include "app/timetable_window.h"
-#include "fakes.h"
 #include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {
 namespace {
 
-using testing_support::FakeWorld;
-using testing_support::RowsOf;
+using testing_support::Find;
 
 // The main window over the fakes, with the system's real zone rules (as the timetable has).
-struct Window {
-    FakeWorld world;
-    SystemZoneRules zones;
-    Services services{world.clock,
-                      world.cities,
-                      world.homeCity,
-                      world.settings,
-                      zones,
-                      world.suggestions,
-                      world.services.showMessage};
-    AppRecords records;
-    std::unique_ptr<MainWindow> window;
-
+class CalendarWindow : public testing_support::WindowTest {
+  protected:
     void Open(const std::string& city, CivilDate today, const std::string& preset = "classic") {
-        world.settings.stored.configuredCity = city;
-        world.settings.method.choice.presetId = preset;
-        world.clock.date = today;
-        window = std::make_unique<MainWindow>(records, services, [](int) {});
+        world_.zones.real = &zones_;
+        world_.settings.stored.configuredCity = city;
+        world_.settings.method.choice.presetId = preset;
+        world_.clock.date = today;
+        Create();
     }
     TimetableWindow* Timetable() {
-        window->RunCommand(commands::kTimetable);
-        return window->findChild<TimetableWindow*>();
+        window_->RunCommand(commands::kTimetable);
+        return window_->findChild<TimetableWindow*>();
     }
-    QString Label(const char* name) {
-        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
-    ~Window() { testing_support::CloseEverything(); }
+    QString Label(const char* name) { return Find<QLabel>(window_.get(), name)->text(); }
+    SystemZoneRules zones_;
 };
 
 QString Text(const QTableWidget* table, int row, int column) {
     return table->item(row, column)->text();
 }
 
-TEST(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
+TEST_F(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
     struct Row {
         std::string name;
         std::string city;
@@ -77,14 +63,15 @@ TEST(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
     const std::vector<Row> rows = {
         {"Detroit, clocks forward", "Detroit, MI", {2026, 3, 8}, "classic", "19 Ramadan 1447"},
         {"Detroit, 1 Ramadan", "Detroit, MI", {2026, 2, 18}, "isna", "1 Ramadan 1447"},
+        // The clocks go forward at 22:00, between the day's events.
+        {"Nuuk, clocks forward in the evening", "Nuuk", {2026, 3, 28}, "classic", "9 Shawwal 1447"},
         // Umm al-Qura's Isha moves to 120 minutes on the first day of Ramadan.
         {"Mecca, 1 Ramadan", "Mecca", {2027, 2, 8}, "umm-al-qura", "1 Ramadan 1448"},
     };
     for (const Row& row : rows) {
-        Window w;
-        w.Open(row.city, row.date, row.preset);
-        const auto listed = RowsOf(w.records.window.listView);
-        TimetableWindow* timetable = w.Timetable();
+        Open(row.city, row.date, row.preset);
+        const auto listed = Rows();
+        TimetableWindow* timetable = Timetable();
         ASSERT_NE(timetable, nullptr) << row.name;
         const auto* table = timetable->findChild<QTableWidget*>(QStringLiteral("timetableTable"));
         const int today = timetable->TodayRow();
@@ -100,14 +87,13 @@ TEST(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
         EXPECT_TRUE(Text(table, today, 0).endsWith(QStringLiteral("(today)"))) << row.name;
         EXPECT_TRUE(table->item(today, 3)->font().bold()) << row.name;
         EXPECT_FALSE(table->item(today == 0 ? 1 : 0, 3)->font().bold()) << row.name;
-        EXPECT_EQ(w.Label("hijriDate"), QStringLiteral("\u00B7 ") + row.hijri) << row.name;
+        EXPECT_EQ(Label("hijriDate"), QStringLiteral("\u00B7 ") + row.hijri) << row.name;
     }
 }
 
-TEST(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
-    Window w;
-    w.Open("Detroit, MI", {2026, 12, 31});
-    TimetableWindow* timetable = w.Timetable();
+TEST_F(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
+    Open("Detroit, MI", {2026, 12, 31});
+    TimetableWindow* timetable = Timetable();
     ASSERT_NE(timetable, nullptr);
     const auto* year = timetable->findChild<QSpinBox*>(QStringLiteral("yearPicker"));
     for (const auto& [button, expectedYear, days, todayRow] :
@@ -122,7 +108,7 @@ TEST(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
     }
     timetable->ShowMonth(2024, 2);  // a leap February
     EXPECT_EQ(timetable->Days().size(), 29U);
-    EXPECT_EQ(w.Label("qibla"), QStringLiteral("Qibla 52.0\u00B0"));  // by hand: 52.02
+    EXPECT_EQ(Label("qibla"), QStringLiteral("Qibla 52.0\u00B0"));  // by hand: 52.02
 }
 
 // Runs a poppler tool and returns what it printed.
@@ -133,10 +119,9 @@ QString Poppler(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-TEST(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
-    Window w;
-    w.Open("Detroit, MI", {2026, 3, 20}, "isna");
-    TimetableWindow* timetable = w.Timetable();
+TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
+    Open("Detroit, MI", {2026, 3, 20}, "isna");
+    TimetableWindow* timetable = Timetable();
     ASSERT_NE(timetable, nullptr);
     const QTemporaryDir folder;
     for (const auto& [name, paper, size] :
@@ -171,13 +156,13 @@ TEST(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     EXPECT_TRUE(csvText.startsWith(QStringLiteral("date,prayer,hours,time,hijri\n")));
     EXPECT_EQ(csvText.count(QStringLiteral(",1447-10-01\n")),
               6);  // 1 Shawwal 1447: Eid al-Fitr in Saudi Arabia, 20 March 2026
-    EXPECT_TRUE(w.world.messages.empty());
+    EXPECT_TRUE(world_.messages.empty());
     EXPECT_FALSE(timetable->ExportMonth(QStringLiteral("/nonexistent/m.csv"), ExportFormat::Csv));
-    ASSERT_EQ(w.world.messages.size(), 1U);
-    EXPECT_NE(w.world.messages[0].text.find("/nonexistent/m.csv"), std::string::npos);
+    ASSERT_EQ(world_.messages.size(), 1U);
+    EXPECT_NE(world_.messages[0].text.find("/nonexistent/m.csv"), std::string::npos);
 }
 
-TEST(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
+TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
     struct Row {
         std::string name;
         int stored;
@@ -193,19 +178,17 @@ TEST(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
         {"unreadable kept", 0, true, 0, 0, QStringLiteral("\u00B7 1 Ramadan 1447")},
     };
     for (const Row& row : rows) {
-        Window w;
-        w.world.settings.hijri = {row.stored, row.unreadable};
-        w.Open("Detroit, MI", {2026, 2, 18});
-        w.window->RunCommand(commands::kOptions);
-        QWidget* options = QApplication::activeModalWidget();
+        world_.settings.hijri = {row.stored, row.unreadable};
+        Open("Detroit, MI", {2026, 2, 18});
+        world_.log.clear();
+        OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr) << row.name;
-        auto* offset = options->findChild<QSpinBox*>(QStringLiteral("hijriOffset"));
-        ASSERT_NE(offset, nullptr) << row.name;
+        auto* offset = Find<QSpinBox>(options, "hijriOffset");
         EXPECT_EQ(offset->value(), row.stored) << row.name;
         offset->setValue(row.chosen);
-        options->findChild<QPushButton*>(QStringLiteral("calendarOk"))->click();
-        EXPECT_EQ(w.world.settings.hijriSaves, row.saves) << row.name;
-        EXPECT_EQ(w.Label("hijriDate"), row.shown) << row.name;
+        Find<QPushButton>(options, "calendarOk")->click();
+        EXPECT_EQ(testing_support::Count(world_.log, "save hijri"), row.saves) << row.name;
+        EXPECT_EQ(Label("hijriDate"), row.shown) << row.name;
     }
 }
 

@@ -22,13 +22,12 @@
 #include "app/day_watch.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
-#include "fakes.h"
 #include "window_test_support.h"
 
 namespace orvanta {
 namespace {
 
-using testing_support::FakeWorld;
+using testing_support::Find;
 using testing_support::RowsOf;
 using testing_support::TextRows;
 
@@ -60,20 +59,9 @@ Marks MarkedRows(const QTreeWidget* list) {
     return {bold, selected.size() == 1 ? list->indexOfTopLevelItem(selected[0]) : -1};
 }
 
-class CompanionWindowTest : public testing::Test {
+class CompanionWindowTest : public testing_support::WindowTest {
   protected:
     void SetUp() override { MoveTo(20, 14, 0); }
-    void TearDown() override {
-        window_.reset();
-        testing_support::CloseEverything();
-    }
-
-    MainWindow& Create(bool trayAvailable = false) {
-        window_ = std::make_unique<MainWindow>(records_, world_.services,
-                                               [this](int code) { quitCodes_.push_back(code); });
-        window_->SetTrayAvailability([trayAvailable] { return trayAvailable; });
-        return *window_;
-    }
     // Sets the wall clock and the date; the steady clock advances as much unless jump.
     void MoveTo(int day, int hour, int minute, int second = 0, bool jump = false) {
         const std::int64_t now = Local(day, hour, minute, second);
@@ -86,12 +74,7 @@ class CompanionWindowTest : public testing::Test {
     }
     QTreeWidget* List() const { return records_.window.listView; }
     std::string Status() const { return window_->NextPrayerLine()->text().toStdString(); }
-    int ListMinutes(int row) const { return MinutesOfText(RowsOf(List())[row].second); }
-
-    FakeWorld world_;
-    AppRecords records_;
-    std::vector<int> quitCodes_;
-    std::unique_ptr<MainWindow> window_;
+    int ListMinutes(int row) const { return MinutesOfText(Rows()[row].second); }
 };
 
 // "Fajr in 7 h 5 min" for a prayer minutes away (an hour or more).
@@ -100,16 +83,20 @@ std::string InText(const std::string& name, int minutes) {
            " min";
 }
 
+// The status line and the tray (its tip and its menu's first line) name the next prayer and
+// count down to it; its row is marked and selected. The tray's menu shows, hides and quits.
 TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     MoveTo(21, 12, 0);
     Create();
     const int tomorrowFajr = ListMinutes(0);
     MoveTo(20, 14, 0);
-    Create();
+    world_.settings.companion.keepInTray = true;
+    Create(true).ShowAtStart(false);
+    CompanionTray* tray = window_->Tray();
+    ASSERT_NE(tray, nullptr);
     const int fajr = ListMinutes(0);
     const int asr = ListMinutes(3);
-    const std::string asrText =
-        QString::fromStdString(RowsOf(List())[3].second).trimmed().toStdString();
+    const std::string asrText = QString::fromStdString(Rows()[3].second).trimmed().toStdString();
     struct Case {
         const char* name;
         std::int64_t now;
@@ -119,6 +106,8 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     const Case cases[] = {
         {"BeforeFajr", Local(20, 0, 30), InText("Fajr", fajr - 30), {{0}, 0}},
         {"BetweenZuhrAndAsr", Local(20, 0, asr - 72), "Asr in 1 h 12 min", {{3}, 3}},
+        {"FiveMinutesLeft", Local(20, 0, asr - 5), "Asr in 5 min", {{3}, 3}},
+        {"OneMinuteLeft", Local(20, 0, asr - 1), "Asr in 1 min", {{3}, 3}},
         {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), "Asr at " + asrText, {{3}, 3}},
         // Tomorrow's Fajr as tomorrow's list shows it; today's list has no row for it.
         {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
@@ -128,50 +117,56 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
         window_->Watch().Wake();
         EXPECT_EQ(Status(), c.status) << c.name;
         EXPECT_EQ(MarkedRows(List()), c.marks) << c.name;
+        EXPECT_EQ(tray->Icon()->toolTip().toStdString(), "Orvanta\n" + c.status) << c.name;
+        EXPECT_EQ(tray->Menu()->actions().at(0)->text().toStdString(), c.status) << c.name;
+    }
+    // The menu hides and shows the window, and quits.
+    auto* toggle = Find<QAction>(tray->Menu(), "trayToggle");
+    toggle->trigger();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
+    toggle->trigger();
+    EXPECT_TRUE(window_->isVisible());
+    Find<QAction>(tray->Menu(), "trayQuit")->trigger();
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+}
+
+// After midnight, a jump of the wall clock or a resume, the window shows what a fresh start
+// at that time shows; an ordinary minute computes nothing.
+TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
+    struct Case {
+        const char* name;
+        int fromDay, fromHour, fromMinute;
+        int toDay, toHour, toMinute;
+        bool jump;
+        bool rolls;
+    };
+    const Case cases[] = {
+        {"Midnight", 20, 23, 59, 21, 0, 0, false, true},
+        {"WallClockForwardADay", 20, 14, 0, 21, 14, 1, true, true},
+        {"WallClockBackAnHour", 21, 0, 30, 20, 23, 31, true, true},
+        {"ResumeLaterThatDay", 20, 9, 0, 20, 16, 0, true, true},
+        {"AnOrdinaryMinute", 20, 14, 0, 20, 14, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MoveTo(c.fromDay, c.fromHour, c.fromMinute);
+        Create();
+        const TextRows before = Rows();
+        const std::size_t lookups = world_.cities.searched.size();
+        MoveTo(c.toDay, c.toHour, c.toMinute, 0, c.jump);
+        window_->Watch().Wake();
+        EXPECT_EQ(world_.cities.searched.size(), lookups + (c.rolls ? 1 : 0));
+        EXPECT_EQ(Rows() != before, c.fromDay != c.toDay);
+        EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, c.toDay));
+
+        AppRecords fresh;
+        MainWindow reference(fresh, world_.services, [](int) {});
+        EXPECT_EQ(Rows(), RowsOf(fresh.window.listView));
+        EXPECT_EQ(Status(), reference.NextPrayerLine()->text().toStdString());
+        EXPECT_EQ(MarkedRows(List()), MarkedRows(fresh.window.listView));
     }
 }
-
-struct RollCase {
-    const char* name;
-    int fromDay, fromHour, fromMinute;
-    int toDay, toHour, toMinute;
-    bool jump;
-    bool rolls;
-};
-
-class RollOver : public CompanionWindowTest, public testing::WithParamInterface<RollCase> {};
-
-TEST_P(RollOver, ShowsWhatAFreshStartShows) {
-    const RollCase& c = GetParam();
-    MoveTo(c.fromDay, c.fromHour, c.fromMinute);
-    Create();
-    const TextRows before = RowsOf(List());
-    const std::size_t lookups = world_.cities.searched.size();
-    MoveTo(c.toDay, c.toHour, c.toMinute, 0, c.jump);
-    window_->Watch().Wake();
-    EXPECT_EQ(world_.cities.searched.size(), lookups + (c.rolls ? 1 : 0));
-    const TextRows after = RowsOf(List());
-    const QDate date = records_.window.datePicker->date();
-    const std::string status = Status();
-    const Marks marked = MarkedRows(List());
-
-    AppRecords fresh;
-    MainWindow reference(fresh, world_.services, [](int) {});
-    EXPECT_EQ(after, RowsOf(fresh.window.listView));
-    EXPECT_EQ(date, QDate(2026, 3, c.toDay));
-    EXPECT_EQ(status, reference.NextPrayerLine()->text().toStdString());
-    EXPECT_EQ(marked, MarkedRows(fresh.window.listView));
-    EXPECT_EQ(after != before, c.fromDay != c.toDay);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Clock, RollOver,
-    testing::Values(RollCase{"Midnight", 20, 23, 59, 21, 0, 0, false, true},
-                    RollCase{"WallClockForwardADay", 20, 14, 0, 21, 14, 1, true, true},
-                    RollCase{"WallClockBackAnHour", 21, 0, 30, 20, 23, 31, true, true},
-                    RollCase{"ResumeLaterThatDay", 20, 9, 0, 20, 16, 0, true, true},
-                    RollCase{"AnOrdinaryMinute", 20, 14, 0, 20, 14, 1, false, false}),
-    [](const testing::TestParamInfo<RollCase>& row) { return row.param.name; });
 
 TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
     Create();
@@ -194,63 +189,33 @@ TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
     EXPECT_GE(changes, wakeUps - 1);  // each wake-up moved the countdown
 }
 
-struct CloseCase {
-    const char* name;
-    bool keepInTray;
-    bool trayAvailable;
-    bool background;
-    bool visibleAtStart;
-    bool trayIcon;
-    bool closeQuits;
-};
-
-class CloseAndStart : public CompanionWindowTest, public testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseAndStart, HidesOnlyWithATrayIcon) {
-    const CloseCase& c = GetParam();
-    world_.settings.companion.keepInTray = c.keepInTray;
-    Create(c.trayAvailable).ShowAtStart(c.background);
-    EXPECT_EQ(window_->isVisible(), c.visibleAtStart);
-    EXPECT_EQ(window_->Tray() != nullptr, c.trayIcon);
-    window_->show();
-    window_->close();
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(quitCodes_, c.closeQuits ? std::vector<int>{0} : std::vector<int>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, CloseAndStart,
-    testing::Values(CloseCase{"OptionOff", false, true, false, true, false, true},
-                    CloseCase{"OptionOn", true, true, false, true, true, false},
-                    CloseCase{"OptionOnNoTray", true, false, false, true, false, true},
-                    CloseCase{"BackgroundStart", false, true, true, false, true, false},
-                    CloseCase{"BackgroundStartNoTray", false, false, true, true, false, true}),
-    [](const testing::TestParamInfo<CloseCase>& row) { return row.param.name; });
-
-TEST_F(CompanionWindowTest, TrayFollowsTheNextPrayerAndItsMenuActs) {
-    world_.settings.companion.keepInTray = true;
-    Create(true).ShowAtStart(false);
-    CompanionTray* tray = window_->Tray();
-    ASSERT_NE(tray, nullptr);
-    const int asr = ListMinutes(3);
-    world_.clock.utcSeconds = Local(20, 0, asr - 5);
-    window_->Watch().Wake();
-    EXPECT_EQ(tray->Icon()->toolTip(), QStringLiteral("Orvanta\nAsr in 5 min"));
-    const QAction* status = tray->Menu()->actions().at(0);
-    EXPECT_EQ(status->text(), QStringLiteral("Asr in 5 min"));
-    world_.clock.utcSeconds = Local(20, 0, asr + 1);
-    window_->Watch().Wake();
-    EXPECT_TRUE(tray->Icon()->toolTip().startsWith(QStringLiteral("Orvanta\nMaghrib in ")));
-    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Maghrib in ")));
-
-    auto* toggle = tray->Menu()->findChild<QAction*>(QStringLiteral("trayToggle"));
-    toggle->trigger();
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(toggle->text(), QStringLiteral("Show window"));
-    toggle->trigger();
-    EXPECT_TRUE(window_->isVisible());
-    tray->Menu()->findChild<QAction*>(QStringLiteral("trayQuit"))->trigger();
-    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+// Closing hides the window only when it has a tray icon, else it quits; a start in the
+// background shows the window when there is no tray to come back from.
+TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
+    struct Case {
+        const char* name;
+        bool keepInTray, trayAvailable, background;
+        bool visibleAtStart, trayIcon, closeQuits;
+    };
+    const Case cases[] = {
+        {"OptionOff", false, true, false, true, false, true},
+        {"OptionOn", true, true, false, true, true, false},
+        {"OptionOnNoTray", true, false, false, true, false, true},
+        {"BackgroundStart", false, true, true, false, true, false},
+        {"BackgroundStartNoTray", false, false, true, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        quitCodes_.clear();
+        world_.settings.companion.keepInTray = c.keepInTray;
+        Create(c.trayAvailable).ShowAtStart(c.background);
+        EXPECT_EQ(window_->isVisible(), c.visibleAtStart);
+        EXPECT_EQ(window_->Tray() != nullptr, c.trayIcon);
+        window_->show();
+        window_->close();
+        EXPECT_FALSE(window_->isVisible());
+        EXPECT_EQ(quitCodes_, c.closeQuits ? std::vector<int>{0} : std::vector<int>{});
+    }
 }
 
 // desktop-file-validate's verdict on a file: its exit code and what it printed.
@@ -262,71 +227,51 @@ std::pair<int, QString> Validate(const QString& path) {
                                                     validator.readAllStandardError())};
 }
 
-class AutostartTest : public CompanionWindowTest {
-  protected:
-    void SetUp() override {
-        CompanionWindowTest::SetUp();
-        saved_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", saved_);
-        CompanionWindowTest::TearDown();
-    }
-    QTemporaryDir config_;
-    QByteArray saved_;
-};
-
-TEST_F(AutostartTest, EntriesForAwkwardPathsAreValid) {
-    const QString paths[] = {
-        QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/opt/my apps/orvanta"),
-        QStringLiteral("/home/a\"b$c`d\\e/orvanta"), QStringLiteral("/home/ünï/orvanta")};
-    for (const QString& program : paths) {
+// The entry is valid for awkward program paths; the Companion page turns the tray and the
+// entry on and off.
+TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
+    const QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    for (const QString& program :
+         {QStringLiteral("/opt/my apps/orvanta"), QStringLiteral("/home/a\"b$c`d\\e/orvanta"),
+          QStringLiteral("/home/ünï/orvanta")}) {
         ASSERT_TRUE(WriteAutostartEntry(program)) << program.toStdString();
         EXPECT_EQ(Validate(AutostartEntryPath()), (std::pair<int, QString>{0, {}}))
             << program.toStdString();
     }
-}
-
-TEST_F(AutostartTest, CompanionPageTurnsTheTrayAndTheEntryOnAndOff) {
     Create(true).ShowAtStart(false);
-    const QString entry = config_.path() + QStringLiteral("/autostart/orvanta.desktop");
+    const QString entry = config.path() + QStringLiteral("/autostart/orvanta.desktop");
     for (const bool on : {true, false}) {
-        window_->RunCommand(40004);
-        auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+        OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr);
-        options->findChild<QCheckBox*>(QStringLiteral("startAtLogin"))->setChecked(on);
-        options->findChild<QCheckBox*>(QStringLiteral("keepInTray"))->setChecked(on);
-        options->findChild<QPushButton*>(QStringLiteral("companionOk"))->click();
+        Find<QCheckBox>(options, "startAtLogin")->setChecked(on);
+        Find<QCheckBox>(options, "keepInTray")->setChecked(on);
+        Find<QPushButton>(options, "companionOk")->click();
         EXPECT_EQ(QFile::exists(entry), on);
         EXPECT_EQ(world_.settings.companion.startAtLogin, on);
         EXPECT_EQ(window_->Tray() != nullptr, on);
-        if (on) {
-            EXPECT_EQ(Validate(entry).first, 0);
-            QFile file(entry);
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly) &&
-                        file.readAll().contains(" --background\n"));
-        }
+        QFile file(entry);
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.readAll().contains(" --background\n"), on);
     }
+    qputenv("XDG_CONFIG_HOME", saved);
 }
 
 TEST_F(CompanionWindowTest, HomeCityNoteClearsTheHomeCity) {
     world_.homeCity.home = "Mecca";
     Create().show();
-    EXPECT_EQ(records_.window.cityDisplay->text(), QStringLiteral("Mecca"));
-    window_->RunCommand(40004);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    auto* note = options->findChild<QLabel*>(QStringLiteral("homeCityNote"));
-    ASSERT_NE(note, nullptr);
+    auto* note = Find<QLabel>(options, "homeCityNote");
     EXPECT_TRUE(note->isVisibleTo(options));
     EXPECT_TRUE(note->text().contains(QStringLiteral("Mecca")));
-    options->findChild<QPushButton*>(QStringLiteral("clearHomeCity"))->click();
+    Find<QPushButton>(options, "clearHomeCity")->click();
     EXPECT_FALSE(world_.homeCity.home);
     EXPECT_FALSE(note->isVisibleTo(options));
-    EXPECT_EQ(records_.window.cityDisplay->text(), QStringLiteral("Detroit, MI"));
+    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
     options->reject();
-    window_->RunCommand(40005);
+    window_->RunCommand(commands::kCalculate);
     EXPECT_EQ(world_.cities.searched.back(), "Detroit, MI");
 }
 
@@ -352,7 +297,7 @@ TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
     Create().show();
     window_->move(60, 40);
     window_->resize(450, 360);
-    window_->RunCommand(40006);
+    window_->RunCommand(commands::kExit);
     EXPECT_EQ(world_.settings.companion.placement, (WindowPlacement{60, 40, 450, 360}));
 }
 

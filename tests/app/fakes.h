@@ -1,6 +1,7 @@
 // Fakes of the window's services that record what was asked of them, in one shared log.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string>
@@ -12,6 +13,10 @@
 namespace orvanta::testing_support {
 
 using Log = std::vector<std::string>;
+
+inline long Count(const Log& log, const std::string& entry) {
+    return std::count(log.begin(), log.end(), entry);
+}
 
 struct Message {
     std::string text;
@@ -36,9 +41,10 @@ class FakeClock final : public Clock {
     Log& log_;
 };
 
-// A database of two cities found by their names in any case, and written as the database
-// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named) and Mecca
-// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh). Any other name is not found.
+// A database of three cities found by their names in any case, and written as the database
+// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named), Mecca
+// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh) and Nuuk (64.1814 N, 51.6941 W, UTC-2,
+// whose clocks change in the evening). Any other name is not found.
 class FakeCityLookup final : public CityLookup {
   public:
     explicit FakeCityLookup(Log& log) : log_(log) {}
@@ -53,14 +59,31 @@ class FakeCityLookup final : public CityLookup {
         for (char& c : folded) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
+        constexpr double kRadiansPerDegree = 0.017453292519943295;
         if (unavailable) {
             return false;
         }
+        // Latitude north and longitude WEST in radians, as the records keep them.
         if (folded == "mecca") {
-            city = At("Mecca", 21, 25, -39, -49, 3.0, "Asia/Riyadh");
+            city = {.name = "Mecca",
+                    .latitudeRad = (21 + 25 / 60.0) * kRadiansPerDegree,
+                    .longitudeRad = -(39 + 49 / 60.0) * kRadiansPerDegree,
+                    .zoneHours = 3.0,
+                    .zoneName = "Asia/Riyadh"};
         } else if (folded == "detroit, mi") {
-            city = At("Detroit, MI", 42, 20, 83, 3, -5.0, zoneName);
-            city.supportsDst = 1;
+            city = {.name = "Detroit, MI",
+                    .latitudeRad = (42 + 20 / 60.0) * kRadiansPerDegree,
+                    .longitudeRad = (83 + 3 / 60.0) * kRadiansPerDegree,
+                    .zoneHours = -5.0,
+                    .supportsDst = 1,
+                    .zoneName = zoneName};
+        } else if (folded == "nuuk") {
+            city = {.name = "Nuuk",
+                    .latitudeRad = 64.1814 * kRadiansPerDegree,
+                    .longitudeRad = 51.6941 * kRadiansPerDegree,
+                    .zoneHours = -2.0,
+                    .supportsDst = 1,
+                    .zoneName = "America/Nuuk"};
         } else {
             showMessage("Couldn't find city!", "Error");
             return false;
@@ -69,21 +92,6 @@ class FakeCityLookup final : public CityLookup {
     }
 
   private:
-    // A city at degrees and minutes north and WEST (negative: east), as the records keep them.
-    static CityLocation At(std::string name, int latDeg, int latMin, int westDeg, int westMin,
-                           double zoneHours, std::string zone) {
-        constexpr double kRadiansPerDegree = 0.017453292519943295;
-        CityLocation city{
-            .name = std::move(name), .zoneHours = zoneHours, .zoneName = std::move(zone)};
-        city.latitudeDegrees = static_cast<std::int16_t>(latDeg);
-        city.latitudeMinutes = static_cast<std::int16_t>(latMin);
-        city.isWest = westDeg > 0 ? 1 : 0;
-        city.longitudeDegrees = static_cast<std::int16_t>(westDeg < 0 ? -westDeg : westDeg);
-        city.longitudeMinutes = static_cast<std::int16_t>(westMin < 0 ? -westMin : westMin);
-        city.latitudeRad = (latDeg + latMin / 60.0) * kRadiansPerDegree;
-        city.longitudeRad = (westDeg + westMin / 60.0) * kRadiansPerDegree;
-        return city;
-    }
     Log& log_;
 };
 
@@ -93,14 +101,12 @@ class FakeHomeCity final : public HomeCitySource {
     mutable std::optional<std::string> home;  // nothing: no home city
     bool ReadHomeCity(CityLocation& city) const override {
         log_.push_back("home");
-        if (!home) {
-            return false;
+        if (home) {
+            city.name = *home;
         }
-        city.name = *home;
-        return true;
+        return home.has_value();
     }
     bool ClearHomeCity() const override {
-        log_.push_back("clear home");
         home.reset();
         return true;
     }
@@ -109,17 +115,18 @@ class FakeHomeCity final : public HomeCitySource {
     Log& log_;
 };
 
-// Stored settings in memory; Load settles the lookup name as the real store does.
+// Stored settings in memory; Load settles the lookup name as the real store does. Each save is
+// logged ("save", "save hijri", ...) and fails, storing nothing, when failSave is set.
 class FakeSettingsStorage final : public SettingsStorage {
   public:
     FakeSettingsStorage(Log& log, const HomeCitySource& home) : log_(log), home_(home) {}
     PrayerSettings stored;
-    bool failSave = false;
-    int saves = 0;
+    MethodSettings method;        // what LoadMethod gives
+    HijriSettings hijri;          // what LoadHijri gives; SaveHijriOffset replaces its offset
+    ReminderSettings reminders;   // what LoadReminders gives and SaveReminders stores
     CompanionSettings companion;  // stored companion values
-    int companionSaves = 0;
+    bool failSave = false;
     std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
-    ReminderSettings reminders;    // what LoadReminders gives and SaveReminders stores
 
     void Load(PrayerSettings& settings, CityLocation& city) override {
         log_.push_back("load");
@@ -132,74 +139,59 @@ class FakeSettingsStorage final : public SettingsStorage {
             city.name = stored.configuredCity;
         }
     }
-    MethodSettings method;  // what LoadMethod gives
-    HijriSettings hijri;    // what LoadHijri gives; SaveHijriOffset replaces its offset
-    int hijriSaves = 0;
     MethodSettings LoadMethod() override { return method; }
     HijriSettings LoadHijri() override { return hijri; }
-    bool SaveHijriOffset(int offsetDays) override {
-        log_.push_back("save hijri");
-        if (failSave) {
-            return false;
-        }
-        hijri = {offsetDays, false};
-        ++hijriSaves;
-        return true;
-    }
-    bool Save(const PrayerSettings& settings) override {
-        log_.push_back("save");
-        if (failSave) {
-            return false;
-        }
-        stored = settings;
-        ++saves;
-        return true;
-    }
     ReminderSettings LoadReminders() override { return reminders; }
-    bool SaveReminders(const ReminderSettings& saved) override {
-        reminders = saved;
-        return !failSave;
-    }
-
     CompanionSettings LoadCompanion() override { return companion; }
+    bool Save(const PrayerSettings& settings) override { return Store("save", stored, settings); }
+    bool SaveHijriOffset(int offsetDays) override {
+        return Store("save hijri", hijri, HijriSettings{offsetDays, false});
+    }
+    bool SaveReminders(const ReminderSettings& saved) override {
+        return Store("save reminders", reminders, saved);
+    }
     bool SaveCompanion(const CompanionSettings& values) override {
-        log_.push_back("save companion");
-        if (failSave) {
-            return false;
-        }
-        companion = values;
-        ++companionSaves;
-        return true;
+        return Store("save companion", companion, values);
     }
 
   private:
+    template <typename T>
+    bool Store(const char* what, T& into, const T& value) {
+        log_.push_back(what);
+        if (!failSave) {
+            into = value;
+        }
+        return !failSave;
+    }
     Log& log_;
     const HomeCitySource& home_;
 };
 
-// Daylight-saving hours: a whole hour on every day, or a failure.
+// Daylight-saving hours: a whole hour on every day, or a failure; or, given real, the zone rules
+// of the system.
 class FakeZones final : public DaylightShiftSource {
   public:
     explicit FakeZones(Log& log) : log_(log) {}
     bool fail = false;
     double hours = 1.0;
+    const DaylightShiftSource* real = nullptr;
     mutable std::vector<std::string> asked;
     std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
                                              double zoneHours) const override {
         log_.push_back("zones");
         asked.push_back(std::string(zoneName) + " " + std::to_string(year) + " " +
                         std::to_string(zoneHours));
-        if (fail) {
-            return std::nullopt;
+        if (real != nullptr) {
+            return real->Shifts(zoneName, year, zoneHours);
         }
         DaylightShiftTable table;
         table.fill(hours);
-        return table;
+        return fail ? std::nullopt : std::optional(table);
     }
     // The same offset all year: no change.
-    std::optional<std::vector<ZoneTransition>> Changes(std::string_view, std::int64_t,
-                                                       std::int64_t) const override {
-        return std::vector<ZoneTransition>{};
+    std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName, std::int64_t from,
+                                                       std::int64_t to) const override {
+        return real != nullptr ? real->Changes(zoneName, from, to) : std::vector<ZoneTransition>{};
     }
 
   private:
@@ -212,11 +204,7 @@ class FakeSuggestions final : public CitySuggestions {
     std::vector<std::string> answer = {"Detroit, MI", "Dearborn, MI"};
     std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override {
         asked.emplace_back(typed);
-        std::vector<std::string> names = answer;
-        if (names.size() > limit) {
-            names.resize(limit);
-        }
-        return names;
+        return {answer.begin(), answer.begin() + std::min(limit, answer.size())};
     }
 };
 

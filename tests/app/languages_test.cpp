@@ -14,8 +14,6 @@
 #include "app/main_window.h"
 #include "app/time_display.h"
 #include "common/notices.h"
-#include "fakes.h"
-#include "language_scope.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -115,22 +113,20 @@ TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
     }
 }
 
-TEST(Languages, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
-    testing_support::FakeWorld world;
-    world.settings.stored.configuredCity = "Mecca";
-    world.zones.hours = 0.0;
-    AppRecords records;
-    MainWindow window(records, world.services, [](int) {});
-    window.RunCommand(40004);  // Options
-    auto* options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+using LanguagesWindow = testing_support::WindowTest;
+
+TEST_F(LanguagesWindow, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
+    world_.settings.stored.configuredCity = "Mecca";
+    world_.zones.hours = 0.0;
+    Create();
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    options->findChild<QComboBox*>(QStringLiteral("displayClock"))->setCurrentIndex(2);
-    options->findChild<QPushButton*>(QStringLiteral("displayOk"))->click();
+    testing_support::Find<QComboBox>(options, "displayClock")->setCurrentIndex(2);
+    testing_support::Find<QPushButton>(options, "displayOk")->click();
     // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
-    EXPECT_EQ(records.window.listView->topLevelItem(0)->text(1), QStringLiteral("05:11"));
-    EXPECT_EQ(records.display.clock, ClockStyle::kTwentyFourHour);
+    EXPECT_EQ(Rows()[0].second, "05:11");
+    EXPECT_EQ(records_.display.clock, ClockStyle::kTwentyFourHour);
     UseClockStyle(ClockStyle::kLanguage);
-    testing_support::CloseEverything();
 }
 
 }  // namespace

@@ -16,110 +16,78 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "fakes.h"
 #include "window_test_support.h"
 
 namespace orvanta {
 namespace {
 
-using testing_support::FakeWorld;
+using testing_support::Count;
+using testing_support::Find;
 using testing_support::Message;
 
-class OptionsDialogTest : public testing::Test {
+// The Options dialog as the window opens it, over stored settings that start at the defaults.
+class OptionsDialogTest : public testing_support::WindowTest {
   protected:
-    void SetUp() override { Reset(); }
-    // Back to the defaults, stored and in memory, for the next row of a table.
-    void Reset() {
-        world_.settings.stored = PrayerSettings{};
-        world_.settings.saves = 0;
-        world_.messages.clear();
-        world_.homeCity.home.reset();
-        settings_ = world_.settings.stored;
-        city_ = CityLocation{};
-        city_.name = "Detroit, MI";
-        shown_.clear();
-    }
-    void TearDown() override {
-        dialog_.reset();
-        testing_support::CloseEverything();
-    }
-
-    void Open(MethodSettings* method = nullptr) {
-        const OptionsContext context{settings_, city_, world_.services,
-                                     [this](const std::string& name) { shown_.push_back(name); },
-                                     method};
-        dialog_ = std::make_unique<OptionsDialog>(context);
-        dialog_->show();
+    void Open() {
+        Create();
+        world_.log.clear();
+        dialog_ = OpenOptions();
+        ASSERT_NE(dialog_, nullptr);
         dialog_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
     }
-    template <typename T>
+    template <typename T = QWidget>
     T* Control(const char* id) const {
-        T* control = dialog_->findChild<T*>(QString::fromLatin1(id));
-        EXPECT_NE(control, nullptr) << id;
-        return control;
+        return Find<T>(dialog_, id);
     }
-    QRadioButton* Radio(const char* id) const { return Control<QRadioButton>(id); }
+    bool Checked(const char* id) const { return Control<QRadioButton>(id)->isChecked(); }
     QSpinBox* NumberField() const { return Control<QSpinBox>("id1003"); }
     QString NumberText() const { return NumberField()->text(); }
     // Replaces the number field's text by typing, as a user would.
-    void TypeNumber(const char* keys) const {
+    void TypeNumber(const QString& keys) const {
         NumberField()->setFocus();
         NumberField()->selectAll();
         QTest::keyClick(NumberField(), Qt::Key_Delete);
-        QTest::keyClicks(NumberField(), QString::fromLatin1(keys));
+        QTest::keyClicks(NumberField(), keys);
     }
     // Clicks a button; a radio button on its indicator, which its label may not reach.
     void Click(const char* id) const {
-        QAbstractButton* button = Control<QAbstractButton>(id);
+        auto* button = Control<QAbstractButton>(id);
         const QPoint at = qobject_cast<QRadioButton*>(button) != nullptr
                               ? QPoint(8, button->height() / 2)
                               : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
     void Ok() const { Click("id1"); }
-    QLineEdit* CityField() const { return Control<QLineEdit>("id1008"); }
     QAbstractItemView* Popup() const { return dialog_->findChild<QCompleter*>()->popup(); }
     void TypeCity(const char* text) const {
-        CityField()->setFocus();
-        CityField()->clear();
-        QTest::keyClicks(CityField(), QString::fromUtf8(text));
+        Control<QLineEdit>("id1008")->setFocus();
+        Control<QLineEdit>("id1008")->clear();
+        QTest::keyClicks(Control<QLineEdit>("id1008"), QString::fromUtf8(text));
     }
 
-    FakeWorld world_;
-    PrayerSettings settings_;
-    CityLocation city_;
-    std::vector<std::string> shown_;
-    std::unique_ptr<OptionsDialog> dialog_;
+    OptionsDialog* dialog_ = nullptr;
 };
 
 TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     Open();
-    EXPECT_TRUE(Radio("id1001")->isChecked());
-    EXPECT_FALSE(Radio("id1002")->isChecked());
-    EXPECT_TRUE(Radio("id1005")->isChecked());
-    EXPECT_FALSE(Radio("id1006")->isChecked());
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
     EXPECT_TRUE(dialog_->windowTitle().isEmpty());
-    for (const auto& [id, text] :
-         std::vector<std::pair<const char*, const char*>>{{"id1001", "By Depression Angle"},
-                                                          {"id1002", "By Interval"},
-                                                          {"id1005", "Shafi"},
-                                                          {"id1006", "Hanafi"},
-                                                          {"id1", "OK"},
-                                                          {"id2", "Cancel"}}) {
-        EXPECT_EQ(Control<QAbstractButton>(id)->text(), QString::fromLatin1(text));
+    QStringList texts;
+    for (const char* id : {"id1001", "id1002", "id1005", "id1006", "id1", "id2"}) {
+        texts.append(Control<QAbstractButton>(id)->text());
     }
+    EXPECT_EQ(texts.join(u'|'),
+              QStringLiteral("By Depression Angle|By Interval|Shafi|Hanafi|OK|Cancel"));
     EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
     // The numbered controls in focus-chain order from the first. (Within a group of radio
     // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
     std::vector<std::string> reached;
-    QWidget* start = Control<QWidget>("id1001");
+    QWidget* start = Control("id1001");
     QWidget* widget = start;
     do {
         if (widget->objectName().startsWith(QStringLiteral("id"))) {
@@ -129,198 +97,153 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     } while (widget != nullptr && widget != start && reached.size() < 50);
     EXPECT_EQ(reached, (std::vector<std::string>{"id1001", "id1002", "id1003", "id1005", "id1006",
                                                  "id1", "id2", "id1008"}));
-    Click("id1002");
-    EXPECT_EQ(NumberText(), QStringLiteral("90"));
 }
 
-// One row per line: the steps ("type:KEYS" replaces the number's text, "click:ID"), then the
-// method, depression and interval stored at OK.
-TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnly) {
+// One row per line: the stored method, depression and interval ("-" for the defaults); the
+// steps ("type:KEYS" replaces the number's text by typing, "paste:TEXT" by pasting, "click:ID",
+// "city:TEXT" replaces the city, "shows:TEXT" checks the number's text, "saves:N" the number of
+// saves so far, "again" opens the dialog again); then, after OK, the stored method, depression,
+// interval, school and city.
+TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) {
     const std::string table = R"(
-        type:19                                         | 0 19 90
-        type:19 click:id1002 type:80                    | 1 18 80
-        type:1234                                       | 0 123 90
-        type:                                           | 0 0 90
-        type:a-1b2.                                     | 0 12 90
-        type:19 click:id1002 type:80 click:id1001       | 0 19 90
-        type:25 click:id1001 click:id1002 click:id1001  | 0 25 90)";
+        -           type:19                                           | 0 19 90 0 Detroit, MI
+        -           shows:18 click:id1002 shows:90 type:80            | 1 18 80 0 Detroit, MI
+        -           type:1234                                         | 0 123 90 0 Detroit, MI
+        -           type:                                             | 0 0 90 0 Detroit, MI
+        -           type:a-1b2.                                       | 0 12 90 0 Detroit, MI
+        -           type:19 click:id1002 type:80 click:id1001         | 0 19 90 0 Detroit, MI
+        -           type:25 click:id1001 click:id1002 click:id1001    | 0 25 90 0 Detroit, MI
+        -           paste:1234 shows:123                              | 0 123 90 0 Detroit, MI
+        -           paste:-5 shows:18                                 | 0 18 90 0 Detroit, MI
+        -           paste:4x shows:18                                 | 0 18 90 0 Detroit, MI
+        -           paste:٥ shows:18                                  | 0 18 90 0 Detroit, MI
+        7/19.9/4294967295 shows:999 click:id1001 shows:19 click:id1002 | 1 19.9 999 0 Detroit, MI
+        -           type:25 click:id1006 city:Mecca click:id2 saves:0 again shows:18 | 0 18 90 0 Detroit, MI
+        -           click:id1006 city:Mecca                           | 0 18 90 1 Mecca)";
     std::istringstream rows(table);
     for (std::string row; std::getline(rows, row);) {
         if (row.find('|') == std::string::npos) {
             continue;
         }
-        Reset();
-        Open();
+        SCOPED_TRACE(row);
         std::istringstream steps(row.substr(0, row.find('|')));
+        std::string stored;
+        steps >> stored;
+        world_.settings.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
+        if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
+            char slash = 0;
+            std::istringstream(stored) >> world_.settings.stored.method >> slash >>
+                world_.settings.stored.depressionDegrees >> slash >>
+                world_.settings.stored.intervalMinutes;
+        }
+        Open();
         for (std::string step; steps >> step;) {
-            const std::string argument = step.substr(step.find(':') + 1);
-            if (step.rfind("click:", 0) == 0) {
-                Click(argument.c_str());
+            const QString argument = QString::fromStdString(step.substr(step.find(':') + 1));
+            if (step.starts_with("click:")) {
+                Click(argument.toLatin1().constData());
+            } else if (step.starts_with("shows:")) {
+                EXPECT_EQ(NumberText(), argument);
+            } else if (step.starts_with("city:")) {
+                Control<QLineEdit>("id1008")->setText(argument);
+            } else if (step.starts_with("saves:")) {
+                EXPECT_EQ(Count(world_.log, "save"), argument.toInt());
+            } else if (step == "again") {
+                dialog_ = OpenOptions();
+            } else if (step.starts_with("paste:")) {
+                NumberField()->selectAll();
+                QApplication::clipboard()->setText(argument);
+                QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
             } else {
-                TypeNumber(argument.c_str());
+                TypeNumber(argument);
             }
         }
         Ok();
-        std::istringstream expected(row.substr(row.find('|') + 1));
-        int method = -1;
-        double depression = -1;
-        double interval = -1;
-        expected >> method >> depression >> interval;
-        EXPECT_EQ(settings_.method, method) << row;
-        EXPECT_EQ(settings_.depressionDegrees, depression) << row;
-        EXPECT_EQ(settings_.intervalMinutes, interval) << row;
-        EXPECT_EQ(world_.settings.stored.depressionDegrees, depression) << row;
-        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << row;
-        dialog_.reset();
+        PrayerSettings expected;
+        std::istringstream fields(row.substr(row.find('|') + 1));
+        fields >> expected.method >> expected.depressionDegrees >> expected.intervalMinutes >>
+            expected.fiqh >> std::ws;
+        std::getline(fields, expected.configuredCity);
+        const PrayerSettings& saved = world_.settings.stored;
+        EXPECT_EQ(std::tuple(saved.method, saved.depressionDegrees, saved.intervalMinutes,
+                             saved.fiqh, saved.configuredCity),
+                  std::tuple(expected.method, expected.depressionDegrees, expected.intervalMinutes,
+                             expected.fiqh, expected.configuredCity));
+        EXPECT_EQ(records_.settings.depressionDegrees, expected.depressionDegrees);
+        EXPECT_EQ(CityDisplay().toStdString(), expected.configuredCity);
+        EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     }
-}
-
-TEST_F(OptionsDialogTest, PastedTextKeepsItsFirstThreeDigitsAndRefusesOthers) {
-    Open();
-    struct Case {
-        const char* pasted;
-        const char* shown;
-    };
-    const Case cases[] = {{"1234", "123"}, {"-5", "18"}, {"4x", "18"}, {"\xd9\xa5", "18"}};
-    for (const Case& c : cases) {
-        TypeNumber("18");
-        NumberField()->selectAll();
-        QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
-        QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(NumberText(), QString::fromLatin1(c.shown)) << c.pasted;
-    }
-}
-
-TEST_F(OptionsDialogTest, StoredValuesOutsideTheFieldOpenSensibly) {
-    settings_.method = 7;  // any nonzero method is the interval
-    settings_.intervalMinutes = 4294967295.0;
-    settings_.depressionDegrees = 19.9;  // the fraction is dropped
-    Open();
-    EXPECT_TRUE(Radio("id1002")->isChecked());
-    EXPECT_EQ(NumberText(), QStringLiteral("999"));
-    Click("id1001");
-    EXPECT_EQ(NumberText(), QStringLiteral("19"));
-    Click("id1002");
-    Ok();
-    EXPECT_EQ(settings_.method, 1);
-    EXPECT_EQ(settings_.intervalMinutes, 999.0);
-}
-
-TEST_F(OptionsDialogTest, CancelStoresNothingAndTheNextOpeningShowsTheStoredValues) {
-    const PrayerSettings before = settings_;
-    Open();
-    TypeNumber("25");
-    Click("id1006");
-    Control<QLineEdit>("id1008")->setText(QStringLiteral("Mecca"));
-    Click("id2");
-    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-    EXPECT_EQ(settings_.depressionDegrees, before.depressionDegrees);
-    EXPECT_EQ(settings_.fiqh, before.fiqh);
-    EXPECT_EQ(settings_.configuredCity, before.configuredCity);
-    EXPECT_EQ(city_.name, "Detroit, MI");
-    EXPECT_EQ(world_.settings.saves, 0);
-    EXPECT_TRUE(shown_.empty());
-
-    dialog_.reset();
-    Open();
-    EXPECT_EQ(NumberText(), QStringLiteral("18"));
-    EXPECT_TRUE(Radio("id1005")->isChecked());
-    EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
 }
 
 TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPair) {
-    struct Case {
-        const char* name;
-        QString typed;
-        QString stored;
-    };
     const QString a198(198, QLatin1Char('a'));
+    const QString c197(197, QLatin1Char('c'));
     const QString emoji = QString::fromUtf8("\xf0\x9f\x95\x8c");  // two UTF-16 units
-    const Case cases[] = {
-        {"250 letters", QString(250, QLatin1Char('b')), QString(199, QLatin1Char('b'))},
-        {"a pair across the limit", a198 + emoji, a198},
-        {"a pair inside the limit", QString(197, QLatin1Char('c')) + emoji,
-         QString(197, QLatin1Char('c')) + emoji},
+    const std::pair<QString, QString> cases[] = {
+        {QString(250, QLatin1Char('b')), QString(199, QLatin1Char('b'))},
+        {a198 + emoji, a198},  // a pair across the limit
+        {c197 + emoji, c197 + emoji},
     };
-    for (const Case& c : cases) {
-        Reset();
+    for (const auto& [typed, stored] : cases) {
         Open();
-        Control<QLineEdit>("id1008")->setText(c.typed);
+        Control<QLineEdit>("id1008")->setText(typed);
         Ok();
-        EXPECT_EQ(QString::fromStdString(settings_.configuredCity), c.stored) << c.name;
-        dialog_.reset();
+        EXPECT_EQ(QString::fromStdString(world_.settings.stored.configuredCity), stored);
     }
 }
 
 TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
     world_.settings.failSave = true;
     Open();
-    TypeNumber("16");
+    TypeNumber(QStringLiteral("16"));
     Ok();
     EXPECT_EQ(world_.messages, (std::vector<Message>{{"Settings could not be saved.", "Error"}}));
-    EXPECT_EQ(settings_.depressionDegrees, 16.0);
+    EXPECT_EQ(records_.settings.depressionDegrees, 16.0);
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog_->isVisible());
 }
 
-TEST_F(OptionsDialogTest, CityFieldOffersCompletionsButOkStoresTheFieldsText) {
-    Open();
-    QLineEdit* cityField = Control<QLineEdit>("id1008");
-    cityField->clear();
-    cityField->setFocus();
-    QTest::keyClicks(cityField, QStringLiteral("De"));
-    EXPECT_EQ(world_.suggestions.asked, (std::vector<std::string>{"D", "De"}));
-    auto* completer = dialog_->findChild<QCompleter*>();
-    ASSERT_NE(completer, nullptr);
-    ASSERT_EQ(completer->model()->rowCount(), 2);
-    EXPECT_EQ(completer->model()->index(0, 0).data().toString(), QStringLiteral("Detroit, MI"));
-    Ok();
-    EXPECT_EQ(settings_.configuredCity, "De");
-}
-
 TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
-    MethodSettings method;
-    Open(&method);
+    Open();
     auto* preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentIndex(), 0);  // classic first
-    EXPECT_TRUE(Radio("id1001")->isEnabled());
+    EXPECT_TRUE(Control("id1001")->isEnabled());
     preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
     for (const char* id : {"id1001", "id1002", "id1003"}) {
-        EXPECT_FALSE(Control<QWidget>(id)->isEnabled()) << id;
+        EXPECT_FALSE(Control(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(Radio("id1005")->isEnabled());
+    EXPECT_TRUE(Control("id1005")->isEnabled());
     EXPECT_EQ(NumberText(), QStringLiteral("18"));                         // kept, only disabled
     EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
     Control<QDoubleSpinBox>("methodFajrAngle")->setValue(19.5);
     Control<QSpinBox>("methodAdjust2")->setValue(3);
     Click("methodOk");
-    EXPECT_EQ(method.choice.presetId, "turkey");
-    EXPECT_EQ(method.choice.fajrAngleDeg, 19.5);
-    EXPECT_EQ(method.choice.adjustments, (MinuteOffsets{0, 0, 3, 0, 0, 0}));
-    EXPECT_FALSE(method.choice.ishaAngleDeg);
-    EXPECT_EQ(world_.settings.saves, 1);
-    EXPECT_EQ(settings_.depressionDegrees, 18.0);
-}
+    const MethodChoice& choice = records_.method.choice;
+    EXPECT_EQ(choice.presetId, "turkey");
+    EXPECT_EQ(choice.fajrAngleDeg, 19.5);
+    EXPECT_EQ(choice.adjustments, (MinuteOffsets{0, 0, 3, 0, 0, 0}));
+    EXPECT_FALSE(choice.ishaAngleDeg);
+    EXPECT_EQ(Count(world_.log, "save"), 1);
+    EXPECT_EQ(records_.settings.depressionDegrees, 18.0);
 
-TEST_F(OptionsDialogTest, MethodPageOpensOnTheSavedPresetAndReturnsToClassic) {
-    MethodSettings method;
-    method.choice.presetId = "umm-al-qura";
-    method.choice.rounding = RoundingRule::Up;
-    Open(&method);
-    auto* preset = Control<QComboBox>("methodPreset");
+    // Opened again on the saved preset, and back to classic.
+    world_.settings.method.choice.presetId = "umm-al-qura";
+    world_.settings.method.choice.rounding = RoundingRule::Up;
+    Open();
+    preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
-    EXPECT_FALSE(Radio("id1001")->isEnabled());
+    EXPECT_FALSE(Control("id1001")->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
     preset->setCurrentIndex(0);
-    EXPECT_TRUE(Radio("id1001")->isEnabled());
+    EXPECT_TRUE(Control("id1001")->isEnabled());
     Ok();
-    EXPECT_EQ(method.choice.presetId, "classic");
-    EXPECT_FALSE(method.choice.rounding);
+    EXPECT_EQ(records_.method.choice.presetId, "classic");
+    EXPECT_FALSE(records_.method.choice.rounding);
 }
 
-// The lookup, not the pop-up, decides which city a typed name means: Return applies a
-// suggestion only when the person moved to it. No row of the pop-up is cut by its lower edge.
+// The lookup, not the pop-up, decides which city a typed name means: the pop-up offers the
+// suggestions for every prefix typed, and Return applies one only when the person moved to it.
+// No row of the pop-up is cut by its lower edge.
 TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMovedTo) {
     struct Case {
         const char* typed;
@@ -343,19 +266,20 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
         {"Koln", koln, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, "Koln"},  // up off the rows
     };
     for (const Case& c : cases) {
-        Reset();
         world_.suggestions.answer = c.suggestions;
+        world_.suggestions.asked.clear();
         Open();
         TypeCity(c.typed);
+        EXPECT_EQ(world_.suggestions.asked.size(), std::string_view(c.typed).size());
+        EXPECT_EQ(world_.suggestions.asked.back(), c.typed);
         ASSERT_TRUE(Popup()->isVisible()) << c.kept;
         for (const Qt::Key key : c.keys) {  // delivered as the window system does: to the pop-up
             QTest::keyClick(dialog_->windowHandle(), key);
         }
         EXPECT_FALSE(Popup()->isVisible()) << c.kept;
         Ok();
-        EXPECT_EQ(settings_.configuredCity, c.kept);
+        EXPECT_EQ(world_.settings.stored.configuredCity, c.kept);
     }
-    Reset();
     world_.suggestions.answer = std::vector<std::string>(12, "Al");
     Open();
     TypeCity("Al");
@@ -383,20 +307,18 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         {0, 1, "id1006", Qt::Key_Backtab, "id1003"},
     };
     for (const Case& c : cases) {
-        Reset();
-        settings_.method = c.method;
-        settings_.fiqh = c.fiqh;
+        world_.settings.stored.method = c.method;
+        world_.settings.stored.fiqh = c.fiqh;
         Open();
-        EXPECT_EQ(QApplication::focusWidget(),
-                  Control<QWidget>(c.method == 0 ? "id1001" : "id1002"));
-        Control<QWidget>(c.from)->setFocus();
-        QTest::keyClick(Control<QWidget>(c.from), c.key);
-        EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(c.reached))
-            << c.from << " " << c.reached;
+        EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? "id1001" : "id1002"));
+        EXPECT_TRUE(Checked(c.fiqh == 0 ? "id1005" : "id1006"));
+        Control(c.from)->setFocus();
+        QTest::keyClick(Control(c.from), c.key);
+        EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         dialog_->accept();
-        EXPECT_EQ(settings_.method, c.method);
-        EXPECT_EQ(settings_.fiqh, c.fiqh);
+        EXPECT_EQ(records_.settings.method, c.method);
+        EXPECT_EQ(records_.settings.fiqh, c.fiqh);
     }
 }
 

@@ -20,6 +20,7 @@
 #include "app/reminders.h"
 #include "fakes.h"
 #include "notification_bus.h"
+#include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -94,31 +95,21 @@ NotificationServer* RemindersTest::server_ = nullptr;
 TEST_F(RemindersTest, ClockPassingTheTimes) {
     struct Row {
         const char* name;
-        std::array<bool, kPrayerCount> on;
+        int slot;  // the one prayer reminded of
         int minutesBefore;
         bool asrMissing;
         std::vector<std::int64_t> pollsAfterAsr;  // seconds; a 0 gives the day again first
-        QStringList expected;
+        const char* shown;                        // the one notification, or none ("")
     };
-    const std::array<bool, kPrayerCount> asr = {false, false, false, true, false, false};
-    const std::array<bool, kPrayerCount> maghrib = {false, false, false, false, true, false};
+    const char* atAsr = "Asr (Afternoon) at 4:45 PM";
     const std::vector<Row> rows = {
-        {"at Asr, once", asr, 0, false, {-1, 1, 30}, {"Asr (Afternoon) at 4:45 PM"}},
-        {"ten minutes before",
-         asr,
-         10,
-         false,
-         {-601, -599, -1},
-         {"Asr (Afternoon) in 10 min, at 4:45 PM"}},
-        {"Asr turned off", maghrib, 0, false, {-1, 1}, {}},
-        {"no Asr that day", asr, 0, true, {-1, 1}, {}},
-        {"not again for the day given again",
-         asr,
-         0,
-         false,
-         {-1, 1, 0, -1, 1},
-         {"Asr (Afternoon) at 4:45 PM"}},
-        {"an hour late after a sleep", asr, 0, false, {-1, 3600}, {}},
+        {"at Asr, once", 3, 0, false, {-1, 1, 30}, atAsr},
+        {"10 min before", 3, 10, false, {-601, -599, -1}, "Asr (Afternoon) in 10 min, at 4:45 PM"},
+        {"Asr turned off", 4, 0, false, {-1, 1}, ""},
+        {"no Asr that day", 3, 0, true, {-1, 1}, ""},
+        {"not again for the day given again", 3, 0, false, {-1, 1, 0, -1, 1}, atAsr},
+        {"five minutes late after a sleep", 3, 0, false, {-1, 300}, atAsr},
+        {"six minutes late after a sleep", 3, 0, false, {-1, 360}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -126,7 +117,7 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
         clock_.utcSeconds = kAsrUtc - 3600;
         ReminderScheduler scheduler(clock_, notifier_, player_);
         ReminderChoice choice;
-        choice.atPrayer = row.on;
+        choice.atPrayer[static_cast<std::size_t>(row.slot)] = true;
         choice.minutesBefore = row.minutesBefore;
         scheduler.SetChoice(choice);
         scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(row.asrMissing)));
@@ -138,7 +129,8 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
             clock_.utcSeconds = kAsrUtc + after;
             scheduler.Poll();
         }
-        EXPECT_EQ(Summaries(row.expected.size()), row.expected);
+        const QStringList expected = *row.shown != '\0' ? QStringList{row.shown} : QStringList{};
+        EXPECT_EQ(Summaries(expected.size()), expected);
         for (const NotificationServer::Call& call : server_->calls) {
             EXPECT_EQ(call.body, QStringLiteral("Detroit, MI"));
         }
@@ -170,13 +162,35 @@ TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
     EXPECT_EQ(player_.stops, 1);
 }
 
-// The window gives the reminders the day its list shows, on the clock the list shows.
-TEST_F(RemindersTest, TheWindowRemindsAtTheTimeItsListShows) {
+// The Reminders page shows the stored choice and saves what it shows; the window then reminds
+// at the time its list shows, on the clock the list shows.
+TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) {
     testing_support::FakeWorld world;
-    world.settings.reminders.choice.atPrayer[3] = true;
+    world.settings.reminders.choice = {.atPrayer = {true, false, false, false, false, true},
+                                       .minutesBefore = 15,
+                                       .sound = false,
+                                       .soundFile = "/home/amina/adhan.ogg",
+                                       .volumePercent = 30};
     AppRecords records;
     world.clock.utcSeconds = kMidnightUtc + 12 * 3600;
     MainWindow window(records, world.services, {});
+    window.RunCommand(commands::kOptions);
+    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    const auto box = [options](int slot) {
+        return options->findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
+    };
+    EXPECT_TRUE(box(0)->isChecked());
+    EXPECT_FALSE(box(1)->isChecked());
+    EXPECT_TRUE(box(5)->isChecked());
+    box(3)->setChecked(true);
+    options->findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(0);
+    options->accept();
+    ReminderChoice expected = world.settings.reminders.choice;
+    expected.atPrayer = {true, false, false, true, false, true};
+    expected.minutesBefore = 0;
+    EXPECT_EQ(world.settings.reminders.choice, expected);
+
     const QString listed = records.window.listView->topLevelItem(3)->text(1).trimmed();
     const QTime time = QTime::fromString(listed, QStringLiteral("h:mm AP"));
     ASSERT_TRUE(time.isValid()) << listed.toStdString();
@@ -187,34 +201,6 @@ TEST_F(RemindersTest, TheWindowRemindsAtTheTimeItsListShows) {
     world.clock.utcSeconds = shownUtc + 30;
     window.ReminderService().Poll();
     EXPECT_EQ(Summaries(1), QStringList{"Asr (Afternoon) at " + listed});
-}
-
-TEST_F(RemindersTest, TheRemindersPageSavesWhatItShows) {
-    testing_support::FakeWorld world;
-    PrayerSettings settings;
-    CityLocation city;
-    ReminderSettings reminders;
-    reminders.choice = {.atPrayer = {true, false, false, false, false, true},
-                        .minutesBefore = 15,
-                        .sound = true,
-                        .soundFile = "/home/amina/adhan.ogg",
-                        .volumePercent = 30};
-    OptionsDialog dialog(
-        OptionsContext{settings, city, world.services, nullptr, nullptr, &reminders});
-    const auto box = [&dialog](int slot) {
-        return dialog.findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
-    };
-    EXPECT_TRUE(box(0)->isChecked());
-    EXPECT_FALSE(box(1)->isChecked());
-    EXPECT_TRUE(box(5)->isChecked());
-    box(3)->setChecked(true);
-    dialog.findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(20);
-    dialog.accept();
-    ReminderChoice expected = reminders.choice;
-    expected.atPrayer[3] = true;
-    expected.minutesBefore = 20;
-    EXPECT_EQ(reminders.choice, expected);
-    EXPECT_EQ(world.settings.reminders.choice, expected);
 }
 
 // Headless machines often have no audio device or media back end: a sound that cannot play is

@@ -1,21 +1,25 @@
+// One copy of the program at a time: the first listens in the user's runtime folder (or, without
+// one, in a folder of the user's own) and later copies ask it to come forward.
 #include "app/single_instance.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstring>
 #include <memory>
 
 namespace orvanta {
@@ -23,24 +27,31 @@ namespace {
 
 const QString kClass = QStringLiteral("ORVANTA");
 const QString kTitle = QStringLiteral("Orvanta");
+constexpr int kStartTimeoutMs = 30000;  // generous: sanitizer builds start slowly
 
-// A private runtime, home and configuration for this test, for this process and the copies of
-// the program it starts; the previous runtime folder comes back at the end.
+// Sets an environment variable for this process until the end of the scope.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const QString& value) : name_(name), old_(qgetenv(name)) {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~ScopedVariable() { qputenv(name_, old_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+  private:
+    const char* name_;
+    QByteArray old_;
+};
+
+bool MakeFolder(const QString& path, mode_t mode) {
+    const QByteArray name = QFile::encodeName(path);
+    return ::mkdir(name.constData(), 0700) == 0 && ::chmod(name.constData(), mode) == 0;
+}
+
+// A private runtime folder and home for this process and the copies of the program it starts.
 class IsolatedUser {
   public:
-    IsolatedUser() : previousRuntime_(qgetenv("XDG_RUNTIME_DIR")) {
-        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
-    }
-    ~IsolatedUser() {
-        if (previousRuntime_.isEmpty()) {
-            qunsetenv("XDG_RUNTIME_DIR");
-        } else {
-            qputenv("XDG_RUNTIME_DIR", previousRuntime_);
-        }
-    }
-    IsolatedUser(const IsolatedUser&) = delete;
-    IsolatedUser& operator=(const IsolatedUser&) = delete;
-
     bool Valid() const { return runtime_.isValid() && home_.isValid(); }
 
     // Starts the real program with this user's folders on the offscreen platform.
@@ -57,13 +68,12 @@ class IsolatedUser {
         process->start(QStringLiteral(ORVANTA_APP_BINARY), QStringList());
         return process;
     }
-
     QString ServerPath() const { return SingleInstance::ServerPath(kClass, kTitle); }
 
   private:
-    QByteArray previousRuntime_;
     QTemporaryDir runtime_;
     QTemporaryDir home_;
+    ScopedVariable runtimeVariable_{"XDG_RUNTIME_DIR", runtime_.path()};
 };
 
 // Waits, running the event loop, until a copy listens at path.
@@ -74,7 +84,6 @@ bool WaitForListener(const QString& path, int timeoutMs) {
         QLocalSocket probe;
         probe.connectToServer(path);
         if (probe.waitForConnected(200)) {
-            probe.disconnectFromServer();
             return true;
         }
         QTest::qWait(50);
@@ -82,48 +91,17 @@ bool WaitForListener(const QString& path, int timeoutMs) {
     return false;
 }
 
-constexpr int kStartTimeoutMs = 30000;  // generous: sanitizer builds start slowly
-
 // Passes when the copy ends by itself, in time, with exit code 0.
 ::testing::AssertionResult EndsWithZero(QProcess& process) {
-    if (process.state() != QProcess::NotRunning) {
-        QSignalSpy finished(&process, &QProcess::finished);
-        if (!finished.wait(kStartTimeoutMs)) {
-            return ::testing::AssertionFailure() << "still running";
-        }
+    if (process.state() != QProcess::NotRunning &&
+        !QSignalSpy(&process, &QProcess::finished).wait(kStartTimeoutMs)) {
+        return ::testing::AssertionFailure() << "still running";
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         return ::testing::AssertionFailure()
                << "exit status " << process.exitStatus() << ", code " << process.exitCode();
     }
     return ::testing::AssertionSuccess();
-}
-
-void Stop(QProcess& process) {
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-}
-
-TEST(SingleInstance, SocketLeftByACrashedCopyIsReplaced) {
-    IsolatedUser user;
-    ASSERT_TRUE(user.Valid());
-    // A socket file nobody listens on, as a killed copy leaves it.
-    const QByteArray path = user.ServerPath().toLocal8Bit();
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(user.ServerPath()));
-
-    SingleInstance copy(kClass, kTitle);
-    EXPECT_EQ(copy.ClaimOrSignal(), SingleInstance::Claim::kFirst);
-    EXPECT_TRUE(WaitForListener(user.ServerPath(), 2000));
 }
 
 // The first copy listens in the runtime folder; a later claim, and the real program started
@@ -169,8 +147,95 @@ TEST(SingleInstance, TwoProgramsStartedTogetherOnlyOneRuns) {
     EXPECT_TRUE(EndsWithZero(*ended));
     QTest::qWait(500);
     EXPECT_EQ(running->state(), QProcess::Running);
-    Stop(*a);
-    Stop(*b);
+    running->kill();
+    running->waitForFinished(5000);
+}
+
+// $TMPDIR is a folder of the test's own; neither $XDG_RUNTIME_DIR nor Qt's fallback for it
+// (<temp>/runtime-<user>) can be used, as both have mode 0755.
+class NoRuntimeFolder {
+  public:
+    NoRuntimeFolder() {
+        const passwd* user = ::getpwuid(::geteuid());
+        const QString fallback =
+            QStringLiteral("runtime-%1").arg(QString::fromLocal8Bit(user ? user->pw_name : ""));
+        valid_ = user != nullptr && MakeFolder(Temp(), 0755) && MakeFolder(Path("rt"), 0755) &&
+                 MakeFolder(QDir(Temp()).filePath(fallback), 0755);
+    }
+    bool Valid() const {
+        return valid_ &&
+               QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).isEmpty();
+    }
+    QString Path(const char* name) const { return root_.filePath(QString::fromLatin1(name)); }
+    QString Temp() const { return Path("tmp"); }
+    QString UserFolder() const {  // the user's id is in its name
+        return QDir(Temp()).filePath(QStringLiteral("orvanta-%1").arg(::geteuid()));
+    }
+
+  private:
+    QTemporaryDir root_;
+    ScopedVariable temp_{"TMPDIR", Temp()};
+    ScopedVariable runtime_{"XDG_RUNTIME_DIR", Path("rt")};
+    bool valid_ = false;
+};
+
+TEST(SingleInstanceFolder, WithoutARuntimeFolderTheSocketGoesToAFolderOfTheUsersOwn) {
+    NoRuntimeFolder folders;
+    ASSERT_TRUE(folders.Valid());
+    // Another local user listens first under the name that every user used to share.
+    QLocalServer squatter;
+    ASSERT_TRUE(squatter.listen(QDir(folders.Temp()).filePath("orvanta-ORVANTA-Orvanta")));
+
+    SingleInstance first(kClass, kTitle);
+    EXPECT_EQ(first.ClaimOrSignal(), SingleInstance::Claim::kFirst);
+    EXPECT_EQ(QFileInfo(SingleInstance::ServerPath(kClass, kTitle)).path(), folders.UserFolder());
+    EXPECT_EQ(QFileInfo(folders.UserFolder()).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                                 QFile::ExeOwner | QFile::ReadUser |
+                                                                 QFile::WriteUser | QFile::ExeUser);
+    SingleInstance second(kClass, kTitle);
+    EXPECT_EQ(second.ClaimOrSignal(), SingleInstance::Claim::kAlreadyRunning);
+}
+
+TEST(SingleInstanceFolder, AFolderThatIsNotTheUsersOwnWithMode0700IsRefused) {
+    struct Case {
+        const char* name;
+        bool (*make)(const NoRuntimeFolder&);  // puts something at UserFolder()
+        const char* problemMentions;
+    };
+    const Case cases[] = {
+        {"mode 0755", [](const auto& f) { return MakeFolder(f.UserFolder(), 0755); }, "0755"},
+        {"a link to a private folder",
+         [](const auto& f) {
+             return MakeFolder(f.Path("mine"), 0700) && QFile::link(f.Path("mine"), f.UserFolder());
+         },
+         "link"},
+        // Only the superuser can give a folder away; other users skip this row.
+        {"another user's folder",
+         [](const auto& f) {
+             return MakeFolder(f.UserFolder(), 0700) &&
+                    ::chown(QFile::encodeName(f.UserFolder()).constData(), 65534, 65534) == 0;
+         },
+         "65534"},
+    };
+    for (const Case& c : cases) {
+        NoRuntimeFolder folders;
+        ASSERT_TRUE(folders.Valid()) << c.name;
+        if (!c.make(folders)) {
+            continue;
+        }
+        SingleInstance copy(kClass, kTitle);
+        EXPECT_EQ(copy.ClaimOrSignal(), SingleInstance::Claim::kUnguarded) << c.name;
+        EXPECT_TRUE(copy.Problem().contains(folders.UserFolder()) &&
+                    copy.Problem().contains(QString::fromLatin1(c.problemMentions)))
+            << c.name << ": " << copy.Problem().toStdString();
+        // Nothing was put where another user could reach it: only runtime-<user> and the folder.
+        EXPECT_EQ(
+            QDir(folders.Temp())
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden)
+                .size(),
+            2)
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -1,17 +1,27 @@
-// Helpers for tests that drive the real window and dialogs under the offscreen platform.
+// The one fixture of the tests that drive the real window and dialogs under the offscreen
+// platform: the fakes, the window over them and what it opens, all closed after each test.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QTest>
+#include <QLocale>
 #include <QTreeWidget>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "app/ui_language.h"
+#include "fakes.h"
+#include "resources/command_ids.h"
 
 namespace orvanta::testing_support {
 
@@ -37,5 +47,52 @@ inline void CloseEverything() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
+
+// The child of parent with this object name; the test fails when there is none.
+template <typename T = QWidget>
+T* Find(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Runs a test in one of the translated languages and goes back to English afterwards.
+class LanguageScope {
+  public:
+    explicit LanguageScope(const char* name) {
+        EXPECT_TRUE(UseLanguage(QLocale(QString::fromLatin1(name)))) << name;
+    }
+    ~LanguageScope() { UseLanguage(std::nullopt); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+class WindowTest : public testing::Test {
+  protected:
+    void TearDown() override {
+        window_.reset();
+        CloseEverything();
+    }
+    // A new window over the fakes (the previous one closed first); the tray as asked.
+    MainWindow& Create(bool trayAvailable = false) {
+        window_.reset();
+        window_ = std::make_unique<MainWindow>(records_, world_.services,
+                                               [this](int code) { quitCodes_.push_back(code); });
+        window_->SetTrayAvailability([trayAvailable] { return trayAvailable; });
+        return *window_;
+    }
+    // Runs the Options command; the dialog it leaves open, or nothing.
+    OptionsDialog* OpenOptions() {
+        window_->RunCommand(commands::kOptions);
+        return qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    }
+    TextRows Rows() const { return RowsOf(records_.window.listView); }
+    QString CityDisplay() const { return records_.window.cityDisplay->text(); }
+
+    FakeWorld world_;
+    AppRecords records_;
+    std::vector<int> quitCodes_;
+    std::unique_ptr<MainWindow> window_;
+};
 
 }  // namespace orvanta::testing_support
