@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "command_table.h"
-#include "settings/method_settings.h"
 #include "settings/settings_memory_file.h"
-#include "settings/settings_store.h"
 
 namespace orvanta {
 namespace {
@@ -95,22 +93,15 @@ TEST(MethodCommand, PresetsGiveTheAuthoritiesTimesAndAreNamed) {
 }
 
 TEST(MethodCommand, SavedMethodAppliesAndUnreadableValuesWarnOnce) {
-    MemorySettingsFile saved;
-    MethodSettings method;
-    method.choice.presetId = "qatar";
-    ASSERT_TRUE(SaveSettings(saved, PrayerSettings{}, &method));
-    *saved.content += "\"FajrAngle\"=\"steep\"\n";
-    TimesServices services;
-    services.savedSettings = &saved;
-    const RunResult r = RunTimes(Args("@istanbul --date 2026-02-19"), services);
+    const std::string saved = "\"Method\"=\"qatar\"\n\"FajrAngle\"=\"steep\"";
+    const RunResult r = Times(Args("@istanbul --date 2026-02-19"), saved);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Method:   qatar ("), std::string::npos);
     EXPECT_EQ(r.err,
               "orvanta-times: warning: ignored the method settings that cannot be read "
               "(FajrAngle); they stay in the settings file as they are\n");
     // Classic's own options choose classic for the run.
-    const RunResult classic =
-        RunTimes(Args("@istanbul --date 2026-02-19 --depression 15"), services);
+    const RunResult classic = Times(Args("@istanbul --date 2026-02-19 --depression 15"), saved);
     EXPECT_NE(classic.out.find("sun 15° below"), std::string::npos) << classic.out;
 }
 

@@ -105,4 +105,8 @@ std::size_t ExpectCommands(const std::string& table, const Run& run) {
     return rows.size();
 }
 
+inline std::size_t ExpectCommands(const std::string& table, const TimesServices& services) {
+    return ExpectCommands(table, [&](const auto& args) { return RunTimes(args, services); });
+}
+
 }  // namespace orvanta::testing_support

@@ -51,10 +51,8 @@ const char* const kRows = R"(
 0 @sydney --from 2024-04-06 --to 2024-04-07 --format json | "zuhr": "2024-04-07T11:57:00+10:00"
 0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "zuhr": "2024-03-09T12:43:00-05:00"
 0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "zuhr": "2024-03-10T13:42:00-04:00"
-0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "utcOffset": "-04:00"
 0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "zuhr": "2024-11-02T13:16:00-04:00"
 0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "zuhr": "2024-11-03T12:16:00-05:00"
-0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "utcOffset": "-05:00"
 0 --lat 51.5 --lon 0 --zone 0.5 --date 2024-06-20 --method interval --interval 300 --format json | "fajr": "2024-06-19T23:13:00+00:30"
 0 --lat 51.5 --lon 0 --zone 0.5 --date 2024-06-20 --method interval --interval 300 --format json | "isha": "2024-06-21T01:51:00+00:30"
 0 --lat 51.5 --lon 0 --zone 0.5 --date 2024-06-20 --method interval --interval 300 --format json | "isha": "1:51 AM"
@@ -84,8 +82,7 @@ const char* const kRows = R"(
 )";
 
 TEST(TimetableFormats, RowsOfEveryFormatGiveTheIndependentTimes) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Tool(args); }),
-              45u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 43u);
     const RunResult february = Tool(Args("@detroit --month 2024-02 --format csv"));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
     // The text range is a table whose lines all have the header's width.
