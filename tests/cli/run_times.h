@@ -51,12 +51,11 @@ inline TimesServices Pinned(CivilDate today, const CityStore* cities = nullptr,
     return services;
 }
 
-// A city store that knows one city, by its exact name, and records the names it was asked.
+// A city store that knows one city, by its exact name.
 class OneCityStore final : public CityStore {
   public:
     explicit OneCityStore(CityLocation known) : city(std::move(known)) {}
     CityLookupStatus LookUp(CityLocation& target, const MessageFn& showMessage) const override {
-        asked.push_back(target.name);
         if (target.name != city.name) {
             showMessage(kCityNotFoundText, kCityNotFoundCaption);
             return CityLookupStatus::NotFound;
@@ -65,7 +64,6 @@ class OneCityStore final : public CityStore {
         return CityLookupStatus::Found;
     }
     CityLocation city;
-    mutable std::vector<std::string> asked;
 };
 
 inline std::vector<std::string> With(std::vector<std::string> args,
