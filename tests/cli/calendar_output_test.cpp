@@ -1,112 +1,108 @@
-// The Hijri date and the Qibla in orvanta-times: in each format, with the offset from the
-// command line or the saved settings, and the offsets refused.
+// The Hijri date, the Qibla and the method in orvanta-times: in each format, from the command
+// line or the saved settings; a preset's published times and the list of presets.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "run_times.h"
+#include "command_table.h"
 #include "settings/settings_memory_file.h"
 
 namespace orvanta {
 namespace {
 
+using testing_support::Args;
 using testing_support::RunResult;
+using testing_support::RunTimes;
 using testing_support::With;
 
-// Detroit by coordinates: the Qibla, computed by hand with the spherical formula, is 52.03
-// degrees (published figures for Detroit: 52 degrees).
-const std::vector<std::string> kDetroit = {"--lat", "42.3314", "--lon", "-83.0458", "--zone", "-5"};
-const std::string kKey =
-    "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n";
+// 18 February 2026 is 1 Ramadan 1447 (announced by the Saudi Supreme Court). The Qibla of
+// Detroit, computed by hand with the spherical formula, is 52.03 degrees (published: 52); none
+// at the Kaaba. An offset moves the Hijri date: each row's civil date is 1 Ramadan with it.
+// Diyanet's imsakiye for Istanbul, 19 February 2026: Zuhr 13:23, Asr 16:20; adjusted by whole
+// minutes. The method is named in every format; the presets are listed with their sources.
+const char* const kRows = R"(
+0 @detroit-fixed --date 2026-02-18 | Qibla:    52.0° clockwise from true north
+0 @detroit-fixed --date 2026-02-18 | Date:     2026-02-18 (1 Ramadan 1447)
+0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Fajr,*,1447-09-01
+0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Isha,*,1447-09-01
+0 @detroit-fixed --date 2026-02-18 --format json | "qiblaDegrees": 52.02
+0 @detroit-fixed --date 2026-02-18 --format json | "year": 1447,
+0 @detroit-fixed --date 2026-02-18 --format json | "month": 9,
+0 @detroit-fixed --date 2026-02-18 --format json | "day": 1,
+0 @detroit-fixed --date 2026-02-18 --format json | "text": "1 Ramadan 1447"
+0 @detroit-fixed --from 2026-02-16 --to 2026-02-18 |   Hijri
+0 @detroit-fixed --from 2026-02-16 --to 2026-02-18 | 2026-02-18 * 1 Ramadan 1447
+0 --lat 21.4225 --lon 39.8262 --zone 3 --format json | "qiblaDegrees": null
+0 @detroit-fixed --date 2026-02-17 --hijri-offset 1 | (1 Ramadan 1447)
+0 @detroit-fixed --date 2026-02-20 --hijri-offset -2 | (1 Ramadan 1447)
+2 @detroit-fixed --hijri-offset 3 | hijri offset must be -2, -1, 0, 1 or 2, not "3"
+2 @detroit-fixed --hijri-offset -3 | hijri offset must be -2, -1, 0, 1 or 2, not "-3"
+2 @detroit-fixed --hijri-offset +1 | hijri offset must be -2, -1, 0, 1 or 2, not "+1"
+0 @istanbul --date 2026-02-19 --preset turkey --24h | Method:   turkey (Diyanet
+0 @istanbul --date 2026-02-19 --preset turkey --24h | Zuhr (Noon)       13:23
+0 @istanbul --date 2026-02-19 --preset turkey --24h | Asr (Afternoon)   16:20
+0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25
+0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
+0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura"
+0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "ishaInterval": 90.0
+0 @istanbul --date 2026-02-19 --preset dubai --format ics | (method: dubai)
+0 presets | classic 
+0 presets | moonsighting  Moonsighting Committee Worldwide: 
+0 presets | (source: 
+)";
 
 RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "") {
     MemorySettingsFile saved;
-    saved.content = kKey + savedLine + "\n";
-    TimesServices services;
-    services.today = [] { return CivilDate{2026, 2, 18}; };
-    services.savedSettings = &saved;
-    return testing_support::RunTimes(args, services);
+    saved.content =
+        "Windows Registry Editor Version 5.00\n\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n" +
+        savedLine + "\n";
+    return testing_support::RunTimes(args, testing_support::Pinned({2026, 2, 18}, nullptr, &saved));
 }
 
-// 18 February 2026 is 1 Ramadan 1447 (announced by the Saudi Supreme Court).
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
-    const RunResult text = Times(kDetroit);
-    ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_NE(text.out.find("Qibla:    52.0\u00B0 clockwise from true north\n"), std::string::npos)
-        << text.out;
-    EXPECT_NE(text.out.find("Date:     2026-02-18 (1 Ramadan 1447)\n"), std::string::npos);
-
-    const RunResult csv = Times(With(kDetroit, {"--format", "csv"}));
-    ASSERT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "date,prayer,hours,time,hijri");
-    std::size_t marked = 0;
-    for (std::size_t at = csv.out.find(",1447-09-01\n"); at != std::string::npos;
-         at = csv.out.find(",1447-09-01\n", at + 1)) {
-        ++marked;
-    }
-    EXPECT_EQ(marked, 6U) << csv.out;  // one line per prayer
-
-    const RunResult json = Times(With(kDetroit, {"--format", "json"}));
-    ASSERT_EQ(json.status, 0) << json.err;
-    const auto document = nlohmann::json::parse(json.out);
-    EXPECT_NEAR(document["place"]["qiblaDegrees"].get<double>(), 52.03, 0.01);
-    const auto& hijri = document["days"][0]["hijri"];
-    EXPECT_EQ(hijri["year"], 1447);
-    EXPECT_EQ(hijri["month"], 9);
-    EXPECT_EQ(hijri["day"], 1);
-    EXPECT_EQ(hijri["text"], "1 Ramadan 1447");
-
-    const RunResult range = Times(With(kDetroit, {"--from", "2026-02-16", "--to", "2026-02-18"}));
-    ASSERT_EQ(range.status, 0) << range.err;
-    EXPECT_NE(range.out.find("  Hijri\n"), std::string::npos) << range.out;
-    EXPECT_NE(range.out.find("   1 Ramadan 1447\n"), std::string::npos) << range.out;
-
-    const RunResult kaaba =
-        Times({"--lat", "21.4225", "--lon", "39.8262", "--zone", "3", "--format", "json"});
-    ASSERT_EQ(kaaba.status, 0) << kaaba.err;
-    EXPECT_TRUE(nlohmann::json::parse(kaaba.out)["place"]["qiblaDegrees"].is_null());
-}
-
-TEST(CalendarOutput, TheOffsetComesFromTheCommandLineElseTheSavedSettings) {
-    struct Row {
-        std::string name;
-        std::string date;
-        std::vector<std::string> more;
-        std::string saved;
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
+              28u);
+    const struct {
+        const char* words;
+        const char* saved;
         bool warned;
+    } rows[] = {
+        {"@detroit-fixed --date 2026-02-19", "\"HijriOffset\"=\"-1\"", false},
+        {"@detroit-fixed --date 2026-02-18 --hijri-offset 0", "\"HijriOffset\"=\"2\"", false},
+        {"@detroit-fixed --date 2026-02-18", "\"HijriOffset\"=\"tomorrow\"", true},
     };
-    // Each row names the civil date whose Hijri date, moved by the offset in force, is the
-    // first of Ramadan 1447.
-    const std::vector<Row> rows = {
-        {"option +1", "2026-02-17", {"--hijri-offset", "1"}, "", false},
-        {"option -2", "2026-02-20", {"--hijri-offset", "-2"}, "", false},
-        {"saved -1", "2026-02-19", {}, "\"HijriOffset\"=\"-1\"", false},
-        {"option over saved",
-         "2026-02-18",
-         {"--hijri-offset", "0"},
-         "\"HijriOffset\"=\"2\"",
-         false},
-        {"saved unreadable", "2026-02-18", {}, "\"HijriOffset\"=\"tomorrow\"", true},
-    };
-    for (const Row& row : rows) {
-        const RunResult run =
-            Times(With(With(kDetroit, {"--date", row.date}), row.more), row.saved);
-        ASSERT_EQ(run.status, 0) << row.name << ": " << run.err;
-        EXPECT_NE(run.out.find("(1 Ramadan 1447)"), std::string::npos) << row.name << run.out;
-        EXPECT_EQ(run.err.find("HijriOffset") != std::string::npos, row.warned) << row.name;
+    for (const auto& row : rows) {
+        const RunResult run = Times(Args(row.words), row.saved);
+        ASSERT_EQ(run.status, 0) << row.saved << ": " << run.err;
+        EXPECT_NE(run.out.find("(1 Ramadan 1447)"), std::string::npos) << row.saved << run.out;
+        EXPECT_EQ(run.err.find("HijriOffset") != std::string::npos, row.warned) << row.saved;
     }
 }
 
-TEST(CalendarOutput, OffsetsOutsideTwoDaysAreRefused) {
-    for (const std::string value : {"3", "-3", "1.5", "+1", "one", ""}) {
-        const RunResult run = Times(With(kDetroit, {"--hijri-offset", value}));
-        EXPECT_EQ(run.status, 2) << value;
-        EXPECT_EQ(run.out, "") << value;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << value << run.err;
+TEST(MethodCommand, PresetsGiveTheAuthoritiesTimesAndAreNamed) {
+    const RunResult presets = RunTimes({"presets"}, {});
+    EXPECT_EQ(std::count(presets.out.begin(), presets.out.end(), '\n'), 18);
+    for (const char* format : {"text", "json", "csv", "ics"}) {
+        const auto args = Args(std::string("@istanbul --date 2026-02-19 --format ") + format);
+        const RunResult plain = RunTimes(args, {});
+        EXPECT_EQ(plain.out, RunTimes(With(args, {"--preset", "classic"}), {}).out) << format;
+        EXPECT_EQ(plain.out.find("method: "), std::string::npos) << format;
     }
+}
+
+TEST(MethodCommand, SavedMethodAppliesAndUnreadableValuesWarnOnce) {
+    const std::string saved = "\"Method\"=\"qatar\"\n\"FajrAngle\"=\"steep\"";
+    const RunResult r = Times(Args("@istanbul --date 2026-02-19"), saved);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Method:   qatar ("), std::string::npos);
+    EXPECT_EQ(r.err,
+              "orvanta-times: warning: ignored the method settings that cannot be read "
+              "(FajrAngle); they stay in the settings file as they are\n");
+    // Classic's own options choose classic for the run.
+    const RunResult classic = Times(Args("@istanbul --date 2026-02-19 --depression 15"), saved);
+    EXPECT_NE(classic.out.find("sun 15° below"), std::string::npos) << classic.out;
 }
 
 }  // namespace

@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
-#include <nlohmann/json.hpp>
 #include <regex>
-#include <sstream>
 #include <streambuf>
 
+#include "command_table.h"
 #include "common/visible_text.h"
-#include "run_times.h"
 
 namespace orvanta {
 namespace {
@@ -19,10 +16,8 @@ namespace {
 using testing_support::RunResult;
 using testing_support::With;
 
-// ESC ] 0 ; X BEL sets a terminal's title; the newline would forge a line.
-const std::string kHostileShown = "Evil\\x1b]0;X\\x07\\x0aLine";
-
-// A city with that name (and a C1 CSI, U+009B, in its country) beside the shipped rows.
+// A city whose name holds ESC ] 0 ; X BEL (it sets a terminal's title) and a newline (it would
+// forge a line), with a C1 CSI (U+009B) in its country, beside the shipped rows.
 const std::string kHostileRow =
     "INSERT INTO cities VALUES (2000, 'Evil' || char(27) || ']0;X' || char(7) || char(10) || "
     "'Line', 'evil', 'Land' || char(155), 'XX', '', 2125, 3949, 3, 1);";
@@ -98,30 +93,15 @@ const char* const kRefusals = R"(
 2 cities add X --lat 1 --lon 1 --tz Mars/Base | unknown time zone "Mars/Base"
 2 cities add -Name --lat 1 | unknown option "-Name" (a name that begins with '-' goes after --)
 1 cities remove Nowhere | you have no city named "Nowhere"
+2 --city ~ | --city needs a city name
+2 cities add ~~~ --lat 1 --lon 2 --tz UTC | a city name must be UTF-8 text of 1 to 199 characters, not "   "
 )";
 
 // The rows above, then those whose arguments hold spaces or control characters.
 TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
     const testing_support::CliHome home(kHostileRow);
     ASSERT_TRUE(home.Built());
-    struct Row {
-        std::vector<std::string> args;
-        int status;
-        std::string line;
-    };
-    std::vector<Row> rows;
-    for (const std::string& text : testing_support::Lines(kRefusals)) {
-        if (text.empty()) {
-            continue;
-        }
-        Row row{{}, text[0] - '0', text.substr(text.find(" | ") + 3)};
-        std::istringstream words(text.substr(2, text.find(" | ") - 2));
-        for (std::string word; words >> word;) {
-            row.args = word == "@" ? With(row.args, {"--lat", "1", "--lon", "2", "--zone", "0"})
-                                   : With(row.args, {word});
-        }
-        rows.push_back(row);
-    }
+    std::vector<testing_support::CommandRow> rows = testing_support::CommandRows(kRefusals);
     const std::string huge(128 * 1024, 'x');
     std::string cut(1, '"');  // the first 80 characters, then an ellipsis
     cut.append(80, 'x').append("\u2026\"");
@@ -133,22 +113,17 @@ TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
         {
             {{"--lat", huge}, 2, "latitude must be a number from -90 to 90, not " + cut},
             {{"--city", huge}, 1, "cannot find the city " + cut},
-            {{"--city", " "}, 2, "--city needs a city name"},
             {{"--city", "\x1b[2J"}, 1, "cannot find the city \"\\x1b[2J\""},
             {{"cities", "search", ""}, 2, "cities search needs the beginning of a city name"},
             {{"cities", "search", "\x07"}, 1, "no city name begins with \"\\x07\""},
-            {With({"cities", "add", "   "}, add), 2, unusable + "\"   \""},
             {With({"cities", "add", std::string(200, 'n')}, add), 2,
              unusable + "\"" + std::string(80, 'n') + "\u2026\""},
             {With({"cities", "add", "Evil\x1b]0;X\x07"}, add), 2,
              controls + "\"Evil\\x1b]0;X\\x07\""},
             {With({"cities", "add", "Csi\u009B2J"}, add), 2, controls + "\"Csi\\x9b2J\""},
         });
-    for (const Row& row : rows) {
-        const RunResult run = home.Run(row.args);
-        EXPECT_EQ(run.status, row.status) << row.line;
-        EXPECT_EQ(run.out, "") << row.line;
-        EXPECT_EQ(run.err, "orvanta-times: " + row.line + "\n");
+    for (const testing_support::CommandRow& row : rows) {
+        testing_support::ExpectRun(row, home.Run(row.args));
     }
     EXPECT_EQ(rows.size(), 66u);  // every line of the table read
     EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
@@ -169,43 +144,26 @@ bool HasRawControl(const std::string& text, bool crlf) {
     return false;
 }
 
+// The hostile name in every output, shown as escapes; iCalendar escapes the backslashes and the
+// semicolon of the visible form, JSON its backslashes.
+const char* const kHostileRows = R"(
+0 --city evil --date 2026-03-01 --format text | City:     Evil\x1b]0;X\x07\x0aLine
+0 --city evil --date 2026-03-01 --format csv | date,prayer
+0 --city evil --date 2026-03-01 --format json | "name": "Evil\\x1b]0;X\\x07\\x0aLine",
+0 --city evil --date 2026-03-01 --format ics | LOCATION:Evil\\x1b]0\;X\\x07\\x0aLine
+0 --city evil --month 2026-03 | City:     Evil\x1b]0;X\x07\x0aLine
+0 cities search ev | Land\x9b
+0 cities home evil | Home city: Evil\x1b]0;X\x07\x0aLine
+)";
+
 TEST(OutputHygiene, ANameFromADatabaseShowsItsControlCharactersInEveryOutput) {
     const testing_support::CliHome home(kHostileRow);
     ASSERT_TRUE(home.Built());
-    const std::vector<std::string> day = {"--city", "evil", "--date", "2026-03-01", "--format"};
-    std::map<std::string, std::string> outputs;
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{With(day, {"text"}),
-                                               With(day, {"csv"}),
-                                               With(day, {"json"}),
-                                               With(day, {"ics"}),
-                                               {"--city", "evil", "--month", "2026-03"},
-                                               {"cities", "search", "ev"},
-                                               {"cities", "home", "evil"}}) {
-        const RunResult run = home.Run(args);
-        ASSERT_EQ(run.status, 0) << args.back() << ": " << run.err;
-        EXPECT_FALSE(HasRawControl(run.out, args.back() == "ics")) << run.out;
-        outputs[args.back()] = run.out;
+    for (const testing_support::CommandRow& row : testing_support::CommandRows(kHostileRows)) {
+        const RunResult run = home.Run(row.args);
+        testing_support::ExpectRun(row, run);
+        EXPECT_FALSE(HasRawControl(run.out, row.args.back() == "ics")) << run.out;
     }
-    EXPECT_EQ(outputs["text"].substr(0, outputs["text"].find('\n')), "City:     " + kHostileShown);
-    EXPECT_EQ(nlohmann::json::parse(outputs["json"]).at("place").at("name"), kHostileShown);
-    // iCalendar escapes the backslashes and the semicolon of the visible form.
-    EXPECT_NE(outputs["ics"].find("LOCATION:Evil\\\\x1b]0\\;X\\\\x07\\\\x0aLine\r\n"),
-              std::string::npos);
-    EXPECT_NE(outputs["ev"].find("Land\\x9b"), std::string::npos) << outputs["ev"];
-    EXPECT_EQ(outputs["evil"], "Home city: " + kHostileShown + "\n");
-}
-
-TEST(OutputHygiene, NamesAfterDoubleDashAndNoBreakSpacesCanBeAdded) {
-    const testing_support::CliHome home;
-    ASSERT_TRUE(home.Built());
-    const std::vector<std::string> at = {"--lat", "1", "--lon", "2", "--tz", "UTC"};
-    EXPECT_EQ(home.Run(With({"cities", "add", "--", "-Dash"}, at)).status, 0);
-    EXPECT_EQ(home.Run(With({"cities", "add"}, With(at, {"--", "--Two"}))).status, 0);
-    EXPECT_EQ(home.Run(With({"cities", "add", "Nb\u00A0sp"}, at)).err, "");
-    const RunResult listed = home.Run({"cities", "search", "--", "-"});
-    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3) << listed.out;
-    EXPECT_EQ(home.Run({"cities", "remove", "--", "--Two"}).out, "Removed --Two\n");
 }
 
 // A standard output that takes nothing, as a full disk or a closed descriptor.
@@ -218,30 +176,13 @@ class LostOutput final : public std::streambuf {
 TEST(OutputHygiene, LostOutputIsAnErrorForEveryCommand) {
     const testing_support::CliHome home;
     ASSERT_TRUE(home.Built());
-    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-             {"--help"},
-             {"cities", "add", "--help"},
-             {"--version"},
-             {"--city", "Mecca"},
-             {"cities", "search", "me"},
-             {"cities", "home", "Mecca"},
-             {"cities", "home", "--clear"},
-             {"cities", "add", "Oasis", "--lat", "1", "--lon", "2", "--tz", "UTC"},
-             {"cities", "remove", "Oasis"}}) {
-        args.insert(args.begin(), "orvanta-times");
-        std::vector<const char*> argv;
-        for (const std::string& arg : args) {
-            argv.push_back(arg.c_str());
-        }
+    for (const char* words : {"--help", "cities add --help", "--version", "--city Mecca",
+                              "cities search me", "cities home Mecca", "cities home --clear",
+                              "cities add Oasis --lat 1 --lon 2 --tz UTC", "cities remove Oasis"}) {
         LostOutput lost;
         std::ostream out(&lost);
-        std::ostringstream err;
-        EXPECT_EQ(home.Wired([&](const TimesServices& services) {
-            return RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
-        }),
-                  1)
-            << args[1];
-        EXPECT_EQ(err.str(), "orvanta-times: cannot write the output\n") << args[1];
+        testing_support::ExpectRun({{}, 1, "cannot write the output"},
+                                   home.Run(testing_support::Args(words), &out));
     }
 }
 

@@ -22,20 +22,49 @@ struct RunResult {
     std::string err;
 };
 
-inline RunResult RunTimes(std::vector<std::string> args, const TimesServices& services) {
+// A run of orvanta-times; its standard output goes to out when given, else into the result.
+inline RunResult RunTimes(std::vector<std::string> args, const TimesServices& services,
+                          std::ostream* out = nullptr) {
     args.insert(args.begin(), "orvanta-times");
     std::vector<const char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(arg.c_str());
     }
-    std::ostringstream out;
+    std::ostringstream captured;
     std::ostringstream err;
     RunResult result;
-    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(), out, err, services);
-    result.out = out.str();
+    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(),
+                                    out != nullptr ? *out : captured, err, services);
+    result.out = captured.str();
     result.err = err.str();
     return result;
 }
+
+// A run with nothing on disk: today's date and the clock of the calendar's stamps pinned.
+inline TimesServices Pinned(CivilDate today, const CityStore* cities = nullptr,
+                            const SettingsFile* saved = nullptr) {
+    TimesServices services;
+    services.today = [today] { return std::optional<CivilDate>(today); };
+    services.nowUtc = [] { return std::int64_t{1718841600}; };  // 2024-06-20 00:00 UT
+    services.cities = cities;
+    services.savedSettings = saved;
+    return services;
+}
+
+// A city store that knows one city, by its exact name.
+class OneCityStore final : public CityStore {
+  public:
+    explicit OneCityStore(CityLocation known) : city(std::move(known)) {}
+    CityLookupStatus LookUp(CityLocation& target, const MessageFn& showMessage) const override {
+        if (target.name != city.name) {
+            showMessage(kCityNotFoundText, kCityNotFoundCaption);
+            return CityLookupStatus::NotFound;
+        }
+        target = city;
+        return CityLookupStatus::Found;
+    }
+    CityLocation city;
+};
 
 inline std::vector<std::string> With(std::vector<std::string> args,
                                      const std::vector<std::string>& more) {
@@ -58,42 +87,33 @@ inline std::vector<std::string> Lines(const std::string& text) {
 class CliHome {
   public:
     explicit CliHome(const std::string& moreRows = "") {
-        std::string rows =
+        const std::string rows =
             "INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0);"
             "INSERT INTO cities VALUES (1, 'Detroit, MI', 'detroit, mi', 'United States', 'US',"
             " 'Michigan', 4220, -8303, 1, 639111),"
             " (2, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', 'Makkah', 2125, 3949, 3, 1675368);"
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25)"
             " INSERT INTO cities SELECT i + 10, 'Town ' || i, 'town ' || i, 'Country', 'CC', '',"
-            " 1000, 1000, 1, 1 FROM n;";
-        for (char c = 'A'; c <= 'Z'; ++c) {
-            rows += "INSERT INTO fold_map VALUES (" + std::to_string(int{c}) + ", '" +
-                    static_cast<char>(c - 'A' + 'a') + "');";
-        }
+            " 1000, 1000, 1, 1 FROM n;"
+            "WITH RECURSIVE c(i) AS (SELECT 65 UNION ALL SELECT i + 1 FROM c WHERE i < 90)"
+            " INSERT INTO fold_map SELECT i, lower(char(i)) FROM c;";
         built_ = BuildDatabase(cities, rows + moreRows);
     }
     bool Built() const { return built_; }
 
-    // body(services) with the stores of one run.
-    template <typename Body>
-    auto Wired(const Body& body) const {
+    // A run with the stores of one run of the program.
+    RunResult Run(const std::vector<std::string>& args, std::ostream* out = nullptr) const {
         NoticeList notices;
         const DiskSettingsFile saved(settings);
         const HomeCityStore home(user, &notices);
         const SqliteCityStore store(cities, true, user, &notices);
-        TimesServices services;
-        services.today = [this] { return today; };
-        services.savedSettings = &saved;
+        TimesServices services = Pinned(today, &store, &saved);
         services.homeCity = &home;
-        services.cities = &store;
         services.cityDatabaseDescription = cities.string();
         services.cityDatabasePath = cities;
         services.userDatabasePath = user;
         services.notices = &notices;
-        return body(services);
-    }
-    RunResult Run(const std::vector<std::string>& args) const {
-        return Wired([&args](const TimesServices& services) { return RunTimes(args, services); });
+        return RunTimes(args, services, out);
     }
 
     ScratchFolder folder;

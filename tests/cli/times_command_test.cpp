@@ -3,134 +3,79 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cities/city_database_path.h"
 #include "cities/sqlite_city_store.h"
-#include "run_times.h"
+#include "command_table.h"
 #include "settings/settings_memory_file.h"
-#include "settings/settings_store.h"
 
 namespace orvanta {
 namespace {
 
+using testing_support::Pinned;
 using testing_support::RunResult;
 using testing_support::RunTimes;
-using testing_support::With;
-
-// A city store that knows one city and records what it was asked.
-class OneCityStore final : public CityStore {
-  public:
-    CityLocation city;
-    mutable std::vector<std::string> asked;
-    CityLookupStatus LookUp(CityLocation& target, const MessageFn& showMessage) const override {
-        asked.push_back(target.name);
-        if (target.name != city.name) {
-            showMessage(kCityNotFoundText, kCityNotFoundCaption);
-            return CityLookupStatus::NotFound;
-        }
-        target = city;
-        return CityLookupStatus::Found;
-    }
-};
-
-class FixedHomeCity final : public HomeCitySource {
-  public:
-    bool ReadHomeCity(CityLocation& city) const override {
-        city.name = "Hobart";
-        return true;
-    }
-};
-
-RunResult RunCli(std::vector<std::string> args,
-                 std::optional<CivilDate> today = CivilDate{2024, 6, 20}) {
-    TimesServices services;
-    services.today = [today] { return today; };
-    return RunTimes(std::move(args), services);
-}
-
-// The lines of the timetable itself: those after the header's blank line.
-std::vector<std::string> BodyLines(const std::string& text) {
-    return testing_support::Lines(text.substr(text.find("\n\n") + 2));
-}
-
-const std::vector<std::string> kDetroit = {
-    "--lat", "42.333333333333336", "--lon", "-83.05", "--zone", "-5", "--dst"};
-const std::vector<std::string> kMecca = {
-    "--lat", "21.416666666666668", "--lon", "39.81666666666667", "--zone", "3"};
 
 // Published times (Detroit, 20 June 2024, daylight saving time: sunrise 5:56 AM, sunset
-// 9:12 PM) and times from the NOAA solar equations computed separately (Mecca, 18 deg).
-TEST(TimesCommand, WorkedTimesOfADay) {
-    const RunResult detroit = RunCli(kDetroit);
-    ASSERT_EQ(detroit.status, 0) << detroit.err;
-    EXPECT_EQ(detroit.err, "");
-    const std::vector<std::string> lines = BodyLines(detroit.out);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[1], "Shuruq (Sunrise)    5:56 AM");
-    EXPECT_EQ(lines[4], "Maghrib (Sunset)    9:12 PM");
-    EXPECT_EQ(
-        BodyLines(RunCli(With(kMecca, {"--date", "2026-03-20"})).out),
-        (std::vector<std::string>{"Fajr (Dawn)         5:11 AM", "Shuruq (Sunrise)    6:25 AM",
-                                  "Zuhr (Noon)        12:28 PM", "Asr (Afternoon)     3:53 PM",
-                                  "Maghrib (Sunset)    6:32 PM", "Isha (Night)        7:46 PM"}));
-}
+// 9:12 PM) and times from the NOAA solar equations computed separately (Mecca, 18 deg); then
+// the limits of every range, each accepted.
+const char* const kRows = R"(
+0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM
+0 @detroit-dst --date 2024-06-20 | Maghrib (Sunset)    9:12 PM
+0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM
+0 @mecca --date 2026-03-20 | Shuruq (Sunrise)    6:25 AM
+0 @mecca --date 2026-03-20 | Zuhr (Noon)        12:28 PM
+0 @mecca --date 2026-03-20 | Asr (Afternoon)     3:53 PM
+0 @mecca --date 2026-03-20 | Maghrib (Sunset)    6:32 PM
+0 @mecca --date 2026-03-20 | Isha (Night)        7:46 PM
+0 --lat 90 --lon 180 --zone +14 --format csv | date,prayer,hours,time,hijri
+0 --lat -90 --lon -180 --zone -12 --format csv | date,prayer,hours,time,hijri
+0 @detroit-dst --from 2024-01-01 --to 2033-12-31 --format csv | 2033-12-31,Isha,
+0 @detroit-dst --year 9999 --format csv | 9999-12-31,Isha,
+0 @detroit-dst --date 0001-01-01 --format csv | 0001-01-01,Isha,
+)";
 
-TEST(TimesCommand, AcceptsTheLimitsOfEveryRange) {
-    struct Row {
-        std::vector<std::string> args;
-        std::size_t lines;
-    };
-    for (const Row& row : std::vector<Row>{
-             {{"--lat", "90", "--lon", "180", "--zone", "+14", "--format", "csv"}, 7},
-             {{"--lat", "-90", "--lon", "-180", "--zone", "-12", "--format", "csv"}, 7},
-             {With(kDetroit, {"--from", "2024-01-01", "--to", "2033-12-31", "--format", "csv"}),
-              1 + 6 * 3653},
-             {With(kDetroit, {"--year", "9999", "--format", "csv"}), 1 + 6 * 365},
-             {With(kDetroit, {"--date", "0001-01-01", "--format", "csv"}), 7},
-             {With(kDetroit, {"--month", "2023-02", "--format", "csv"}), 1 + 6 * 28}}) {
-        const RunResult run = RunCli(row.args);
-        ASSERT_EQ(run.status, 0) << testing::PrintToString(row.args) << run.err;
-        EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
-                  row.lines);
-    }
+TEST(TimesCommand, WorkedTimesAndTheLimitsOfEveryRange) {
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 13u);
+    const RunResult month = RunTimes(
+        testing_support::Args("@detroit-dst --month 2023-02 --format csv"), Pinned({2024, 6, 20}));
+    EXPECT_EQ(std::count(month.out.begin(), month.out.end(), '\n'), 1 + 6 * 28);
 }
 
 // Saved settings, with a stored method other than 0 and 1 (any nonzero method is the
-// interval): Fajr is the saved 80 minutes before sunrise.
+// interval): Fajr is the saved 80 minutes before sunrise. A home city is looked up by name.
 TEST(TimesCommand, CityAndSettingsComeFromTheSavedSettingsTheHomeCityOrTheOption) {
-    OneCityStore store;
-    store.city.name = "Adelaide";
-    store.city.latitudeRad = -0.6097;
-    store.city.longitudeRad = -2.4190;
-    store.city.zoneHours = 9.5;
-    store.city.zoneName = "Australia/Adelaide";
+    CityLocation adelaide;
+    adelaide.name = "Adelaide";
+    adelaide.latitudeRad = -0.6097;
+    adelaide.longitudeRad = -2.4190;
+    adelaide.zoneHours = 9.5;
+    adelaide.zoneName = "Australia/Adelaide";
+    const testing_support::OneCityStore store(adelaide);
     MemorySettingsFile saved;
     saved.content =
         "Windows Registry Editor Version "
         "5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n"
         "\"SunRise\"=dword:00000002\n\"Interval\"=dword:00000050\n\"City\"=\"Adelaide\"\n";
-    TimesServices services;
-    services.today = [] { return CivilDate{2026, 1, 15}; };
-    services.savedSettings = &saved;
-    services.cities = &store;
+    TimesServices services = Pinned({2026, 1, 15}, &store, &saved);
     const RunResult fromSettings = RunTimes({"--format", "json"}, services);
     ASSERT_EQ(fromSettings.status, 0) << fromSettings.err;
-    EXPECT_EQ(store.asked.back(), "Adelaide");
     const nlohmann::json day = nlohmann::json::parse(fromSettings.out).at("days").at(0);
     EXPECT_NEAR(
         day.at("hours").at("shuruq").get<double>() - day.at("hours").at("fajr").get<double>(),
         80.0 / 60.0, 1e-5);
     EXPECT_EQ(day.at("utcOffset"), "+10:30");
 
-    const FixedHomeCity home;
+    struct : HomeCitySource {
+        bool ReadHomeCity(CityLocation& city) const override {
+            city.name = "Hobart";
+            return true;
+        }
+    } home;
     services.homeCity = &home;
-    const RunResult fromHome = RunTimes({}, services);
-    EXPECT_EQ(fromHome.status, 1);
-    EXPECT_EQ(fromHome.out, "");
-    EXPECT_EQ(fromHome.err, "orvanta-times: cannot find the city \"Hobart\"\n");
+    testing_support::ExpectRun({{}, 1, "cannot find the city \"Hobart\""}, RunTimes({}, services));
     EXPECT_EQ(RunTimes({"--city", "Adelaide"}, services).status, 0);
     EXPECT_EQ(saved.replaceCount, 0) << "the command line never saves settings";
 }
@@ -138,22 +83,21 @@ TEST(TimesCommand, CityAndSettingsComeFromTheSavedSettingsTheHomeCityOrTheOption
 // Status 1 with one line and nothing on standard output: no clock, no city database, one
 // damaged (cut in half) for every command that reads it.
 TEST(TimesCommand, UnusableClockOrCityDatabaseIsStatusOne) {
-    const RunResult noClock = RunCli(kDetroit, std::nullopt);
-    EXPECT_EQ(noClock.status, 1);
-    EXPECT_EQ(noClock.out, "");
-    EXPECT_EQ(RunCli({"--city", "Mecca"}).err, "orvanta-times: no city database is available\n");
+    TimesServices noClock;
+    noClock.today = [] { return std::optional<CivilDate>(); };
+    testing_support::ExpectRun({{}, 1, "cannot read today's date from the system clock"},
+                               RunTimes(testing_support::Args("@detroit-dst"), noClock));
+    testing_support::ExpectRun({{}, 1, "no city database is available"},
+                               RunTimes({"--city", "Mecca"}, Pinned({2024, 6, 20})));
 
     const testing_support::CliHome home;
     const std::string bytes = testing_support::ReadBytes(home.cities);
     testing_support::WriteBytes(home.cities, bytes.substr(0, bytes.size() / 2));
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--city", "Mecca"},
-             {"cities", "search", "me"},
-             {"cities", "home", "Mecca"},
-             {"cities", "add", "Village", "--lat", "1", "--lon", "1", "--tz", "UTC"}}) {
-        const RunResult run = home.Run(args);
-        EXPECT_EQ(run.status, 1) << args[1];
-        EXPECT_EQ(run.out, "") << args[1];
+    for (const char* words : {"--city Mecca", "cities search me", "cities home Mecca",
+                              "cities add Village --lat 1 --lon 1 --tz UTC"}) {
+        const RunResult run = home.Run(testing_support::Args(words));
+        EXPECT_EQ(run.status, 1) << words;
+        EXPECT_EQ(run.out, "") << words;
         EXPECT_EQ(
             run.err.rfind(
                 "orvanta-times: the city database " + home.cities.string() + " is missing or ", 0),
@@ -171,9 +115,7 @@ TEST(TimesCommand, UnusableClockOrCityDatabaseIsStatusOne) {
 // keep them.
 TEST(TimesCommand, ShippedDatabaseFindsTheNamesPeopleType) {
     const SqliteCityStore store(ShippedCityDatabasePath());
-    TimesServices services;
-    services.today = [] { return CivilDate{2026, 1, 15}; };
-    services.cities = &store;
+    TimesServices services = Pinned({2026, 1, 15}, &store);
     services.cityDatabasePath = ShippedCityDatabasePath();
     const struct {
         const char* typed;

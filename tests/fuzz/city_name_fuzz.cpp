@@ -101,20 +101,15 @@ std::optional<std::string> ExpectedCity(const std::string& name) {
         return std::nullopt;
     }
     // The key is trimmed, holds no run of two spaces and is well-formed UTF-8.
-    if (!key->empty() && (key->front() == ' ' || key->back() == ' ')) {
-        Fail(name, "the search key is not trimmed");
+    if ((!key->empty() && (key->front() == ' ' || key->back() == ' ')) ||
+        key->find("  ") != std::string::npos || !orvanta::DecodeUtf8(*key)) {
+        Fail(name, "the search key is not trimmed, keeps a run of spaces or is not UTF-8");
     }
-    if (key->find("  ") != std::string::npos || !orvanta::DecodeUtf8(*key)) {
-        Fail(name, "the search key keeps a run of spaces or is not UTF-8");
-    }
-    for (const FuzzCity& c : kCities) {
-        if (c.key == *key) {
-            return c.name;
-        }
-    }
-    for (const FuzzCity& c : kCities) {
-        if (*c.alias != '\0' && c.alias == *key) {
-            return c.name;
+    for (const bool byAlias : {false, true}) {  // a city's own key before any alias
+        for (const FuzzCity& c : kCities) {
+            if (!key->empty() && *key == (byAlias ? c.alias : c.key)) {
+                return c.name;
+            }
         }
     }
     return std::nullopt;

@@ -7,108 +7,77 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/times_command.h"
+#include "tests/cli/run_times.h"
 
 namespace {
 
-using orvanta::CityLocation;
-using orvanta::CityLookupStatus;
-
-// Mecca, found by that exact name only.
-class OneCityStore final : public orvanta::CityStore {
-  public:
-    CityLookupStatus LookUp(CityLocation& city,
-                            const orvanta::MessageFn& showMessage) const override {
-        if (city.name != "Mecca") {
-            showMessage(orvanta::kCityNotFoundText, orvanta::kCityNotFoundCaption);
-            return CityLookupStatus::NotFound;
-        }
-        CityLocation found;
-        found.name = "Mecca";
-        found.latitudeDegrees = 21;
-        found.latitudeMinutes = 25;
-        found.longitudeDegrees = 39;
-        found.longitudeMinutes = 49;
-        found.latitudeRad = 0.3737913481354523;
-        found.longitudeRad = -0.694931930502409;
-        found.zoneHours = 3.0;
-        found.zoneName = "Asia/Riyadh";
-        city = found;
-        return CityLookupStatus::Found;
-    }
-};
+// Mecca, 21°25′ N 39°49′ E (longitude west positive in radians), on Asia/Riyadh.
+orvanta::CityLocation Mecca() {
+    orvanta::CityLocation city;
+    city.name = "Mecca";
+    city.latitudeDegrees = 21;
+    city.latitudeMinutes = 25;
+    city.longitudeDegrees = 39;
+    city.longitudeMinutes = 49;
+    city.latitudeRad = 0.3737913481354523;
+    city.longitudeRad = -0.694931930502409;
+    city.zoneHours = 3.0;
+    city.zoneName = "Asia/Riyadh";
+    return city;
+}
 
 // At most this many arguments; longer vectors exercise nothing new.
-constexpr std::size_t kMaxArguments = 64;
+constexpr std::size_t kMaxArguments = 63;
+
+[[noreturn]] void Fail(const char* what, const orvanta::testing_support::RunResult& run) {
+    std::fprintf(stderr, "cli_args_fuzz: status %d: %s: %s\n", run.status, what, run.err.c_str());
+    std::abort();
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // The input is the arguments after the program name, each ended by a zero byte (the last
     // one may lack it).
-    std::vector<std::string> arguments = {"orvanta-times"};
-    std::string current;
-    for (std::size_t i = 0; i < size; ++i) {
+    std::vector<std::string> arguments(1);
+    for (std::size_t i = 0; i < size && arguments.size() <= kMaxArguments; ++i) {
         if (data[i] == 0) {
-            arguments.push_back(current);
-            current.clear();
+            arguments.emplace_back();
         } else {
-            current.push_back(static_cast<char>(data[i]));
+            arguments.back().push_back(static_cast<char>(data[i]));
         }
     }
-    if (!current.empty()) {
-        arguments.push_back(current);
+    if (arguments.back().empty() || arguments.size() > kMaxArguments) {
+        arguments.pop_back();
     }
-    if (arguments.size() > kMaxArguments) {
-        arguments.resize(kMaxArguments);
-    }
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
-    argv.push_back(nullptr);
-
-    const OneCityStore cities;
-    orvanta::TimesServices services;
-    services.today = [] {
-        return std::optional<orvanta::CivilDate>(orvanta::CivilDate{2026, 3, 20});
-    };
-    services.cities = &cities;
+    const orvanta::testing_support::OneCityStore cities(Mecca());
+    orvanta::TimesServices services = orvanta::testing_support::Pinned({2026, 3, 20}, &cities);
     services.cityDatabaseDescription = "(test)";
-
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = orvanta::RunTimesCommand(static_cast<int>(arguments.size()), argv.data(),
-                                                out, err, services);
-    if (status < 0 || status > 2) {
-        std::fprintf(stderr, "cli_args_fuzz: status %d\n", status);
-        std::abort();
+    const auto run = orvanta::testing_support::RunTimes(arguments, services);
+    if (run.status < 0 || run.status > 2) {
+        Fail("status out of range", run);
     }
-    if (status != 0 && (!out.str().empty() || err.str().empty())) {
-        std::fprintf(stderr, "cli_args_fuzz: status %d with output or without an error\n", status);
-        std::abort();
+    if (run.status != 0 && (!run.out.empty() || run.err.empty())) {
+        Fail("failed with output or without an error", run);
+    }
+    if (run.status == 0 && run.out.empty()) {
+        Fail("success without output", run);
+    }
+    if (run.status == 0) {
+        return 0;
     }
     // An error is one line in the program's style, with no raw control character: every value
     // from the arguments shows them as escapes.
-    const std::string error = err.str();
-    if (status != 0) {
-        const bool oneLine = error.find('\n') == error.size() - 1;
-        const bool noControl = std::none_of(error.begin(), error.end() - 1, [](char c) {
-            const auto byte = static_cast<unsigned char>(c);
-            return byte < 0x20 || byte == 0x7F;
-        });
-        if (!oneLine || !noControl || error.rfind("orvanta-times: ", 0) != 0) {
-            std::fprintf(stderr, "cli_args_fuzz: error line not in style: %s\n", error.c_str());
-            std::abort();
-        }
-    }
-    if (status == 0 && out.str().empty()) {
-        std::fprintf(stderr, "cli_args_fuzz: success without output\n");
-        std::abort();
+    const bool noControl = std::none_of(run.err.begin(), run.err.end() - 1, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+    if (run.err.find('\n') != run.err.size() - 1 || !noControl ||
+        run.err.rfind("orvanta-times: ", 0) != 0) {
+        Fail("error line not in style", run);
     }
     return 0;
 }

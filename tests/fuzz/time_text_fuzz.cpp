@@ -1,6 +1,7 @@
 // Arbitrary doubles and floats (NaN, infinities, huge, tiny, subnormal) as slot values: the
 // text is either the "can't determine" mark or "%3d:%02d AM|PM" with a 12-hour clock, and a
 // shown time lies within half a minute of the value, taken modulo one day.
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -18,28 +19,21 @@ namespace {
     std::abort();
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The minute of the day (0 .. 1439) a well-formed text shows; -1 when the text is malformed.
+// The minute of the day (0 .. 1439) a well-formed text shows; -1 when the text is malformed:
+// "hhh:mm XM", the hour right-aligned in three columns without a leading zero; AM shows
+// 0 .. 11 (midnight as 0), PM shows 12 and 1 .. 11.
 int ShownMinuteOfDay(const std::string& text) {
-    // "hhh:mm XM": the hour right-aligned in three columns.
-    if (text.size() != 9 || text[3] != ':' || text[6] != ' ' || text[8] != 'M' ||
-        (text[7] != 'A' && text[7] != 'P') || !IsDigit(text[4]) || !IsDigit(text[5]) ||
-        text[0] != ' ' || !IsDigit(text[2]) || (text[1] != ' ' && !IsDigit(text[1])) ||
-        text[1] == '0') {
+    int hour = -1;
+    int minute = -1;
+    char half = '?';
+    std::array<char, 16> again{};
+    if (std::sscanf(text.c_str(), "%d:%d %cM", &hour, &minute, &half) != 3 ||
+        std::snprintf(again.data(), again.size(), "%3d:%02d %cM", hour, minute, half) < 0 ||
+        text != again.data() || hour < 0 || minute < 0 || minute > 59 ||
+        (half == 'A' ? hour > 11 : half != 'P' || hour < 1 || hour > 12)) {
         return -1;
     }
-    const int hour = (text[1] == ' ' ? 0 : (text[1] - '0') * 10) + (text[2] - '0');
-    const int minute = (text[4] - '0') * 10 + (text[5] - '0');
-    const bool pm = text[7] == 'P';
-    // AM shows 0 .. 11 (midnight as 0), PM shows 12 and 1 .. 11.
-    if (minute > 59 || (!pm && hour > 11) || (pm && (hour < 1 || hour > 12))) {
-        return -1;
-    }
-    const int hour24 = pm && hour != 12 ? hour + 12 : hour;
-    return hour24 * 60 + minute;
+    return (half == 'P' && hour != 12 ? hour + 12 : hour) * 60 + minute;
 }
 
 void Check(double hours) {
