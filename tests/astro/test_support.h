@@ -7,11 +7,25 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/calculation_inputs.h"
+#include "astro/day_table.h"
 
 namespace orvanta::testing {
+
+inline constexpr int kFajr = SlotIndex(PrayerSlot::Fajr);
+inline constexpr int kShuruq = SlotIndex(PrayerSlot::Shuruq);
+inline constexpr int kZuhr = SlotIndex(PrayerSlot::Zuhr);
+inline constexpr int kMaghrib = SlotIndex(PrayerSlot::Maghrib);
+inline constexpr int kIsha = SlotIndex(PrayerSlot::Isha);
+
+// A slot value that stands for "no such event that day" (NO_EVENT_TIME, maybe shifted).
+inline bool IsNoEvent(float hours) {
+    return static_cast<double>(hours) > 360.0;
+}
 
 // A place given in degrees, latitude north positive and longitude EAST positive, with its zone
 // in hours east of Universal Time (the record keeps radians with longitude WEST positive).
@@ -33,6 +47,37 @@ inline ::testing::AssertionResult Near(const std::string& what, double expected,
     message << std::setprecision(17) << what << ": expected " << expected << ", actual " << actual
             << ", difference " << (actual - expected) << ", tolerance " << tolerance;
     return ::testing::AssertionFailure() << message.str();
+}
+
+// The rows of a text table: one row a line, fields separated by '|' and trimmed; blank lines
+// are skipped.
+inline std::vector<std::vector<std::string>> TableRows(std::string_view text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines{std::string(text)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find_first_not_of(' ') == std::string::npos) {
+            continue;
+        }
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '|');) {
+            const std::size_t first = field.find_first_not_of(' ');
+            row.push_back(first == std::string::npos
+                              ? ""
+                              : field.substr(first, field.find_last_not_of(' ') - first + 1));
+        }
+    }
+    return rows;
+}
+
+// The numbers of one field, separated by spaces.
+inline std::vector<double> Numbers(const std::string& field) {
+    std::istringstream in(field);
+    std::vector<double> numbers;
+    for (double value = 0.0; in >> value;) {
+        numbers.push_back(value);
+    }
+    return numbers;
 }
 
 }  // namespace orvanta::testing
