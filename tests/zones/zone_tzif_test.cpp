@@ -1,11 +1,14 @@
+// The compiled zone file's footer and version, and the POSIX rule the footer holds.
 #include "zones/zone_tzif.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <string>
 
 #include "tests/support/scratch_database.h"
+#include "zones/zone_posix_rule.h"
 
 namespace orvanta {
 namespace {
@@ -77,6 +80,57 @@ TEST(ReadTzdbVersion, PrefersTheStampFileThenTzdataZi) {
     EXPECT_EQ(ReadTzdbVersion(dir), "2031b");
     std::ofstream(scratch.Path() / "+VERSION") << "2031c\n";
     EXPECT_EQ(ReadTzdbVersion(dir), "2031c");
+}
+
+// Seconds since 1970-01-01 00:00 UTC of a UTC date and time, by the standard library.
+std::int64_t Utc(int year, unsigned month, unsigned day, int hour, int minute, int second) {
+    using namespace std::chrono;
+    const sys_days date{std::chrono::year{year} / std::chrono::month{month} /
+                        std::chrono::day{day}};
+    return date.time_since_epoch().count() * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+TEST(ParsePosixZoneRule, RejectsMalformedText) {
+    for (const char* text : {"", "ES5", "EST5EDT,M3.2.0", "EST5EDT,M13.2.0,M11.1.0",
+                             "EST5EDT,M3.6.0,M11.1.0", "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,J0,J365",
+                             "EST5EDT,366,0", "EST5EDT,M3.2.0/168,M11.1.0", "EST25", "EST5:60",
+                             "<AB>5", "<+0545-5:45", "EST5EDT,M3.2.0,M11.1.0x"}) {
+        EXPECT_FALSE(ParsePosixZoneRule(text).has_value()) << "\"" << text << "\"";
+    }
+}
+
+TEST(PosixRuleOffsetAt, SwitchesAtTheTransitionInstants) {
+    const char* us = "EST5EDT,M3.2.0,M11.1.0";
+    const char* sydney = "AEST-10AEDT,M10.1.0,M4.1.0/3";
+    const char* dublin = "IST-1GMT0,M10.5.0,M3.5.0/1";
+    const char* nuuk = "<-02>2<-01>,M3.5.0/-1,M10.5.0/0";
+    const char* alwaysAhead = "EST5EDT,0/0,J365/25";
+    const struct {
+        const char* label;
+        const char* rule;
+        std::int64_t utc;
+        std::int32_t expected;
+    } rows[] = {
+        {"US before spring", us, Utc(2026, 3, 8, 6, 59, 59), -18000},
+        {"US at spring", us, Utc(2026, 3, 8, 7, 0, 0), -14400},
+        {"Sydney before April", sydney, Utc(2026, 4, 4, 15, 59, 59), 39600},
+        {"Sydney at April", sydney, Utc(2026, 4, 4, 16, 0, 0), 36000},
+        {"Sydney New Year", sydney, Utc(2026, 12, 31, 13, 30, 0), 39600},
+        {"Dublin before March", dublin, Utc(2026, 3, 29, 0, 59, 59), 0},
+        {"Dublin at March", dublin, Utc(2026, 3, 29, 1, 0, 0), 3600},
+        {"Nuuk before March", nuuk, Utc(2026, 3, 29, 0, 59, 59), -7200},
+        {"Nuuk at March", nuuk, Utc(2026, 3, 29, 1, 0, 0), -3600},
+        {"Always ahead, 1 Jan", alwaysAhead, Utc(2026, 1, 1, 5, 0, 0), -14400},
+        {"Always ahead, 31 Dec leap", alwaysAhead, Utc(2025, 1, 1, 4, 59, 59), -14400},
+        {"Fixed", "<+0545>-5:45", Utc(2026, 7, 1, 0, 0, 0), 20700},
+        {"Before J60/2:30", "XXX3XXY,J60/2:30,300/-167:59:59", Utc(2026, 3, 1, 5, 29, 59), -10800},
+        {"At J60/2:30", "XXX3XXY,J60/2:30,300/-167:59:59", Utc(2026, 3, 1, 5, 30, 0), -7200},
+    };
+    for (const auto& row : rows) {
+        const auto rule = ParsePosixZoneRule(row.rule);
+        ASSERT_TRUE(rule.has_value()) << row.label;
+        EXPECT_EQ(PosixRuleOffsetAt(*rule, row.utc), row.expected) << row.label;
+    }
 }
 
 }  // namespace
