@@ -24,19 +24,23 @@ constexpr double kTolerance = 1e-12;  // hours; every offset here is exact in bi
 // summer one: zoneHours 1.0 still gives the winter clock 0. 2037 is the last year Detroit's
 // compiled file lists (from 2038 the footer rule decides); 2040 is a leap year. Before its
 // first recorded change Detroit keeps local mean time, -5:32:11 = -5.5363888... h.
-// zone | year, zoneHours | runs: month, day and the clock at local noon from that date on
+// zone | year, zoneHours | its summary: smallest noon offset in hours, minutes west of UT and
+// whether it changes | runs: month, day and the clock at local noon from that date on
 constexpr const char* kZoneYears = R"(
-America/Detroit     | 2026 -5   | 1 1 -5  | 3 8 -4    | 11 1 -5
-Australia/Sydney    | 2026 10   | 1 1 11  | 4 5 10    | 10 4 11
-Africa/Casablanca   | 2026 0    | 1 1 1   | 2 15 0    | 3 22 1  | 9 20 0
-Europe/Dublin       | 2026 1    | 1 1 0   | 3 29 1    | 10 25 0
-Australia/Lord_Howe | 2026 10.5 | 1 1 11  | 4 5 10.5  | 10 4 11
-America/Detroit     | 2037 -5   | 1 1 -5  | 3 8 -4    | 11 1 -5
-America/Detroit     | 2038 -5   | 1 1 -5  | 3 14 -4   | 11 7 -5
-America/Detroit     | 2040 -5   | 1 1 -5  | 3 11 -4   | 11 4 -5
-Australia/Sydney    | 2040 10   | 1 1 11  | 4 1 10    | 10 7 11
-Australia/Lord_Howe | 2100 10.5 | 1 1 11  | 4 4 10.5  | 10 3 11
-America/Detroit     | 1 -5      | 1 1 -5.536388888888889
+America/Detroit     | 2026 -5   | -5 300 1      | 1 1 -5 | 3 8 -4   | 11 1 -5
+Australia/Sydney    | 2026 10   | 10 -600 1     | 1 1 11 | 4 5 10   | 10 4 11
+Australia/Adelaide  | 2026 9.5  | 9.5 -570 1    | 1 1 10.5 | 4 5 9.5 | 10 4 10.5
+Asia/Kathmandu      | 2026 5.75 | 5.75 -345 0   | 1 1 5.75
+Africa/Casablanca   | 2026 0    | 0 0 1         | 1 1 1  | 2 15 0   | 3 22 1  | 9 20 0
+Africa/Casablanca   | 2027 0    | 0 0 0         | 1 1 0
+Europe/Dublin       | 2026 1    | 0 0 1         | 1 1 0  | 3 29 1   | 10 25 0
+Australia/Lord_Howe | 2026 10.5 | 10.5 -630 1   | 1 1 11 | 4 5 10.5 | 10 4 11
+America/Detroit     | 2037 -5   | -5 300 1      | 1 1 -5 | 3 8 -4   | 11 1 -5
+America/Detroit     | 2038 -5   | -5 300 1      | 1 1 -5 | 3 14 -4  | 11 7 -5
+America/Detroit     | 2040 -5   | -5 300 1      | 1 1 -5 | 3 11 -4  | 11 4 -5
+Australia/Sydney    | 2040 10   | 10 -600 1     | 1 1 11 | 4 1 10   | 10 7 11
+Australia/Lord_Howe | 2100 10.5 | 10.5 -630 1   | 1 1 11 | 4 4 10.5 | 10 3 11
+America/Detroit     | 1 -5      | -5.536388888888889 332 0 | 1 1 -5.536388888888889
 )";
 
 // Day index of a date by the standard library's calendar (independent of the zone code).
@@ -46,25 +50,29 @@ int DayIndex(int year, double month, double day) {
     return static_cast<int>((date - sys_days{std::chrono::year{year} / 1 / 1}).count());
 }
 
-TEST(ZoneDaylightShifts, ClockAtNoonFollowsTheTransitionDates) {
+TEST(ZoneDaylightShifts, ClockAtNoonFollowsTheTransitionDatesAndTheSummaryAgrees) {
     for (const auto& row : testing::TableRows(kZoneYears)) {
-        const std::vector<double> head = testing::Numbers(row[1]);
-        const int year = static_cast<int>(head[0]);
-        const auto shifts = ZoneDaylightShifts(row[0], static_cast<std::int16_t>(year), head[1]);
-        ASSERT_TRUE(shifts.has_value()) << row[0] << " " << row[1];
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        const std::vector<double> head = testing::Numbers(row[1]), sum = testing::Numbers(row[2]);
+        const auto year = static_cast<std::int16_t>(head[0]);
+        const auto shifts = ZoneDaylightShifts(row[0], year, head[1]);
+        const auto summary = SummarizeZone(row[0], year);
+        ASSERT_TRUE(shifts.has_value() && summary.has_value());
+        EXPECT_NEAR(summary->zoneHours, sum[0], kTolerance);
+        EXPECT_EQ(summary->biasMinutes, sum[1]);
+        EXPECT_EQ(summary->observesDst, sum[2] != 0);
         const int days = DayIndex(year, 12, 31) + 1;
-        for (std::size_t run = 2; run < row.size(); ++run) {
+        for (std::size_t run = 3; run < row.size(); ++run) {
             const std::vector<double> from = testing::Numbers(row[run]);
             const std::vector<double> next =
                 testing::Numbers(run + 1 < row.size() ? row[run + 1] : "");
             const int end = next.empty() ? days : DayIndex(year, next[0], next[1]);
             for (int j = DayIndex(year, from[0], from[1]); j < end; ++j) {
-                ASSERT_NEAR(head[1] + (*shifts)[j], from[2], kTolerance)
-                    << row[0] << " " << row[1] << " day " << j;
+                ASSERT_NEAR(head[1] + (*shifts)[j], from[2], kTolerance) << "day " << j;
             }
         }
         if (days == 365) {
-            EXPECT_EQ((*shifts)[365], 0.0) << row[0] << " " << row[1] << ": index 365";
+            EXPECT_EQ((*shifts)[365], 0.0) << "index 365 of a common year";
         }
     }
 }
@@ -92,35 +100,12 @@ TEST(ZoneDaylightShifts, RejectsWhatItCannotAnswer) {
           "posixrules/x"sv}) {
         EXPECT_FALSE(ZoneDaylightShifts(name, 2026, 0.0)) << name;
         EXPECT_FALSE(IsKnownZone(name)) << name;
+        EXPECT_FALSE(SummarizeZone(name, 2026)) << name;
     }
     EXPECT_FALSE(ZoneDaylightShifts("America/Detroit", 0, -5.0));
+    EXPECT_FALSE(SummarizeZone("America/Detroit", 0));
     EXPECT_FALSE(ZoneDaylightShifts("America/Detroit", 10000, -5.0));
     EXPECT_FALSE(ZoneDaylightShifts("America/Detroit", 2026, std::nan("")));
-}
-
-// zone | year | zoneHours, biasMinutes (minutes west of UT), observesDst
-constexpr const char* kSummaries = R"(
-America/Detroit     | 2026 | -5 300 1
-Asia/Kathmandu      | 2026 | 5.75 -345 0
-Australia/Adelaide  | 2026 | 9.5 -570 1
-Australia/Lord_Howe | 2026 | 10.5 -630 1
-Europe/Dublin       | 2026 | 0 0 1
-Africa/Casablanca   | 2026 | 0 0 1
-Africa/Casablanca   | 2027 | 0 0 0
-America/Detroit     | 1    | -5.536388888888889 332 0
-)";
-
-TEST(SummarizeZone, SmallestNoonOffsetAndWhetherItChanges) {
-    for (const auto& row : testing::TableRows(kSummaries)) {
-        const auto summary = SummarizeZone(row[0], static_cast<std::int16_t>(std::stoi(row[1])));
-        const std::vector<double> expected = testing::Numbers(row[2]);
-        ASSERT_TRUE(summary.has_value()) << row[0];
-        EXPECT_NEAR(summary->zoneHours, expected[0], kTolerance) << row[0] << " " << row[1];
-        EXPECT_EQ(summary->biasMinutes, expected[1]) << row[0] << " " << row[1];
-        EXPECT_EQ(summary->observesDst, expected[2] != 0) << row[0] << " " << row[1];
-    }
-    EXPECT_FALSE(SummarizeZone("Mars/Olympus_Mons", 2026));
-    EXPECT_FALSE(SummarizeZone("America/Detroit", 0));
 }
 
 // The zone files are read once into a shared cache; calls from several threads must agree.
