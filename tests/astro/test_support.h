@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -74,8 +75,8 @@ inline std::vector<std::vector<std::string>> TableRows(std::string_view text) {
 inline std::vector<double> Numbers(const std::string& field) {
     std::istringstream in(field);
     std::vector<double> numbers;
-    for (double value = 0.0; in >> value;) {
-        numbers.push_back(value);
+    for (std::string token; in >> token;) {
+        numbers.push_back(std::strtod(token.c_str(), nullptr));  // also "nan" and "inf"
     }
     return numbers;
 }
