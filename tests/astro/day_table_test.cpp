@@ -22,7 +22,6 @@ using namespace testing;
 
 const DaylightShiftTable kNoShifts{};
 const CityLocation kForty = Place(40.0, -75.0, -5.0);
-const CityLocation kMecca = Place(21.0 + 25.0 / 60.0, 39.0 + 49.0 / 60.0, 3.0);
 
 PrayerSettings Settings(std::int16_t method, double number, double shadowFactor = 1.0) {
     PrayerSettings settings;

@@ -8,7 +8,6 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
-#include "astro/daylight_shift.h"
 #include "astro/year_elements.h"
 #include "test_support.h"
 
@@ -78,12 +77,6 @@ TEST(YearCalendar, EveryYearMatchesTheFirstSundayOfAprilAndTheLastSundayOfOctobe
         ASSERT_EQ(calendar.leapYear, chr::year{y}.is_leap() ? 1 : 0) << y;
         ASSERT_EQ(calendar.dstWindow.firstDay, DayOfYear(firstSunday, y)) << y;
         ASSERT_EQ(calendar.dstWindow.lastDay, DayOfYear(lastSunday, y) - 1) << y;
-    }
-    // A zone without daylight saving has no window.
-    const YearCalendar calendar = ComputeYearCalendar(2024, 0);
-    EXPECT_EQ(calendar.leapYear, 1);
-    for (double shift : DaylightShiftFromWindow(calendar.dstWindow)) {
-        ASSERT_EQ(shift, 0.0);
     }
 }
 
