@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "tests/astro/test_support.h"
@@ -106,26 +105,6 @@ TEST(ZoneDaylightShifts, RejectsWhatItCannotAnswer) {
     EXPECT_FALSE(SummarizeZone("America/Detroit", 0));
     EXPECT_FALSE(ZoneDaylightShifts("America/Detroit", 10000, -5.0));
     EXPECT_FALSE(ZoneDaylightShifts("America/Detroit", 2026, std::nan("")));
-}
-
-// The zone files are read once into a shared cache; calls from several threads must agree.
-TEST(ZoneDaylightShifts, ConcurrentCallsAgree) {
-    const auto reference = ZoneDaylightShifts("Pacific/Auckland", 2050, 12.0);
-    ASSERT_TRUE(reference.has_value());
-    std::vector<std::thread> threads;
-    std::array<bool, 4> agreed{};
-    for (bool& ok : agreed) {
-        threads.emplace_back([&ok, &reference] {
-            for (const char* zone : {"America/Chicago", "Europe/Berlin", "America/Santiago"}) {
-                (void)ZoneDaylightShifts(zone, 2060, 0.0);
-            }
-            ok = ZoneDaylightShifts("Pacific/Auckland", 2050, 12.0) == reference;
-        });
-    }
-    for (auto& thread : threads) {
-        thread.join();
-    }
-    EXPECT_EQ(agreed, (std::array<bool, 4>{true, true, true, true}));
 }
 
 }  // namespace

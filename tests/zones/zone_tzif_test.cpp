@@ -1,13 +1,11 @@
-// The compiled zone file's footer and version, and the POSIX rule the footer holds.
+// The compiled zone file's footer and the POSIX rule the footer holds.
 #include "zones/zone_tzif.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
 
-#include "tests/support/scratch_database.h"
 #include "zones/zone_posix_rule.h"
 
 namespace orvanta {
@@ -54,32 +52,6 @@ TEST(TzifFooter, RefusesDamagedFiles) {
                                    Block('2', 4) + Block('2', 8, 0xFFFFFFFFU) + "\nEST5\n"}) {
         EXPECT_FALSE(TzifFooter(bad)) << bad.size() << " bytes";
     }
-}
-
-TEST(VersionFromTzdataZi, ReadsTheFirstLine) {
-    const struct {
-        const char* text;
-        const char* expected;
-    } rows[] = {
-        {"# version 2026f\n# more\n", "2026f"}, {"# version 2026f\r\n", "2026f"},
-        {"# version 2026f  \n", "2026f"},       {"# version \n", "<none>"},
-        {"#version 2026f\n", "<none>"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(VersionFromTzdataZi(row.text).value_or("<none>"), row.expected)
-            << "\"" << row.text << "\"";
-    }
-}
-
-TEST(ReadTzdbVersion, PrefersTheStampFileThenTzdataZi) {
-    const testing_support::ScratchFolder scratch;
-    const std::string dir = scratch.Path().string();
-    ASSERT_FALSE(dir.empty());
-    EXPECT_EQ(ReadTzdbVersion(dir), "") << "empty directory";
-    std::ofstream(scratch.Path() / "tzdata.zi") << "# version 2031b\nZ X 0 - X\n";
-    EXPECT_EQ(ReadTzdbVersion(dir), "2031b");
-    std::ofstream(scratch.Path() / "+VERSION") << "2031c\n";
-    EXPECT_EQ(ReadTzdbVersion(dir), "2031c");
 }
 
 // Seconds since 1970-01-01 00:00 UTC of a UTC date and time, by the standard library.
