@@ -86,7 +86,7 @@ TEST(ComputeDayTable, TimesAgreeWithAnIndependentSolarCalculation) {
                 if (expected == "none") {
                     EXPECT_EQ(FormatPrayerTime(value), kCantDetermineText) << what;
                 } else if (expected != "-") {
-                    EXPECT_TRUE(Near(what, std::stod(expected), value, 0.004));
+                    EXPECT_NEAR(std::stod(expected), value, 0.004) << what;
                 }
             }
         }
@@ -144,10 +144,10 @@ TEST(ComputeDayTable, IntervalIsNotWrappedAcrossMidnight) {
     // Zones far from their longitude: sunrise just after midnight, or sunset just before it.
     const DayRow early = YearTable(Place(0.0, 82.5, 0.0), Settings(1, 90.0)).rows[100];
     ASSERT_LT(early[kShuruq], 1.5f);
-    EXPECT_TRUE(Near("Fajr", static_cast<double>(early[kShuruq]) - 1.5, early[kFajr], 1e-6));
+    EXPECT_NEAR(static_cast<double>(early[kShuruq]) - 1.5, early[kFajr], 1e-6) << "Fajr";
     const DayRow late = YearTable(Place(0.0, -82.5, 0.0), Settings(1, 90.0)).rows[100];
     ASSERT_GT(late[kMaghrib], 22.5f);
-    EXPECT_TRUE(Near("Isha", static_cast<double>(late[kMaghrib]) + 1.5, late[kIsha], 1e-6));
+    EXPECT_NEAR(static_cast<double>(late[kMaghrib]) + 1.5, late[kIsha], 1e-6) << "Isha";
 }
 
 // Apia, 13.83 S 171.76 W at +13: its 15 January is 14 January at -11 on the same meridian, so

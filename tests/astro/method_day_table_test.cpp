@@ -90,8 +90,8 @@ TEST(MethodDayTable, HighLatitudeRulesStandInOnlyForAMissingOrLongTwilight) {
         }
         ASSERT_TRUE(IsNoEvent(none[kFajr]) && IsNoEvent(none[kIsha])) << r.what;
         const double night = 24.0 - (row[kMaghrib] - row[kShuruq]);
-        EXPECT_TRUE(Near(r.what, row[kShuruq] - r.fajrPortion * night, row[kFajr], 1e-5));
-        EXPECT_TRUE(Near(r.what, row[kMaghrib] + r.ishaPortion * night, row[kIsha], 1e-5));
+        EXPECT_NEAR(row[kShuruq] - r.fajrPortion * night, row[kFajr], 1e-5) << r.what;
+        EXPECT_NEAR(row[kMaghrib] + r.ishaPortion * night, row[kIsha], 1e-5) << r.what;
     }
 }
 
@@ -103,8 +103,8 @@ TEST(MethodDayTable, AdjustmentsMoveEveryExistingTimeAndCreateNone) {
         const DayRow row = MethodYearTable(city, method).rows[kJune21];
         for (int s = 0; s < kPrayerCount; ++s) {
             const double moved = base[s] + method.adjustmentMinutes[s] / 60.0;
-            EXPECT_TRUE(Near("slot " + std::to_string(s), IsNoEvent(base[s]) ? base[s] : moved,
-                             row[s], 1e-5));
+            EXPECT_NEAR(IsNoEvent(base[s]) ? base[s] : moved, row[s], 1e-5)
+                << "slot " + std::to_string(s);
         }
     }
 }
@@ -133,7 +133,7 @@ TEST(TwilightRules, RoundUpToMinuteAtItsBoundaries) {
         {5.0, 5.0},   {5.0 + 1.0 / 3600.0, 5.0 + 1.0 / 60.0}, {5.0 + 0.5e-6 / 3600.0, 5.0},
         {-0.5, -0.5}, {-0.5 + 1.0 / 3600.0, -29.0 / 60.0},    {NO_EVENT_TIME, NO_EVENT_TIME}};
     for (const auto& r : rows) {
-        EXPECT_TRUE(Near("rounded", r.expected, RoundUpToMinute(r.hours), 1e-12));
+        EXPECT_NEAR(r.expected, RoundUpToMinute(r.hours), 1e-12) << "rounded";
     }
 }
 
@@ -152,8 +152,8 @@ TEST(TwilightRules, MoonsightingSeasonalMinutesFromThePublishedConstants) {
                                          {27.5, 160, 95.21, 74.2325},
                                          {55.0, 365, 103.65 - 9.21 / 91, 100.60 - 23.55 / 91}}) {
         const SeasonalTwilight t = MoonsightingTwilight(r.latitude, r.days);
-        EXPECT_TRUE(Near("Fajr minutes", r.fajr, t.fajrMinutes, 1e-9));
-        EXPECT_TRUE(Near("Isha minutes", r.isha, t.ishaMinutes, 1e-9));
+        EXPECT_NEAR(r.fajr, t.fajrMinutes, 1e-9) << "Fajr minutes";
+        EXPECT_NEAR(r.isha, t.ishaMinutes, 1e-9) << "Isha minutes";
     }
     // Days are counted from 21 December (21 June in the south): 1 January is day 11.
     EXPECT_EQ(DaysSinceWinterSolstice(0, false, false), 11);

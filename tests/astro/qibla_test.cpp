@@ -39,7 +39,7 @@ TEST(Qibla, BearingsAndThePlacesWithoutAnOrdinaryDirection) {
         const CityLocation place = testing::Place(at[0], at[1], 0.0);
         const Qibla qibla = QiblaFrom(place.latitudeRad, place.longitudeRad);
         EXPECT_EQ(qibla.kind, static_cast<QiblaKind>(std::stoi(row[2]))) << row[0];
-        EXPECT_TRUE(testing::Near(row[0], expected[0], qibla.degrees, expected[1]));
+        EXPECT_NEAR(expected[0], qibla.degrees, expected[1]) << row[0];
         EXPECT_TRUE(qibla.degrees >= 0.0 && qibla.degrees < 360.0) << row[0];
     }
 }

@@ -58,8 +58,7 @@ TEST(SolarPosition, WorkedTransitsZenithDistancesSunrisesAndSunsets) {
                               : kind == "zenith"
                                   ? transit.noonZenithDistanceRad * kRadToDeg
                                   : SolarEventTime(el, city, day, kHorizon, seed, kind == "rise");
-        EXPECT_TRUE(testing::Near(row[0] + " day " + row[1] + " " + row[2], expected[0], actual,
-                                  expected[1]));
+        EXPECT_NEAR(expected[0], actual, expected[1]) << row[0] + " day " + row[1] + " " + row[2];
     }
 }
 

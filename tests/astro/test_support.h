@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <iomanip>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -36,18 +35,6 @@ inline CityLocation Place(double latitudeDeg, double longitudeEastDeg, double zo
     city.longitudeRad = -DegreesToRadians(longitudeEastDeg);
     city.zoneHours = zoneHours;
     return city;
-}
-
-// Passes when |actual - expected| <= tolerance; the message prints both in full precision.
-inline ::testing::AssertionResult Near(const std::string& what, double expected, double actual,
-                                       double tolerance) {
-    if (std::fabs(actual - expected) <= tolerance) {
-        return ::testing::AssertionSuccess();
-    }
-    std::ostringstream message;
-    message << std::setprecision(17) << what << ": expected " << expected << ", actual " << actual
-            << ", difference " << (actual - expected) << ", tolerance " << tolerance;
-    return ::testing::AssertionFailure() << message.str();
 }
 
 // The rows of a text table: one row a line, fields separated by '|' and trimmed; blank lines

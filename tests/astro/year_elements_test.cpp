@@ -14,8 +14,6 @@
 namespace orvanta {
 namespace {
 
-using testing::Near;
-
 constexpr double kRelative = 1e-12;
 
 TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
@@ -25,8 +23,8 @@ TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
     };
     for (const Row& row : std::vector<Row>{
              {2000, -1.5}, {2001, 364.5}, {2024, 8764.5}, {1900, -36525.5}, {2100, 36523.5}}) {
-        EXPECT_TRUE(Near("D0 of " + std::to_string(row.year), row.d0,
-                         DaysFromJ2000ToYearEpoch(row.year), 0.0));
+        EXPECT_NEAR(row.d0, DaysFromJ2000ToYearEpoch(row.year), 0.0)
+            << "D0 of " + std::to_string(row.year);
     }
 }
 
@@ -53,7 +51,7 @@ TEST(YearElements, EpochValuesMatchWorkedValues) {
         {"1900 siderealTimeAtEpoch", 6.61318273890188, y1900.siderealTimeAtEpoch},
     };
     for (const Row& row : rows) {
-        EXPECT_TRUE(Near(row.name, row.expected, row.actual, std::fabs(row.expected) * kRelative));
+        EXPECT_NEAR(row.expected, row.actual, std::fabs(row.expected) * kRelative) << row.name;
     }
 }
 
