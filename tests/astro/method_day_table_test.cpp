@@ -33,20 +33,21 @@ DayTable MethodYearTable(const CityLocation& city, const PrayerMethod& method) {
 TEST(MethodDayTable, OneAngleForBothTwilightsIsTheClassicTableBitForBit) {
     // Same seeds, fallbacks and order of operations: the white nights at 60 N and the midnight
     // sun at 70 N exercise every fallback.
-    for (const CityLocation& city : {Place(42.33, -83.05, -5.0), Place(60.17, 24.94, 2.0),
-                                     Place(70.0, 25.0, 1.0), Place(-33.87, 151.21, 10.0)}) {
-        for (const double shadow : {1.0, 2.0}) {
-            PrayerSettings settings;
-            settings.asrShadowFactor = shadow;
-            DayTable classic;
-            ASSERT_TRUE(ComputeDayTable(classic, 0, kDaysInTable, ComputeYearElements(2026), city,
-                                        settings, DaylightShiftTable{}));
-            PrayerMethod method{.fajrAngleDeg = 18.0, .ishaAngleDeg = 18.0};
-            method.asrShadowFactor = shadow;
-            const DayTable table = MethodYearTable(city, method);
-            for (int i = 0; i < kDaysInTable; ++i) {
-                ASSERT_EQ(table.rows[i], classic.rows[i]) << "day " << i << ", shadow " << shadow;
-            }
+    for (const auto& [city, shadow] : {std::pair{Place(42.33, -83.05, -5.0), 1.0},
+                                       {Place(60.17, 24.94, 2.0), 2.0},
+                                       {Place(70.0, 25.0, 1.0), 1.0},
+                                       {Place(70.0, 25.0, 1.0), 2.0},
+                                       {Place(-33.87, 151.21, 10.0), 2.0}}) {
+        PrayerSettings settings;
+        settings.asrShadowFactor = shadow;
+        DayTable classic;
+        ASSERT_TRUE(ComputeDayTable(classic, 0, kDaysInTable, ComputeYearElements(2026), city,
+                                    settings, DaylightShiftTable{}));
+        PrayerMethod method{.fajrAngleDeg = 18.0, .ishaAngleDeg = 18.0};
+        method.asrShadowFactor = shadow;
+        const DayTable table = MethodYearTable(city, method);
+        for (int i = 0; i < kDaysInTable; ++i) {
+            ASSERT_EQ(table.rows[i], classic.rows[i]) << "day " << i << ", shadow " << shadow;
         }
     }
 }

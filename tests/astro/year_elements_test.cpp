@@ -16,18 +16,6 @@ namespace {
 
 constexpr double kRelative = 1e-12;
 
-TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
-    struct Row {
-        std::int16_t year;
-        double d0;
-    };
-    for (const Row& row : std::vector<Row>{
-             {2000, -1.5}, {2001, 364.5}, {2024, 8764.5}, {1900, -36525.5}, {2100, 36523.5}}) {
-        EXPECT_NEAR(row.d0, DaysFromJ2000ToYearEpoch(row.year), 0.0)
-            << "D0 of " + std::to_string(row.year);
-    }
-}
-
 TEST(YearElements, EpochValuesMatchWorkedValues) {
     const YearElements y1900 = ComputeYearElements(1900);
     const YearElements y2024 = ComputeYearElements(2024);
