@@ -65,14 +65,11 @@ Mecca stored method 5  | 21.416667 39.816667 3 | 2024 3 20 | 5 90 2  | 4.9090 6.
 
 TEST(ComputeDayTable, TimesAgreeWithAnIndependentSolarCalculation) {
     for (const auto& row : TableRows(kWorked)) {
-        const std::vector<double> place = Numbers(row[1]), date = Numbers(row[2]),
-                                  method = Numbers(row[3]);
+        const std::vector<double> place = Numbers(row[1]), method = Numbers(row[3]);
         const CityLocation city = Place(place[0], place[1], place[2]);
         const PrayerSettings settings =
             Settings(static_cast<std::int16_t>(method[0]), method[1], method[2]);
-        const CivilDate civil{static_cast<std::int16_t>(date[0]),
-                              static_cast<std::int16_t>(date[1]),
-                              static_cast<std::int16_t>(date[2])};
+        const CivilDate civil = DateField(row[2]);
         const DayRow year =
             YearTable(city, settings).rows[*DayIndexOfDate(1, civil.month, civil.day)];
         const auto day = ComputeDateRow(civil, city, settings);

@@ -59,13 +59,11 @@ TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
     for (const auto& row : testing::TableRows(kPublished)) {
         const MethodPreset* preset = FindMethodPreset(row[0]);
         ASSERT_NE(preset, nullptr) << row[0];
-        const std::vector<double> place = testing::Numbers(row[1]), date = testing::Numbers(row[2]);
+        const std::vector<double> place = testing::Numbers(row[1]);
         RamadanTable ramadan{};
         ramadan.fill(row[2].find("ramadan") != std::string::npos ? 1 : 0);
         const DaylightShiftTable none{};
-        const CivilDate civil{static_cast<std::int16_t>(date[0]),
-                              static_cast<std::int16_t>(date[1]),
-                              static_cast<std::int16_t>(date[2])};
+        const CivilDate civil = testing::DateField(row[2]);
         const auto computed = ComputeMethodDateRow(
             civil, testing::Place(place[0], place[1], place[2]), preset->method, &none, &ramadan);
         ASSERT_TRUE(computed.has_value());

@@ -12,6 +12,7 @@
 
 #include "astro/angles.h"
 #include "astro/calculation_inputs.h"
+#include "astro/date_row.h"
 #include "astro/day_table.h"
 
 namespace orvanta::testing {
@@ -66,6 +67,13 @@ inline std::vector<double> Numbers(const std::string& field) {
         numbers.push_back(std::strtod(token.c_str(), nullptr));  // also "nan" and "inf"
     }
     return numbers;
+}
+
+// A field "year month day".
+inline CivilDate DateField(const std::string& field) {
+    const std::vector<double> n = Numbers(field);
+    return {static_cast<std::int16_t>(n[0]), static_cast<std::int16_t>(n[1]),
+            static_cast<std::int16_t>(n[2])};
 }
 
 }  // namespace orvanta::testing

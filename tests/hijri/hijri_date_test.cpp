@@ -40,9 +40,7 @@ constexpr const char* kPublished = R"(
 
 TEST(HijriDate, PublishedDatesTheirTextAndTheRamadanTable) {
     for (const auto& row : testing::TableRows(kPublished)) {
-        const std::vector<double> d = testing::Numbers(row[0]);
-        const CivilDate date{static_cast<std::int16_t>(d[0]), static_cast<std::int16_t>(d[1]),
-                             static_cast<std::int16_t>(d[2])};
+        const CivilDate date = testing::DateField(row[0]);
         const int offset = std::stoi(row[1]);
         const std::optional<HijriDate> hijri = HijriDateOf(date, offset);
         ASSERT_TRUE(hijri.has_value()) << row[4];
