@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
+#include "tests/astro/test_support.h"
 #include "zones/zone_posix_rule.h"
 
 namespace orvanta {
@@ -54,14 +57,6 @@ TEST(TzifFooter, RefusesDamagedFiles) {
     }
 }
 
-// Seconds since 1970-01-01 00:00 UTC of a UTC date and time, by the standard library.
-std::int64_t Utc(int year, unsigned month, unsigned day, int hour, int minute, int second) {
-    using namespace std::chrono;
-    const sys_days date{std::chrono::year{year} / std::chrono::month{month} /
-                        std::chrono::day{day}};
-    return date.time_since_epoch().count() * 86400 + hour * 3600 + minute * 60 + second;
-}
-
 TEST(ParsePosixZoneRule, RejectsMalformedText) {
     for (const char* text : {"", "ES5", "EST5EDT,M3.2.0", "EST5EDT,M13.2.0,M11.1.0",
                              "EST5EDT,M3.6.0,M11.1.0", "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,J0,J365",
@@ -71,37 +66,35 @@ TEST(ParsePosixZoneRule, RejectsMalformedText) {
     }
 }
 
+// Each rule the second before and at a change, and inside its summer across the year end: the
+// US and Sydney, Dublin's negative summer time, Nuuk's change at -1:00, a summer all year, a
+// fixed offset and a change at a time far below zero (300/-167:59:59).
+// rule | UT | offset in seconds east
+constexpr const char* kRuleInstants = R"(
+EST5EDT,M3.2.0,M11.1.0          | 2026-03-08 06:59:59 | -18000
+EST5EDT,M3.2.0,M11.1.0          | 2026-03-08 07:00:00 | -14400
+AEST-10AEDT,M10.1.0,M4.1.0/3    | 2026-04-04 15:59:59 | 39600
+AEST-10AEDT,M10.1.0,M4.1.0/3    | 2026-04-04 16:00:00 | 36000
+AEST-10AEDT,M10.1.0,M4.1.0/3    | 2026-12-31 13:30:00 | 39600
+IST-1GMT0,M10.5.0,M3.5.0/1      | 2026-03-29 00:59:59 | 0
+IST-1GMT0,M10.5.0,M3.5.0/1      | 2026-03-29 01:00:00 | 3600
+<-02>2<-01>,M3.5.0/-1,M10.5.0/0 | 2026-03-29 00:59:59 | -7200
+<-02>2<-01>,M3.5.0/-1,M10.5.0/0 | 2026-03-29 01:00:00 | -3600
+EST5EDT,0/0,J365/25             | 2026-01-01 05:00:00 | -14400
+EST5EDT,0/0,J365/25             | 2025-01-01 04:59:59 | -14400
+<+0545>-5:45                    | 2026-07-01 00:00:00 | 20700
+XXX3XXY,J60/2:30,300/-167:59:59 | 2026-03-01 05:29:59 | -10800
+XXX3XXY,J60/2:30,300/-167:59:59 | 2026-03-01 05:30:00 | -7200
+)";
+
 TEST(PosixRuleOffsetAt, SwitchesAtTheTransitionInstants) {
-    const char* us = "EST5EDT,M3.2.0,M11.1.0";
-    const char* sydney = "AEST-10AEDT,M10.1.0,M4.1.0/3";
-    const char* dublin = "IST-1GMT0,M10.5.0,M3.5.0/1";
-    const char* nuuk = "<-02>2<-01>,M3.5.0/-1,M10.5.0/0";
-    const char* alwaysAhead = "EST5EDT,0/0,J365/25";
-    const struct {
-        const char* label;
-        const char* rule;
-        std::int64_t utc;
-        std::int32_t expected;
-    } rows[] = {
-        {"US before spring", us, Utc(2026, 3, 8, 6, 59, 59), -18000},
-        {"US at spring", us, Utc(2026, 3, 8, 7, 0, 0), -14400},
-        {"Sydney before April", sydney, Utc(2026, 4, 4, 15, 59, 59), 39600},
-        {"Sydney at April", sydney, Utc(2026, 4, 4, 16, 0, 0), 36000},
-        {"Sydney New Year", sydney, Utc(2026, 12, 31, 13, 30, 0), 39600},
-        {"Dublin before March", dublin, Utc(2026, 3, 29, 0, 59, 59), 0},
-        {"Dublin at March", dublin, Utc(2026, 3, 29, 1, 0, 0), 3600},
-        {"Nuuk before March", nuuk, Utc(2026, 3, 29, 0, 59, 59), -7200},
-        {"Nuuk at March", nuuk, Utc(2026, 3, 29, 1, 0, 0), -3600},
-        {"Always ahead, 1 Jan", alwaysAhead, Utc(2026, 1, 1, 5, 0, 0), -14400},
-        {"Always ahead, 31 Dec leap", alwaysAhead, Utc(2025, 1, 1, 4, 59, 59), -14400},
-        {"Fixed", "<+0545>-5:45", Utc(2026, 7, 1, 0, 0, 0), 20700},
-        {"Before J60/2:30", "XXX3XXY,J60/2:30,300/-167:59:59", Utc(2026, 3, 1, 5, 29, 59), -10800},
-        {"At J60/2:30", "XXX3XXY,J60/2:30,300/-167:59:59", Utc(2026, 3, 1, 5, 30, 0), -7200},
-    };
-    for (const auto& row : rows) {
-        const auto rule = ParsePosixZoneRule(row.rule);
-        ASSERT_TRUE(rule.has_value()) << row.label;
-        EXPECT_EQ(PosixRuleOffsetAt(*rule, row.utc), row.expected) << row.label;
+    for (const auto& row : testing::TableRows(kRuleInstants)) {
+        const auto rule = ParsePosixZoneRule(row[0]);
+        std::tm t{};
+        std::istringstream(row[1]) >> std::get_time(&t, "%Y-%m-%d %T");
+        ASSERT_TRUE(rule.has_value()) << row[0];
+        EXPECT_EQ(PosixRuleOffsetAt(*rule, timegm(&t)), std::stoi(row[2]))
+            << row[0] << " " << row[1];
     }
 }
 
