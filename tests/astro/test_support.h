@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -50,10 +51,8 @@ inline std::vector<std::vector<std::string>> TableRows(std::string_view text) {
         std::vector<std::string>& row = rows.emplace_back();
         std::istringstream fields(line);
         for (std::string field; std::getline(fields, field, '|');) {
-            const std::size_t first = field.find_first_not_of(' ');
-            row.push_back(first == std::string::npos
-                              ? ""
-                              : field.substr(first, field.find_last_not_of(' ') - first + 1));
+            field.erase(field.find_last_not_of(' ') + 1);  // npos + 1 == 0: all spaces
+            row.push_back(field.substr(std::min(field.find_first_not_of(' '), field.size())));
         }
     }
     return rows;
