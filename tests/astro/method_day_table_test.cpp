@@ -76,10 +76,7 @@ TEST(MethodDayTable, HighLatitudeRulesStandInOnlyForAMissingOrLongTwilight) {
         {"58 N, seventh", north58, kJune21, SeventhOfNight, 1 / 7.0, 1 / 7.0},
         {"58 N, angle", north58, kJune21, TwilightAngle, 0.3, 17 / 60.0},
         {"45 N in December, seventh", north45, kDecember21, SeventhOfNight, 0, 0},
-        {"45 N in December, angle", north45, kDecember21, TwilightAngle, 0, 0},
         {"Makkah in December, middle", makkah, kDecember21, MiddleOfNight, 0, 0},
-        {"Makkah in December, seventh", makkah, kDecember21, SeventhOfNight, 0, 0},
-        {"midnight sun, middle", arctic, kJune21, MiddleOfNight, 0, 0},
         {"midnight sun, angle", arctic, kJune21, TwilightAngle, 0, 0},
     };
     for (const auto& r : rows) {
@@ -139,19 +136,16 @@ TEST(TwilightRules, RoundUpToMinuteAtItsBoundaries) {
 }
 
 TEST(TwilightRules, MoonsightingSeasonalMinutesFromThePublishedConstants) {
-    struct Row {
+    // Anchors: 75 + x * |lat| / 55 with x = 28.65, 19.44, 32.74, 48.10 (Fajr) and 25.60, 2.050,
+    // -9.21, 6.14 (Isha) at days 0, 91, 137 and 183.
+    const struct {
         double latitude;
         int days;
         double fajr, isha;
-    };
-    // Anchors: 75 + x * |lat| / 55 with x = 28.65, 19.44, 32.74, 48.10 (Fajr) and 25.60, 2.050,
-    // -9.21, 6.14 (Isha) at days 0, 91, 137 and 183.
-    for (const Row& r : std::vector<Row>{{0.0, 100, 75.0, 75.0},
-                                         {55.0, 0, 103.65, 100.60},
-                                         {-55.0, 91, 94.44, 77.05},
-                                         {55.0, 183, 123.10, 81.14},
-                                         {27.5, 160, 95.21, 74.2325},
-                                         {55.0, 365, 103.65 - 9.21 / 91, 100.60 - 23.55 / 91}}) {
+    } rows[] = {{0.0, 100, 75.0, 75.0},      {55.0, 0, 103.65, 100.60},
+                {-55.0, 91, 94.44, 77.05},   {55.0, 183, 123.10, 81.14},
+                {27.5, 160, 95.21, 74.2325}, {55.0, 365, 103.65 - 9.21 / 91, 100.60 - 23.55 / 91}};
+    for (const auto& r : rows) {
         const SeasonalTwilight t = MoonsightingTwilight(r.latitude, r.days);
         EXPECT_NEAR(r.fajr, t.fajrMinutes, 1e-9) << "Fajr minutes";
         EXPECT_NEAR(r.isha, t.ishaMinutes, 1e-9) << "Isha minutes";
