@@ -34,9 +34,13 @@ TEST(MethodChoice, ValueRangesAtTheirEnds) {
     EXPECT_FALSE(ParseMaghribAngle("10.5"));
     EXPECT_FALSE(ParseIshaInterval("0"));
     EXPECT_EQ(ParseIshaInterval("300"), 300.0);
-    for (const auto rule : {HighLatitudeRule::None, HighLatitudeRule::MiddleOfNight,
-                            HighLatitudeRule::SeventhOfNight, HighLatitudeRule::TwilightAngle}) {
-        EXPECT_EQ(ParseHighLatitudeRule(HighLatitudeRuleName(rule)), rule);
+    using enum HighLatitudeRule;
+    for (const auto& [name, rule] : {std::pair{"none", None},
+                                     {"middle-of-night", MiddleOfNight},
+                                     {"seventh-of-night", SeventhOfNight},
+                                     {"twilight-angle", TwilightAngle}}) {
+        EXPECT_EQ(ParseHighLatitudeRule(name), rule) << name;
+        EXPECT_EQ(HighLatitudeRuleName(rule), name);
     }
     EXPECT_FALSE(ParseHighLatitudeRule("angle"));
     EXPECT_EQ(ParseRoundingRule("up"), RoundingRule::Up);
