@@ -14,15 +14,6 @@
 namespace orvanta {
 namespace {
 
-std::string BigEndian32(std::uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 3; i >= 0; --i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
-        value >>= 8;
-    }
-    return bytes;
-}
-
 // A header with one transition, one type, four abbreviation characters and no leap seconds
 // (or the given transition count), followed by its data block of zeros.
 std::string Block(char version, int timeBytes, std::uint32_t timeCount = 1) {
@@ -30,7 +21,9 @@ std::string Block(char version, int timeBytes, std::uint32_t timeCount = 1) {
     block += version;
     block += std::string(15, '\0');
     for (std::uint32_t count : {0U, 0U, 0U, timeCount, 1U, 4U}) {
-        block += BigEndian32(count);
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            block += static_cast<char>((count >> shift) & 0xFFU);  // big-endian
+        }
     }
     if (timeCount == 1) {
         block += std::string(static_cast<std::size_t>(timeBytes) + 1 + 6 + 4, '\0');
@@ -44,6 +37,7 @@ std::string File(char version, const std::string& footer) {
 
 TEST(TzifFooter, RefusesDamagedFiles) {
     const std::string good = File('2', "EST5EDT,M3.2.0,M11.1.0");
+    EXPECT_EQ(TzifFooter(good), "EST5EDT,M3.2.0,M11.1.0");
     for (std::size_t length = 0; length < good.size(); ++length) {
         EXPECT_FALSE(TzifFooter(good.substr(0, length))) << "cut to " << length << " bytes";
     }
