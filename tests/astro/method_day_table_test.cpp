@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "astro/angles.h"
 #include "astro/day_table.h"
 #include "astro/method_day_table.h"
 #include "astro/method_presets.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "astro/angles.h"
 #include "test_support.h"
 
 namespace orvanta {

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/year_elements.h"
 #include "test_support.h"
