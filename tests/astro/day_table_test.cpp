@@ -23,14 +23,6 @@ using namespace testing;
 const DaylightShiftTable kNoShifts{};
 const CityLocation kForty = Place(40.0, -75.0, -5.0);
 
-PrayerSettings Settings(std::int16_t method, double number, double shadowFactor = 1.0) {
-    PrayerSettings settings;
-    settings.method = method;
-    (method == 0 ? settings.depressionDegrees : settings.intervalMinutes) = number;
-    settings.asrShadowFactor = shadowFactor;
-    return settings;
-}
-
 DayTable YearTable(const CityLocation& city, const PrayerSettings& settings,
                    const DaylightShiftTable& shifts = kNoShifts) {
     DayTable table;
@@ -47,28 +39,30 @@ DayTable YearTable(const CityLocation& city, const PrayerSettings& settings,
 // file may hold it. Without sunrise and sunset (midnight sun) the interval counts from the
 // fallbacks 5.0 and 21.0. A depression beyond 90 degrees (or not a number) and an interval too
 // large for any clock leave Fajr and Isha without a time, and the other times alone.
-// name | latitude, longitude east, zone | date | method, depression or interval, shadow factor |
+// name | latitude, longitude east, zone | date | method, interval, depression, shadow factor |
 // hours of the six times ("none": shown as no time, "-": not checked)
 constexpr const char* kWorked = R"(
-40N 1 January          | 40 -75 -5             | 2024 1 1  | 0 18 1  | 5.7426 7.3640 12.0572 14.4537 16.7526 18.3741
-40N 20 June            | 40 -75 -5             | 2024 6 20 | 0 18 1  | 2.4638 4.5208 12.0292 16.0085 19.5377 21.5947
-Mecca 1 January        | 21.416667 39.816667 3 | 2024 1 1  | 0 18 1  | 5.6528 6.9731 12.4002 15.4783 17.8284 19.1485
-Mecca Hanafi, interval | 21.416667 39.816667 3 | 2024 3 20 | 1 90 2  | 4.9090 6.4090 12.4676 16.8379 18.5314 20.0314
-Mecca stored method 5  | 21.416667 39.816667 3 | 2024 3 20 | 5 90 2  | 4.9090 6.4090 12.4676 16.8379 18.5314 20.0314
-70N midnight sun       | 70 25 1               | 2024 6 20 | 0 18 1  | none none - - none none
-70N midnight sun, interval | 70 25 1           | 2024 6 20 | 1 90 1  | 3.5 none - - none 22.5
-40N depression 120     | 40 -75 -5             | 2024 1 1  | 0 120 1 | none 7.3640 12.0572 14.4537 16.7526 none
-40N depression NaN     | 40 -75 -5             | 2024 1 1  | 0 nan 1 | none 7.3640 12.0572 14.4537 16.7526 none
-40N interval 2^32-1 min | 40 -75 -5            | 2024 1 1  | 1 4294967295 1 | none 7.3640 12.0572 14.4537 16.7526 none
-40N interval 1e300 min | 40 -75 -5             | 2024 1 1  | 1 1e300 1 | none 7.3640 12.0572 14.4537 16.7526 none
+40N 1 January              | 40 -75 -5             | 2024 1 1  | 0 90 18 1         | 5.7426 7.3640 12.0572 14.4537 16.7526 18.3741
+40N 20 June                | 40 -75 -5             | 2024 6 20 | 0 90 18 1         | 2.4638 4.5208 12.0292 16.0085 19.5377 21.5947
+Mecca 1 January            | 21.416667 39.816667 3 | 2024 1 1  | 0 90 18 1         | 5.6528 6.9731 12.4002 15.4783 17.8284 19.1485
+Mecca Hanafi, interval     | 21.416667 39.816667 3 | 2024 3 20 | 1 90 18 2         | 4.9090 6.4090 12.4676 16.8379 18.5314 20.0314
+Mecca stored method 5      | 21.416667 39.816667 3 | 2024 3 20 | 5 90 18 2         | 4.9090 6.4090 12.4676 16.8379 18.5314 20.0314
+70N midnight sun           | 70 25 1               | 2024 6 20 | 0 90 18 1         | none none - - none none
+70N midnight sun, interval | 70 25 1               | 2024 6 20 | 1 90 18 1         | 3.5 none - - none 22.5
+40N depression 120         | 40 -75 -5             | 2024 1 1  | 0 90 120 1        | none 7.3640 12.0572 14.4537 16.7526 none
+40N depression NaN         | 40 -75 -5             | 2024 1 1  | 0 90 nan 1        | none 7.3640 12.0572 14.4537 16.7526 none
+40N interval 2^32-1 min    | 40 -75 -5             | 2024 1 1  | 1 4294967295 18 1 | none 7.3640 12.0572 14.4537 16.7526 none
+40N interval 1e300 min     | 40 -75 -5             | 2024 1 1  | 1 1e300 18 1      | none 7.3640 12.0572 14.4537 16.7526 none
 )";
 
 TEST(ComputeDayTable, TimesAgreeWithAnIndependentSolarCalculation) {
     for (const auto& row : TableRows(kWorked)) {
         const std::vector<double> place = Numbers(row[1]), method = Numbers(row[3]);
         const CityLocation city = Place(place[0], place[1], place[2]);
-        const PrayerSettings settings =
-            Settings(static_cast<std::int16_t>(method[0]), method[1], method[2]);
+        const PrayerSettings settings{.method = static_cast<std::int16_t>(method[0]),
+                                      .intervalMinutes = method[1],
+                                      .depressionDegrees = method[2],
+                                      .asrShadowFactor = method[3]};
         const CivilDate civil = DateField(row[2]);
         const DayRow year =
             YearTable(city, settings).rows[*DayIndexOfDate(1, civil.month, civil.day)];
@@ -139,10 +133,10 @@ TEST(ComputeDayTable, DaylightShiftsAreAddedToEverySlotOfTheirDay) {
 
 TEST(ComputeDayTable, IntervalIsNotWrappedAcrossMidnight) {
     // Zones far from their longitude: sunrise just after midnight, or sunset just before it.
-    const DayRow early = YearTable(Place(0.0, 82.5, 0.0), Settings(1, 90.0)).rows[100];
+    const DayRow early = YearTable(Place(0.0, 82.5, 0.0), PrayerSettings{.method = 1}).rows[100];
     ASSERT_LT(early[kShuruq], 1.5f);
     EXPECT_NEAR(static_cast<double>(early[kShuruq]) - 1.5, early[kFajr], 1e-6) << "Fajr";
-    const DayRow late = YearTable(Place(0.0, -82.5, 0.0), Settings(1, 90.0)).rows[100];
+    const DayRow late = YearTable(Place(0.0, -82.5, 0.0), PrayerSettings{.method = 1}).rows[100];
     ASSERT_GT(late[kMaghrib], 22.5f);
     EXPECT_NEAR(static_cast<double>(late[kMaghrib]) + 1.5, late[kIsha], 1e-6) << "Isha";
 }
@@ -153,7 +147,7 @@ TEST(ComputeDateRow, ZoneThirteenHoursAheadMatchesTheSameMeridianAcrossTheDateLi
     const auto minuteOfDay = [](float hours) {
         return static_cast<int>(std::lround(static_cast<double>(hours) * 60.0)) % 1440;
     };
-    for (const PrayerSettings& settings : {PrayerSettings{}, Settings(1, 90.0)}) {
+    for (const PrayerSettings& settings : {PrayerSettings{}, PrayerSettings{.method = 1}}) {
         const auto ahead = ComputeDateRow({2026, 1, 15}, Place(-13.83, -171.76, 13.0), settings);
         const auto behind = ComputeDateRow({2026, 1, 14}, Place(-13.83, -171.76, -11.0), settings);
         ASSERT_TRUE(ahead && behind);
