@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "astro/day_table.h"
 #include "astro/method_day_table.h"
