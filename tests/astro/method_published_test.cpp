@@ -19,10 +19,6 @@
 namespace orvanta {
 namespace {
 
-int MinuteOfDay(double hours) {
-    return static_cast<int>(std::floor(hours * 60.0 + 0.5));
-}
-
 // preset | latitude, longitude east, zone | date, "ramadan" on a day of Ramadan | Fajr, Shuruq,
 // Zuhr, Asr, Maghrib, Isha ("-" where not published) | where the times were published
 const char* const kPublished = R"(
@@ -74,7 +70,8 @@ TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
                 continue;
             }
             const int published = std::stoi(time.substr(0, 2)) * 60 + std::stoi(time.substr(3));
-            const int difference = MinuteOfDay((*computed)[slot]) - published;
+            const int difference =
+                static_cast<int>(std::lround((*computed)[slot] * 60.0)) - published;
             EXPECT_LE(std::abs(difference), row[0] == "indonesia" ? 2 : 1)
                 << row[0] << " " << row[2] << " slot " << slot << ", source: " << row[4];
         }
