@@ -76,8 +76,9 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     const CityLocation makkah = testing::Place(21.4225, 39.8262, 3.0);
     const DaylightShiftTable none{};
     const PrayerMethod& method = FindMethodPreset("umm-al-qura")->method;
-    for (const auto& [index, minutes] : std::vector<std::pair<int, double>>{
-             {first - 1, 90.0}, {first, 120.0}, {last, 120.0}, {last + 1, 90.0}}) {
+    // The days just outside Ramadan keep 90 minutes; its first and its last day have 120.
+    for (const auto& [index, minutes] :
+         {std::pair{first - 1, 90.0}, {first, 120.0}, {last, 120.0}, {last + 1, 90.0}}) {
         const auto row =
             ComputeMethodDateRow(DateOfIndex(2027, index), makkah, method, &none, &*ramadan);
         ASSERT_TRUE(row.has_value());
