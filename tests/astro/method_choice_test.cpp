@@ -1,7 +1,7 @@
 // The method choice as the settings file and the command line spell it.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <tuple>
 
 #include "astro/method_choice.h"
 #include "astro/method_presets.h"
@@ -10,26 +10,14 @@ namespace orvanta {
 namespace {
 
 TEST(MethodChoice, AdjustmentTextsAcceptedAndRefused) {
-    struct Row {
-        const char* text;
-        std::optional<MinuteOffsets> expected;
-    };
     const MinuteOffsets base = {1, 1, 1, 1, 1, 1};
-    for (const Row& r :
-         std::vector<Row>{{"fajr=0,shuruq=0,zuhr=0,asr=0,maghrib=0,isha=0", MinuteOffsets{}},
-                          {"isha=+60,fajr=-60", MinuteOffsets{-60, 1, 1, 1, 1, 60}},
-                          {"zuhr=2", MinuteOffsets{1, 1, 2, 1, 1, 1}},
-                          {"isha=61", std::nullopt},
-                          {"isha=-61", std::nullopt},
-                          {"isha=1.5", std::nullopt},
-                          {"fajr=1,fajr=2", std::nullopt},
-                          {"dhuhr=1", std::nullopt},
-                          {"fajr=", std::nullopt},
-                          {"fajr=1,", std::nullopt},
-                          {"", std::nullopt},
-                          {"fajr=+-1", std::nullopt},
-                          {"Fajr=1", std::nullopt}}) {
-        EXPECT_EQ(ParseAdjustments(r.text, base), r.expected) << r.text;
+    EXPECT_EQ(ParseAdjustments("fajr=0,shuruq=0,zuhr=0,asr=0,maghrib=0,isha=0", base),
+              MinuteOffsets{});
+    EXPECT_EQ(ParseAdjustments("isha=+60,fajr=-60", base), (MinuteOffsets{-60, 1, 1, 1, 1, 60}));
+    EXPECT_EQ(ParseAdjustments("zuhr=2", base), (MinuteOffsets{1, 1, 2, 1, 1, 1}));
+    for (const char* text : {"isha=61", "isha=-61", "isha=1.5", "fajr=1,fajr=2", "dhuhr=1",
+                             "fajr=", "fajr=1,", "", "fajr=+-1", "Fajr=1"}) {
+        EXPECT_FALSE(ParseAdjustments(text, base)) << text;
     }
     const MinuteOffsets some = {2, 0, -3, 0, 60, -60};
     EXPECT_EQ(ParseAdjustments(FormatAdjustments(some)), some);
@@ -46,9 +34,13 @@ TEST(MethodChoice, ValueRangesAtTheirEnds) {
     EXPECT_FALSE(ParseMaghribAngle("10.5"));
     EXPECT_FALSE(ParseIshaInterval("0"));
     EXPECT_EQ(ParseIshaInterval("300"), 300.0);
-    for (const auto rule : {HighLatitudeRule::None, HighLatitudeRule::MiddleOfNight,
-                            HighLatitudeRule::SeventhOfNight, HighLatitudeRule::TwilightAngle}) {
-        EXPECT_EQ(ParseHighLatitudeRule(HighLatitudeRuleName(rule)), rule);
+    using enum HighLatitudeRule;
+    for (const auto& [name, rule] : {std::pair{"none", None},
+                                     {"middle-of-night", MiddleOfNight},
+                                     {"seventh-of-night", SeventhOfNight},
+                                     {"twilight-angle", TwilightAngle}}) {
+        EXPECT_EQ(ParseHighLatitudeRule(name), rule) << name;
+        EXPECT_EQ(HighLatitudeRuleName(rule), name);
     }
     EXPECT_FALSE(ParseHighLatitudeRule("angle"));
     EXPECT_EQ(ParseRoundingRule("up"), RoundingRule::Up);
@@ -67,19 +59,17 @@ TEST(MethodChoice, OverridesReplaceOnlyWhatTheyName) {
     choice.rounding = RoundingRule::Up;
     const auto angled = ResolveMethod(choice, 2.0);
     ASSERT_TRUE(angled);
-    EXPECT_EQ(angled->ishaRule, IshaRule::Angle);
-    EXPECT_EQ(angled->ishaAngleDeg, 17.0);
-    EXPECT_EQ(angled->fajrAngleDeg, 18.5);
-    EXPECT_EQ(angled->adjustmentMinutes[5], 5);
-    EXPECT_EQ(angled->rounding, RoundingRule::Up);
-    EXPECT_EQ(angled->asrShadowFactor, 2.0);
+    // Isha rule and angle, Umm al-Qura's own Fajr angle, adjustments, rounding, Asr shadow.
+    EXPECT_EQ(std::tuple(angled->ishaRule, angled->ishaAngleDeg, angled->fajrAngleDeg,
+                         angled->adjustmentMinutes[5], angled->rounding, angled->asrShadowFactor),
+              std::tuple(IshaRule::Angle, 17.0, 18.5, 5, RoundingRule::Up, 2.0));
 
     choice.ishaIntervalMinutes = 75.0;  // an interval wins over an angle
     const auto interval = ResolveMethod(choice, 1.0);
     ASSERT_TRUE(interval);
-    EXPECT_EQ(interval->ishaRule, IshaRule::Interval);
-    EXPECT_EQ(interval->ishaIntervalMinutes, 75.0);
-    EXPECT_EQ(interval->ramadanIshaIntervalMinutes, 0.0);
+    EXPECT_EQ(std::tuple(interval->ishaRule, interval->ishaIntervalMinutes,
+                         interval->ramadanIshaIntervalMinutes),
+              std::tuple(IshaRule::Interval, 75.0, 0.0));
 
     MethodChoice turkey;
     turkey.presetId = "turkey";

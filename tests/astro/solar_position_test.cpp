@@ -1,93 +1,61 @@
-// Transit and event times against worked values (2024, 40 deg N 75 deg W, zone -5 unless a row
-// says otherwise).
+// Transit and event times against worked values for 2024.
+#include "astro/solar_position.h"
+
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
-#include "astro/angles.h"
-#include "astro/solar_position.h"
 #include "test_support.h"
 
 namespace orvanta {
 namespace {
 
-using testing::Near;
-using testing::Place;
-
-constexpr double kHourTolerance = 1e-6;          // worked values are given to 6 decimals
 constexpr double kHorizon = 1.5852825595864495;  // 90.83 deg
-
 constexpr double kRadToDeg = 57.29577951308232;
 
-const CityLocation kForty = Place(40.0, -75.0, -5.0);
-const CityLocation kMecca = Place(DegMinToDegrees(21, 25), DegMinToDegrees(39, 49), 3.0);
+// What is computed: "transit" (clock hours), "zenith" (the noon zenith distance in degrees,
+// |latitude - declination| even where latitude - declination < 0), "rise" or "set"
+// (clock hours of the upper limb at 90.83 deg, searched from the seed hours). Mecca is 21 25 N
+// 39 49 E. Day 80 at 40 N wraps from -11.878750; at 70 N there is no sunrise or sunset at
+// midsummer (midnight sun) nor at midwinter (polar night).
+// latitude, longitude east, zone | day of 2024 | what | seed | expected hours or degrees, tolerance
+constexpr const char* kWorked = R"(
+40 -75 -5                             | 1   | transit | -   | 12.057572 1e-6
+40 -75 -5                             | 1   | zenith  | -   | 62.999264 1e-6
+40 -75 -5                             | 172 | transit | -   | 12.029652 1e-6
+40 -75 -5                             | 172 | zenith  | -   | 16.56391 1e-5
+40 -75 -5                             | 80  | transit | -   | 12.121250 1e-6
+21.41666666666667 39.81666666666667 3 | 1   | transit | -   | 12.400615 1e-6
+-10 -75 -5                            | 172 | zenith  | -   | 33.43609 1e-5
+40 -75 -5                             | 1   | rise    | 6   | 7.364371 1e-6
+40 -75 -5                             | 1   | set     | 18  | 16.753626 1e-6
+40 -75 -5                             | 172 | rise    | 6   | 4.521892 1e-6
+40 -75 -5                             | 172 | rise    | 3.5 | 4.521538 1e-6
+40 -75 -5                             | 172 | set     | 18  | 19.53745 1e-5
+21.41666666666667 39.81666666666667 3 | 1   | rise    | 6   | 6.973556 1e-6
+21.41666666666667 39.81666666666667 3 | 1   | set     | 18  | 17.828896 1e-6
+70 -75 -5                             | 172 | rise    | 6   | 10000000 0
+70 -75 -5                             | 172 | set     | 18  | 10000000 0
+70 -75 -5                             | 355 | rise    | 6   | 10000000 0
+)";
 
-TEST(SolarTransit, WorkedTransitsAndNoonZenithDistances) {
+TEST(SolarPosition, WorkedTransitsZenithDistancesSunrisesAndSunsets) {
     const YearElements el = ComputeYearElements(2024);
-    struct Row {
-        const char* name;
-        CityLocation city;
-        std::int16_t day;
-        double transit;
-        double zenithDeg;
-        double zenithToleranceDeg;
-    };
-    const std::vector<Row> rows = {
-        {"40N day 1", kForty, 1, 12.057572, 62.999264, 1e-6},
-        {"40N day 172", kForty, 172, 12.029652, 16.56391, 1e-5},
-        {"40N day 80, wrapped from -11.878750", kForty, 80, 12.121250, -1.0, 0.0},
-        {"Mecca day 1", kMecca, 1, 12.400615, -1.0, 0.0},
-        {"10S day 172: |phi - delta| although phi - delta < 0", Place(-10.0, -75.0, -5.0), 172,
-         -1.0, 33.43609, 1e-5},
-    };
-    for (const Row& row : rows) {
-        const SolarTransitResult result = SolarTransit(el, row.city, row.day);
-        if (row.transit >= 0.0) {
-            EXPECT_TRUE(Near(row.name, row.transit, result.clockHours, kHourTolerance));
-        }
-        if (row.zenithDeg >= 0.0) {
-            EXPECT_TRUE(Near(row.name, row.zenithDeg, result.noonZenithDistanceRad * kRadToDeg,
-                             row.zenithToleranceDeg));
-        }
-        EXPECT_GE(result.noonZenithDistanceRad, 0.0) << row.name;
+    for (const auto& row : testing::TableRows(kWorked)) {
+        const std::vector<double> at = testing::Numbers(row[0]),
+                                  expected = testing::Numbers(row[4]);
+        const CityLocation city = testing::Place(at[0], at[1], at[2]);
+        const auto day = static_cast<std::int16_t>(std::stoi(row[1]));
+        const SolarTransitResult transit = SolarTransit(el, city, day);
+        const double actual =
+            row[2] == "transit" ? transit.clockHours
+            : row[2] == "zenith"
+                ? transit.noonZenithDistanceRad * kRadToDeg
+                : SolarEventTime(el, city, day, kHorizon, std::stod(row[3]), row[2] == "rise");
+        EXPECT_NEAR(expected[0], actual, expected[1])
+            << row[0] + " day " + row[1] + " " + row[2] + " " + row[3];
     }
-}
-
-TEST(SolarEventTime, WorkedSunrisesAndSunsets) {
-    const YearElements el = ComputeYearElements(2024);
-    struct Row {
-        const char* name;
-        CityLocation city;
-        std::int16_t day;
-        double seed;
-        std::int16_t morning;
-        double expected;
-        double tolerance;
-    };
-    const std::vector<Row> rows = {
-        {"40N day 1 sunrise", kForty, 1, 6.0, 1, 7.364371, kHourTolerance},
-        {"40N day 1 sunset", kForty, 1, 18.0, 0, 16.753626, kHourTolerance},
-        {"40N day 172 sunrise", kForty, 172, 6.0, 1, 4.521892, kHourTolerance},
-        {"40N day 172 sunrise, seed 3.5", kForty, 172, 3.5, 1, 4.521538, kHourTolerance},
-        {"40N day 172 sunset", kForty, 172, 18.0, 0, 19.53745, 1e-5},
-        {"Mecca day 1 sunrise", kMecca, 1, 6.0, 1, 6.973556, kHourTolerance},
-        {"Mecca day 1 sunset", kMecca, 1, 18.0, 0, 17.828896, kHourTolerance},
-    };
-    for (const Row& row : rows) {
-        EXPECT_TRUE(Near(row.name, row.expected,
-                         SolarEventTime(el, row.city, row.day, kHorizon, row.seed, row.morning),
-                         row.tolerance));
-    }
-}
-
-TEST(SolarEventTime, NoEventWhereTheSunNeverReachesTheZenithDistance) {
-    const YearElements el = ComputeYearElements(2024);
-    const CityLocation arctic = Place(70.0, -75.0, -5.0);
-    // Midnight sun: the sun stays above the horizon angle all day in June ...
-    EXPECT_EQ(SolarEventTime(el, arctic, 172, kHorizon, 6.0, 1), NO_EVENT_TIME);
-    EXPECT_EQ(SolarEventTime(el, arctic, 172, kHorizon, 18.0, 0), NO_EVENT_TIME);
-    // ... and below it all day in December (polar night).
-    EXPECT_EQ(SolarEventTime(el, arctic, 355, kHorizon, 6.0, 1), NO_EVENT_TIME);
 }
 
 }  // namespace

@@ -1,31 +1,17 @@
-// The yearly solar elements against worked values.
+// The yearly solar elements against worked values; the leap-year flag, the fixed daylight-saving
+// window and the day index against the standard library's independent calendar.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <vector>
 
-#include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/year_elements.h"
 #include "test_support.h"
 
 namespace orvanta {
 namespace {
-
-using testing::Near;
-
-constexpr double kRelative = 1e-12;
-
-TEST(DaysFromJ2000, CountsLeapDaysOfTheYearsBefore) {
-    struct Row {
-        std::int16_t year;
-        double d0;
-    };
-    for (const Row& row : std::vector<Row>{
-             {2000, -1.5}, {2001, 364.5}, {2024, 8764.5}, {1900, -36525.5}, {2100, 36523.5}}) {
-        EXPECT_TRUE(Near("D0 of " + std::to_string(row.year), row.d0,
-                         DaysFromJ2000ToYearEpoch(row.year), 0.0));
-    }
-}
 
 TEST(YearElements, EpochValuesMatchWorkedValues) {
     const YearElements y1900 = ComputeYearElements(1900);
@@ -50,7 +36,43 @@ TEST(YearElements, EpochValuesMatchWorkedValues) {
         {"1900 siderealTimeAtEpoch", 6.61318273890188, y1900.siderealTimeAtEpoch},
     };
     for (const Row& row : rows) {
-        EXPECT_TRUE(Near(row.name, row.expected, row.actual, std::fabs(row.expected) * kRelative));
+        EXPECT_NEAR(row.expected, row.actual, std::fabs(row.expected) * 1e-12) << row.name;
+    }
+}
+
+namespace chr = std::chrono;
+
+// Day of the year counted from 1.
+int DayOfYear(const chr::sys_days& day, int year) {
+    const chr::sys_days newYear = chr::year{year} / chr::January / 1;
+    return static_cast<int>((day - newYear).count()) + 1;
+}
+
+// The window runs from the first Sunday of April to the Saturday before the last Sunday of
+// October (2004: 4 April .. 30 October, as 31 October is a Sunday). The day index is checked on
+// the first and the last day of every month.
+TEST(YearCalendar, EveryYearMatchesTheStandardLibrarysCalendar) {
+    for (int y = 1; y <= 9999; ++y) {
+        const YearCalendar calendar = ComputeYearCalendar(static_cast<std::int16_t>(y), 1);
+        const chr::sys_days firstSunday =
+            chr::year_month_weekday{chr::year{y}, chr::April, chr::Sunday[1]};
+        const chr::sys_days lastSunday = chr::year_month_weekday_last{
+            chr::year{y}, chr::October, chr::weekday_last{chr::Sunday}};
+        ASSERT_EQ(calendar.leapYear, chr::year{y}.is_leap() ? 1 : 0) << y;
+        ASSERT_EQ(calendar.dstWindow.firstDay, DayOfYear(firstSunday, y)) << y;
+        ASSERT_EQ(calendar.dstWindow.lastDay, DayOfYear(lastSunday, y) - 1) << y;
+        for (unsigned m = 1; m <= 12; ++m) {
+            const chr::year_month_day_last last{chr::year{y} / chr::month{m} / chr::last};
+            for (const unsigned d : {1U, unsigned{last.day()}}) {
+                ASSERT_EQ(
+                    DayIndexOfDate(calendar.leapYear, static_cast<int>(m), static_cast<int>(d)),
+                    DayOfYear(chr::year{y} / chr::month{m} / chr::day{d}, y) - 1)
+                    << y << "-" << m << "-" << d;
+            }
+        }
+    }
+    for (const auto& [month, day] : {std::pair{0, 1}, {13, 1}, {12, 32}, {1, 0}}) {
+        EXPECT_FALSE(DayIndexOfDate(0, month, day).has_value()) << month << "-" << day;
     }
 }
 
