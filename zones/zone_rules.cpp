@@ -111,10 +111,6 @@ std::optional<ZoneSummary> SummarizeZone(std::string_view ianaName, std::int16_t
     return summary;
 }
 
-std::string TzdbVersion() {
-    return ReadTzdbVersion(kSystemZoneFolder);
-}
-
 bool IsKnownZone(std::string_view ianaName) {
     return SystemZoneFile(ianaName) != nullptr;
 }

@@ -43,10 +43,6 @@ std::optional<DaylightShiftTable> ZoneDaylightShifts(std::string_view ianaName, 
 // for an empty or unknown name or a year outside 1 .. 9999.
 std::optional<ZoneSummary> SummarizeZone(std::string_view ianaName, std::int16_t year);
 
-// Returns the release of the system's zone database ("2026f") from its version stamp, or empty
-// when it cannot be read.
-std::string TzdbVersion();
-
 // Given an IANA zone name and an instant in seconds since 1970-01-01 00:00 Universal Time
 // (within the years 1 .. 9999), returns the total offset in force, seconds EAST positive;
 // nothing for an empty or unknown name or an instant outside those years.

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
 
 namespace orvanta {
 namespace {
@@ -81,66 +80,6 @@ std::optional<std::string> TzifFooter(std::string_view bytes) {
         return std::nullopt;
     }
     return std::string{rest.substr(0, close)};
-}
-
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string contents;
-    std::array<char, 4096> buffer{};
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (contents.size() + got > maxBytes) {
-            return std::nullopt;
-        }
-        contents.append(buffer.data(), got);
-    }
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return contents;
-}
-
-std::optional<std::string> VersionFromTzdataZi(std::string_view text) {
-    constexpr std::string_view kPrefix = "# version ";
-    if (text.substr(0, kPrefix.size()) != kPrefix) {
-        return std::nullopt;
-    }
-    std::string_view version = text.substr(kPrefix.size());
-    version = version.substr(0, version.find_first_of("\r\n"));
-    while (!version.empty() && version.back() == ' ') {
-        version.remove_suffix(1);
-    }
-    if (version.empty()) {
-        return std::nullopt;
-    }
-    return std::string{version};
-}
-
-std::string ReadTzdbVersion(const std::string& zoneInfoDir) {
-    // +VERSION holds one short line; tzdata.zi starts with its version line, and its first
-    // kilobyte is enough to hold it. Neither file is read beyond a small bound.
-    if (std::optional<std::string> stamp = ReadSmallFile(zoneInfoDir + "/+VERSION", 256)) {
-        std::string_view line = *stamp;
-        line = line.substr(0, line.find_first_of("\r\n"));
-        while (!line.empty() && line.back() == ' ') {
-            line.remove_suffix(1);
-        }
-        if (!line.empty()) {
-            return std::string{line};
-        }
-    }
-    std::ifstream zi(zoneInfoDir + "/tzdata.zi", std::ios::binary);
-    if (!zi) {
-        return {};
-    }
-    std::string head(1024, '\0');
-    zi.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(zi.gcount()));
-    return VersionFromTzdataZi(head).value_or(std::string{});
 }
 
 }  // namespace orvanta
