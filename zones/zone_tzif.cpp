@@ -1,6 +1,5 @@
 #include "zones/zone_tzif.h"
 
-#include <array>
 #include <cstdint>
 
 namespace orvanta {
