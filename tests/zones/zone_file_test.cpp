@@ -18,6 +18,7 @@
 
 #include "tests/support/scratch_database.h"
 #include "zones/zone_rules.h"
+#include "zones/zone_tzif.h"
 
 namespace orvanta {
 namespace {
@@ -84,6 +85,22 @@ TEST(ZoneFile, ChangesAndOffsetsAgreeWithZdumpFrom2024To2040) {
 std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The footer of a real compiled file, and the same file cut short anywhere or with one byte
+// changed: the magic, the newline before the footer, the transition count of either header.
+TEST(TzifFooter, RefusesDamagedFiles) {
+    const std::string good = FileBytes(std::string(kSystemZoneFolder) + "/America/Detroit");
+    EXPECT_EQ(TzifFooter(good), "EST5EDT,M3.2.0,M11.1.0");
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        EXPECT_FALSE(TzifFooter(good.substr(0, length))) << "cut to " << length << " bytes";
+    }
+    const std::size_t second = good.find("TZif", 4), footer = good.rfind('\n', good.size() - 2);
+    for (const std::size_t at : {std::size_t{0}, footer, std::size_t{32}, second + 32}) {
+        std::string bad = good;
+        bad[at] = '\xFF';
+        EXPECT_FALSE(TzifFooter(bad)) << "byte " << at;
+    }
 }
 
 TEST(ZoneFile, OnlyRegularWellFormedZoneFilesAreZones) {
