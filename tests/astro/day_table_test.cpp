@@ -3,7 +3,9 @@
 // far ahead of their longitude, depression angles beyond 90 degrees, huge intervals).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "astro/date_row.h"
 #include "astro/day_table.h"
 #include "astro/day_table_rules.h"
+#include "astro/method_date_row.h"
 #include "astro/time_text.h"
 #include "test_support.h"
 
@@ -34,7 +37,8 @@ DayTable YearTable(const CityLocation& city, const PrayerSettings& settings,
 // Expected hours from the published NOAA solar equations (Meeus), computed separately with
 // the sun's centre 90.833 deg from the zenith at sunrise and sunset, 108 deg for the twilight.
 // Agreement to 15 s also checks the day table's own constants (its horizon angle, the seeds).
-// Each row is checked in the year's table and as the one day the date row computes on its own.
+// Each row is checked in the year's table, as the one day the date row computes on its own and,
+// for the twilight by angle, through the method path.
 // Hanafi Asr has shadow factor 2; any stored method other than 0 is the interval, as the settings
 // file may hold it. Without sunrise and sunset (midnight sun) the interval counts from the
 // fallbacks 5.0 and 21.0. A depression beyond 90 degrees (or not a number) and an interval too
@@ -67,12 +71,18 @@ TEST(ComputeDayTable, TimesAgreeWithAnIndependentSolarCalculation) {
         const DayRow year =
             YearTable(city, settings).rows[*DayIndexOfDate(1, civil.month, civil.day)];
         const auto day = ComputeDateRow(civil, city, settings);
-        ASSERT_TRUE(day) << row[0];
+        // A method with the depression as both twilight angles is the same day by the new path.
+        const auto byAngles = ComputeMethodDateRow(
+            civil, city,
+            {.fajrAngleDeg = method[2], .ishaAngleDeg = method[2], .asrShadowFactor = method[3]});
+        ASSERT_TRUE(day && byAngles) << row[0];
         std::istringstream hours(row[4]);
         std::string expected;
         for (int s = 0; s < kPrayerCount && hours >> expected; ++s) {
             for (const auto& [how, value] :
-                 {std::pair{" (year)", year[s]}, {" (day)", (*day)[s]}}) {
+                 {std::pair{" (year)", year[s]},
+                  {" (day)", (*day)[s]},
+                  {" (angles)", method[0] == 0 ? (*byAngles)[s] : year[s]}}) {
                 const std::string what = row[0] + " slot " + std::to_string(s) + how;
                 if (expected == "none") {
                     EXPECT_EQ(FormatPrayerTime(value), kCantDetermineText) << what;
@@ -111,23 +121,41 @@ TEST(ComputeDayTable, OutOfRangeRequestsAndDatesThatDoNotExistAreRefused) {
     }
 }
 
-// Any amount on any day: whole, half-hour, negative, wrapping the year end; no-event slots too.
-TEST(ComputeDayTable, DaylightShiftsAreAddedToEverySlotOfTheirDay) {
-    const CityLocation arctic = Place(70.0, -75.0, -5.0);
+// Shifts of any amount on any day (whole, half-hour, negative, at the year's ends) are added to
+// every slot, no-event slots too. A range of single days equals each day computed alone, to the
+// bit (a seed or transit carried from the previous row instead of the day before would change
+// the last bits the CSV's hours column shows), also without twilight or sunset and by interval.
+TEST(ComputeDayTable, DaylightShiftsAndSingleDayRows) {
     DaylightShiftTable shifts{};
+    std::fill(shifts.begin() + 80, shifts.begin() + 300, 1.0);
     shifts[0] = 1.0;
     shifts[171] = 0.5;
     shifts[172] = -1.0;
-    const DayTable plain = YearTable(arctic, PrayerSettings{});
-    const DayTable shifted = YearTable(arctic, PrayerSettings{}, shifts);
-    for (const int i : {0, 1, 171, 172}) {
-        for (int s = 0; s < kPrayerCount; ++s) {
-            ASSERT_EQ(shifted.rows[i][s],
-                      static_cast<float>(static_cast<double>(plain.rows[i][s]) + shifts[i]));
+    shifts[365] = -0.5;
+    const YearElements elements = ComputeYearElements(2024);
+    for (const auto& [city, method] : {std::pair{Place(21.42, 39.83, 3.0), 0},
+                                       {Place(69.65, 18.96, 1.0), 0},
+                                       {Place(-54.8, -68.3, -3.0), 1}}) {
+        const PrayerSettings settings{.method = static_cast<std::int16_t>(method)};
+        const DayTable plain = YearTable(city, settings);
+        const DayTable shifted = YearTable(city, settings, shifts);
+        DayTable single{};
+        ASSERT_TRUE(ComputeSingleDayRows(single, 3, 366, elements, city, settings, shifts));
+        EXPECT_FALSE(ComputeSingleDayRows(single, 0, 367, elements, city, settings, shifts));
+        for (int i = 0; i < kDaysInTable; ++i) {
+            for (int s = 0; s < kPrayerCount; ++s) {
+                ASSERT_EQ(shifted.rows[i][s],
+                          static_cast<float>(static_cast<double>(plain.rows[i][s]) + shifts[i]))
+                    << "day " << i << " slot " << s;
+            }
+            const DayRow alone = ComputeSingleDayRow(static_cast<std::int16_t>(i), elements, city,
+                                                     settings, shifts[i]);
+            ASSERT_TRUE(i < 3 || std::memcmp(&alone, &single.rows[i], sizeof alone) == 0)
+                << "day " << i;
         }
     }
-    ASSERT_TRUE(IsNoEvent(plain.rows[171][kShuruq]));
-    EXPECT_EQ(shifted.rows[171][kShuruq], 10'000'000.5f);
+    const DayTable tromso = YearTable(Place(69.65, 18.96, 1.0), PrayerSettings{}, shifts);
+    EXPECT_EQ(tromso.rows[171][kShuruq], 10'000'000.5f);
 }
 
 TEST(ComputeDayTable, IntervalIsNotWrappedAcrossMidnight) {

@@ -1,12 +1,10 @@
-// The method day table: the classic twilight through the new path, the high-latitude rules,
-// adjustments and rounding, and the seasonal twilight's published values. (The Ramadan
-// interval: tests/hijri, with the real calendar.)
+// The method day table: the high-latitude rules, adjustments and rounding, and the seasonal
+// twilight's published values. (The Ramadan interval: tests/hijri, with the real calendar.)
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "astro/day_table.h"
 #include "astro/method_day_table.h"
 #include "astro/method_presets.h"
 #include "astro/solar_position.h"
@@ -26,28 +24,6 @@ DayTable MethodYearTable(const CityLocation& city, const PrayerMethod& method) {
     EXPECT_TRUE(ComputeMethodDayTable(table, 0, kDaysInTable, ComputeYearElements(2026), city,
                                       method, MethodYear{}));
     return table;
-}
-
-TEST(MethodDayTable, OneAngleForBothTwilightsIsTheClassicTableBitForBit) {
-    // Same seeds, fallbacks and order of operations: the white nights at 60 N and the midnight
-    // sun at 70 N exercise every fallback.
-    for (const auto& [city, shadow] : {std::pair{Place(42.33, -83.05, -5.0), 1.0},
-                                       {Place(60.17, 24.94, 2.0), 2.0},
-                                       {Place(70.0, 25.0, 1.0), 1.0},
-                                       {Place(70.0, 25.0, 1.0), 2.0},
-                                       {Place(-33.87, 151.21, 10.0), 2.0}}) {
-        PrayerSettings settings;
-        settings.asrShadowFactor = shadow;
-        DayTable classic;
-        ASSERT_TRUE(ComputeDayTable(classic, 0, kDaysInTable, ComputeYearElements(2026), city,
-                                    settings, DaylightShiftTable{}));
-        PrayerMethod method{.fajrAngleDeg = 18.0, .ishaAngleDeg = 18.0};
-        method.asrShadowFactor = shadow;
-        const DayTable table = MethodYearTable(city, method);
-        for (int i = 0; i < kDaysInTable; ++i) {
-            ASSERT_EQ(table.rows[i], classic.rows[i]) << "day " << i << ", shadow " << shadow;
-        }
-    }
 }
 
 PrayerMethod WithRule(HighLatitudeRule rule) {
