@@ -51,10 +51,8 @@ int DayOfYear(const chr::sys_days& day, int year) {
 TEST(YearCalendar, EveryYearMatchesTheStandardLibrarysCalendar) {
     for (int y = 1; y <= 9999; ++y) {
         const YearCalendar calendar = ComputeYearCalendar(static_cast<std::int16_t>(y), 1);
-        const chr::sys_days firstSunday =
-            chr::year_month_weekday{chr::year{y}, chr::April, chr::Sunday[1]};
-        const chr::sys_days lastSunday = chr::year_month_weekday_last{
-            chr::year{y}, chr::October, chr::weekday_last{chr::Sunday}};
+        const chr::sys_days firstSunday = chr::year{y} / chr::April / chr::Sunday[1];
+        const chr::sys_days lastSunday = chr::year{y} / chr::October / chr::Sunday[chr::last];
         ASSERT_EQ(calendar.leapYear, chr::year{y}.is_leap() ? 1 : 0) << y;
         ASSERT_EQ(calendar.dstWindow.firstDay, DayOfYear(firstSunday, y)) << y;
         ASSERT_EQ(calendar.dstWindow.lastDay, DayOfYear(lastSunday, y) - 1) << y;
