@@ -1,10 +1,11 @@
 // The Umm al-Qura dates the timetables use against published dates: the date and its text, the
-// first days of Ramadan in the year's Ramadan table, the offset, and Umm al-Qura's Isha
-// switching to 120 minutes on the first and the last day of Ramadan 1448.
+// first days of Ramadan in the year's Ramadan table, the offset, Umm al-Qura's Isha switching
+// to 120 minutes on the first and the last day of Ramadan 1448, and runs of dates.
 #include "hijri/hijri_date.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -66,10 +67,9 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     const auto ramadan = RamadanDaysOf(2027);
     ASSERT_TRUE(ramadan.has_value());
     const int first = 38;  // 8 February 2027, 1 Ramadan 1448 (above)
-    int last = first;
-    while ((*ramadan)[last + 1] != 0) {
-        ++last;
-    }
+    const auto last = static_cast<int>(std::find(ramadan->begin() + first, ramadan->end(), 0) -
+                                       ramadan->begin()) -
+                      1;
     const auto lastHijri = HijriDateOf(DateAfter({2027, 1, 1}, last));
     ASSERT_TRUE(lastHijri.has_value());
     EXPECT_EQ(lastHijri->month, kRamadanMonth);
