@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/calendar.h"
@@ -111,13 +112,11 @@ TEST(ComputeDayTable, OutOfRangeRequestsAndDatesThatDoNotExistAreRefused) {
     EXPECT_FALSE(ComputeDayTable(table, -1, 11, el, kForty, PrayerSettings{}, kNoShifts));
     EXPECT_FALSE(ComputeDayTable(table, 10, 367, el, kForty, PrayerSettings{}, kNoShifts));
     EXPECT_EQ(table.rows[10][kZuhr], -7.0f);
-    const struct {
-        CivilDate date;
-        bool exists;
-    } dates[] = {{{2023, 2, 29}, false}, {{1900, 2, 29}, false}, {{2024, 13, 1}, false},
-                 {{2024, 4, 31}, false}, {{0, 1, 1}, false},     {{10000, 1, 1}, false},
-                 {{2024, 1, 0}, false},  {{2024, 2, 29}, true},  {{2000, 2, 29}, true},
-                 {{9999, 12, 31}, true}, {{1, 1, 1}, true}};
+    const std::pair<CivilDate, bool> dates[] = {
+        {{2023, 2, 29}, false}, {{1900, 2, 29}, false}, {{2024, 13, 1}, false},
+        {{2024, 4, 31}, false}, {{0, 1, 1}, false},     {{10000, 1, 1}, false},
+        {{2024, 1, 0}, false},  {{2024, 2, 29}, true},  {{2000, 2, 29}, true},
+        {{9999, 12, 31}, true}, {{1, 1, 1}, true}};
     for (const auto& [date, exists] : dates) {
         EXPECT_EQ(ComputeDateRow(date, kForty, PrayerSettings{}).has_value(), exists)
             << date.year << "-" << date.month << "-" << date.day;
@@ -183,10 +182,8 @@ TEST(ComputeDateRow, ZoneThirteenHoursAheadMatchesTheSameMeridianAcrossTheDateLi
 TEST(ComputeDateRow, FixedWindowAppliesOnlyToZonesObservingDaylightSaving) {
     CityLocation observing = kForty;
     observing.supportsDst = 1;
-    const struct {
-        CivilDate date;
-        float shift;
-    } rows[] = {{{2024, 4, 6}, 0}, {{2024, 4, 7}, 1}, {{2024, 10, 26}, 1}, {{2024, 10, 27}, 0}};
+    const std::pair<CivilDate, float> rows[] = {
+        {{2024, 4, 6}, 0}, {{2024, 4, 7}, 1}, {{2024, 10, 26}, 1}, {{2024, 10, 27}, 0}};
     for (const auto& [date, shift] : rows) {
         const auto standard = ComputeDateRow(date, kForty, PrayerSettings{});
         const auto observed = ComputeDateRow(date, observing, PrayerSettings{});
