@@ -88,13 +88,12 @@ TEST(MethodDayTable, AdjustmentsAndRoundingUp) {
 }
 
 TEST(TwilightRules, RoundUpToMinuteAtItsBoundaries) {
-    const struct {
-        double hours, expected;
-    } rows[] = {
+    // hours, expected
+    const std::pair<double, double> rows[] = {
         {5.0, 5.0},   {5.0 + 1.0 / 3600.0, 5.0 + 1.0 / 60.0}, {5.0 + 0.5e-6 / 3600.0, 5.0},
         {-0.5, -0.5}, {-0.5 + 1.0 / 3600.0, -29.0 / 60.0},    {NO_EVENT_TIME, NO_EVENT_TIME}};
-    for (const auto& r : rows) {
-        EXPECT_NEAR(r.expected, RoundUpToMinute(r.hours), 1e-12) << "rounded";
+    for (const auto& [hours, expected] : rows) {
+        EXPECT_NEAR(expected, RoundUpToMinute(hours), 1e-12) << hours;
     }
 }
 
