@@ -1,12 +1,11 @@
-// The method day table: the classic twilight through the new path, the high-latitude rules,
-// adjustments and rounding, and the seasonal twilight's published values. (The Ramadan
-// interval: tests/hijri, with the real calendar.)
+// The method day table: the high-latitude rules, adjustments and rounding, and the seasonal
+// twilight's published values. (The Ramadan interval: tests/hijri, with the real calendar.)
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "astro/day_table.h"
+#include "astro/method_choice.h"
 #include "astro/method_day_table.h"
 #include "astro/method_presets.h"
 #include "astro/solar_position.h"
@@ -18,36 +17,11 @@ namespace {
 
 using namespace testing;
 
-constexpr int kJune21 = 171;  // day index in 2026
-constexpr int kDecember21 = 354;
-
 DayTable MethodYearTable(const CityLocation& city, const PrayerMethod& method) {
     DayTable table;
     EXPECT_TRUE(ComputeMethodDayTable(table, 0, kDaysInTable, ComputeYearElements(2026), city,
                                       method, MethodYear{}));
     return table;
-}
-
-TEST(MethodDayTable, OneAngleForBothTwilightsIsTheClassicTableBitForBit) {
-    // Same seeds, fallbacks and order of operations: the white nights at 60 N and the midnight
-    // sun at 70 N exercise every fallback.
-    for (const auto& [city, shadow] : {std::pair{Place(42.33, -83.05, -5.0), 1.0},
-                                       {Place(60.17, 24.94, 2.0), 2.0},
-                                       {Place(70.0, 25.0, 1.0), 1.0},
-                                       {Place(70.0, 25.0, 1.0), 2.0},
-                                       {Place(-33.87, 151.21, 10.0), 2.0}}) {
-        PrayerSettings settings;
-        settings.asrShadowFactor = shadow;
-        DayTable classic;
-        ASSERT_TRUE(ComputeDayTable(classic, 0, kDaysInTable, ComputeYearElements(2026), city,
-                                    settings, DaylightShiftTable{}));
-        PrayerMethod method{.fajrAngleDeg = 18.0, .ishaAngleDeg = 18.0};
-        method.asrShadowFactor = shadow;
-        const DayTable table = MethodYearTable(city, method);
-        for (int i = 0; i < kDaysInTable; ++i) {
-            ASSERT_EQ(table.rows[i], classic.rows[i]) << "day " << i << ", shadow " << shadow;
-        }
-    }
 }
 
 PrayerMethod WithRule(HighLatitudeRule rule) {
@@ -59,77 +33,67 @@ PrayerMethod WithRule(HighLatitudeRule rule) {
 // A rule replaces Fajr and Isha by a portion of the night where the twilight never ends (58 N
 // in June; MWL: Fajr 18 deg, Isha 17 deg) and leaves a short twilight and a nightless day alone
 // (portion 0: the row equals the one without a rule).
+// name | latitude, longitude east, zone | day index in 2026 | rule | portions of the night
+// before sunrise (Fajr) and after sunset (Isha)
+constexpr const char* kHighLatitude = R"(
+58 N, middle               | 58 0 0            | 171 | middle-of-night  | 0.5 0.5
+58 N, seventh              | 58 0 0            | 171 | seventh-of-night | 0.142857142857 0.142857142857
+58 N, angle                | 58 0 0            | 171 | twilight-angle   | 0.3 0.283333333333
+45 N in December, seventh  | 45 0 0            | 354 | seventh-of-night | 0 0
+Makkah in December, middle | 21.4225 39.8262 3 | 354 | middle-of-night  | 0 0
+midnight sun, angle        | 70 25 1           | 171 | twilight-angle   | 0 0
+)";
+
 TEST(MethodDayTable, HighLatitudeRulesStandInOnlyForAMissingOrLongTwilight) {
-    using enum HighLatitudeRule;
-    const CityLocation north58 = Place(58.0, 0.0, 0.0), north45 = Place(45.0, 0.0, 0.0);
-    const CityLocation makkah = Place(21.4225, 39.8262, 3.0), arctic = Place(70.0, 25.0, 1.0);
-    const struct {
-        const char* what;
-        CityLocation city;
-        int day;
-        HighLatitudeRule rule;
-        double fajrPortion, ishaPortion;
-    } rows[] = {
-        {"58 N, middle", north58, kJune21, MiddleOfNight, 0.5, 0.5},
-        {"58 N, seventh", north58, kJune21, SeventhOfNight, 1 / 7.0, 1 / 7.0},
-        {"58 N, angle", north58, kJune21, TwilightAngle, 0.3, 17 / 60.0},
-        {"45 N in December, seventh", north45, kDecember21, SeventhOfNight, 0, 0},
-        {"Makkah in December, middle", makkah, kDecember21, MiddleOfNight, 0, 0},
-        {"midnight sun, angle", arctic, kJune21, TwilightAngle, 0, 0},
-    };
-    for (const auto& r : rows) {
-        const DayRow none = MethodYearTable(r.city, WithRule(None)).rows[r.day];
-        const DayRow row = MethodYearTable(r.city, WithRule(r.rule)).rows[r.day];
-        if (r.fajrPortion == 0) {
-            EXPECT_EQ(row, none) << r.what;
+    for (const auto& r : TableRows(kHighLatitude)) {
+        const std::vector<double> at = Numbers(r[1]), portion = Numbers(r[4]);
+        const CityLocation city = Place(at[0], at[1], at[2]);
+        const int day = std::stoi(r[2]);
+        const DayRow none = MethodYearTable(city, WithRule(HighLatitudeRule::None)).rows[day];
+        const DayRow row = MethodYearTable(city, WithRule(*ParseHighLatitudeRule(r[3]))).rows[day];
+        if (portion[0] == 0) {
+            EXPECT_EQ(row, none) << r[0];
             continue;
         }
-        ASSERT_TRUE(IsNoEvent(none[kFajr]) && IsNoEvent(none[kIsha])) << r.what;
+        ASSERT_TRUE(IsNoEvent(none[kFajr]) && IsNoEvent(none[kIsha])) << r[0];
         const double night = 24.0 - (row[kMaghrib] - row[kShuruq]);
-        EXPECT_NEAR(row[kShuruq] - r.fajrPortion * night, row[kFajr], 1e-5) << r.what;
-        EXPECT_NEAR(row[kMaghrib] + r.ishaPortion * night, row[kIsha], 1e-5) << r.what;
+        EXPECT_NEAR(row[kShuruq] - portion[0] * night, row[kFajr], 1e-5) << r[0];
+        EXPECT_NEAR(row[kMaghrib] + portion[1] * night, row[kIsha], 1e-5) << r[0];
     }
 }
 
-TEST(MethodDayTable, AdjustmentsMoveEveryExistingTimeAndCreateNone) {
+// Adjustments move every existing time by their minutes and create none; rounding up gives the
+// next whole minute of each time.
+TEST(MethodDayTable, AdjustmentsAndRoundingUp) {
+    const MinuteOffsets adjustments = {-60, 60, -60, 60, -60, 60};
     for (const CityLocation& city : {Place(21.4225, 39.8262, 3.0), Place(70.0, 25.0, 1.0)}) {
         PrayerMethod method = FindMethodPreset("mwl")->method;
-        const DayRow base = MethodYearTable(city, method).rows[kJune21];
-        method.adjustmentMinutes = {-60, 60, -60, 60, -60, 60};
-        const DayRow row = MethodYearTable(city, method).rows[kJune21];
-        for (int s = 0; s < kPrayerCount; ++s) {
-            const double moved = base[s] + method.adjustmentMinutes[s] / 60.0;
-            EXPECT_NEAR(IsNoEvent(base[s]) ? base[s] : moved, row[s], 1e-5)
-                << "slot " + std::to_string(s);
-        }
-    }
-}
-
-TEST(MethodDayTable, RoundingUpGivesTheNextWholeMinuteOfEachTime) {
-    const CityLocation singapore = Place(1.3521, 103.8198, 8.0);
-    PrayerMethod nearest = FindMethodPreset("singapore")->method;
-    const DayTable up = MethodYearTable(singapore, nearest);
-    nearest.rounding = RoundingRule::Nearest;
-    const DayTable raw = MethodYearTable(singapore, nearest);
-    for (int i = 0; i < 365; ++i) {
-        for (int s = 0; s < kPrayerCount; ++s) {
-            const double minutes = up.rows[i][s] * 60.0;
-            const double rawMinutes = raw.rows[i][s] * 60.0;
-            ASSERT_NEAR(minutes, std::round(minutes), 1e-3) << i << " " << s;
-            ASSERT_GE(minutes + 1e-3, rawMinutes) << i << " " << s;
-            ASSERT_LT(minutes, rawMinutes + 1.0) << i << " " << s;
+        const DayTable base = MethodYearTable(city, method);
+        method.adjustmentMinutes = adjustments;
+        const DayTable adjusted = MethodYearTable(city, method);
+        method.adjustmentMinutes = {};
+        method.rounding = RoundingRule::Up;
+        const DayTable up = MethodYearTable(city, method);
+        for (int i = 0; i < 365; ++i) {
+            for (int s = 0; s < kPrayerCount; ++s) {
+                const double raw = base.rows[i][s], minutes = up.rows[i][s] * 60.0;
+                const double moved = IsNoEvent(base.rows[i][s]) ? raw : raw + adjustments[s] / 60.0;
+                ASSERT_NEAR(moved, adjusted.rows[i][s], 1e-5) << "day " << i << " slot " << s;
+                ASSERT_NEAR(minutes, std::round(minutes), 1e-3) << "day " << i << " slot " << s;
+                ASSERT_GE(minutes + 1e-3, raw * 60.0) << "day " << i << " slot " << s;
+                ASSERT_LT(minutes, raw * 60.0 + 1.0) << "day " << i << " slot " << s;
+            }
         }
     }
 }
 
 TEST(TwilightRules, RoundUpToMinuteAtItsBoundaries) {
-    const struct {
-        double hours, expected;
-    } rows[] = {
+    // hours, expected
+    const std::pair<double, double> rows[] = {
         {5.0, 5.0},   {5.0 + 1.0 / 3600.0, 5.0 + 1.0 / 60.0}, {5.0 + 0.5e-6 / 3600.0, 5.0},
         {-0.5, -0.5}, {-0.5 + 1.0 / 3600.0, -29.0 / 60.0},    {NO_EVENT_TIME, NO_EVENT_TIME}};
-    for (const auto& r : rows) {
-        EXPECT_NEAR(r.expected, RoundUpToMinute(r.hours), 1e-12) << "rounded";
+    for (const auto& [hours, expected] : rows) {
+        EXPECT_NEAR(expected, RoundUpToMinute(hours), 1e-12) << hours;
     }
 }
 

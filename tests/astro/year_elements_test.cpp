@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "astro/calendar.h"
@@ -16,12 +17,8 @@ namespace {
 TEST(YearElements, EpochValuesMatchWorkedValues) {
     const YearElements y1900 = ComputeYearElements(1900);
     const YearElements y2024 = ComputeYearElements(2024);
-    struct Row {
-        const char* name;
-        double expected;
-        double actual;
-    };
-    const std::vector<Row> rows = {
+    // name, expected, actual
+    const std::vector<std::tuple<const char*, double, double>> rows = {
         {"2024 cosObliquity", 0.9175037246090364, y2024.cosObliquity},
         {"2024 sinObliquity", 0.3977271870623701, y2024.sinObliquity},
         {"2024 meanLongitudeAtEpoch", 4.872483111156756, y2024.meanLongitudeAtEpoch},
@@ -35,8 +32,8 @@ TEST(YearElements, EpochValuesMatchWorkedValues) {
         // From a negative century the sidereal time must still land in range.
         {"1900 siderealTimeAtEpoch", 6.61318273890188, y1900.siderealTimeAtEpoch},
     };
-    for (const Row& row : rows) {
-        EXPECT_NEAR(row.expected, row.actual, std::fabs(row.expected) * 1e-12) << row.name;
+    for (const auto& [name, expected, actual] : rows) {
+        EXPECT_NEAR(expected, actual, std::fabs(expected) * 1e-12) << name;
     }
 }
 
@@ -54,10 +51,8 @@ int DayOfYear(const chr::sys_days& day, int year) {
 TEST(YearCalendar, EveryYearMatchesTheStandardLibrarysCalendar) {
     for (int y = 1; y <= 9999; ++y) {
         const YearCalendar calendar = ComputeYearCalendar(static_cast<std::int16_t>(y), 1);
-        const chr::sys_days firstSunday =
-            chr::year_month_weekday{chr::year{y}, chr::April, chr::Sunday[1]};
-        const chr::sys_days lastSunday = chr::year_month_weekday_last{
-            chr::year{y}, chr::October, chr::weekday_last{chr::Sunday}};
+        const chr::sys_days firstSunday = chr::year{y} / chr::April / chr::Sunday[1];
+        const chr::sys_days lastSunday = chr::year{y} / chr::October / chr::Sunday[chr::last];
         ASSERT_EQ(calendar.leapYear, chr::year{y}.is_leap() ? 1 : 0) << y;
         ASSERT_EQ(calendar.dstWindow.firstDay, DayOfYear(firstSunday, y)) << y;
         ASSERT_EQ(calendar.dstWindow.lastDay, DayOfYear(lastSunday, y) - 1) << y;

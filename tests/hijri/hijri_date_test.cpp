@@ -1,10 +1,11 @@
 // The Umm al-Qura dates the timetables use against published dates: the date and its text, the
-// first days of Ramadan in the year's Ramadan table, the offset, and Umm al-Qura's Isha
-// switching to 120 minutes on the first and the last day of Ramadan 1448.
+// first days of Ramadan in the year's Ramadan table, the offset, Umm al-Qura's Isha switching
+// to 120 minutes on the first and the last day of Ramadan 1448, and runs of dates.
 #include "hijri/hijri_date.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -18,9 +19,11 @@ namespace {
 
 namespace chr = std::chrono;
 
-CivilDate DateOfIndex(int year, int index) {
-    const chr::year_month_day ymd{chr::sys_days{chr::year{year} / 1 / 1} + chr::days{index}};
-    return CivilDate{static_cast<std::int16_t>(year),
+// The date some days after a date, by the standard library's calendar.
+CivilDate DateAfter(const CivilDate& first, int days) {
+    const chr::year_month_day ymd{chr::sys_days{chr::year{first.year} / first.month / first.day} +
+                                  chr::days{days}};
+    return CivilDate{static_cast<std::int16_t>(int{ymd.year()}),
                      static_cast<std::int16_t>(unsigned{ymd.month()}),
                      static_cast<std::int16_t>(unsigned{ymd.day()})};
 }
@@ -64,11 +67,10 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     const auto ramadan = RamadanDaysOf(2027);
     ASSERT_TRUE(ramadan.has_value());
     const int first = 38;  // 8 February 2027, 1 Ramadan 1448 (above)
-    int last = first;
-    while ((*ramadan)[last + 1] != 0) {
-        ++last;
-    }
-    const auto lastHijri = HijriDateOf(DateOfIndex(2027, last));
+    const auto last = static_cast<int>(std::find(ramadan->begin() + first, ramadan->end(), 0) -
+                                       ramadan->begin()) -
+                      1;
+    const auto lastHijri = HijriDateOf(DateAfter({2027, 1, 1}, last));
     ASSERT_TRUE(lastHijri.has_value());
     EXPECT_EQ(lastHijri->month, kRamadanMonth);
     EXPECT_GE(lastHijri->day, 29);
@@ -80,10 +82,35 @@ TEST(HijriDate, UmmAlQuraIshaSwitchesOnTheFirstAndLastDayOfRamadan1448) {
     for (const auto& [index, minutes] :
          {std::pair{first - 1, 90.0}, {first, 120.0}, {last, 120.0}, {last + 1, 90.0}}) {
         const auto row =
-            ComputeMethodDateRow(DateOfIndex(2027, index), makkah, method, &none, &*ramadan);
+            ComputeMethodDateRow(DateAfter({2027, 1, 1}, index), makkah, method, &none, &*ramadan);
         ASSERT_TRUE(row.has_value());
         EXPECT_NEAR(((*row)[testing::kIsha] - (*row)[testing::kMaghrib]) * 60.0, minutes, 1e-3)
             << index;
+    }
+}
+
+// A run of dates, counted within each month, equals ICU's conversion of every day on its own:
+// across the years of the Umm al-Qura table, its end in 1500 AH, and leap days.
+TEST(HijriRun, EveryDayEqualsItsOwnConversion) {
+    const struct {
+        const char* name;
+        CivilDate first;
+        int count;
+        int offsetDays;
+    } rows[] = {
+        {"TenYearsFrom2020", {2020, 1, 1}, 3660, 0},
+        {"AcrossTheTableEndIn2076", {2074, 3, 1}, 1500, 2},
+        {"Before1900WithAnOffsetBack", {1899, 12, 1}, 400, -2},
+    };
+    for (const auto& row : rows) {
+        const auto run = HijriDatesFrom(row.first, row.count, row.offsetDays);
+        ASSERT_TRUE(run.has_value() && run->size() == static_cast<std::size_t>(row.count));
+        for (int i = 0; i < row.count; ++i) {
+            const auto own = HijriDateOf(DateAfter(row.first, i), row.offsetDays);
+            const HijriDate& h = (*run)[static_cast<std::size_t>(i)];
+            ASSERT_TRUE(own && h.year == own->year && h.month == own->month && h.day == own->day)
+                << row.name << " day " << i;
+        }
     }
 }
 

@@ -1,5 +1,5 @@
-// The compiled zone file's footer and the POSIX rule the footer holds.
-#include "zones/zone_tzif.h"
+// The POSIX rule of a compiled zone file's footer.
+#include "zones/zone_posix_rule.h"
 
 #include <gtest/gtest.h>
 
@@ -9,47 +9,9 @@
 #include <string>
 
 #include "tests/astro/test_support.h"
-#include "zones/zone_posix_rule.h"
 
 namespace orvanta {
 namespace {
-
-// A header with one transition, one type, four abbreviation characters and no leap seconds
-// (or the given transition count), followed by its data block of zeros.
-std::string Block(char version, int timeBytes, std::uint32_t timeCount = 1) {
-    std::string block = "TZif";
-    block += version;
-    block += std::string(15, '\0');
-    for (std::uint32_t count : {0U, 0U, 0U, timeCount, 1U, 4U}) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            block += static_cast<char>((count >> shift) & 0xFFU);  // big-endian
-        }
-    }
-    if (timeCount == 1) {
-        block += std::string(static_cast<std::size_t>(timeBytes) + 1 + 6 + 4, '\0');
-    }
-    return block;
-}
-
-std::string File(char version, const std::string& footer) {
-    return Block(version, 4) + Block(version, 8) + "\n" + footer + "\n";
-}
-
-TEST(TzifFooter, RefusesDamagedFiles) {
-    const std::string good = File('2', "EST5EDT,M3.2.0,M11.1.0");
-    EXPECT_EQ(TzifFooter(good), "EST5EDT,M3.2.0,M11.1.0");
-    for (std::size_t length = 0; length < good.size(); ++length) {
-        EXPECT_FALSE(TzifFooter(good.substr(0, length))) << "cut to " << length << " bytes";
-    }
-    std::string badMagic = good;
-    badMagic[0] = 'X';
-    // Bad magic, no newline before the footer, transition counts beyond the end of the file.
-    for (const std::string& bad : {badMagic, Block('2', 4) + Block('2', 8) + "EST5\n",
-                                   Block('2', 4, 0xFFFFFFFFU) + "\nEST5\n",
-                                   Block('2', 4) + Block('2', 8, 0xFFFFFFFFU) + "\nEST5\n"}) {
-        EXPECT_FALSE(TzifFooter(bad)) << bad.size() << " bytes";
-    }
-}
 
 TEST(ParsePosixZoneRule, RejectsMalformedText) {
     for (const char* text : {"", "ES5", "EST5EDT,M3.2.0", "EST5EDT,M13.2.0,M11.1.0",
