@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cities/city_database_path.h"
@@ -25,23 +26,16 @@ using Names = std::vector<std::string>;
 
 // A record as a caller holds it before a lookup: values of an earlier city in every field.
 CityLocation EarlierCity(std::string name) {
-    CityLocation city;
-    city.name = std::move(name);
-    city.isSouth = 1;
-    city.latitudeDegrees = 12;
-    city.longitudeDegrees = 56;
-    city.latitudeRad = -0.2;
-    city.zoneHours = 4.0;
-    city.zoneName = "Asia/Dubai";
-    return city;
+    return {std::move(name), 1, 12, 0, 0, 56, 0, -0.2, 0.0, 4.0, 0, "Asia/Dubai"};
 }
 
 bool Same(const CityLocation& a, const CityLocation& b) {
-    return a.name == b.name && a.isSouth == b.isSouth && a.latitudeDegrees == b.latitudeDegrees &&
-           a.latitudeMinutes == b.latitudeMinutes && a.isWest == b.isWest &&
-           a.longitudeDegrees == b.longitudeDegrees && a.longitudeMinutes == b.longitudeMinutes &&
-           a.latitudeRad == b.latitudeRad && a.longitudeRad == b.longitudeRad &&
-           a.zoneHours == b.zoneHours && a.supportsDst == b.supportsDst && a.zoneName == b.zoneName;
+    const auto fields = [](const CityLocation& c) {
+        return std::tie(c.name, c.isSouth, c.latitudeDegrees, c.latitudeMinutes, c.isWest,
+                        c.longitudeDegrees, c.longitudeMinutes, c.latitudeRad, c.longitudeRad,
+                        c.zoneHours, c.supportsDst, c.zoneName);
+    };
+    return fields(a) == fields(b);
 }
 
 class CityLookupTest : public testing::Test {
@@ -169,43 +163,38 @@ TEST_F(CityLookupTest, DamagedOrMissingDatabasesFailWithoutAMessage) {
     }
 }
 
+// Typed text is only ever a value: quotes, % and _ are plain characters. The city the lookup
+// gives for the whole text comes first, then the most populous.
 TEST_F(CityLookupTest, SearchFindsFoldedPrefixesMostPopulousFirst) {
-    struct Case {
-        const char* name;
+    const struct {
         std::string typed;
         std::size_t limit;
         Names expected;
+    } cases[] = {
+        {"n'; DROP TABLE cities; --", 10, {}},
+        {"%", 10, {}},
+        {"_", 10, {}},
+        {"new", 10, {"New York, NY", "Newark, NJ", "New Haven, CT"}},
+        {"new ", 10, {"New York, NY", "New Haven, CT"}},  // a trailing space ends the word
+        {"new   y", 10, {"New York, NY"}},
+        {"S\xc3\xa3o", 10, {"S\xc3\xa3o Paulo"}},
+        {"sao p", 10, {"S\xc3\xa3o Paulo"}},
+        {"makk", 10, {"Mecca"}},  // an alias finds the city by its display name
+        {"mec", 10, {"Mecca"}},   // name and alias both match: the city comes once
+        {"big", 10, {"New York, NY"}},
+        {"me", 1, {"Mecca"}},
+        {"nowhere", 10, {"Nowhere Twin A", "Nowhere Twin B"}},  // equal populations: id order
+        {"medina", 10, {"Medina"}},
+        {"sion", 10, {"Sitten", "Changzhou"}},  // a whole alias before a more populous city
+        {"sio", 10, {"Changzhou", "Sitten"}},
+        {"medinas", 10, {}},
+        {"", 10, {}},
+        {"new", 0, {}},
+        {"ne\xff", 10, {}},
+        {"brok", 10, {}},  // a damaged name in the database is left out
     };
-    const Case cases[] = {
-        // Typed text is only ever a value: quotes, % and _ are plain characters.
-        {"SQL text is plain text", "n'; DROP TABLE cities; --", 10, {}},
-        {"% is no wildcard", "%", 10, {}},
-        {"_ is no wildcard", "_", 10, {}},
-        {"lower-case prefix", "new", 10, {"New York, NY", "Newark, NJ", "New Haven, CT"}},
-        {"a trailing space ends the word", "new ", 10, {"New York, NY", "New Haven, CT"}},
-        {"inner spaces collapse", "new   y", 10, {"New York, NY"}},
-        {"accent folds", "S\xc3\xa3o", 10, {"S\xc3\xa3o Paulo"}},
-        {"plain text finds an accented name", "sao p", 10, {"S\xc3\xa3o Paulo"}},
-        {"alias finds the city by its display name", "makk", 10, {"Mecca"}},
-        {"name and alias both match: the city comes once", "mec", 10, {"Mecca"}},
-        {"alias of another city", "big", 10, {"New York, NY"}},
-        {"limit keeps the most populous", "me", 1, {"Mecca"}},
-        {"equal populations keep the id order",
-         "nowhere",
-         10,
-         {"Nowhere Twin A", "Nowhere Twin B"}},
-        {"a whole name matches itself", "medina", 10, {"Medina"}},
-        // The city the lookup gives for the whole text comes first.
-        {"a whole alias before a more populous longer one", "sion", 10, {"Sitten", "Changzhou"}},
-        {"no whole key: most populous first", "sio", 10, {"Changzhou", "Sitten"}},
-        {"longer than any name", "medinas", 10, {}},
-        {"empty text", "", 10, {}},
-        {"limit 0", "new", 0, {}},
-        {"not UTF-8", "ne\xff", 10, {}},
-        {"a damaged name in the database is left out", "brok", 10, {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SearchCityNames(databasePath_, c.typed, c.limit), c.expected) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(SearchCityNames(databasePath_, c.typed, c.limit), c.expected) << c.typed;
     }
 }
 
