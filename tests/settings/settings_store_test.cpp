@@ -1,6 +1,5 @@
-// Loading and saving the prayer settings through an in-memory settings file:
-// read-back rules, defaults, the lookup name, round trips, other keys kept, and
-// failed saves changing nothing.
+// Loading and saving the prayer settings through an in-memory settings file: read-back rules,
+// defaults, the lookup name, round trips, other keys kept, and failed saves changing nothing.
 #include <gtest/gtest.h>
 
 #include <iomanip>
@@ -29,8 +28,8 @@ std::string KeyFile(const std::string& values) {
     return kHeader + kKeyLine + values;
 }
 
-// A file written in a row: "-" for none, else the text after the header line,
-// with "@" for the line of the settings key.
+// A file written in a row: "-" for none, else the text after the header line, with "@" for the
+// line of the settings key.
 std::optional<std::string> FileCell(const std::string& cell) {
     if (cell == "-") {
         return std::nullopt;
@@ -42,8 +41,7 @@ std::optional<std::string> FileCell(const std::string& cell) {
     return text;
 }
 
-// Settings written in a row: "-" for the defaults, else NAME=VALUE words that
-// change them.
+// Settings written in a row: "-" for the defaults, else NAME=VALUE words that change them.
 PrayerSettings SettingsCell(const std::string& cell) {
     PrayerSettings s;
     std::istringstream words(cell);
@@ -67,8 +65,7 @@ PrayerSettings SettingsCell(const std::string& cell) {
     return s;
 }
 
-// A hex(1) value line of the UTF-16LE units, padded with zero bytes to
-// totalBytes.
+// A hex(1) value line of the UTF-16LE units, padded with zero bytes to totalBytes.
 std::string HexLine(std::string_view name, std::u16string_view units, std::size_t totalBytes) {
     std::string bytes = Utf16ToLeBytes(units);
     bytes.resize(totalBytes, '\0');
@@ -173,8 +170,7 @@ TEST(SaveSettings, RoundTripsThroughTheFile) {
         EXPECT_EQ(Fields(Loaded(file)), Fields(SettingsCell(loaded))) << saved;
         EXPECT_FALSE(file.changedWithoutLock || file.locked) << saved;
     }
-    // 199 UTF-16 units fit, the last two a pair; 200 are refused and the file
-    // stays as it was.
+    // 199 UTF-16 units fit, the last two a pair; 200 are refused and the file stays as it was.
     const std::string pair = "\xF0\x9F\x95\x8C";
     for (const std::string& city :
          {std::string(197, 'c') + pair, std::string(200, 'c'), std::string(198, 'c') + pair}) {
