@@ -71,6 +71,9 @@ TEST_F(CityLookupTest, FillsEveryFieldOfTheCityFound) {
     EXPECT_FALSE(fs::exists(folder_.Path() / "odd "));
 }
 
+// Folding, aliases and the most populous of an alias's cities are checked through the shipped
+// database by the command-line tests; these are the zone offsets with minutes and the display
+// name that wins over another city's alias.
 TEST_F(CityLookupTest, FindsByFoldedNameOrAliasAndWritesTheDisplayNameBack) {
     const struct {
         const char* label;
@@ -78,17 +81,10 @@ TEST_F(CityLookupTest, FindsByFoldedNameOrAliasAndWritesTheDisplayNameBack) {
         std::string found;  // the display name written back
         double zoneHours;
     } cases[] = {
-        {"extra whitespace", "  Detroit,\t  MI ", "Detroit, MI", -5.0},
-        {"alias", "detroit", "Detroit, MI", -5.0},
-        {"without the accent", "zurich", "Z\xC3\xBCrich", 1.0},
-        {"upper-case accent", "Z\xC3\x9CRICH", "Z\xC3\xBCrich", 1.0},
-        {"combining accent folds to nothing", "Zu\xCC\x81rich", "Z\xC3\xBCrich", 1.0},
         {"quote in the name, half-hour west", "st. john's, nl", "St. John's, NL", -3.5},
         {"quarter-hour zone", "Kathmandu", "Kathmandu", 5.75},
         {"half-hour zone by alias", "Mumbai, India", "Mumbai", 5.5},
         {"display name before a smaller city's alias", "San Jose", "San Jose", -8.0},
-        {"accented alias", "SAN JOS\xC3\x89, Costa Rica", "San Jos\xC3\xA9, Costa Rica", -6.0},
-        {"alias of two cities: the most populous", "Springfield", "Springfield, MO", -5.0},
         {"display name before a bigger city's alias", "Bombay", "Bombay", -8.0},
     };
     for (const auto& c : cases) {
