@@ -22,13 +22,12 @@ import build_citydb as cdb  # noqa: E402
 import generate_seed as gen  # noqa: E402
 
 
-class LazyFoldTable:
-    """str.translate table that folds each code point on first use."""
-
-    def __getitem__(self, cp):
+class LazyFoldTable(dict):
+    # A str.translate table that folds each code point on first use; no entry: no fold.
+    def __missing__(self, cp):
         folded = gen.fold_entry(cp)
         if folded is None:
-            raise LookupError(cp)
+            raise KeyError(cp)
         return folded
 
 
@@ -147,17 +146,13 @@ class DisplayNames(unittest.TestCase):
             (city(14, "Koln", "DE", "", 900), "Koln, Germany (1°00′N 1°00′E)"),
             (city(15, "Amberg", "DE", "07", 1000), "Amberg, North Rhine-Westphalia, Germany"),
             (city(16, "Amberg", "FR", "11", 1000), "Amberg, France"),
+            (city(17, "A" * 199, "FR", "", 10), "A" * 199),
+            (city(18, "B" * 200, "FR", "", 10), None),  # too long: dropped
+            (city(19, "Mianzhu, France", "FR", "", 5), "Mianzhu, France"),
+            (city(20, "Mianzhu", "FR", "", 1), "Mianzhu"),
         ]
-        self.assertEqual(self.names([c for c, _ in rows]), {c["id"]: name for c, name in rows})
-
-    def test_display_keys_unique_and_long_names_dropped(self):
-        cities = [city(1, "A" * 199, "FR", "", 10), city(2, "B" * 200, "FR", "", 10),
-                  city(3, "Mianzhu, France", "FR", "", 5), city(4, "Mianzhu", "FR", "", 1)]
-        names = self.names(cities)
-        self.assertEqual(names[1], "A" * 199)
-        self.assertNotIn(2, names)
-        self.assertEqual(names[3], "Mianzhu, France")
-        self.assertEqual(names[4], "Mianzhu")
+        names = self.names([c for c, _ in rows])
+        self.assertEqual(names, {c["id"]: name for c, name in rows if name})
         keys = [cdb.search_key(n, FOLD) for n in names.values()]
         self.assertEqual(len(keys), len(set(keys)))
 
@@ -279,20 +274,21 @@ class Build(unittest.TestCase):
     def test_failed_build_leaves_old_database_alone(self):
         with open(self.out, "wb") as f:
             f.write(b"previous database")
-        unknown_city = [(2, "B")]  # an alternate name of a city not in the seed
+        def row(cid=1, name="A", cc="DE", lat=100, zone="Etc/UTC"):
+            return (cid, name, "", "", "", cc, "", lat, 100, zone, 5)
+
         cases = {
-            "same key": [(1, "Köln", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5),
-                         (2, "KOLN", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
-            "bad minutes": [(1, "A", "", "", "", "DE", "", 160, 100, "Etc/UTC", 5)],
-            "latitude past the pole": [(1, "A", "", "", "", "DE", "", 9001, 100, "Etc/UTC", 5)],
-            "unknown zone": [(1, "A", "", "", "", "DE", "", 100, 100, "Mars/Olympus_Mons", 5)],
-            "unknown country": [(1, "A", "", "", "", "ZZ", "", 100, 100, "Etc/UTC", 5)],
-            "name too long": [(1, "A" * 200, "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
-            "alternate name of an unknown city": [(1, "A", "", "", "", "DE", "", 100, 100, "Etc/UTC", 5)],
+            "same key": [row(name="Köln"), row(2, "KOLN")],
+            "bad minutes": [row(lat=160)],
+            "latitude past the pole": [row(lat=9001)],
+            "unknown zone": [row(zone="Mars/Olympus_Mons")],
+            "unknown country": [row(cc="ZZ")],
+            "name too long": [row(name="A" * 200)],
+            "alternate name of an unknown city": [row()],
         }
         for label, cities in cases.items():
             with self.subTest(case=label):
-                alternates = unknown_city if label.startswith("alternate") else []
+                alternates = [(2, "B")] if label.startswith("alternate") else []
                 self.assertEqual(self.build(cities, alternates), 1)
                 self.assertEqual(read(self.out), b"previous database")
                 self.assertEqual(sorted(os.listdir(self.tmp.name)), ["cities.db", "seed"])

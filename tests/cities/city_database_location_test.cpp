@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,76 +17,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Paths relative to a scratch folder; "@" in dataDirs stands for it. A path ending in '/' is
-// made as a folder, any other as a small file.
-struct LocationCase {
-    const char* name;
-    std::vector<std::string> made;
-    const char* executable;
-    const char* dataDirs;
-    std::vector<std::string> tried;
-    bool found;
-};
+// One case a line: the paths made (a path ending in '/' is made as a folder, any other as a
+// small file), the program, $XDG_DATA_DIRS ("@" stands for the scratch folder), the paths tried
+// and whether the last of them was found. Paths are relative to a scratch folder; lists are
+// separated by commas.
+constexpr const char* kCases = R"(
+b/orvanta/cities.db,c/orvanta/cities.db opt/bin/orvanta-times rel/share:@/a::@/b:@/c opt/share/orvanta/cities.db,a/orvanta/cities.db,b/orvanta/cities.db 1
+opt/share/orvanta/cities.db/ opt/bin/orvanta-times @/b opt/share/orvanta/cities.db,b/orvanta/cities.db 0
+build/data/cities.db,build/share/orvanta/cities.db build/cli/orvanta-times @/x build/data/cities.db 1
+build/data/cities.db moved/cli/orvanta-times @/x moved/share/orvanta/cities.db,x/orvanta/cities.db 0
+)";
 
-const std::vector<LocationCase> kCases = {
-    {"DataDirsInOrderRelativeAndEmptyIgnored",
-     {"b/orvanta/cities.db", "c/orvanta/cities.db"},
-     "opt/bin/orvanta-times",
-     "rel/share:@/a::@/b:@/c",
-     {"opt/share/orvanta/cities.db", "a/orvanta/cities.db", "b/orvanta/cities.db"},
-     true},
-    {"AFolderNamedLikeTheDatabaseIsSkipped",
-     {"opt/share/orvanta/cities.db/"},
-     "opt/bin/orvanta-times",
-     "@/b",
-     {"opt/share/orvanta/cities.db", "b/orvanta/cities.db"},
-     false},
-    {"TheBuildTreeFirstForAProgramInsideIt",
-     {"build/data/cities.db", "build/share/orvanta/cities.db"},
-     "build/cli/orvanta-times",
-     "@/x",
-     {"build/data/cities.db"},
-     true},
-    {"NoBuildTreeForAProgramOutsideIt",
-     {"build/data/cities.db"},
-     "moved/cli/orvanta-times",
-     "@/x",
-     {"moved/share/orvanta/cities.db", "x/orvanta/cities.db"},
-     false},
-};
+std::vector<fs::path> Paths(const fs::path& root, const std::string& list) {
+    std::vector<fs::path> paths;
+    std::istringstream in(list);
+    for (std::string path; std::getline(in, path, ',');) {
+        paths.push_back(root / path);
+    }
+    return paths;
+}
 
 TEST(CityDatabaseLocationTest, TriesThePlacesInOrder) {
-    for (const LocationCase& row : kCases) {
-        SCOPED_TRACE(row.name);
+    std::istringstream rows(kCases);
+    for (std::string made, executable, dataDirs, tried, found;
+         rows >> made >> executable >> dataDirs >> tried >> found;) {
+        SCOPED_TRACE(made + " " + executable);
         const testing_support::ScratchFolder scratch;
         const fs::path& root = scratch.Path();
-        for (const std::string& path : row.made) {
-            fs::create_directories((root / path).parent_path());
-            if (path.back() == '/') {
-                fs::create_directories(root / path);
+        for (const fs::path& path : Paths(root, made)) {
+            fs::create_directories(path.parent_path());
+            if (path.filename().empty()) {
+                fs::create_directories(path);
             } else {
-                std::ofstream(root / path) << "x";
+                std::ofstream(path) << "x";
             }
         }
-        std::string dataDirs = row.dataDirs;
         for (std::size_t at = dataDirs.find('@'); at != std::string::npos;
              at = dataDirs.find('@')) {
             dataDirs.replace(at, 1, root.string());
         }
         CityDatabaseSearch search;
-        search.executable = root / row.executable;
+        search.executable = root / executable;
         search.dataFromBin = "../share";
         search.dataDirs = dataDirs;
         search.buildTree = root / "build";
         search.buildTreeDatabase = root / "build/data/cities.db";
         const CityDatabaseLocation location = LocateCityDatabase(search);
-        std::vector<fs::path> expected;
-        for (const std::string& path : row.tried) {
-            expected.push_back(root / path);
-        }
+        const std::vector<fs::path> expected = Paths(root, tried);
         EXPECT_EQ(location.tried, expected);
-        EXPECT_EQ(location.found, row.found);
-        EXPECT_EQ(location.path, row.found ? expected.back() : expected.front());
+        EXPECT_EQ(location.found, found == "1");
+        EXPECT_EQ(location.path, found == "1" ? expected.back() : expected.front());
     }
 }
 

@@ -21,12 +21,14 @@
 #include "settings/settings_store.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/damaged_user_database.h"
+#include "tests/support/loaded_settings.h"
 #include "tests/support/scratch_database.h"
 
 namespace orvanta {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::Fields;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
@@ -37,27 +39,19 @@ const PrayerSettings kNew{.method = 1,
                           .intervalMinutes = 75.0,
                           .depressionDegrees = 15.0,
                           .fiqh = 1,
+                          .asrShadowFactor = 2.0,
                           .configuredCity = "Z\xC3\xBCrich"};
 
-bool Same(const PrayerSettings& a, const PrayerSettings& b) {
-    return a.method == b.method && a.intervalMinutes == b.intervalMinutes &&
-           a.depressionDegrees == b.depressionDegrees && a.fiqh == b.fiqh &&
-           a.configuredCity == b.configuredCity;
-}
-
-PrayerSettings Loaded(const fs::path& path) {
-    PrayerSettings loaded;
-    CityLocation city;
-    LoadSettings(DiskSettingsFile(path), testing_support::NoHomeCity(), loaded, city);
-    return loaded;
+std::string Loaded(const fs::path& path) {
+    return Fields(testing_support::Loaded(DiskSettingsFile(path)));
 }
 
 testing::AssertionResult LoadsAsOldOrNew(const fs::path& path) {
-    const PrayerSettings loaded = Loaded(path);
-    if (Same(loaded, kOld) || Same(loaded, kNew)) {
+    const std::string loaded = Loaded(path);
+    if (loaded == Fields(kOld) || loaded == Fields(kNew)) {
         return testing::AssertionSuccess();
     }
-    return testing::AssertionFailure() << "neither old nor new: city " << loaded.configuredCity;
+    return testing::AssertionFailure() << "neither old nor new: " << loaded;
 }
 
 // Every file and folder below folder with its bytes, to see that a failed save changed nothing.
@@ -210,7 +204,7 @@ TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterOutUntilReleased) {
     ASSERT_TRUE(first.LockForUpdate());
     EXPECT_FALSE(SaveSettings(second, kNew));
     first.Unlock();
-    EXPECT_TRUE(Same(Loaded(path_), kOld));
+    EXPECT_EQ(Loaded(path_), Fields(kOld));
     EXPECT_TRUE(SaveSettings(second, kNew));
 }
 
@@ -234,7 +228,7 @@ TEST_F(SettingsDiskTest, ASymbolicLinkIsFollowedNotReplaced) {
     DiskSettingsFile file(path_);
     ASSERT_TRUE(SaveSettings(file, kNew));
     EXPECT_TRUE(fs::is_symlink(path_));
-    EXPECT_TRUE(Same(Loaded(folder_ / "dotfiles" / "registry.reg"), kNew));
+    EXPECT_EQ(Loaded(folder_ / "dotfiles" / "registry.reg"), Fields(kNew));
 }
 
 // A damaged file is told about once at load, and with its new name when a save moves it aside.
@@ -246,10 +240,10 @@ TEST_F(SettingsDiskTest, ADamagedFileIsToldAtLoadAndItsNewNameWhenASaveMovesIt) 
     CityLocation city;
     LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
     LoadSettings(disk, testing_support::NoHomeCity(), settings, city, &notices);
-    EXPECT_TRUE(Same(settings, PrayerSettings{}));
+    EXPECT_EQ(Fields(settings), Fields(PrayerSettings{}));
     EXPECT_EQ(city.name, "Detroit, MI");
     ASSERT_TRUE(SaveSettings(disk, kNew, &notices));
-    EXPECT_TRUE(Same(Loaded(path_), kNew));
+    EXPECT_EQ(Loaded(path_), Fields(kNew));
     const std::vector<fs::path> moved = testing_support::MovedAsideCopies(path_);
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(ReadBytes(moved.front()), "not a registry export");

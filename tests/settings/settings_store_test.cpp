@@ -2,9 +2,7 @@
 // defaults, the lookup name, round trips, other keys kept, and failed saves changing nothing.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <iomanip>
-#include <limits>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -15,29 +13,56 @@
 #include "settings/settings_memory_file.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
+#include "tests/support/loaded_settings.h"
 
 namespace orvanta {
 namespace {
 
-class FakeHomeCity final : public HomeCitySource {
-  public:
-    explicit FakeHomeCity(std::optional<std::string> name) : name_(std::move(name)) {}
-    bool ReadHomeCity(CityLocation& city) const override {
-        if (name_) {
-            city.name = *name_;
-        }
-        return name_.has_value();
-    }
-
-  private:
-    std::optional<std::string> name_;
-};
+using testing_support::Fields;
+using testing_support::Loaded;
 
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
 const std::string kKeyLine = "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n";
 
 std::string KeyFile(const std::string& values) {
     return kHeader + kKeyLine + values;
+}
+
+// A file written in a row: "-" for none, else the text after the header line, with "@" for the
+// line of the settings key.
+std::optional<std::string> FileCell(const std::string& cell) {
+    if (cell == "-") {
+        return std::nullopt;
+    }
+    std::string text = kHeader + cell;
+    for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        text.replace(at, 1, kKeyLine);
+    }
+    return text;
+}
+
+// Settings written in a row: "-" for the defaults, else NAME=VALUE words that change them.
+PrayerSettings SettingsCell(const std::string& cell) {
+    PrayerSettings s;
+    std::istringstream words(cell);
+    for (std::string word; words >> word && word != "-";) {
+        const std::string name = word.substr(0, word.find('='));
+        const std::string value = word.substr(name.size() + 1);
+        if (name == "method") {
+            s.method = static_cast<std::int16_t>(std::stoi(value));
+        } else if (name == "interval") {
+            s.intervalMinutes = std::stod(value);
+        } else if (name == "depression") {
+            s.depressionDegrees = std::stod(value);
+        } else if (name == "fiqh") {
+            s.fiqh = std::stoi(value);
+        } else if (name == "asr") {
+            s.asrShadowFactor = std::stod(value);
+        } else {
+            s.configuredCity = value;
+        }
+    }
+    return s;
 }
 
 // A hex(1) value line of the UTF-16LE units, padded with zero bytes to totalBytes.
@@ -54,181 +79,113 @@ std::string HexLine(std::string_view name, std::u16string_view units, std::size_
     return line.str();
 }
 
-PrayerSettings Make(std::int16_t method, double interval, double depression, std::int32_t fiqh,
-                    std::string city, double asr = 1.0) {
-    return {method, interval, depression, fiqh, asr, std::move(city)};
-}
-
-// The fields as one text, so that a failure shows which of them differ.
-std::string Fields(const PrayerSettings& s) {
-    std::ostringstream text;
-    text << std::setprecision(17) << "method " << s.method << ", interval " << s.intervalMinutes
-         << ", depression " << s.depressionDegrees << ", fiqh " << s.fiqh << ", asr "
-         << s.asrShadowFactor << ", city \"" << s.configuredCity << '"';
-    return text.str();
-}
-
-// Loads the file over values unlike every default, so that a value left unread shows; the lookup
-// name the load settles goes to *lookupName.
-PrayerSettings Load(const SettingsFile& file, std::string* lookupName = nullptr,
-                    std::optional<std::string> home = std::nullopt) {
-    PrayerSettings settings = Make(5, -1.0, -1.0, 9, "leftover", 9.0);
-    CityLocation city;
-    city.name = "leftover";
-    LoadSettings(file, FakeHomeCity(std::move(home)), settings, city);
-    if (lookupName != nullptr) {
-        *lookupName = city.name;
-    }
-    return settings;
-}
-
 TEST(LoadSettings, ReadBackRulesAndDefaults) {
-    struct Row {
+    const struct {
         const char* name;
-        std::optional<std::string> file;  // nothing: no file
-        PrayerSettings expected;
-        const char* home = nullptr;  // the user's home city, which the lookup takes instead
-    };
-    const std::u16string allA(200, u'A');
-    std::u16string cutPair(198, u'b');
-    cutPair += u"\U0001F54C";  // units 199 and 200: the pair cannot fit 199 units
-    const std::vector<Row> rows = {
-        {"no file", std::nullopt, {}},
-        {"other key only",
-         kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Else]\n\"Fiqh\"=dword:1\n",
-         {}},
-        {"key without values", KeyFile(""), {}},
+        const char* file;      // see FileCell
+        const char* expected;  // see SettingsCell
+    } rows[] = {
+        {"no file", "-", "-"},
+        {"other key only", "[HKEY_LOCAL_MACHINE\\Software\\Else]\n\"Fiqh\"=dword:1\n", "-"},
+        {"key without values", "@", "-"},
         {"all values",
-         KeyFile("\"SunRise\"=dword:00000001\n\"Interval\"=dword:00000050\n"
-                 "\"Depression\"=dword:00000013\n\"Fiqh\"=dword:00000001\n\"City\"=\"Mecca\"\n"),
-         {1, 80.0, 19.0, 1, 2.0, "Mecca"}},
-        {"home city, no file", std::nullopt, {}, "Jeddah"},
-        {"home city beside a configured one",
-         KeyFile("\"City\"=\"Mecca\"\n"),
-         {.configuredCity = "Mecca"},
-         "Jeddah"},
-        {"SunRise keeps only its low 16 bits", KeyFile("\"SunRise\"=dword:00010000\n"), {}},
-        {"SunRise low half read as signed",
-         KeyFile("\"SunRise\"=dword:0001ffff\n"),
-         {.method = -1}},
-        {"Interval read as unsigned",
-         KeyFile("\"Interval\"=dword:ffffffff\n"),
-         {.intervalMinutes = 4294967295.0}},
-        {"Fiqh 7 is Hanafi",
-         KeyFile("\"Fiqh\"=dword:00000007\n"),
-         {.fiqh = 7, .asrShadowFactor = 2.0}},
-        {"Fiqh read as signed",
-         KeyFile("\"Fiqh\"=dword:ffffffff\n"),
-         {.fiqh = -1, .asrShadowFactor = 2.0}},
-        {"value of 5 bytes takes its default, others still read",
-         KeyFile("\"Interval\"=hex:01,00,00,00,00\n\"Depression\"=dword:00000011\n"),
-         {.depressionDegrees = 17.0}},
-        {"value of 2 bytes gives its bytes and zeros",
-         KeyFile("\"Depression\"=hex:0c,01\n"),
-         {.depressionDegrees = 268.0}},
-        {"empty value reads as zero", KeyFile("\"Interval\"=hex:\n"), {.intervalMinutes = 0.0}},
-        {"string-typed number read as its bytes", KeyFile("\"SunRise\"=\"a\"\n"), {.method = 0x61}},
-        {"string-typed number too long", KeyFile("\"Interval\"=\"ab\"\n"), {}},
-        {"deleted value takes its default", KeyFile("\"Interval\"=-\n"), {}},
+         "@\"SunRise\"=dword:00000001\n\"Interval\"=dword:"
+         "00000050\n\"Depression\"=dword:00000013\n"
+         "\"Fiqh\"=dword:00000001\n\"City\"=\"Mecca\"\n",
+         "method=1 interval=80 depression=19 fiqh=1 asr=2 city=Mecca"},
+        {"SunRise keeps only its low 16 bits", "@\"SunRise\"=dword:00010000\n", "-"},
+        {"SunRise low half read as signed", "@\"SunRise\"=dword:0001ffff\n", "method=-1"},
+        {"Interval read as unsigned", "@\"Interval\"=dword:ffffffff\n", "interval=4294967295"},
+        {"Fiqh 7 is Hanafi", "@\"Fiqh\"=dword:00000007\n", "fiqh=7 asr=2"},
+        {"Fiqh read as signed", "@\"Fiqh\"=dword:ffffffff\n", "fiqh=-1 asr=2"},
+        {"5 bytes take the default, others still read",
+         "@\"Interval\"=hex:01,00,00,00,00\n\"Depression\"=dword:00000011\n", "depression=17"},
+        {"2 bytes give their bytes and zeros", "@\"Depression\"=hex:0c,01\n", "depression=268"},
+        {"an empty value reads as zero", "@\"Interval\"=hex:\n", "interval=0"},
+        {"a string-typed number is its bytes", "@\"SunRise\"=\"a\"\n", "method=97"},
+        {"a string-typed number too long", "@\"Interval\"=\"ab\"\n", "-"},
+        {"a deleted value takes its default", "@\"Interval\"=-\n", "-"},
         {"last definition wins, a deletion hides earlier ones",
-         KeyFile("\"Fiqh\"=dword:1\n\"Interval\"=dword:1\n\n") + kKeyLine +
-             "\"Fiqh\"=dword:0\n\"Interval\"=-\n",
-         {}},
+         "@\"Fiqh\"=dword:1\n\"Interval\"=dword:1\n\n@\"Fiqh\"=dword:"
+         "0\n\"Interval\"=-\n",
+         "-"},
         {"hex wrapped like an export, spaced and upper case",
-         KeyFile("\"City\"=HEX(1):44 , 00,\\\r\n  65,00,\\\n  00,00\n"),
-         {.configuredCity = "De"}},
+         "@\"City\"=HEX(1):44 , 00,\\\r\n  65,00,\\\n  00,00\n", "city=De"},
         {"key path compares without case",
-         kHeader + "[hkey_local_machine\\SOFTWARE\\kelvarin\\orvanta]\n\"Fiqh\"=dword:1\n",
-         {.fiqh = 1, .asrShadowFactor = 2.0}},
-        {"value names compare without case",
-         KeyFile("\"fIQH\"=dword:00000001\n"),
-         {.fiqh = 1, .asrShadowFactor = 2.0}},
-        {"City stored as hex(1)",
-         KeyFile(HexLine("City", u"K\u00F6ln", 400)),
-         {.configuredCity = "K\xC3\xB6ln"}},
-        {"City without terminator keeps 199 units",
-         KeyFile(HexLine("City", allA, 400)),
-         {.configuredCity = std::string(199, 'A')}},
-        {"City without terminator never splits a pair",
-         KeyFile(HexLine("City", cutPair, 400)),
-         {.configuredCity = std::string(198, 'b')}},
-        {"City of 401 bytes takes its default", KeyFile(HexLine("City", u"Mecca", 401)), {}},
-        {"City shorter than 400 bytes needs no terminator",
-         KeyFile(HexLine("City", u"Ab", 4)),
-         {.configuredCity = "Ab"}},
-        {"City with a lone surrogate",
-         KeyFile(HexLine("City", u"a\xDC00z", 8)),
-         {.configuredCity = "a\xEF\xBF\xBDz"}},
-        {"City typed as a number is still read",
-         KeyFile("\"City\"=dword:00000041\n"),
-         {.configuredCity = "A"}},
+         "[hkey_local_machine\\SOFTWARE\\kelvarin\\orvanta]\n\"Fiqh\"=dword:1\n", "fiqh=1 asr=2"},
+        {"value names compare without case", "@\"fIQH\"=dword:00000001\n", "fiqh=1 asr=2"},
+        {"City typed as a number is still read", "@\"City\"=dword:00000041\n", "city=A"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MemorySettingsFile file;
-        file.content = row.file;
+        file.content = FileCell(row.file);
+        const PrayerSettings expected = SettingsCell(row.expected);
         std::string lookupName;
-        const auto home = row.home ? std::optional<std::string>(row.home) : std::nullopt;
-        EXPECT_EQ(Fields(Load(file, &lookupName, home)), Fields(row.expected));
-        EXPECT_EQ(lookupName, row.home ? row.home : row.expected.configuredCity);
+        EXPECT_EQ(Fields(Loaded(file, &lookupName)), Fields(expected));
+        // A home city, which the lookup takes instead, is checked by the command-line tests.
+        EXPECT_EQ(lookupName, expected.configuredCity);
+    }
+}
+
+TEST(LoadSettings, CityStoredAsUtf16Text) {
+    std::u16string cutPair(198, u'b');
+    cutPair += u"\U0001F54C";  // units 199 and 200: the pair cannot fit 199 units
+    const struct {
+        const char* name;
+        std::u16string units;
+        std::size_t bytes;
+        std::string city;
+    } rows[] = {
+        {"400 bytes", u"K\u00F6ln", 400, "K\xC3\xB6ln"},
+        {"no terminator keeps 199 units", std::u16string(200, u'A'), 400, std::string(199, 'A')},
+        {"no terminator never splits a pair", cutPair, 400, std::string(198, 'b')},
+        {"401 bytes take the default", u"Mecca", 401, "Detroit, MI"},
+        {"fewer than 400 bytes need no terminator", u"Ab", 4, "Ab"},
+        {"a lone surrogate", u"a\xDC00z", 8, "a\xEF\xBF\xBDz"},
+    };
+    for (const auto& row : rows) {
+        MemorySettingsFile file;
+        file.content = KeyFile(HexLine("City", row.units, row.bytes));
+        EXPECT_EQ(Fields(Loaded(file)), Fields({.configuredCity = row.city})) << row.name;
     }
 }
 
 TEST(SaveSettings, RoundTripsThroughTheFile) {
-    struct Row {
-        const char* name;
-        PrayerSettings saved;  // the Asr factor 7 is not stored: it is derived again at load
-        PrayerSettings loaded;
-        bool refused = false;  // the file must stay as it was
+    // Saved, then loaded again (the Asr factor is not stored: the fiqh gives it).
+    const std::pair<const char*, const char*> rows[] = {
+        {"-", "-"},
+        {"method=1 interval=90 depression=18.5 fiqh=1 asr=7 city=Mecca",
+         "method=1 depression=18 fiqh=1 asr=2 city=Mecca"},
+        {"method=-2 interval=75.9 depression=15 asr=7", "method=-2 interval=75 depression=15"},
+        {"fiqh=-3 asr=7 city=x", "fiqh=-3 asr=2 city=x"},
+        {"interval=-4 depression=1e12", "interval=0 depression=4294967295"},
+        {"interval=nan", "interval=0"},
+        {"city=", "city="},
+        {"city=\xF0\x9F\x95\x8CTown", "city=\xF0\x9F\x95\x8CTown"},
     };
-    const std::string pair = "\xF0\x9F\x95\x8C";  // one character, two UTF-16 units
-    const auto make = [](std::int16_t method, double interval, double depression, std::int32_t fiqh,
-                         std::string city) {
-        return Make(method, interval, depression, fiqh, std::move(city), 7.0);
-    };
-    const std::vector<Row> rows = {
-        {"defaults", PrayerSettings{}, {}},
-        {"whole numbers only", make(1, 90.0, 18.5, 1, "Mecca"), {1, 90.0, 18.0, 1, 2.0, "Mecca"}},
-        {"negative method keeps its sign",
-         make(-2, 75.9, 15.0, 0, "Cairo"),
-         {-2, 75.0, 15.0, 0, 1.0, "Cairo"}},
-        {"negative fiqh", make(0, 90.0, 18.0, -3, "x"), {0, 90.0, 18.0, -3, 2.0, "x"}},
-        {"out-of-range numbers clamp",
-         make(0, -4.0, 1e12, 0, "Detroit, MI"),
-         {0, 0.0, 4294967295.0, 0, 1.0, "Detroit, MI"}},
-        {"NaN saves as 0", make(0, std::nan(""), 18.0, 0, "Detroit, MI"), {.intervalMinutes = 0.0}},
-        {"empty city", make(0, 90.0, 18.0, 0, ""), {.configuredCity = ""}},
-        {"non-BMP city",
-         make(0, 90.0, 18.0, 0, "\xF0\x9F\x95\x8C Town"),
-         {.configuredCity = "\xF0\x9F\x95\x8C Town"}},
-        {"city of 199 UTF-16 units, the last two a pair",
-         make(0, 90.0, 18.0, 0, std::string(197, 'c') + pair),
-         {.configuredCity = std::string(197, 'c') + pair}},
-        {"city of 200 units", make(0, 90.0, 18.0, 0, std::string(200, 'c')), {}, true},
-        {"city of 200 units, the last two a pair",
-         make(0, 90.0, 18.0, 0, std::string(198, 'c') + pair),
-         {},
-         true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [saved, loaded] : rows) {
+        MemorySettingsFile file;
+        ASSERT_TRUE(SaveSettings(file, SettingsCell(saved))) << saved;
+        EXPECT_EQ(Fields(Loaded(file)), Fields(SettingsCell(loaded))) << saved;
+        EXPECT_FALSE(file.changedWithoutLock || file.locked) << saved;
+    }
+    // 199 UTF-16 units fit, the last two a pair; 200 are refused and the file stays as it was.
+    const std::string pair = "\xF0\x9F\x95\x8C";
+    for (const std::string& city :
+         {std::string(197, 'c') + pair, std::string(200, 'c'), std::string(198, 'c') + pair}) {
         MemorySettingsFile file;
         file.content = KeyFile("\"City\"=\"Mecca\"\n");
-        ASSERT_EQ(SaveSettings(file, row.saved), !row.refused);
-        if (row.refused) {
-            EXPECT_EQ(file.content, KeyFile("\"City\"=\"Mecca\"\n"));
-            EXPECT_EQ(file.replaceCount, 0);
-        } else {
-            EXPECT_EQ(Fields(Load(file)), Fields(row.loaded));
-        }
-        EXPECT_FALSE(file.changedWithoutLock);
-        EXPECT_FALSE(file.locked);
+        const bool fits = city.size() == 197 + pair.size();
+        ASSERT_EQ(SaveSettings(file, {.configuredCity = city}), fits);
+        EXPECT_EQ(Loaded(file).configuredCity, fits ? city : "Mecca");
+        EXPECT_EQ(file.replaceCount, fits ? 1 : 0);
     }
 }
 
 TEST(SaveSettings, WritesTheFiveValuesInOrderWithTheirTypesAndSizes) {
     MemorySettingsFile file;
-    ASSERT_TRUE(SaveSettings(file, Make(-1, 90.0, 18.0, 1, "Ab")));
+    ASSERT_TRUE(SaveSettings(file, SettingsCell("method=-1 fiqh=1 city=Ab")));
     ASSERT_TRUE(file.content.has_value());
     const std::string expectedStart = kHeader + kKeyLine +
                                       "\"SunRise\"=dword:ffffffff\n"
@@ -283,7 +240,7 @@ TEST(SaveSettings, KeepsTheEncodingAndByteOrderMarkAndEndsAnOpenLastLine) {
         file.content = before;
         ASSERT_TRUE(SaveSettings(file, {.fiqh = 1, .configuredCity = "K\xC3\xB6ln"}));
         EXPECT_EQ(file.content->substr(0, before.size()), before);
-        EXPECT_EQ(Fields(Load(file)),
+        EXPECT_EQ(Fields(Loaded(file)),
                   Fields({.fiqh = 1, .asrShadowFactor = 2.0, .configuredCity = "K\xC3\xB6ln"}));
     }
 }
@@ -320,34 +277,29 @@ TEST(ParseRegistryText, RefusesDamagedTexts) {
 }
 
 TEST(SaveSettings, FailureAnywhereReturnsFalseAndLeavesTheOldFile) {
-    struct Row {
+    const struct {
         const char* name;
         bool corrupt;
-        void (*breakIt)(MemorySettingsFile&);
+        bool MemorySettingsFile::*failure;
+    } rows[] = {
+        {"lock not taken", false, &MemorySettingsFile::failLock},
+        {"file unreadable", false, &MemorySettingsFile::failRead},
+        {"replace fails", false, &MemorySettingsFile::failReplace},
+        {"replace fails after a corrupt file", true, &MemorySettingsFile::failReplace},
+        {"corrupt file cannot be moved aside", true, &MemorySettingsFile::failMoveAside},
     };
-    const std::vector<Row> rows = {
-        {"lock not taken", false, [](MemorySettingsFile& f) { f.failLock = true; }},
-        {"file unreadable", false, [](MemorySettingsFile& f) { f.failRead = true; }},
-        {"replace fails", false, [](MemorySettingsFile& f) { f.failReplace = true; }},
-        {"replace fails after a corrupt file", true,
-         [](MemorySettingsFile& f) { f.failReplace = true; }},
-        {"corrupt file cannot be moved aside", true,
-         [](MemorySettingsFile& f) { f.failMoveAside = true; }},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        const std::string old =
+            row.corrupt ? "not a registry file" : KeyFile("\"Interval\"=dword:00000001\n");
         MemorySettingsFile file;
-        file.content = row.corrupt ? std::string("not a registry file")
-                                   : KeyFile("\"Interval\"=dword:00000001\n");
-        row.breakIt(file);
+        file.content = old;
+        file.*row.failure = true;
         EXPECT_FALSE(SaveSettings(file, {.intervalMinutes = 60.0}));
         EXPECT_EQ(file.replaceCount, 0);
-        EXPECT_FALSE(file.locked);
-        EXPECT_FALSE(file.changedWithoutLock);
+        EXPECT_FALSE(file.locked || file.changedWithoutLock);
         // The old settings (or the damaged file, moved aside) are still there.
-        const std::string old = file.content ? *file.content : file.movedAside.at(0);
-        EXPECT_EQ(old,
-                  row.corrupt ? "not a registry file" : KeyFile("\"Interval\"=dword:00000001\n"));
+        EXPECT_EQ(file.content ? *file.content : file.movedAside.at(0), old);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -145,36 +146,72 @@ TEST(StringSettings, StoredTextsReadAsTheirValues) {
     }
 }
 
-TEST(MethodSettings, ChoiceRoundTripsAndDroppedOverridesLeaveTheFile) {
-    // The unreadable angle is replaced by the one chosen; the unchanged method stays as written.
-    MemorySettingsFile file = FileWith("\"Method\"=\"turkey\"\n\"FajrAngle\"=\"eighteen\"\n");
+// Every group saved into one file beside the classic values and the others (a clock chosen
+// replacing one that could not be read), read back, and at its default leaving no value. Strings
+// are type 1, UTF-16LE text and its terminator: "18.5" is 31 00 38 00 2e 00 35 00 00 00.
+TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFile) {
+    MemorySettingsFile file = FileWith(
+        "\"SunRise\"=dword:00000001\n\"Method\"=\"turkey\"\n\"FajrAngle\"=\"eighteen\"\n"
+        "\"Clock\"=\"thirteen\"\n");
     MethodSettings method = LoadMethodSettings(file);
     ASSERT_EQ(method.unreadable, std::vector<std::string>{"FajrAngle"});
-    method.choice.presetId = "turkey";
     method.choice.fajrAngleDeg = 18.5;
     method.choice.ishaIntervalMinutes = 75.0;
     method.choice.adjustments = {2, 0, 0, 0, -1, 60};
     method.choice.highLatitude = HighLatitudeRule::SeventhOfNight;
     method.choice.rounding = RoundingRule::Up;
+    ReminderSettings reminders;
+    reminders.choice = {.atPrayer = {true, false, false, true, false, true},
+                        .minutesBefore = 15,
+                        .sound = true,
+                        .soundFile = "/home/amina/Adhan (kurz).ogg",
+                        .volumePercent = 35};
+    CompanionSettings companion;
+    companion.keepInTray = true;
+    companion.placement = WindowPlacement{-20, 35, 420, 360};
     ASSERT_TRUE(SaveSettings(file, PrayerSettings{}, &method));
-    // Strings (type 1) of UTF-16LE text: "18.5" is 31 00 38 00 2e 00 35 00 and the terminator.
-    EXPECT_TRUE(Has(file, "\"FajrAngle\"=hex(1):31,00,38,00,2e,00,35,00,00,00"));
+    ASSERT_TRUE(SaveReminderSettings(file, reminders));
+    ASSERT_TRUE(SaveCompanionSettings(file, companion));
+    ASSERT_TRUE(SaveHijriOffset(file, -1));
+    EXPECT_FALSE(SaveHijriOffset(file, 3));
+    ASSERT_TRUE(SaveDisplaySettings(file, {ClockStyle::kTwentyFourHour, {"Clock"}}));
+    ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
+    for (const char* line : {
+             "\"Method\"=\"turkey\"",  // unchanged: stays as written
+             "\"FajrAngle\"=hex(1):31,00,38,00,2e,00,35,00,00,00",
+             "\"ReminderPrayers\"=hex(1):66,00,61,00,6a,00,72,00,2c,00",  // "fajr,asr,isha"
+             "\"KeepInTray\"=hex(1):31,00,00,00",
+             "\"HijriOffset\"=hex(1):2d,00,31,00,00,00",
+             "\"Clock\"=hex(1):32,00,34,00,00,00",
+         }) {
+        EXPECT_NE(file.content->find(line), std::string::npos) << line;
+    }
+    const auto fields = [](const MethodChoice& c) {
+        return std::tie(c.presetId, c.fajrAngleDeg, c.ishaAngleDeg, c.ishaIntervalMinutes,
+                        c.maghribAngleDeg, c.adjustments, c.highLatitude, c.rounding);
+    };
     MethodSettings loaded = LoadMethodSettings(file);
+    EXPECT_TRUE(fields(loaded.choice) == fields(method.choice));
     EXPECT_TRUE(loaded.unreadable.empty());
-    EXPECT_EQ(loaded.choice.presetId, "turkey");
-    EXPECT_EQ(loaded.choice.fajrAngleDeg, 18.5);
-    EXPECT_FALSE(loaded.choice.ishaAngleDeg);
-    EXPECT_EQ(loaded.choice.ishaIntervalMinutes, 75.0);
-    EXPECT_EQ(loaded.choice.adjustments, method.choice.adjustments);
-    EXPECT_EQ(loaded.choice.highLatitude, HighLatitudeRule::SeventhOfNight);
-    EXPECT_EQ(loaded.choice.rounding, RoundingRule::Up);
+    EXPECT_EQ(LoadReminderSettings(file).choice, reminders.choice);
+    const CompanionSettings tray = LoadCompanionSettings(file);
+    EXPECT_TRUE(tray.keepInTray && !tray.startAtLogin && tray.unreadable.empty());
+    EXPECT_EQ(tray.placement, companion.placement);
+    EXPECT_EQ(LoadHijriSettings(file).offsetDays, -1);
+    EXPECT_EQ(LoadDisplaySettings(file).clock, ClockStyle::kTwentyFourHour);
 
     loaded.choice.fajrAngleDeg.reset();
     loaded.choice.rounding.reset();
+    companion.keepInTray = false;  // turned off: the stored "1" becomes "0"
     ASSERT_TRUE(SaveSettings(file, PrayerSettings{}, &loaded));
+    ASSERT_TRUE(SaveReminderSettings(file, ReminderSettings{}));
+    ASSERT_TRUE(SaveCompanionSettings(file, companion));
+    ASSERT_TRUE(SaveDisplaySettings(file, DisplaySettings{}));
     EXPECT_TRUE(Has(file, "\"Method\"=\"turkey\""));
-    EXPECT_EQ(file.content->find("FajrAngle"), std::string::npos);
-    EXPECT_EQ(file.content->find("Rounding"), std::string::npos);
+    EXPECT_TRUE(Has(file, "\"KeepInTray\"=hex(1):30,00,00,00"));
+    for (const char* gone : {"FajrAngle", "Rounding", "Reminder", "StartAtLogin", "Clock"}) {
+        EXPECT_EQ(file.content->find(gone), std::string::npos) << gone;
+    }
 
     // The classic choice adds nothing to a file without method values.
     MemorySettingsFile classic;
@@ -183,70 +220,6 @@ TEST(MethodSettings, ChoiceRoundTripsAndDroppedOverridesLeaveTheFile) {
     ASSERT_TRUE(SaveSettings(classic, PrayerSettings{}, &none));
     ASSERT_TRUE(SaveSettings(without, PrayerSettings{}));
     EXPECT_EQ(classic.content, without.content);
-}
-
-TEST(ReminderSettings, ChoiceRoundTripsBesideTheClassicValuesAndDefaultsLeaveTheFile) {
-    MemorySettingsFile file;
-    ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
-    ReminderSettings saved;
-    saved.choice = {.atPrayer = {true, false, false, true, false, true},
-                    .minutesBefore = 15,
-                    .sound = true,
-                    .soundFile = "/home/amina/Adhan (kurz).ogg",
-                    .volumePercent = 35};
-    ASSERT_TRUE(SaveReminderSettings(file, saved));
-    // "fajr,asr,isha" as UTF-16LE text: f = 66 00, a = 61 00, ...
-    EXPECT_NE(file.content->find("\"ReminderPrayers\"=hex(1):66,00,61,00,6a,00,72,00,2c,00"),
-              std::string::npos);
-    const ReminderSettings loaded = LoadReminderSettings(file);
-    EXPECT_EQ(loaded.choice, saved.choice);
-    EXPECT_TRUE(loaded.unreadable.empty());
-    EXPECT_NE(file.content->find("\"City\""), std::string::npos);  // the classic values stay
-    ASSERT_TRUE(SaveReminderSettings(file, ReminderSettings{}));
-    EXPECT_EQ(file.content->find("Reminder"), std::string::npos);
-}
-
-TEST(CompanionSettings, RoundTripBesideTheClassicValues) {
-    MemorySettingsFile file;
-    ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
-    const std::string classic = *file.content;
-    CompanionSettings settings;
-    settings.keepInTray = true;
-    settings.placement = WindowPlacement{-20, 35, 420, 360};
-    ASSERT_TRUE(SaveCompanionSettings(file, settings));
-    // "1" as a string value: 31 00 and the terminator; the default StartAtLogin is not added.
-    EXPECT_TRUE(Has(file, "\"KeepInTray\"=hex(1):31,00,00,00"));
-    EXPECT_EQ(file.content->find("StartAtLogin"), std::string::npos);
-    EXPECT_EQ(file.content->rfind(classic.substr(0, classic.size() - 1), 0), 0U);
-    const CompanionSettings loaded = LoadCompanionSettings(file);
-    EXPECT_TRUE(loaded.keepInTray);
-    EXPECT_FALSE(loaded.startAtLogin);
-    EXPECT_EQ(loaded.placement, settings.placement);
-    EXPECT_TRUE(loaded.unreadable.empty());
-    settings.keepInTray = false;  // turned off: the stored "1" becomes "0"
-    ASSERT_TRUE(SaveCompanionSettings(file, settings));
-    EXPECT_FALSE(LoadCompanionSettings(file).keepInTray);
-    EXPECT_TRUE(Has(file, "\"KeepInTray\"=hex(1):30,00,00,00"));
-}
-
-TEST(HijriAndDisplaySettings, SavedBesideTheOtherValuesAndKeptByOtherSaves) {
-    // A clock the user chooses replaces the one that could not be read.
-    MemorySettingsFile file =
-        FileWith("\"SunRise\"=dword:00000001\n\"Method\"=\"turkey\"\n\"Clock\"=\"thirteen\"\n");
-    ASSERT_TRUE(SaveHijriOffset(file, -1));
-    EXPECT_FALSE(SaveHijriOffset(file, 3));
-    ASSERT_TRUE(SaveDisplaySettings(file, {ClockStyle::kTwentyFourHour, {"Clock"}}));
-    // String values (type 1) of UTF-16LE "-1" and "24" and their terminators.
-    EXPECT_TRUE(Has(file, "\"HijriOffset\"=hex(1):2d,00,31,00,00,00"));
-    EXPECT_TRUE(Has(file, "\"Clock\"=hex(1):32,00,34,00,00,00"));
-    EXPECT_TRUE(Has(file, "\"SunRise\"=dword:00000001"));
-    EXPECT_TRUE(Has(file, "\"Method\"=\"turkey\""));
-    ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
-    EXPECT_EQ(LoadHijriSettings(file).offsetDays, -1);
-    EXPECT_EQ(LoadDisplaySettings(file).clock, ClockStyle::kTwentyFourHour);
-    // Back to the language's clock: no value says it.
-    ASSERT_TRUE(SaveDisplaySettings(file, DisplaySettings{}));
-    EXPECT_EQ(file.content->find("Clock"), std::string::npos);
 }
 
 }  // namespace
