@@ -34,10 +34,10 @@ using testing_support::Find;
 class CalendarWindow : public testing_support::WindowTest {
   protected:
     void Open(const std::string& city, CivilDate today, const std::string& preset = "classic") {
-        world_.zones.real = &zones_;
-        world_.settings.stored.configuredCity = city;
-        world_.settings.method.choice.presetId = preset;
-        world_.clock.date = today;
+        world_.realZones = &zones_;
+        world_.stored.configuredCity = city;
+        world_.method.choice.presetId = preset;
+        world_.date = today;
         Create();
     }
     TimetableWindow* Timetable() {
@@ -178,7 +178,7 @@ TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
         {"unreadable kept", 0, true, 0, 0, QStringLiteral("\u00B7 1 Ramadan 1447")},
     };
     for (const Row& row : rows) {
-        world_.settings.hijri = {row.stored, row.unreadable};
+        world_.hijri = {row.stored, row.unreadable};
         Open("Detroit, MI", {2026, 2, 18});
         world_.log.clear();
         OptionsDialog* options = OpenOptions();

@@ -34,9 +34,9 @@ class DailyCommand : public testing_support::WindowTest {
   protected:
     // A new window started on the date in the city, by the preset; no message expected.
     void Start(const char* city, CivilDate date, const char* preset = "classic") {
-        world_.settings.stored.configuredCity = city;
-        world_.settings.method.choice.presetId = preset;
-        world_.clock.date = date;
+        world_.stored.configuredCity = city;
+        world_.method.choice.presetId = preset;
+        world_.date = date;
         world_.messages.clear();
         window_.reset();
         records_ = AppRecords{};  // nothing left from an earlier day
@@ -72,8 +72,8 @@ TEST_F(DailyCommand, WorkedDays) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.city) + " " + c.zoneName + " " + c.preset);
-        world_.cities.zoneName = c.zoneName;
-        world_.zones.hours = std::string(c.zoneName).empty() ? 0.0 : 1.0;
+        world_.detroitZone = c.zoneName;
+        world_.dstHours = std::string(c.zoneName).empty() ? 0.0 : 1.0;
         Start(c.city, c.date, c.preset);
         const TextRows rows = Rows();
         ASSERT_EQ(rows.size(), 6U);
@@ -84,10 +84,10 @@ TEST_F(DailyCommand, WorkedDays) {
         EXPECT_EQ(records_.today.day, c.date.day);
     }
     // The zone rules are asked for the city's zone, the date's year and the standard offset.
-    world_.cities.zoneName = "America/Detroit";
-    world_.zones.asked.clear();
+    world_.detroitZone = "America/Detroit";
+    world_.zonesAsked.clear();
     Start("Detroit, MI", {2026, 3, 20});
-    EXPECT_EQ(world_.zones.asked, std::vector<std::string>{"America/Detroit 2026 -5.000000"});
+    EXPECT_EQ(world_.zonesAsked, std::vector<std::string>{"America/Detroit 2026 -5.000000"});
 }
 
 // Each failure shows its messages in order, leaves the list and the date as they were and
@@ -103,12 +103,12 @@ TEST_F(DailyCommand, FailuresReportAndLeaveTheListAlone) {
     };
     const Case cases[] = {
         {"clock gives no date",
-         [](testing_support::FakeWorld& w, AppRecords&) { w.clock.date.reset(); },
+         [](testing_support::FakeWorld& w, AppRecords&) { w.date.reset(); },
          {errorGettingData},
          {"clock", "message"}},
         {"clock gives an impossible date",
          [](testing_support::FakeWorld& w, AppRecords&) {
-             w.clock.date = CivilDate{2026, 2, 30};
+             w.date = CivilDate{2026, 2, 30};
          },
          {errorGettingData},
          {"clock", "message"}},
@@ -117,19 +117,19 @@ TEST_F(DailyCommand, FailuresReportAndLeaveTheListAlone) {
          {notFound, errorGettingData},
          {"clock", "lookup", "message", "message"}},
         {"database unreadable",
-         [](testing_support::FakeWorld& w, AppRecords&) { w.cities.unavailable = true; },
+         [](testing_support::FakeWorld& w, AppRecords&) { w.citiesUnavailable = true; },
          {errorGettingData},
          {"clock", "lookup", "message"}},
         {"zone rules unreadable",
-         [](testing_support::FakeWorld& w, AppRecords&) { w.zones.fail = true; },
+         [](testing_support::FakeWorld& w, AppRecords&) { w.zonesFail = true; },
          {errorGettingData},
          {"clock", "lookup", "zones", "message"}},
     };
-    world_.zones.hours = 0.0;
+    world_.dstHours = 0.0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        world_.cities.unavailable = false;
-        world_.zones.fail = false;
+        world_.citiesUnavailable = false;
+        world_.zonesFail = false;
         Start("Mecca", {2026, 3, 20});
         c.breakIt(world_, records_);
         world_.log.clear();
@@ -156,7 +156,7 @@ TEST_F(DailyCommand, UnusableCityDatabaseShowsTheErrorWithThePathsTried) {
         "The city database cities.db was not found. Paths tried:\n"
         "/nowhere/opt/share/orvanta/cities.db\n/nowhere/xdg/orvanta/cities.db\n";
     const CityDatabaseLocation cutInHalf{damaged[1].path, {damaged[1].path}, true};
-    world_.settings.stored.configuredCity = "Mecca";
+    world_.stored.configuredCity = "Mecca";
     for (const auto& [database, details] :
          {std::pair{cutInHalf, std::string()}, std::pair{missing, tried}}) {
         std::vector<std::string> shown;  // text|caption|details
@@ -167,9 +167,7 @@ TEST_F(DailyCommand, UnusableCityDatabaseShowsTheErrorWithThePathsTried) {
             },
             database);
         const DatabaseCityLookup cities(database.path, std::nullopt);
-        const Services real{
-            world_.clock,       cities, world_.homeCity, world_.settings, world_.zones,
-            world_.suggestions, show};
+        const Services real{world_, cities, world_, world_, world_, world_, show};
         AppRecords records;
         const MainWindow window(records, real, {});
         show("Couldn't find city!", "Error");

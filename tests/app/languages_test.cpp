@@ -116,8 +116,8 @@ TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
 using LanguagesWindow = testing_support::WindowTest;
 
 TEST_F(LanguagesWindow, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
-    world_.settings.stored.configuredCity = "Mecca";
-    world_.zones.hours = 0.0;
+    world_.stored.configuredCity = "Mecca";
+    world_.dstHours = 0.0;
     Create();
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);

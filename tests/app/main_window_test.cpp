@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     const auto treesNow = [] { return QApplication::allWidgets().count(); };
     const qsizetype widgetsBefore = treesNow();
     qsizetype widgetsAtLoad = -1;
-    world_.settings.onLoad = [&] { widgetsAtLoad = treesNow(); };
+    world_.onLoad = [&] { widgetsAtLoad = treesNow(); };
 
     Create();
     // Settings load before any control exists (only the window itself is there).
@@ -64,14 +64,14 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     // Each calculation replaces the six rows and moves the date picker (a failed one keeps
     // both: the daily command's tests). Unknown commands do nothing.
     const TextRows march20 = Rows();
-    world_.clock.date = CivilDate{2026, 3, 21};  // past midnight
+    world_.date = CivilDate{2026, 3, 21};  // past midnight
     EXPECT_TRUE(window_->RunCommand(commands::kCalculate));
     EXPECT_TRUE(window_->RunCommand(commands::kCalculate));
     const TextRows march21 = Rows();
     EXPECT_EQ(march21.size(), 6U);
     EXPECT_NE(march21, march20);
     EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
-    EXPECT_EQ(world_.cities.searched.size(), 3U);  // one at the start, one for each
+    EXPECT_EQ(world_.searched.size(), 3U);  // one at the start, one for each
     EXPECT_TRUE(world_.messages.empty());
 
     world_.log.clear();
@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
 // the typed city is saved but the home city stays the one shown and computed.
 TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity) {
     const QString longName = QString(30, QLatin1Char('x')) + QString(30, QLatin1Char('y'));
-    world_.zones.hours = 0.0;
+    world_.dstHours = 0.0;
     for (const bool hasHome : {false, true}) {
-        world_.homeCity.home.reset();
+        world_.home.reset();
         if (hasHome) {
-            world_.homeCity.home = "Detroit, MI";
+            world_.home = "Detroit, MI";
         }
         Create();
         const TextRows detroit = Rows();
@@ -179,13 +179,13 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity)
         EXPECT_EQ(CityDisplay(), hasHome ? QStringLiteral("Detroit, MI") : longName);
         EXPECT_EQ(records_.window.cityDisplay->cursorPosition(), 0);  // the start is in view
         EXPECT_EQ(Rows(), detroit);                                   // nothing recomputed yet
-        EXPECT_EQ(world_.settings.stored.configuredCity, longName.toStdString());
+        EXPECT_EQ(world_.stored.configuredCity, longName.toStdString());
 
         options = OpenOptions();
         Find<QLineEdit>(options, "id1008")->setText(QStringLiteral("mecca"));
         Find<QPushButton>(options, "id1")->click();
         window_->RunCommand(commands::kCalculate);
-        EXPECT_EQ(world_.cities.searched.back(), hasHome ? "Detroit, MI" : "mecca");
+        EXPECT_EQ(world_.searched.back(), hasHome ? "Detroit, MI" : "mecca");
         EXPECT_EQ(CityDisplay(), hasHome ? QStringLiteral("Detroit, MI") : QStringLiteral("Mecca"));
         if (!hasHome) {
             EXPECT_EQ(Rows()[2].second, " 12:28 PM");
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     EXPECT_EQ(Rows(), before);
     EXPECT_EQ(records_.settings.method, 1);
     window_->RunCommand(commands::kCalculate);
-    EXPECT_EQ(world_.settings.stored.fiqh, 1);
+    EXPECT_EQ(world_.stored.fiqh, 1);
     EXPECT_EQ(Rows()[3].second, "  5:56 PM") << "Shafi Asr was " << before[3].second;
 }
 
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaption) {
 TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) {
     NoticeList notices;
     world_.services.notices = &notices;
-    world_.settings.onLoad = [&notices] {
+    world_.onLoad = [&notices] {
         notices.Add("registry.reg was damaged");
         notices.Add("user.db is not a regular file");
     };

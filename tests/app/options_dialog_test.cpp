@@ -129,12 +129,11 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         std::istringstream steps(row.substr(0, row.find('|')));
         std::string stored;
         steps >> stored;
-        world_.settings.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
+        world_.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
         if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
             char slash = 0;
-            std::istringstream(stored) >> world_.settings.stored.method >> slash >>
-                world_.settings.stored.depressionDegrees >> slash >>
-                world_.settings.stored.intervalMinutes;
+            std::istringstream(stored) >> world_.stored.method >> slash >>
+                world_.stored.depressionDegrees >> slash >> world_.stored.intervalMinutes;
         }
         Open();
         for (std::string step; steps >> step;) {
@@ -163,7 +162,7 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         fields >> expected.method >> expected.depressionDegrees >> expected.intervalMinutes >>
             expected.fiqh >> std::ws;
         std::getline(fields, expected.configuredCity);
-        const PrayerSettings& saved = world_.settings.stored;
+        const PrayerSettings& saved = world_.stored;
         EXPECT_EQ(std::tuple(saved.method, saved.depressionDegrees, saved.intervalMinutes,
                              saved.fiqh, saved.configuredCity),
                   std::tuple(expected.method, expected.depressionDegrees, expected.intervalMinutes,
@@ -187,12 +186,12 @@ TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPai
         Open();
         Control<QLineEdit>("id1008")->setText(typed);
         Ok();
-        EXPECT_EQ(QString::fromStdString(world_.settings.stored.configuredCity), stored);
+        EXPECT_EQ(QString::fromStdString(world_.stored.configuredCity), stored);
     }
 }
 
 TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
-    world_.settings.failSave = true;
+    world_.failSave = true;
     Open();
     TypeNumber(QStringLiteral("16"));
     Ok();
@@ -227,8 +226,8 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     EXPECT_EQ(records_.settings.depressionDegrees, 18.0);
 
     // Opened again on the saved preset, and back to classic.
-    world_.settings.method.choice.presetId = "umm-al-qura";
-    world_.settings.method.choice.rounding = RoundingRule::Up;
+    world_.method.choice.presetId = "umm-al-qura";
+    world_.method.choice.rounding = RoundingRule::Up;
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
@@ -266,21 +265,21 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
         {"Koln", koln, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, "Koln"},  // up off the rows
     };
     for (const Case& c : cases) {
-        world_.suggestions.answer = c.suggestions;
-        world_.suggestions.asked.clear();
+        world_.suggestions = c.suggestions;
+        world_.suggested.clear();
         Open();
         TypeCity(c.typed);
-        EXPECT_EQ(world_.suggestions.asked.size(), std::string_view(c.typed).size());
-        EXPECT_EQ(world_.suggestions.asked.back(), c.typed);
+        EXPECT_EQ(world_.suggested.size(), std::string_view(c.typed).size());
+        EXPECT_EQ(world_.suggested.back(), c.typed);
         ASSERT_TRUE(Popup()->isVisible()) << c.kept;
         for (const Qt::Key key : c.keys) {  // delivered as the window system does: to the pop-up
             QTest::keyClick(dialog_->windowHandle(), key);
         }
         EXPECT_FALSE(Popup()->isVisible()) << c.kept;
         Ok();
-        EXPECT_EQ(world_.settings.stored.configuredCity, c.kept);
+        EXPECT_EQ(world_.stored.configuredCity, c.kept);
     }
-    world_.suggestions.answer = std::vector<std::string>(12, "Al");
+    world_.suggestions = std::vector<std::string>(12, "Al");
     Open();
     TypeCity("Al");
     const int shown = Popup()->viewport()->height();
@@ -307,8 +306,8 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         {0, 1, "id1006", Qt::Key_Backtab, "id1003"},
     };
     for (const Case& c : cases) {
-        world_.settings.stored.method = c.method;
-        world_.settings.stored.fiqh = c.fiqh;
+        world_.stored.method = c.method;
+        world_.stored.fiqh = c.fiqh;
         Open();
         EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? "id1001" : "id1002"));
         EXPECT_TRUE(Checked(c.fiqh == 0 ? "id1005" : "id1006"));
