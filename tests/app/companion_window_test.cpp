@@ -257,24 +257,6 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
     qputenv("XDG_CONFIG_HOME", saved);
 }
 
-TEST_F(CompanionWindowTest, HomeCityNoteClearsTheHomeCity) {
-    world_.home = "Mecca";
-    Create().show();
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    auto* note = Find<QLabel>(options, "homeCityNote");
-    EXPECT_TRUE(note->isVisibleTo(options));
-    EXPECT_TRUE(note->text().contains(QStringLiteral("Mecca")));
-    Find<QPushButton>(options, "clearHomeCity")->click();
-    EXPECT_FALSE(world_.home);
-    EXPECT_FALSE(note->isVisibleTo(options));
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
-    options->reject();
-    window_->RunCommand(commands::kCalculate);
-    EXPECT_EQ(world_.searched.back(), "Detroit, MI");
-}
-
 TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
     struct Case {
         const char* name;
