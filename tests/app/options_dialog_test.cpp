@@ -72,7 +72,7 @@ class OptionsDialogTest : public testing_support::WindowTest {
     OptionsDialog* dialog_ = nullptr;
 };
 
-TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
+TEST_F(OptionsDialogTest, OpensWithTheDefaultsAndTheTexts) {
     Open();
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
@@ -84,19 +84,6 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     EXPECT_EQ(texts.join(u'|'),
               QStringLiteral("By Depression Angle|By Interval|Shafi|Hanafi|OK|Cancel"));
     EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
-    // The numbered controls in focus-chain order from the first. (Within a group of radio
-    // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
-    std::vector<std::string> reached;
-    QWidget* start = Control("id1001");
-    QWidget* widget = start;
-    do {
-        if (widget->objectName().startsWith(QStringLiteral("id"))) {
-            reached.push_back(widget->objectName().toStdString());
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != nullptr && widget != start && reached.size() < 50);
-    EXPECT_EQ(reached, (std::vector<std::string>{"id1001", "id1002", "id1003", "id1005", "id1006",
-                                                 "id1", "id2", "id1008"}));
 }
 
 // One row per line: the stored method, depression and interval ("-" for the defaults); the
@@ -290,7 +277,7 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 }
 
 // Opening the dialog, Tab and Shift+Tab land on a radio group's checked button, so that Space
-// there changes nothing.
+// there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
         std::int16_t method;  // 0: id1001 checked, else id1002
@@ -303,7 +290,8 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
         {0, 0, "id1001", Qt::Key_Tab, "id1003"},     {1, 0, "id1003", Qt::Key_Backtab, "id1002"},
         {0, 1, "id1003", Qt::Key_Tab, "id1006"},     {0, 1, "id1", Qt::Key_Backtab, "id1006"},
-        {0, 1, "id1006", Qt::Key_Backtab, "id1003"},
+        {0, 1, "id1006", Qt::Key_Backtab, "id1003"}, {0, 0, "id1005", Qt::Key_Tab, "id1"},
+        {0, 0, "id1", Qt::Key_Tab, "id2"},           {0, 0, "id2", Qt::Key_Tab, "id1008"},
     };
     for (const Case& c : cases) {
         world_.stored.method = c.method;
@@ -314,7 +302,9 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         Control(c.from)->setFocus();
         QTest::keyClick(Control(c.from), c.key);
         EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        if (qobject_cast<QRadioButton*>(QApplication::focusWidget()) != nullptr) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
         dialog_->accept();
         EXPECT_EQ(records_.settings.method, c.method);
         EXPECT_EQ(records_.settings.fiqh, c.fiqh);
