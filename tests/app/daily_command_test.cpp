@@ -86,35 +86,27 @@ TEST_F(DailyCommand, WorkedDays) {
 TEST_F(DailyCommand, FailuresReportAndLeaveTheListAlone) {
     const Message errorGettingData{"Error getting data!", "Error!"};
     const Message notFound{"Couldn't find city!", "Error"};
+    using Break = void (*)(testing_support::FakeWorld&, AppRecords&);
     struct Case {
         const char* name;
-        void (*breakIt)(testing_support::FakeWorld&, AppRecords&);
+        Break breakIt;
         std::vector<Message> messages;
         std::vector<std::string> log;
     };
+    const Break noDate = [](auto& w, auto&) { w.date.reset(); };
+    const Break badDate = [](auto& w, auto&) { w.date = CivilDate{2026, 2, 30}; };
+    const Break atlantis = [](auto&, auto& r) { r.city.name = "Atlantis"; };
+    const Break noDatabase = [](auto& w, auto&) { w.citiesUnavailable = true; };
+    const Break noZones = [](auto& w, auto&) { w.zonesFail = true; };
     const Case cases[] = {
-        {"clock gives no date",
-         [](auto& w, auto&) { w.date.reset(); },
-         {errorGettingData},
-         {"clock", "message"}},
-        {"clock gives an impossible date",
-         [](auto& w, auto&) {
-             w.date = CivilDate{2026, 2, 30};
-         },
-         {errorGettingData},
-         {"clock", "message"}},
-        {"city not in the database",
-         [](auto&, auto& r) { r.city.name = "Atlantis"; },
+        {"clock gives no date", noDate, {errorGettingData}, {"clock", "message"}},
+        {"clock gives an impossible date", badDate, {errorGettingData}, {"clock", "message"}},
+        {"unknown city",
+         atlantis,
          {notFound, errorGettingData},
          {"clock", "lookup", "message", "message"}},
-        {"database unreadable",
-         [](auto& w, auto&) { w.citiesUnavailable = true; },
-         {errorGettingData},
-         {"clock", "lookup", "message"}},
-        {"zone rules unreadable",
-         [](auto& w, auto&) { w.zonesFail = true; },
-         {errorGettingData},
-         {"clock", "lookup", "zones", "message"}},
+        {"database unreadable", noDatabase, {errorGettingData}, {"clock", "lookup", "message"}},
+        {"no zone rules", noZones, {errorGettingData}, {"clock", "lookup", "zones", "message"}},
     };
     world_.dstHours = 0.0;
     for (const Case& c : cases) {
