@@ -207,12 +207,9 @@ TEST(SingleInstanceFolder, AFolderThatIsNotTheUsersOwnWithMode0700IsRefused) {
                     copy.Problem().contains(QString::fromLatin1(c.problemMentions)))
             << c.name << ": " << copy.Problem().toStdString();
         // Nothing was put where another user could reach it: only runtime-<user> and the folder.
-        EXPECT_EQ(
-            QDir(folders.Temp())
-                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden)
-                .size(),
-            2)
-            << c.name;
+        const auto everything =
+            QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden;
+        EXPECT_EQ(QDir(folders.Temp()).entryList(everything).size(), 2) << c.name;
     }
 }
 
