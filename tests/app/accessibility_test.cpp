@@ -59,7 +59,7 @@ class MarkingTranslator final : public QTranslator {
 
 class AccessibilityTest : public testing_support::WindowTest {
   protected:
-    void SetUp() override { world_.settings.stored.configuredCity = "Mecca"; }
+    void SetUp() override { world_.stored.configuredCity = "Mecca"; }
     // The main window (0), Options with every page (1), About (2) or the Timetable window (3).
     QWidget* Open(int which) {
         Create();
@@ -125,7 +125,7 @@ TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslationsAndCaptionsMirror) 
     MarkingTranslator marking;
     QCoreApplication::installTranslator(&marking);
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-    world_.settings.method.choice.presetId = "umm-al-qura";  // its summary is shown, word by word
+    world_.method.choice.presetId = "umm-al-qura";  // its summary is shown, word by word
     // The program's name and version, and the authorities' own names of their methods.
     QStringList untranslated = {QStringLiteral("Orvanta"), QStringLiteral("Orvanta 1.0")};
     for (const MethodPreset& preset : MethodPresets()) {
@@ -151,7 +151,7 @@ TEST_F(AccessibilityTest, EveryNameGoesThroughTheTranslationsAndCaptionsMirror) 
 }
 
 TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
-    world_.zones.hours = 0.0;
+    world_.dstHours = 0.0;
     Create().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(records_.window.listView);

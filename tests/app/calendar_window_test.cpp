@@ -33,13 +33,7 @@ using testing_support::Find;
 // The main window over the fakes, with the system's real zone rules (as the timetable has).
 class CalendarWindow : public testing_support::WindowTest {
   protected:
-    void Open(const std::string& city, CivilDate today, const std::string& preset = "classic") {
-        world_.zones.real = &zones_;
-        world_.settings.stored.configuredCity = city;
-        world_.settings.method.choice.presetId = preset;
-        world_.clock.date = today;
-        Create();
-    }
+    void SetUp() override { world_.realZones = &zones_; }
     TimetableWindow* Timetable() {
         window_->RunCommand(commands::kTimetable);
         return window_->findChild<TimetableWindow*>();
@@ -69,7 +63,7 @@ TEST_F(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
         {"Mecca, 1 Ramadan", "Mecca", {2027, 2, 8}, "umm-al-qura", "1 Ramadan 1448"},
     };
     for (const Row& row : rows) {
-        Open(row.city, row.date, row.preset);
+        Start(row.city, row.date, row.preset);
         const auto listed = Rows();
         TimetableWindow* timetable = Timetable();
         ASSERT_NE(timetable, nullptr) << row.name;
@@ -92,7 +86,7 @@ TEST_F(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
 }
 
 TEST_F(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
-    Open("Detroit, MI", {2026, 12, 31});
+    Start("Detroit, MI", {2026, 12, 31});
     TimetableWindow* timetable = Timetable();
     ASSERT_NE(timetable, nullptr);
     const auto* year = timetable->findChild<QSpinBox*>(QStringLiteral("yearPicker"));
@@ -120,7 +114,7 @@ QString Poppler(const QString& tool, const QStringList& arguments) {
 }
 
 TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
-    Open("Detroit, MI", {2026, 3, 20}, "isna");
+    Start("Detroit, MI", {2026, 3, 20}, "isna");
     TimetableWindow* timetable = Timetable();
     ASSERT_NE(timetable, nullptr);
     const QTemporaryDir folder;
@@ -178,8 +172,8 @@ TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
         {"unreadable kept", 0, true, 0, 0, QStringLiteral("\u00B7 1 Ramadan 1447")},
     };
     for (const Row& row : rows) {
-        world_.settings.hijri = {row.stored, row.unreadable};
-        Open("Detroit, MI", {2026, 2, 18});
+        world_.hijri = {row.stored, row.unreadable};
+        Start("Detroit, MI", {2026, 2, 18});
         world_.log.clear();
         OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr) << row.name;

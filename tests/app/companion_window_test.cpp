@@ -66,11 +66,11 @@ class CompanionWindowTest : public testing_support::WindowTest {
     void MoveTo(int day, int hour, int minute, int second = 0, bool jump = false) {
         const std::int64_t now = Local(day, hour, minute, second);
         if (!jump) {
-            world_.clock.steadyMilliseconds += (now - world_.clock.utcSeconds) * 1000;
+            world_.steadyMilliseconds += (now - world_.utcSeconds) * 1000;
         }
-        world_.clock.steadyMilliseconds += 1000;  // time passes, also across a jump
-        world_.clock.utcSeconds = now;
-        world_.clock.date = CivilDate{2026, 3, static_cast<std::int16_t>(day)};
+        world_.steadyMilliseconds += 1000;  // time passes, also across a jump
+        world_.utcSeconds = now;
+        world_.date = CivilDate{2026, 3, static_cast<std::int16_t>(day)};
     }
     QTreeWidget* List() const { return records_.window.listView; }
     std::string Status() const { return window_->NextPrayerLine()->text().toStdString(); }
@@ -90,7 +90,7 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     Create();
     const int tomorrowFajr = ListMinutes(0);
     MoveTo(20, 14, 0);
-    world_.settings.companion.keepInTray = true;
+    world_.companion.keepInTray = true;
     Create(true).ShowAtStart(false);
     CompanionTray* tray = window_->Tray();
     ASSERT_NE(tray, nullptr);
@@ -113,7 +113,7 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
         {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
     };
     for (const Case& c : cases) {
-        world_.clock.utcSeconds = c.now;
+        world_.utcSeconds = c.now;
         window_->Watch().Wake();
         EXPECT_EQ(Status(), c.status) << c.name;
         EXPECT_EQ(MarkedRows(List()), c.marks) << c.name;
@@ -153,10 +153,10 @@ TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
         MoveTo(c.fromDay, c.fromHour, c.fromMinute);
         Create();
         const TextRows before = Rows();
-        const std::size_t lookups = world_.cities.searched.size();
+        const std::size_t lookups = world_.searched.size();
         MoveTo(c.toDay, c.toHour, c.toMinute, 0, c.jump);
         window_->Watch().Wake();
-        EXPECT_EQ(world_.cities.searched.size(), lookups + (c.rolls ? 1 : 0));
+        EXPECT_EQ(world_.searched.size(), lookups + (c.rolls ? 1 : 0));
         EXPECT_EQ(Rows() != before, c.fromDay != c.toDay);
         EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, c.toDay));
 
@@ -170,15 +170,15 @@ TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
 
 TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
     Create();
-    const std::int64_t start = world_.clock.utcSeconds;
+    const std::int64_t start = world_.utcSeconds;
     const std::int64_t before = window_->Watch().WakeUps();
     std::string last = Status();
     int changes = 0;
-    while (world_.clock.utcSeconds < start + 3600) {
+    while (world_.utcSeconds < start + 3600) {
         const int delayMs = window_->Watch().TimerDelayMs();
         ASSERT_GT(delayMs, 0);
-        world_.clock.utcSeconds += delayMs / 1000;
-        world_.clock.steadyMilliseconds += delayMs;
+        world_.utcSeconds += delayMs / 1000;
+        world_.steadyMilliseconds += delayMs;
         window_->Watch().Wake();
         changes += Status() != last ? 1 : 0;
         last = Status();
@@ -207,7 +207,7 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         quitCodes_.clear();
-        world_.settings.companion.keepInTray = c.keepInTray;
+        world_.companion.keepInTray = c.keepInTray;
         Create(c.trayAvailable).ShowAtStart(c.background);
         EXPECT_EQ(window_->isVisible(), c.visibleAtStart);
         EXPECT_EQ(window_->Tray() != nullptr, c.trayIcon);
@@ -249,30 +249,12 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
         Find<QCheckBox>(options, "keepInTray")->setChecked(on);
         Find<QPushButton>(options, "companionOk")->click();
         EXPECT_EQ(QFile::exists(entry), on);
-        EXPECT_EQ(world_.settings.companion.startAtLogin, on);
+        EXPECT_EQ(world_.companion.startAtLogin, on);
         EXPECT_EQ(window_->Tray() != nullptr, on);
         QFile file(entry);
         EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.readAll().contains(" --background\n"), on);
     }
     qputenv("XDG_CONFIG_HOME", saved);
-}
-
-TEST_F(CompanionWindowTest, HomeCityNoteClearsTheHomeCity) {
-    world_.homeCity.home = "Mecca";
-    Create().show();
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Mecca"));
-    OptionsDialog* options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    auto* note = Find<QLabel>(options, "homeCityNote");
-    EXPECT_TRUE(note->isVisibleTo(options));
-    EXPECT_TRUE(note->text().contains(QStringLiteral("Mecca")));
-    Find<QPushButton>(options, "clearHomeCity")->click();
-    EXPECT_FALSE(world_.homeCity.home);
-    EXPECT_FALSE(note->isVisibleTo(options));
-    EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
-    options->reject();
-    window_->RunCommand(commands::kCalculate);
-    EXPECT_EQ(world_.cities.searched.back(), "Detroit, MI");
 }
 
 TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
@@ -286,19 +268,19 @@ TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
         {"OffEveryScreen", {5000, 4000, 420, 350}, {-1, -1, 400, 330}},
     };
     for (const Case& c : cases) {
-        world_.settings.companion.placement = c.stored;
+        world_.companion.placement = c.stored;
         Create();
         EXPECT_EQ(window_->size(), QSize(c.shown.width, c.shown.height)) << c.name;
         if (c.shown.x >= 0) {
             EXPECT_EQ(window_->pos(), QPoint(c.shown.x, c.shown.y)) << c.name;
         }
     }
-    world_.settings.companion.placement.reset();
+    world_.companion.placement.reset();
     Create().show();
     window_->move(60, 40);
     window_->resize(450, 360);
     window_->RunCommand(commands::kExit);
-    EXPECT_EQ(world_.settings.companion.placement, (WindowPlacement{60, 40, 450, 360}));
+    EXPECT_EQ(world_.companion.placement, (WindowPlacement{60, 40, 450, 360}));
 }
 
 }  // namespace

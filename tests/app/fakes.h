@@ -1,11 +1,13 @@
-// Fakes of the window's services that record what was asked of them, in one shared log.
+// One fake of every service the window uses, recording what was asked of it in one log, with a
+// message recorder in place of the message box.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/services.h"
@@ -24,83 +26,115 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-class FakeClock final : public Clock {
+class FakeWorld final : public Clock,
+                        public CityLookup,
+                        public HomeCitySource,
+                        public SettingsStorage,
+                        public DaylightShiftSource,
+                        public CitySuggestions {
   public:
-    explicit FakeClock(Log& log) : log_(log) {}
+    mutable Log log;
+    std::vector<Message> messages;
+
+    // The clock: a date, and UT and steady readings.
     std::optional<CivilDate> date = CivilDate{2026, 3, 20};
-    std::optional<CivilDate> Today() const override {
-        log_.push_back("clock");
-        return date;
-    }
     std::int64_t utcSeconds = 1774008000;  // 2026-03-20 12:00 UT
     std::int64_t steadyMilliseconds = 0;
+
+    // The city database: the three cities of Cities(), found by their names in any case.
+    bool citiesUnavailable = false;  // the database cannot be read: fails without a message
+    std::string detroitZone = "America/Detroit";
+    mutable std::vector<std::string> searched;  // the names asked for, in order
+
+    mutable std::optional<std::string> home;  // the home city; nothing: none
+
+    // Stored settings in memory; Load settles the lookup name as the real store does. Each save
+    // is logged ("save", "save hijri", ...) and fails, storing nothing, when failSave is set.
+    PrayerSettings stored{.configuredCity = "Detroit, MI"};
+    MethodSettings method;        // what LoadMethod gives
+    HijriSettings hijri;          // what LoadHijri gives; SaveHijriOffset replaces its offset
+    ReminderSettings reminders;   // what LoadReminders gives and SaveReminders stores
+    CompanionSettings companion;  // stored companion values
+    bool failSave = false;
+    std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
+
+    // Daylight-saving hours: dstHours on every day and no change of clock, or a failure; or,
+    // given realZones, the zone rules of the system.
+    bool zonesFail = false;
+    double dstHours = 1.0;
+    const DaylightShiftSource* realZones = nullptr;
+    mutable std::vector<std::string> zonesAsked;  // "zone year standard-hours"
+
+    std::vector<std::string> suggestions = {"Detroit, MI", "Dearborn, MI"};
+    mutable std::vector<std::string> suggested;  // the texts suggestions were asked for
+
+    Services services{*this,
+                      *this,
+                      *this,
+                      *this,
+                      *this,
+                      *this,
+                      [this](std::string_view text, std::string_view caption) {
+                          log.push_back("message");
+                          messages.push_back({std::string(text), std::string(caption)});
+                      }};
+
+    FakeWorld() = default;
+    FakeWorld(const FakeWorld&) = delete;
+    FakeWorld& operator=(const FakeWorld&) = delete;
+
+    std::optional<CivilDate> Today() const override {
+        log.push_back("clock");
+        return date;
+    }
     std::int64_t NowUtcSeconds() const override { return utcSeconds; }
     std::int64_t SteadyMilliseconds() const override { return steadyMilliseconds; }
 
-  private:
-    Log& log_;
-};
-
-// A database of three cities found by their names in any case, and written as the database
-// spells them: Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5, zone rules named), Mecca
-// (21 deg 25' N, 39 deg 49' E, UTC+3, Asia/Riyadh) and Nuuk (64.1814 N, 51.6941 W, UTC-2,
-// whose clocks change in the evening). Any other name is not found.
-class FakeCityLookup final : public CityLookup {
-  public:
-    explicit FakeCityLookup(Log& log) : log_(log) {}
-    bool unavailable = false;  // the database cannot be read: fails without a message
-    std::string zoneName = "America/Detroit";
-    mutable std::vector<std::string> searched;  // the names asked for, in order
-
+    // Detroit, MI (42 deg 20' N, 83 deg 03' W, UTC-5), Mecca (21 deg 25' N, 39 deg 49' E, UTC+3)
+    // and Nuuk (64.1814 N, 51.6941 W, UTC-2, whose clocks change in the evening); latitude north
+    // and longitude WEST in radians, as the records keep them.
+    std::array<CityLocation, 3> Cities() const {
+        constexpr double kRad = 0.017453292519943295;  // radians per degree
+        return {CityLocation{.name = "Detroit, MI",
+                             .latitudeRad = (42 + 20 / 60.0) * kRad,
+                             .longitudeRad = (83 + 3 / 60.0) * kRad,
+                             .zoneHours = -5.0,
+                             .supportsDst = 1,
+                             .zoneName = detroitZone},
+                {.name = "Mecca",
+                 .latitudeRad = (21 + 25 / 60.0) * kRad,
+                 .longitudeRad = -(39 + 49 / 60.0) * kRad,
+                 .zoneHours = 3.0,
+                 .zoneName = "Asia/Riyadh"},
+                {.name = "Nuuk",
+                 .latitudeRad = 64.1814 * kRad,
+                 .longitudeRad = 51.6941 * kRad,
+                 .zoneHours = -2.0,
+                 .supportsDst = 1,
+                 .zoneName = "America/Nuuk"}};
+    }
     bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override {
-        log_.push_back("lookup");
+        log.push_back("lookup");
         searched.push_back(city.name);
-        std::string folded = city.name;
-        for (char& c : folded) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const auto fold = [](std::string text) {
+            std::ranges::transform(text, text.begin(),
+                                   [](unsigned char c) { return std::tolower(c); });
+            return text;
+        };
+        for (const CityLocation& known : Cities()) {
+            if (!citiesUnavailable && fold(known.name) == fold(city.name)) {
+                city = known;
+                return true;
+            }
         }
-        constexpr double kRadiansPerDegree = 0.017453292519943295;
-        if (unavailable) {
-            return false;
-        }
-        // Latitude north and longitude WEST in radians, as the records keep them.
-        if (folded == "mecca") {
-            city = {.name = "Mecca",
-                    .latitudeRad = (21 + 25 / 60.0) * kRadiansPerDegree,
-                    .longitudeRad = -(39 + 49 / 60.0) * kRadiansPerDegree,
-                    .zoneHours = 3.0,
-                    .zoneName = "Asia/Riyadh"};
-        } else if (folded == "detroit, mi") {
-            city = {.name = "Detroit, MI",
-                    .latitudeRad = (42 + 20 / 60.0) * kRadiansPerDegree,
-                    .longitudeRad = (83 + 3 / 60.0) * kRadiansPerDegree,
-                    .zoneHours = -5.0,
-                    .supportsDst = 1,
-                    .zoneName = zoneName};
-        } else if (folded == "nuuk") {
-            city = {.name = "Nuuk",
-                    .latitudeRad = 64.1814 * kRadiansPerDegree,
-                    .longitudeRad = 51.6941 * kRadiansPerDegree,
-                    .zoneHours = -2.0,
-                    .supportsDst = 1,
-                    .zoneName = "America/Nuuk"};
-        } else {
+        if (!citiesUnavailable) {
             showMessage("Couldn't find city!", "Error");
-            return false;
         }
-        return true;
+        return false;
     }
 
-  private:
-    Log& log_;
-};
-
-class FakeHomeCity final : public HomeCitySource {
-  public:
-    explicit FakeHomeCity(Log& log) : log_(log) {}
-    mutable std::optional<std::string> home;  // nothing: no home city
     bool ReadHomeCity(CityLocation& city) const override {
-        log_.push_back("home");
+        log.push_back("home");
         if (home) {
             city.name = *home;
         }
@@ -111,31 +145,14 @@ class FakeHomeCity final : public HomeCitySource {
         return true;
     }
 
-  private:
-    Log& log_;
-};
-
-// Stored settings in memory; Load settles the lookup name as the real store does. Each save is
-// logged ("save", "save hijri", ...) and fails, storing nothing, when failSave is set.
-class FakeSettingsStorage final : public SettingsStorage {
-  public:
-    FakeSettingsStorage(Log& log, const HomeCitySource& home) : log_(log), home_(home) {}
-    PrayerSettings stored;
-    MethodSettings method;        // what LoadMethod gives
-    HijriSettings hijri;          // what LoadHijri gives; SaveHijriOffset replaces its offset
-    ReminderSettings reminders;   // what LoadReminders gives and SaveReminders stores
-    CompanionSettings companion;  // stored companion values
-    bool failSave = false;
-    std::function<void()> onLoad;  // runs inside Load, to look at the world at that moment
-
     void Load(PrayerSettings& settings, CityLocation& city) override {
-        log_.push_back("load");
+        log.push_back("load");
         if (onLoad) {
             onLoad();
         }
         settings = stored;
         settings.asrShadowFactor = stored.fiqh == 0 ? 1.0 : 2.0;
-        if (!home_.ReadHomeCity(city)) {
+        if (!ReadHomeCity(city)) {
             city.name = stored.configuredCity;
         }
     }
@@ -154,83 +171,38 @@ class FakeSettingsStorage final : public SettingsStorage {
         return Store("save companion", companion, values);
     }
 
+    std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
+                                             double zoneHours) const override {
+        log.push_back("zones");
+        zonesAsked.push_back(std::string(zoneName) + " " + std::to_string(year) + " " +
+                             std::to_string(zoneHours));
+        if (realZones != nullptr) {
+            return realZones->Shifts(zoneName, year, zoneHours);
+        }
+        DaylightShiftTable table;
+        table.fill(dstHours);
+        return zonesFail ? std::nullopt : std::optional(table);
+    }
+    std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName, std::int64_t from,
+                                                       std::int64_t to) const override {
+        return realZones != nullptr ? realZones->Changes(zoneName, from, to)
+                                    : std::vector<ZoneTransition>{};
+    }
+
+    std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override {
+        suggested.emplace_back(typed);
+        return {suggestions.begin(), suggestions.begin() + std::min(limit, suggestions.size())};
+    }
+
   private:
     template <typename T>
     bool Store(const char* what, T& into, const T& value) {
-        log_.push_back(what);
+        log.push_back(what);
         if (!failSave) {
             into = value;
         }
         return !failSave;
     }
-    Log& log_;
-    const HomeCitySource& home_;
-};
-
-// Daylight-saving hours: a whole hour on every day, or a failure; or, given real, the zone rules
-// of the system.
-class FakeZones final : public DaylightShiftSource {
-  public:
-    explicit FakeZones(Log& log) : log_(log) {}
-    bool fail = false;
-    double hours = 1.0;
-    const DaylightShiftSource* real = nullptr;
-    mutable std::vector<std::string> asked;
-    std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
-                                             double zoneHours) const override {
-        log_.push_back("zones");
-        asked.push_back(std::string(zoneName) + " " + std::to_string(year) + " " +
-                        std::to_string(zoneHours));
-        if (real != nullptr) {
-            return real->Shifts(zoneName, year, zoneHours);
-        }
-        DaylightShiftTable table;
-        table.fill(hours);
-        return fail ? std::nullopt : std::optional(table);
-    }
-    // The same offset all year: no change.
-    std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName, std::int64_t from,
-                                                       std::int64_t to) const override {
-        return real != nullptr ? real->Changes(zoneName, from, to) : std::vector<ZoneTransition>{};
-    }
-
-  private:
-    Log& log_;
-};
-
-class FakeSuggestions final : public CitySuggestions {
-  public:
-    mutable std::vector<std::string> asked;
-    std::vector<std::string> answer = {"Detroit, MI", "Dearborn, MI"};
-    std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override {
-        asked.emplace_back(typed);
-        return {answer.begin(), answer.begin() + std::min(limit, answer.size())};
-    }
-};
-
-// Every fake wired together, with a message recorder in place of the message box.
-struct FakeWorld {
-    Log log;
-    std::vector<Message> messages;
-    FakeClock clock{log};
-    FakeCityLookup cities{log};
-    FakeHomeCity homeCity{log};
-    FakeSettingsStorage settings{log, homeCity};
-    FakeZones zones{log};
-    FakeSuggestions suggestions;
-    Services services{clock,
-                      cities,
-                      homeCity,
-                      settings,
-                      zones,
-                      suggestions,
-                      [this](std::string_view text, std::string_view caption) {
-                          log.push_back("message");
-                          messages.push_back({std::string(text), std::string(caption)});
-                      }};
-    FakeWorld() { settings.stored.configuredCity = "Detroit, MI"; }
-    FakeWorld(const FakeWorld&) = delete;
-    FakeWorld& operator=(const FakeWorld&) = delete;
 };
 
 }  // namespace orvanta::testing_support

@@ -72,7 +72,7 @@ class OptionsDialogTest : public testing_support::WindowTest {
     OptionsDialog* dialog_ = nullptr;
 };
 
-TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
+TEST_F(OptionsDialogTest, OpensWithTheDefaultsAndTheTexts) {
     Open();
     EXPECT_EQ(NumberText(), QStringLiteral("18"));
     EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
@@ -84,19 +84,6 @@ TEST_F(OptionsDialogTest, OpensWithTheDefaultsTheTextsAndTheTabOrder) {
     EXPECT_EQ(texts.join(u'|'),
               QStringLiteral("By Depression Angle|By Interval|Shafi|Hanafi|OK|Cancel"));
     EXPECT_TRUE(Control<QPushButton>("id1")->isDefault());
-    // The numbered controls in focus-chain order from the first. (Within a group of radio
-    // buttons, Tab itself stops only at the checked one; the arrow keys move inside the group.)
-    std::vector<std::string> reached;
-    QWidget* start = Control("id1001");
-    QWidget* widget = start;
-    do {
-        if (widget->objectName().startsWith(QStringLiteral("id"))) {
-            reached.push_back(widget->objectName().toStdString());
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != nullptr && widget != start && reached.size() < 50);
-    EXPECT_EQ(reached, (std::vector<std::string>{"id1001", "id1002", "id1003", "id1005", "id1006",
-                                                 "id1", "id2", "id1008"}));
 }
 
 // One row per line: the stored method, depression and interval ("-" for the defaults); the
@@ -129,12 +116,11 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         std::istringstream steps(row.substr(0, row.find('|')));
         std::string stored;
         steps >> stored;
-        world_.settings.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
+        world_.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
         if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
             char slash = 0;
-            std::istringstream(stored) >> world_.settings.stored.method >> slash >>
-                world_.settings.stored.depressionDegrees >> slash >>
-                world_.settings.stored.intervalMinutes;
+            std::istringstream(stored) >> world_.stored.method >> slash >>
+                world_.stored.depressionDegrees >> slash >> world_.stored.intervalMinutes;
         }
         Open();
         for (std::string step; steps >> step;) {
@@ -163,7 +149,7 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         fields >> expected.method >> expected.depressionDegrees >> expected.intervalMinutes >>
             expected.fiqh >> std::ws;
         std::getline(fields, expected.configuredCity);
-        const PrayerSettings& saved = world_.settings.stored;
+        const PrayerSettings& saved = world_.stored;
         EXPECT_EQ(std::tuple(saved.method, saved.depressionDegrees, saved.intervalMinutes,
                              saved.fiqh, saved.configuredCity),
                   std::tuple(expected.method, expected.depressionDegrees, expected.intervalMinutes,
@@ -187,12 +173,12 @@ TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPai
         Open();
         Control<QLineEdit>("id1008")->setText(typed);
         Ok();
-        EXPECT_EQ(QString::fromStdString(world_.settings.stored.configuredCity), stored);
+        EXPECT_EQ(QString::fromStdString(world_.stored.configuredCity), stored);
     }
 }
 
 TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
-    world_.settings.failSave = true;
+    world_.failSave = true;
     Open();
     TypeNumber(QStringLiteral("16"));
     Ok();
@@ -227,8 +213,8 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     EXPECT_EQ(records_.settings.depressionDegrees, 18.0);
 
     // Opened again on the saved preset, and back to classic.
-    world_.settings.method.choice.presetId = "umm-al-qura";
-    world_.settings.method.choice.rounding = RoundingRule::Up;
+    world_.method.choice.presetId = "umm-al-qura";
+    world_.method.choice.rounding = RoundingRule::Up;
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
@@ -251,36 +237,30 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
         std::vector<Qt::Key> keys;
         const char* kept;
     };
-    const std::vector<std::string> koln = {"K\xc3\xb6ln", "Kolno"};
+    const std::vector<std::string> koln = {"Köln", "Kolno"};
     const Case cases[] = {
         {"Koln", koln, {Qt::Key_Return}, "Koln"},
-        {"Hyderab",
-         {"Hyder\xc4\x81"
-          "b\xc4\x81"
-          "d",
-          "Hyderabad, Pakistan"},
-         {Qt::Key_Return},
-         "Hyderab"},
-        {"Koln", koln, {Qt::Key_Down, Qt::Key_Return}, "K\xc3\xb6ln"},
+        {"Hyderab", {"Hyderābād", "Hyderabad, Pakistan"}, {Qt::Key_Return}, "Hyderab"},
+        {"Koln", koln, {Qt::Key_Down, Qt::Key_Return}, "Köln"},
         {"Koln", koln, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Kolno"},
         {"Koln", koln, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, "Koln"},  // up off the rows
     };
     for (const Case& c : cases) {
-        world_.suggestions.answer = c.suggestions;
-        world_.suggestions.asked.clear();
+        world_.suggestions = c.suggestions;
+        world_.suggested.clear();
         Open();
         TypeCity(c.typed);
-        EXPECT_EQ(world_.suggestions.asked.size(), std::string_view(c.typed).size());
-        EXPECT_EQ(world_.suggestions.asked.back(), c.typed);
+        EXPECT_EQ(world_.suggested.size(), std::string_view(c.typed).size());
+        EXPECT_EQ(world_.suggested.back(), c.typed);
         ASSERT_TRUE(Popup()->isVisible()) << c.kept;
         for (const Qt::Key key : c.keys) {  // delivered as the window system does: to the pop-up
             QTest::keyClick(dialog_->windowHandle(), key);
         }
         EXPECT_FALSE(Popup()->isVisible()) << c.kept;
         Ok();
-        EXPECT_EQ(world_.settings.stored.configuredCity, c.kept);
+        EXPECT_EQ(world_.stored.configuredCity, c.kept);
     }
-    world_.suggestions.answer = std::vector<std::string>(12, "Al");
+    world_.suggestions = std::vector<std::string>(12, "Al");
     Open();
     TypeCity("Al");
     const int shown = Popup()->viewport()->height();
@@ -291,7 +271,7 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 }
 
 // Opening the dialog, Tab and Shift+Tab land on a radio group's checked button, so that Space
-// there changes nothing.
+// there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
         std::int16_t method;  // 0: id1001 checked, else id1002
@@ -304,18 +284,21 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
         {0, 0, "id1001", Qt::Key_Tab, "id1003"},     {1, 0, "id1003", Qt::Key_Backtab, "id1002"},
         {0, 1, "id1003", Qt::Key_Tab, "id1006"},     {0, 1, "id1", Qt::Key_Backtab, "id1006"},
-        {0, 1, "id1006", Qt::Key_Backtab, "id1003"},
+        {0, 1, "id1006", Qt::Key_Backtab, "id1003"}, {0, 0, "id1005", Qt::Key_Tab, "id1"},
+        {0, 0, "id1", Qt::Key_Tab, "id2"},           {0, 0, "id2", Qt::Key_Tab, "id1008"},
     };
     for (const Case& c : cases) {
-        world_.settings.stored.method = c.method;
-        world_.settings.stored.fiqh = c.fiqh;
+        world_.stored.method = c.method;
+        world_.stored.fiqh = c.fiqh;
         Open();
         EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? "id1001" : "id1002"));
         EXPECT_TRUE(Checked(c.fiqh == 0 ? "id1005" : "id1006"));
         Control(c.from)->setFocus();
         QTest::keyClick(Control(c.from), c.key);
         EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        if (qobject_cast<QRadioButton*>(QApplication::focusWidget()) != nullptr) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
         dialog_->accept();
         EXPECT_EQ(records_.settings.method, c.method);
         EXPECT_EQ(records_.settings.fiqh, c.fiqh);

@@ -83,8 +83,7 @@ class RemindersTest : public testing::Test {
 
     static testing_support::PrivateSessionBus* bus_;
     static NotificationServer* server_;
-    testing_support::Log log_;
-    testing_support::FakeClock clock_{log_};
+    testing_support::FakeWorld world_;
     DBusNotifier notifier_;
     FakePlayer player_;
 };
@@ -114,8 +113,8 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         server_->calls.clear();
-        clock_.utcSeconds = kAsrUtc - 3600;
-        ReminderScheduler scheduler(clock_, notifier_, player_);
+        world_.utcSeconds = kAsrUtc - 3600;
+        ReminderScheduler scheduler(world_, notifier_, player_);
         ReminderChoice choice;
         choice.atPrayer[static_cast<std::size_t>(row.slot)] = true;
         choice.minutesBefore = row.minutesBefore;
@@ -126,7 +125,7 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
                 scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
                 continue;
             }
-            clock_.utcSeconds = kAsrUtc + after;
+            world_.utcSeconds = kAsrUtc + after;
             scheduler.Poll();
         }
         const QStringList expected = *row.shown != '\0' ? QStringList{row.shown} : QStringList{};
@@ -138,8 +137,8 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
 }
 
 TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
-    clock_.utcSeconds = kAsrUtc - 1;
-    ReminderScheduler scheduler(clock_, notifier_, player_);
+    world_.utcSeconds = kAsrUtc - 1;
+    ReminderScheduler scheduler(world_, notifier_, player_);
     ReminderChoice choice;
     choice.atPrayer[3] = true;
     choice.sound = true;
@@ -147,7 +146,7 @@ TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
     scheduler.SetChoice(choice);
     scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
     EXPECT_EQ(scheduler.SecondsUntilNextDue(), 1);
-    clock_.utcSeconds = kAsrUtc;
+    world_.utcSeconds = kAsrUtc;
     scheduler.Poll();
     EXPECT_EQ(scheduler.SecondsUntilNextDue(), std::nullopt);
     ASSERT_EQ(Summaries(1).size(), 1);
@@ -165,15 +164,14 @@ TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
 // The Reminders page shows the stored choice and saves what it shows; the window then reminds
 // at the time its list shows, on the clock the list shows.
 TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) {
-    testing_support::FakeWorld world;
-    world.settings.reminders.choice = {.atPrayer = {true, false, false, false, false, true},
-                                       .minutesBefore = 15,
-                                       .sound = false,
-                                       .soundFile = "/home/amina/adhan.ogg",
-                                       .volumePercent = 30};
+    world_.reminders.choice = {.atPrayer = {true, false, false, false, false, true},
+                               .minutesBefore = 15,
+                               .sound = false,
+                               .soundFile = "/home/amina/adhan.ogg",
+                               .volumePercent = 30};
     AppRecords records;
-    world.clock.utcSeconds = kMidnightUtc + 12 * 3600;
-    MainWindow window(records, world.services, {});
+    world_.utcSeconds = kMidnightUtc + 12 * 3600;
+    MainWindow window(records, world_.services, {});
     window.RunCommand(commands::kOptions);
     auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(options, nullptr);
@@ -186,19 +184,19 @@ TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) 
     box(3)->setChecked(true);
     options->findChild<QSpinBox*>(QStringLiteral("minutesBefore"))->setValue(0);
     options->accept();
-    ReminderChoice expected = world.settings.reminders.choice;
+    ReminderChoice expected = world_.reminders.choice;
     expected.atPrayer = {true, false, false, true, false, true};
     expected.minutesBefore = 0;
-    EXPECT_EQ(world.settings.reminders.choice, expected);
+    EXPECT_EQ(world_.reminders.choice, expected);
 
     const QString listed = records.window.listView->topLevelItem(3)->text(1).trimmed();
     const QTime time = QTime::fromString(listed, QStringLiteral("h:mm AP"));
     ASSERT_TRUE(time.isValid()) << listed.toStdString();
     // The list's time, on the clock 4 hours behind UT.
     const std::int64_t shownUtc = kMidnightUtc + time.msecsSinceStartOfDay() / 1000 + 4 * 3600;
-    world.clock.utcSeconds = shownUtc - 31;  // the list rounds to the nearest minute
+    world_.utcSeconds = shownUtc - 31;  // the list rounds to the nearest minute
     window.ReminderService().Poll();
-    world.clock.utcSeconds = shownUtc + 30;
+    world_.utcSeconds = shownUtc + 30;
     window.ReminderService().Poll();
     EXPECT_EQ(Summaries(1), QStringList{"Asr (Afternoon) at " + listed});
 }

@@ -81,6 +81,17 @@ class WindowTest : public testing::Test {
         window_->SetTrayAvailability([trayAvailable] { return trayAvailable; });
         return *window_;
     }
+    // A new window started afresh on the date in the city, by the preset; no message yet.
+    MainWindow& Start(const std::string& city, CivilDate date,
+                      const std::string& preset = "classic") {
+        world_.stored.configuredCity = city;
+        world_.method.choice.presetId = preset;
+        world_.date = date;
+        world_.messages.clear();
+        window_.reset();
+        records_ = AppRecords{};  // nothing left from an earlier day
+        return Create();
+    }
     // Runs the Options command; the dialog it leaves open, or nothing.
     OptionsDialog* OpenOptions() {
         window_->RunCommand(commands::kOptions);
