@@ -231,7 +231,7 @@ int RunCitiesCommand(const CitiesRequest& request, std::ostream& out, std::ostre
             status = Remove(request, buffer, err, services);
             break;
     }
-    return status == 0 ? WriteOutput(out, err, buffer.str()) : status;
+    return status == 0 ? WriteOutput(out, err, buffer.view()) : status;
 }
 
 }  // namespace orvanta

@@ -104,6 +104,8 @@ int SettleHijriOffset(const TimesServices& services, const SettingsOverrides& ov
     return overrides.hijriOffsetDays.value_or(saved.offsetDays);
 }
 
+constexpr std::size_t kBytesPerDay = 320;
+
 // The whole run but the notices.
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                const TimesServices& services) {
@@ -116,7 +118,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
             WriteErrorLine(err, early->message);
             return early->status;
         }
-        return WriteOutput(out, err, buffer.str());
+        return WriteOutput(out, err, buffer.view());
     }
     if (const auto* cities = std::get_if<CitiesRequest>(&parsed)) {
         return RunCitiesCommand(*cities, out, err, services);
@@ -192,20 +194,26 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         WriteErrorLine(err, "cannot compute the Hijri dates (the ICU calendar data)");
         return 1;
     }
+    // The output so far, with room for the whole timetable after it (a CSV day takes about 290
+    // bytes; other formats take more and grow as usual): a year's text is then written once,
+    // not copied again at each doubling of the buffer.
+    std::string room = std::move(buffer).str();
+    room.reserve(room.size() + days.size() * kBytesPerDay);
+    std::ostringstream output(std::move(room), std::ios::out | std::ios::ate);
     switch (request.format) {
         case OutputFormat::Text:
-            WriteTimetableAsText(buffer, city, settings, days, request.clock24, &choice);
+            WriteTimetableAsText(output, city, settings, days, request.clock24, &choice);
             break;
         case OutputFormat::Csv:
-            WriteTimetableAsCsv(buffer, days, request.clock24);
+            WriteTimetableAsCsv(output, days, request.clock24);
             break;
         case OutputFormat::Json:
-            WriteTimetableAsJson(buffer, city, settings, days, &choice, request.clock24);
+            WriteTimetableAsJson(output, city, settings, days, &choice, request.clock24);
             break;
         case OutputFormat::Ics: {
             const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
             const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
-            if (!WriteTimetableAsIcs(buffer, city, days, now, methodText)) {
+            if (!WriteTimetableAsIcs(output, city, days, now, methodText)) {
                 WriteErrorLine(
                     err, "cannot read the rules of the time zone " + QuotedValue(city.zoneName));
                 return 1;
@@ -213,7 +221,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
             break;
         }
     }
-    return WriteOutput(out, err, buffer.str());
+    return WriteOutput(out, err, output.view());
 }
 
 }  // namespace

@@ -55,9 +55,10 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
     for (int s = 0; s < kPrayerCount; ++s) {
         names[static_cast<std::size_t>(s)] = PartOf(std::string(PrayerShortName(s)) + ',');
     }
-    // One text for the whole table, written at once.
+    // The lines go out in blocks of about 16 KiB, so that one small buffer serves the table.
+    constexpr std::size_t kBlockBytes = 16384;
     std::string text = "date,prayer,hours,time,hijri\n";
-    text.reserve(days.size() * kPrayerCount * 48);
+    text.reserve(kBlockBytes + 512);
     for (const DatedRow& day : days) {
         // The parts every line of the day shares: "date," and ",hijri\n".
         const Part date = PartOf(IsoDate(day.date) + ',');
@@ -72,6 +73,10 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
             line.Put(TimeField(static_cast<double>(day.row[s]), clock24));
             line.Put(hijri);
             line.AppendTo(text);
+        }
+        if (text.size() >= kBlockBytes) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
         }
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
