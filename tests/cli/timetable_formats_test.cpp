@@ -87,6 +87,12 @@ TEST(TimetableFormats, RowsOfEveryFormatGiveTheIndependentTimes) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 44u);
     const RunResult february = Tool(Args("@detroit --month 2024-02 --format csv"));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
+    // A range begun the year before gives the year as a run of that year alone, though Nuuk took
+    // a new standard offset in October 2023.
+    const std::string nuuk = "--lat 64.1814 --lon -51.6941 --tz America/Nuuk --format csv ";
+    const std::string range = Tool(Args(nuuk + "--from 2023-12-31 --to 2024-12-31")).out;
+    const std::string year = Tool(Args(nuuk + "--year 2024")).out;
+    EXPECT_EQ(range.substr(range.find("\n2024-01-01")), year.substr(year.find("\n2024-01-01")));
     // The text range is a table whose lines all have the header's width.
     const RunResult month = Tool(Args("@detroit --month 2024-11 --24h"));
     const std::vector<std::string> lines =
