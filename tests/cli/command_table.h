@@ -14,6 +14,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "run_times.h"
@@ -102,14 +103,16 @@ inline void ExpectRun(const CommandRow& row, const RunResult& run) {
         << line << run.err;
 }
 
-// Every row of the table run through run(args) (a function of the arguments, or the services
-// of RunTimes); the number of rows read.
+// Every row of the table run through run (a function of the arguments, a CliHome, or the
+// services of RunTimes); the number of rows read.
 template <typename Run>
 std::size_t ExpectCommands(const std::string& table, const Run& run) {
     const std::vector<CommandRow> rows = CommandRows(table);
     for (const CommandRow& row : rows) {
         if constexpr (std::is_invocable_v<Run, std::vector<std::string>>) {
             ExpectRun(row, run(row.args));
+        } else if constexpr (std::is_same_v<Run, CliHome>) {
+            ExpectRun(row, run.Run(row.args));
         } else {
             ExpectRun(row, RunTimes(row.args, run));
         }

@@ -100,9 +100,7 @@ TEST(TimesCommand, UnusableClockOrCityDatabaseIsStatusOne) {
     const testing_support::CliHome home;
     const std::string bytes = testing_support::ReadBytes(home.cities);
     testing_support::WriteBytes(home.cities, bytes.substr(0, bytes.size() / 2));
-    EXPECT_EQ(testing_support::ExpectCommands(kNoCityDatabase,
-                                              [&home](const auto& args) { return home.Run(args); }),
-              4u);
+    EXPECT_EQ(testing_support::ExpectCommands(kNoCityDatabase, home), 4u);
 }
 
 // The built database through --city and `cities search`: what the search offers first is the

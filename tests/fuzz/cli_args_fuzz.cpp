@@ -16,10 +16,6 @@ namespace {
 
 // Mecca, 21°25′ N 39°49′ E (longitude west positive in radians), on Asia/Riyadh.
 const orvanta::CityLocation kMecca{.name = "Mecca",
-                                   .latitudeDegrees = 21,
-                                   .latitudeMinutes = 25,
-                                   .longitudeDegrees = 39,
-                                   .longitudeMinutes = 49,
                                    .latitudeRad = 0.3737913481354523,
                                    .longitudeRad = -0.694931930502409,
                                    .zoneHours = 3.0,
