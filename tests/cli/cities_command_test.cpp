@@ -51,9 +51,7 @@ TEST(CitiesCommand, EachStepSeesTheOnesBefore) {
     const CliHome home;
     ASSERT_TRUE(home.Built());
     const std::string shippedBytes = testing_support::ReadBytes(home.cities);
-    EXPECT_EQ(testing_support::ExpectCommands(kSteps,
-                                              [&home](const auto& args) { return home.Run(args); }),
-              26u);
+    EXPECT_EQ(testing_support::ExpectCommands(kSteps, home), 26u);
     EXPECT_EQ(testing_support::ReadBytes(home.cities), shippedBytes);
     // 25 towns begin with "town": 20 by default, else the limit; the two names beginning "-".
     for (const auto& [words, lines] :

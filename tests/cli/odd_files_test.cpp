@@ -23,8 +23,8 @@ class OddFilesCliTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home_.Built());
-        fs::create_directories(settings_.parent_path());
-        fs::create_directories(user_.parent_path());
+        fs::create_directories(home_.settings.parent_path());
+        fs::create_directories(home_.user.parent_path());
     }
 
     // "<status>\n<standard error>" of a run, then "\x1f<standard output>" when all is given;
@@ -39,42 +39,40 @@ class OddFilesCliTest : public testing::Test {
     }
 
     testing_support::CliHome home_;
-    const fs::path& user_ = home_.user;
-    const fs::path& settings_ = home_.settings;
 };
 
 TEST_F(OddFilesCliTest, FifosAtTheUsersFilesAreSaidOnceAndNeverWaitedOnOrReplaced) {
-    ASSERT_EQ(::mkfifo(settings_.c_str(), 0600), 0);
-    ASSERT_EQ(::mkfifo(user_.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(home_.settings.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(home_.user.c_str(), 0600), 0);
     const std::string settingsTold =
-        "orvanta-times: cannot read the settings file " + settings_.string() +
+        "orvanta-times: cannot read the settings file " + home_.settings.string() +
         " (it is not a regular file, or not readable); the default settings are used and the"
         " file is left as it is\n";
-    const std::string userTold = "orvanta-times: " + user_.string() +
+    const std::string userTold = "orvanta-times: " + home_.user.string() +
                                  " is not a regular file and is left alone; your home city and"
                                  " your own cities cannot be used\n";
     // Loading the settings reads the home city too, before the city named is looked up.
     EXPECT_EQ(Run("--city Mecca"), "0\n" + settingsTold + userTold);
     EXPECT_EQ(Run("cities search Mec"), "0\n" + userTold);
     EXPECT_EQ(Run(kAddVillage),
-              "1\norvanta-times: cannot write " + user_.string() + "\n" + userTold);
-    EXPECT_TRUE(fs::is_fifo(settings_) && fs::is_fifo(user_));
+              "1\norvanta-times: cannot write " + home_.user.string() + "\n" + userTold);
+    EXPECT_TRUE(fs::is_fifo(home_.settings) && fs::is_fifo(home_.user));
 }
 
 TEST_F(OddFilesCliTest, ADamagedPageInUserDbMovesItAsideWhereverItIsMetAndIsSaidOnce) {
     for (const char* first : {"cities search Mec", "--city Mecca", kAddVillage}) {
-        for (const fs::path& old : testing_support::MovedAsideCopies(user_)) {
+        for (const fs::path& old : testing_support::MovedAsideCopies(home_.user)) {
             fs::remove(old);
         }
-        fs::remove(user_);
-        ASSERT_TRUE(testing_support::MakeUserDatabaseWithOneBadPage(user_));
+        fs::remove(home_.user);
+        ASSERT_TRUE(testing_support::MakeUserDatabaseWithOneBadPage(home_.user));
         const std::string answer = Run(first, true);
         EXPECT_EQ(answer.find("Mecca Own"), std::string::npos) << answer;
-        const std::vector<fs::path> moved = testing_support::MovedAsideCopies(user_);
+        const std::vector<fs::path> moved = testing_support::MovedAsideCopies(home_.user);
         ASSERT_EQ(moved.size(), 1u) << answer;
         EXPECT_EQ(answer.substr(0, answer.find('\x1f')),
-                  "0\norvanta-times: " + user_.string() + " was damaged and has been moved to " +
-                      moved.front().string() +
+                  "0\norvanta-times: " + home_.user.string() +
+                      " was damaged and has been moved to " + moved.front().string() +
                       "; your home city and your own cities in it are no longer used\n");
         const std::string again = Run("cities search Mecca", true);
         EXPECT_EQ(again.rfind("0\n\x1f", 0), 0u) << again;
@@ -83,19 +81,19 @@ TEST_F(OddFilesCliTest, ADamagedPageInUserDbMovesItAsideWhereverItIsMetAndIsSaid
 }
 
 TEST_F(OddFilesCliTest, ANewUserDbIsTheUsersAloneAndADamagedSettingsFileIsSaid) {
-    fs::remove(user_.parent_path());
-    std::ofstream(settings_) << "not a registry export";
+    fs::remove(home_.user.parent_path());
+    std::ofstream(home_.settings) << "not a registry export";
     const mode_t previous = ::umask(022);
     EXPECT_EQ(Run(kAddVillage), "0\n");
     ::umask(previous);
     struct stat folder {};
     struct stat file {};
-    ASSERT_EQ(::stat(user_.parent_path().c_str(), &folder), 0);
-    ASSERT_EQ(::stat(user_.c_str(), &file), 0);
+    ASSERT_EQ(::stat(home_.user.parent_path().c_str(), &folder), 0);
+    ASSERT_EQ(::stat(home_.user.c_str(), &file), 0);
     EXPECT_EQ(folder.st_mode & 0777, 0700u);
     EXPECT_EQ(file.st_mode & 0777, 0600u);
     EXPECT_EQ(Run("--city Own~Village"),
-              "0\norvanta-times: the settings file " + settings_.string() +
+              "0\norvanta-times: the settings file " + home_.settings.string() +
                   " is damaged; the default settings are used, and saving the settings moves it"
                   " aside\n");
 }

@@ -13,6 +13,7 @@
 #include "cli/times_command.h"
 #include "settings/settings_disk_file.h"
 #include "tests/support/scratch_database.h"
+#include "tests/support/test_city_database.h"
 
 namespace orvanta::testing_support {
 
@@ -32,12 +33,9 @@ inline RunResult RunTimes(std::vector<std::string> args, const TimesServices& se
     }
     std::ostringstream captured;
     std::ostringstream err;
-    RunResult result;
-    result.status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(),
-                                    out != nullptr ? *out : captured, err, services);
-    result.out = captured.str();
-    result.err = err.str();
-    return result;
+    const int status = RunTimesCommand(static_cast<int>(argv.size()), argv.data(),
+                                       out != nullptr ? *out : captured, err, services);
+    return {status, captured.str(), err.str()};
 }
 
 // A run with nothing on disk: today's date and the clock of the calendar's stamps pinned.
@@ -66,12 +64,6 @@ class OneCityStore final : public CityStore {
     CityLocation city;
 };
 
-inline std::vector<std::string> With(std::vector<std::string> args,
-                                     const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -81,23 +73,17 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A folder with the city database cities.db (Detroit, MI, Mecca and 25 towns, A to Z folded to
-// lower case, plus the rows given), and the places of user.db and registry.reg. Each run opens
+// A folder with the city database cities.db (the tests' small database, 25 towns "Town 1" ..
+// "Town 25", and the rows given), and the places of user.db and registry.reg. Each run opens
 // them afresh, as one run of the program does.
 class CliHome {
   public:
     explicit CliHome(const std::string& moreRows = "") {
-        const std::string rows =
-            "INSERT INTO zones VALUES (1, 'America/Detroit', 300, 1), (3, 'Asia/Riyadh', -180, 0);"
-            "INSERT INTO cities VALUES (1, 'Detroit, MI', 'detroit, mi', 'United States', 'US',"
-            " 'Michigan', 4220, -8303, 1, 639111),"
-            " (2, 'Mecca', 'mecca', 'Saudi Arabia', 'SA', 'Makkah', 2125, 3949, 3, 1675368);"
+        const std::string towns =
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25)"
-            " INSERT INTO cities SELECT i + 10, 'Town ' || i, 'town ' || i, 'Country', 'CC', '',"
-            " 1000, 1000, 1, 1 FROM n;"
-            "WITH RECURSIVE c(i) AS (SELECT 65 UNION ALL SELECT i + 1 FROM c WHERE i < 90)"
-            " INSERT INTO fold_map SELECT i, lower(char(i)) FROM c;";
-        built_ = BuildDatabase(cities, rows + moreRows);
+            " INSERT INTO cities SELECT i + 100, 'Town ' || i, 'town ' || i, 'Country', 'CC', '',"
+            " 1000, 1000, 1, 1 FROM n;";
+        built_ = BuildDatabase(cities, TestFoldSql() + kTestCities + towns + moreRows);
     }
     bool Built() const { return built_; }
 

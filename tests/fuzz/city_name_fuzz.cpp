@@ -10,14 +10,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 
 #include "cities/city_name.h"
 #include "cities/search_key.h"
 #include "cities/sqlite_city_store.h"
-#include "cities/sqlite_db.h"
 #include "tests/support/test_city_database.h"
 
 namespace {
@@ -26,34 +25,29 @@ namespace fs = std::filesystem;
 using orvanta::CityLocation;
 using orvanta::CityLookupStatus;
 
-// The cities of the test database: display name, search key and an alias key ("" for none).
-struct FuzzCity {
-    const char* name;
-    const char* key;
-    const char* alias;
+// The cities of the test database, and the city each search key (its own or an alias) denotes.
+constexpr const char* kCitiesSql = R"sql(
+INSERT INTO zones VALUES (1, 'UTC', 0, 0);
+INSERT INTO cities VALUES
+    (1, 'Detroit, MI', 'detroit, mi', 'C', 'CC', '', 100, 100, 1, 1),
+    (2, 'Mecca', 'mecca', 'C', 'CC', '', 100, 100, 1, 1),
+    (3, 'Zürich', 'zurich', 'C', 'CC', '', 100, 100, 1, 1),
+    (4, 'San José, Costa Rica', 'san jose, costa rica', 'C', 'CC', '', 100, 100, 1, 1),
+    (5, 'San Jose', 'san jose', 'C', 'CC', '', 100, 100, 1, 1),
+    (6, 'Straße', 'strasse', 'C', 'CC', '', 100, 100, 1, 1);
+INSERT INTO aliases VALUES ('detroit', 1), ('makkah', 2), ('zuerich', 3);
+)sql";
+const std::map<std::string, std::string> kCityOfKey = {
+    {"detroit, mi", "Detroit, MI"},
+    {"detroit", "Detroit, MI"},
+    {"mecca", "Mecca"},
+    {"makkah", "Mecca"},
+    {"zurich", "Zürich"},
+    {"zuerich", "Zürich"},
+    {"san jose", "San Jose"},
+    {"san jose, costa rica", "San José, Costa Rica"},
+    {"strasse", "Straße"},
 };
-constexpr FuzzCity kCities[] = {
-    {"Detroit, MI", "detroit, mi", "detroit"},
-    {"Mecca", "mecca", "makkah"},
-    {"Z\xC3\xBCrich", "zurich", "zuerich"},
-    {"San Jos\xC3\xA9, Costa Rica", "san jose, costa rica", ""},
-    {"San Jose", "san jose", ""},
-    {"Stra\u00DFe", "strasse", ""},
-};
-
-std::string TestCitiesSql() {
-    std::string sql = "INSERT INTO zones VALUES (1, 'UTC', 0, 0);";
-    for (std::size_t i = 0; i < std::size(kCities); ++i) {
-        const std::string id = std::to_string(i + 1);
-        sql += "INSERT INTO cities VALUES (" + id + ", '" + kCities[i].name + "', '" +
-               kCities[i].key + "', 'C', 'CC', '', 100, 100, 1, 1);";
-        if (*kCities[i].alias != '\0') {
-            sql +=
-                "INSERT INTO aliases VALUES ('" + std::string(kCities[i].alias) + "', " + id + ");";
-        }
-    }
-    return sql;
-}
 
 // Builds the test database once (in a scratch folder removed at exit); aborts when it cannot,
 // since every run would be meaningless.
@@ -63,7 +57,7 @@ const fs::path& TestDatabase() {
         const fs::path database = folder.Path() / "cities.db";
         ::setenv("ORVANTA_SOURCE_DIR", ORVANTA_SOURCE_DIR, 0);
         if (!orvanta::testing_support::BuildDatabase(
-                database, orvanta::testing_support::TestFoldSql() + TestCitiesSql())) {
+                database, orvanta::testing_support::TestFoldSql() + kCitiesSql)) {
             std::fprintf(stderr, "city_name_fuzz: cannot build the test database\n");
             std::abort();
         }
@@ -105,14 +99,8 @@ std::optional<std::string> ExpectedCity(const std::string& name) {
         key->find("  ") != std::string::npos || !orvanta::DecodeUtf8(*key)) {
         Fail(name, "the search key is not trimmed, keeps a run of spaces or is not UTF-8");
     }
-    for (const bool byAlias : {false, true}) {  // a city's own key before any alias
-        for (const FuzzCity& c : kCities) {
-            if (!key->empty() && *key == (byAlias ? c.alias : c.key)) {
-                return c.name;
-            }
-        }
-    }
-    return std::nullopt;
+    const auto city = kCityOfKey.find(*key);
+    return city != kCityOfKey.end() ? std::optional<std::string>(city->second) : std::nullopt;
 }
 
 }  // namespace

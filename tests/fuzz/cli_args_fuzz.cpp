@@ -15,19 +15,11 @@
 namespace {
 
 // Mecca, 21°25′ N 39°49′ E (longitude west positive in radians), on Asia/Riyadh.
-orvanta::CityLocation Mecca() {
-    orvanta::CityLocation city;
-    city.name = "Mecca";
-    city.latitudeDegrees = 21;
-    city.latitudeMinutes = 25;
-    city.longitudeDegrees = 39;
-    city.longitudeMinutes = 49;
-    city.latitudeRad = 0.3737913481354523;
-    city.longitudeRad = -0.694931930502409;
-    city.zoneHours = 3.0;
-    city.zoneName = "Asia/Riyadh";
-    return city;
-}
+const orvanta::CityLocation kMecca{.name = "Mecca",
+                                   .latitudeRad = 0.3737913481354523,
+                                   .longitudeRad = -0.694931930502409,
+                                   .zoneHours = 3.0,
+                                   .zoneName = "Asia/Riyadh"};
 
 // At most this many arguments; longer vectors exercise nothing new.
 constexpr std::size_t kMaxArguments = 63;
@@ -53,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (arguments.back().empty() || arguments.size() > kMaxArguments) {
         arguments.pop_back();
     }
-    const orvanta::testing_support::OneCityStore cities(Mecca());
+    const orvanta::testing_support::OneCityStore cities(kMecca);
     orvanta::TimesServices services = orvanta::testing_support::Pinned({2026, 3, 20}, &cities);
     services.cityDatabaseDescription = "(test)";
     const auto run = orvanta::testing_support::RunTimes(arguments, services);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "timetable/civil_time.h"
@@ -10,19 +11,14 @@ namespace orvanta {
 namespace {
 
 TEST(CivilTime, DaysFromCivilAnchorsAndRoundTrip) {
-    struct Row {
-        CivilDate date;
-        std::int64_t days;
-    };
-    const std::vector<Row> anchors = {
+    const std::vector<std::pair<CivilDate, std::int64_t>> anchors = {
         {{1970, 1, 1}, 0},      {{2000, 3, 1}, 11017},     {{1969, 12, 31}, -1},
         {{1, 1, 1}, -719162},   {{9999, 12, 31}, 2932896}, {{2024, 2, 29}, 19782},
         {{1900, 3, 1}, -25508},
     };
-    for (const Row& row : anchors) {
-        EXPECT_EQ(DaysFromCivil(row.date), row.days) << IsoDate(row.date);
-        const CivilDate back = CivilFromDays(row.days);
-        EXPECT_EQ(IsoDate(back), IsoDate(row.date));
+    for (const auto& [date, days] : anchors) {
+        EXPECT_EQ(DaysFromCivil(date), days) << IsoDate(date);
+        EXPECT_EQ(IsoDate(CivilFromDays(days)), IsoDate(date));
     }
     // Consecutive day numbers are consecutive dates, across every month and leap rule.
     CivilDate previous = CivilFromDays(-719163);

@@ -3,10 +3,10 @@
 // command line's CSV rows, from year 0001 to 9999.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -27,19 +27,13 @@ std::string HoursText(float hours) {
     return text;
 }
 
-float FloatOfBits(std::uint32_t bits) {
-    float value = 0.0F;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 TEST(HoursText, EqualsPrintfOverEveryMagnitudeAndTheEdges) {
     // Every 4001st float from 2^-10 to 2^8, both signs: the fast range 1 .. 100, its borders
     // and the values around it that take the slower path.
     const std::uint32_t first = 0x3A800000;  // 2^-10
     const std::uint32_t last = 0x43800000;   // 256
     for (std::uint32_t bits = first; bits <= last; bits += 4001) {
-        for (const float value : {FloatOfBits(bits), -FloatOfBits(bits)}) {
+        for (const float value : {std::bit_cast<float>(bits), -std::bit_cast<float>(bits)}) {
             ASSERT_EQ(HoursText(value), Printf("%.9g", static_cast<double>(value)))
                 << "bits " << bits;
         }
