@@ -1,7 +1,6 @@
 #include "hijri/hijri_date.h"
 
 #include <unicode/calendar.h>
-#include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "astro/calendar.h"
+#include "astro/year_elements.h"
 
 namespace orvanta {
 namespace {
@@ -27,30 +27,28 @@ HijriDate FirstOfNextMonth(HijriDate date) {
     return date;
 }
 
-// One Gregorian and one Umm al-Qura calendar in Universal Time, both ICU's.
+// ICU's Umm al-Qura calendar in Universal Time.
 class Calendars {
   public:
     Calendars() {
         UErrorCode status = U_ZERO_ERROR;
-        gregorian_ =
-            std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), status);
-        // A Gregorian calendar throughout: no Julian dates before 1582.
-        gregorian_->setGregorianChange(-8.64e15, status);
         hijri_.reset(icu::Calendar::createInstance(
             icu::TimeZone::getGMT()->clone(), icu::Locale("@calendar=islamic-umalqura"), status));
-        ok_ = U_SUCCESS(status) && gregorian_ && hijri_;
+        ok_ = U_SUCCESS(status) && hijri_;
     }
 
-    // Noon, Universal Time, of the civil date, in ICU milliseconds.
-    std::optional<UDate> NoonOf(const CivilDate& date) {
-        if (!ok_) {
+    // Noon, Universal Time, of the valid civil date (proleptic Gregorian), in ICU milliseconds:
+    // the year's epoch (0 h UT on the day before 1 January) counted from J2000.0, plus the
+    // day's index and a day and a half. Exact in double precision over years 1 .. 9999.
+    std::optional<UDate> NoonOf(const CivilDate& date) const {
+        const std::optional<std::int16_t> index =
+            DayIndexOfDate(ComputeYearCalendar(date.year, 0).leapYear, date.month, date.day);
+        if (!ok_ || !index) {
             return std::nullopt;
         }
-        UErrorCode status = U_ZERO_ERROR;
-        gregorian_->clear();
-        gregorian_->set(date.year, date.month - 1, date.day, 12, 0, 0);
-        const UDate noon = gregorian_->getTime(status);
-        return U_SUCCESS(status) ? std::optional<UDate>(noon) : std::nullopt;
+        constexpr double kUnixDaysAtJ2000 = 10957.5;  // 2000-01-01 12:00 UT from 1970-01-01
+        const double daysFromJ2000 = DaysFromJ2000ToYearEpoch(date.year) + *index + 1.5;
+        return (daysFromJ2000 + kUnixDaysAtJ2000) * kMillisPerDay;
     }
 
     std::optional<HijriDate> HijriAt(UDate moment) {
@@ -127,7 +125,6 @@ class Calendars {
     }
 
   private:
-    std::unique_ptr<icu::GregorianCalendar> gregorian_;
     std::unique_ptr<icu::Calendar> hijri_;
     bool ok_ = false;
 };
