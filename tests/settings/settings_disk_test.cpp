@@ -16,7 +16,6 @@
 #include <thread>
 #include <vector>
 
-#include "settings/registry_text.h"
 #include "settings/settings_disk_file.h"
 #include "settings/settings_store.h"
 #include "tests/support/bounded_child.h"
@@ -120,29 +119,6 @@ TEST_F(SettingsDiskTest, AWriterKilledAtRandomMomentsLeavesTheOldOrTheNewSetting
     EXPECT_EQ(Snapshot(folder_).size(), 2u);
 }
 
-TEST_F(SettingsDiskTest, ConcurrentSaversLeaveOneCompleteFileAndOtherKeys) {
-    WriteBytes(path_,
-               "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
-               "\"Keep\"=dword:00000001\n");
-    const auto saver = [&](const PrayerSettings& settings, int* failures) {
-        DiskSettingsFile file(path_);
-        for (int i = 0; i < 25; ++i) {
-            *failures += SaveSettings(file, settings) ? 0 : 1;
-        }
-    };
-    int failures[2] = {0, 0};
-    std::thread a(saver, kOld, &failures[0]);
-    std::thread b(saver, kNew, &failures[1]);
-    a.join();
-    b.join();
-    EXPECT_EQ(failures[0] + failures[1], 0);
-    EXPECT_TRUE(LoadsAsOldOrNew(path_));
-    const std::optional<RegistryDocument> document = ParseRegistryText(ReadBytes(path_));
-    ASSERT_TRUE(document.has_value());
-    EXPECT_NE(FindRegistryValue(*document, "HKEY_CURRENT_USER\\Other", "Keep"), nullptr);
-    EXPECT_EQ(Snapshot(folder_).size(), 2u);
-}
-
 // What the bounded child below answers.
 const std::string kSaveFailed = "failed";
 const std::string kCannotArrange = "cannot arrange";  // the condition could not be set up here
@@ -198,14 +174,21 @@ TEST_F(SettingsDiskTest, ASaveThatCannotCompleteFailsAndChangesNothing) {
     }
 }
 
-TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterOutUntilReleased) {
+// A second writer gives up when its wait ends, and one that waits longer saves once released.
+TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterWaitingUntilReleased) {
     DiskSettingsFile first(path_);
     DiskSettingsFile second(path_, std::chrono::milliseconds(100));
     ASSERT_TRUE(first.LockForUpdate());
     EXPECT_FALSE(SaveSettings(second, kNew));
-    first.Unlock();
     EXPECT_EQ(Loaded(path_), Fields(kOld));
-    EXPECT_TRUE(SaveSettings(second, kNew));
+    std::thread release([&first] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        first.Unlock();
+    });
+    DiskSettingsFile waiting(path_, std::chrono::seconds(5));
+    EXPECT_TRUE(SaveSettings(waiting, kNew));
+    release.join();
+    EXPECT_EQ(Loaded(path_), Fields(kNew));
 }
 
 // A folder in the file's place: the rename over it fails after the temporary file was written,

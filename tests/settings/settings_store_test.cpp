@@ -2,6 +2,7 @@
 // defaults, the lookup name, round trips, other keys kept, and failed saves changing nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iomanip>
 #include <optional>
 #include <sstream>
@@ -202,46 +203,40 @@ TEST(SaveSettings, WritesTheFiveValuesInOrderWithTheirTypesAndSizes) {
     EXPECT_EQ(city->bytes.size(), 400u);
 }
 
-TEST(SaveSettings, KeepsOtherKeysAndValuesByteForByte) {
-    const std::string before =
+// Around the values it writes, a save keeps the text byte for byte: other keys and values,
+// comments, CRLF line ends, UTF-16 or UTF-8 with its byte order mark; an open last line is ended.
+TEST(SaveSettings, KeepsEverythingElseByteForByte) {
+    const std::string text = kHeader + "[HKEY_CURRENT_USER\\Other]\n\"N\"=\"K\xC3\xB6ln\"\n";
+    const std::string crlf =
         "Windows Registry Editor Version 5.00\r\n\r\n"
         "[HKEY_CURRENT_USER\\Software\\First]\r\n"
-        "@=\"default\"\r\n\"Blob\"=hex:01,02,\\\r\n  03\r\n\"Gone\"=-\r\n\r\n";
-    const std::string ours =
+        "@=\"default\"\r\n\"Blob\"=hex:01,02,\\\r\n  03\r\n\"Gone\"=-\r\n\r\n"
         "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\r\n"
-        "\"Extra\"=\"kept \\\"as is\\\"\"\r\n"
-        "\"Interval\"=dword:00000001\r\n";
-    const std::string after =
-        "\r\n; trailing comment\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Last]\r\n"
+        "\"Extra\"=\"kept \\\"as is\\\"\"\r\n";
+    const std::string tail =
+        "\r\n; trailing comment\r\n[HKEY_CURRENT_USER\\Software\\Last]\r\n"
         "\"Count\"=dword:0000000A\r\n";
-    MemorySettingsFile file;
-    file.content = before + ours + after;
-    ASSERT_TRUE(SaveSettings(file, {.intervalMinutes = 45.0}));
-    const std::string& saved = *file.content;
-
-    const std::string keptHead = before + ours.substr(0, ours.find("\"Interval\""));
-    EXPECT_EQ(saved.substr(0, keptHead.size()), keptHead);
-    ASSERT_GE(saved.size(), after.size());
-    EXPECT_EQ(saved.substr(saved.size() - after.size()), after);
-    EXPECT_NE(saved.find("\"Interval\"=dword:0000002d\r\n"), std::string::npos);
-    for (std::size_t i = 0; i < saved.size(); ++i) {
-        if (saved[i] == '\n') {
-            ASSERT_TRUE(i > 0 && saved[i - 1] == '\r') << "bare LF at byte " << i;
-        }
-    }
-}
-
-TEST(SaveSettings, KeepsTheEncodingAndByteOrderMarkAndEndsAnOpenLastLine) {
-    const std::string text = kHeader + "[HKEY_CURRENT_USER\\Other]\n\"N\"=\"K\xC3\xB6ln\"\n";
-    for (const std::string& before : {"\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text)),
-                                      "\xEF\xBB\xBF" + text, KeyFile("\"Extra\"=\"x\"")}) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\xFF\xFE" + Utf16ToLeBytes(*Utf8ToUtf16(text)), ""},
+        {"\xEF\xBB\xBF" + text, ""},
+        {KeyFile("\"Extra\"=\"x\""), ""},
+        {crlf, "\"Fiqh\"=dword:00000000\r\n" + tail},  // the value in its place
+    };
+    for (const auto& [head, rest] : rows) {
         MemorySettingsFile file;
-        file.content = before;
+        file.content = head + rest;
         ASSERT_TRUE(SaveSettings(file, {.fiqh = 1, .configuredCity = "K\xC3\xB6ln"}));
-        EXPECT_EQ(file.content->substr(0, before.size()), before);
+        const std::string& saved = *file.content;
+        EXPECT_EQ(saved.substr(0, head.size()), head);
         EXPECT_EQ(Fields(Loaded(file)),
                   Fields({.fiqh = 1, .asrShadowFactor = 2.0, .configuredCity = "K\xC3\xB6ln"}));
+        if (!rest.empty()) {
+            const std::string fiqh = "\"Fiqh\"=dword:00000001\r\n";
+            EXPECT_EQ(saved.substr(head.size(), fiqh.size()), fiqh);
+            EXPECT_EQ(saved.substr(saved.size() - tail.size()), tail);
+            EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'),
+                      std::count(saved.begin(), saved.end(), '\r'));
+        }
     }
 }
 
