@@ -96,6 +96,7 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     ASSERT_NE(tray, nullptr);
     const int fajr = ListMinutes(0);
     const int asr = ListMinutes(3);
+    const int maghrib = ListMinutes(4);
     const std::string asrText = QString::fromStdString(Rows()[3].second).trimmed().toStdString();
     struct Case {
         const char* name;
@@ -105,10 +106,13 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     };
     const Case cases[] = {
         {"BeforeFajr", Local(20, 0, 30), InText("Fajr", fajr - 30), {{0}, 0}},
-        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72), "Asr in 1 h 12 min", {{3}, 3}},
+        // 1 h 11 min 40 s left: the countdown rounds up to the whole minute.
+        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72, 20), "Asr in 1 h 12 min", {{3}, 3}},
+        {"WholeHoursLeft", Local(20, 0, asr - 120), "Asr in 2 h", {{3}, 3}},
         {"FiveMinutesLeft", Local(20, 0, asr - 5), "Asr in 5 min", {{3}, 3}},
         {"OneMinuteLeft", Local(20, 0, asr - 1), "Asr in 1 min", {{3}, 3}},
         {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), "Asr at " + asrText, {{3}, 3}},
+        {"AtAsrTheNextOne", Local(20, 0, asr), InText("Maghrib", maghrib - asr), {{4}, 4}},
         // Tomorrow's Fajr as tomorrow's list shows it; today's list has no row for it.
         {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
     };
