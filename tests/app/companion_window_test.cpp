@@ -135,6 +135,15 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     EXPECT_EQ(quitCodes_, std::vector<int>{0});
 }
 
+// Nuuk at the solstice has no Fajr nor Isha (the sun stays above -18 degrees); at 02:00 (UT - 1 h)
+// the countdown passes over the missing Fajr to sunrise at 3:53 (by hand: 3:52 and a half).
+TEST_F(CompanionWindowTest, AMissingTimeIsPassedOver) {
+    world_.utcSeconds = 1782000000 + 3 * 3600;  // 2026-06-21 03:00 UT
+    Start("Nuuk", {2026, 6, 21});
+    EXPECT_EQ(Status(), "Shuruq in 1 h 53 min");
+    EXPECT_EQ(MarkedRows(List()), (Marks{{1}, 1}));
+}
+
 // After midnight, a jump of the wall clock or a resume, the window shows what a fresh start
 // at that time shows; an ordinary minute computes nothing.
 TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
