@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -231,15 +230,6 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
     }
 }
 
-// desktop-file-validate's verdict on a file: its exit code and what it printed.
-std::pair<int, QString> Validate(const QString& path) {
-    QProcess validator;
-    validator.start(QStringLiteral("desktop-file-validate"), {path});
-    validator.waitForFinished(20000);
-    return {validator.exitCode(), QString::fromUtf8(validator.readAllStandardOutput() +
-                                                    validator.readAllStandardError())};
-}
-
 // The entry is valid for awkward program paths; the Companion page turns the tray and the
 // entry on and off.
 TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
@@ -250,7 +240,9 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
          {QStringLiteral("/opt/my apps/orvanta"), QStringLiteral("/home/a\"b$c`d\\e/orvanta"),
           QStringLiteral("/home/ünï/orvanta")}) {
         ASSERT_TRUE(WriteAutostartEntry(program)) << program.toStdString();
-        EXPECT_EQ(Validate(AutostartEntryPath()), (std::pair<int, QString>{0, {}}))
+        EXPECT_EQ(testing_support::RunTool(QStringLiteral("desktop-file-validate"),
+                                           {AutostartEntryPath()}),
+                  (std::pair<int, QString>{0, {}}))
             << program.toStdString();
     }
     Create(true).ShowAtStart(false);
