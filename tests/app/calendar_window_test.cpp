@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -29,6 +28,7 @@ namespace orvanta {
 namespace {
 
 using testing_support::Find;
+using testing_support::RunTool;
 
 // The main window over the fakes, with the system's real zone rules (as the timetable has).
 class CalendarWindow : public testing_support::WindowTest {
@@ -105,14 +105,6 @@ TEST_F(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
     EXPECT_EQ(Label("qibla"), QStringLiteral("Qibla 52.0\u00B0"));  // by hand: 52.02
 }
 
-// Runs a poppler tool and returns what it printed.
-QString Poppler(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     Start("Detroit, MI", {2026, 3, 20}, "isna");
     TimetableWindow* timetable = Timetable();
@@ -125,12 +117,13 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
               QStringLiteral("612 x 792 pts (letter)")}}) {
         const QString path = folder.filePath(name);
         ASSERT_TRUE(timetable->SavePdf(path, QPageSize(paper))) << name.toStdString();
-        const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+        const QString info = RunTool(QStringLiteral("pdfinfo"), {path}).second;
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
             << info.toStdString();
         EXPECT_TRUE(info.contains(size)) << info.toStdString();
-        const QString text = Poppler(QStringLiteral("pdftotext"),
-                                     {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        const QString text = RunTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), path, QStringLiteral("-")})
+                                 .second;
         for (const QString& expected :
              {QStringLiteral("Detroit, MI"), QStringLiteral("March 2026"), QStringLiteral("isna"),
               QStringLiteral("Qibla 52.0"), QStringLiteral("1 Shawwal 1447"),

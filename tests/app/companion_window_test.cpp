@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -96,6 +95,7 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     ASSERT_NE(tray, nullptr);
     const int fajr = ListMinutes(0);
     const int asr = ListMinutes(3);
+    const int maghrib = ListMinutes(4);
     const std::string asrText = QString::fromStdString(Rows()[3].second).trimmed().toStdString();
     struct Case {
         const char* name;
@@ -105,10 +105,13 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     };
     const Case cases[] = {
         {"BeforeFajr", Local(20, 0, 30), InText("Fajr", fajr - 30), {{0}, 0}},
-        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72), "Asr in 1 h 12 min", {{3}, 3}},
+        // 1 h 11 min 40 s left: the countdown rounds up to the whole minute.
+        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72, 20), "Asr in 1 h 12 min", {{3}, 3}},
+        {"WholeHoursLeft", Local(20, 0, asr - 120), "Asr in 2 h", {{3}, 3}},
         {"FiveMinutesLeft", Local(20, 0, asr - 5), "Asr in 5 min", {{3}, 3}},
         {"OneMinuteLeft", Local(20, 0, asr - 1), "Asr in 1 min", {{3}, 3}},
         {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), "Asr at " + asrText, {{3}, 3}},
+        {"AtAsrTheNextOne", Local(20, 0, asr), InText("Maghrib", maghrib - asr), {{4}, 4}},
         // Tomorrow's Fajr as tomorrow's list shows it; today's list has no row for it.
         {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
     };
@@ -129,6 +132,15 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     EXPECT_TRUE(window_->isVisible());
     Find<QAction>(tray->Menu(), "trayQuit")->trigger();
     EXPECT_EQ(quitCodes_, std::vector<int>{0});
+}
+
+// Nuuk at the solstice has no Fajr nor Isha (the sun stays above -18 degrees); at 02:00 (UT - 1 h)
+// the countdown passes over the missing Fajr to sunrise at 3:53 (by hand: 3:52 and a half).
+TEST_F(CompanionWindowTest, AMissingTimeIsPassedOver) {
+    world_.utcSeconds = 1782000000 + 3 * 3600;  // 2026-06-21 03:00 UT
+    Start("Nuuk", {2026, 6, 21});
+    EXPECT_EQ(Status(), "Shuruq in 1 h 53 min");
+    EXPECT_EQ(MarkedRows(List()), (Marks{{1}, 1}));
 }
 
 // After midnight, a jump of the wall clock or a resume, the window shows what a fresh start
@@ -218,15 +230,6 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
     }
 }
 
-// desktop-file-validate's verdict on a file: its exit code and what it printed.
-std::pair<int, QString> Validate(const QString& path) {
-    QProcess validator;
-    validator.start(QStringLiteral("desktop-file-validate"), {path});
-    validator.waitForFinished(20000);
-    return {validator.exitCode(), QString::fromUtf8(validator.readAllStandardOutput() +
-                                                    validator.readAllStandardError())};
-}
-
 // The entry is valid for awkward program paths; the Companion page turns the tray and the
 // entry on and off.
 TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
@@ -237,7 +240,9 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
          {QStringLiteral("/opt/my apps/orvanta"), QStringLiteral("/home/a\"b$c`d\\e/orvanta"),
           QStringLiteral("/home/ünï/orvanta")}) {
         ASSERT_TRUE(WriteAutostartEntry(program)) << program.toStdString();
-        EXPECT_EQ(Validate(AutostartEntryPath()), (std::pair<int, QString>{0, {}}))
+        EXPECT_EQ(testing_support::RunTool(QStringLiteral("desktop-file-validate"),
+                                           {AutostartEntryPath()}),
+                  (std::pair<int, QString>{0, {}}))
             << program.toStdString();
     }
     Create(true).ShowAtStart(false);

@@ -74,8 +74,6 @@ class OptionsDialogTest : public testing_support::WindowTest {
 
 TEST_F(OptionsDialogTest, OpensWithTheDefaultsAndTheTexts) {
     Open();
-    EXPECT_EQ(NumberText(), QStringLiteral("18"));
-    EXPECT_EQ(Control<QLineEdit>("id1008")->text(), QStringLiteral("Detroit, MI"));
     EXPECT_TRUE(dialog_->windowTitle().isEmpty());
     QStringList texts;
     for (const char* id : {"id1001", "id1002", "id1005", "id1006", "id1", "id2"}) {

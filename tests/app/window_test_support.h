@@ -9,6 +9,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProcess>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -54,6 +55,15 @@ T* Find(const QObject* parent, const char* name) {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// Runs an outside tool to its end; its exit code and what it printed (both channels).
+inline std::pair<int, QString> RunTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
+    return {process.exitCode(),
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
 }
 
 // Runs a test in one of the translated languages and goes back to English afterwards.
