@@ -136,11 +136,17 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
 
 // Nuuk at the solstice has no Fajr nor Isha (the sun stays above -18 degrees); at 02:00 (UT - 1 h)
 // the countdown passes over the missing Fajr to sunrise at 3:53 (by hand: 3:52 and a half).
+// On 1 August, after sunset at 23:30 and with no Isha, it goes on to the next day's sunrise at
+// 5:37 (by hand: 5:36.6), past that day's missing Fajr; no row of the day's list is marked.
 TEST_F(CompanionWindowTest, AMissingTimeIsPassedOver) {
     world_.utcSeconds = 1782000000 + 3 * 3600;  // 2026-06-21 03:00 UT
     Start("Nuuk", {2026, 6, 21});
     EXPECT_EQ(Status(), "Shuruq in 1 h 53 min");
     EXPECT_EQ(MarkedRows(List()), (Marks{{1}, 1}));
+    world_.utcSeconds = 1785631500;  // 2026-08-02 00:45 UT, 23:45 on 1 August in Nuuk
+    Start("Nuuk", {2026, 8, 1});
+    EXPECT_EQ(Status(), "Shuruq in 5 h 52 min");
+    EXPECT_EQ(MarkedRows(List()), (Marks{{}, -1}));
 }
 
 // After midnight, a jump of the wall clock or a resume, the window shows what a fresh start
