@@ -27,7 +27,6 @@ turkey      | 39.9055 41.2658 3   | 2024 3 11         | 05:03 06:26 12:30 15:47 
 turkey      | 39.9055 41.2658 3   | 2024 3 20         | 04:48 06:11 12:27 15:52 18:34 19:52 | Diyanet Ramazan imsakiyesi 2024, Erzurum (ahaber.com.tr)
 indonesia   | -6.1754 106.8272 7  | 2026 3 4          | 04:43     - 12:08 15:09 18:14 19:23 | Bimas Islam imsakiyah, Jakarta 14 Ramadan 1447 (mediaindonesia)
 indonesia   | -7.2575 112.7521 7  | 2023 3 23         | 04:18 05:30 11:39 14:51 17:42 18:50 | bimasislam.kemenag.go.id via tribunnews, Surabaya 1 Ramadan 1444
-indonesia   | 0.9060 108.9872 7   | 2021 4 16         | 04:24 05:37 11:47 15:01 17:51 19:00 | Bimas Islam via suara.com, Singkawang 16 April 2021
 umm-al-qura | 21.4225 39.8262 3   | 2019 5 6 ramadan  | 04:25 05:47 12:17 15:37 18:48     - | Umm al-Qura Ramadan 1440 table for Makkah (almowaten via sauress)
 umm-al-qura | 24.7136 46.6753 3   | 2023 3 24 ramadan | 04:36 05:54 12:00 15:27 18:06 20:06 | Umm al-Qura, 2 Ramadan 1444, Riyadh and Makkah (thaqfny.com)
 umm-al-qura | 21.4225 39.8262 3   | 2023 3 24 ramadan | 05:06 06:22 12:28     -     -     - | Umm al-Qura, 2 Ramadan 1444, Riyadh and Makkah (thaqfny.com)
@@ -43,7 +42,6 @@ dubai       | 25.2048 55.2708 4   | 2023 3 23         | 05:02     -     -     - 
 dubai       | 25.2048 55.2708 4   | 2023 4 20         | 04:31     -     -     - 18:47     - | IACAD website via omnesmedia/theemiratestimes, Ramadan 1444, Dubai
 qatar       | 25.2854 51.5310 3   | 2026 6 17         | 03:15 04:43 11:35 14:59 18:26 19:56 | Ministry of Awqaf times for Doha, 17 June 2026 (winenfood.com)
 karachi     | 24.8607 67.0011 5   | 2025 3 2          | 05:39     -     -     - 18:34     - | Karachi Hanafi Sehri/Iftar, 1 Ramadan 1446 (pkrevenue.com), +-1 min
-karachi     | 24.8607 67.0011 5   | 2026 3 14         | 05:26     -     -     - 18:40     - | Karachi Hanafi Sehri/Iftar, 24 Ramzan 1447 (thepakistanconnect)
 )";
 
 TEST(MethodPresets, ReproduceTheAuthoritiesPublishedTimes) {
