@@ -29,14 +29,9 @@ indonesia   | -6.1754 106.8272 7  | 2026 3 4          | 04:43     - 12:08 15:09 
 indonesia   | -7.2575 112.7521 7  | 2023 3 23         | 04:18 05:30 11:39 14:51 17:42 18:50 | bimasislam.kemenag.go.id via tribunnews, Surabaya 1 Ramadan 1444
 umm-al-qura | 21.4225 39.8262 3   | 2019 5 6 ramadan  | 04:25 05:47 12:17 15:37 18:48     - | Umm al-Qura Ramadan 1440 table for Makkah (almowaten via sauress)
 umm-al-qura | 24.7136 46.6753 3   | 2023 3 24 ramadan | 04:36 05:54 12:00 15:27 18:06 20:06 | Umm al-Qura, 2 Ramadan 1444, Riyadh and Makkah (thaqfny.com)
-umm-al-qura | 21.4225 39.8262 3   | 2023 3 24 ramadan | 05:06 06:22 12:28     -     -     - | Umm al-Qura, 2 Ramadan 1444, Riyadh and Makkah (thaqfny.com)
-umm-al-qura | 21.4225 39.8262 3   | 2021 4 14 ramadan | 04:45 06:03     -     - 18:40     - | Umm al-Qura, 2 Ramadan 1442, Makkah/Riyadh/Dammam (almowaten.net)
-umm-al-qura | 24.7136 46.6753 3   | 2021 4 14 ramadan | 04:12     -     -     - 18:15     - | Umm al-Qura, 2 Ramadan 1442, Makkah/Riyadh/Dammam (almowaten.net)
 egypt       | 30.0444 31.2357 2   | 2021 5 7          | 03:30     -     -     - 18:36 20:02 | Egyptian Survey Authority imsakiya, Cairo 25 Ramadan 1442
-egypt       | 30.0444 31.2357 2   | 2023 3 23         | 04:29     -     -     - 18:08     - | Cairo, first and 29th day of Ramadan 1444 (Egypt Independent)
 egypt       | 30.0444 31.2357 2   | 2025 3 22         | 04:31     - 12:03     -     -     - | Cairo, 22 March 2025 (gate.jarida.onl)
 tehran      | 35.6892 51.3890 3.5 | 2024 6 20         | 03:02 04:49 12:06     - 19:45 20:44 | University of Tehran times for Tehran (bahesab.ir, 31 Khordad 1403)
-tehran      | 35.6892 51.3890 3.5 | 2023 3 7          | 05:04 06:27 12:15     - 18:23     - | Tehran times via eghtesadonline, 16 Esfand 1401 and 8 Shahrivar 1401
 tehran      | 35.6892 51.3890 4.5 | 2022 8 30         | 05:07 06:35 13:05     - 19:53     - | Tehran times via eghtesadonline, 16 Esfand 1401 and 8 Shahrivar 1401
 dubai       | 25.2048 55.2708 4   | 2023 3 23         | 05:02     -     -     - 18:35     - | IACAD website via omnesmedia/theemiratestimes, Ramadan 1444, Dubai
 dubai       | 25.2048 55.2708 4   | 2023 4 20         | 04:31     -     -     - 18:47     - | IACAD website via omnesmedia/theemiratestimes, Ramadan 1444, Dubai
