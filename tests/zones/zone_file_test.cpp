@@ -10,7 +10,6 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <sstream>
@@ -81,17 +80,13 @@ TEST(ZoneFile, ChangesAndOffsetsAgreeWithZdumpFrom2024To2040) {
     }
 }
 
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A real compiled file's footer, and the same file cut short anywhere or with one byte changed:
 // the magic, the newline before the footer, the transition count of either header. In a folder,
 // only a regular, complete zone file with a plain name is read (text files, leap-second zones,
 // folders and names climbing out: ZoneDaylightShifts.RejectsWhatItCannotAnswer).
 TEST(ZoneFile, DamagedFilesAndOtherFilesAreNoZones) {
-    const std::string good = FileBytes(std::string(kSystemZoneFolder) + "/America/Detroit");
+    const std::string good =
+        testing_support::ReadBytes(std::string(kSystemZoneFolder) + "/America/Detroit");
     EXPECT_EQ(TzifFooter(good), "EST5EDT,M3.2.0,M11.1.0");
     for (std::size_t length = 0; length < good.size(); ++length) {
         EXPECT_FALSE(TzifFooter(good.substr(0, length))) << "cut to " << length << " bytes";
@@ -105,9 +100,9 @@ TEST(ZoneFile, DamagedFilesAndOtherFilesAreNoZones) {
     testing_support::ScratchFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     const std::filesystem::path dir = folder.Path();
-    std::ofstream(dir / "Good", std::ios::binary) << good;
-    std::ofstream(dir / "Truncated", std::ios::binary) << good.substr(0, good.size() / 2);
-    std::ofstream(dir / "Empty", std::ios::binary) << "";
+    testing_support::WriteBytes(dir / "Good", good);
+    testing_support::WriteBytes(dir / "Truncated", good.substr(0, good.size() / 2));
+    testing_support::WriteBytes(dir / "Empty", "");
     ASSERT_EQ(mkfifo((dir / "Fifo").c_str(), 0600), 0);
     EXPECT_TRUE(ReadZoneFile(dir.string(), "Good").has_value());
     for (const char* name : {"Truncated", "Empty", "Fifo", "Missing", "./Good"}) {
