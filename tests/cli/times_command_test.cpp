@@ -154,6 +154,9 @@ TEST(TimesCommand, ShippedDatabaseFindsTheNamesPeopleType) {
         EXPECT_EQ(::fnmatch(expected.c_str(), shown.c_str(), FNM_NOESCAPE), 0) << shown;
         EXPECT_NE(offer.find(std::string("\n") + row.city + "  "), std::string::npos) << offer;
     }
+    // The search shows the country and the region, each in its own column.
+    const std::string mecca = RunTimes({"cities", "search", "Mecca", "--limit", "1"}, services).out;
+    EXPECT_EQ(::fnmatch("*\nMecca *Saudi Arabia *Mecca Region *", mecca.c_str(), 0), 0) << mecca;
 }
 
 }  // namespace
