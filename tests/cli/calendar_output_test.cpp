@@ -43,10 +43,7 @@ const char* const kRows = R"(
 
 RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "") {
     MemorySettingsFile saved;
-    saved.content =
-        "Windows Registry Editor Version 5.00\n\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n" +
-        savedLine + "\n";
+    saved.content = testing_support::RegistryExport(savedLine);
     return testing_support::RunTimes(args, testing_support::Pinned({2026, 2, 18}, nullptr, &saved));
 }
 

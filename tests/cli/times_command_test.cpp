@@ -50,10 +50,8 @@ TEST(TimesCommand, CityAndSettingsComeFromTheSavedSettingsTheHomeCityOrTheOption
                                                .zoneHours = 9.5,
                                                .zoneName = "Australia/Adelaide"});
     MemorySettingsFile saved;
-    saved.content =
-        "Windows Registry Editor Version "
-        "5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n"
-        "\"SunRise\"=dword:00000002\n\"Interval\"=dword:00000050\n\"City\"=\"Adelaide\"\n";
+    saved.content = testing_support::RegistryExport(
+        "\"SunRise\"=dword:00000002\n\"Interval\"=dword:00000050\n\"City\"=\"Adelaide\"");
     TimesServices services = Pinned({2026, 1, 15}, &store, &saved);
     const RunResult fromSettings = RunTimes({"--format", "json"}, services);
     ASSERT_EQ(fromSettings.status, 0) << fromSettings.err;
