@@ -1,9 +1,9 @@
 // Command-line cases as rows of text, "STATUS ARGUMENTS | TEXT", checked against a run.
 // The arguments are split at spaces ('~' stands for a space inside one argument, "\xNN" for
 // the byte NN); a word that names a place below stands for its options. A '*' in TEXT stands
-// for any characters of one line. Status 0 expects TEXT within a line of standard output; any
-// other status expects nothing on standard output and the one line "orvanta-times: TEXT" on
-// standard error.
+// for any characters of one line. Status 0 expects TEXT within a line of standard output (several
+// texts of one run are separated by " | "); any other status expects nothing on standard output and
+// the one line "orvanta-times: TEXT" on standard error.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ namespace orvanta::testing_support {
 
 // Places by coordinates: Detroit 42°20′ N 83°03′ W (on its fixed window or its real zone; on
 // UTC-5 alone at 42.3314 N 83.0458 W),
-// Mecca 21°25′ N 39°49′ E, Sydney 33°52′ S 151°13′ E, Istanbul, Tromsø, and "@" for 1 N 2 E
-// on UT.
+// Mecca 21°25′ N 39°49′ E, Sydney 33°52′ S 151°13′ E, Istanbul, Tromsø, Nuuk, London on a
+// clock half an hour ahead on 20 June 2024, and "@" for 1 N 2 E on UT.
 inline const std::map<std::string, std::vector<std::string>> kPlaces = {
     {"@", {"--lat", "1", "--lon", "2", "--zone", "0"}},
     {"@detroit-dst", {"--lat", "42.333333333333336", "--lon", "-83.05", "--zone", "-5", "--dst"}},
@@ -35,6 +35,8 @@ inline const std::map<std::string, std::vector<std::string>> kPlaces = {
      {"--lat", "-33.86666666666667", "--lon", "151.21666666666667", "--tz", "Australia/Sydney"}},
     {"@istanbul", {"--lat", "41.0082", "--lon", "28.9784", "--tz", "Europe/Istanbul"}},
     {"@tromso", {"--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo"}},
+    {"@nuuk", {"--lat", "64.1814", "--lon", "-51.6941", "--tz", "America/Nuuk"}},
+    {"@london-half", {"--lat", "51.5", "--lon", "0", "--zone", "0.5", "--date", "2024-06-20"}},
 };
 
 struct CommandRow {
@@ -91,7 +93,11 @@ inline void ExpectRun(const CommandRow& row, const RunResult& run) {
     const std::string name = testing::PrintToString(row.args);
     EXPECT_EQ(run.status, row.status) << name << "\n" << run.err;
     if (row.status == 0) {
-        EXPECT_TRUE(Holds(run.out, row.text)) << row.text << "\n" << name << "\n" << run.out;
+        for (std::size_t from = 0, bar = 0; bar != std::string::npos; from = bar + 3) {
+            bar = row.text.find(" | ", from);
+            const std::string text = row.text.substr(from, bar - from);
+            EXPECT_TRUE(Holds(run.out, text)) << text << "\n" << name << "\n" << run.out;
+        }
         return;
     }
     EXPECT_EQ(run.out, "") << name;

@@ -49,6 +49,14 @@ inline TimesServices Pinned(CivilDate today, const CityStore* cities = nullptr,
     return services;
 }
 
+// A settings file holding the given registry values (lines "\"Name\"=value") under the program's
+// key.
+inline std::string RegistryExport(const std::string& values) {
+    return "Windows Registry Editor Version 5.00\n\n"
+           "[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n" +
+           values + "\n";
+}
+
 // A city store that knows one city, by its exact name.
 class OneCityStore final : public CityStore {
   public:

@@ -22,14 +22,9 @@ using testing_support::RunTimes;
 // 9:12 PM) and times from the NOAA solar equations computed separately (Mecca, 18 deg); then
 // the limits of every range, each accepted; the version and a command's help.
 const char* const kRows = R"(
-0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM
-0 @detroit-dst --date 2024-06-20 | Maghrib (Sunset)    9:12 PM
-0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM
-0 @mecca --date 2026-03-20 | Shuruq (Sunrise)    6:25 AM
-0 @mecca --date 2026-03-20 | Zuhr (Noon)        12:28 PM
-0 @mecca --date 2026-03-20 | Asr (Afternoon)     3:53 PM
-0 @mecca --date 2026-03-20 | Maghrib (Sunset)    6:32 PM
-0 @mecca --date 2026-03-20 | Isha (Night)        7:46 PM
+0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM | Maghrib (Sunset)    9:12 PM
+0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Zuhr (Noon)        12:28 PM
+0 @mecca --date 2026-03-20 | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
 0 --lat 90 --lon 180 --zone +14 --format csv | date,prayer,hours,time,hijri
 0 --lat -90 --lon -180 --zone -12 --format csv | date,prayer,hours,time,hijri
 0 @detroit-dst --from 2024-01-01 --to 2033-12-31 --format csv | 2033-12-31,Isha,
@@ -40,7 +35,7 @@ const char* const kRows = R"(
 )";
 
 TEST(TimesCommand, WorkedTimesAndTheLimitsOfEveryRange) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 15u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 10u);
     const RunResult month = RunTimes(
         testing_support::Args("@detroit-dst --month 2023-02 --format csv"), Pinned({2024, 6, 20}));
     EXPECT_EQ(std::count(month.out.begin(), month.out.end(), '\n'), 1 + 6 * 28);
@@ -55,10 +50,8 @@ TEST(TimesCommand, CityAndSettingsComeFromTheSavedSettingsTheHomeCityOrTheOption
                                                .zoneHours = 9.5,
                                                .zoneName = "Australia/Adelaide"});
     MemorySettingsFile saved;
-    saved.content =
-        "Windows Registry Editor Version "
-        "5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvarin\\Orvanta]\n"
-        "\"SunRise\"=dword:00000002\n\"Interval\"=dword:00000050\n\"City\"=\"Adelaide\"\n";
+    saved.content = testing_support::RegistryExport(
+        "\"SunRise\"=dword:00000002\n\"Interval\"=dword:00000050\n\"City\"=\"Adelaide\"");
     TimesServices services = Pinned({2026, 1, 15}, &store, &saved);
     const RunResult fromSettings = RunTimes({"--format", "json"}, services);
     ASSERT_EQ(fromSettings.status, 0) << fromSettings.err;
