@@ -33,15 +33,15 @@ constexpr std::int64_t kMidnightUtc = 1773964800;
 // Asr at 16:45 EDT is 20:45 UT.
 constexpr std::int64_t kAsrUtc = kMidnightUtc + 20 * 3600 + 45 * 60;
 
-// A day of hand-set times on the clock 4 hours behind UT.
-DatedRow HandDay(bool asrMissing) {
+// Detroit's day of hand-set times on the clock 4 hours behind UT.
+ReminderDay HandDay(bool asrMissing = false) {
     DatedRow day{.date = {2026, 3, 20}, .row = {6.25F, 7.5F, 13.5F, 16.75F, 19.75F, 21.0F, 0, 0}};
     day.utcOffsetHours = -4.0;
     day.eventOffsetHours.fill(-4.0);
     if (asrMissing) {
         day.row[3] = 999.0F;  // no event that day
     }
-    return day;
+    return ReminderDayOf(QStringLiteral("Detroit, MI"), day);
 }
 
 class FakePlayer final : public SoundPlayer {
@@ -54,7 +54,7 @@ class FakePlayer final : public SoundPlayer {
     void Stop() override { ++stops; }
 };
 
-class RemindersTest : public testing::Test {
+class RemindersTest : public testing_support::WindowTest {
   protected:
     static void SetUpTestSuite() {
         bus_ = new testing_support::PrivateSessionBus;
@@ -67,7 +67,20 @@ class RemindersTest : public testing::Test {
         delete bus_;
     }
     void SetUp() override { server_->calls.clear(); }
-    void TearDown() override { testing_support::CloseEverything(); }
+
+    // A scheduler reminding of one prayer over the hand-set day; a volume (percent) adds sound.
+    std::unique_ptr<ReminderScheduler> Scheduler(int slot, int minutesBefore, bool asrMissing,
+                                                 int volume = 0) {
+        ReminderChoice choice;
+        choice.atPrayer[static_cast<std::size_t>(slot)] = true;
+        choice.minutesBefore = minutesBefore;
+        choice.sound = volume > 0;
+        choice.volumePercent = volume;
+        auto scheduler = std::make_unique<ReminderScheduler>(world_, notifier_, player_);
+        scheduler->SetChoice(choice);
+        scheduler->SetDay(HandDay(asrMissing));
+        return scheduler;
+    }
 
     // The summaries of the Notify calls the server received, once the bus has delivered them.
     static QStringList Summaries(qsizetype expected) {
@@ -83,7 +96,6 @@ class RemindersTest : public testing::Test {
 
     static testing_support::PrivateSessionBus* bus_;
     static NotificationServer* server_;
-    testing_support::FakeWorld world_;
     DBusNotifier notifier_;
     FakePlayer player_;
 };
@@ -114,19 +126,14 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
         SCOPED_TRACE(row.name);
         server_->calls.clear();
         world_.utcSeconds = kAsrUtc - 3600;
-        ReminderScheduler scheduler(world_, notifier_, player_);
-        ReminderChoice choice;
-        choice.atPrayer[static_cast<std::size_t>(row.slot)] = true;
-        choice.minutesBefore = row.minutesBefore;
-        scheduler.SetChoice(choice);
-        scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(row.asrMissing)));
+        const auto scheduler = Scheduler(row.slot, row.minutesBefore, row.asrMissing);
         for (const std::int64_t after : row.pollsAfterAsr) {
             if (after == 0) {
-                scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
+                scheduler->SetDay(HandDay());
                 continue;
             }
             world_.utcSeconds = kAsrUtc + after;
-            scheduler.Poll();
+            scheduler->Poll();
         }
         const QStringList expected = *row.shown != '\0' ? QStringList{row.shown} : QStringList{};
         EXPECT_EQ(Summaries(expected.size()), expected);
@@ -138,17 +145,11 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
 
 TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
     world_.utcSeconds = kAsrUtc - 1;
-    ReminderScheduler scheduler(world_, notifier_, player_);
-    ReminderChoice choice;
-    choice.atPrayer[3] = true;
-    choice.sound = true;
-    choice.volumePercent = 40;
-    scheduler.SetChoice(choice);
-    scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), HandDay(false)));
-    EXPECT_EQ(scheduler.SecondsUntilNextDue(), 1);
+    const auto scheduler = Scheduler(3, 0, false, 40);
+    EXPECT_EQ(scheduler->SecondsUntilNextDue(), 1);
     world_.utcSeconds = kAsrUtc;
-    scheduler.Poll();
-    EXPECT_EQ(scheduler.SecondsUntilNextDue(), std::nullopt);
+    scheduler->Poll();
+    EXPECT_EQ(scheduler->SecondsUntilNextDue(), std::nullopt);
     ASSERT_EQ(Summaries(1).size(), 1);
     EXPECT_EQ(server_->calls[0].actions, (QStringList{"stop-sound", "Stop sound"}));
     EXPECT_EQ(player_.played, QStringList{" at 40%"});  // the built-in chime
@@ -169,11 +170,9 @@ TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) 
                                .sound = false,
                                .soundFile = "/home/amina/adhan.ogg",
                                .volumePercent = 30};
-    AppRecords records;
     world_.utcSeconds = kMidnightUtc + 12 * 3600;
-    MainWindow window(records, world_.services, {});
-    window.RunCommand(commands::kOptions);
-    auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    Create();
+    OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     const auto box = [options](int slot) {
         return options->findChild<QCheckBox*>(QStringLiteral("remindAt%1").arg(slot));
@@ -189,21 +188,22 @@ TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) 
     expected.minutesBefore = 0;
     EXPECT_EQ(world_.reminders.choice, expected);
 
-    const QString listed = records.window.listView->topLevelItem(3)->text(1).trimmed();
+    const QString listed = records_.window.listView->topLevelItem(3)->text(1).trimmed();
     const QTime time = QTime::fromString(listed, QStringLiteral("h:mm AP"));
     ASSERT_TRUE(time.isValid()) << listed.toStdString();
     // The list's time, on the clock 4 hours behind UT.
     const std::int64_t shownUtc = kMidnightUtc + time.msecsSinceStartOfDay() / 1000 + 4 * 3600;
     world_.utcSeconds = shownUtc - 31;  // the list rounds to the nearest minute
-    window.ReminderService().Poll();
+    window_->ReminderService().Poll();
     world_.utcSeconds = shownUtc + 30;
-    window.ReminderService().Poll();
+    window_->ReminderService().Poll();
     EXPECT_EQ(Summaries(1), QStringList{"Asr (Afternoon) at " + listed});
 }
 
 // Headless machines often have no audio device or media back end: a sound that cannot play is
-// told once and nothing waits for it.
-TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnce) {
+// told once and nothing waits for it. The chime lives in the program's static library, whose
+// resources only link when used.
+TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnceAndTheChimeIsInTheProgram) {
     MediaSoundPlayer player;
     QSignalSpy problems(&player, &SoundPlayer::problem);
     player.Play(QStringLiteral("/nonexistent/adhan.ogg"), 50);
@@ -214,11 +214,6 @@ TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnce) {
     QTest::qWait(200);
     EXPECT_EQ(problems.size(), 1);
     player.Stop();
-}
-
-// The chime lives in the program's static library, whose resources only link when used.
-TEST_F(RemindersTest, TheBuiltInChimeIsInTheProgram) {
-    const MediaSoundPlayer player;
     QFile chime(QUrl(QString::fromLatin1(kChimeUrl)).path().prepend(QLatin1Char(':')));
     ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
     const QByteArray header = chime.read(12);
