@@ -94,14 +94,11 @@ class RemindersTest : public testing_support::WindowTest {
         return summaries;
     }
 
-    static testing_support::PrivateSessionBus* bus_;
-    static NotificationServer* server_;
+    inline static testing_support::PrivateSessionBus* bus_ = nullptr;
+    inline static NotificationServer* server_ = nullptr;
     DBusNotifier notifier_;
     FakePlayer player_;
 };
-
-testing_support::PrivateSessionBus* RemindersTest::bus_ = nullptr;
-NotificationServer* RemindersTest::server_ = nullptr;
 
 TEST_F(RemindersTest, ClockPassingTheTimes) {
     struct Row {
