@@ -13,7 +13,7 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
-#include <functional>
+#include <array>
 #include <memory>
 
 #include "app/about_dialog.h"
@@ -62,19 +62,16 @@ class AccessibilityTest : public testing_support::WindowTest {
     void SetUp() override { world_.stored.configuredCity = "Mecca"; }
     // The main window (0), Options with every page (1), About (2) or the Timetable window (3).
     QWidget* Open(int which) {
+        constexpr std::array kCommands = {0, commands::kOptions, commands::kAbout,
+                                          commands::kTimetable};
         Create();
-        if (which == 1) {
-            return OpenOptions();
-        }
-        if (which == 2) {
-            window_->RunCommand(commands::kAbout);
-            return QApplication::activeModalWidget();
+        if (which > 0) {
+            window_->RunCommand(kCommands[static_cast<std::size_t>(which)]);
         }
         if (which == 3) {
-            window_->RunCommand(commands::kTimetable);
             return window_->findChild<TimetableWindow*>();
         }
-        return window_.get();
+        return which == 0 ? window_.get() : QApplication::activeModalWidget();
     }
 };
 
