@@ -43,11 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Whatever was loaded can be saved: otherwise the Options dialog could never store the
     // user's next change over this file.
-    if (!orvanta::SaveSettings(file, loaded)) {
-        Fail("saving the loaded settings failed");
-    }
-    if (file.locked || file.changedWithoutLock) {
-        Fail("the file was changed without the writers' lock, or the lock was kept");
+    if (!orvanta::SaveSettings(file, loaded) || file.locked || file.changedWithoutLock) {
+        Fail("saving the loaded settings failed, skipped the writers' lock or kept it");
     }
     const std::string saved = *file.content;
 
