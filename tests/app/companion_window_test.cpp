@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -13,8 +12,6 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-
-#include <memory>
 
 #include "app/autostart_entry.h"
 #include "app/companion_tray.h"
@@ -156,15 +153,14 @@ TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
         const char* name;
         int fromDay, fromHour, fromMinute;
         int toDay, toHour, toMinute;
-        bool jump;
-        bool rolls;
+        bool jump;  // the wall clock jumped or the machine slept
     };
     const Case cases[] = {
-        {"Midnight", 20, 23, 59, 21, 0, 0, false, true},
-        {"WallClockForwardADay", 20, 14, 0, 21, 14, 1, true, true},
-        {"WallClockBackAnHour", 21, 0, 30, 20, 23, 31, true, true},
-        {"ResumeLaterThatDay", 20, 9, 0, 20, 16, 0, true, true},
-        {"AnOrdinaryMinute", 20, 14, 0, 20, 14, 1, false, false},
+        {"Midnight", 20, 23, 59, 21, 0, 0, false},
+        {"WallClockForwardADay", 20, 14, 0, 21, 14, 1, true},
+        {"WallClockBackAnHour", 21, 0, 30, 20, 23, 31, true},
+        {"ResumeLaterThatDay", 20, 9, 0, 20, 16, 0, true},
+        {"AnOrdinaryMinute", 20, 14, 0, 20, 14, 1, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,7 +170,7 @@ TEST_F(CompanionWindowTest, RollOverShowsWhatAFreshStartShows) {
         const std::size_t lookups = world_.searched.size();
         MoveTo(c.toDay, c.toHour, c.toMinute, 0, c.jump);
         window_->Watch().Wake();
-        EXPECT_EQ(world_.searched.size(), lookups + (c.rolls ? 1 : 0));
+        EXPECT_EQ(world_.searched.size(), lookups + (c.jump || c.fromDay != c.toDay ? 1 : 0));
         EXPECT_EQ(Rows() != before, c.fromDay != c.toDay);
         EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, c.toDay));
 
@@ -202,8 +198,7 @@ TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
         last = Status();
     }
     const std::int64_t wakeUps = window_->Watch().WakeUps() - before;
-    EXPECT_LE(wakeUps, 61);
-    EXPECT_GE(wakeUps, 59);
+    EXPECT_NEAR(static_cast<double>(wakeUps), 60.0, 1.0);
     EXPECT_GE(changes, wakeUps - 1);  // each wake-up moved the countdown
 }
 
@@ -242,15 +237,10 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
     const QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    for (const QString& program :
-         {QStringLiteral("/opt/my apps/orvanta"), QStringLiteral("/home/a\"b$c`d\\e/orvanta"),
-          QStringLiteral("/home/ünï/orvanta")}) {
-        ASSERT_TRUE(WriteAutostartEntry(program)) << program.toStdString();
-        EXPECT_EQ(testing_support::RunTool(QStringLiteral("desktop-file-validate"),
-                                           {AutostartEntryPath()}),
-                  (std::pair<int, QString>{0, {}}))
-            << program.toStdString();
-    }
+    ASSERT_TRUE(WriteAutostartEntry(QStringLiteral("/home/my a\"b$c`d\\e ünï/orvanta")));
+    EXPECT_EQ(
+        testing_support::RunTool(QStringLiteral("desktop-file-validate"), {AutostartEntryPath()}),
+        (std::pair<int, QString>{0, {}}));
     Create(true).ShowAtStart(false);
     const QString entry = config.path() + QStringLiteral("/autostart/orvanta.desktop");
     for (const bool on : {true, false}) {
@@ -269,23 +259,12 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
 }
 
 TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
-    struct Case {
-        const char* name;
-        WindowPlacement stored;
-        WindowPlacement shown;
-    };
-    const Case cases[] = {
-        {"OnTheScreen", {120, 80, 420, 350}, {120, 80, 420, 350}},
-        {"OffEveryScreen", {5000, 4000, 420, 350}, {-1, -1, 400, 330}},
-    };
-    for (const Case& c : cases) {
-        world_.companion.placement = c.stored;
-        Create();
-        EXPECT_EQ(window_->size(), QSize(c.shown.width, c.shown.height)) << c.name;
-        if (c.shown.x >= 0) {
-            EXPECT_EQ(window_->pos(), QPoint(c.shown.x, c.shown.y)) << c.name;
-        }
-    }
+    world_.companion.placement = WindowPlacement{120, 80, 420, 350};
+    Create();
+    EXPECT_EQ(QRect(window_->pos(), window_->size()), QRect(120, 80, 420, 350));
+    world_.companion.placement = WindowPlacement{5000, 4000, 420, 350};  // off every screen
+    Create();
+    EXPECT_EQ(window_->size(), QSize(400, 330));
     world_.companion.placement.reset();
     Create().show();
     window_->move(60, 40);

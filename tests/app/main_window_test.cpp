@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDate>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "app/about_dialog.h"
 #include "app/message_box.h"
@@ -35,7 +33,6 @@ class MainWindowTest : public testing_support::WindowTest {
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
-    QDate PickerDate() const { return records_.window.datePicker->date(); }
 };
 
 TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRows) {
@@ -51,13 +48,9 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     EXPECT_EQ(world_.log,
               (testing_support::Log{"load", "home", "clock", "clock", "lookup", "zones"}));
     EXPECT_EQ(CityDisplay(), QStringLiteral("Detroit, MI"));
-    EXPECT_EQ(PickerDate(), QDate(2026, 3, 20));
+    EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, 20));
     EXPECT_FALSE(records_.window.datePicker->isEnabled());
     EXPECT_FALSE(records_.window.cityDisplay->isEnabled());
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Orvanta"));
-    EXPECT_EQ(window_->objectName(), QStringLiteral("ORVANTA"));
-    EXPECT_EQ(records_.window.listView->headerItem()->text(0), QStringLiteral("Prayer"));
-    EXPECT_EQ(records_.window.listView->headerItem()->text(1), QStringLiteral("Time"));
 
     // Each calculation replaces the six rows and moves the date picker (a failed one keeps
     // both: the daily command's tests). Unknown commands do nothing.
@@ -68,7 +61,7 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     const TextRows march21 = Rows();
     EXPECT_EQ(march21.size(), 6U);
     EXPECT_NE(march21, march20);
-    EXPECT_EQ(PickerDate(), QDate(2026, 3, 21));
+    EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, 21));
     EXPECT_EQ(world_.searched.size(), 3U);  // one at the start, one for each
     EXPECT_TRUE(world_.messages.empty());
 
@@ -81,20 +74,12 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Ctrl+Q quits with 0 and closes the window; "E&xit" quits with 0 and leaves the closing to the
-// program's end.
-TEST_F(MainWindowTest, CtrlQAndExitQuitWithZero) {
-    for (const bool ctrlQ : {true, false}) {
-        quitCodes_.clear();
-        ShowActive();
-        if (ctrlQ) {
-            QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
-        } else {
-            window_->menuBar()->actions().at(0)->menu()->actions().at(5)->trigger();
-        }
-        EXPECT_EQ(quitCodes_, std::vector<int>{0}) << ctrlQ;
-        EXPECT_EQ(window_->isVisible(), !ctrlQ) << ctrlQ;
-    }
+// Ctrl+Q quits with 0 and closes the window ("E&xit": the Tools menu's test).
+TEST_F(MainWindowTest, CtrlQQuitsWithZeroAndClosesTheWindow) {
+    ShowActive();
+    QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+    EXPECT_FALSE(window_->isVisible());
 }
 
 // Alt+T opens the one menu, Tools, whose items are in order and show their keys without
@@ -108,24 +93,22 @@ TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
     QMenu* tools = bar[0]->menu();
     QTest::keyClick(window_->windowHandle(), Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([tools] { return tools->isVisible(); }, 2000));
-    std::vector<std::pair<std::string, int>> items;
+    QStringList items;  // text=command; the separator has neither
     for (const QAction* action : tools->actions()) {
         EXPECT_TRUE(action->shortcut().isEmpty());
-        items.emplace_back(action->isSeparator() ? "-" : action->text().toStdString(),
-                           action->data().toInt());
+        items.append(action->text() + u'=' + action->data().toString());
     }
-    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"&Calculate", 40005},
-                                                               {"&Options", 40004},
-                                                               {"&Timetable...", 40007},
-                                                               {"About\tCtrl+A", 40003},
-                                                               {"-", 0},
-                                                               {"E&xit\tCtrl+Q", 40006}}));
+    EXPECT_EQ(items.join(u'|'),
+              QStringLiteral("&Calculate=40005|&Options=40004|&Timetable...=40007|"
+                             "About\tCtrl+A=40003|=|E&xit\tCtrl+Q=40006"));
     tools->close();
+    tools->actions().at(5)->trigger();  // E&xit quits with 0, the closing left to the program
+    EXPECT_EQ(quitCodes_, std::vector<int>{0});
+    EXPECT_TRUE(window_->isVisible());
 
     QTest::keyClick(window_.get(), Qt::Key_A, Qt::ControlModifier);
     auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Orvanta"));
     const auto fixedSize = [](const QDialog* dialog) {
         return dialog->minimumSize() == dialog->maximumSize() &&
                !(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
