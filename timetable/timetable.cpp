@@ -26,18 +26,12 @@ struct YearInputs {
     std::int16_t leapYear = 0;  // 1 in a leap year
 };
 
-// The day's row before the clock step: classic's table or the method's.
+// The row of a single day before the clock step: classic's or the method's. (A classic range
+// takes its rows from ClassicRowsOfYear.)
 std::optional<DayRow> RawRowOfDay(const CivilDate& date, const YearInputs& year,
                                   const PrayerSettings& settings, const PrayerMethod* method) {
     if (method == nullptr) {
-        // As ComputeDateRow with the year's shifts, without making the year's elements again.
-        const std::optional<std::int16_t> index =
-            DayIndexOfDate(year.leapYear, date.month, date.day);
-        if (!index || !IsValidCivilDate(date)) {
-            return std::nullopt;
-        }
-        return ComputeSingleDayRow(*index, year.elements, year.city, settings,
-                                   year.shifts[static_cast<std::size_t>(*index)]);
+        return ComputeDateRow(date, year.city, settings, &year.shifts);
     }
     return ComputeMethodDateRow(date, year.city, *method, &year.shifts, &year.ramadan);
 }
