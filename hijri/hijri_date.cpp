@@ -10,6 +10,7 @@
 
 #include "astro/calendar.h"
 #include "astro/year_elements.h"
+#include "hijri/hijri_month_table.h"
 
 namespace orvanta {
 namespace {
@@ -27,6 +28,19 @@ HijriDate FirstOfNextMonth(HijriDate date) {
     return date;
 }
 
+// Noon, Universal Time, of the valid civil date (proleptic Gregorian) in days since 1970-01-01:
+// the year's epoch (0 h UT on the day before 1 January) counted from J2000.0, plus the day's
+// index and a day and a half. Exact in double precision over years 1 .. 9999.
+std::optional<double> NoonDaysOf(const CivilDate& date) {
+    const std::optional<std::int16_t> index =
+        DayIndexOfDate(ComputeYearCalendar(date.year, 0).leapYear, date.month, date.day);
+    if (!index) {
+        return std::nullopt;
+    }
+    constexpr double kUnixDaysAtJ2000 = 10957.5;  // 2000-01-01 12:00 UT from 1970-01-01
+    return DaysFromJ2000ToYearEpoch(date.year) + *index + 1.5 + kUnixDaysAtJ2000;
+}
+
 // ICU's Umm al-Qura calendar in Universal Time.
 class Calendars {
   public:
@@ -37,19 +51,7 @@ class Calendars {
         ok_ = U_SUCCESS(status) && hijri_;
     }
 
-    // Noon, Universal Time, of the valid civil date (proleptic Gregorian), in ICU milliseconds:
-    // the year's epoch (0 h UT on the day before 1 January) counted from J2000.0, plus the
-    // day's index and a day and a half. Exact in double precision over years 1 .. 9999.
-    std::optional<UDate> NoonOf(const CivilDate& date) const {
-        const std::optional<std::int16_t> index =
-            DayIndexOfDate(ComputeYearCalendar(date.year, 0).leapYear, date.month, date.day);
-        if (!ok_ || !index) {
-            return std::nullopt;
-        }
-        constexpr double kUnixDaysAtJ2000 = 10957.5;  // 2000-01-01 12:00 UT from 1970-01-01
-        const double daysFromJ2000 = DaysFromJ2000ToYearEpoch(date.year) + *index + 1.5;
-        return (daysFromJ2000 + kUnixDaysAtJ2000) * kMillisPerDay;
-    }
+    bool Ok() const { return ok_; }
 
     std::optional<HijriDate> HijriAt(UDate moment) {
         UErrorCode status = U_ZERO_ERROR;
@@ -133,18 +135,40 @@ bool OffsetInRange(int offsetDays) {
     return offsetDays >= kMinHijriOffsetDays && offsetDays <= kMaxHijriOffsetDays;
 }
 
+// The Hijri dates of count days from the one whose noon UT is firstNoonDays (days since
+// 1970-01-01): from the build-time table where it covers them all, else from ICU.
+std::optional<std::vector<HijriDate>> DatesOfRun(double firstNoonDays, int count) {
+    const auto firstDay = static_cast<std::int64_t>(std::floor(firstNoonDays));
+    if (auto dates = TableHijriDates(kHijriMonthTable, firstDay, count)) {
+        return dates;
+    }
+    Calendars calendars;
+    if (!calendars.Ok()) {
+        return std::nullopt;
+    }
+    return calendars.RunOfDays(firstNoonDays * kMillisPerDay, count);
+}
+
 }  // namespace
 
 std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays) {
     if (!IsValidCivilDate(date) || !OffsetInRange(offsetDays)) {
         return std::nullopt;
     }
-    Calendars calendars;
-    const std::optional<UDate> noon = calendars.NoonOf(date);
+    const std::optional<double> noon = NoonDaysOf(date);
     if (!noon) {
         return std::nullopt;
     }
-    return calendars.HijriAt(*noon + offsetDays * kMillisPerDay);
+    const double moment = *noon + offsetDays;
+    if (auto tabled =
+            TableHijriDate(kHijriMonthTable, static_cast<std::int64_t>(std::floor(moment)))) {
+        return tabled;
+    }
+    Calendars calendars;
+    if (!calendars.Ok()) {
+        return std::nullopt;
+    }
+    return calendars.HijriAt(moment * kMillisPerDay);
 }
 
 std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int count,
@@ -153,26 +177,23 @@ std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int
         !OffsetInRange(offsetDays)) {
         return std::nullopt;
     }
-    Calendars calendars;
-    const std::optional<UDate> noon = calendars.NoonOf(first);
+    const std::optional<double> noon = NoonDaysOf(first);
     if (!noon) {
         return std::nullopt;
     }
-    return calendars.RunOfDays(*noon + offsetDays * kMillisPerDay, count);
+    return DatesOfRun(*noon + offsetDays, count);
 }
 
 std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {
     if (year < 1 || year > 9999 || !OffsetInRange(offsetDays)) {
         return std::nullopt;
     }
-    Calendars calendars;
-    const std::optional<UDate> newYear = calendars.NoonOf(CivilDate{year, 1, 1});
+    const std::optional<double> newYear = NoonDaysOf(CivilDate{year, 1, 1});
     if (!newYear) {
         return std::nullopt;
     }
     const int days = 365 + ComputeYearCalendar(year, 0).leapYear;
-    const std::optional<std::vector<HijriDate>> dates =
-        calendars.RunOfDays(*newYear + offsetDays * kMillisPerDay, days);
+    const std::optional<std::vector<HijriDate>> dates = DatesOfRun(*newYear + offsetDays, days);
     if (!dates) {
         return std::nullopt;
     }

@@ -1,4 +1,6 @@
-// Hijri dates of the Umm al-Qura calendar, from ICU's "islamic-umalqura" calendar.
+// Hijri dates of the Umm al-Qura calendar, from ICU's "islamic-umalqura" calendar: for the
+// Hijri years 1300 .. 1600 through the table made from it at build time (hijri_month_table.h),
+// for other years from ICU at run time.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +29,7 @@ inline constexpr int kRamadanMonth = 9;
 std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays = 0);
 
 // Given a valid civil date, a count of days (0 .. 3660) and an offset as above, returns the
-// Hijri dates of that many days from the date on, in order (one ICU calendar for all).
+// Hijri dates of that many days from the date on, in order.
 // Returns nothing for an invalid date, a count or offset out of range, or when ICU fails.
 std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int count,
                                                      int offsetDays = 0);

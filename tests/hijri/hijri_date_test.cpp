@@ -4,8 +4,13 @@
 #include "hijri/hijri_date.h"
 
 #include <gtest/gtest.h>
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
 
 #include <chrono>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "astro/method_date_row.h"
@@ -72,9 +77,29 @@ TEST(HijriDate, PublishedDatesTheirTextTheRamadanTableAndUmmAlQurasIsha) {
     EXPECT_FALSE(RamadanDaysOf(2024, -3).has_value());
 }
 
-// A run of dates, counted within each month, equals ICU's conversion of every day on its own:
-// across the years of the Umm al-Qura table, its end in 1500 AH, and leap days.
-TEST(HijriRun, EveryDayEqualsItsOwnConversion) {
+// ICU's own conversion of noon UT of the civil date moved by the offset: the reference for the
+// dates the program takes from its build-time table or from ICU.
+std::optional<HijriDate> IcuHijriDate(const CivilDate& date, int offsetDays) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icu::Locale("@calendar=islamic-umalqura"), status));
+    const auto days =
+        chr::sys_days{chr::year{date.year} / date.month / date.day}.time_since_epoch().count() +
+        offsetDays;
+    calendar->setTime((static_cast<double>(days) + 0.5) * 86'400'000.0, status);
+    HijriDate h{calendar->get(UCAL_EXTENDED_YEAR, status), calendar->get(UCAL_MONTH, status) + 1,
+                calendar->get(UCAL_DATE, status)};
+    return U_SUCCESS(status) ? std::optional<HijriDate>(h) : std::nullopt;
+}
+
+bool SameDate(const std::optional<HijriDate>& a, const std::optional<HijriDate>& b) {
+    return a && b && a->year == b->year && a->month == b->month && a->day == b->day;
+}
+
+// Runs of dates, and single dates every 37 days over the whole table (1 Muharram 1300, 12
+// November 1882, to 29 Dhu al-Hijja 1600, 24 November 2174), equal ICU's conversion of each day:
+// inside the table, across its two ends (where the run is ICU's), and with offsets.
+TEST(HijriRun, EveryDayEqualsIcusConversion) {
     const struct {
         const char* name;
         CivilDate first;
@@ -82,18 +107,28 @@ TEST(HijriRun, EveryDayEqualsItsOwnConversion) {
         int offsetDays;
     } rows[] = {
         {"TenYearsFrom2020", {2020, 1, 1}, 3660, 0},
-        {"AcrossTheTableEndIn2076", {2074, 3, 1}, 1500, 2},
-        {"Before1900WithAnOffsetBack", {1899, 12, 1}, 400, -2},
+        {"AcrossTheTableStartIn1882", {1882, 10, 1}, 100, -2},
+        {"AcrossTheTableEndIn2174", {2174, 10, 1}, 120, 2},
+        {"UpToTheTableEnd", {2174, 11, 1}, 24, 0},
+        {"Before1970WithAnOffsetBack", {1899, 12, 1}, 400, -2},
     };
     for (const auto& row : rows) {
         const auto run = HijriDatesFrom(row.first, row.count, row.offsetDays);
         ASSERT_TRUE(run.has_value() && run->size() == static_cast<std::size_t>(row.count));
         for (int i = 0; i < row.count; ++i) {
-            const auto own = HijriDateOf(DateAfter(row.first, i), row.offsetDays);
-            const HijriDate& h = (*run)[static_cast<std::size_t>(i)];
-            ASSERT_TRUE(own && h.year == own->year && h.month == own->month && h.day == own->day)
+            const CivilDate day = DateAfter(row.first, i);
+            ASSERT_TRUE(
+                SameDate((*run)[static_cast<std::size_t>(i)], IcuHijriDate(day, row.offsetDays)))
                 << row.name << " day " << i;
         }
+    }
+    std::vector<int> days = {-1, 0, 106'664, 106'665};  // from 12 November 1882: the table's ends
+    for (int i = 37; i < 106'664; i += 37) {
+        days.push_back(i);
+    }
+    for (const int i : days) {
+        const CivilDate day = DateAfter(CivilDate{1882, 11, 12}, i);
+        ASSERT_TRUE(SameDate(HijriDateOf(day, 0), IcuHijriDate(day, 0))) << i;
     }
 }
 
