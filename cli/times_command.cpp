@@ -1,6 +1,8 @@
 #include "cli/times_command.h"
 
+#include <functional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "astro/date_row.h"
@@ -106,6 +108,49 @@ int SettleHijriOffset(const TimesServices& services, const SettingsOverrides& ov
 
 constexpr std::size_t kBytesPerDay = 320;
 
+// Writes the computed timetable after what the run has written so far (printed), in the
+// request's format; 1 with a message when the output cannot be written or the iCalendar events
+// cannot be placed in time.
+int WriteTimetable(const TimesRequest& request, const CityLocation& city,
+                   const PrayerSettings& settings, const MethodChoice& choice,
+                   const std::vector<DatedRow>& days, std::ostringstream printed, std::ostream& out,
+                   std::ostream& err, const std::function<std::int64_t()>& nowUtc) {
+    if (request.format == OutputFormat::Csv) {
+        // Nothing can fail now but the writing itself: the CSV goes straight out in its blocks
+        // (a year is about 100 KiB), with no copy of the whole text in memory.
+        out << printed.view();
+        WriteTimetableAsCsv(out, days, request.clock24);
+        return WriteOutput(out, err, {});
+    }
+    // The output so far, with room for the whole timetable after it (a day takes about 300
+    // bytes; the formats with more grow as usual): a year's text is written once, not copied
+    // again at each doubling of the buffer.
+    std::string room = std::move(printed).str();
+    room.reserve(room.size() + days.size() * kBytesPerDay);
+    std::ostringstream output(std::move(room), std::ios::out | std::ios::ate);
+    switch (request.format) {
+        case OutputFormat::Text:
+            WriteTimetableAsText(output, city, settings, days, request.clock24, &choice);
+            break;
+        case OutputFormat::Csv:
+            break;  // written above
+        case OutputFormat::Json:
+            WriteTimetableAsJson(output, city, settings, days, &choice, request.clock24);
+            break;
+        case OutputFormat::Ics: {
+            const std::int64_t now = nowUtc ? nowUtc() : 0;
+            const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
+            if (!WriteTimetableAsIcs(output, city, days, now, methodText)) {
+                WriteErrorLine(
+                    err, "cannot read the rules of the time zone " + QuotedValue(city.zoneName));
+                return 1;
+            }
+            break;
+        }
+    }
+    return WriteOutput(out, err, output.view());
+}
+
 // The whole run but the notices.
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                const TimesServices& services) {
@@ -194,34 +239,8 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         WriteErrorLine(err, "cannot compute the Hijri dates (the ICU calendar data)");
         return 1;
     }
-    // The output so far, with room for the whole timetable after it (a CSV day takes about 290
-    // bytes; other formats take more and grow as usual): a year's text is then written once,
-    // not copied again at each doubling of the buffer.
-    std::string room = std::move(buffer).str();
-    room.reserve(room.size() + days.size() * kBytesPerDay);
-    std::ostringstream output(std::move(room), std::ios::out | std::ios::ate);
-    switch (request.format) {
-        case OutputFormat::Text:
-            WriteTimetableAsText(output, city, settings, days, request.clock24, &choice);
-            break;
-        case OutputFormat::Csv:
-            WriteTimetableAsCsv(output, days, request.clock24);
-            break;
-        case OutputFormat::Json:
-            WriteTimetableAsJson(output, city, settings, days, &choice, request.clock24);
-            break;
-        case OutputFormat::Ics: {
-            const std::int64_t now = services.nowUtc ? services.nowUtc() : 0;
-            const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
-            if (!WriteTimetableAsIcs(output, city, days, now, methodText)) {
-                WriteErrorLine(
-                    err, "cannot read the rules of the time zone " + QuotedValue(city.zoneName));
-                return 1;
-            }
-            break;
-        }
-    }
-    return WriteOutput(out, err, output.view());
+    return WriteTimetable(request, city, settings, choice, days, std::move(buffer), out, err,
+                          services.nowUtc);
 }
 
 }  // namespace
