@@ -1,5 +1,6 @@
 #include "cities/city_finder.h"
 
+#include "cities/city_database_check.h"
 #include "cities/city_fold.h"
 #include "cities/city_name.h"
 #include "cities/search_key.h"
@@ -116,8 +117,8 @@ CitySearchResult FindCitiesByPrefix(const std::filesystem::path& cityDatabase,
     result.failure = CitySearchFailure::kCityDatabase;
     const std::optional<SqliteDb> cities =
         SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
-    if (!cities) {
-        return result;
+    if (!cities || !IsReadableCityDatabase(*cities, cityDatabase)) {
+        return result;  // offers nothing from a file the lookup refuses
     }
     bool tableFailed = false;
     std::optional<std::string> key = SearchKeyOf(*cities, typed, tableFailed);

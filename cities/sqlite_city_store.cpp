@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 
+#include "cities/city_database_check.h"
 #include "cities/city_decode.h"
 #include "cities/city_fold.h"
 #include "cities/city_name.h"
@@ -17,9 +17,6 @@
 
 namespace orvanta {
 namespace {
-
-// The schema version (PRAGMA user_version) of data/schema.sql that this lookup reads.
-constexpr std::int64_t kCityDatabaseSchemaVersion = 1;
 
 // Search keys of display names are unique in a database built from the schema; should one
 // hold a key twice, the most populous city wins, and city_id settles equal populations.
@@ -53,30 +50,6 @@ std::optional<LookupStatements> PrepareAll(const SqliteDb& db) {
     }
     return LookupStatements{std::move(*fold), std::move(*byName), std::move(*byAlias),
                             std::move(*zone)};
-}
-
-// The integer that a one-row, one-column query gives; nothing when it fails.
-std::optional<std::int64_t> QueryInteger(const SqliteDb& db, std::string_view sql) {
-    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
-    if (!statement || statement->Step() != SqliteStatement::StepResult::Row) {
-        return std::nullopt;
-    }
-    return statement->ColumnInt64(0);
-}
-
-// True when the file is as long as the page count in its header says. SQLite reads the bytes
-// missing from a file cut inside its last page as zeros, which would give wrong values rather
-// than an error.
-bool FileHoldsEveryPage(const SqliteDb& db, const std::filesystem::path& path) {
-    const std::optional<std::int64_t> pageCount = QueryInteger(db, "PRAGMA page_count");
-    const std::optional<std::int64_t> pageSize = QueryInteger(db, "PRAGMA page_size");
-    std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, error);
-    if (!pageCount || !pageSize || error || *pageCount < 0 || *pageSize <= 0) {
-        return false;
-    }
-    return fileSize / static_cast<std::uintmax_t>(*pageSize) >=
-           static_cast<std::uintmax_t>(*pageCount);
 }
 
 enum class QueryOutcome { Row, NoRow, Error };
@@ -125,12 +98,7 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
                           const std::optional<std::filesystem::path>& userDatabase,
                           NoticeList* notices, const std::string& name,
                           std::optional<CityLocation>& found) {
-    if (!FileHoldsEveryPage(db, path)) {
-        return CityLookupStatus::DatabaseUnavailable;
-    }
-    // A file of another schema version may keep coordinates or zones in another form; reading
-    // it as this one would give a wrong place rather than an error.
-    if (QueryInteger(db, "PRAGMA user_version") != kCityDatabaseSchemaVersion) {
+    if (!IsReadableCityDatabase(db, path)) {
         return CityLookupStatus::DatabaseUnavailable;
     }
     // Compiling every statement first checks that the tables and columns are there, and makes

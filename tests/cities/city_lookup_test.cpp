@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cities/city_database_path.h"
+#include "cities/city_finder.h"
 #include "cities/city_search.h"
 #include "cities/sqlite_city_store.h"
 #include "tests/support/damaged_city_databases.h"
@@ -140,7 +141,7 @@ TEST_F(CityLookupTest, OneKeyTwiceGivesTheMostPopulous) {
 }
 
 // Every damaged, missing or foreign database fails as unavailable: no message, the record and
-// the file unchanged, never a wrong city.
+// the file unchanged, never a wrong city; and the search offers nothing from it.
 TEST_F(CityLookupTest, DamagedOrMissingDatabasesFailWithoutAMessage) {
     std::vector<testing_support::DamagedDatabase> files =
         testing_support::MakeDamagedCityDatabases(folder_.Path());
@@ -159,6 +160,9 @@ TEST_F(CityLookupTest, DamagedOrMissingDatabasesFailWithoutAMessage) {
             EXPECT_FALSE(store.LookUpCity(city, MessageFn{}));
         }
         EXPECT_TRUE(messages_.empty());
+        const CitySearchResult offered = FindCitiesByPrefix(file.path, std::nullopt, "Mec", 10);
+        EXPECT_EQ(offered.failure, CitySearchFailure::kCityDatabase);
+        EXPECT_TRUE(offered.rows.empty());
         EXPECT_EQ(ReadBytes(file.path), before) << "the lookup changed the file";
     }
 }
