@@ -1,21 +1,16 @@
 #include "hijri/hijri_date.h"
 
-#include <unicode/calendar.h>
-#include <unicode/locid.h>
-#include <unicode/timezone.h>
-
 #include <cmath>
 #include <cstdint>
-#include <memory>
 
 #include "astro/calendar.h"
 #include "astro/year_elements.h"
 #include "hijri/hijri_month_table.h"
+#include "hijri/icu_umm_al_qura.h"
 
 namespace orvanta {
 namespace {
 
-constexpr double kMillisPerDay = 86'400'000.0;
 constexpr int kMaxHijriDays = 3660;  // ten years and a week: every timetable range
 
 // The first day of the month after the given date's month.
@@ -41,49 +36,19 @@ std::optional<double> NoonDaysOf(const CivilDate& date) {
     return DaysFromJ2000ToYearEpoch(date.year) + *index + 1.5 + kUnixDaysAtJ2000;
 }
 
-// ICU's Umm al-Qura calendar in Universal Time.
-class Calendars {
+// Runs of days converted by ICU, for the dates the build-time table does not cover.
+class IcuRuns {
   public:
-    Calendars() {
-        UErrorCode status = U_ZERO_ERROR;
-        hijri_.reset(icu::Calendar::createInstance(
-            icu::TimeZone::getGMT()->clone(), icu::Locale("@calendar=islamic-umalqura"), status));
-        ok_ = U_SUCCESS(status) && hijri_;
-    }
+    bool Ok() const { return icu_.Ok(); }
 
-    bool Ok() const { return ok_; }
-
-    std::optional<HijriDate> HijriAt(UDate moment) {
-        UErrorCode status = U_ZERO_ERROR;
-        hijri_->setTime(moment, status);
-        HijriDate h;
-        h.year = hijri_->get(UCAL_EXTENDED_YEAR, status);
-        h.month = hijri_->get(UCAL_MONTH, status) + 1;
-        h.day = hijri_->get(UCAL_DATE, status);
-        return U_SUCCESS(status) ? std::optional<HijriDate>(h) : std::nullopt;
-    }
-
-    // The day number (days since 1970-01-01) on which the Hijri month begins: ICU's conversion
-    // from Hijri fields to a moment, which finds the year's start from its table at once.
-    std::optional<std::int64_t> MonthStartDay(int year, int month) {
-        UErrorCode status = U_ZERO_ERROR;
-        hijri_->clear();
-        hijri_->set(UCAL_EXTENDED_YEAR, year);
-        hijri_->set(UCAL_MONTH, month - 1);
-        hijri_->set(UCAL_DATE, 1);
-        const UDate start = hijri_->getTime(status);
-        if (U_FAILURE(status)) {
-            return std::nullopt;
-        }
-        return static_cast<std::int64_t>(std::floor(start / kMillisPerDay));
-    }
+    std::optional<HijriDate> HijriAt(UDate moment) { return icu_.HijriAt(moment); }
 
     // Given a Hijri date and its day number, returns the day number on which the next month
     // begins, or nothing when ICU fails or its answer would give the date's month other than
     // 29 or 30 days (then the caller converts day by day).
     std::optional<std::int64_t> NextMonthStartDay(const HijriDate& date, std::int64_t dayNumber) {
         const HijriDate next = FirstOfNextMonth(date);
-        const std::optional<std::int64_t> start = MonthStartDay(next.year, next.month);
+        const std::optional<std::int64_t> start = icu_.MonthStartDay(next.year, next.month);
         if (!start) {
             return std::nullopt;
         }
@@ -127,8 +92,7 @@ class Calendars {
     }
 
   private:
-    std::unique_ptr<icu::Calendar> hijri_;
-    bool ok_ = false;
+    IcuUmmAlQura icu_;
 };
 
 bool OffsetInRange(int offsetDays) {
@@ -142,7 +106,7 @@ std::optional<std::vector<HijriDate>> DatesOfRun(double firstNoonDays, int count
     if (auto dates = TableHijriDates(kHijriMonthTable, firstDay, count)) {
         return dates;
     }
-    Calendars calendars;
+    IcuRuns calendars;
     if (!calendars.Ok()) {
         return std::nullopt;
     }
@@ -164,7 +128,7 @@ std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays) {
             TableHijriDate(kHijriMonthTable, static_cast<std::int64_t>(std::floor(moment)))) {
         return tabled;
     }
-    Calendars calendars;
+    IcuRuns calendars;
     if (!calendars.Ok()) {
         return std::nullopt;
     }

@@ -1,71 +1,31 @@
 // make_hijri_month_table OUTPUT.cpp: writes the Umm al-Qura month table (hijri_month_table.h)
 // from ICU's "islamic-umalqura" calendar, after checking every month against ICU's conversion
 // of days to Hijri dates. Exits 1, writing nothing, when ICU fails or disagrees with itself.
-#include <unicode/calendar.h>
-#include <unicode/locid.h>
-#include <unicode/timezone.h>
 #include <unicode/uclean.h>
 #include <unicode/uversion.h>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "hijri/hijri_month_table.h"
+#include "hijri/icu_umm_al_qura.h"
 
 namespace {
 
-constexpr double kMillisPerDay = 86'400'000.0;
-
-class UmmAlQura {
-  public:
-    UmmAlQura() {
-        UErrorCode status = U_ZERO_ERROR;
-        calendar_.reset(icu::Calendar::createInstance(
-            icu::TimeZone::getGMT()->clone(), icu::Locale("@calendar=islamic-umalqura"), status));
-        if (U_FAILURE(status)) {
-            calendar_.reset();
-        }
-    }
-
-    bool Ok() const { return calendar_ != nullptr; }
-
-    // The day number (days since 1970-01-01) of the first day of the Hijri month.
-    std::optional<std::int64_t> MonthStartDay(int year, int month) {
-        UErrorCode status = U_ZERO_ERROR;
-        calendar_->clear();
-        calendar_->set(UCAL_EXTENDED_YEAR, year);
-        calendar_->set(UCAL_MONTH, month - 1);
-        calendar_->set(UCAL_DATE, 1);
-        const UDate start = calendar_->getTime(status);
-        if (U_FAILURE(status)) {
-            return std::nullopt;
-        }
-        return static_cast<std::int64_t>(std::floor(start / kMillisPerDay));
-    }
-
-    // True when ICU converts noon UT of the day to the given Hijri date.
-    bool DayIs(std::int64_t dayNumber, int year, int month, int day) {
-        UErrorCode status = U_ZERO_ERROR;
-        calendar_->setTime((static_cast<double>(dayNumber) + 0.5) * kMillisPerDay, status);
-        const int y = calendar_->get(UCAL_EXTENDED_YEAR, status);
-        const int m = calendar_->get(UCAL_MONTH, status) + 1;
-        const int d = calendar_->get(UCAL_DATE, status);
-        return U_SUCCESS(status) && y == year && m == month && d == day;
-    }
-
-  private:
-    std::unique_ptr<icu::Calendar> calendar_;
-};
+// True when ICU converts noon UT of the day to the given Hijri date.
+bool DayIs(orvanta::IcuUmmAlQura& icu, std::int64_t dayNumber, int year, int month, int day) {
+    const std::optional<orvanta::HijriDate> date =
+        icu.HijriAt((static_cast<double>(dayNumber) + 0.5) * orvanta::kMillisPerDay);
+    return date && date->year == year && date->month == month && date->day == day;
+}
 
 // Fills the table from ICU; the text of the first problem, or empty.
 std::string FillTable(orvanta::HijriMonthTable& table) {
-    UmmAlQura icu;
+    orvanta::IcuUmmAlQura icu;
     if (!icu.Ok()) {
         return "cannot create ICU's islamic-umalqura calendar";
     }
@@ -88,7 +48,8 @@ std::string FillTable(orvanta::HijriMonthTable& table) {
                 return "ICU gives month " + name + " other than 29 or 30 days";
             }
             const auto length = static_cast<int>(*next - *start);
-            if (!icu.DayIs(*start, year, month, 1) || !icu.DayIs(*next - 1, year, month, length)) {
+            if (!DayIs(icu, *start, year, month, 1) ||
+                !DayIs(icu, *next - 1, year, month, length)) {
                 return "ICU's conversion of days disagrees with the start of month " + name;
             }
             if (length == 30) {
