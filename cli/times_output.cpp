@@ -157,7 +157,9 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
         header += "  " + PadLeft(std::string(PrayerShortName(s)), widths[s]);
     }
     // The Hijri date comes last, so that the columns before it stay where they were.
-    const bool hijri = days.front().hijri.has_value();
+    // A day before 1 AH has an empty cell; the column is left out only when no day has a date.
+    const bool hijri = std::any_of(days.begin(), days.end(),
+                                   [](const DatedRow& day) { return day.hijri.has_value(); });
     std::size_t hijriWidth = Width("Hijri");
     for (const DatedRow& day : days) {
         hijriWidth = std::max(hijriWidth, Width(HijriCell(day)));

@@ -95,6 +95,11 @@ class IcuRuns {
     IcuUmmAlQura icu_;
 };
 
+// The date, or nothing for a day before the calendar's first year.
+std::optional<HijriDate> WithinCalendar(const std::optional<HijriDate>& date) {
+    return date && date->year >= kFirstHijriYear ? date : std::nullopt;
+}
+
 bool OffsetInRange(int offsetDays) {
     return offsetDays >= kMinHijriOffsetDays && offsetDays <= kMaxHijriOffsetDays;
 }
@@ -132,11 +137,11 @@ std::optional<HijriDate> HijriDateOf(const CivilDate& date, int offsetDays) {
     if (!calendars.Ok()) {
         return std::nullopt;
     }
-    return calendars.HijriAt(moment * kMillisPerDay);
+    return WithinCalendar(calendars.HijriAt(moment * kMillisPerDay));
 }
 
-std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int count,
-                                                     int offsetDays) {
+std::optional<std::vector<std::optional<HijriDate>>> HijriDatesFrom(const CivilDate& first,
+                                                                    int count, int offsetDays) {
     if (!IsValidCivilDate(first) || count < 0 || count > kMaxHijriDays ||
         !OffsetInRange(offsetDays)) {
         return std::nullopt;
@@ -145,7 +150,16 @@ std::optional<std::vector<HijriDate>> HijriDatesFrom(const CivilDate& first, int
     if (!noon) {
         return std::nullopt;
     }
-    return DatesOfRun(*noon + offsetDays, count);
+    const std::optional<std::vector<HijriDate>> dates = DatesOfRun(*noon + offsetDays, count);
+    if (!dates) {
+        return std::nullopt;
+    }
+    std::vector<std::optional<HijriDate>> days;
+    days.reserve(dates->size());
+    for (const HijriDate& date : *dates) {
+        days.push_back(WithinCalendar(date));
+    }
+    return days;
 }
 
 std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {
@@ -163,8 +177,9 @@ std::optional<RamadanTable> RamadanDaysOf(std::int16_t year, int offsetDays) {
     }
     RamadanTable table{};
     for (int i = 0; i < days; ++i) {
+        const HijriDate& date = (*dates)[static_cast<std::size_t>(i)];
         table[static_cast<std::size_t>(i)] =
-            (*dates)[static_cast<std::size_t>(i)].month == kRamadanMonth ? 1 : 0;
+            date.year >= kFirstHijriYear && date.month == kRamadanMonth ? 1 : 0;
     }
     return table;
 }

@@ -21,7 +21,7 @@ bool AddHijriDates(std::vector<DatedRow>& days, int offsetDays) {
     if (days.empty()) {
         return offsetDays >= kMinHijriOffsetDays && offsetDays <= kMaxHijriOffsetDays;
     }
-    std::vector<HijriDate> dates;
+    std::vector<std::optional<HijriDate>> dates;
     if (Consecutive(days)) {
         auto range = HijriDatesFrom(days.front().date, static_cast<int>(days.size()), offsetDays);
         if (!range) {
@@ -30,11 +30,11 @@ bool AddHijriDates(std::vector<DatedRow>& days, int offsetDays) {
         dates = std::move(*range);
     } else {
         for (const DatedRow& day : days) {
-            const std::optional<HijriDate> date = HijriDateOf(day.date, offsetDays);
+            const auto date = HijriDatesFrom(day.date, 1, offsetDays);
             if (!date) {
                 return false;
             }
-            dates.push_back(*date);
+            dates.push_back(date->front());
         }
     }
     for (std::size_t i = 0; i < days.size(); ++i) {

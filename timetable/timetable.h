@@ -28,7 +28,7 @@ struct DatedRow {
     // Hours EAST of Universal Time of the clock each event is shown on.
     std::array<double, kPrayerCount> eventOffsetHours{};
     // The date in the Umm al-Qura calendar, with the user's offset; nothing until
-    // AddHijriDates has given it.
+    // AddHijriDates has given it, and nothing for a day before 1 AH.
     std::optional<HijriDate> hijri{};
 };
 

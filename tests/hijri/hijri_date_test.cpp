@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -75,6 +76,11 @@ TEST(HijriDate, PublishedDatesTheirTextTheRamadanTableAndUmmAlQurasIsha) {
     EXPECT_FALSE(HijriDateOf(CivilDate{2024, 3, 10}, 3).has_value());
     EXPECT_FALSE(HijriDateOf(CivilDate{2024, 2, 30}).has_value());
     EXPECT_FALSE(RamadanDaysOf(2024, -3).has_value());
+    // 622 holds no day of a Ramadan from 1 AH on (the first is in 623); ICU's days before 1 AH
+    // carry months of a year 0 that has no Ramadan to fast.
+    const auto sum = [](const RamadanTable& t) { return std::accumulate(t.begin(), t.end(), 0); };
+    EXPECT_EQ(sum(RamadanDaysOf(622).value()), 0);
+    EXPECT_EQ(sum(RamadanDaysOf(623).value()), 30);
 }
 
 // ICU's own conversion of noon UT of the civil date moved by the offset: the reference for the
@@ -92,7 +98,11 @@ std::optional<HijriDate> IcuHijriDate(const CivilDate& date, int offsetDays) {
     return U_SUCCESS(status) ? std::optional<HijriDate>(h) : std::nullopt;
 }
 
+// The program's date against ICU's: the same from 1 AH on; none where ICU gives a year before 1.
 bool SameDate(const std::optional<HijriDate>& a, const std::optional<HijriDate>& b) {
+    if (b && b->year < 1) {
+        return !a;
+    }
     return a && b && a->year == b->year && a->month == b->month && a->day == b->day;
 }
 
@@ -111,6 +121,9 @@ TEST(HijriRun, EveryDayEqualsIcusConversion) {
         {"AcrossTheTableEndIn2174", {2174, 10, 1}, 120, 2},
         {"UpToTheTableEnd", {2174, 11, 1}, 24, 0},
         {"Before1970WithAnOffsetBack", {1899, 12, 1}, 400, -2},
+        {"NoneBefore1Muharram1OnJuly19In622", {622, 7, 10}, 20, 0},
+        {"NoneBefore1AHWithAnOffsetBack", {622, 7, 19}, 5, -2},
+        {"NoneInYearOne", {1, 1, 1}, 40, 2},
     };
     for (const auto& row : rows) {
         const auto run = HijriDatesFrom(row.first, row.count, row.offsetDays);
@@ -122,6 +135,8 @@ TEST(HijriRun, EveryDayEqualsIcusConversion) {
                 << row.name << " day " << i;
         }
     }
+    EXPECT_FALSE(HijriDateOf(CivilDate{622, 7, 18}).has_value());
+    EXPECT_EQ(HijriDateText(HijriDateOf(CivilDate{622, 7, 19}).value()), "1 Muharram 1");
     std::vector<int> days = {-1, 0, 106'664, 106'665};  // from 12 November 1882: the table's ends
     for (int i = 37; i < 106'664; i += 37) {
         days.push_back(i);
