@@ -47,13 +47,22 @@ Utf8Character DecodeAt(std::string_view text, std::size_t at) {
     return {code, length};
 }
 
-bool IsControl(std::uint32_t codePoint) {
-    return codePoint <= 0x1FU || (codePoint >= 0x7FU && codePoint <= 0x9FU);
+bool IsBidiControl(std::uint32_t codePoint) {
+    return codePoint == 0x061CU || codePoint == 0x200EU || codePoint == 0x200FU ||
+           (codePoint >= 0x202AU && codePoint <= 0x202EU) ||
+           (codePoint >= 0x2066U && codePoint <= 0x2069U);
 }
 
+bool IsControl(std::uint32_t codePoint) {
+    return codePoint <= 0x1FU || (codePoint >= 0x7FU && codePoint <= 0x9FU) ||
+           IsBidiControl(codePoint);
+}
+
+// "\xNN" for a byte or a code point below U+0100, "\uNNNN" above.
 void AppendEscape(std::string& out, std::uint32_t value) {
     std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "\\x%02x", static_cast<unsigned>(value));
+    std::snprintf(text.data(), text.size(), value <= 0xFFU ? "\\x%02x" : "\\u%04x",
+                  static_cast<unsigned>(value));
     out += text.data();
 }
 

@@ -13,11 +13,12 @@ namespace {
 using testing_support::Args;
 using testing_support::RunResult;
 
-// A city whose name holds ESC ] 0 ; X BEL (it sets a terminal's title) and a newline (it would
-// forge a line), with a C1 CSI (U+009B) in its country, beside the shipped rows.
+// A city whose name holds ESC ] 0 ; X BEL (it sets a terminal's title), a newline (it would
+// forge a line) and a right-to-left override (it would turn the rest of the line around), with
+// a C1 CSI (U+009B) in its country, beside the shipped rows.
 const std::string kHostileRow =
     "INSERT INTO cities VALUES (2000, 'Evil' || char(27) || ']0;X' || char(7) || char(10) || "
-    "'Line', 'evil', 'Land' || char(155), 'XX', '', 2125, 3949, 3, 1);";
+    "'Line' || char(8238), 'evil', 'Land' || char(155), 'XX', '', 2125, 3949, 3, 1);";
 
 // One row per check of the arguments: "STATUS ARGUMENTS | LINE", the arguments split at spaces,
 // "@" standing for the place given by --lat 1 --lon 2 --zone 0.
@@ -81,6 +82,7 @@ const char* const kRefusals = R"(
 1 cities search \x07 | no city name begins with "\x07"
 2 cities add Evil\x1b]0;X\x07 --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Evil\x1b]0;X\x07"
 2 cities add Csi\xc2\x9b2J\x7f --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Csi\x9b2J\x7f"
+2 cities add Rlo\xe2\x80\xaeIsolate\xe2\x81\xa6Alm\xd8\x9cLrm\xe2\x80\x8e --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Rlo\u202eIsolate\u2066Alm\u061cLrm\u200e"
 1 --city Caf\xc3\xa9\xc2\xa0\xe6\x9d\xb1 | cannot find the city "Café 東"
 2 cities add Bad\xff\xc0\xaf\xed\xa0\x80\xc3 --lat 1 --lon 2 --tz UTC | a city name must be UTF-8 text of 1 to 199 characters, not "Bad\xff\xc0\xaf\xed\xa0\x80\xc3"
 2 cities add ~~~ --lat 1 --lon 2 --tz UTC | a city name must be UTF-8 text of 1 to 199 characters, not "   "
@@ -107,14 +109,18 @@ TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
     for (const testing_support::CommandRow& row : rows) {
         testing_support::ExpectRun(row, home.Run(row.args));
     }
-    EXPECT_EQ(rows.size(), 66u);  // every line of the table read
+    EXPECT_EQ(rows.size(), 67u);  // every line of the table read
     EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
 }
 
-// True when text holds a raw control character: C0 other than the line end, DEL, or C1
-// (UTF-8 C2 80 .. C2 9F); crlf allows the "\r\n" of iCalendar lines.
+// True when text holds a raw control character: C0 other than the line end, DEL, C1 (UTF-8
+// C2 80 .. C2 9F) or a bidirectional control (U+061C, U+200E, U+200F, U+202A .. U+202E,
+// U+2066 .. U+2069); crlf allows the "\r\n" of iCalendar lines.
 bool HasRawControl(const std::string& text, bool crlf) {
-    static const std::regex control("[\\x00-\\x09\\x0b-\\x1f\\x7f]|\\xc2[\\x80-\\x9f]");
+    static const std::regex control(
+        "[\\x00-\\x09\\x0b-\\x1f\\x7f]|\\xc2[\\x80-\\x9f]|\\xd8\\x9c|\\xe2\\x80[\\x8e\\x8f\\xaa-"
+        "\\xae]|"
+        "\\xe2\\x81[\\xa6-\\xa9]");
     return std::regex_search(crlf ? std::regex_replace(text, std::regex("\r\n"), "\n") : text,
                              control);
 }
@@ -122,13 +128,13 @@ bool HasRawControl(const std::string& text, bool crlf) {
 // The hostile name in every output, shown as escapes; iCalendar escapes the backslashes and the
 // semicolon of the visible form, JSON its backslashes.
 const char* const kHostileRows = R"(
-0 --city evil --date 2026-03-01 --format text | City:     Evil\x1b]0;X\x07\x0aLine
+0 --city evil --date 2026-03-01 --format text | City:     Evil\x1b]0;X\x07\x0aLine\u202e
 0 --city evil --date 2026-03-01 --format csv | date,prayer
-0 --city evil --date 2026-03-01 --format json | "name": "Evil\\x1b]0;X\\x07\\x0aLine",
-0 --city evil --date 2026-03-01 --format ics | LOCATION:Evil\\x1b]0\;X\\x07\\x0aLine
-0 --city evil --month 2026-03 | City:     Evil\x1b]0;X\x07\x0aLine
+0 --city evil --date 2026-03-01 --format json | "name": "Evil\\x1b]0;X\\x07\\x0aLine\\u202e",
+0 --city evil --date 2026-03-01 --format ics | LOCATION:Evil\\x1b]0\;X\\x07\\x0aLine\\u202e
+0 --city evil --month 2026-03 | City:     Evil\x1b]0;X\x07\x0aLine\u202e
 0 cities search ev | Land\x9b
-0 cities home evil | Home city: Evil\x1b]0;X\x07\x0aLine
+0 cities home evil | Home city: Evil\x1b]0;X\x07\x0aLine\u202e
 )";
 
 TEST(OutputHygiene, ANameFromADatabaseShowsItsControlCharactersInEveryOutput) {
