@@ -48,14 +48,16 @@ class MethodOptions final : public TimesOptionGroup {
                           "preset must be classic or an id that 'orvanta-times presets' "
                           "lists"));
         fajrAngle_ = add(
-            "--fajr-angle", fajrAngleText_, "The preset's Fajr angle replaced (0 to 30)", "DEG",
+            "--fajr-angle", fajrAngleText_,
+            "The preset's Fajr angle replaced (above 0, at most 30)", "DEG",
             Accepting(ParseTwilightAngle, "Fajr angle must be a number above 0 and at most 30"));
         ishaAngle_ = add(
             "--isha-angle", ishaAngleText_,
-            "Isha by this angle (0 to 30); not with --isha-interval", "DEG",
+            "Isha by this angle (above 0, at most 30); not with --isha-interval", "DEG",
             Accepting(ParseTwilightAngle, "Isha angle must be a number above 0 and at most 30"));
         ishaInterval_ = add(
-            "--isha-interval", ishaIntervalText_, "Isha this long after Maghrib (0 to 300)", "MIN",
+            "--isha-interval", ishaIntervalText_,
+            "Isha this long after Maghrib (above 0, at most 300)", "MIN",
             Accepting(ParseIshaInterval, "Isha interval must be a number above 0 and at most 300"));
         maghribAngle_ =
             add("--maghrib-angle", maghribAngleText_, "Maghrib at this angle (0 = sunset, to 10)",

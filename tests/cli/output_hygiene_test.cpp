@@ -160,9 +160,10 @@ TEST(OutputHygiene, LostOutputIsAnErrorForEveryCommand) {
 
 TEST(OutputHygiene, HelpGivesUnitsAndRulesWithoutTheLibrarysNotes) {
     const std::string top = testing_support::RunTimes({"--help"}, {}).out;
-    for (const char* shown : {"--lat DEG", "--zone HOURS", "--tz ZONE", "--date YYYY-MM-DD",
-                              "--month YYYY-MM", "--year YYYY", "--interval MIN", "--city NAME",
-                              "not with --tz", "not with ics", "Exit status"}) {
+    for (const char* shown :
+         {"--lat DEG", "--zone HOURS", "--tz ZONE", "--date YYYY-MM-DD", "--month YYYY-MM",
+          "--year YYYY", "--interval MIN", "--city NAME", "not with --tz", "not with ics",
+          "Exit status", "Fajr angle replaced (above 0, at most 30)"}) {
         EXPECT_NE(top.find(shown), std::string::npos) << shown;
     }
     EXPECT_FALSE(std::regex_search(top, std::regex("Needs:|Excludes:|REQUIRED|--[a-z0-9]+ TEXT")));
