@@ -36,7 +36,7 @@ constexpr const char* kMessageContext = "Messages";
 
 // The forms of the notices, %1 and %2 standing for file names.
 constexpr const char* kNoticeContext = "Notices";
-constexpr std::array<const char*, 5> kNoticeForms = {
+constexpr std::array<const char*, 6> kNoticeForms = {
     QT_TRANSLATE_NOOP("Notices",
                       "the settings file %1 was damaged and has been moved to %2; "
                       "the settings are saved in a new file"),
@@ -50,6 +50,9 @@ constexpr std::array<const char*, 5> kNoticeForms = {
     QT_TRANSLATE_NOOP("Notices",
                       "the settings file %1 is damaged; the default settings are "
                       "used, and saving the settings moves it aside"),
+    QT_TRANSLATE_NOOP("Notices",
+                      "the settings file %1 is too large to be a settings file (over "
+                      "16 MiB); the default settings are used and the file is left as it is"),
     QT_TRANSLATE_NOOP("Notices",
                       "%1 is not a regular file and is left alone; your home city "
                       "and your own cities cannot be used"),

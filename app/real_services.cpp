@@ -24,51 +24,58 @@ FileSettingsStorage::FileSettingsStorage(const std::optional<std::filesystem::pa
       notices_(notices) {}
 
 void FileSettingsStorage::Load(PrayerSettings& settings, CityLocation& city) {
-    LoadSettings(file_, homeCity_, settings, city, notices_);
+    loaded_ = ReadSettingsSnapshot(file_);
+    LoadSettings(*loaded_, homeCity_, settings, city, notices_);
 }
 
 bool FileSettingsStorage::Save(const PrayerSettings& settings) {
+    loaded_.reset();
     return SaveSettings(file_, settings, notices_);
 }
 
 MethodSettings FileSettingsStorage::LoadMethod() {
-    return LoadMethodSettings(file_);
+    return loaded_ ? LoadMethodSettings(*loaded_) : LoadMethodSettings(file_);
 }
 
 bool FileSettingsStorage::SaveWithMethod(const PrayerSettings& settings,
                                          const MethodSettings& method) {
+    loaded_.reset();
     return SaveSettings(file_, settings, &method, notices_);
 }
 
 HijriSettings FileSettingsStorage::LoadHijri() {
-    return LoadHijriSettings(file_);
+    return loaded_ ? LoadHijriSettings(*loaded_) : LoadHijriSettings(file_);
 }
 
 bool FileSettingsStorage::SaveHijriOffset(int offsetDays) {
+    loaded_.reset();
     return orvanta::SaveHijriOffset(file_, offsetDays, notices_);
 }
 
 ReminderSettings FileSettingsStorage::LoadReminders() {
-    return LoadReminderSettings(file_);
+    return loaded_ ? LoadReminderSettings(*loaded_) : LoadReminderSettings(file_);
 }
 
 bool FileSettingsStorage::SaveReminders(const ReminderSettings& reminders) {
+    loaded_.reset();
     return SaveReminderSettings(file_, reminders, notices_);
 }
 
 CompanionSettings FileSettingsStorage::LoadCompanion() {
-    return LoadCompanionSettings(file_);
+    return loaded_ ? LoadCompanionSettings(*loaded_) : LoadCompanionSettings(file_);
 }
 
 bool FileSettingsStorage::SaveCompanion(const CompanionSettings& companion) {
+    loaded_.reset();
     return SaveCompanionSettings(file_, companion, notices_);
 }
 
 DisplaySettings FileSettingsStorage::LoadDisplay() {
-    return LoadDisplaySettings(file_);
+    return loaded_ ? LoadDisplaySettings(*loaded_) : LoadDisplaySettings(file_);
 }
 
 bool FileSettingsStorage::SaveDisplay(const DisplaySettings& display) {
+    loaded_.reset();
     return SaveDisplaySettings(file_, display, notices_);
 }
 

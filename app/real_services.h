@@ -29,6 +29,9 @@ class DatabaseCityLookup final : public CityLookup {
 };
 
 // The settings in the per-user registry file, with the home city settling the lookup name.
+// Load reads and parses the file; the other loads use what it read (one parse for the whole
+// start, however large the file) until the next save, or read the file themselves when Load
+// has not run.
 class FileSettingsStorage final : public SettingsStorage {
   public:
     // settingsFile: the registry file (nothing: loads give the defaults, saves fail).
@@ -51,6 +54,7 @@ class FileSettingsStorage final : public SettingsStorage {
     DiskSettingsFile file_;
     const HomeCitySource& homeCity_;
     NoticeList* notices_;
+    std::optional<SettingsSnapshot> loaded_;  // dropped by every save
 };
 
 // Daylight-saving hours from the system's compiled zone database.

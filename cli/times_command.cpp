@@ -33,12 +33,13 @@ class NoHomeCity final : public HomeCitySource {
 
 // The user's saved settings and the lookup name they settle (read only), with the command
 // line's overrides on top.
-void SettleSettings(const TimesServices& services, const SettingsOverrides& overrides,
-                    PrayerSettings& settings, CityLocation& city) {
+void SettleSettings(const TimesServices& services, const SettingsSnapshot* saved,
+                    const SettingsOverrides& overrides, PrayerSettings& settings,
+                    CityLocation& city) {
     const NoHomeCity noHomeCity;
     const HomeCitySource& home = services.homeCity ? *services.homeCity : noHomeCity;
-    if (services.savedSettings != nullptr) {
-        LoadSettings(*services.savedSettings, home, settings, city, services.notices);
+    if (saved != nullptr) {
+        LoadSettings(*saved, home, settings, city, services.notices);
     } else if (!home.ReadHomeCity(city)) {
         city.name = settings.configuredCity;
     }
@@ -94,11 +95,11 @@ bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
 
 // The saved Hijri offset (a value that cannot be read is reported and taken as 0), or the
 // command line's.
-int SettleHijriOffset(const TimesServices& services, const SettingsOverrides& overrides,
+int SettleHijriOffset(const SettingsSnapshot* savedFile, const SettingsOverrides& overrides,
                       std::ostream& err) {
     HijriSettings saved;
-    if (services.savedSettings != nullptr) {
-        saved = LoadHijriSettings(*services.savedSettings);
+    if (savedFile != nullptr) {
+        saved = LoadHijriSettings(*savedFile);
         if (saved.unreadable && !overrides.hijriOffsetDays) {
             WriteErrorLine(err, "warning: " + UnreadableHijriOffsetWarning());
         }
@@ -180,12 +181,18 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         }
     }
 
+    // The settings file is read and parsed once, for every saved value the run uses.
+    std::optional<SettingsSnapshot> savedFile;
+    if (services.savedSettings != nullptr) {
+        savedFile = ReadSettingsSnapshot(*services.savedSettings);
+    }
+    const SettingsSnapshot* savedSettings = savedFile ? &*savedFile : nullptr;
     PrayerSettings settings;
     CityLocation city;
-    SettleSettings(services, request.overrides, settings, city);
+    SettleSettings(services, savedSettings, request.overrides, settings, city);
     MethodChoice choice;
-    if (services.savedSettings != nullptr) {
-        const MethodSettings saved = LoadMethodSettings(*services.savedSettings);
+    if (savedSettings != nullptr) {
+        const MethodSettings saved = LoadMethodSettings(*savedSettings);
         choice = saved.choice;
         if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
             !warning.empty()) {
@@ -193,7 +200,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         }
     }
     ApplyMethodOverrides(request.methodOverrides, choice);
-    const int hijriOffset = SettleHijriOffset(services, request.overrides, err);
+    const int hijriOffset = SettleHijriOffset(savedSettings, request.overrides, err);
     if (IsClassic(choice) && request.methodOverrides.ChangesAPreset()) {
         WriteErrorLine(
             err, "the classic method has no such parameters; choose a method with --preset ID");

@@ -6,6 +6,8 @@
 #include "cli/method_options.h"
 #include "cli/option_checks.h"
 #include "cli/option_values.h"
+#include "common/visible_text.h"
+#include "settings/hijri_settings.h"
 #include "timetable/civil_time.h"
 #include "timetable/timetable.h"
 
@@ -213,7 +215,12 @@ class SettingsOptions final : public TimesOptionGroup {
             app.add_option("--hijri-offset", hijriOffsetText_,
                            "Days to move the Hijri dates by, for a local sighting (default 0)")
                 ->type_name("-2..2")
-                ->check(OneOf({"-2", "-1", "0", "1", "2"}, "Hijri offset"));
+                ->check([](const std::string& text) -> std::string {
+                    // The texts the settings file's HijriOffset accepts ("-0" included).
+                    return ParseHijriOffset(text)
+                               ? std::string()
+                               : "Hijri offset must be -2, -1, 0, 1 or 2, not " + QuotedValue(text);
+                });
         added.insert(added.end(), {method_, depression_, interval_, asr_, hijriOffset_});
     }
 
@@ -231,8 +238,7 @@ class SettingsOptions final : public TimesOptionGroup {
             request.overrides.fiqh = asrText_ == "hanafi" ? 1 : 0;
         }
         if (Given(hijriOffset_)) {
-            request.overrides.hijriOffsetDays =
-                static_cast<int>(*ParseFiniteNumber(hijriOffsetText_));
+            request.overrides.hijriOffsetDays = *ParseHijriOffset(hijriOffsetText_);
         }
         return std::nullopt;
     }

@@ -60,8 +60,12 @@ std::string PlacementText(const WindowPlacement& p) {
 }  // namespace
 
 CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
+    return LoadCompanionSettings(ReadSettingsSnapshot(file));
+}
+
+CompanionSettings LoadCompanionSettings(const SettingsSnapshot& saved) {
     CompanionSettings loaded;
-    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    const std::optional<RegistryDocument>& document = saved.key;
     if (!document) {
         return loaded;
     }

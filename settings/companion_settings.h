@@ -10,6 +10,7 @@
 
 #include "common/notices.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -38,6 +39,8 @@ struct CompanionSettings {
 // WindowPlacement "x,y,width,height" in decimal (|x|, |y| <= 100000, sizes 1 .. 100000).
 // Anything else is listed in `unreadable` and ignored. No file, no key: the defaults.
 CompanionSettings LoadCompanionSettings(const SettingsFile& file);
+// The same from a file already read (ReadSettingsSnapshot).
+CompanionSettings LoadCompanionSettings(const SettingsSnapshot& saved);
 
 // Stores the values in one replacement of the file, leaving the other keys and values as they
 // were: each switch when it is on or the file already holds it, unless named in

@@ -37,8 +37,12 @@ std::string_view ClockText(ClockStyle style) {
 }  // namespace
 
 DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
+    return LoadDisplaySettings(ReadSettingsSnapshot(file));
+}
+
+DisplaySettings LoadDisplaySettings(const SettingsSnapshot& saved) {
     DisplaySettings loaded;
-    if (const std::optional<RegistryDocument> document = ReadSettingsKey(file)) {
+    if (const std::optional<RegistryDocument>& document = saved.key) {
         loaded.clock = ReadSettingsString<ClockStyle>(*document, kClockValueName, ParseClock,
                                                       loaded.unreadable)
                            .value_or(ClockStyle::kLanguage);

@@ -10,6 +10,7 @@
 #include "common/notices.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -30,6 +31,8 @@ struct DisplaySettings {
 // "12", "24" or "language"; anything else is named in `unreadable` and ignored. No file, no
 // key, no value: the language's clock.
 DisplaySettings LoadDisplaySettings(const SettingsFile& file);
+// The same from a file already read (ReadSettingsSnapshot).
+DisplaySettings LoadDisplaySettings(const SettingsSnapshot& saved);
 
 // Writes the clock style into the document's settings key: "12" or "24"; the language's clock
 // removes the value. A value that was unreadable when loaded is only replaced by "12" or "24",

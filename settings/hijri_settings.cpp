@@ -14,7 +14,9 @@ namespace {
 constexpr int kMinOffset = -2;
 constexpr int kMaxOffset = 2;
 
-std::optional<int> ParseOffset(const std::string& text) {
+}  // namespace
+
+std::optional<int> ParseHijriOffset(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < kMinOffset ||
@@ -24,17 +26,19 @@ std::optional<int> ParseOffset(const std::string& text) {
     return value;
 }
 
-}  // namespace
-
 HijriSettings LoadHijriSettings(const SettingsFile& file) {
+    return LoadHijriSettings(ReadSettingsSnapshot(file));
+}
+
+HijriSettings LoadHijriSettings(const SettingsSnapshot& saved) {
     HijriSettings loaded;
-    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    const std::optional<RegistryDocument>& document = saved.key;
     if (!document) {
         return loaded;
     }
     std::vector<std::string> unreadable;
     loaded.offsetDays =
-        ReadSettingsString<int>(*document, kHijriOffsetValueName, ParseOffset, unreadable)
+        ReadSettingsString<int>(*document, kHijriOffsetValueName, ParseHijriOffset, unreadable)
             .value_or(0);
     loaded.unreadable = !unreadable.empty();
     return loaded;

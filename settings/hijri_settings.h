@@ -3,12 +3,14 @@
 // missing value means 0; one that cannot be read is ignored, reported, and left in the file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "common/notices.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -19,9 +21,16 @@ struct HijriSettings {
     bool unreadable = false;  // a stored value was ignored
 };
 
-// Reads HijriOffset: a string (REG_SZ) holding a whole number -2 .. 2 ("-1", "0", "2").
+// The offset of a text: a whole number -2 .. 2 in decimal, with an optional minus sign and no
+// plus sign or blanks ("-1", "0", "2"; "-0" is 0). Nothing for anything else. The command line
+// and the settings file accept the same texts.
+std::optional<int> ParseHijriOffset(std::string_view text);
+
+// Reads HijriOffset: a string (REG_SZ) holding an offset as ParseHijriOffset reads it.
 // Anything else sets unreadable and leaves the offset 0. No file, no key, no value: 0.
 HijriSettings LoadHijriSettings(const SettingsFile& file);
+// The same from a file already read (ReadSettingsSnapshot).
+HijriSettings LoadHijriSettings(const SettingsSnapshot& saved);
 
 // Sets HijriOffset in the document's settings key to the offset's text. False when the offset
 // is out of range or the value cannot be set.

@@ -22,8 +22,12 @@ std::string Decimal(double value) {
 }  // namespace
 
 MethodSettings LoadMethodSettings(const SettingsFile& file) {
+    return LoadMethodSettings(ReadSettingsSnapshot(file));
+}
+
+MethodSettings LoadMethodSettings(const SettingsSnapshot& saved) {
     MethodSettings loaded;
-    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    const std::optional<RegistryDocument>& document = saved.key;
     if (!document) {
         return loaded;
     }

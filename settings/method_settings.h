@@ -10,6 +10,7 @@
 #include "astro/method_choice.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -33,6 +34,8 @@ struct MethodSettings {
 // "fajr=0,shuruq=0,..." (Adjustments), a rule name (HighLatitude) or "nearest"/"up"
 // (Rounding); anything else is listed in `unreadable` and ignored. No file, no key: classic.
 MethodSettings LoadMethodSettings(const SettingsFile& file);
+// The same from a file already read (ReadSettingsSnapshot).
+MethodSettings LoadMethodSettings(const SettingsSnapshot& saved);
 
 // Writes the choice into the document's settings key: Method when it is not classic or the key
 // already holds a Method value; each override, the adjustments (when any is nonzero), the rule

@@ -29,13 +29,16 @@ std::optional<std::array<bool, kPrayerCount>> ParsePrayers(std::string_view text
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string_view id = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        if (id.empty()) {
+            continue;  // an empty item, as in "fajr," or ",fajr": nothing to remind of
+        }
         const auto* found = std::find(kSlotIds.begin(), kSlotIds.end(), id);
         const auto slot = static_cast<std::size_t>(found - kSlotIds.begin());
         if (found == kSlotIds.end() || on[slot]) {
             return std::nullopt;
         }
         on[slot] = true;
-        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     }
     return on;
 }
@@ -93,8 +96,12 @@ bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& set
 }  // namespace
 
 ReminderSettings LoadReminderSettings(const SettingsFile& file) {
+    return LoadReminderSettings(ReadSettingsSnapshot(file));
+}
+
+ReminderSettings LoadReminderSettings(const SettingsSnapshot& saved) {
     ReminderSettings loaded;
-    const std::optional<RegistryDocument> document = ReadSettingsKey(file);
+    const std::optional<RegistryDocument>& document = saved.key;
     if (!document) {
         return loaded;
     }

@@ -12,6 +12,7 @@
 #include "astro/day_table.h"
 #include "common/notices.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -42,10 +43,13 @@ struct ReminderSettings {
 };
 
 // Reads the reminder values. Each must be a string: "fajr,asr,..." (slot ids, each at most
-// once; "" for none) for ReminderPrayers, a whole number 0 .. 60 (ReminderMinutesBefore) or
-// 0 .. 100 (ReminderVolume), "on" or "off" (ReminderSound), any text (ReminderSoundFile).
-// Anything else is listed in `unreadable` and ignored. No file, no key: the defaults.
+// once, empty items such as the one in "fajr," skipped; "" for none) for ReminderPrayers, a whole
+// number 0 .. 60 (ReminderMinutesBefore) or 0 .. 100 (ReminderVolume), "on" or "off"
+// (ReminderSound), any text (ReminderSoundFile). Anything else is listed in `unreadable` and
+// ignored. No file, no key: the defaults.
 ReminderSettings LoadReminderSettings(const SettingsFile& file);
+// The same from a file already read (ReadSettingsSnapshot).
+ReminderSettings LoadReminderSettings(const SettingsSnapshot& saved);
 
 // Stores the choice in one locked, atomic replacement of the file: each value that differs
 // from its default is written, each other one removed, except that a value named in

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -18,8 +20,6 @@
 
 namespace orvanta {
 namespace {
-
-constexpr std::size_t kMaxFileBytes = 16u << 20;
 
 // Flushes a folder's entries (a rename in it) to disk. File systems that cannot flush a folder
 // answer EINVAL; there is nothing more to do on them.
@@ -92,15 +92,25 @@ SettingsFile::Contents DiskSettingsFile::Read() const {
         return {opened.kind == FileKind::kMissing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
     }
     const int fd = opened.file.Get();
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 &&
+        static_cast<std::uintmax_t>(status.st_size) > kMaxSettingsFileBytes) {
+        return {ReadStatus::kTooLarge, {}};
+    }
     Contents contents{ReadStatus::kRead, {}};
+    contents.bytes.reserve(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
     std::vector<char> chunk(64 * 1024);
     while (true) {
         const ssize_t got = ::read(fd, chunk.data(), chunk.size());
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got < 0 || contents.bytes.size() + static_cast<std::size_t>(got) > kMaxFileBytes) {
+        if (got < 0) {
             contents = {ReadStatus::kFailed, {}};
+            break;
+        }
+        if (contents.bytes.size() + static_cast<std::size_t>(got) > kMaxSettingsFileBytes) {
+            contents = {ReadStatus::kTooLarge, {}};  // it grew while being read
             break;
         }
         if (got == 0) {

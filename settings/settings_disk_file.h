@@ -24,8 +24,8 @@ class DiskSettingsFile final : public SettingsFile {
     DiskSettingsFile& operator=(const DiskSettingsFile&) = delete;
 
     // Only a regular file is read (symbolic links followed); a FIFO, device or folder at the
-    // path counts as unreadable and is never waited on. Files larger than 16 MiB are not
-    // settings files and count as unreadable.
+    // path counts as unreadable and is never waited on. A file larger than
+    // kMaxSettingsFileBytes is not read: kTooLarge.
     Contents Read() const override;
     // An exclusive flock on registry.reg.lock (mode 0600, a regular file); creates the folder
     // (mode 0700) when missing.

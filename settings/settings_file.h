@@ -1,6 +1,7 @@
 // The file that holds the settings' registry key: read whole, replaced whole.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,12 +9,16 @@
 
 namespace orvanta {
 
+// Files larger than this are not settings files and are not read (16 MiB).
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{16} << 20;
+
 class SettingsFile {
   public:
     enum class ReadStatus {
-        kRead,     // bytes holds the whole file
-        kMissing,  // there is no file (nothing saved yet)
-        kFailed,   // something is there but could not be read, or is not a regular file
+        kRead,      // bytes holds the whole file
+        kMissing,   // there is no file (nothing saved yet)
+        kFailed,    // something is there but could not be read, or is not a regular file
+        kTooLarge,  // a regular file larger than any settings file (kMaxSettingsFileBytes)
     };
     struct Contents {
         ReadStatus status = ReadStatus::kFailed;

@@ -22,8 +22,10 @@ class MemorySettingsFile final : public SettingsFile {
     bool changedWithoutLock = false;      // set when a move or replace happens unlocked
     std::vector<std::string> movedAside;  // the contents of the files moved aside, in order
     int replaceCount = 0;                 // successful replacements
+    mutable int readCount = 0;            // calls of Read
 
     Contents Read() const override {
+        ++readCount;
         if (failRead) {
             return {ReadStatus::kFailed, {}};
         }

@@ -35,28 +35,23 @@ void Tell(NoticeList* notices, std::string text) {
     }
 }
 
-// The document of the file when it holds the settings key. A file that is there but cannot be
-// read or parsed is told about: the user's settings are not in use.
-std::optional<RegistryDocument> OpenKey(const SettingsFile& file, NoticeList* notices) {
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status == SettingsFile::ReadStatus::kFailed) {
-        Tell(notices, "cannot read the settings file " + file.Name() +
+// Tells about a file that is there but cannot be read or parsed: the user's settings are not
+// in use.
+void TellUnusable(const SettingsSnapshot& saved, NoticeList* notices) {
+    const std::string& name = saved.fileName;
+    if (saved.status == SettingsFile::ReadStatus::kFailed) {
+        Tell(notices, "cannot read the settings file " + name +
                           " (it is not a regular file, or not readable); the default settings"
                           " are used and the file is left as it is");
-    }
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return std::nullopt;
-    }
-    std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document) {
-        Tell(notices, "the settings file " + file.Name() +
+    } else if (saved.status == SettingsFile::ReadStatus::kTooLarge) {
+        Tell(notices, "the settings file " + name +
+                          " is too large to be a settings file (over 16 MiB); the default"
+                          " settings are used and the file is left as it is");
+    } else if (saved.damaged) {
+        Tell(notices, "the settings file " + name +
                           " is damaged; the default settings are used, and saving the settings"
                           " moves it aside");
     }
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
-        return std::nullopt;
-    }
-    return document;
 }
 
 void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
@@ -85,7 +80,13 @@ void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
 
 void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
                   PrayerSettings& settings, CityLocation& city, NoticeList* notices) {
-    const std::optional<RegistryDocument> document = OpenKey(file, notices);
+    LoadSettings(ReadSettingsSnapshot(file), homeCity, settings, city, notices);
+}
+
+void LoadSettings(const SettingsSnapshot& saved, const HomeCitySource& homeCity,
+                  PrayerSettings& settings, CityLocation& city, NoticeList* notices) {
+    TellUnusable(saved, notices);
+    const std::optional<RegistryDocument>& document = saved.key;
     if (document) {
         ReadKey(*document, settings);
     } else {

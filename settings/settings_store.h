@@ -6,6 +6,7 @@
 #include "cities/home_city.h"
 #include "common/notices.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 
 namespace orvanta {
 
@@ -22,9 +23,13 @@ namespace orvanta {
 //   "City"       -> configuredCity: UTF-16LE up to the first zero unit (at most 199 units).
 // asrShadowFactor is derived from fiqh: 1.0 for 0, else 2.0. city.name becomes the home city
 // when homeCity gives one, else the configured city. A file that is there but cannot be read
-// (not a regular file, no permission) or cannot be parsed adds a notice that names it and says
-// that the defaults are used; a missing file or key is not worth one.
+// (not a regular file, no permission, larger than kMaxSettingsFileBytes) or cannot be parsed adds
+// a notice that names it and says that the defaults are used; a missing file or key is not
+// worth one.
 void LoadSettings(const SettingsFile& file, const HomeCitySource& homeCity,
+                  PrayerSettings& settings, CityLocation& city, NoticeList* notices = nullptr);
+// The same from a file already read (ReadSettingsSnapshot).
+void LoadSettings(const SettingsSnapshot& saved, const HomeCitySource& homeCity,
                   PrayerSettings& settings, CityLocation& city, NoticeList* notices = nullptr);
 
 // Stores the five settings under the key, in the order "SunRise", "Interval", "Depression",

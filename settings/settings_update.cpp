@@ -40,6 +40,7 @@ bool UpdateSettingsDocument(SettingsFile& file, const std::function<bool(Registr
     std::optional<RegistryDocument> document;
     switch (contents.status) {
         case SettingsFile::ReadStatus::kFailed:
+        case SettingsFile::ReadStatus::kTooLarge:
             return false;  // replacing a file that could not be read could lose other keys
         case SettingsFile::ReadStatus::kMissing:
             document = NewRegistryDocument();
@@ -106,18 +107,6 @@ std::string UnreadableValuesWarning(std::string_view group,
         text += (i != 0 ? ", " : "") + unreadable[i];
     }
     return text + "); they stay in the settings file as they are";
-}
-
-std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file) {
-    const SettingsFile::Contents contents = file.Read();
-    if (contents.status != SettingsFile::ReadStatus::kRead) {
-        return std::nullopt;
-    }
-    std::optional<RegistryDocument> document = ParseRegistryText(contents.bytes);
-    if (!document || !HasRegistryKey(*document, kSettingsKeyPath)) {
-        return std::nullopt;
-    }
-    return document;
 }
 
 }  // namespace orvanta

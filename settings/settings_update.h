@@ -11,6 +11,7 @@
 #include "common/notices.h"
 #include "settings/registry_document.h"
 #include "settings/settings_file.h"
+#include "settings/settings_snapshot.h"
 #include "settings/settings_values.h"
 
 namespace orvanta {
@@ -37,13 +38,9 @@ bool SameRegistryName(std::string_view a, std::string_view b);
 // Removes every entry of that value name (ASCII case ignored) from the settings key.
 void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
 
-// The settings file's document when the file can be read and parsed and holds the settings
-// key; nothing otherwise (the loaders then give their defaults).
-std::optional<RegistryDocument> ReadSettingsKey(const SettingsFile& file);
-
 // Reads the string value `name` of the settings key with parse (text -> std::optional<T>):
 // nothing when it is missing; nothing, with the name added to unreadable, when it is not a
-// string or parse refuses its text.
+// string, is larger than kMaxStringValueBytes, or parse refuses its text.
 template <typename T, typename Parse>
 std::optional<T> ReadSettingsString(const RegistryDocument& document, std::string_view name,
                                     Parse parse, std::vector<std::string>& unreadable) {
@@ -51,7 +48,8 @@ std::optional<T> ReadSettingsString(const RegistryDocument& document, std::strin
     if (data == nullptr) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = RegistryStringText(*data);
+    const std::optional<std::string> text =
+        data->bytes.size() <= kMaxStringValueBytes ? RegistryStringText(*data) : std::nullopt;
     std::optional<T> value = text ? parse(*text) : std::nullopt;
     if (!value) {
         unreadable.emplace_back(name);

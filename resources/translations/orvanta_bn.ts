@@ -196,6 +196,10 @@
         <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
         <translation>%1।</translation>
     </message>
+    <message>
+        <source>the settings file %1 is too large to be a settings file (over 16 MiB); the default settings are used and the file is left as it is</source>
+        <translation>সেটিংস ফাইল %1 সেটিংস ফাইল হওয়ার পক্ষে খুব বড় (16 MiB-এর বেশি); পূর্বনির্ধারিত সেটিংস ব্যবহৃত হচ্ছে এবং ফাইলটি যেমন ছিল তেমনই রাখা হয়েছে</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

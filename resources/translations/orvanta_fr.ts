@@ -196,6 +196,10 @@
         <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source>the settings file %1 is too large to be a settings file (over 16 MiB); the default settings are used and the file is left as it is</source>
+        <translation>le fichier de réglages %1 est trop volumineux pour être un fichier de réglages (plus de 16&#xa0;Mio)&#xa0;; les réglages par défaut sont utilisés et le fichier est laissé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

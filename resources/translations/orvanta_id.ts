@@ -196,6 +196,10 @@
         <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source>the settings file %1 is too large to be a settings file (over 16 MiB); the default settings are used and the file is left as it is</source>
+        <translation>berkas pengaturan %1 terlalu besar untuk sebuah berkas pengaturan (lebih dari 16 MiB); pengaturan bawaan digunakan dan berkas dibiarkan apa adanya</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -196,6 +196,10 @@
         <extracomment>The end of a sentence: the language&apos;s full stop after %1.</extracomment>
         <translation>%1۔</translation>
     </message>
+    <message>
+        <source>the settings file %1 is too large to be a settings file (over 16 MiB); the default settings are used and the file is left as it is</source>
+        <translation>ترتیبات کی فائل %1 ترتیبات کی فائل ہونے کے لیے بہت بڑی ہے (16 MiB سے زیادہ)؛ طے شدہ ترتیبات استعمال ہو رہی ہیں اور فائل کو جوں کا توں چھوڑ دیا گیا ہے</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -26,9 +26,12 @@ const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-18 --format json | "qiblaDegrees": 52.02 | "year": 1447, | "month": 9, | "day": 1,
 0 @detroit-fixed --date 2026-02-18 --format json | "text": "1 Ramadan 1447"
 0 @detroit-fixed --from 2026-02-16 --to 2026-02-18 |   Hijri | 2026-02-18 * 1 Ramadan 1447
+0 @detroit-fixed --date 0001-01-01 --format json | "hijri": null
+0 @detroit-fixed --from 0622-07-18 --to 0622-07-19 |   Hijri | 0622-07-19 * 1 Muharram 1
 0 --lat 21.4225 --lon 39.8262 --zone 3 --format json | "qiblaDegrees": null
 0 @detroit-fixed --date 2026-02-17 --hijri-offset 1 | (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-20 --hijri-offset -2 | (1 Ramadan 1447)
+0 @detroit-fixed --date 2026-02-18 --hijri-offset -0 | (1 Ramadan 1447)
 2 @detroit-fixed --hijri-offset 3 | hijri offset must be -2, -1, 0, 1 or 2, not "3"
 2 @detroit-fixed --hijri-offset -3 | hijri offset must be -2, -1, 0, 1 or 2, not "-3"
 2 @detroit-fixed --hijri-offset +1 | hijri offset must be -2, -1, 0, 1 or 2, not "+1"
@@ -41,19 +44,26 @@ const char* const kRows = R"(
 0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source: 
 )";
 
-RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "") {
+RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "",
+                int* reads = nullptr) {
     MemorySettingsFile saved;
     saved.content = testing_support::RegistryExport(savedLine);
-    return testing_support::RunTimes(args, testing_support::Pinned({2026, 2, 18}, nullptr, &saved));
+    RunResult run =
+        testing_support::RunTimes(args, testing_support::Pinned({2026, 2, 18}, nullptr, &saved));
+    if (reads != nullptr) {
+        *reads = saved.readCount;
+    }
+    return run;
 }
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              18u);
+              21u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are
-// said once and left alone, and classic's own options choose classic for the run.
+// said once and left alone, and classic's own options choose classic for the run. The file is
+// read once a run, for every value it gives.
 TEST(CalendarOutput, SavedHijriOffsetAndMethodApplyAndUnreadableValuesWarnOnce) {
     const std::string qatar = "\"Method\"=\"qatar\"\n\"FajrAngle\"=\"steep\"";
     const std::string fajrTold =
@@ -75,8 +85,10 @@ TEST(CalendarOutput, SavedHijriOffsetAndMethodApplyAndUnreadableValuesWarnOnce) 
         {"@istanbul --date 2026-02-19 --depression 15", qatar, "sun 15\u00B0 below", fajrTold},
     };
     for (const auto& row : rows) {
-        const RunResult run = Times(Args(row.words), row.saved);
+        int reads = 0;
+        const RunResult run = Times(Args(row.words), row.saved, &reads);
         EXPECT_EQ(run.status, 0) << row.words;
+        EXPECT_EQ(reads, 1) << row.words;
         EXPECT_NE(run.out.find(row.shown), std::string::npos) << row.saved << run.out;
         EXPECT_EQ(run.err, row.told) << row.words;
     }

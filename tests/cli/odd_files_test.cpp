@@ -59,6 +59,17 @@ TEST_F(OddFilesCliTest, FifosAtTheUsersFilesAreSaidOnceAndNeverWaitedOnOrReplace
     EXPECT_TRUE(fs::is_fifo(home_.settings) && fs::is_fifo(home_.user));
 }
 
+// A settings file of 17 MiB (sparse) is not read, is said to be too large, and is kept.
+TEST_F(OddFilesCliTest, ATooLargeSettingsFileIsSaidSoAndLeftAsItIs) {
+    std::ofstream(home_.settings) << "Windows Registry Editor Version 5.00\n";
+    fs::resize_file(home_.settings, std::uintmax_t{17} << 20);
+    EXPECT_EQ(Run("--city Mecca"),
+              "0\norvanta-times: the settings file " + home_.settings.string() +
+                  " is too large to be a settings file (over 16 MiB); the"
+                  " default settings are used and the file is left as it is\n");
+    EXPECT_EQ(fs::file_size(home_.settings), std::uintmax_t{17} << 20);
+}
+
 TEST_F(OddFilesCliTest, ADamagedPageInUserDbMovesItAsideWhereverItIsMetAndIsSaidOnce) {
     for (const char* first : {"cities search Mec", "--city Mecca", kAddVillage}) {
         for (const fs::path& old : testing_support::MovedAsideCopies(home_.user)) {

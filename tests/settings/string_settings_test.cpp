@@ -3,6 +3,7 @@
 // ignored, named in the warning and left in the file by the next save.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -91,6 +92,8 @@ TEST(StringSettings, UnreadableValuesAreIgnoredNamedAndKept) {
         {Group::kReminder, "\"ReminderMinutesBefore\"=\"10 min\""},
         {Group::kReminder, "\"ReminderVolume\"=\"-5\""},
         {Group::kReminder, "\"ReminderSound\"=\"yes\""},
+        // 80,002 bytes of UTF-16: more than any setting holds (kMaxStringValueBytes)
+        {Group::kReminder, "\"ReminderSoundFile\"=\"" + std::string(40'000, 'a') + "\""},
         {Group::kCompanion, "\"KeepInTray\"=\"yes\""},
         {Group::kCompanion, "\"WindowPlacement\"=\"1,2,3,4,5\""},
         {Group::kCompanion, "\"WindowPlacement\"=\"100001,0,300,200\""},
@@ -123,16 +126,22 @@ TEST(StringSettings, UnreadableValuesAreIgnoredNamedAndKept) {
 }
 
 TEST(StringSettings, StoredTextsReadAsTheirValues) {
+    const std::array<bool, kPrayerCount> none{};
+    const std::array<bool, kPrayerCount> fajr{true};
     const struct {
         std::string line;  // empty: no value
         int hijriOffset;
         ClockStyle clock;
+        std::array<bool, kPrayerCount> reminded;
     } rows[] = {
-        {"", 0, ClockStyle::kLanguage},
-        {"\"HijriOffset\"=\"-2\"\n\"Clock\"=\"12\"", -2, ClockStyle::kTwelveHour},
+        {"", 0, ClockStyle::kLanguage, none},
+        {"\"HijriOffset\"=\"-2\"\n\"Clock\"=\"12\"", -2, ClockStyle::kTwelveHour, none},
         {"\"HijriOffset\"=\"2\"\n\"Clock\"=hex(1):32,00,34,00,00,00", 2,
-         ClockStyle::kTwentyFourHour},
-        {"\"HijriOffset\"=\"0\"\n\"Clock\"=\"language\"", 0, ClockStyle::kLanguage},
+         ClockStyle::kTwentyFourHour, none},
+        {"\"HijriOffset\"=\"0\"\n\"Clock\"=\"language\"", 0, ClockStyle::kLanguage, none},
+        {"\"HijriOffset\"=\"-0\"\n\"ReminderPrayers\"=\"fajr,\"", 0, ClockStyle::kLanguage, fajr},
+        {"\"ReminderPrayers\"=\",fajr\"", 0, ClockStyle::kLanguage, fajr},
+        {"\"ReminderPrayers\"=\",\"", 0, ClockStyle::kLanguage, none},
     };
     for (const auto& row : rows) {
         const MemorySettingsFile file = FileWith(row.line + "\n");
@@ -140,6 +149,9 @@ TEST(StringSettings, StoredTextsReadAsTheirValues) {
         EXPECT_FALSE(LoadHijriSettings(file).unreadable) << row.line;
         EXPECT_EQ(LoadDisplaySettings(file).clock, row.clock) << row.line;
         EXPECT_TRUE(LoadDisplaySettings(file).unreadable.empty()) << row.line;
+        const ReminderSettings reminders = LoadReminderSettings(file);
+        EXPECT_EQ(reminders.choice.atPrayer, row.reminded) << row.line;
+        EXPECT_TRUE(reminders.unreadable.empty()) << row.line;
     }
 }
 
