@@ -2,7 +2,10 @@
 // day, today's row marked, the months in order, the exports and the one-page PDF read back with
 // poppler's tools, the Hijri date and Qibla of the date row and the offset on the Options page.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +14,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -142,6 +146,68 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     EXPECT_FALSE(timetable->ExportMonth(QStringLiteral("/nonexistent/m.csv"), ExportFormat::Csv));
     ASSERT_EQ(world_.messages.size(), 1U);
     EXPECT_NE(world_.messages[0].text.find("/nonexistent/m.csv"), std::string::npos);
+}
+
+// A file is replaced only when whole: with the disk full (a file size limit of 4096 bytes) the
+// old file stays as it was; a FIFO or a device is refused, never replaced. Each failure is one
+// message naming the file, and no temporary file is left.
+TEST_F(CalendarWindow, AnExportThatCannotBeWrittenWholeLeavesTheTargetAsItWas) {
+    Start("Detroit, MI", {2026, 3, 20}, "isna");
+    TimetableWindow* timetable = Timetable();
+    ASSERT_NE(timetable, nullptr);
+    const QTemporaryDir folder;
+    const QString old = folder.filePath(QStringLiteral("old"));
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old bytes") == 9);
+    file.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    struct Row {
+        const char* name;
+        QString path;
+        bool pdf;
+        rlim_t sizeLimit;  // bytes a file may reach; RLIM_INFINITY: no limit
+        const char* says;
+    };
+    const Row rows[] = {
+        {"CSV, disk full", old, false, 4096, "The disk is full"},
+        {"PDF, disk full", old, true, 4096, "The disk is full"},
+        {"CSV onto a FIFO", fifo, false, RLIM_INFINITY, "not a regular file"},
+        {"PDF onto a FIFO", fifo, true, RLIM_INFINITY, "not a regular file"},
+        {"CSV onto a device", QStringLiteral("/dev/full"), false, RLIM_INFINITY,
+         "not a regular file"},
+    };
+    const auto entries = [&folder] {
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList before = entries();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        world_.messages.clear();
+        rlimit limit{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit lower{row.sizeLimit, limit.rlim_max};
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lower), 0);
+        const bool written = row.pdf ? timetable->SavePdf(row.path, QPageSize(QPageSize::A4))
+                                     : timetable->ExportMonth(row.path, ExportFormat::Csv);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, signal);
+        EXPECT_FALSE(written);
+        ASSERT_EQ(world_.messages.size(), 1U);
+        EXPECT_NE(world_.messages[0].text.find(row.path.toStdString()), std::string::npos);
+        EXPECT_NE(world_.messages[0].text.find(row.says), std::string::npos)
+            << world_.messages[0].text;
+        EXPECT_EQ(entries(), before);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old bytes"));
+        file.close();
+        struct stat info {};
+        EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &info) == 0 &&
+                    S_ISFIFO(info.st_mode));
+        EXPECT_TRUE(::stat("/dev/full", &info) == 0 && S_ISCHR(info.st_mode));
+    }
 }
 
 TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {

@@ -2,10 +2,13 @@
 // roll-overs at midnight and after jumps of the wall clock, the tray and its options, the
 // start into the tray, the autostart entry, the home-city note and the window's place.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -25,6 +28,7 @@ namespace {
 
 using testing_support::Find;
 using testing_support::RowsOf;
+using testing_support::RunTool;
 using testing_support::TextRows;
 
 constexpr std::int64_t kEdtOffsetSeconds = -4 * 3600;  // Detroit in March: UT - 4 h
@@ -231,18 +235,52 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
     }
 }
 
-// The entry is valid for awkward program paths; the Companion page turns the tray and the
-// entry on and off.
+// The Exec key quotes awkward program paths as the desktop entry rules say (checked by the
+// validator) and refuses what no quoting carries; the entry replaces a link in its place, not
+// the link's target, while a linked autostart folder receives it. The Companion page turns the
+// tray and the entry on and off.
 TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
     const QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    ASSERT_TRUE(WriteAutostartEntry(QStringLiteral("/home/my a\"b$c`d\\e ünï/orvanta")));
-    EXPECT_EQ(
-        testing_support::RunTool(QStringLiteral("desktop-file-validate"), {AutostartEntryPath()}),
-        (std::pair<int, QString>{0, {}}));
-    Create(true).ShowAtStart(false);
     const QString entry = config.path() + QStringLiteral("/autostart/orvanta.desktop");
+    const std::pair<QString, QString> execs[] = {
+        {QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/usr/bin/orvanta")},
+        {QStringLiteral("/home/my a\"b$c`d\\e \u00FCn\u00EF/orvanta"),
+         QStringLiteral("\"/home/my a\\\\\"b\\\\$c\\\\`d\\\\\\\\e \u00FCn\u00EF/orvanta\"")},
+        {QStringLiteral("/opt/100%f/orvanta"), QStringLiteral("\"/opt/100%%f/orvanta\"")},
+        {QStringLiteral("/opt/a\nb/orvanta"), QString()},  // no quoting carries a line break
+        {QStringLiteral("/opt/a\tb/orvanta"), QString()},
+    };
+    for (const auto& [program, exec] : execs) {
+        SCOPED_TRACE(program.toStdString());
+        const AutostartResult result = WriteAutostartEntry(program);
+        EXPECT_EQ(result, exec.isEmpty() ? AutostartResult::kUnquotable : AutostartResult::kDone);
+        QFile file(entry);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(
+            file.readAll().contains(
+                (QStringLiteral("\nExec=") + exec + QStringLiteral(" --background\n")).toUtf8()),
+            !exec.isEmpty());
+        EXPECT_EQ(RunTool(QStringLiteral("desktop-file-validate"), {entry}),
+                  (std::pair<int, QString>{0, {}}));
+    }
+    // A link in the entry's place is replaced; the file it named stays as it was.
+    const QString elsewhere = config.path() + QStringLiteral("/elsewhere.desktop");
+    ASSERT_TRUE(QFile::remove(entry) && QFile(elsewhere).open(QIODevice::WriteOnly) &&
+                QFile::link(elsewhere, entry));
+    EXPECT_EQ(WriteAutostartEntry(QStringLiteral("/usr/bin/orvanta")), AutostartResult::kDone);
+    EXPECT_FALSE(QFileInfo(entry).isSymLink());
+    EXPECT_EQ(QFileInfo(elsewhere).size(), 0);
+    // A linked folder is the user's own: the entry goes into it.
+    const QString folder = config.path() + QStringLiteral("/autostart");
+    ASSERT_TRUE(QDir(folder).removeRecursively() &&
+                QDir().mkdir(elsewhere + QStringLiteral(".d")) &&
+                QFile::link(elsewhere + QStringLiteral(".d"), folder));
+    EXPECT_EQ(WriteAutostartEntry(QStringLiteral("/usr/bin/orvanta")), AutostartResult::kDone);
+    EXPECT_TRUE(QFileInfo(elsewhere + QStringLiteral(".d/orvanta.desktop")).isFile());
+
+    Create(true).ShowAtStart(false);
     for (const bool on : {true, false}) {
         OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr);
@@ -256,6 +294,77 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
         EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.readAll().contains(" --background\n"), on);
     }
     qputenv("XDG_CONFIG_HOME", saved);
+}
+
+// "Start at login" is stored on only when its entry was written; else it stays as it was (an
+// unreadable value too) and one message says so. OK on another page leaves unreadable switches
+// the person did not touch as they are.
+TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwitchesStay) {
+    struct Row {
+        const char* name;
+        bool (*arrange)(const QString& folder);  // puts something at the autostart folder
+        const char* okButton;
+        bool tickStart;
+        bool storedStart;
+        std::vector<std::string> unreadableAfter;
+        bool message;
+    };
+    const std::vector<std::string> both = {"KeepInTray", "StartAtLogin"};
+    const Row rows[] = {
+        {"a file in the folder's place",
+         [](const QString& f) { return QFile(f).open(QIODevice::WriteOnly); }, "companionOk", true,
+         false, both, true},
+        {"a dangling link in the folder's place",
+         [](const QString& f) { return QFile::link(f + QStringLiteral("-gone"), f); },
+         "companionOk", true, false, both, true},
+        // The superuser writes into a read-only folder all the same: that row is skipped.
+        {"a read-only folder",
+         [](const QString& f) {
+             return ::geteuid() != 0 && QDir().mkpath(f) &&
+                    QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner);
+         },
+         "companionOk", true, false, both, true},
+        {"written",
+         [](const QString&) { return true; },
+         "companionOk",
+         true,
+         true,
+         {"KeepInTray"},
+         false},
+        {"OK on another page", [](const QString&) { return true; }, "displayOk", false, false, both,
+         false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QTemporaryDir config;
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        if (!row.arrange(config.path() + QStringLiteral("/autostart"))) {
+            qputenv("XDG_CONFIG_HOME", saved);
+            continue;
+        }
+        world_.companion = CompanionSettings{};
+        world_.companion.unreadable = both;
+        world_.messages.clear();
+        Create(true).ShowAtStart(false);
+        OptionsDialog* options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        Find<QCheckBox>(options, "startAtLogin")->setChecked(row.tickStart);
+        Find<QPushButton>(options, row.okButton)->click();
+        EXPECT_EQ(world_.companion.startAtLogin, row.storedStart);
+        EXPECT_EQ(world_.companion.unreadable, row.unreadableAfter);
+        ASSERT_EQ(world_.messages.size(), row.message ? 1U : 0U);
+        if (row.message) {
+            EXPECT_NE(world_.messages[0].text.find("stays as it was"), std::string::npos);
+        }
+        options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        EXPECT_EQ(Find<QCheckBox>(options, "startAtLogin")->isChecked(), row.storedStart);
+        options->reject();
+        QFile::setPermissions(config.path() + QStringLiteral("/autostart"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_CONFIG_HOME", saved);
+    }
 }
 
 TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {

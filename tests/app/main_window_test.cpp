@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,10 +13,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 
 #include "app/about_dialog.h"
 #include "app/message_box.h"
+#include "app/reminders.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -231,6 +235,31 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
     Find<QPushButton>(options, "id1")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(world_.messages, (std::vector<Message>{startUp, {"User.db was moved.", "Orvanta"}}));
+}
+
+// Without a session bus (this process never had one: a socket where nothing listens) a reminder
+// cannot be shown as a notification: the window says so once, not at every reminder.
+TEST_F(MainWindowTest, WithoutASessionBusTheRemindersSaySoOnce) {
+    const QTemporaryDir folder;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(folder.filePath("none")));
+    NoticeList notices;
+    world_.services.notices = &notices;
+    world_.reminders.choice.atPrayer = {false, false, true, true, false, false};
+    Create().show();
+    for (const int row : {2, 3}) {  // Zuhr, Asr
+        const QTime time =
+            QTime::fromString(records_.window.listView->topLevelItem(row)->text(1).trimmed(),
+                              QStringLiteral("h:mm AP"));
+        ASSERT_TRUE(time.isValid());
+        // The list's time on the clock 4 hours behind UT, on 20 March 2026.
+        world_.utcSeconds = 1773964800 + time.msecsSinceStartOfDay() / 1000 + 4 * 3600 + 30;
+        window_->ReminderService().Poll();
+    }
+    QTest::qWait(200);  // the notices are shown from the event loop
+    ASSERT_EQ(world_.messages.size(), 1U);
+    EXPECT_NE(world_.messages[0].text.find("notification service cannot be reached"),
+              std::string::npos)
+        << world_.messages[0].text;
 }
 
 }  // namespace

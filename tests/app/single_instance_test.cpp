@@ -53,11 +53,16 @@ class IsolatedUser {
   public:
     bool Valid() const { return runtime_.isValid() && home_.isValid(); }
 
-    // Starts the real program with this user's folders on the offscreen platform.
-    std::unique_ptr<QProcess> StartProgram() const {
+    // Starts the real program with this user's folders on the offscreen platform, or as
+    // environment says.
+    std::unique_ptr<QProcess> StartProgram(
+        const QList<std::pair<QString, QString>>& extra = {}) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const auto& [name, value] : extra) {
+            environment.insert(name, value);
+        }
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         environment.insert(QStringLiteral("HOME"), home_.path());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath("config"));
@@ -123,6 +128,45 @@ TEST(SingleInstance, OnlyTheFirstCopyRunsAndLaterOnesAskItToComeForward) {
 
     SingleInstance other(kClass, QStringLiteral("Other"));
     EXPECT_EQ(other.ClaimOrSignal(), SingleInstance::Claim::kFirst);
+}
+
+// A session bus that accepts and never answers must not hold the start: on an X server, where
+// the menu bar, the tray and the accessibility bridge all ask the bus, the window is up within
+// a few seconds. Needs Xvfb and xwininfo (scripts/install-deps installs them).
+TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty()) {
+        GTEST_SKIP() << "Xvfb or xwininfo is missing";
+    }
+    QProcess xvfb;  // picks a free display and prints its number
+    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
+    const QString display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine()).trimmed();
+    QLocalServer silent;  // the kernel accepts; nothing ever reads or writes
+    const QTemporaryDir folder;
+    ASSERT_TRUE(silent.listen(folder.filePath(QStringLiteral("bus"))));
+    IsolatedUser user;
+    ASSERT_TRUE(user.Valid());
+    const std::unique_ptr<QProcess> program =
+        user.StartProgram({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                           {QStringLiteral("DISPLAY"), display},
+                           {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                            QStringLiteral("unix:path=") + silent.fullServerName()}});
+    const auto shown = [&display] {
+        QProcess windows;
+        windows.start(QStringLiteral("xwininfo"),
+                      {QStringLiteral("-display"), display, QStringLiteral("-name"),
+                       QStringLiteral("Orvanta")});
+        return windows.waitForFinished(5000) && windows.readAll().contains("IsViewable");
+    };
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(QTest::qWaitFor(shown, 20000)) << "not shown after " << timer.elapsed() << " ms";
+    program->kill();
+    program->waitForFinished(5000);
+    xvfb.kill();
+    xvfb.waitForFinished(5000);
 }
 
 // $TMPDIR is a folder of the test's own; neither $XDG_RUNTIME_DIR nor Qt's fallback for it
