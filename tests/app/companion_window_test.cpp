@@ -236,50 +236,42 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
 }
 
 // The Exec key quotes awkward program paths as the desktop entry rules say (checked by the
-// validator) and refuses what no quoting carries; the entry replaces a link in its place, not
-// the link's target, while a linked autostart folder receives it. The Companion page turns the
-// tray and the entry on and off.
+// validator) and refuses what no quoting carries; a link in the entry's place is replaced, not
+// its target. The Companion page turns the tray and the entry on and off.
 TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
     const QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const QString entry = config.path() + QStringLiteral("/autostart/orvanta.desktop");
-    const std::pair<QString, QString> execs[] = {
-        {QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/usr/bin/orvanta")},
-        {QStringLiteral("/home/my a\"b$c`d\\e \u00FCn\u00EF/orvanta"),
-         QStringLiteral("\"/home/my a\\\\\"b\\\\$c\\\\`d\\\\\\\\e \u00FCn\u00EF/orvanta\"")},
-        {QStringLiteral("/opt/100%f/orvanta"), QStringLiteral("\"/opt/100%%f/orvanta\"")},
-        {QStringLiteral("/opt/a\nb/orvanta"), QString()},  // no quoting carries a line break
-        {QStringLiteral("/opt/a\tb/orvanta"), QString()},
+    const QString elsewhere = config.filePath(QStringLiteral("elsewhere"));
+    const auto text = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
-    for (const auto& [program, exec] : execs) {
+    for (const auto& [program, exec] : {
+             std::pair{QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/usr/bin/orvanta")},
+             {QStringLiteral("/home/my a\"b$c`d\\e \u00FCn\u00EF/orvanta"),
+              QStringLiteral("\"/home/my a\\\\\"b\\\\$c\\\\`d\\\\\\\\e \u00FCn\u00EF/orvanta\"")},
+             {QStringLiteral("/opt/100%f/orvanta"), QStringLiteral("\"/opt/100%%f/orvanta\"")},
+             {QStringLiteral("/opt/a\nb/orvanta"), QString()},  // nothing quotes a line break
+             {QStringLiteral("/opt/a\tb/orvanta"), QString()},
+         }) {
         SCOPED_TRACE(program.toStdString());
-        const AutostartResult result = WriteAutostartEntry(program);
-        EXPECT_EQ(result, exec.isEmpty() ? AutostartResult::kUnquotable : AutostartResult::kDone);
-        QFile file(entry);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(
-            file.readAll().contains(
-                (QStringLiteral("\nExec=") + exec + QStringLiteral(" --background\n")).toUtf8()),
-            !exec.isEmpty());
-        EXPECT_EQ(RunTool(QStringLiteral("desktop-file-validate"), {entry}),
-                  (std::pair<int, QString>{0, {}}));
+        // The entry's place holds a link to an empty file of the user's.
+        ASSERT_TRUE(QFile(elsewhere).open(QIODevice::WriteOnly) &&
+                    QDir().mkpath(QFileInfo(entry).path()));
+        QFile::remove(entry);
+        ASSERT_TRUE(QFile::link(elsewhere, entry));
+        EXPECT_EQ(WriteAutostartEntry(program),
+                  exec.isEmpty() ? AutostartResult::kUnquotable : AutostartResult::kDone);
+        EXPECT_EQ(text(entry).contains(("\nExec=" + exec + " --background\n").toUtf8()),
+                  !exec.isEmpty());
+        EXPECT_TRUE(text(elsewhere).isEmpty());  // the link's target stays as it was
+        if (!exec.isEmpty()) {
+            EXPECT_EQ(RunTool(QStringLiteral("desktop-file-validate"), {entry}),
+                      (std::pair<int, QString>{0, {}}));
+        }
     }
-    // A link in the entry's place is replaced; the file it named stays as it was.
-    const QString elsewhere = config.path() + QStringLiteral("/elsewhere.desktop");
-    ASSERT_TRUE(QFile::remove(entry) && QFile(elsewhere).open(QIODevice::WriteOnly) &&
-                QFile::link(elsewhere, entry));
-    EXPECT_EQ(WriteAutostartEntry(QStringLiteral("/usr/bin/orvanta")), AutostartResult::kDone);
-    EXPECT_FALSE(QFileInfo(entry).isSymLink());
-    EXPECT_EQ(QFileInfo(elsewhere).size(), 0);
-    // A linked folder is the user's own: the entry goes into it.
-    const QString folder = config.path() + QStringLiteral("/autostart");
-    ASSERT_TRUE(QDir(folder).removeRecursively() &&
-                QDir().mkdir(elsewhere + QStringLiteral(".d")) &&
-                QFile::link(elsewhere + QStringLiteral(".d"), folder));
-    EXPECT_EQ(WriteAutostartEntry(QStringLiteral("/usr/bin/orvanta")), AutostartResult::kDone);
-    EXPECT_TRUE(QFileInfo(elsewhere + QStringLiteral(".d/orvanta.desktop")).isFile());
-
     Create(true).ShowAtStart(false);
     for (const bool on : {true, false}) {
         OptionsDialog* options = OpenOptions();
@@ -290,8 +282,7 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
         EXPECT_EQ(QFile::exists(entry), on);
         EXPECT_EQ(world_.companion.startAtLogin, on);
         EXPECT_EQ(window_->Tray() != nullptr, on);
-        QFile file(entry);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.readAll().contains(" --background\n"), on);
+        EXPECT_EQ(text(entry).contains(" --background\n"), on);
     }
     qputenv("XDG_CONFIG_HOME", saved);
 }
@@ -300,69 +291,45 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
 // unreadable value too) and one message says so. OK on another page leaves unreadable switches
 // the person did not touch as they are.
 TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwitchesStay) {
-    struct Row {
-        const char* name;
-        bool (*arrange)(const QString& folder);  // puts something at the autostart folder
-        const char* okButton;
-        bool tickStart;
-        bool storedStart;
-        std::vector<std::string> unreadableAfter;
-        bool message;
-    };
     const std::vector<std::string> both = {"KeepInTray", "StartAtLogin"};
-    const Row rows[] = {
-        {"a file in the folder's place",
-         [](const QString& f) { return QFile(f).open(QIODevice::WriteOnly); }, "companionOk", true,
-         false, both, true},
-        {"a dangling link in the folder's place",
-         [](const QString& f) { return QFile::link(f + QStringLiteral("-gone"), f); },
-         "companionOk", true, false, both, true},
-        // The superuser writes into a read-only folder all the same: that row is skipped.
-        {"a read-only folder",
+    const std::tuple<const char*, bool (*)(const QString&), const char*, bool> rows[] = {
+        // what is at the autostart folder, the OK button, whether the entry is written
+        {"a file", [](const QString& f) { return QFile(f).open(QIODevice::WriteOnly); },
+         "companionOk", false},
+        {"a dangling link", [](const QString& f) { return QFile::link(f + "-gone", f); },
+         "companionOk", false},
+        {"a read-only folder (the superuser writes there all the same)",
          [](const QString& f) {
-             return ::geteuid() != 0 && QDir().mkpath(f) &&
-                    QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner);
+             return ::geteuid() != 0 && QDir().mkpath(f) && QFile::setPermissions(f, {});
          },
-         "companionOk", true, false, both, true},
-        {"written",
-         [](const QString&) { return true; },
-         "companionOk",
-         true,
-         true,
-         {"KeepInTray"},
-         false},
-        {"OK on another page", [](const QString&) { return true; }, "displayOk", false, false, both,
-         false},
+         "companionOk", false},
+        {"nothing", [](const QString&) { return true; }, "companionOk", true},
+        {"nothing, OK on another page", [](const QString&) { return true; }, "displayOk", false},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, arrange, ok, written] : rows) {
+        SCOPED_TRACE(name);
         const QTemporaryDir config;
         const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        if (!row.arrange(config.path() + QStringLiteral("/autostart"))) {
-            qputenv("XDG_CONFIG_HOME", saved);
-            continue;
+        if (arrange(config.filePath(QStringLiteral("autostart")))) {
+            world_.companion = CompanionSettings{};
+            world_.companion.unreadable = both;
+            world_.messages.clear();
+            Create(true).ShowAtStart(false);
+            OptionsDialog* options = OpenOptions();
+            ASSERT_NE(options, nullptr);
+            Find<QCheckBox>(options, "startAtLogin")
+                ->setChecked(std::string_view(ok) != "displayOk");
+            Find<QPushButton>(options, ok)->click();
+            EXPECT_EQ(world_.companion.startAtLogin, written);
+            EXPECT_EQ(records_.companion.startAtLogin, written);  // what the box shows next
+            EXPECT_EQ(world_.companion.unreadable,
+                      written ? std::vector<std::string>{"KeepInTray"} : both);
+            EXPECT_EQ(world_.messages.size(),
+                      std::string_view(ok) == "displayOk" || written ? 0U : 1U);
+            QFile::setPermissions(config.filePath(QStringLiteral("autostart")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        world_.companion = CompanionSettings{};
-        world_.companion.unreadable = both;
-        world_.messages.clear();
-        Create(true).ShowAtStart(false);
-        OptionsDialog* options = OpenOptions();
-        ASSERT_NE(options, nullptr);
-        Find<QCheckBox>(options, "startAtLogin")->setChecked(row.tickStart);
-        Find<QPushButton>(options, row.okButton)->click();
-        EXPECT_EQ(world_.companion.startAtLogin, row.storedStart);
-        EXPECT_EQ(world_.companion.unreadable, row.unreadableAfter);
-        ASSERT_EQ(world_.messages.size(), row.message ? 1U : 0U);
-        if (row.message) {
-            EXPECT_NE(world_.messages[0].text.find("stays as it was"), std::string::npos);
-        }
-        options = OpenOptions();
-        ASSERT_NE(options, nullptr);
-        EXPECT_EQ(Find<QCheckBox>(options, "startAtLogin")->isChecked(), row.storedStart);
-        options->reject();
-        QFile::setPermissions(config.path() + QStringLiteral("/autostart"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_CONFIG_HOME", saved);
     }
 }

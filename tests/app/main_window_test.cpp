@@ -13,13 +13,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTime>
 
 #include "app/about_dialog.h"
+#include "app/dbus_notifier.h"
 #include "app/message_box.h"
-#include "app/reminders.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -237,29 +237,18 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
     EXPECT_EQ(world_.messages, (std::vector<Message>{startUp, {"User.db was moved.", "Orvanta"}}));
 }
 
-// Without a session bus (this process never had one: a socket where nothing listens) a reminder
-// cannot be shown as a notification: the window says so once, not at every reminder.
-TEST_F(MainWindowTest, WithoutASessionBusTheRemindersSaySoOnce) {
+// Without a session bus (this process never had one: a socket where nothing listens) no call is
+// ever answered, not even with an error: the first reminder says so, once.
+TEST(Notifications, WithoutASessionBusTheRemindersSaySoOnce) {
     const QTemporaryDir folder;
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(folder.filePath("none")));
-    NoticeList notices;
-    world_.services.notices = &notices;
-    world_.reminders.choice.atPrayer = {false, false, true, true, false, false};
-    Create().show();
-    for (const int row : {2, 3}) {  // Zuhr, Asr
-        const QTime time =
-            QTime::fromString(records_.window.listView->topLevelItem(row)->text(1).trimmed(),
-                              QStringLiteral("h:mm AP"));
-        ASSERT_TRUE(time.isValid());
-        // The list's time on the clock 4 hours behind UT, on 20 March 2026.
-        world_.utcSeconds = 1773964800 + time.msecsSinceStartOfDay() / 1000 + 4 * 3600 + 30;
-        window_->ReminderService().Poll();
-    }
-    QTest::qWait(200);  // the notices are shown from the event loop
-    ASSERT_EQ(world_.messages.size(), 1U);
-    EXPECT_NE(world_.messages[0].text.find("notification service cannot be reached"),
-              std::string::npos)
-        << world_.messages[0].text;
+    DBusNotifier notifier;
+    QSignalSpy problems(&notifier, &Notifier::problem);
+    notifier.Show(QStringLiteral("Zuhr"), QStringLiteral("Detroit, MI"), false);
+    notifier.Show(QStringLiteral("Asr"), QStringLiteral("Detroit, MI"), true);
+    QTest::qWait(200);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0][0].toString().contains("notification service cannot be reached"));
 }
 
 }  // namespace
