@@ -254,7 +254,6 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
               QStringLiteral("\"/home/my a\\\\\"b\\\\$c\\\\`d\\\\\\\\e \u00FCn\u00EF/orvanta\"")},
              {QStringLiteral("/opt/100%f/orvanta"), QStringLiteral("\"/opt/100%%f/orvanta\"")},
              {QStringLiteral("/opt/a\nb/orvanta"), QString()},  // nothing quotes a line break
-             {QStringLiteral("/opt/a\tb/orvanta"), QString()},
          }) {
         SCOPED_TRACE(program.toStdString());
         // The entry's place holds a link to an empty file of the user's.
@@ -322,7 +321,6 @@ TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwit
                 ->setChecked(std::string_view(ok) != "displayOk");
             Find<QPushButton>(options, ok)->click();
             EXPECT_EQ(world_.companion.startAtLogin, written);
-            EXPECT_EQ(records_.companion.startAtLogin, written);  // what the box shows next
             EXPECT_EQ(world_.companion.unreadable,
                       written ? std::vector<std::string>{"KeepInTray"} : both);
             EXPECT_EQ(world_.messages.size(),

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QSignalSpy>
@@ -232,9 +231,9 @@ TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnceAndTheChimeIsInTheProgram) {
 }
 
 // The start tries the session bus with a short wait: a peer that accepts and never speaks is
-// silent, found so in about the wait; the bus and a socket without a listener answer at once
-// (nothing waits on them); an address of another kind is left to Qt.
-TEST_F(RemindersTest, TheStartFindsASilentSessionBusInItsWait) {
+// silent; the bus and a socket without a listener are not (nothing waits on them); an address
+// of another kind is left to Qt.
+TEST_F(RemindersTest, TheStartTellsASilentSessionBusFromOneThatAnswers) {
     QLocalServer silent;  // the kernel accepts; nothing reads or writes
     const QTemporaryDir folder;
     ASSERT_TRUE(silent.listen(folder.filePath(QStringLiteral("silent bus"))));
@@ -246,12 +245,7 @@ TEST_F(RemindersTest, TheStartFindsASilentSessionBusInItsWait) {
           {"unix:path=/nonexistent;" + peer + ",guid=01", BusProbe::kSilent},
           {"unix:path=/nonexistent", BusProbe::kAnswered},
           {"tcp:host=localhost,port=1", BusProbe::kNotProbed}}) {
-        QElapsedTimer timer;
-        timer.start();
         EXPECT_EQ(ProbeSessionBus(address, std::chrono::milliseconds(500)), expected) << address;
-        EXPECT_NEAR(static_cast<double>(timer.elapsed()), expected == BusProbe::kSilent ? 500 : 0,
-                    250)
-            << address;
     }
 }
 

@@ -157,10 +157,8 @@ TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
             return windows.waitForFinished(5000) && windows.readAll().contains("IsViewable");
         },
         20000));
-    program->kill();
-    program->waitForFinished(5000);
+    program->kill();  // the destructors wait for both
     xvfb.kill();
-    xvfb.waitForFinished(5000);
 }
 
 // $TMPDIR is a folder of the test's own; neither $XDG_RUNTIME_DIR nor Qt's fallback for it
