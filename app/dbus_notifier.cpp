@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QStringList>
 #include <QVariantMap>
+
+#include "app/session_bus_guard.h"
 
 namespace orvanta {
 namespace {
@@ -29,8 +32,30 @@ void DBusNotifier::ListenForActions() {
     }
 }
 
+void DBusNotifier::TellProblem(const QString& why) {
+    if (!toldProblem_) {
+        toldProblem_ = true;
+        emit problem(QCoreApplication::translate(
+                         "orvanta::DBusNotifier",
+                         "the desktop's notification service cannot be reached (%1); "
+                         "reminders cannot be shown")
+                         .arg(why));
+    }
+}
+
 void DBusNotifier::Show(const QString& summary, const QString& body, bool withStopAction) {
     QDBusConnection bus = QDBusConnection::sessionBus();
+    // Without a bus a call is never answered, not even with an error: say so here.
+    if (const QString silent = SilentSessionBus(); !silent.isEmpty()) {
+        TellProblem(QCoreApplication::translate("orvanta::DBusNotifier",
+                                                "the session bus at %1 did not answer")
+                        .arg(silent));
+        return;
+    }
+    if (!bus.isConnected()) {
+        TellProblem(bus.lastError().message());
+        return;
+    }
     ListenForActions();
     QStringList actions;
     if (withStopAction) {
@@ -46,29 +71,21 @@ void DBusNotifier::Show(const QString& summary, const QString& body, bool withSt
     call << QStringLiteral("Orvanta") << uint{0} << QStringLiteral("orvanta") << summary << body
          << actions << hints << int{-1};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(
-        watcher, &QDBusPendingCallWatcher::finished, this,
-        [this, withStopAction](QDBusPendingCallWatcher* finished) {
-            const QDBusPendingReply<uint> reply = *finished;
-            finished->deleteLater();
-            if (reply.isError()) {
-                if (!toldProblem_) {
-                    toldProblem_ = true;
-                    emit problem(QCoreApplication::translate(
-                                     "orvanta::DBusNotifier",
-                                     "the desktop's notification service cannot be reached (%1); "
-                                     "reminders cannot be shown")
-                                     .arg(reply.error().message()));
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, withStopAction](QDBusPendingCallWatcher* finished) {
+                const QDBusPendingReply<uint> reply = *finished;
+                finished->deleteLater();
+                if (reply.isError()) {
+                    TellProblem(reply.error().message());
+                    return;
                 }
-                return;
-            }
-            if (withStopAction) {
-                ours_.append(reply.value());
-                if (ours_.size() > kRememberedIds) {
-                    ours_.removeFirst();
+                if (withStopAction) {
+                    ours_.append(reply.value());
+                    if (ours_.size() > kRememberedIds) {
+                        ours_.removeFirst();
+                    }
                 }
-            }
-        });
+            });
 }
 
 void DBusNotifier::OnActionInvoked(uint id, const QString& action) {

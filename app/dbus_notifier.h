@@ -16,8 +16,8 @@ class DBusNotifier final : public Notifier {
     explicit DBusNotifier(QObject* parent = nullptr);
 
     // Calls Notify without waiting for the answer. The session bus is first reached here, so
-    // a program whose reminders are off never connects to it. A failed call says so once
-    // (problem).
+    // a program whose reminders are off never connects to it. No bus, a bus that was silent
+    // at start (SilentSessionBus) or a failed call says so once (problem).
     void Show(const QString& summary, const QString& body, bool withStopAction) override;
 
   private slots:
@@ -26,6 +26,8 @@ class DBusNotifier final : public Notifier {
 
   private:
     void ListenForActions();
+    // Emits problem with why, the first time only.
+    void TellProblem(const QString& why);
 
     bool listening_ = false;
     bool toldProblem_ = false;

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <chrono>
 #include <cstdio>
 
 #include "app/app_records.h"
@@ -12,11 +13,14 @@
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/real_services.h"
+#include "app/session_bus_guard.h"
 #include "app/single_instance.h"
 #include "app/ui_language.h"
 #include "resources/string_table.h"
 
 int main(int argc, char* argv[]) {
+    // Before Qt can reach the session bus: a bus that never answers must not hold the start.
+    orvanta::GuardSessionBus(std::chrono::seconds(3));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvanta"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(orvanta::strings::kTitle));

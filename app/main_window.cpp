@@ -339,13 +339,13 @@ void MainWindow::OpenOptions() {
                                  &records_.display};
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
-    const bool startedAtLogin = records_.companion.startAtLogin;
+    const CompanionSettings companionBefore = records_.companion;
     // A new clock style shows at once; the other settings take effect at the next calculation.
     const ClockStyle clockBefore = records_.display.clock;
-    connect(dialog, &QDialog::accepted, this, [this, startedAtLogin, clockBefore] {
+    connect(dialog, &QDialog::accepted, this, [this, companionBefore, clockBefore] {
         background_ = false;  // the person's choice rules from now on
         ApplyTray();
-        ApplyStartAtLogin(startedAtLogin);
+        ApplyStartAtLogin(companionBefore);
         if (records_.display.clock != clockBefore) {
             UseClockStyle(records_.display.clock);
             Calculate();

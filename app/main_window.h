@@ -99,8 +99,9 @@ class MainWindow : public QMainWindow, public TimeListView {
     WatchedDay DayToWatch() const;
     // Creates or removes the tray icon as the settings and the desktop say.
     void ApplyTray();
-    // Writes or removes the autostart entry when "Start at login" changed from wasOn.
-    void ApplyStartAtLogin(bool wasOn);
+    // Writes or removes the autostart entry when "Start at login" changed from before; when
+    // that fails, stores the switch as it was and says so.
+    void ApplyStartAtLogin(const CompanionSettings& before);
     void ToggleWindow();
     // Keeps the window's place (when it was ever shown) and ends the program with 0.
     void Quit();

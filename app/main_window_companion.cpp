@@ -1,5 +1,7 @@
 // The main window's companion part: the next prayer in the list, the status line and the
 // tray's tooltip; the tray icon and "Start at login"; the window's place.
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
@@ -104,16 +106,35 @@ void MainWindow::ApplyTray() {
     }
 }
 
-void MainWindow::ApplyStartAtLogin(bool wasOn) {
-    const bool on = records_.companion.startAtLogin;
-    if (on == wasOn) {
+void MainWindow::ApplyStartAtLogin(const CompanionSettings& before) {
+    CompanionSettings& companion = records_.companion;
+    if (companion.startAtLogin == before.startAtLogin) {
         return;
     }
-    const bool done =
-        on ? WriteAutostartEntry(QCoreApplication::applicationFilePath()) : RemoveAutostartEntry();
-    if (!done && services_.showMessage) {
+    const QString program = QCoreApplication::applicationFilePath();
+    const AutostartResult result =
+        companion.startAtLogin ? WriteAutostartEntry(program) : RemoveAutostartEntry();
+    if (result == AutostartResult::kDone) {
+        return;
+    }
+    // The stored switch follows the entry: back to what it was, an unreadable value included,
+    // so that the box shows what happens at the next login.
+    companion.startAtLogin = before.startAtLogin;
+    const auto& wasUnreadable = before.unreadable;
+    if (std::find(wasUnreadable.begin(), wasUnreadable.end(), kStartAtLoginValueName) !=
+        wasUnreadable.end()) {
+        companion.unreadable.emplace_back(kStartAtLoginValueName);
+    }
+    static_cast<void>(services_.settings.SaveCompanion(companion));
+    if (services_.showMessage) {
+        const QString why =
+            result == AutostartResult::kUnquotable
+                ? tr("The program's path %1 holds a line break or another control character, "
+                     "which an autostart entry cannot hold.")
+                      .arg(program)
+                : tr("Couldn't change the autostart entry %1.").arg(AutostartEntryPath());
         services_.showMessage(
-            tr("Couldn't change the autostart entry %1.").arg(AutostartEntryPath()).toStdString(),
+            (why + QLatin1Char(' ') + tr("\"Start at login\" stays as it was.")).toStdString(),
             strings::kTitle);
     }
 }

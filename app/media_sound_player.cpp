@@ -4,9 +4,12 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
+
+#include "common/regular_file.h"
 
 // The chime is compiled into the program's static library, whose resources are registered
 // only when asked; Q_INIT_RESOURCE declares a function of the global namespace.
@@ -33,6 +36,14 @@ void MediaSoundPlayer::Tell(const QString& why) {
 }
 
 void MediaSoundPlayer::Play(const QString& file, int volumePercent) {
+    // A FIFO or device would be opened by the media stack and waited on for ever, in silence.
+    if (!file.isEmpty() &&
+        CheckRegularFile(QFile::encodeName(file).toStdString()) == FileKind::kNotRegular) {
+        Tell(QCoreApplication::translate("orvanta::MediaSoundPlayer", "%1 is not a regular file")
+                 .arg(file));
+        Stop();
+        return;
+    }
     if (QMediaDevices::audioOutputs().isEmpty()) {
         Tell(QCoreApplication::translate("orvanta::MediaSoundPlayer", "no audio output device"));
         return;

@@ -398,12 +398,16 @@ void OptionsDialog::accept() {
     }
     if (context_.companion != nullptr && companionPage_ != nullptr) {
         CompanionSettings& companion = *context_.companion;
-        companion.keepInTray = companionPage_->KeepInTray();
-        companion.startAtLogin = companionPage_->StartAtLogin();
-        // Both switches are now the person's choice, also one that could not be read before.
-        std::erase_if(companion.unreadable, [](const std::string& name) {
-            return name == kKeepInTrayValueName || name == kStartAtLoginValueName;
+        const bool keepInTray = companionPage_->KeepInTray();
+        const bool startAtLogin = companionPage_->StartAtLogin();
+        // A switch the person changed is their choice now, also one that could not be read
+        // before; an unreadable one left as shown stays in the file as it is.
+        std::erase_if(companion.unreadable, [&](const std::string& name) {
+            return (name == kKeepInTrayValueName && keepInTray != companion.keepInTray) ||
+                   (name == kStartAtLoginValueName && startAtLogin != companion.startAtLogin);
         });
+        companion.keepInTray = keepInTray;
+        companion.startAtLogin = startAtLogin;
         saved = context_.services.settings.SaveCompanion(companion) && saved;
     }
     if (!saved && context_.services.showMessage) {

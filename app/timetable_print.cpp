@@ -1,9 +1,11 @@
 #include "app/timetable_print.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -48,12 +50,12 @@ QString MonthPageHtml(const PrintedMonth& month) {
     return html + QStringLiteral("</table></body></html>");
 }
 
-bool PrintMonth(QPrinter& printer, const PrintedMonth& month) {
+bool PaintMonth(QPagedPaintDevice& device, const PrintedMonth& month) {
     QTextDocument document;
-    // Laid out on the printer itself, one page of the printer's paper: print() then draws it
-    // as laid out, without the page numbers it adds to a document without pages.
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setPageSize(QSizeF(printer.width(), printer.height()));
+    // Laid out on the device itself, one page of its paper: print() then draws it as laid
+    // out, without the page numbers it adds to a document without pages.
+    document.documentLayout()->setPaintDevice(&device);
+    document.setPageSize(QSizeF(device.width(), device.height()));
     document.setDocumentMargin(0);
     const QString html = MonthPageHtml(month);
     for (int points = kLargestPoints; points >= kSmallestPoints; --points) {
@@ -68,8 +70,32 @@ bool PrintMonth(QPrinter& printer, const PrintedMonth& month) {
     if (document.pageCount() != 1) {
         return false;
     }
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    document.print(&device);
+    return true;
+}
+
+bool PrintMonth(QPrinter& printer, const PrintedMonth& month) {
+    return PaintMonth(printer, month) && printer.printerState() != QPrinter::Error;
+}
+
+std::optional<QByteArray> MonthPdf(const PrintedMonth& month, const QPageSize& paper,
+                                   const QString& title) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly)) {
+            return std::nullopt;
+        }
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);  // dots per inch, as a high-resolution printer
+        writer.setPageSize(paper);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(title);
+        if (!PaintMonth(writer, month)) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
 }
 
 }  // namespace orvanta

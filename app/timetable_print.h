@@ -1,12 +1,16 @@
 // The printed page of a timetable month: the city, the month, the method and one table.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 #include "timetable/timetable.h"
 
+class QPageSize;
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace orvanta {
@@ -23,9 +27,16 @@ struct PrintedMonth {
 // table with the columns of the window's timetable, every text escaped.
 QString MonthPageHtml(const PrintedMonth& month);
 
-// Prints the page on the printer's paper (any size it is set to), the text made smaller until
-// the month fits one page (at least 6 points). False when it still takes more than one page or
-// the printer could not print.
+// Paints the page on the device's paper (any size it is set to), the text made smaller until
+// the month fits one page (at least 6 points). False when it still takes more than one page.
+[[nodiscard]] bool PaintMonth(QPagedPaintDevice& device, const PrintedMonth& month);
+
+// PaintMonth on a printer; false also when the printer could not print.
 [[nodiscard]] bool PrintMonth(QPrinter& printer, const PrintedMonth& month);
+
+// The page as a PDF document in memory (paper, margins of 15 mm, title), so that nothing reaches
+// a file before the whole document exists; nothing when the month does not fit one page.
+std::optional<QByteArray> MonthPdf(const PrintedMonth& month, const QPageSize& paper,
+                                   const QString& title);
 
 }  // namespace orvanta

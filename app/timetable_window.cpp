@@ -189,29 +189,37 @@ PrintedMonth TimetableWindow::Page() const {
 
 bool TimetableWindow::ExportMonth(const QString& path, ExportFormat format) {
     const std::int64_t now = context_.nowUtc ? context_.nowUtc() : 0;
-    if (!days_.empty() && ExportTimetable(path, format, shown_.city, days_, shown_.choice, now)) {
-        return true;
-    }
-    if (context_.report) {
-        context_.report(tr("The timetable could not be written to %1.").arg(path));
-    }
-    return false;
+    const ReplaceStatus status =
+        days_.empty() ? ReplaceStatus::kFailed
+                      : ExportTimetable(path, format, shown_.city, days_, shown_.choice, now);
+    ReportFailure(status, tr("The timetable could not be written to %1.").arg(path), path);
+    return status == ReplaceStatus::kReplaced;
 }
 
 bool TimetableWindow::SavePdf(const QString& path, const QPageSize& paper) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(paper);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(MonthTitle(shown_.year, shown_.month));
-    if (!days_.empty() && PrintMonth(printer, Page())) {
-        return true;
+    const std::optional<QByteArray> pdf =
+        days_.empty() ? std::nullopt
+                      : MonthPdf(Page(), paper, MonthTitle(shown_.year, shown_.month));
+    const ReplaceStatus status = pdf ? SaveExportedFile(path, *pdf) : ReplaceStatus::kFailed;
+    ReportFailure(status, tr("The timetable could not be saved as %1.").arg(path), path);
+    return status == ReplaceStatus::kReplaced;
+}
+
+void TimetableWindow::ReportFailure(ReplaceStatus status, const QString& failed,
+                                    const QString& path) {
+    if (status == ReplaceStatus::kReplaced || !context_.report) {
+        return;
     }
-    if (context_.report) {
-        context_.report(tr("The timetable could not be saved as %1.").arg(path));
+    if (status == ReplaceStatus::kNotRegular) {
+        context_.report(tr("%1 is not a regular file (it is a device, a FIFO, a socket or a "
+                           "folder); the timetable was not written to it.")
+                            .arg(path));
+    } else if (status == ReplaceStatus::kNoSpace) {
+        context_.report(failed + QLatin1Char(' ') +
+                        tr("The disk is full; the file was left as it was."));
+    } else {
+        context_.report(failed);
     }
-    return false;
 }
 
 void TimetableWindow::AskAndExport(ExportFormat format) {

@@ -63,6 +63,8 @@ class TimetableWindow : public QDialog {
     void AskAndExport(ExportFormat format);
     void AskAndSavePdf();
     void OpenPrintDialog();
+    // Tells the person why a file was not written (nothing when it was); failed names the file.
+    void ReportFailure(ReplaceStatus status, const QString& failed, const QString& path);
     PrintedMonth Page() const;
 
     TimetableContext context_;

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/atomic_file.h"
 #include "common/damaged_file.h"
 #include "common/private_folder.h"
 #include "common/regular_file.h"
@@ -21,31 +22,6 @@
 namespace orvanta {
 namespace {
 
-// Flushes a folder's entries (a rename in it) to disk. File systems that cannot flush a folder
-// answer EINVAL; there is nothing more to do on them.
-bool SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    return synced;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 // Removes the temporary files that a writer killed between creating and renaming its temporary
 // file left beside target (<name>.tmp-XXXXXX). Only writers create them, and only under the
@@ -162,30 +138,17 @@ bool DiskSettingsFile::ReplaceAtomically(std::string_view bytes) {
     if (file_.empty()) {
         return false;
     }
-    std::filesystem::path target = file_;
+    // The folder to create is the one the file's content goes to: a link's target's.
+    std::filesystem::path folder = file_.parent_path();
     std::error_code error;
     if (std::filesystem::is_symlink(file_, error)) {
-        target = std::filesystem::canonical(file_, error);
+        folder = std::filesystem::canonical(file_, error).parent_path();
         if (error) {
             return false;
         }
     }
-    const std::filesystem::path folder = target.parent_path();
-    if (!MakePrivateFolders(folder)) {
-        return false;
-    }
-    std::string temporary = target.string() + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);  // creates the file with mode 0600
-    if (fd < 0) {
-        return false;
-    }
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return SyncFolder(folder);
+    return MakePrivateFolders(folder) &&
+           ReplaceFileAtomically(file_, bytes) == ReplaceStatus::kReplaced;
 }
 
 }  // namespace orvanta

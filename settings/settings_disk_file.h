@@ -35,7 +35,8 @@ class DiskSettingsFile final : public SettingsFile {
     std::optional<std::filesystem::path> MoveAside() override;
     std::string Name() const override { return file_.string(); }
     // Writes a temporary file in the same folder (mode 0600), flushes it to disk, renames it
-    // over the file and flushes the folder. A symbolic link is followed: its target is replaced.
+    // over the file and flushes the folder (ReplaceFileAtomically). A symbolic link is followed:
+    // its target is replaced.
     bool ReplaceAtomically(std::string_view bytes) override;
 
   private:

@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>تعذّر الوصول إلى خدمة الإشعارات في سطح المكتب (%1)؛ لا يمكن عرض التذكيرات</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>ناقل الجلسة عند %1 لم يُجب</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>درجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>مسار البرنامج %1 يحتوي على فاصل أسطر أو محرف تحكم آخر، ولا يمكن لمُدخَل التشغيل التلقائي أن يحمله.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>بقي «التشغيل عند تسجيل الدخول» على حاله.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>لا يوجد جهاز إخراج صوت</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ليس ملفًا عاديًا</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>تعذّرت طباعة الجدول.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 ليس ملفًا عاديًا (بل جهاز أو FIFO أو مقبس أو مجلد)؛ لم يُكتب الجدول فيه.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>القرص ممتلئ؛ تُرك الملف كما كان.</translation>
     </message>
 </context>
 </TS>

@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>ডেস্কটপের বিজ্ঞপ্তি পরিষেবায় পৌঁছানো যাচ্ছে না (%1); অনুস্মারক দেখানো যাবে না</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>%1-এর সেশন বাস সাড়া দেয়নি</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>প্রকৃত উত্তর থেকে ঘড়ির কাঁটার দিকে ডিগ্রি</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>প্রোগ্রামের পথ %1-এ একটি লাইন বিরতি বা অন্য কোনো নিয়ন্ত্রণ অক্ষর আছে, যা স্বয়ংক্রিয় চালুর এন্ট্রিতে রাখা যায় না।</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>&quot;লগইনের সময় চালু হোক&quot; আগের মতোই রইল।</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>কোনো অডিও আউটপুট যন্ত্র নেই</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 সাধারণ ফাইল নয়</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>সময়সূচি মুদ্রণ করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 সাধারণ ফাইল নয় (এটি একটি যন্ত্র, FIFO, সকেট বা ফোল্ডার); সময়সূচি এতে লেখা হয়নি।</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>ডিস্ক ভরা; ফাইলটি আগের মতোই রাখা হয়েছে।</translation>
     </message>
 </context>
 </TS>

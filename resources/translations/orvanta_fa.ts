@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>سرویس اعلان میزکار در دسترس نیست (%1)؛ یادآوری‌ها نمایش داده نمی‌شوند</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>گذرگاه نشست در %1 پاسخ نداد</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>درجه در جهت عقربه‌های ساعت از شمال حقیقی</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>مسیر برنامه %1 شامل شکست خط یا نویسهٔ کنترلی دیگری است که ورودی اجرای خودکار نمی‌تواند آن را نگه دارد.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>«اجرا هنگام ورود» همان‌طور که بود ماند.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>دستگاه خروجی صدا وجود ندارد</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 یک پروندهٔ معمولی نیست</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>جدول چاپ نشد.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 یک پروندهٔ معمولی نیست (یک دستگاه، FIFO، سوکت یا پوشه است)؛ جدول در آن نوشته نشد.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>دیسک پر است؛ پرونده همان‌طور که بود ماند.</translation>
     </message>
 </context>
 </TS>

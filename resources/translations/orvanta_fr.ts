@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>le service de notifications du bureau est injoignable (%1)&#xa0;; les rappels ne peuvent pas être affichés</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>le bus de session à %1 n&apos;a pas répondu</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>Degrés dans le sens horaire depuis le nord géographique</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>Le chemin du programme %1 contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de démarrage automatique ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>«&#xa0;Démarrer à l&apos;ouverture de session&#xa0;» reste inchangé.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>aucun périphérique de sortie audio</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>Les horaires n&apos;ont pas pu être imprimés.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un périphérique, une FIFO, une socket ou un dossier)&#xa0;; les horaires n&apos;y ont pas été écrits.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>Le disque est plein&#xa0;; le fichier est resté tel quel.</translation>
     </message>
 </context>
 </TS>

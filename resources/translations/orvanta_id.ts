@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>layanan notifikasi desktop tidak dapat dihubungi (%1); pengingat tidak dapat ditampilkan</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>bus sesi di %1 tidak menjawab</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>Derajat searah jarum jam dari utara sejati</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>Jalur program %1 memuat pemisah baris atau karakter kontrol lain, yang tidak dapat dimuat entri mulai otomatis.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>&quot;Mulai saat masuk&quot; tetap seperti semula.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>tidak ada perangkat keluaran audio</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 bukan berkas biasa</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>Jadwal tidak dapat dicetak.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 bukan berkas biasa (melainkan perangkat, FIFO, soket, atau folder); jadwal tidak ditulis ke sana.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>Disk penuh; berkas dibiarkan seperti semula.</translation>
     </message>
 </context>
 </TS>

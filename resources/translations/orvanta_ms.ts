@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>perkhidmatan pemberitahuan desktop tidak dapat dihubungi (%1); peringatan tidak dapat dipaparkan</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>bas sesi di %1 tidak menjawab</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>Darjah ikut arah jam dari utara benar</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>Laluan program %1 mengandungi pemisah baris atau aksara kawalan lain, yang tidak boleh dimuatkan dalam entri mula automatik.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>&quot;Mula semasa log masuk&quot; kekal seperti sebelumnya.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>tiada peranti output audio</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 bukan fail biasa</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>Jadual tidak dapat dicetak.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 bukan fail biasa (ia peranti, FIFO, soket atau folder); jadual tidak ditulis ke dalamnya.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>Cakera penuh; fail dibiarkan seperti sebelumnya.</translation>
     </message>
 </context>
 </TS>

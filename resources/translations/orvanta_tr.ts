@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>masaüstünün bildirim hizmetine ulaşılamıyor (%1); hatırlatmalar gösterilemiyor</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>%1 adresindeki oturum veri yolu yanıt vermedi</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>Gerçek kuzeyden saat yönünde derece</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>Programın yolu %1 bir satır sonu ya da başka bir denetim karakteri içeriyor; otomatik başlatma girdisi bunu taşıyamaz.</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>&quot;Oturum açılınca başlat&quot; olduğu gibi kaldı.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>ses çıkış aygıtı yok</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 normal bir dosya değil</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>Vakit çizelgesi yazdırılamadı.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 normal bir dosya değil (bir aygıt, FIFO, soket ya da klasör); vakit çizelgesi ona yazılmadı.</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>Disk dolu; dosya olduğu gibi bırakıldı.</translation>
     </message>
 </context>
 </TS>

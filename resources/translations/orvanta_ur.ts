@@ -535,6 +535,10 @@
         <source>the desktop&apos;s notification service cannot be reached (%1); reminders cannot be shown</source>
         <translation>ڈیسک ٹاپ کی اطلاعاتی سروس تک رسائی نہیں ہو سکی (%1)؛ یاد دہانیاں نہیں دکھائی جا سکتیں</translation>
     </message>
+    <message>
+        <source>the session bus at %1 did not answer</source>
+        <translation>%1 پر سیشن بس نے جواب نہیں دیا</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::DisplayPage</name>
@@ -647,6 +651,14 @@
         <source>Degrees clockwise from true north</source>
         <translation>حقیقی شمال سے گھڑی کی سمت میں درجے</translation>
     </message>
+    <message>
+        <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
+        <translation>پروگرام کے راستے %1 میں لائن بریک یا کوئی اور کنٹرول کیریکٹر ہے، جو آٹو اسٹارٹ اندراج میں نہیں آ سکتا۔</translation>
+    </message>
+    <message>
+        <source>&quot;Start at login&quot; stays as it was.</source>
+        <translation>«لاگ اِن پر شروع ہو» جیسا تھا ویسا ہی رہا۔</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -657,6 +669,10 @@
     <message>
         <source>no audio output device</source>
         <translation>کوئی آڈیو آؤٹ پٹ آلہ نہیں</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 عام فائل نہیں ہے</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1097,14 @@
     <message>
         <source>The timetable could not be printed.</source>
         <translation>نظام الاوقات پرنٹ نہیں ہو سکا۔</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a device, a FIFO, a socket or a folder); the timetable was not written to it.</source>
+        <translation>%1 عام فائل نہیں ہے (یہ کوئی آلہ، FIFO، ساکٹ یا فولڈر ہے)؛ نظام الاوقات اس میں نہیں لکھا گیا۔</translation>
+    </message>
+    <message>
+        <source>The disk is full; the file was left as it was.</source>
+        <translation>ڈسک بھری ہوئی ہے؛ فائل جیسی تھی ویسی ہی چھوڑ دی گئی۔</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,14 @@
 // day, today's row marked, the months in order, the exports and the one-page PDF read back with
 // poppler's tools, the Hijri date and Qibla of the date row and the offset on the Options page.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -11,6 +17,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -129,7 +136,7 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
                                                  << text.toStdString();
         }
     }
-    // The exports go through the command line's writers; a failure is told, naming the file.
+    // The exports go through the command line's writers.
     const QString csvPath = folder.filePath(QStringLiteral("m.csv"));
     ASSERT_TRUE(timetable->ExportMonth(csvPath, ExportFormat::Csv));
     QFile csv(csvPath);
@@ -139,9 +146,55 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     EXPECT_EQ(csvText.count(QStringLiteral(",1447-10-01\n")),
               6);  // 1 Shawwal 1447: Eid al-Fitr in Saudi Arabia, 20 March 2026
     EXPECT_TRUE(world_.messages.empty());
-    EXPECT_FALSE(timetable->ExportMonth(QStringLiteral("/nonexistent/m.csv"), ExportFormat::Csv));
-    ASSERT_EQ(world_.messages.size(), 1U);
-    EXPECT_NE(world_.messages[0].text.find("/nonexistent/m.csv"), std::string::npos);
+}
+
+// A file is replaced only when whole: with the disk full (a file size limit of 4096 bytes) the
+// old file stays as it was; a FIFO or a device is refused, never replaced. Each failure is one
+// message naming the file, and no temporary file is left.
+TEST_F(CalendarWindow, AnExportThatCannotBeWrittenWholeLeavesTheTargetAsItWas) {
+    Start("Detroit, MI", {2026, 3, 20}, "isna");
+    TimetableWindow* timetable = Timetable();
+    ASSERT_NE(timetable, nullptr);
+    const QTemporaryDir folder;
+    const QString old = folder.filePath(QStringLiteral("old")),
+                  fifo = old + QStringLiteral("-fifo");
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3 && file.flush() &&
+                ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    // The superuser could replace /dev/full itself: a copy of the device stands in for it.
+    const QString device = ::geteuid() == 0 && ::mknod(QFile::encodeName(old + "-full").constData(),
+                                                       S_IFCHR | 0600, ::makedev(1, 7)) == 0
+                               ? old + "-full"
+                               : QStringLiteral("/dev/full");
+    const std::tuple<QString, bool, rlim_t, const char*> rows[] = {
+        // target, PDF (else CSV), the largest file (bytes), what the message says
+        {old, false, 4096, "The disk is full"},
+        {old, true, 4096, "The disk is full"},
+        {fifo, false, RLIM_INFINITY, "not a regular file"},
+        {fifo, true, RLIM_INFINITY, "not a regular file"},
+        {device, false, RLIM_INFINITY, "not a regular file"},
+        {QStringLiteral("/nonexistent/m.csv"), false, RLIM_INFINITY, "could not be written"},
+    };
+    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::System);
+    for (const auto& [path, pdf, largest, says] : rows) {
+        SCOPED_TRACE(path.toStdString() + (pdf ? " PDF" : " CSV"));
+        world_.messages.clear();
+        const rlimit lower{largest, RLIM_INFINITY}, unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lower), 0);
+        EXPECT_FALSE(pdf ? timetable->SavePdf(path, QPageSize(QPageSize::A4))
+                         : timetable->ExportMonth(path, ExportFormat::Csv));
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, signal);
+        ASSERT_EQ(world_.messages.size(), 1U);
+        EXPECT_TRUE(world_.messages[0].text.find(path.toStdString()) != std::string::npos &&
+                    world_.messages[0].text.find(says) != std::string::npos)
+            << world_.messages[0].text;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System), before);
+        EXPECT_TRUE(QFileInfo(old).size() == 3 && QFileInfo::exists(fifo) &&
+                    !QFileInfo(fifo).isFile() && QFileInfo::exists("/dev/full") &&
+                    !QFileInfo("/dev/full").isFile());
+    }
 }
 
 TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {

@@ -2,10 +2,13 @@
 // roll-overs at midnight and after jumps of the wall clock, the tray and its options, the
 // start into the tray, the autostart entry, the home-city note and the window's place.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -25,6 +28,7 @@ namespace {
 
 using testing_support::Find;
 using testing_support::RowsOf;
+using testing_support::RunTool;
 using testing_support::TextRows;
 
 constexpr std::int64_t kEdtOffsetSeconds = -4 * 3600;  // Detroit in March: UT - 4 h
@@ -231,18 +235,43 @@ TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
     }
 }
 
-// The entry is valid for awkward program paths; the Companion page turns the tray and the
-// entry on and off.
+// The Exec key quotes awkward program paths as the desktop entry rules say (checked by the
+// validator) and refuses what no quoting carries; a link in the entry's place is replaced, not
+// its target. The Companion page turns the tray and the entry on and off.
 TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
     const QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    ASSERT_TRUE(WriteAutostartEntry(QStringLiteral("/home/my a\"b$c`d\\e ünï/orvanta")));
-    EXPECT_EQ(
-        testing_support::RunTool(QStringLiteral("desktop-file-validate"), {AutostartEntryPath()}),
-        (std::pair<int, QString>{0, {}}));
-    Create(true).ShowAtStart(false);
     const QString entry = config.path() + QStringLiteral("/autostart/orvanta.desktop");
+    const QString elsewhere = config.filePath(QStringLiteral("elsewhere"));
+    const auto text = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const auto& [program, exec] : {
+             std::pair{QStringLiteral("/usr/bin/orvanta"), QStringLiteral("/usr/bin/orvanta")},
+             {QStringLiteral("/home/my a\"b$c`d\\e \u00FCn\u00EF/orvanta"),
+              QStringLiteral("\"/home/my a\\\\\"b\\\\$c\\\\`d\\\\\\\\e \u00FCn\u00EF/orvanta\"")},
+             {QStringLiteral("/opt/100%f/orvanta"), QStringLiteral("\"/opt/100%%f/orvanta\"")},
+             {QStringLiteral("/opt/a\nb/orvanta"), QString()},  // nothing quotes a line break
+         }) {
+        SCOPED_TRACE(program.toStdString());
+        // The entry's place holds a link to an empty file of the user's.
+        ASSERT_TRUE(QFile(elsewhere).open(QIODevice::WriteOnly) &&
+                    QDir().mkpath(QFileInfo(entry).path()));
+        QFile::remove(entry);
+        ASSERT_TRUE(QFile::link(elsewhere, entry));
+        EXPECT_EQ(WriteAutostartEntry(program),
+                  exec.isEmpty() ? AutostartResult::kUnquotable : AutostartResult::kDone);
+        EXPECT_EQ(text(entry).contains(("\nExec=" + exec + " --background\n").toUtf8()),
+                  !exec.isEmpty());
+        EXPECT_TRUE(text(elsewhere).isEmpty());  // the link's target stays as it was
+        if (!exec.isEmpty()) {
+            EXPECT_EQ(RunTool(QStringLiteral("desktop-file-validate"), {entry}),
+                      (std::pair<int, QString>{0, {}}));
+        }
+    }
+    Create(true).ShowAtStart(false);
     for (const bool on : {true, false}) {
         OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr);
@@ -252,10 +281,55 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
         EXPECT_EQ(QFile::exists(entry), on);
         EXPECT_EQ(world_.companion.startAtLogin, on);
         EXPECT_EQ(window_->Tray() != nullptr, on);
-        QFile file(entry);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.readAll().contains(" --background\n"), on);
+        EXPECT_EQ(text(entry).contains(" --background\n"), on);
     }
     qputenv("XDG_CONFIG_HOME", saved);
+}
+
+// "Start at login" is stored on only when its entry was written; else it stays as it was (an
+// unreadable value too) and one message says so. OK on another page leaves unreadable switches
+// the person did not touch as they are.
+TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwitchesStay) {
+    const std::vector<std::string> both = {"KeepInTray", "StartAtLogin"};
+    const std::tuple<const char*, bool (*)(const QString&), const char*, bool> rows[] = {
+        // what is at the autostart folder, the OK button, whether the entry is written
+        {"a file", [](const QString& f) { return QFile(f).open(QIODevice::WriteOnly); },
+         "companionOk", false},
+        {"a dangling link", [](const QString& f) { return QFile::link(f + "-gone", f); },
+         "companionOk", false},
+        {"a read-only folder (the superuser writes there all the same)",
+         [](const QString& f) {
+             return ::geteuid() != 0 && QDir().mkpath(f) && QFile::setPermissions(f, {});
+         },
+         "companionOk", false},
+        {"nothing", [](const QString&) { return true; }, "companionOk", true},
+        {"nothing, OK on another page", [](const QString&) { return true; }, "displayOk", false},
+    };
+    for (const auto& [name, arrange, ok, written] : rows) {
+        SCOPED_TRACE(name);
+        const QTemporaryDir config;
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        if (arrange(config.filePath(QStringLiteral("autostart")))) {
+            world_.companion = CompanionSettings{};
+            world_.companion.unreadable = both;
+            world_.messages.clear();
+            Create(true).ShowAtStart(false);
+            OptionsDialog* options = OpenOptions();
+            ASSERT_NE(options, nullptr);
+            Find<QCheckBox>(options, "startAtLogin")
+                ->setChecked(std::string_view(ok) != "displayOk");
+            Find<QPushButton>(options, ok)->click();
+            EXPECT_EQ(world_.companion.startAtLogin, written);
+            EXPECT_EQ(world_.companion.unreadable,
+                      written ? std::vector<std::string>{"KeepInTray"} : both);
+            EXPECT_EQ(world_.messages.size(),
+                      std::string_view(ok) == "displayOk" || written ? 0U : 1U);
+            QFile::setPermissions(config.filePath(QStringLiteral("autostart")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("XDG_CONFIG_HOME", saved);
+    }
 }
 
 TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,9 +13,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/about_dialog.h"
+#include "app/dbus_notifier.h"
 #include "app/message_box.h"
 #include "window_test_support.h"
 
@@ -231,6 +235,20 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
     Find<QPushButton>(options, "id1")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(world_.messages, (std::vector<Message>{startUp, {"User.db was moved.", "Orvanta"}}));
+}
+
+// Without a session bus (this process never had one: a socket where nothing listens) no call is
+// ever answered, not even with an error: the first reminder says so, once.
+TEST(Notifications, WithoutASessionBusTheRemindersSaySoOnce) {
+    const QTemporaryDir folder;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(folder.filePath("none")));
+    DBusNotifier notifier;
+    QSignalSpy problems(&notifier, &Notifier::problem);
+    notifier.Show(QStringLiteral("Zuhr"), QStringLiteral("Detroit, MI"), false);
+    notifier.Show(QStringLiteral("Asr"), QStringLiteral("Detroit, MI"), true);
+    QTest::qWait(200);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0][0].toString().contains("notification service cannot be reached"));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // Reminders through the desktop's notification service, on a private session bus with a
 // notification server of the tests' own: what fires when the injected clock passes a prayer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLocalServer>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -18,6 +21,7 @@
 #include "app/options_dialog.h"
 #include "app/reminder_scheduler.h"
 #include "app/reminders.h"
+#include "app/session_bus_guard.h"
 #include "fakes.h"
 #include "notification_bus.h"
 #include "resources/command_ids.h"
@@ -198,23 +202,51 @@ TEST_F(RemindersTest, ThePageSavesWhatItShowsAndTheWindowRemindsAtTheListsTime) 
 }
 
 // Headless machines often have no audio device or media back end: a sound that cannot play is
-// told once and nothing waits for it. The chime lives in the program's static library, whose
-// resources only link when used.
+// told once and nothing waits for it; a FIFO (which the media stack would wait on) is named.
+// The chime lives in the program's static library, whose resources only link when used.
 TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnceAndTheChimeIsInTheProgram) {
-    MediaSoundPlayer player;
-    QSignalSpy problems(&player, &SoundPlayer::problem);
-    player.Play(QStringLiteral("/nonexistent/adhan.ogg"), 50);
-    player.Play(QStringLiteral("/nonexistent/adhan.ogg"), 50);
-    if (problems.isEmpty()) {
-        problems.wait(3000);
+    const QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("adhan.ogg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto& [file, told] : {std::pair{QStringLiteral("/nonexistent/adhan.ogg"), QString()},
+                                     std::pair{fifo, fifo + QStringLiteral(" is not a regular")}}) {
+        SCOPED_TRACE(file.toStdString());
+        MediaSoundPlayer player;
+        QSignalSpy problems(&player, &SoundPlayer::problem);
+        player.Play(file, 50);
+        player.Play(file, 50);
+        if (problems.isEmpty()) {
+            problems.wait(3000);
+        }
+        QTest::qWait(200);
+        ASSERT_EQ(problems.size(), 1);
+        EXPECT_TRUE(problems[0][0].toString().contains(told))
+            << problems[0][0].toString().toStdString();
+        player.Stop();
     }
-    QTest::qWait(200);
-    EXPECT_EQ(problems.size(), 1);
-    player.Stop();
     QFile chime(QUrl(QString::fromLatin1(kChimeUrl)).path().prepend(QLatin1Char(':')));
     ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
     const QByteArray header = chime.read(12);
     EXPECT_TRUE(header.startsWith("RIFF") && header.endsWith("WAVE"));
+}
+
+// The start tries the session bus with a short wait: a peer that accepts and never speaks is
+// silent; the bus and a socket without a listener are not (nothing waits on them); an address
+// of another kind is left to Qt.
+TEST_F(RemindersTest, TheStartTellsASilentSessionBusFromOneThatAnswers) {
+    QLocalServer silent;  // the kernel accepts; nothing reads or writes
+    const QTemporaryDir folder;
+    ASSERT_TRUE(silent.listen(folder.filePath(QStringLiteral("silent bus"))));
+    const std::string peer =
+        "unix:path=" + QUrl::toPercentEncoding(silent.fullServerName(), "/").toStdString();
+    for (const auto& [address, expected] :
+         {std::pair{qgetenv("DBUS_SESSION_BUS_ADDRESS").toStdString(), BusProbe::kAnswered},
+          {peer, BusProbe::kSilent},
+          {"unix:path=/nonexistent;" + peer + ",guid=01", BusProbe::kSilent},
+          {"unix:path=/nonexistent", BusProbe::kAnswered},
+          {"tcp:host=localhost,port=1", BusProbe::kNotProbed}}) {
+        EXPECT_EQ(ProbeSessionBus(address, std::chrono::milliseconds(500)), expected) << address;
+    }
 }
 
 }  // namespace

@@ -53,11 +53,16 @@ class IsolatedUser {
   public:
     bool Valid() const { return runtime_.isValid() && home_.isValid(); }
 
-    // Starts the real program with this user's folders on the offscreen platform.
-    std::unique_ptr<QProcess> StartProgram() const {
+    // Starts the real program with this user's folders on the offscreen platform, or as
+    // environment says.
+    std::unique_ptr<QProcess> StartProgram(
+        const QList<std::pair<QString, QString>>& extra = {}) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const auto& [name, value] : extra) {
+            environment.insert(name, value);
+        }
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         environment.insert(QStringLiteral("HOME"), home_.path());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath("config"));
@@ -123,6 +128,38 @@ TEST(SingleInstance, OnlyTheFirstCopyRunsAndLaterOnesAskItToComeForward) {
 
     SingleInstance other(kClass, QStringLiteral("Other"));
     EXPECT_EQ(other.ClaimOrSignal(), SingleInstance::Claim::kFirst);
+}
+
+// A session bus that accepts and never answers must not hold the start: on an X server, where
+// the menu bar, the tray and the accessibility bridge all ask the bus, the window is up as soon
+// as a start allows (the bus used to hold it for over 100 s). Needs Xvfb and xwininfo
+// (scripts/install-deps installs them).
+TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty()) {
+        GTEST_SKIP() << "Xvfb or xwininfo is missing";
+    }
+    QProcess xvfb;  // on a free display, whose number it prints
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
+    const QString display = ':' + QString::fromLatin1(xvfb.readLine()).trimmed();
+    QLocalServer silent;  // the kernel accepts; nothing reads or writes
+    const QTemporaryDir folder;
+    IsolatedUser user;
+    ASSERT_TRUE(silent.listen(folder.filePath(QStringLiteral("bus"))) && user.Valid());
+    const std::unique_ptr<QProcess> program =
+        user.StartProgram({{"QT_QPA_PLATFORM", "xcb"},
+                           {"DISPLAY", display},
+                           {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + silent.fullServerName()}});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&display] {
+            QProcess windows;
+            windows.start(QStringLiteral("xwininfo"), {"-display", display, "-name", "Orvanta"});
+            return windows.waitForFinished(5000) && windows.readAll().contains("IsViewable");
+        },
+        kStartTimeoutMs));
+    program->kill();  // the destructors wait for both
+    xvfb.kill();
 }
 
 // $TMPDIR is a folder of the test's own; neither $XDG_RUNTIME_DIR nor Qt's fallback for it
