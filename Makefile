@@ -21,7 +21,7 @@ deps: ## install the Debian packages the project needs (scripts/install-deps)
 # build re-runs CMake by itself when a CMakeLists.txt changes. A folder left by another
 # generator is configured afresh. The log is shown only when configuring fails.
 $(BUILD_DIR)/build.ninja: CMakePresets.json | deps
-	@echo "Configuring $(BUILD_DIR); the first build takes about 20 minutes on two cores." >&2
+	@echo "Configuring $(BUILD_DIR); the first build can take 40 minutes on two cores." >&2
 	@if [ -f $(BUILD_DIR)/CMakeCache.txt ] && [ ! -f $@ ]; then \
 	  rm -rf $(BUILD_DIR)/CMakeCache.txt $(BUILD_DIR)/CMakeFiles; fi
 	@mkdir -p $(BUILD_DIR)

@@ -99,10 +99,10 @@ TEST(ZoneDaylightShifts, TestsNeedingANewerTzdataNameIt) {
     // first line | release needed | reason to skip ("" : the test runs)
     constexpr const char* kRows = R"(
 # version 2026b  | 2026c  | needs tzdata 2026c or later; this system has 2026b
-# version 2025z  | 2026a  | needs tzdata 2026a or later; this system has 2025z
 # version 2026z  | 2026za | needs tzdata 2026za or later; this system has 2026z
 # version 2026c  | 2026c  |
-# version 2027a  | 2026c  |
+# version 2026f  | 2026c  |
+# version 2026aa | 2026c  |
 # redo posix_only | 2026c |
 )";
     testing_support::ScratchFolder folder;
