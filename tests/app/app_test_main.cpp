@@ -11,6 +11,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (ctest's discovery at build time) needs no Qt, whose start-up warnings
+    // would go into the build's output.
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
     QApplication app(argc, argv);
     orvanta::InitAppResources();
     return RUN_ALL_TESTS();
