@@ -12,8 +12,9 @@ namespace {
 
 constexpr std::array<std::string_view, kMethodSlotCount> kPrayerKeys = {"fajr", "shuruq",  "zuhr",
                                                                         "asr",  "maghrib", "isha"};
-constexpr std::array<std::string_view, 4> kRuleNames = {"none", "middle-of-night",
-                                                        "seventh-of-night", "twilight-angle"};
+constexpr std::array<std::string_view, 6> kRuleNames = {
+    "none",           "middle-of-night", "seventh-of-night",
+    "twilight-angle", "nearest-day",     "nearest-latitude"};
 constexpr std::array<std::string_view, 2> kRoundingNames = {"nearest", "up"};
 
 // The whole text as a finite decimal number; a leading '+' is allowed.

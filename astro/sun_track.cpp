@@ -1,0 +1,159 @@
+#include "astro/sun_track.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace orvanta {
+namespace {
+
+constexpr double kConvergedHours = 1e-7;  // 0.4 ms: a step this small ends a solution
+constexpr int kFixedPointSteps = 8;
+constexpr int kBisectionSteps = 32;  // 12 h / 2^32: well below a millisecond
+
+// x reduced to [-12, 12) hours.
+double WrapHalfDay(double x) {
+    return x - 24.0 * std::floor((x + 12.0) * kOneOver24);
+}
+
+// Second-order interpolation through values at p = -1, 0, +1.
+double Interpolate(double before, double at, double after, double p) {
+    return at + p * 0.5 * (after - before) + p * p * 0.5 * (after - 2.0 * at + before);
+}
+
+// The sine of the sun's altitude at a time on the axis.
+double SinAltitude(const SunWindow& w, const SunAtHour& sun) {
+    return w.sinLatitude * sun.sinDeclination +
+           w.cosLatitude * sun.cosDeclination * std::cos(sun.hourAngleHours / kHoursPerRadian);
+}
+
+// The hour angle in hours (0 .. 12) at which the sun of that declination stands at the
+// altitude, clamped to the transit (0) or the lower culmination (12) when it does not reach it.
+double HourAngleAt(const SunWindow& w, const SunAtHour& sun, double sinAltitude) {
+    const double c =
+        (sinAltitude - w.sinLatitude * sun.sinDeclination) / (w.cosLatitude * sun.cosDeclination);
+    if (!(c < 1.0)) {
+        return 0.0;
+    }
+    if (!(c > -1.0)) {
+        return 12.0;
+    }
+    return std::acos(c) * kHoursPerRadian;
+}
+
+}  // namespace
+
+SunSample SunAt(const YearElements& el, double daysSinceEpoch) {
+    const double t = daysSinceEpoch;
+    const double meanLongitude = el.meanMotion * t + el.meanLongitudeAtEpoch;
+    const double meanAnomaly = meanLongitude - (el.perigeeMotion * t + el.perigeeLongitudeAtEpoch);
+    const double s = std::sin(meanAnomaly), c = std::cos(meanAnomaly);
+    const double e = std::sqrt(el.centreCoefficient2 / 1.25);
+    const double centre = el.centreCoefficient1 * s + el.centreCoefficient2 * 2.0 * s * c +
+                          (13.0 / 12.0) * e * e * e * s * (3.0 - 4.0 * s * s);
+    // The Moon's ascending node (degrees) from the Julian centuries since J2000.0.
+    const double centuries = (el.epochDaysFromJ2000 + t) * kOneOver36525;
+    const double node = DegreesToRadians(125.04452 - 1934.136261 * centuries);
+    // Aberration and nutation in longitude; nutation in obliquity (degrees).
+    const double longitude =
+        meanLongitude + centre + DegreesToRadians(-0.00569 - 0.00478 * std::sin(node));
+    const double obliquity =
+        std::atan2(el.sinObliquity, el.cosObliquity) + DegreesToRadians(0.00256 * std::cos(node));
+    const double sinLongitude = std::sin(longitude);
+    SunSample sun;
+    double alpha = std::atan2(std::cos(obliquity) * sinLongitude, std::cos(longitude));
+    alpha *= kHoursPerRadian;
+    sun.rightAscensionHours = alpha < 0.0 ? alpha + 24.0 : alpha;
+    sun.sinDeclination = std::sin(obliquity) * sinLongitude;
+    sun.cosDeclination = std::sqrt(1.0 - sun.sinDeclination * sun.sinDeclination);
+    return sun;
+}
+
+SunSample SunAtClockNoon(const YearElements& elements, const CityLocation& city, int dayNumber) {
+    return SunAt(elements, static_cast<double>(dayNumber) + (12.0 - city.zoneHours) * kOneOver24);
+}
+
+SunWindow MakeSunWindow(const YearElements& elements, const CityLocation& city, int dayNumber,
+                        const std::array<SunSample, 3>& noon, double latitudeRad) {
+    SunWindow w;
+    w.elements = &elements;
+    w.westLongitudeHours = city.longitudeRad * kHoursPerRadian;
+    w.zoneHours = city.zoneHours;
+    w.sinLatitude = std::sin(latitudeRad);
+    w.cosLatitude = std::cos(latitudeRad);
+    w.dayNumber = dayNumber;
+    w.noon = noon;
+    return w;
+}
+
+SunAtHour SunOnAxis(const SunWindow& w, double hours) {
+    const double p = (hours - 12.0) * kOneOver24;
+    const double ra = w.noon[1].rightAscensionHours;
+    const double before = ra + WrapHalfDay(w.noon[0].rightAscensionHours - ra);
+    const double after = ra + WrapHalfDay(w.noon[2].rightAscensionHours - ra);
+    SunAtHour sun;
+    sun.sinDeclination = Interpolate(w.noon[0].sinDeclination, w.noon[1].sinDeclination,
+                                     w.noon[2].sinDeclination, p);
+    sun.cosDeclination = Interpolate(w.noon[0].cosDeclination, w.noon[1].cosDeclination,
+                                     w.noon[2].cosDeclination, p);
+    // Sidereal time: the epoch's, the gain beyond 24 h per day, and the hours of the day.
+    const double universal = hours - w.zoneHours;
+    const double days = static_cast<double>(w.dayNumber) + universal * kOneOver24;
+    const double sidereal =
+        w.elements->siderealTimeAtEpoch + w.elements->siderealGainPerDay * days + universal;
+    sun.hourAngleHours =
+        WrapHalfDay(sidereal - w.westLongitudeHours - Interpolate(before, ra, after, p));
+    return sun;
+}
+
+double TransitHours(const SunWindow& w) {
+    double hours = 12.0;
+    for (int i = 0; i < kFixedPointSteps; ++i) {
+        const double step = SunOnAxis(w, hours).hourAngleHours;  // the hour angle runs ~1 h/h
+        hours -= step;
+        if (std::fabs(step) < kConvergedHours) {
+            break;
+        }
+    }
+    return hours;
+}
+
+Crossing CrossingHours(const SunWindow& w, double sinAltitude, double transitHours, bool morning) {
+    const double sign = morning ? -1.0 : 1.0;
+    const SunAtHour atTransit = SunOnAxis(w, transitHours);
+    if (w.cosLatitude * atTransit.cosDeclination < 1e-12 ||
+        w.sinLatitude * atTransit.sinDeclination + w.cosLatitude * atTransit.cosDeclination <
+            sinAltitude) {
+        return {};  // at a pole, or the sun stays below the altitude at its highest
+    }
+    // The lower culmination on this side of the transit, and whether the sun gets that low.
+    double low = transitHours + sign * 12.0;
+    for (int i = 0; i < 2; ++i) {
+        low += WrapHalfDay(sign * 12.0 - SunOnAxis(w, low).hourAngleHours);
+    }
+    const SunAtHour atLow = SunOnAxis(w, low);
+    if (w.sinLatitude * atLow.sinDeclination - w.cosLatitude * atLow.cosDeclination > sinAltitude) {
+        return {};
+    }
+    const double first = morning ? low : transitHours, last = morning ? transitHours : low;
+    double hours = transitHours + sign * HourAngleAt(w, atTransit, sinAltitude);
+    for (int i = 0; i < kFixedPointSteps; ++i) {
+        const SunAtHour sun = SunOnAxis(w, hours);
+        const double step =
+            WrapHalfDay(sign * HourAngleAt(w, sun, sinAltitude) - sun.hourAngleHours);
+        hours = std::fmin(std::fmax(hours + step, first), last);
+        if (std::fabs(step) < kConvergedHours) {
+            return Crossing{true, hours};
+        }
+    }
+    // Close to the lower culmination the declination's pull can outrun the steps: bisect the
+    // altitude between the transit and the lower culmination instead.
+    double above = transitHours, below = low;
+    for (int i = 0; i < kBisectionSteps; ++i) {
+        const double mid = 0.5 * (above + below);
+        (SinAltitude(w, SunOnAxis(w, mid)) >= sinAltitude ? above : below) = mid;
+    }
+    return Crossing{true, 0.5 * (above + below)};
+}
+
+}  // namespace orvanta
