@@ -77,6 +77,7 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
     }
     m.adjustmentMinutes = choice.adjustments;
     m.highLatitude = choice.highLatitude.value_or(m.highLatitude);
+    m.nearestLatitudeDeg = choice.nearestLatitudeDeg.value_or(m.nearestLatitudeDeg);
     m.rounding = choice.rounding.value_or(m.rounding);
     m.asrShadowFactor = asrShadowFactor;
     return m;
@@ -92,6 +93,10 @@ std::optional<double> ParseMaghribAngle(std::string_view text) {
 
 std::optional<double> ParseIshaInterval(std::string_view text) {
     return Within(ParseNumber(text), 0.0, false, kMaxIshaIntervalMinutes);
+}
+
+std::optional<double> ParseNearestLatitude(std::string_view text) {
+    return Within(ParseNumber(text), 0.0, false, kMaxNearestLatitudeDeg);
 }
 
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view text) {
@@ -185,6 +190,7 @@ std::string DescribeMethod(const MethodChoice& choice) {
     if (choice.highLatitude) {
         text += "; high latitude " + std::string(HighLatitudeRuleName(*choice.highLatitude));
     }
+    add("nearest latitude", choice.nearestLatitudeDeg, "°");
     if (choice.rounding) {
         text += "; rounding " + std::string(RoundingRuleName(*choice.rounding));
     }

@@ -51,9 +51,8 @@ Crossing Moved(Crossing c, double hours) {
 
 Crossing AsrOf(const SunWindow& w, double transit, double shadowFactor) {
     const SunAtHour noon = SunOnAxis(w, transit);
-    const double latitude = std::atan2(w.sinLatitude, w.cosLatitude);
     const double noonZenith =
-        std::fabs(latitude - std::atan2(noon.sinDeclination, noon.cosDeclination));
+        std::fabs(w.latitudeRad - std::atan2(noon.sinDeclination, noon.cosDeclination));
     if (!(noonZenith < 0.5 * M_PI)) {
         return {};  // the sun stays below the horizon: no shadow to measure
     }
@@ -63,16 +62,21 @@ Crossing AsrOf(const SunWindow& w, double transit, double shadowFactor) {
 
 Events EventsAt(const YearElements& el, const CityLocation& city, const PrayerMethod& m,
                 const MethodDayFacts& f, double latitudeRad) {
-    const double horizon = std::sin(DegreesToRadians(kHorizonAltitudeDeg));
-    const SunWindow before = WindowOf(el, city, f, -1, latitudeRad);
+    std::array<HorizonDay, 3> horizon = f.horizon;
+    if (latitudeRad != city.latitudeRad) {
+        for (int k = 0; k < 3; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            horizon[at] = HorizonOf(el, city, f.dayIndex + k,
+                                    {f.noon[at], f.noon[at + 1], f.noon[at + 2]}, latitudeRad);
+        }
+    }
     const SunWindow day = WindowOf(el, city, f, 0, latitudeRad);
-    const SunWindow after = WindowOf(el, city, f, 1, latitudeRad);
     Events e;
-    e.transit = TransitHours(day);
-    e.sunrise = CrossingHours(day, horizon, e.transit, true);
-    e.sunset = CrossingHours(day, horizon, e.transit, false);
-    e.lastSunset = Moved(CrossingHours(before, horizon, TransitHours(before), false), -24.0);
-    e.nextSunrise = Moved(CrossingHours(after, horizon, TransitHours(after), true), 24.0);
+    e.transit = horizon[1].transit;
+    e.sunrise = horizon[1].sunrise;
+    e.sunset = horizon[1].sunset;
+    e.lastSunset = Moved(horizon[0].sunset, -24.0);
+    e.nextSunrise = Moved(horizon[2].sunrise, 24.0);
     e.asr = AsrOf(day, e.transit, m.asrShadowFactor);
     if (m.fajrAngleDeg <= 90.0) {
         e.fajr = CrossingHours(day, SinOfDepression(m.fajrAngleDeg), e.transit, true);
@@ -180,16 +184,26 @@ void AddIshaInterval(Slots& s, const Events& e, const PrayerMethod& m, bool rama
 }
 
 // The time on the nearest date, up to half a year either way (the earlier first), on which the
-// sun reaches the altitude on that side of its transit; NO_EVENT_TIME when there is none.
+// sun reaches the altitude on that side of its transit; NO_EVENT_TIME when there is none. Each
+// day's sun is computed once, when first needed.
 double NearestDayTime(const YearElements& el, const CityLocation& city, const MethodDayFacts& f,
                       double sinAltitude, bool morning) {
+    constexpr int kSpan = kNearestDaySpan + 1;  // samples either side of the date
+    std::array<SunSample, 2 * kSpan + 1> noon{};
+    std::array<bool, 2 * kSpan + 1> known{};
+    const int date = f.dayIndex + 1;
+    const auto sample = [&](int day) {
+        const auto at = static_cast<std::size_t>(day - date + kSpan);
+        if (!known[at]) {
+            noon[at] = SunAtClockNoon(el, city, day);
+            known[at] = true;
+        }
+        return noon[at];
+    };
     for (int k = 1; k <= kNearestDaySpan; ++k) {
-        for (const int day : {f.dayIndex + 1 - k, f.dayIndex + 1 + k}) {
-            const SunWindow w =
-                MakeSunWindow(el, city, day,
-                              {SunAtClockNoon(el, city, day - 1), SunAtClockNoon(el, city, day),
-                               SunAtClockNoon(el, city, day + 1)},
-                              city.latitudeRad);
+        for (const int day : {date - k, date + k}) {
+            const SunWindow w = MakeSunWindow(
+                el, city, day, {sample(day - 1), sample(day), sample(day + 1)}, city.latitudeRad);
             const Crossing c = CrossingHours(w, sinAltitude, TransitHours(w), morning);
             if (c.exists) {
                 return c.hours;
@@ -254,6 +268,13 @@ bool StandInNearestLatitude(Slots& s, const Events& place, const Events& referen
         }
     };
     standIn(kFajr, true);
+    // Where the sun's centre stays below the horizon at noon there is no shadow to measure:
+    // Asr takes the same share of the afternoon as at the reference latitude.
+    if (!Exists(s[kAsr]) && Exists(ref[kAsr]) && reference.sunset.exists) {
+        s[kAsr] = place.transit + (ref[kAsr] - reference.transit) /
+                                      (reference.sunset.hours - reference.transit) *
+                                      (place.sunset.hours - place.transit);
+    }
     if (MaghribByAngle(m)) {
         standIn(kMaghrib, false);
     }
@@ -265,7 +286,7 @@ bool StandInNearestLatitude(Slots& s, const Events& place, const Events& referen
 
 // True when a time the nearest-latitude rule stands in for is missing.
 bool NeedsReference(const Events& place, const Slots& s, const PrayerMethod& m) {
-    return !place.sunrise.exists || !place.sunset.exists || !Exists(s[kFajr]) ||
+    return !place.sunrise.exists || !place.sunset.exists || !Exists(s[kFajr]) || !Exists(s[kAsr]) ||
            (MaghribByAngle(m) && !Exists(s[kMaghrib])) ||
            (m.ishaRule == IshaRule::Angle && !Exists(s[kIsha]));
 }
@@ -322,6 +343,17 @@ DayRow Finish(Slots& s, const Events& e, const PrayerMethod& m) {
 }
 
 }  // namespace
+
+HorizonDay HorizonOf(const YearElements& elements, const CityLocation& city, int dayNumber,
+                     const std::array<SunSample, 3>& noon, double latitudeRad) {
+    const double horizon = std::sin(DegreesToRadians(kHorizonAltitudeDeg));
+    const SunWindow w = MakeSunWindow(elements, city, dayNumber, noon, latitudeRad);
+    HorizonDay day;
+    day.transit = TransitHours(w);
+    day.sunrise = CrossingHours(w, horizon, day.transit, true);
+    day.sunset = CrossingHours(w, horizon, day.transit, false);
+    return day;
+}
 
 DayRow ComputeMethodRow(const YearElements& elements, const CityLocation& city,
                         const PrayerMethod& method, const MethodDayFacts& facts) {

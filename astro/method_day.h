@@ -10,6 +10,18 @@
 
 namespace orvanta {
 
+// The sun's transit, rising and setting of one date, hours on its own axis.
+struct HorizonDay {
+    double transit = 12.0;
+    Crossing sunrise, sunset;
+};
+
+// Given the year's elements, the city, a day number, the sun at 12h of the day before, the day
+// and the day after (SunAtClockNoon) and a latitude in radians, returns the day's transit and
+// the crossings of the sun's centre 0.83 deg below the horizon (upper limb, refraction).
+HorizonDay HorizonOf(const YearElements& elements, const CityLocation& city, int dayNumber,
+                     const std::array<SunSample, 3>& noon, double latitudeRad);
+
 // The per-day facts of one date besides the city and the method.
 struct MethodDayFacts {
     int dayIndex = 0;       // 0 = 1 January (day number dayIndex + 1)
@@ -18,6 +30,8 @@ struct MethodDayFacts {
     // The sun at 12h standard time of day numbers dayIndex - 1 .. dayIndex + 3 (the date's
     // day number is dayIndex + 1, in the middle), from SunAtClockNoon.
     std::array<SunSample, 5> noon{};
+    // HorizonOf the day before, the date and the day after at the city's latitude.
+    std::array<HorizonDay, 3> horizon{};
 };
 
 // Given the year's elements, the city, the method and the date's facts, returns the date's row

@@ -22,11 +22,19 @@ bool ComputeMethodDayTable(DayTable& table, std::int16_t first, std::int16_t las
     for (int day = first - 1; day <= last + 3; ++day) {
         noon.push_back(SunAtClockNoon(elements, city, day));
     }
+    // The transit, sunrise and sunset of day numbers first .. last + 2, each once.
+    std::vector<HorizonDay> horizon;
+    for (std::size_t k = 0; k + 2 < noon.size(); ++k) {
+        horizon.push_back(HorizonOf(elements, city, first + static_cast<int>(k),
+                                    {noon[k], noon[k + 1], noon[k + 2]}, city.latitudeRad));
+    }
     for (int i = first; i < last; ++i) {
-        MethodDayFacts facts{i, year.ramadan[i] != 0, year.leapYear, {}};
+        const auto at = static_cast<std::size_t>(i - first);
+        MethodDayFacts facts{i, year.ramadan[i] != 0, year.leapYear, {}, {}};
         for (std::size_t k = 0; k < facts.noon.size(); ++k) {
-            facts.noon[k] = noon[static_cast<std::size_t>(i - first) + k];
+            facts.noon[k] = noon[at + k];
         }
+        facts.horizon = {horizon[at], horizon[at + 1], horizon[at + 2]};
         table.rows[i] = ComputeMethodRow(elements, city, method, facts);
     }
     ApplyDaylightShifts(table, first, last, year.daylightShifts);
@@ -36,9 +44,14 @@ bool ComputeMethodDayTable(DayTable& table, std::int16_t first, std::int16_t las
 DayRow ComputeMethodSingleDayRow(std::int16_t index, const YearElements& elements,
                                  const CityLocation& city, const PrayerMethod& method,
                                  bool ramadanDay, bool leapYear, double shiftHours) {
-    MethodDayFacts facts{index, ramadanDay, leapYear, {}};
+    MethodDayFacts facts{index, ramadanDay, leapYear, {}, {}};
     for (std::size_t k = 0; k < facts.noon.size(); ++k) {
         facts.noon[k] = SunAtClockNoon(elements, city, index - 1 + static_cast<int>(k));
+    }
+    for (std::size_t k = 0; k < facts.horizon.size(); ++k) {
+        facts.horizon[k] =
+            HorizonOf(elements, city, index + static_cast<int>(k),
+                      {facts.noon[k], facts.noon[k + 1], facts.noon[k + 2]}, city.latitudeRad);
     }
     DayRow row = ComputeMethodRow(elements, city, method, facts);
     ShiftRow(row, shiftHours);

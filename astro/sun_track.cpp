@@ -7,18 +7,33 @@
 namespace orvanta {
 namespace {
 
-constexpr double kConvergedHours = 1e-7;  // 0.4 ms: a step this small ends a solution
+// A step this small (3.6 s) ends a solution: the declination's pull shrinks each step to a few
+// hundredths of the one before, so what is left is below 0.2 s.
+constexpr double kConvergedHours = 1e-3;
+// Hours from the transit to the lower culmination: 12 h of hour angle at the sun's mean rate.
+constexpr double kHalfSolarDayHours = 12.0;
 constexpr int kFixedPointSteps = 8;
 constexpr int kBisectionSteps = 32;  // 12 h / 2^32: well below a millisecond
 
-// x reduced to [-12, 12) hours.
+// x (hours, |x| below 24000) reduced to [-12, 12): the whole days are counted by a truncation
+// of a positive number, which compiles to one instruction where floor() may be a call.
 double WrapHalfDay(double x) {
-    return x - 24.0 * std::floor((x + 12.0) * kOneOver24);
+    constexpr double kOffsetDays = 1000.0;
+    const auto days = static_cast<long>((x + 12.0) * kOneOver24 + kOffsetDays);
+    return x - 24.0 * (static_cast<double>(days) - kOffsetDays);
 }
 
-// Second-order interpolation through values at p = -1, 0, +1.
-double Interpolate(double before, double at, double after, double p) {
-    return at + p * 0.5 * (after - before) + p * p * 0.5 * (after - 2.0 * at + before);
+double Clamp(double x, double low, double high) {
+    return x < low ? low : (x > high ? high : x);
+}
+
+// The coefficients of the parabola through values at p = -1, 0, +1.
+std::array<double, 3> Parabola(double before, double at, double after) {
+    return {at, 0.5 * (after - before), 0.5 * (after + before) - at};
+}
+
+double Evaluate(const std::array<double, 3>& c, double p) {
+    return c[0] + p * (c[1] + p * c[2]);
 }
 
 // The sine of the sun's altitude at a time on the axis.
@@ -48,17 +63,15 @@ SunSample SunAt(const YearElements& el, double daysSinceEpoch) {
     const double meanLongitude = el.meanMotion * t + el.meanLongitudeAtEpoch;
     const double meanAnomaly = meanLongitude - (el.perigeeMotion * t + el.perigeeLongitudeAtEpoch);
     const double s = std::sin(meanAnomaly), c = std::cos(meanAnomaly);
-    const double e = std::sqrt(el.centreCoefficient2 / 1.25);
     const double centre = el.centreCoefficient1 * s + el.centreCoefficient2 * 2.0 * s * c +
-                          (13.0 / 12.0) * e * e * e * s * (3.0 - 4.0 * s * s);
+                          el.centreCoefficient3 * s * (3.0 - 4.0 * s * s);
     // The Moon's ascending node (degrees) from the Julian centuries since J2000.0.
     const double centuries = (el.epochDaysFromJ2000 + t) * kOneOver36525;
     const double node = DegreesToRadians(125.04452 - 1934.136261 * centuries);
     // Aberration and nutation in longitude; nutation in obliquity (degrees).
     const double longitude =
         meanLongitude + centre + DegreesToRadians(-0.00569 - 0.00478 * std::sin(node));
-    const double obliquity =
-        std::atan2(el.sinObliquity, el.cosObliquity) + DegreesToRadians(0.00256 * std::cos(node));
+    const double obliquity = el.obliquityRad + DegreesToRadians(0.00256 * std::cos(node));
     const double sinLongitude = std::sin(longitude);
     SunSample sun;
     double alpha = std::atan2(std::cos(obliquity) * sinLongitude, std::cos(longitude));
@@ -79,30 +92,33 @@ SunWindow MakeSunWindow(const YearElements& elements, const CityLocation& city, 
     w.elements = &elements;
     w.westLongitudeHours = city.longitudeRad * kHoursPerRadian;
     w.zoneHours = city.zoneHours;
+    w.latitudeRad = latitudeRad;
     w.sinLatitude = std::sin(latitudeRad);
     w.cosLatitude = std::cos(latitudeRad);
     w.dayNumber = dayNumber;
     w.noon = noon;
+    const double ra = noon[1].rightAscensionHours;
+    w.rightAscension = Parabola(ra + WrapHalfDay(noon[0].rightAscensionHours - ra), ra,
+                                ra + WrapHalfDay(noon[2].rightAscensionHours - ra));
+    w.sinDeclination =
+        Parabola(noon[0].sinDeclination, noon[1].sinDeclination, noon[2].sinDeclination);
+    w.cosDeclination =
+        Parabola(noon[0].cosDeclination, noon[1].cosDeclination, noon[2].cosDeclination);
     return w;
 }
 
 SunAtHour SunOnAxis(const SunWindow& w, double hours) {
     const double p = (hours - 12.0) * kOneOver24;
-    const double ra = w.noon[1].rightAscensionHours;
-    const double before = ra + WrapHalfDay(w.noon[0].rightAscensionHours - ra);
-    const double after = ra + WrapHalfDay(w.noon[2].rightAscensionHours - ra);
     SunAtHour sun;
-    sun.sinDeclination = Interpolate(w.noon[0].sinDeclination, w.noon[1].sinDeclination,
-                                     w.noon[2].sinDeclination, p);
-    sun.cosDeclination = Interpolate(w.noon[0].cosDeclination, w.noon[1].cosDeclination,
-                                     w.noon[2].cosDeclination, p);
+    sun.sinDeclination = Evaluate(w.sinDeclination, p);
+    sun.cosDeclination = Evaluate(w.cosDeclination, p);
     // Sidereal time: the epoch's, the gain beyond 24 h per day, and the hours of the day.
     const double universal = hours - w.zoneHours;
     const double days = static_cast<double>(w.dayNumber) + universal * kOneOver24;
     const double sidereal =
         w.elements->siderealTimeAtEpoch + w.elements->siderealGainPerDay * days + universal;
     sun.hourAngleHours =
-        WrapHalfDay(sidereal - w.westLongitudeHours - Interpolate(before, ra, after, p));
+        WrapHalfDay(sidereal - w.westLongitudeHours - Evaluate(w.rightAscension, p));
     return sun;
 }
 
@@ -126,25 +142,30 @@ Crossing CrossingHours(const SunWindow& w, double sinAltitude, double transitHou
             sinAltitude) {
         return {};  // at a pole, or the sun stays below the altitude at its highest
     }
-    // The lower culmination on this side of the transit, and whether the sun gets that low.
-    double low = transitHours + sign * 12.0;
-    for (int i = 0; i < 2; ++i) {
-        low += WrapHalfDay(sign * 12.0 - SunOnAxis(w, low).hourAngleHours);
-    }
+    // The lower culmination on this side of the transit (to a minute, in which the declination
+    // moves less than 0.0003 deg), and whether the sun gets that low.
+    const double low = transitHours + sign * kHalfSolarDayHours;
     const SunAtHour atLow = SunOnAxis(w, low);
     if (w.sinLatitude * atLow.sinDeclination - w.cosLatitude * atLow.cosDeclination > sinAltitude) {
         return {};
     }
     const double first = morning ? low : transitHours, last = morning ? transitHours : low;
     double hours = transitHours + sign * HourAngleAt(w, atTransit, sinAltitude);
+    double previous = 0.0;
     for (int i = 0; i < kFixedPointSteps; ++i) {
         const SunAtHour sun = SunOnAxis(w, hours);
-        const double step =
-            WrapHalfDay(sign * HourAngleAt(w, sun, sinAltitude) - sun.hourAngleHours);
-        hours = std::fmin(std::fmax(hours + step, first), last);
+        double step = WrapHalfDay(sign * HourAngleAt(w, sun, sinAltitude) - sun.hourAngleHours);
         if (std::fabs(step) < kConvergedHours) {
-            return Crossing{true, hours};
+            return Crossing{true, Clamp(hours + step, first, last)};
         }
+        // The steps shrink by a nearly constant ratio r: their sum, step / (1 - r), is taken at
+        // once (Aitken's extrapolation) while the ratio is small enough to trust.
+        const double ratio = previous != 0.0 ? step / previous : 1.0;
+        previous = step;
+        if (std::fabs(ratio) < 0.5) {
+            step /= 1.0 - ratio;
+        }
+        hours = Clamp(hours + step, first, last);
     }
     // Close to the lower culmination the declination's pull can outrun the steps: bisect the
     // altitude between the transit and the lower culmination instead.

@@ -42,10 +42,15 @@ struct SunWindow {
     const YearElements* elements = nullptr;
     double westLongitudeHours = 0.0;  // the city's longitude, hours, west positive
     double zoneHours = 0.0;           // east positive
+    double latitudeRad = 0.0;
     double sinLatitude = 0.0;
     double cosLatitude = 1.0;
     int dayNumber = 0;                // of the axis date
     std::array<SunSample, 3> noon{};  // at 12h of dayNumber - 1, dayNumber, dayNumber + 1
+    // Interpolation coefficients in p = (hours - 12) / 24: value = c0 + p (c1 + p c2).
+    std::array<double, 3> rightAscension{};  // hours, unwrapped across 0h
+    std::array<double, 3> sinDeclination{};
+    std::array<double, 3> cosDeclination{};
 };
 
 // Given the three samples of SunAtClockNoon for dayNumber - 1 .. dayNumber + 1, returns the

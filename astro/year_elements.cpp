@@ -65,6 +65,8 @@ YearElements ComputeYearElements(std::int16_t year) {
     el.centreCoefficient1 = (2.0 - e2 * 0.25) * e;
     el.centreCoefficient2 = e2 * 1.25;
     el.epochDaysFromJ2000 = d0;
+    el.centreCoefficient3 = e2 * e * (13.0 / 12.0);
+    el.obliquityRad = obliquity;
     return el;
 }
 

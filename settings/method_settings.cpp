@@ -53,6 +53,8 @@ MethodSettings LoadMethodSettings(const SettingsFile& file) {
                                                           ParseHighLatitudeRule, bad);
     c.rounding =
         ReadSettingsString<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
+    c.nearestLatitudeDeg =
+        ReadSettingsString<double>(*document, kNearestLatitudeValueName, ParseNearestLatitude, bad);
     return loaded;
 }
 
@@ -101,6 +103,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
     ok = ok && put(kRoundingValueName,
                    choice.rounding ? std::optional<std::string>(RoundingRuleName(*choice.rounding))
                                    : std::nullopt);
+    ok = ok && put(kNearestLatitudeValueName, decimal(choice.nearestLatitudeDeg));
     return ok;
 }
 

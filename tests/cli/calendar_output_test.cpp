@@ -38,7 +38,7 @@ const char* const kRows = R"(
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura" | "ishaInterval": 90.0
 0 @istanbul --date 2026-02-19 --preset dubai --format ics | (method: dubai)
-0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source: 
+0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source:  | high latitudes: nearest-latitude at 48.5° (its Fiqh Council | high latitudes: twilight-angle (the authority prescribes none
 )";
 
 RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "") {
