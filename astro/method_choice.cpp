@@ -187,10 +187,14 @@ std::string DescribeMethod(const MethodChoice& choice) {
     if (choice.adjustments != MinuteOffsets{}) {
         text += "; adjustments " + FormatAdjustments(choice.adjustments);
     }
-    if (choice.highLatitude) {
-        text += "; high latitude " + std::string(HighLatitudeRuleName(*choice.highLatitude));
+    // The rule in force, the preset's own included, so that every output says which rule
+    // stood in for a twilight (or that none did).
+    const HighLatitudeRule rule = choice.highLatitude.value_or(preset->method.highLatitude);
+    text += "; high latitude " + std::string(HighLatitudeRuleName(rule));
+    if (rule == HighLatitudeRule::NearestLatitude) {
+        text += " at " +
+                Number(choice.nearestLatitudeDeg.value_or(preset->method.nearestLatitudeDeg)) + "°";
     }
-    add("nearest latitude", choice.nearestLatitudeDeg, "°");
     if (choice.rounding) {
         text += "; rounding " + std::string(RoundingRuleName(*choice.rounding));
     }

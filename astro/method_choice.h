@@ -68,7 +68,8 @@ std::optional<MinuteOffsets> ParseAdjustments(std::string_view text,
 std::string FormatAdjustments(const MinuteOffsets& minutes);
 
 // One line naming the method in force: "classic" or, for a preset,
-// "turkey (Diyanet ...): Fajr 18°, ...", followed by what the user changed.
+// "turkey (Diyanet ...): Fajr 18°, ...", followed by what the user changed and the
+// high-latitude rule in force ("; high latitude nearest-latitude at 48.5°").
 std::string DescribeMethod(const MethodChoice& choice);
 
 }  // namespace orvanta
