@@ -15,9 +15,12 @@ constexpr double kHalfSolarDayHours = 12.0;
 constexpr int kFixedPointSteps = 8;
 constexpr int kBisectionSteps = 32;  // 12 h / 2^32: well below a millisecond
 
-// x (hours, |x| below 24000) reduced to [-12, 12): the whole days are counted by a truncation
-// of a positive number, which compiles to one instruction where floor() may be a call.
+// x (hours) reduced to [-12, 12): below 24000 h the whole days are counted by a truncation of a
+// positive number, which compiles to one instruction where floor() may be a call.
 double WrapHalfDay(double x) {
+    if (!(std::fabs(x) < 24000.0)) {
+        return x - 24.0 * std::floor((x + 12.0) * kOneOver24);  // never in practice; NaN stays
+    }
     constexpr double kOffsetDays = 1000.0;
     const auto days = static_cast<long>((x + 12.0) * kOneOver24 + kOffsetDays);
     return x - 24.0 * (static_cast<double>(days) - kOffsetDays);
