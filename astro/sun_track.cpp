@@ -10,6 +10,10 @@ namespace {
 // A step this small (3.6 s) ends a solution: the declination's pull shrinks each step to a few
 // hundredths of the one before, so what is left is below 0.2 s.
 constexpr double kConvergedHours = 1e-3;
+// Newton's step is trusted while the pull is below this, and ends the solution when it is
+// shorter than kNewtonDoneHours (3 min; what is left is of the order of its square).
+constexpr double kTrustedPull = 0.25;
+constexpr double kNewtonDoneHours = 0.05;
 // Hours from the transit to the lower culmination: 12 h of hour angle at the sun's mean rate.
 constexpr double kHalfSolarDayHours = 12.0;
 constexpr int kFixedPointSteps = 8;
@@ -24,6 +28,21 @@ double WrapHalfDay(double x) {
     constexpr double kOffsetDays = 1000.0;
     const auto days = static_cast<long>((x + 12.0) * kOneOver24 + kOffsetDays);
     return x - 24.0 * (static_cast<double>(days) - kOffsetDays);
+}
+
+// How fast (hours per hour) the hour angle at which the sun stands at the altitude changes as
+// the declination moves at `hours`: d(H)/d(sin dec) * d(sin dec)/d(hours). H in (0, 12).
+double HourAnglePull(const SunWindow& w, const SunAtHour& sun, double sinAltitude, double hours) {
+    const double x = sun.sinDeclination, c = sun.cosDeclination;
+    const double cosH = (sinAltitude - w.sinLatitude * x) / (w.cosLatitude * c);
+    const double sinH = std::sqrt(std::fmax(0.0, 1.0 - cosH * cosH));
+    if (!(sinH > 1e-6)) {
+        return 1e9;  // at the transit or the lower culmination: no trusted slope
+    }
+    const double dCosH = (sinAltitude * x - w.sinLatitude) / (w.cosLatitude * c * c * c);
+    const double p = (hours - 12.0) * kOneOver24;
+    const double dSinDec = (w.sinDeclination[1] + 2.0 * p * w.sinDeclination[2]) * kOneOver24;
+    return -dCosH / sinH * kHoursPerRadian * dSinDec;
 }
 
 double Clamp(double x, double low, double high) {
@@ -161,8 +180,18 @@ Crossing CrossingHours(const SunWindow& w, double sinAltitude, double transitHou
         if (std::fabs(step) < kConvergedHours) {
             return Crossing{true, Clamp(hours + step, first, last)};
         }
-        // The steps shrink by a nearly constant ratio r: their sum, step / (1 - r), is taken at
-        // once (Aitken's extrapolation) while the ratio is small enough to trust.
+        // Newton's step: the hour angle sought moves with the declination as the time moves
+        // (`pull` hours per hour); a small step taken so leaves well under a second.
+        const double pull = sign * HourAnglePull(w, sun, sinAltitude, hours);
+        if (std::fabs(pull) < kTrustedPull) {
+            hours = Clamp(hours + step / (1.0 - pull), first, last);
+            if (std::fabs(step) < kNewtonDoneHours) {
+                return Crossing{true, hours};
+            }
+            continue;
+        }
+        // Else the steps shrink by a nearly constant ratio r: their sum, step / (1 - r), is
+        // taken at once (Aitken's extrapolation) while the ratio is small enough to trust.
         const double ratio = previous != 0.0 ? step / previous : 1.0;
         previous = step;
         if (std::fabs(ratio) < 0.5) {
