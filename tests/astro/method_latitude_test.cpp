@@ -76,32 +76,22 @@ constexpr const char* kEdges = R"(
 London, 15 deg only just reached | 51.5074 -0.1278 0       | 2026 6 21  | isna  | none             | 0:15:34 3:43:06 12:02:20 16:25:10 20:21:33 23:48:58
 Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 5 3 | karachi | none | 0:46:47 * * * * 23:47:54
 Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 5 4 | karachi | none | 0:30:34 * * * * -
-Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 5 5 | karachi | none | - * * * * -
-Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 8 7 | karachi | none | - * * * * -
 Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 8 8 | karachi | none | - * * * * 23:56:51
 Edinburgh, edge of 18  | 55.9533 -3.1883 0 | 2026 8 9 | karachi | none | 0:40:30 * * * * 23:40:56
 Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 5 13 | france  | none | 0:19:53 * * * * 23:23:49
 Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 5 14 | france  | none | 0:03:39 * * * * -
-Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 5 15 | france  | none | - * * * * -
-Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 7 28 | france  | none | - * * * * -
 Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 7 29 | france  | none | - * * * * 23:34:22
 Stockholm, edge of 12  | 59.3293 18.0686 1 | 2026 7 30 | france  | none | 0:14:41 * * * * 23:18:20
 Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 4 29 | isna    | none | 0:58:08 * * * * 23:54:06
 Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 4 30 | isna    | none | 0:40:10 * * * * -
-Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 5 1 | isna    | none | - * * * * -
-Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 8 11 | isna    | none | - * * * * -
 Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 8 12 | isna    | none | - * * * * 24:07:25
 Helsinki, edge of 15   | 60.1699 24.9384 2 | 2026 8 13 | isna    | none | 0:43:50 * * * * 23:47:17
 Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 5 8 | mwl     | none | * * * * * 23:55:25
 Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 5 9 | mwl     | none | * * * * * -
-Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 5 10 | mwl     | none | * * * * * -
-Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 8 2 | mwl     | none | * * * * * -
 Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 8 3 | mwl     | none | * * * * * 24:06:16
 Copenhagen, edge of 17 | 55.6761 12.5683 1 | 2026 8 4 | mwl     | none | * * * * * 23:44:59
 Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 4 25 | france  | none | 0:55:38 * * * * 24:00:41
 Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 4 26 | france  | none | 0:30:00 * * * * -
-Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 4 27 | france  | none | - * * * * -
-Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 8 16 | france  | none | - * * * * -
 Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 8 17 | france  | none | - * * * * 23:48:20
 Arkhangelsk, edge of 12 | 64.5399 40.5152 3 | 2026 8 18 | france  | none | 0:56:31 * * * * 23:31:43
 )";
