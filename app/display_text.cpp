@@ -59,11 +59,13 @@ constexpr std::array<const char*, 6> kNoticeForms = {
 };
 
 constexpr const char* kMethodContext = "MethodWords";
-[[maybe_unused]] constexpr std::array<const char*, 6> kMethodWords = {
+[[maybe_unused]] constexpr std::array<const char*, 8> kMethodWords = {
     QT_TRANSLATE_NOOP("MethodWords", "none"),
     QT_TRANSLATE_NOOP("MethodWords", "middle-of-night"),
     QT_TRANSLATE_NOOP("MethodWords", "seventh-of-night"),
     QT_TRANSLATE_NOOP("MethodWords", "twilight-angle"),
+    QT_TRANSLATE_NOOP("MethodWords", "nearest-day"),
+    QT_TRANSLATE_NOOP("MethodWords", "nearest-latitude"),
     QT_TRANSLATE_NOOP("MethodWords", "nearest"),
     QT_TRANSLATE_NOOP("MethodWords", "up"),
 };

@@ -24,9 +24,22 @@ constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Asr"),
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Maghrib"),
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Isha")};
-constexpr std::array<HighLatitudeRule, 4> kRules = {
-    HighLatitudeRule::None, HighLatitudeRule::MiddleOfNight, HighLatitudeRule::SeventhOfNight,
-    HighLatitudeRule::TwilightAngle};
+constexpr std::array<HighLatitudeRule, 6> kRules = {
+    HighLatitudeRule::None,           HighLatitudeRule::MiddleOfNight,
+    HighLatitudeRule::SeventhOfNight, HighLatitudeRule::TwilightAngle,
+    HighLatitudeRule::NearestDay,     HighLatitudeRule::NearestLatitude};
+
+// Why each preset has its own high-latitude rule, as the presets state it.
+[[maybe_unused]] constexpr std::array<const char*, 3> kRuleReasons = {
+    QT_TRANSLATE_NOOP("orvanta::MethodPage",
+                      "the authority prescribes none; it gives Fajr and Isha wherever the sun "
+                      "rises and sets"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage",
+                      "its Fiqh Council's decree: Fajr and Isha by analogy with the nearest "
+                      "latitude where they are distinct"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage",
+                      "the Committee's own: one seventh of the night at and above 55°"),
+};
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -167,6 +180,7 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     highLatitude_->setCurrentIndex(choice.highLatitude ? static_cast<int>(*choice.highLatitude) + 1
                                                        : 0);
     rounding_->setCurrentIndex(choice.rounding ? static_cast<int>(*choice.rounding) + 1 : 0);
+    nearestLatitudeDeg_ = choice.nearestLatitudeDeg;
     controls_->setEnabled(!ClassicSelected());
     connect(preset_, &QComboBox::currentIndexChanged, this, &MethodPage::OnPresetChanged);
 }
@@ -203,7 +217,10 @@ void MethodPage::ShowPresetValues() {
         return;
     }
     parameters_->setText(SummaryText(p->summary) + QLatin1Char('\n') +
-                         tr("Source: %1").arg(Text(p->source)));
+                         tr("Source: %1").arg(Text(p->source)) + QLatin1Char('\n') +
+                         tr("High latitudes: %1 (%2)")
+                             .arg(MethodWord(HighLatitudeRuleName(p->method.highLatitude)),
+                                  tr(std::string(p->ruleReason).c_str())));
     const PrayerMethod& m = p->method;
     const std::array<std::pair<QCheckBox*, std::pair<QDoubleSpinBox*, double>>, 4> defaults = {
         std::pair{fajrOverride_, std::pair{fajrAngle_, m.fajrAngleDeg}},
@@ -261,6 +278,7 @@ MethodChoice MethodPage::Choice() const {
     if (rounding_->currentIndex() > 0) {
         choice.rounding = rounding_->currentIndex() == 1 ? RoundingRule::Nearest : RoundingRule::Up;
     }
+    choice.nearestLatitudeDeg = nearestLatitudeDeg_;
     return choice;
 }
 

@@ -2,6 +2,8 @@
 // those the user may override, the six adjustments, the high-latitude rule and the rounding.
 #pragma once
 
+#include <optional>
+
 #include <array>
 #include <string_view>
 
@@ -56,6 +58,8 @@ class MethodPage : public QWidget {
     std::array<QSpinBox*, kMethodSlotCount> adjustments_;
     QComboBox* highLatitude_;  // item 0: the preset's own rule
     QComboBox* rounding_;      // item 0: the preset's own rounding
+    // The stored latitude of the nearest-latitude rule, kept as loaded (not edited here).
+    std::optional<double> nearestLatitudeDeg_;
 };
 
 }  // namespace orvanta

@@ -12,8 +12,9 @@ namespace {
 
 constexpr std::array<std::string_view, kMethodSlotCount> kPrayerKeys = {"fajr", "shuruq",  "zuhr",
                                                                         "asr",  "maghrib", "isha"};
-constexpr std::array<std::string_view, 4> kRuleNames = {"none", "middle-of-night",
-                                                        "seventh-of-night", "twilight-angle"};
+constexpr std::array<std::string_view, 6> kRuleNames = {
+    "none",           "middle-of-night", "seventh-of-night",
+    "twilight-angle", "nearest-day",     "nearest-latitude"};
 constexpr std::array<std::string_view, 2> kRoundingNames = {"nearest", "up"};
 
 // The whole text as a finite decimal number; a leading '+' is allowed.
@@ -76,6 +77,7 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
     }
     m.adjustmentMinutes = choice.adjustments;
     m.highLatitude = choice.highLatitude.value_or(m.highLatitude);
+    m.nearestLatitudeDeg = choice.nearestLatitudeDeg.value_or(m.nearestLatitudeDeg);
     m.rounding = choice.rounding.value_or(m.rounding);
     m.asrShadowFactor = asrShadowFactor;
     return m;
@@ -91,6 +93,10 @@ std::optional<double> ParseMaghribAngle(std::string_view text) {
 
 std::optional<double> ParseIshaInterval(std::string_view text) {
     return Within(ParseNumber(text), 0.0, false, kMaxIshaIntervalMinutes);
+}
+
+std::optional<double> ParseNearestLatitude(std::string_view text) {
+    return Within(ParseNumber(text), 0.0, false, kMaxNearestLatitudeDeg);
 }
 
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view text) {
@@ -181,8 +187,13 @@ std::string DescribeMethod(const MethodChoice& choice) {
     if (choice.adjustments != MinuteOffsets{}) {
         text += "; adjustments " + FormatAdjustments(choice.adjustments);
     }
-    if (choice.highLatitude) {
-        text += "; high latitude " + std::string(HighLatitudeRuleName(*choice.highLatitude));
+    // The rule in force, the preset's own included, so that every output says which rule
+    // stood in for a twilight (or that none did).
+    const HighLatitudeRule rule = choice.highLatitude.value_or(preset->method.highLatitude);
+    text += "; high latitude " + std::string(HighLatitudeRuleName(rule));
+    if (rule == HighLatitudeRule::NearestLatitude) {
+        text += " at " +
+                Number(choice.nearestLatitudeDeg.value_or(preset->method.nearestLatitudeDeg)) + "°";
     }
     if (choice.rounding) {
         text += "; rounding " + std::string(RoundingRuleName(*choice.rounding));

@@ -19,6 +19,7 @@ inline constexpr double kMinTwilightAngleDeg = 0.0;  // exclusive
 inline constexpr double kMaxTwilightAngleDeg = 30.0;
 inline constexpr double kMaxMaghribAngleDeg = 10.0;
 inline constexpr double kMaxIshaIntervalMinutes = 300.0;
+inline constexpr double kMaxNearestLatitudeDeg = 65.0;  // the sun still sets there in June
 
 struct MethodChoice {
     std::string presetId{kClassicMethodId};        // "classic" or a preset id
@@ -28,6 +29,7 @@ struct MethodChoice {
     std::optional<double> maghribAngleDeg;         // 0 = at sunset
     MinuteOffsets adjustments{};                   // -60 .. +60 each
     std::optional<HighLatitudeRule> highLatitude;  // nothing: the preset's own
+    std::optional<double> nearestLatitudeDeg;      // of nearest-latitude; nothing: 48.5
     std::optional<RoundingRule> rounding;          // nothing: the preset's own
 };
 
@@ -44,8 +46,11 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
 std::optional<double> ParseTwilightAngle(std::string_view text);
 std::optional<double> ParseMaghribAngle(std::string_view text);
 std::optional<double> ParseIshaInterval(std::string_view text);
+// The latitude of the nearest-latitude rule, degrees without sign (0 < a <= 65).
+std::optional<double> ParseNearestLatitude(std::string_view text);
 
-// "none", "middle-of-night", "seventh-of-night", "twilight-angle" and back.
+// "none", "middle-of-night", "seventh-of-night", "twilight-angle", "nearest-day",
+// "nearest-latitude" and back.
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view text);
 std::string_view HighLatitudeRuleName(HighLatitudeRule rule);
 
@@ -63,7 +68,8 @@ std::optional<MinuteOffsets> ParseAdjustments(std::string_view text,
 std::string FormatAdjustments(const MinuteOffsets& minutes);
 
 // One line naming the method in force: "classic" or, for a preset,
-// "turkey (Diyanet ...): Fajr 18°, ...", followed by what the user changed.
+// "turkey (Diyanet ...): Fajr 18°, ...", followed by what the user changed and the
+// high-latitude rule in force ("; high latitude nearest-latitude at 48.5°").
 std::string DescribeMethod(const MethodChoice& choice);
 
 }  // namespace orvanta

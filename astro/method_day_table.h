@@ -1,5 +1,6 @@
 // The day table of an authority's method. The classic table (ComputeDayTable) stays the
-// default; this one goes through the same solar functions with the same seeds and fallbacks.
+// default with its own seeds; this one solves every event to convergence on the continuous time
+// axis of its date (sun_track.h), so each row depends on its date alone.
 #pragma once
 
 #include <array>
@@ -23,17 +24,16 @@ struct MethodYear {
 };
 
 // Given the year's elements, the city, a method and the year's per-day inputs, fills the rows
-// [first, last) in increasing order, every event seeded with its own time on the previous day
-// (the day before `first` primes the seeds), exactly as ComputeDayTable does:
-//   Zuhr = the transit; Shuruq, Asr and sunset as in the classic table; Fajr at the method's
-//   Fajr angle; Maghrib at sunset or at the Maghrib angle; Isha at the Isha angle, or the
-//   interval (the Ramadan interval on Ramadan days) after the computed Maghrib.
-// Then, in this order: the twilight bound (seasonal, below 55 deg of latitude) or else the
-// high-latitude rule limits Fajr and an Isha by angle to their portion of the night from
-// sunset to sunrise (24 h - (sunset - sunrise)), and stands in for a twilight that does not
-// end, when the day has both a sunrise and a sunset; the method's minutes and the user's are
-// added to every time that exists; RoundingRule::Up rounds each up to its minute; the day's
-// daylight-saving hours are added. Slots hold hours as in DayRow (NO_EVENT_TIME where none).
+// [first, last) with ComputeMethodRow (method_day.h) of each date:
+//   Zuhr = the transit; Shuruq and sunset with the sun's upper limb on the horizon (0.83 deg
+//   below it, with refraction); Asr at its shadow; Fajr at the method's Fajr angle; Maghrib at
+//   sunset or at the Maghrib angle; Isha at the Isha angle, or the interval (the Ramadan
+//   interval on Ramadan days) after the final Maghrib.
+// Then the twilight bound (seasonal, below 55 deg of latitude) or else the high-latitude rule on
+// the night that ends at the date's sunrise (Fajr) and the night that begins at its sunset
+// (Maghrib by angle, Isha); the method's minutes and rounding; the order of the six times; the
+// user's minutes; the day's daylight-saving hours. Slots hold hours as in DayRow (NO_EVENT_TIME
+// where none). Rows do not depend on their neighbours: a range equals its single days.
 // Returns false and writes nothing when the range leaves 0 .. 366.
 [[nodiscard]] bool ComputeMethodDayTable(DayTable& table, std::int16_t first, std::int16_t last,
                                          const YearElements& elements, const CityLocation& city,

@@ -18,14 +18,19 @@ enum class IshaRule : std::uint8_t {
     Interval,  // a fixed number of minutes after Maghrib
 };
 
-// What bounds Fajr and Isha where the twilight is long or never ends. Each rule takes a portion
-// of the night (sunset to the next sunrise): Fajr no earlier than sunrise minus that portion,
-// Isha no later than sunset plus it. Where the sun does not set or rise, nothing is bounded.
+// What bounds Fajr and Isha (and a Maghrib by angle) where the twilight is long or never ends.
+// The first three take a portion of the night, the one interval from a sunset to the next
+// sunrise: Fajr no earlier than its sunrise minus the portion of the night that ends there, Isha
+// no later than its sunset plus the portion of the night that begins there. Where the sun does
+// not set or rise there is no night, and nothing is bounded. The last two only stand in for a
+// twilight that does not occur.
 enum class HighLatitudeRule : std::uint8_t {
-    None,            // the computed twilight, or no time where there is none
-    MiddleOfNight,   // half of the night
-    SeventhOfNight,  // one seventh of the night
-    TwilightAngle,   // angle / 60 of the night (18 deg: 0.3 of the night)
+    None,             // the computed twilight, or no time where there is none
+    MiddleOfNight,    // half of the night
+    SeventhOfNight,   // one seventh of the night
+    TwilightAngle,    // angle / 60 of the night (18 deg: 0.3 of the night)
+    NearestDay,       // the time of the nearest day of the year on which the twilight occurs
+    NearestLatitude,  // the day as at nearestLatitudeDeg, at the place's longitude and zone
 };
 
 // How a time becomes a whole minute.
@@ -52,6 +57,9 @@ struct PrayerMethod {
     double maghribAngleDeg = 0.0;
     TwilightBound twilightBound = TwilightBound::None;
     HighLatitudeRule highLatitude = HighLatitudeRule::None;
+    // Degrees of latitude (no sign: the place's hemisphere) at which NearestLatitude computes
+    // a day whose sun does not rise or set, or whose twilight does not occur; 0 .. 80.
+    double nearestLatitudeDeg = 48.5;
     RoundingRule rounding = RoundingRule::Nearest;
     MinuteOffsets methodMinutes{};      // the authority's own fixed offsets
     MinuteOffsets adjustmentMinutes{};  // the user's adjustments, -60 .. +60, added after

@@ -54,6 +54,8 @@ double NightPortion(HighLatitudeRule rule, double angleDeg) {
         case HighLatitudeRule::TwilightAngle:
             return angleDeg / 60.0;
         case HighLatitudeRule::None:
+        case HighLatitudeRule::NearestDay:
+        case HighLatitudeRule::NearestLatitude:
             break;
     }
     return 0.0;

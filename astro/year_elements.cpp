@@ -64,6 +64,9 @@ YearElements ComputeYearElements(std::int16_t year) {
     const double e2 = e * e;
     el.centreCoefficient1 = (2.0 - e2 * 0.25) * e;
     el.centreCoefficient2 = e2 * 1.25;
+    el.epochDaysFromJ2000 = d0;
+    el.centreCoefficient3 = e2 * e * (13.0 / 12.0);
+    el.obliquityRad = obliquity;
     return el;
 }
 

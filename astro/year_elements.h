@@ -19,6 +19,10 @@ struct YearElements {
     double siderealTimeAtEpoch = 0.0;      // hours, [0, 24): Greenwich mean sidereal time
     double centreCoefficient1 = 0.0;       // radians: 2e - e^3/4, coefficient of sin M
     double centreCoefficient2 = 0.0;       // radians: 5e^2/4, coefficient of sin 2M
+    // For the methods' sun (sun_track.h) only; the classic table does not read them.
+    double epochDaysFromJ2000 = 0.0;  // days from J2000.0 to the epoch (ends in .5)
+    double centreCoefficient3 = 0.0;  // radians: 13e^3/12, coefficient of sin 3M
+    double obliquityRad = 0.0;        // mean obliquity of the ecliptic, radians
 };
 
 // Days from J2000.0 (2000 January 1, 12h UT) to the year epoch; always ends in .5

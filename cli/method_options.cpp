@@ -69,9 +69,17 @@ class MethodOptions final : public TimesOptionGroup {
                                 "adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr "
                                 "asr maghrib isha and whole minutes from -60 to 60"));
         highLatitude_ = add("--high-latitude", highLatitudeText_,
-                            "none, middle-of-night, seventh-of-night or twilight-angle", "RULE",
-                            OneOf({"none", "middle-of-night", "seventh-of-night", "twilight-angle"},
+                            "none, middle-of-night, seventh-of-night, twilight-angle, "
+                            "nearest-day or nearest-latitude",
+                            "RULE",
+                            OneOf({"none", "middle-of-night", "seventh-of-night", "twilight-angle",
+                                   "nearest-day", "nearest-latitude"},
                                   "high-latitude"));
+        nearestLatitude_ =
+            add("--nearest-latitude", nearestLatitudeText_,
+                "The latitude nearest-latitude computes at (0 to 65; 48.5 unless given)", "DEG",
+                Accepting(ParseNearestLatitude,
+                          "nearest latitude must be a number above 0 and at most 65"));
         rounding_ =
             add("--rounding", roundingText_, "Times to the nearest minute or up to the next",
                 "nearest|up", OneOf({"nearest", "up"}, "rounding"));
@@ -90,6 +98,8 @@ class MethodOptions final : public TimesOptionGroup {
         m.maghribAngleDeg = IfGiven<double>(maghribAngle_, maghribAngleText_, ParseMaghribAngle);
         m.highLatitude =
             IfGiven<HighLatitudeRule>(highLatitude_, highLatitudeText_, ParseHighLatitudeRule);
+        m.nearestLatitudeDeg =
+            IfGiven<double>(nearestLatitude_, nearestLatitudeText_, ParseNearestLatitude);
         m.rounding = IfGiven<RoundingRule>(rounding_, roundingText_, ParseRoundingRule);
         if (adjust_->count() > 0) {
             m.adjustments = adjustText_;
@@ -116,6 +126,7 @@ class MethodOptions final : public TimesOptionGroup {
     CLI::Option* maghribAngle_ = nullptr;
     CLI::Option* adjust_ = nullptr;
     CLI::Option* highLatitude_ = nullptr;
+    CLI::Option* nearestLatitude_ = nullptr;
     CLI::Option* rounding_ = nullptr;
     std::string presetText_;
     std::string fajrAngleText_;
@@ -124,6 +135,7 @@ class MethodOptions final : public TimesOptionGroup {
     std::string maghribAngleText_;
     std::string adjustText_;
     std::string highLatitudeText_;
+    std::string nearestLatitudeText_;
     std::string roundingText_;
 };
 

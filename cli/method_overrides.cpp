@@ -8,7 +8,7 @@ namespace orvanta {
 
 bool MethodOverrides::ChangesAPreset() const {
     return fajrAngleDeg || ishaAngleDeg || ishaIntervalMinutes || maghribAngleDeg || adjustments ||
-           highLatitude || rounding;
+           highLatitude || nearestLatitudeDeg || rounding;
 }
 
 void ApplyMethodOverrides(const MethodOverrides& overrides, MethodChoice& choice) {
@@ -32,6 +32,7 @@ void ApplyMethodOverrides(const MethodOverrides& overrides, MethodChoice& choice
     }
     replace(choice.maghribAngleDeg, overrides.maghribAngleDeg);
     replace(choice.highLatitude, overrides.highLatitude);
+    replace(choice.nearestLatitudeDeg, overrides.nearestLatitudeDeg);
     replace(choice.rounding, overrides.rounding);
     if (overrides.adjustments) {
         // Only the prayers named change: the text is read over the saved minutes.
@@ -47,7 +48,12 @@ void WritePresetList(std::ostream& out) {
         std::string id(preset.id);
         id.resize(std::max<std::size_t>(id.size(), 13), ' ');
         out << id << " " << preset.authority << ": " << preset.summary
-            << " (source: " << preset.source << ")\n";
+            << " (source: " << preset.source
+            << "); high latitudes: " << HighLatitudeRuleName(preset.method.highLatitude);
+        if (preset.method.highLatitude == HighLatitudeRule::NearestLatitude) {
+            out << " at " << preset.method.nearestLatitudeDeg << "°";
+        }
+        out << " (" << preset.ruleReason << ")\n";
     }
 }
 

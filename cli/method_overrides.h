@@ -18,6 +18,7 @@ struct MethodOverrides {
     std::optional<double> maghribAngleDeg;
     std::optional<std::string> adjustments;  // PRAYER=MIN[,...], checked
     std::optional<HighLatitudeRule> highLatitude;
+    std::optional<double> nearestLatitudeDeg;
     std::optional<RoundingRule> rounding;
 
     // True when anything besides the preset was given (it needs a preset in force).

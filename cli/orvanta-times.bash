@@ -4,8 +4,8 @@
 
 _orvanta_times_options="--city --lat --lon --tz --zone --dst --date --month --year --from --to
 --method --depression --interval --asr --hijri-offset --preset --fajr-angle --isha-angle
---isha-interval --maghrib-angle --adjust --high-latitude --rounding --format --24h --help
---version"
+--isha-interval --maghrib-angle --adjust --high-latitude --nearest-latitude --rounding --format
+--24h --help --version"
 _orvanta_times_presets="classic mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore
 malaysia indonesia turkey france russia tehran jafari moonsighting"
 
@@ -79,13 +79,14 @@ _orvanta_times() {
         --preset) mapfile -t COMPREPLY < <(compgen -W "$_orvanta_times_presets" -- "$cur") ;;
         --high-latitude)
             mapfile -t COMPREPLY < <(compgen -W \
-                "none middle-of-night seventh-of-night twilight-angle" -- "$cur")
+                "none middle-of-night seventh-of-night twilight-angle nearest-day nearest-latitude" \
+                -- "$cur")
             ;;
         --hijri-offset) mapfile -t COMPREPLY < <(compgen -W "-2 -1 0 1 2" -- "$cur") ;;
         --rounding) mapfile -t COMPREPLY < <(compgen -W "nearest up" -- "$cur") ;;
         --lat | --lon | --zone | --date | --month | --year | --from | --to | --depression | \
             --interval | --fajr-angle | --isha-angle | --isha-interval | --maghrib-angle | \
-            --adjust) COMPREPLY=() ;;
+            --adjust | --nearest-latitude) COMPREPLY=() ;;
         *)
             local words=$_orvanta_times_options
             ((COMP_CWORD == 1)) && words="cities presets $words"

@@ -57,6 +57,8 @@ MethodSettings LoadMethodSettings(const SettingsSnapshot& saved) {
                                                           ParseHighLatitudeRule, bad);
     c.rounding =
         ReadSettingsString<RoundingRule>(*document, kRoundingValueName, ParseRoundingRule, bad);
+    c.nearestLatitudeDeg =
+        ReadSettingsString<double>(*document, kNearestLatitudeValueName, ParseNearestLatitude, bad);
     return loaded;
 }
 
@@ -105,6 +107,7 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
     ok = ok && put(kRoundingValueName,
                    choice.rounding ? std::optional<std::string>(RoundingRuleName(*choice.rounding))
                                    : std::nullopt);
+    ok = ok && put(kNearestLatitudeValueName, decimal(choice.nearestLatitudeDeg));
     return ok;
 }
 

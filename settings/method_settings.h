@@ -22,6 +22,7 @@ inline constexpr std::string_view kMaghribAngleValueName = "MaghribAngle";
 inline constexpr std::string_view kAdjustmentsValueName = "Adjustments";
 inline constexpr std::string_view kHighLatitudeValueName = "HighLatitude";
 inline constexpr std::string_view kRoundingValueName = "Rounding";
+inline constexpr std::string_view kNearestLatitudeValueName = "NearestLatitude";
 
 struct MethodSettings {
     MethodChoice choice;                  // classic with nothing else when nothing is stored
@@ -30,7 +31,8 @@ struct MethodSettings {
 
 // Reads the method values of the settings key. Each must be a string (REG_SZ, UTF-16LE) whose
 // text is a preset id or "classic" (Method), a decimal number in its range (FajrAngle,
-// IshaAngle: 0 < deg <= 30; IshaInterval: 0 < min <= 300; MaghribAngle: 0 <= deg <= 10),
+// IshaAngle: 0 < deg <= 30; IshaInterval: 0 < min <= 300; MaghribAngle: 0 <= deg <= 10;
+// NearestLatitude: 0 < deg <= 65),
 // "fajr=0,shuruq=0,..." (Adjustments), a rule name (HighLatitude) or "nearest"/"up"
 // (Rounding); anything else is listed in `unreadable` and ignored. No file, no key: classic.
 MethodSettings LoadMethodSettings(const SettingsFile& file);

@@ -54,6 +54,9 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
     }
     json["minutes"] = std::move(minutes);
     json["highLatitude"] = HighLatitudeRuleName(m->highLatitude);
+    if (m->highLatitude == HighLatitudeRule::NearestLatitude) {
+        json["nearestLatitude"] = m->nearestLatitudeDeg;  // degrees, the place's hemisphere
+    }
     json["rounding"] = RoundingRuleName(m->rounding);
     json["asr"] = settings.asrShadowFactor == 1.0 ? "shafi" : "hanafi";
     return json;

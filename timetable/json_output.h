@@ -22,7 +22,8 @@ namespace orvanta {
 // place's name and zone show control characters as visible escapes (VisibleText).
 // With a choice naming a preset, "settings" names it and gives its parameters in force
 // ("method", "authority", "fajrAngle", "ishaAngle" or "ishaInterval", "maghribAngle",
-// "adjustments", "highLatitude", "rounding", "asr"); classic writes what it always wrote.
+// "adjustments", "highLatitude" with "nearestLatitude" under nearest-latitude, "rounding",
+// "asr"); classic writes what it always wrote.
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
                           const MethodChoice* choice = nullptr, bool clock24 = false);

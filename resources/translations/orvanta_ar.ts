@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>للأعلى</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>أقرب يوم</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>أقرب خط عرض</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>لا تنص الجهة على قاعدة؛ وهذه تعطي الفجر والعشاء حيثما تشرق الشمس وتغرب</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>قرار مجمعها الفقهي: الفجر والعشاء بالقياس على أقرب خط عرض تتميز فيه العلامات</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>قاعدة الهيئة نفسها: سُبع الليل من خط العرض 55° فما فوق</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>خطوط العرض العليا: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>ঊর্ধ্বমুখী</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>নিকটতম দিন</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>নিকটতম অক্ষাংশ</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>মিনিট</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>কর্তৃপক্ষ কোনো নিয়ম দেয়নি; এটি যেখানে সূর্য ওঠে ও অস্ত যায় সেখানেই ফজর ও এশা দেয়</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>এর ফিকহ কাউন্সিলের সিদ্ধান্ত: যে নিকটতম অক্ষাংশে চিহ্নগুলো স্পষ্ট, তার সাদৃশ্যে ফজর ও এশা</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>কমিটির নিজস্ব নিয়ম: ৫৫° ও তার উপরে রাতের এক-সপ্তমাংশ</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>উচ্চ অক্ষাংশ: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>رو به بالا</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>نزدیک‌ترین روز</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>نزدیک‌ترین عرض جغرافیایی</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>دقیقه</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>مرجع قاعده‌ای تعیین نکرده است؛ این قاعده هر جا خورشید طلوع و غروب کند صبح و عشا را می‌دهد</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>مصوبه شورای فقهی آن: صبح و عشا به قیاس با نزدیک‌ترین عرض جغرافیایی که نشانه‌ها در آن آشکارند</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>قاعده خود کمیته: یک‌هفتم شب از عرض ۵۵° به بالا</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>عرض‌های جغرافیایی بالا: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>vers le haut</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>jour le plus proche</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>latitude la plus proche</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>min</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>l’autorité n’en prescrit aucune ; elle donne Fajr et Isha partout où le soleil se lève et se couche</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>décret de son Conseil du fiqh : Fajr et Isha par analogie avec la latitude la plus proche où ils se distinguent</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>la règle du Comité : un septième de la nuit à partir de 55°</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>Hautes latitudes : %1 (%2)</translation>
     </message>
 </context>
 <context>

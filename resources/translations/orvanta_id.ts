@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>ke atas</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>hari terdekat</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>lintang terdekat</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>menit</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>otoritas tidak menetapkan aturan; aturan ini memberi Subuh dan Isya di mana pun matahari terbit dan terbenam</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>keputusan Dewan Fikihnya: Subuh dan Isya dianalogikan dengan lintang terdekat yang tanda-tandanya jelas</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>aturan Komite sendiri: sepertujuh malam mulai lintang 55°</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>Lintang tinggi: %1 (%2)</translation>
     </message>
 </context>
 <context>

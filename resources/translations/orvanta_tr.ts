@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>yukarı</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>en yakın gün</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>en yakın enlem</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>dk</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>kurum bir kural öngörmüyor; bu kural güneşin doğup battığı her yerde imsak ve yatsıyı verir</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>Fıkıh Konseyi kararı: imsak ve yatsı, alametlerin belirgin olduğu en yakın enleme kıyasla</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>Komitenin kendi kuralı: 55° ve üzerinde gecenin yedide biri</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>Yüksek enlemler: %1 (%2)</translation>
     </message>
 </context>
 <context>

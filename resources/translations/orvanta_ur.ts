@@ -125,6 +125,14 @@
         <source>up</source>
         <translation>اوپر کی طرف</translation>
     </message>
+    <message>
+        <source>nearest-day</source>
+        <translation>قریب ترین دن</translation>
+    </message>
+    <message>
+        <source>nearest-latitude</source>
+        <translation>قریب ترین عرض البلد</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -805,6 +813,22 @@
     <message>
         <source>min</source>
         <translation>منٹ</translation>
+    </message>
+    <message>
+        <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
+        <translation>ادارہ کوئی قاعدہ مقرر نہیں کرتا؛ یہ قاعدہ جہاں سورج طلوع و غروب ہو وہاں فجر اور عشاء دیتا ہے</translation>
+    </message>
+    <message>
+        <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
+        <translation>اس کی فقہ کونسل کا فیصلہ: فجر اور عشاء اُس قریب ترین عرض البلد پر قیاس سے جہاں علامات واضح ہوں</translation>
+    </message>
+    <message>
+        <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
+        <translation>کمیٹی کا اپنا قاعدہ: 55° اور اس سے اوپر رات کا ساتواں حصہ</translation>
+    </message>
+    <message>
+        <source>High latitudes: %1 (%2)</source>
+        <translation>بلند عرض البلد: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -55,9 +55,12 @@ TEST(MethodDayTable, HighLatitudeRulesStandInOnlyForAMissingOrLongTwilight) {
             continue;
         }
         ASSERT_TRUE(IsNoEvent(none[kFajr]) && IsNoEvent(none[kIsha])) << r[0];
-        const double night = 24.0 - (row[kMaghrib] - row[kShuruq]);
-        EXPECT_NEAR(row[kShuruq] - portion[0] * night, row[kFajr], 1e-5) << r[0];
-        EXPECT_NEAR(row[kMaghrib] + portion[1] * night, row[kIsha], 1e-5) << r[0];
+        // The night that ends at this sunrise, and the one that begins at this sunset.
+        const DayTable rule = MethodYearTable(city, WithRule(*ParseHighLatitudeRule(r[3])));
+        const double before = row[kShuruq] + 24.0 - rule.rows[day - 1][kMaghrib];
+        const double after = rule.rows[day + 1][kShuruq] + 24.0 - row[kMaghrib];
+        EXPECT_NEAR(row[kShuruq] - portion[0] * before, row[kFajr], 1e-5) << r[0];
+        EXPECT_NEAR(row[kMaghrib] + portion[1] * after, row[kIsha], 1e-5) << r[0];
     }
 }
 

@@ -36,12 +36,14 @@ const char* const kRows = R"(
 2 @detroit-fixed --hijri-offset -3 | hijri offset must be -2, -1, 0, 1 or 2, not "-3"
 2 @detroit-fixed --hijri-offset +1 | hijri offset must be -2, -1, 0, 1 or 2, not "+1"
 0 @istanbul --date 2026-02-19 --preset turkey --24h | Method:   turkey (Diyanet | Zuhr (Noon)       13:23
-0 @istanbul --date 2026-02-19 --preset turkey --24h | Asr (Afternoon)   16:20
+0 @istanbul --date 2026-02-19 --preset turkey --24h | Asr (Afternoon)   16:20 | ; high latitude twilight-angle; Asr
+0 @istanbul --date 2026-02-19 --preset mwl --nearest-latitude 65 | ; high latitude nearest-latitude at 65°; Asr
+0 @istanbul --date 2026-02-19 --preset mwl --format json | "highLatitude": "nearest-latitude", | "nearestLatitude": 48.5,
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura" | "ishaInterval": 90.0
 0 @istanbul --date 2026-02-19 --preset dubai --format ics | (method: dubai)
-0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source: 
+0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source:  | high latitudes: nearest-latitude at 48.5° (its Fiqh Council | high latitudes: twilight-angle (the authority prescribes none
 )";
 
 RunResult Times(const std::vector<std::string>& args, const std::string& savedLine = "",
@@ -58,7 +60,7 @@ RunResult Times(const std::vector<std::string>& args, const std::string& savedLi
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              21u);
+              23u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are

@@ -167,7 +167,8 @@ TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFil
     method.choice.fajrAngleDeg = 18.5;
     method.choice.ishaIntervalMinutes = 75.0;
     method.choice.adjustments = {2, 0, 0, 0, -1, 60};
-    method.choice.highLatitude = HighLatitudeRule::SeventhOfNight;
+    method.choice.highLatitude = HighLatitudeRule::NearestLatitude;
+    method.choice.nearestLatitudeDeg = 65.0;
     method.choice.rounding = RoundingRule::Up;
     ReminderSettings reminders;
     reminders.choice = {.atPrayer = {true, false, false, true, false, true},
@@ -197,7 +198,8 @@ TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFil
     }
     const auto fields = [](const MethodChoice& c) {
         return std::tie(c.presetId, c.fajrAngleDeg, c.ishaAngleDeg, c.ishaIntervalMinutes,
-                        c.maghribAngleDeg, c.adjustments, c.highLatitude, c.rounding);
+                        c.maghribAngleDeg, c.adjustments, c.highLatitude, c.rounding,
+                        c.nearestLatitudeDeg);
     };
     MethodSettings loaded = LoadMethodSettings(file);
     EXPECT_TRUE(fields(loaded.choice) == fields(method.choice));
