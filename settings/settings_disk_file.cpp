@@ -22,7 +22,6 @@
 namespace orvanta {
 namespace {
 
-
 // Removes the temporary files that a writer killed between creating and renaming its temporary
 // file left beside target (<name>.tmp-XXXXXX). Only writers create them, and only under the
 // writers' lock, so while the lock is held none of them belongs to a running save.
