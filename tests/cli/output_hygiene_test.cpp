@@ -110,7 +110,7 @@ TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
     for (const testing_support::CommandRow& row : rows) {
         testing_support::ExpectRun(row, home.Run(row.args));
     }
-    EXPECT_EQ(rows.size(), 67u);  // every line of the table read
+    EXPECT_EQ(rows.size(), 68u);  // every line of the table read
     EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
 }
 
