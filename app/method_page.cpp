@@ -28,6 +28,9 @@ constexpr std::array<HighLatitudeRule, 6> kRules = {
     HighLatitudeRule::None,           HighLatitudeRule::MiddleOfNight,
     HighLatitudeRule::SeventhOfNight, HighLatitudeRule::TwilightAngle,
     HighLatitudeRule::NearestDay,     HighLatitudeRule::NearestLatitude};
+// The High latitudes list's item of nearest-latitude (item 0 is the method's own rule).
+constexpr int kNearestLatitudeItem = 6;
+static_assert(kRules[kNearestLatitudeItem - 1] == HighLatitudeRule::NearestLatitude);
 
 // Why each preset has its own high-latitude rule, as the presets state it.
 [[maybe_unused]] constexpr std::array<const char*, 3> kRuleReasons = {
@@ -88,7 +91,8 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
       maghribAngle_(NumberBox(controls_, 0.0, kMaxMaghribAngleDeg, "methodMaghribAngle")),
       adjustments_{},
       highLatitude_(new QComboBox(controls_)),
-      rounding_(new QComboBox(controls_)) {
+      rounding_(new QComboBox(controls_)),
+      nearestLatitude_(NumberBox(controls_, 0.1, kMaxNearestLatitudeDeg, "methodNearestLatitude")) {
     preset_->setObjectName(QStringLiteral("methodPreset"));
     preset_->addItem(tr("Classic (the first page)"), Text(kClassicMethodId));
     for (const MethodPreset& p : MethodPresets()) {
@@ -106,6 +110,8 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     for (const HighLatitudeRule rule : kRules) {
         highLatitude_->addItem(MethodWord(HighLatitudeRuleName(rule)));
     }
+    nearestLatitude_->setDecimals(1);
+    nearestLatitude_->setSuffix(QStringLiteral("°"));
     rounding_->addItem(tr("The method's own"));
     rounding_->addItem(MethodWord("nearest"));
     rounding_->addItem(MethodWord("up"));
@@ -140,6 +146,7 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     form->addRow(tr("Override"), overrides);
     form->addRow(tr("Minutes"), minutes);
     form->addRow(tr("High latitudes"), highLatitude_);
+    form->addRow(tr("Nearest latitude"), nearestLatitude_);
     form->addRow(tr("Rounding"), rounding_);
     NameControls();
     auto* page = new QVBoxLayout(this);
@@ -181,6 +188,15 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
                                                        : 0);
     rounding_->setCurrentIndex(choice.rounding ? static_cast<int>(*choice.rounding) + 1 : 0);
     nearestLatitudeDeg_ = choice.nearestLatitudeDeg;
+    nearestLatitude_->setValue(nearestLatitudeDeg_.value_or(PrayerMethod{}.nearestLatitudeDeg));
+    const auto nearestLatitudeShown = [this] {
+        nearestLatitude_->setEnabled(highLatitude_->currentIndex() == kNearestLatitudeItem);
+    };
+    nearestLatitudeShown();
+    connect(highLatitude_, &QComboBox::currentIndexChanged, this, nearestLatitudeShown);
+    // Connected after the stored value is shown, so that an untouched field keeps it as stored.
+    connect(nearestLatitude_, &QDoubleSpinBox::valueChanged, this,
+            [this](double deg) { nearestLatitudeDeg_ = deg; });
     controls_->setEnabled(!ClassicSelected());
     connect(preset_, &QComboBox::currentIndexChanged, this, &MethodPage::OnPresetChanged);
 }
@@ -196,6 +212,7 @@ void MethodPage::NameControls() {
     highLatitude_->setAccessibleDescription(
         tr("How Fajr and Isha are found where twilight lasts all night"));
     rounding_->setAccessibleName(tr("Rounding"));
+    nearestLatitude_->setAccessibleName(tr("Latitude in degrees at which the day is computed"));
 }
 
 bool MethodPage::ClassicSelected() const {

@@ -58,7 +58,10 @@ class MethodPage : public QWidget {
     std::array<QSpinBox*, kMethodSlotCount> adjustments_;
     QComboBox* highLatitude_;  // item 0: the preset's own rule
     QComboBox* rounding_;      // item 0: the preset's own rounding
-    // The stored latitude of the nearest-latitude rule, kept as loaded (not edited here).
+    // The latitude of the nearest-latitude rule, degrees without sign; enabled only while that
+    // rule is selected.
+    QDoubleSpinBox* nearestLatitude_;
+    // The stored latitude (nothing: the rule's default), replaced only once the field is edited.
     std::optional<double> nearestLatitudeDeg_;
 };
 

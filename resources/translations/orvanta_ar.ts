@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>خطوط العرض العليا: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>أقرب خط عرض</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>خط العرض بالدرجات الذي يُحسب عنده اليوم</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>উচ্চ অক্ষাংশ: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>নিকটতম অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>যে অক্ষাংশে দিনটি গণনা করা হয়, ডিগ্রিতে</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

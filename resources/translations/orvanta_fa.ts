@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>عرض‌های جغرافیایی بالا: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>نزدیک‌ترین عرض جغرافیایی</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>عرض جغرافیایی به درجه که روز در آن محاسبه می‌شود</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

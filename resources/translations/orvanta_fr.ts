@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>Hautes latitudes : %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>Latitude la plus proche</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>Latitude en degrés à laquelle le jour est calculé</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

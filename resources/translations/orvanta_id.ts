@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>Lintang tinggi: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>Lintang terdekat</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>Lintang dalam derajat tempat hari dihitung</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>Latitud tinggi: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>Latitud terdekat</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>Latitud dalam darjah tempat hari dikira</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>Yüksek enlemler: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>En yakın enlem</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>Günün hesaplandığı enlem, derece olarak</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

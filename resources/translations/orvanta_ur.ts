@@ -830,6 +830,14 @@
         <source>High latitudes: %1 (%2)</source>
         <translation>بلند عرض البلد: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Nearest latitude</source>
+        <translation>قریب ترین عرض البلد</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees at which the day is computed</source>
+        <translation>وہ عرض البلد ڈگری میں جس پر دن کا حساب ہوتا ہے</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::OptionsDialog</name>

@@ -18,6 +18,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/method_page.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -181,23 +182,30 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
     Control<QDoubleSpinBox>("methodFajrAngle")->setValue(19.5);
     Control<QSpinBox>("methodAdjust2")->setValue(3);
+    Control<QComboBox>("methodHighLatitude")->setCurrentIndex(6);  // nearest-latitude
+    EXPECT_TRUE(Control("methodNearestLatitude")->isEnabled());
+    Control<QDoubleSpinBox>("methodNearestLatitude")->setValue(60.0);
     Click("methodOk");
     const MethodChoice& choice = records_.method.choice;
     EXPECT_EQ(choice.presetId, "turkey");
     EXPECT_EQ(choice.fajrAngleDeg, 19.5);
     EXPECT_EQ(choice.adjustments, (MinuteOffsets{0, 0, 3, 0, 0, 0}));
     EXPECT_FALSE(choice.ishaAngleDeg);
+    EXPECT_EQ(choice.nearestLatitudeDeg, 60.0);
     EXPECT_EQ(Count(world_.log, "save"), 1);
     EXPECT_EQ(records_.settings.depressionDegrees, 18.0);
 
     // Opened again on the saved preset, and back to classic.
     world_.method.choice.presetId = "umm-al-qura";
     world_.method.choice.rounding = RoundingRule::Up;
+    world_.method.choice.nearestLatitudeDeg = 52.25;  // kept untouched, though shown as 52.3
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
     EXPECT_FALSE(Control("id1001")->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
+    EXPECT_FALSE(Control("methodNearestLatitude")->isEnabled());
+    EXPECT_EQ(Control<MethodPage>("methodPage")->Choice().nearestLatitudeDeg, 52.25);  // untouched
     preset->setCurrentIndex(0);
     EXPECT_TRUE(Control("id1001")->isEnabled());
     Ok();
