@@ -91,8 +91,10 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std
 
 namespace {
 
-// Steps 3 and 4 of the command: the year's elements, leap flag and daylight-saving shifts.
-// False when the city names a zone whose rules cannot be read.
+// Fills what the day's computation needs of its year: the solar elements, the leap flag, the
+// daylight-saving shifts (the zone's real rules, or the fixed window when the city names no
+// zone) and, for a method with a longer Isha interval in Ramadan, the Ramadan days. False
+// when the city names a zone whose rules cannot be read.
 bool PrepareYear(AppRecords& records, const DaylightShiftSource& zones, std::int16_t year) {
     records.yearElements = ComputeYearElements(year);
     records.calendar.calendar = ComputeYearCalendar(year, records.city.supportsDst);

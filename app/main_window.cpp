@@ -69,8 +69,8 @@ QString Text(std::string_view utf8) {
     QT_TRANSLATE_NOOP("orvanta::MainWindow", "Date "),
 };
 
-// A control that shows a value the user cannot change: disabled, as on the handheld, but with
-// the normal text colour so that it stays easy to read.
+// A control that shows a value the user cannot change: disabled, so that it takes no input, but
+// with the normal text colour so that it stays easy to read.
 void MakeReadOnlyDisplay(QWidget* widget) {
     widget->setEnabled(false);
     QPalette palette = widget->palette();

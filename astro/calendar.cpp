@@ -3,7 +3,8 @@
 namespace orvanta {
 
 YearCalendar ComputeYearCalendar(std::int16_t year, std::int16_t observesDst) {
-    // C++ integer division and remainder truncate toward zero, as the rule is stated.
+    // Years are 1 .. 9999, so C++'s truncating / and % equal the floor division that the
+    // leap-year and weekday rules below assume.
     const int y = year;
     const int leap = (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 1 : 0;
     YearCalendar calendar;

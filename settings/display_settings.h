@@ -39,7 +39,7 @@ DisplaySettings LoadDisplaySettings(const SettingsSnapshot& saved);
 // which the user chose, never removed. False when the value cannot be set.
 [[nodiscard]] bool StoreDisplayValues(RegistryDocument& document, const DisplaySettings& display);
 
-// StoreDisplayValues in one locked, atomic replacement of the file (UpdateSettingsFile). True
+// StoreDisplayValues in one locked, atomic replacement of the file (UpdateSettingsDocument). True
 // only when the new file reached the disk.
 [[nodiscard]] bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display,
                                        NoticeList* notices = nullptr);

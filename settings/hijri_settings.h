@@ -36,7 +36,7 @@ HijriSettings LoadHijriSettings(const SettingsSnapshot& saved);
 // is out of range or the value cannot be set.
 [[nodiscard]] bool StoreHijriOffset(RegistryDocument& document, int offsetDays);
 
-// Stores the offset in the file (UpdateSettingsFile), keeping everything else. True only when
+// Stores the offset in the file (UpdateSettingsDocument), keeping everything else. True only when
 // it reached the disk.
 [[nodiscard]] bool SaveHijriOffset(SettingsFile& file, int offsetDays,
                                    NoticeList* notices = nullptr);

@@ -1,5 +1,5 @@
-// Reading of compiled zone files (TZif, RFC 8536) and of the version stamp of the zone
-// database directory, for what the date library does not report.
+// Reading of compiled zone files (TZif, RFC 8536): the footer's rule text, which gives a zone's
+// offsets after the last transition the file lists.
 #pragma once
 
 #include <cstddef>
