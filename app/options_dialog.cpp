@@ -31,6 +31,7 @@
 #include "app/reminder_page.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
+#include "settings/settings_values.h"
 #include "ui_options.h"
 
 namespace orvanta {
@@ -367,7 +368,7 @@ void OptionsDialog::accept() {
     }
     settings.fiqh = ui_->id1005->isChecked() ? 0 : 1;
     // The school takes effect at the next calculation, like the method and its number.
-    settings.asrShadowFactor = settings.fiqh == 0 ? 1.0 : 2.0;
+    settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
     settings.configuredCity =
         CutToUtf16Units(ui_->id1008->text(), static_cast<qsizetype>(kMaxCityNameUtf16Units))
             .toStdString();

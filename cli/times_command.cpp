@@ -14,6 +14,7 @@
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/settings_store.h"
+#include "settings/settings_values.h"
 #include "timetable/csv_output.h"
 #include "timetable/hijri_days.h"
 #include "timetable/ics_output.h"
@@ -54,7 +55,7 @@ void SettleSettings(const TimesServices& services, const SettingsSnapshot* saved
     }
     if (overrides.fiqh) {
         settings.fiqh = *overrides.fiqh;
-        settings.asrShadowFactor = settings.fiqh == 0 ? 1.0 : 2.0;
+        settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
     }
 }
 
