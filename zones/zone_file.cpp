@@ -15,44 +15,10 @@
 namespace orvanta {
 namespace {
 
-constexpr std::size_t kHeaderBytes = 44;  // "TZif", version, 15 reserved, six 32-bit counts
 constexpr std::size_t kMaxZoneFileBytes = 1U << 20;
 // RFC 8536 bounds a time type's offset to -25 h .. +26 h (exclusive of the -25 h itself).
 constexpr std::int32_t kLowestOffset = -89999;
 constexpr std::int32_t kHighestOffset = 93599;
-
-// The counts of a header, in file order: UT indicators, standard indicators, leap records,
-// transition times, time types, abbreviation characters.
-struct Counts {
-    std::uint64_t isUt = 0, isStd = 0, leap = 0, time = 0, type = 0, chars = 0;
-};
-
-std::uint64_t BigEndian(std::string_view bytes, std::size_t at, std::size_t width) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-    }
-    return value;
-}
-
-std::optional<Counts> HeaderAt(std::string_view bytes, std::size_t at) {
-    if (bytes.size() < at || bytes.size() - at < kHeaderBytes || bytes.substr(at, 4) != "TZif") {
-        return std::nullopt;
-    }
-    Counts c;
-    c.isUt = BigEndian(bytes, at + 20, 4);
-    c.isStd = BigEndian(bytes, at + 24, 4);
-    c.leap = BigEndian(bytes, at + 28, 4);
-    c.time = BigEndian(bytes, at + 32, 4);
-    c.type = BigEndian(bytes, at + 36, 4);
-    c.chars = BigEndian(bytes, at + 40, 4);
-    return c;
-}
-
-std::uint64_t BlockBytes(const Counts& c, std::uint64_t timeBytes) {
-    return c.time * timeBytes + c.time + c.type * 6 + c.chars + c.leap * (timeBytes + 4) + c.isStd +
-           c.isUt;
-}
 
 // A two's-complement value of `width` bytes (4 or 8) as a signed number.
 std::int64_t Signed(std::uint64_t value, std::size_t width) {
@@ -63,9 +29,9 @@ std::int64_t Signed(std::uint64_t value, std::size_t width) {
 }
 
 // Reads the data block at `at` (its header's counts, times of timeBytes each) into zone.
-bool ReadBlock(std::string_view bytes, std::size_t at, const Counts& c, std::size_t timeBytes,
+bool ReadBlock(std::string_view bytes, std::size_t at, const TzifCounts& c, std::size_t timeBytes,
                ZoneFile& zone) {
-    if (c.type == 0 || c.leap != 0 || BlockBytes(c, timeBytes) > bytes.size() - at) {
+    if (c.type == 0 || c.leap != 0 || TzifDataBytes(c, timeBytes) > bytes.size() - at) {
         return false;
     }
     const std::size_t indexesAt = at + c.time * timeBytes;
@@ -73,7 +39,7 @@ bool ReadBlock(std::string_view bytes, std::size_t at, const Counts& c, std::siz
     std::vector<std::int32_t> typeOffsets;
     for (std::size_t t = 0; t < c.type; ++t) {
         const auto offset =
-            static_cast<std::int32_t>(Signed(BigEndian(bytes, typesAt + 6 * t, 4), 4));
+            static_cast<std::int32_t>(Signed(TzifBigEndian(bytes, typesAt + 6 * t, 4), 4));
         if (offset < kLowestOffset || offset > kHighestOffset) {
             return false;
         }
@@ -82,7 +48,7 @@ bool ReadBlock(std::string_view bytes, std::size_t at, const Counts& c, std::siz
     zone.initialOffset = typeOffsets[0];
     for (std::size_t i = 0; i < c.time; ++i) {
         const std::int64_t time =
-            Signed(BigEndian(bytes, at + i * timeBytes, timeBytes), timeBytes);
+            Signed(TzifBigEndian(bytes, at + i * timeBytes, timeBytes), timeBytes);
         const auto type = static_cast<unsigned char>(bytes[indexesAt + i]);
         if (type >= c.type || (!zone.changeTimes.empty() && time <= zone.changeTimes.back())) {
             return false;
@@ -96,13 +62,13 @@ bool ReadBlock(std::string_view bytes, std::size_t at, const Counts& c, std::siz
 }  // namespace
 
 std::optional<ZoneFile> ParseZoneFile(std::string_view bytes) {
-    const std::optional<Counts> first = HeaderAt(bytes, 0);
+    const std::optional<TzifCounts> first = ReadTzifHeader(bytes, 0);
     if (!first) {
         return std::nullopt;
     }
     ZoneFile zone;
     if (bytes[4] == '\0') {
-        if (!ReadBlock(bytes, kHeaderBytes, *first, 4, zone)) {
+        if (!ReadBlock(bytes, kTzifHeaderBytes, *first, 4, zone)) {
             return std::nullopt;
         }
         return zone;
@@ -112,9 +78,9 @@ std::optional<ZoneFile> ParseZoneFile(std::string_view bytes) {
     if (!footer || first->leap != 0) {
         return std::nullopt;
     }
-    const std::size_t secondAt = kHeaderBytes + BlockBytes(*first, 4);
-    const std::optional<Counts> second = HeaderAt(bytes, secondAt);
-    if (!second || !ReadBlock(bytes, secondAt + kHeaderBytes, *second, 8, zone)) {
+    const std::size_t secondAt = kTzifHeaderBytes + TzifDataBytes(*first, 4);
+    const std::optional<TzifCounts> second = ReadTzifHeader(bytes, secondAt);
+    if (!second || !ReadBlock(bytes, secondAt + kTzifHeaderBytes, *second, 8, zone)) {
         return std::nullopt;
     }
     if (!footer->empty()) {
