@@ -1,22 +1,20 @@
 #include "astro/calendar.h"
 
+#include "astro/civil_days.h"
+
 namespace orvanta {
 
 YearCalendar ComputeYearCalendar(std::int16_t year, std::int16_t observesDst) {
-    // Years are 1 .. 9999, so C++'s truncating / and % equal the floor division that the
-    // leap-year and weekday rules below assume.
-    const int y = year;
-    const int leap = (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 1 : 0;
+    const int leap = civil::IsLeapYear(year) ? 1 : 0;
     YearCalendar calendar;
     calendar.leapYear = static_cast<std::int16_t>(leap);
     if (observesDst == 0) {
         calendar.dstWindow = DstWindow{367, 0};
         return calendar;
     }
-    const int century = (y % 400) / 100;  // 0 .. 3
-    const int yearOfCentury = y % 100;    // 0 .. 99
-    // Day d of the year (from 1) falls on weekday (w + d - 2) mod 7, Sunday = 0.
-    const int w = (124 * century + yearOfCentury / 4 - leap + yearOfCentury + 1) % 7;  // 0 .. 6
+    // Day d of the year (from 1) falls on weekday (w + d - 2) mod 7, Sunday = 0: w is the
+    // weekday of 1 January plus one.
+    const int w = (civil::WeekdayOfDays(civil::DaysFromCivil(year, 1, 1)) + 1) % 7;  // 0 .. 6
 
     // First Sunday on or after 1 April (day 91 + L): 91 + L .. 97 + L.
     int firstDay = 93 + leap - ((w + 91 + leap) % 7);

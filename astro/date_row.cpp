@@ -1,6 +1,7 @@
 #include "astro/date_row.h"
 
 #include "astro/calendar.h"
+#include "astro/civil_days.h"
 #include "astro/daylight_shift.h"
 #include "astro/year_elements.h"
 
@@ -10,10 +11,7 @@ bool IsValidCivilDate(const CivilDate& date) {
     if (date.year < 1 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1) {
         return false;
     }
-    static constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const std::int16_t leap = ComputeYearCalendar(date.year, 0).leapYear;
-    const int length = kMonthLength[date.month - 1] + (date.month == 2 ? leap : 0);
-    return date.day <= length;
+    return date.day <= civil::DaysInMonth(date.year, date.month);
 }
 
 std::optional<DayRow> ComputeDateRow(const CivilDate& date, const CityLocation& city,

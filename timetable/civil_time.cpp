@@ -13,38 +13,6 @@ constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
 }  // namespace
 
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
-    const std::int64_t quotient = value / divisor;
-    return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
-}
-
-// The days-from-civil algorithm over 400-year eras, with the year starting in March so that
-// the leap day ends it.
-std::int64_t DaysFromCivil(const CivilDate& date) {
-    const std::int64_t y = static_cast<std::int64_t>(date.year) - (date.month <= 2 ? 1 : 0);
-    const std::int64_t era = FloorDiv(y, 400);
-    const std::int64_t yearOfEra = y - era * 400;  // 0 .. 399
-    const std::int64_t m = date.month;
-    const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-CivilDate CivilFromDays(std::int64_t days) {
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = FloorDiv(z, 146097);
-    const std::int64_t dayOfEra = z - era * 146097;  // 0 .. 146096
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t mp = (5 * dayOfYear + 2) / 153;  // 0 = March
-    const std::int64_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
-    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
-    const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    return CivilDate{static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-                     static_cast<std::int16_t>(day)};
-}
-
 std::string IsoDate(const CivilDate& date) {
     return IsoDateText(date.year, date.month, date.day);
 }

@@ -5,20 +5,26 @@
 #include <optional>
 #include <string>
 
+#include "astro/civil_days.h"
 #include "astro/date_row.h"
 
 namespace orvanta {
 
+// Floor division for a positive divisor (FloorDiv(-1, 1440) = -1), from the civil-date unit.
+using civil::FloorDiv;
+
 // Days from 1970-01-01 to the date, negative before it (proleptic Gregorian; any year that
 // fits the record, also 0 and 10000, which a time past midnight can reach).
-// Given a value and a positive divisor, returns the quotient rounded toward minus infinity
-// (FloorDiv(-1, 1440) = -1).
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor);
+constexpr std::int64_t DaysFromCivil(const CivilDate& date) {
+    return civil::DaysFromCivil(date.year, date.month, date.day);
+}
 
-std::int64_t DaysFromCivil(const CivilDate& date);
-
-// The date that lies the given number of days after 1970-01-01.
-CivilDate CivilFromDays(std::int64_t days);
+// The date that lies the given number of days after 1970-01-01 (a year that fits the record).
+constexpr CivilDate CivilFromDays(std::int64_t days) {
+    const civil::YearMonthDay date = civil::CivilFromDays(days);
+    return CivilDate{static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+                     static_cast<std::int16_t>(date.day)};
+}
 
 // "YYYY-MM-DD".
 std::string IsoDate(const CivilDate& date);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
-#include "zones/zone_civil_days.h"
+#include "astro/civil_days.h"
 
 namespace orvanta {
 namespace {
@@ -17,7 +17,7 @@ bool IsEvent(float value) {
 }
 
 int DayIndexOf(const CivilDate& date) {
-    const std::int16_t leap = zone_days::IsLeapYear(date.year) ? 1 : 0;
+    const std::int16_t leap = civil::IsLeapYear(date.year) ? 1 : 0;
     return DayIndexOfDate(leap, date.month, date.day).value_or(0);
 }
 
@@ -76,7 +76,7 @@ std::optional<EventClocks> ClocksOfEvents(const DayRow& row, const CivilDate& da
     // The instant of each event, from its place in the day on the noon clock.
     const std::array<double, kPrayerCount> placed = PlacedHours(row);
     const double midnight =
-        static_cast<double>(zone_days::DaysFromCivil(date.year, date.month, date.day)) * 86400.0;
+        static_cast<double>(civil::DaysFromCivil(date.year, date.month, date.day)) * 86400.0;
     std::array<std::int64_t, kPrayerCount> instants{};
     std::int64_t first = 0;
     std::int64_t last = 0;

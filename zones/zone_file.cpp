@@ -9,7 +9,7 @@
 #include <map>
 #include <mutex>
 
-#include "zones/zone_civil_days.h"
+#include "astro/civil_days.h"
 #include "zones/zone_tzif.h"
 
 namespace orvanta {
@@ -129,8 +129,8 @@ std::vector<ZoneTransition> ZoneFileChangesBetween(const ZoneFile& zone, std::in
     if (ruleFrom >= toUtc) {
         return changes;
     }
-    const std::int64_t firstYear = zone_days::YearOfDays(zone_days::FloorDiv(ruleFrom, 86400)) - 1;
-    const std::int64_t lastYear = zone_days::YearOfDays(zone_days::FloorDiv(toUtc, 86400)) + 1;
+    const std::int64_t firstYear = civil::YearOfDays(civil::FloorDiv(ruleFrom, 86400)) - 1;
+    const std::int64_t lastYear = civil::YearOfDays(civil::FloorDiv(toUtc, 86400)) + 1;
     std::vector<std::int64_t> instants;
     for (std::int64_t year = firstYear; year <= lastYear; ++year) {
         for (const std::int64_t at : PosixRuleChangesOfYear(*rule, year)) {

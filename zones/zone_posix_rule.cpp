@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "zones/zone_civil_days.h"
+#include "astro/civil_days.h"
 
 namespace orvanta {
 namespace {
@@ -146,10 +146,10 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
 // Given a transition rule and a calendar year, returns the day it falls on, as days since
 // 1970-01-01.
 std::int64_t TransitionDay(const PosixTransitionRule& rule, std::int64_t year) {
-    const std::int64_t jan1 = zone_days::DaysFromCivil(year, 1, 1);
+    const std::int64_t jan1 = civil::DaysFromCivil(year, 1, 1);
     switch (rule.form) {
         case PosixTransitionRule::Form::JulianNoLeap: {
-            const int leapDay = (zone_days::IsLeapYear(year) && rule.day >= 60) ? 1 : 0;
+            const int leapDay = (civil::IsLeapYear(year) && rule.day >= 60) ? 1 : 0;
             return jan1 + rule.day - 1 + leapDay;
         }
         case PosixTransitionRule::Form::ZeroBased:
@@ -158,10 +158,10 @@ std::int64_t TransitionDay(const PosixTransitionRule& rule, std::int64_t year) {
             break;
     }
     // The first such weekday of the month, then whole weeks on; week 5 is the last one.
-    const std::int64_t first = zone_days::DaysFromCivil(year, rule.month, 1);
-    const int ahead = (rule.weekday - zone_days::WeekdayOfDays(first) + 7) % 7;
+    const std::int64_t first = civil::DaysFromCivil(year, rule.month, 1);
+    const int ahead = (rule.weekday - civil::WeekdayOfDays(first) + 7) % 7;
     std::int64_t day = first + ahead + 7 * (rule.week - 1);
-    const std::int64_t monthEnd = first + zone_days::DaysInMonth(year, rule.month);
+    const std::int64_t monthEnd = first + civil::DaysInMonth(year, rule.month);
     while (day >= monthEnd) {
         day -= 7;
     }
@@ -236,8 +236,7 @@ std::int32_t PosixRuleOffsetAt(const PosixZoneRule& rule, std::int64_t utcSecond
         return rule.standardOffsetSeconds;
     }
     const std::array<std::int64_t, 2> changes = PosixRuleChangesOfYear(
-        rule,
-        zone_days::YearOfDays(zone_days::FloorDiv(utcSeconds + rule.standardOffsetSeconds, 86400)));
+        rule, civil::YearOfDays(civil::FloorDiv(utcSeconds + rule.standardOffsetSeconds, 86400)));
     const std::int64_t start = changes[0];
     const std::int64_t end = changes[1];
     const bool alternative = start < end ? (start <= utcSeconds && utcSeconds < end)

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "zones/zone_civil_days.h"
+#include "astro/civil_days.h"
 #include "zones/zone_file.h"
 #include "zones/zone_tzif.h"
 
@@ -70,8 +70,8 @@ std::optional<YearNoonOffsets> NoonOffsetsOfYear(std::string_view ianaName, std:
         return std::nullopt;
     }
     YearNoonOffsets offsets;
-    offsets.dayCount = zone_days::IsLeapYear(year) ? 366 : 365;
-    const std::int64_t firstDay = zone_days::DaysFromCivil(year, 1, 1);
+    offsets.dayCount = civil::IsLeapYear(year) ? 366 : 365;
+    const std::int64_t firstDay = civil::DaysFromCivil(year, 1, 1);
     for (int j = 0; j < offsets.dayCount; ++j) {
         offsets.seconds[j] = OffsetAtLocal(*zone, (firstDay + j) * kSecondsPerDay + 43200);
     }
