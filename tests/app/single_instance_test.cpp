@@ -158,8 +158,9 @@ TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
             return windows.waitForFinished(5000) && windows.readAll().contains("IsViewable");
         },
         kStartTimeoutMs));
-    program->kill();  // the destructors wait for both
-    xvfb.kill();
+    program->kill();   // its destructor waits for it
+    xvfb.terminate();  // so that it removes its lock and socket for the next server
+    xvfb.waitForFinished(5000);
 }
 
 // $TMPDIR is a folder of the test's own; neither $XDG_RUNTIME_DIR nor Qt's fallback for it
