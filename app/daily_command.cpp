@@ -5,10 +5,9 @@
 
 #include "app/display_text.h"
 #include "app/time_display.h"
-#include "astro/daylight_shift.h"
-#include "astro/method_day_table.h"
-#include "hijri/hijri_date.h"
+#include "astro/calendar.h"
 #include "resources/string_table.h"
+#include "timetable/timetable.h"
 
 namespace orvanta {
 
@@ -33,56 +32,14 @@ int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
     return list->SetTimeText(inserted, timeText) ? inserted : -1;
 }
 
-namespace {
-
-// The day's row under the method in force: the classic table for classic, else the method's
-// table with the year's shifts and Ramadan days (the same path as the command line's).
-bool ComputeRecordsRow(AppRecords& records, std::int16_t index) {
-    const auto next = static_cast<std::int16_t>(index + 1);
-    const std::optional<PrayerMethod> method =
-        ResolveMethod(records.method.choice, records.settings.asrShadowFactor);
-    if (!method) {
-        return ComputeDayTable(records.dayTable, index, next, records.yearElements, records.city,
-                               records.settings, records.calendar.daylightShifts);
-    }
-    MethodYear year;
-    year.daylightShifts = records.calendar.daylightShifts;
-    year.ramadan = records.ramadan;
-    year.leapYear = records.calendar.calendar.leapYear != 0;
-    return ComputeMethodDayTable(records.dayTable, index, next, records.yearElements, records.city,
-                                 *method, year);
-}
-
-}  // namespace
-
-int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,
-                 std::int16_t day, const ZoneChangesFn& zoneChanges) {
-    const std::optional<std::int16_t> index =
-        DayIndexOfDate(records.calendar.calendar.leapYear, month, day);
-    if (!index) {
-        return -1;
-    }
-    if (!ComputeRecordsRow(records, *index)) {
-        return -1;
-    }
-    const DaylightShiftTable& shifts = records.calendar.daylightShifts;
-    const std::optional<EventClocks> clocks = ClocksOfEvents(
-        records.dayTable.rows[static_cast<std::size_t>(*index)], CivilDate{year, month, day},
-        records.city.zoneHours + shifts[static_cast<std::size_t>(*index)], shifts, zoneChanges);
-    if (!clocks) {
-        return -1;
-    }
-    records.shownDay = DatedRow{CivilDate{year, month, day}, clocks->row,
-                                records.city.zoneHours + shifts[static_cast<std::size_t>(*index)],
-                                clocks->offsetHours};
+int ShowDayTimes(const DatedRow& day, TimeListView* list) {
     if (list != nullptr) {
         list->DeleteAllRows();
     }
-    const DayRow& row = clocks->row;
     int last = -1;
     for (int s = 0; s < kPrayerCount; ++s) {
         const auto slot = static_cast<PrayerSlot>(s);
-        const double hours = static_cast<double>(row[static_cast<std::size_t>(s)]);
+        const double hours = static_cast<double>(day.row[static_cast<std::size_t>(s)]);
         const std::string timeText = DisplayTime(hours).toStdString();
         last = AddTimeRow(list, s, PrayerName(slot).toStdString(), timeText);
     }
@@ -91,52 +48,32 @@ int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std
 
 namespace {
 
-// Fills what the day's computation needs of its year: the solar elements, the leap flag, the
-// daylight-saving shifts (the zone's real rules, or the fixed window when the city names no
-// zone) and, for a method with a longer Isha interval in Ramadan, the Ramadan days. False
-// when the city names a zone whose rules cannot be read.
-bool PrepareYear(AppRecords& records, const DaylightShiftSource& zones, std::int16_t year) {
-    records.yearElements = ComputeYearElements(year);
-    records.calendar.calendar = ComputeYearCalendar(year, records.city.supportsDst);
-    records.ramadan = RamadanTable{};
-    const std::optional<PrayerMethod> method =
-        ResolveMethod(records.method.choice, records.settings.asrShadowFactor);
-    if (method && method->ishaRule == IshaRule::Interval &&
-        method->ramadanIshaIntervalMinutes > 0) {
-        records.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
-    }
-    if (records.city.zoneName.empty()) {
-        records.calendar.daylightShifts =
-            DaylightShiftFromWindow(records.calendar.calendar.dstWindow);
-        return true;
-    }
-    // A named zone never falls back to the fixed window: its real rules differ from it in most
-    // of the world, and a wrong hour must not be shown as if it were right.
-    const std::optional<DaylightShiftTable> shifts =
-        zones.Shifts(records.city.zoneName, year, records.city.zoneHours);
-    if (!shifts) {
-        return false;
-    }
-    records.calendar.daylightShifts = *shifts;
-    return true;
+// Keeps in records what the day's computation used of its year (the solar elements, the
+// calendar, the daylight-saving shifts, the Ramadan days), the day's row of the day table and
+// the day as shown.
+void KeepDay(AppRecords& records, const ComputedDay& day) {
+    records.yearElements = day.elements;
+    records.calendar.calendar = ComputeYearCalendar(day.day.date.year, records.city.supportsDst);
+    records.calendar.daylightShifts = day.shifts;
+    records.ramadan = day.ramadan;
+    records.dayTable.rows[static_cast<std::size_t>(day.index)] = day.tableRow;
+    records.shownDay = day.day;
 }
 
 }  // namespace
 
 bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list) {
-    bool shown = false;
+    std::optional<ComputedDay> day;
     if (ReadToday(services.clock, records.today) &&
-        services.cities.LookUpCity(records.city, services.showMessage) &&
-        PrepareYear(records, services.zones, records.today.year)) {
-        ZoneChangesFn changes;
-        if (!records.city.zoneName.empty()) {
-            changes = [&records, &services](std::int64_t from, std::int64_t to) {
-                return services.zones.Changes(records.city.zoneName, from, to);
-            };
-        }
-        shown = ShowDayTimes(records, list, records.today.year, records.today.month,
-                             records.today.day, changes) != -1 ||
-                list == nullptr;
+        services.cities.LookUpCity(records.city, services.showMessage)) {
+        const TodayDate& today = records.today;
+        day = ComputeDayOfYear(CivilDate{today.year, today.month, today.day}, records.city,
+                               records.settings, records.method.choice, services.zones);
+    }
+    bool shown = false;
+    if (day) {
+        KeepDay(records, *day);
+        shown = ShowDayTimes(day->day, list) != -1 || list == nullptr;
     } else if (services.showMessage) {
         services.showMessage(strings::kErrorGettingData, strings::kErrorGettingDataCaption);
     }

@@ -1,5 +1,5 @@
-// The daily command: today's date, the city lookup, the year's elements and calendar, the one
-// day row of the day table, and six rows of the list (prayer name, clock time).
+// The daily command: today's date, the city lookup, the day's times from the one day
+// computation, and six rows of the list (prayer name, clock time).
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 #include "app/app_records.h"
 #include "app/services.h"
-#include "zones/event_clocks.h"
+#include "timetable/timetable.h"
 
 namespace orvanta {
 
@@ -35,20 +35,15 @@ class TimeListView {
 int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
                std::string_view timeText);
 
-// Computes the day row of year-month-day into records.dayTable with the year's elements, leap
-// flag and daylight-saving shifts already in records, puts each event on the clock in force at
-// its instant (ClocksOfEvents with zoneChanges; empty for a city without a named zone), keeps
-// that day in records.shownDay, then replaces the list's rows by six rows in slot order (Fajr
-// first). Returns the result of the
-// last AddTimeRow; -1 without touching the list when the date has no day index or the zone's
-// changes cannot be read.
-int ShowDayTimes(AppRecords& records, TimeListView* list, std::int16_t year, std::int16_t month,
-                 std::int16_t day, const ZoneChangesFn& zoneChanges = {});
+// Replaces the list's rows by the six times of day in slot order (Fajr first). Returns the
+// result of the last AddTimeRow.
+int ShowDayTimes(const DatedRow& day, TimeListView* list);
 
-// The whole command, in this order: ReadToday; LookUpCity; the year's elements; the year's
-// calendar and daylight-saving shifts (the city's zone rules when it names a zone, else the
-// fixed window); ShowDayTimes. A failed date reading, lookup or zone-rule reading shows
-// "Error getting data!" (caption "Error!") and leaves the list as it was. Ends with a repaint
+// The whole command, in this order: ReadToday; LookUpCity; the day through ComputeDayOfYear
+// with the zone rules of services (the same computation as the command line's), kept in the
+// year's records and shownDay; ShowDayTimes. A failed date reading, lookup or computation
+// (zone rules that cannot be read) shows "Error getting data!" (caption "Error!") and leaves
+// the list as it was. Ends with a repaint
 // request either way. Returns true when the six rows of records.today were written.
 bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list);
 

@@ -26,11 +26,12 @@ WatchedDay MainWindow::DayToWatch() const {
     day.today = EventsOfDay(records_.shownDay);
     day.nextMidnightUtc = NextMidnightUtc(records_.shownDay);
     day.city = records_.city.name;
-    // The day after, computed as a timetable computes it, for the next prayer after Isha.
+    // The day after, computed as today is (the same zone rules), for the next prayer after Isha.
     const CivilDate tomorrow = CivilFromDays(DaysFromCivil(records_.shownDay.date) + 1);
     if (IsValidCivilDate(tomorrow)) {
         if (const std::optional<DatedRow> row =
-                ComputeOneDay(tomorrow, records_.city, records_.settings, records_.method.choice)) {
+                ComputeOneDay(tomorrow, records_.city, records_.settings, records_.method.choice,
+                              services_.zones)) {
             day.tomorrow = EventsOfDay(*row);
         }
     }

@@ -4,7 +4,6 @@
 
 #include "cities/city_search.h"
 #include "settings/settings_store.h"
-#include "zones/zone_rules.h"
 
 namespace orvanta {
 
@@ -77,18 +76,6 @@ DisplaySettings FileSettingsStorage::LoadDisplay() {
 bool FileSettingsStorage::SaveDisplay(const DisplaySettings& display) {
     loaded_.reset();
     return SaveDisplaySettings(file_, display, notices_);
-}
-
-std::optional<DaylightShiftTable> SystemZoneRules::Shifts(std::string_view zoneName,
-                                                          std::int16_t year,
-                                                          double zoneHours) const {
-    return ZoneDaylightShifts(zoneName, year, zoneHours);
-}
-
-std::optional<std::vector<ZoneTransition>> SystemZoneRules::Changes(std::string_view zoneName,
-                                                                    std::int64_t fromUtc,
-                                                                    std::int64_t toUtc) const {
-    return ZoneTransitionsBetween(zoneName, fromUtc, toUtc);
 }
 
 DatabaseCitySuggestions::DatabaseCitySuggestions(

@@ -57,16 +57,6 @@ class FileSettingsStorage final : public SettingsStorage {
     std::optional<SettingsSnapshot> loaded_;  // dropped by every save
 };
 
-// Daylight-saving hours from the system's compiled zone database.
-class SystemZoneRules final : public DaylightShiftSource {
-  public:
-    std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
-                                             double zoneHours) const override;
-    std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName,
-                                                       std::int64_t fromUtc,
-                                                       std::int64_t toUtc) const override;
-};
-
 // Completions from the city database installed with the program.
 class DatabaseCitySuggestions final : public CitySuggestions {
   public:

@@ -20,7 +20,7 @@
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
-#include "zones/zone_file.h"
+#include "zones/zone_rule_source.h"
 
 namespace orvanta {
 
@@ -91,23 +91,6 @@ class SettingsStorage {
     virtual DisplaySettings LoadDisplay() { return {}; }
     // Stores the display values (SaveDisplaySettings). True only when they reached the disk.
     [[nodiscard]] virtual bool SaveDisplay(const DisplaySettings& /*display*/) { return true; }
-};
-
-// The daylight-saving hours of a city's real time zone.
-class DaylightShiftSource {
-  public:
-    virtual ~DaylightShiftSource() = default;
-    // Given a zone name (IANA), a year (1 .. 9999) and the zone's standard offset in hours east
-    // positive, returns per day index the hours the clock is ahead of standard time at local
-    // noon; nothing when the zone's rules cannot be read.
-    virtual std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
-                                                     double zoneHours) const = 0;
-    // Given a zone name and a span of instants [fromUtc, toUtc) in seconds since 1970 UT,
-    // returns the changes of the zone's offset within it, in order; nothing when the zone's
-    // rules cannot be read.
-    virtual std::optional<std::vector<ZoneTransition>> Changes(std::string_view zoneName,
-                                                               std::int64_t fromUtc,
-                                                               std::int64_t toUtc) const = 0;
 };
 
 // Completions for the City field.

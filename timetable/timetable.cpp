@@ -24,6 +24,7 @@ struct YearInputs {
     RamadanTable ramadan{};
     YearElements elements{};    // the sun's elements of the year, made once for all its days
     std::int16_t leapYear = 0;  // 1 in a leap year
+    const DaylightShiftSource* zones = nullptr;  // the rules the shifts came from; never null
 };
 
 // The row of a single day before the clock step: classic's or the method's. (A classic range
@@ -48,8 +49,8 @@ std::optional<DatedRow> PlacedRow(const DayRow& row, const CivilDate& date,
         city.zoneHours + year.shifts[static_cast<std::size_t>(IndexOf(date, year))];
     ZoneChangesFn changes;
     if (!city.zoneName.empty()) {
-        changes = [&city](std::int64_t from, std::int64_t to) {
-            return ZoneTransitionsBetween(city.zoneName, from, to);
+        changes = [&city, &year](std::int64_t from, std::int64_t to) {
+            return year.zones->Changes(city.zoneName, from, to);
         };
     }
     const std::optional<EventClocks> clocks =
@@ -99,17 +100,22 @@ std::optional<CityLocation> CityOfYear(const CityLocation& city, std::int16_t ye
 
 // The inputs of a year for the city, settled per zoneYears.
 std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t year,
-                                       ZoneYears zoneYears, const PrayerMethod* method) {
+                                       ZoneYears zoneYears, const PrayerMethod* method,
+                                       const DaylightShiftSource& zones) {
     const std::optional<CityLocation> yearCity = CityOfYear(city, year, zoneYears);
     if (!yearCity) {
         return std::nullopt;
     }
-    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(*yearCity, year);
+    const std::optional<DaylightShiftTable> shifts = DaylightShiftsForCity(*yearCity, year, zones);
     if (!shifts) {
         return std::nullopt;
     }
-    YearInputs inputs{*yearCity, *shifts, RamadanTable{}, ComputeYearElements(year),
-                      ComputeYearCalendar(year, 0).leapYear};
+    YearInputs inputs{*yearCity,
+                      *shifts,
+                      RamadanTable{},
+                      ComputeYearElements(year),
+                      ComputeYearCalendar(year, 0).leapYear,
+                      &zones};
     if (method != nullptr && method->ishaRule == IshaRule::Interval &&
         method->ramadanIshaIntervalMinutes > 0.0) {
         inputs.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
@@ -119,19 +125,40 @@ std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t ye
 
 }  // namespace
 
-std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
-                                      const PrayerSettings& settings, const MethodChoice& choice) {
+std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
+                                            const PrayerSettings& settings,
+                                            const MethodChoice& choice,
+                                            const DaylightShiftSource& zones) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
     }
     const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
     const std::optional<YearInputs> year =
-        InputsOfYear(city, date.year, ZoneYears::AsGiven, methodOrClassic);
+        InputsOfYear(city, date.year, ZoneYears::AsGiven, methodOrClassic, zones);
     if (!year) {
         return std::nullopt;
     }
-    return RowOfDay(date, *year, settings, methodOrClassic);
+    const std::optional<DayRow> row = RawRowOfDay(date, *year, settings, methodOrClassic);
+    if (!row) {
+        return std::nullopt;
+    }
+    const std::optional<DatedRow> placed = PlacedRow(*row, date, *year);
+    if (!placed) {
+        return std::nullopt;
+    }
+    return ComputedDay{*placed,        IndexOf(date, *year), *row,
+                       year->elements, year->shifts,         year->ramadan};
+}
+
+std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
+                                      const PrayerSettings& settings, const MethodChoice& choice,
+                                      const DaylightShiftSource& zones) {
+    const std::optional<ComputedDay> day = ComputeDayOfYear(date, city, settings, choice, zones);
+    if (!day) {
+        return std::nullopt;
+    }
+    return day->day;
 }
 
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
@@ -153,7 +180,7 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
     for (std::int64_t day = firstDay; day <= lastDay; ++day) {
         const CivilDate date = CivilFromDays(day);
         if (day == firstDay || (date.month == 1 && date.day == 1)) {
-            year = InputsOfYear(city, date.year, zoneYears, methodOrClassic);
+            year = InputsOfYear(city, date.year, zoneYears, methodOrClassic, SystemZones());
             if (!year ||
                 (methodOrClassic == nullptr &&
                  !ClassicRowsOfYear(classicRows, date, lastDay - day + 1, *year, settings))) {

@@ -11,7 +11,9 @@
 #include "astro/date_row.h"
 #include "astro/day_table.h"
 #include "astro/method_choice.h"
+#include "astro/year_elements.h"
 #include "hijri/hijri_date.h"
+#include "zones/zone_rule_source.h"
 
 namespace orvanta {
 
@@ -41,15 +43,34 @@ enum class ZoneYears {
     EachYear,  // settled from the city's named zone for each calendar year (a zone given by name)
 };
 
-// Given a valid date, returns its row exactly as the daily command computes it: a one-day
-// table seeded from the day before (ComputeDayTable for classic, the method day table for a
-// preset, with the year's Umm al-Qura Ramadan days where the method's Isha depends on them),
-// with the year's daylight-saving shifts of the city's zone (DaylightShiftsForCity), each event
-// then on the clock in force at its instant (ClocksOfEvents). Nothing when the zone's rules
-// cannot be read or the choice names no known method.
+// One day as ComputeDayOfYear gives it, with what its computation used of its year, for a
+// caller that keeps those (the window's records).
+struct ComputedDay {
+    DatedRow day;
+    std::int16_t index = 0;  // the date's day index in its year, 0 .. 365
+    DayRow tableRow{};       // the day-table row: times before the clock step, shift included
+    YearElements elements{};
+    DaylightShiftTable shifts{};
+    RamadanTable ramadan{};  // all zero unless the method's Isha changes in Ramadan
+};
+
+// Given a valid date, returns its row: a one-day table seeded from the day before
+// (ComputeDayTable for classic, the method day table for a preset, with the year's Umm al-Qura
+// Ramadan days where the method's Isha changes in Ramadan), with the year's daylight-saving
+// shifts of the city's zone as zones gives them (DaylightShiftsForCity: the fixed window for a
+// city without a zone name), each event then on the clock in force at its instant
+// (ClocksOfEvents with zones' changes). Nothing when the zone's rules cannot be read or the
+// choice names no known method.
+std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
+                                            const PrayerSettings& settings,
+                                            const MethodChoice& choice,
+                                            const DaylightShiftSource& zones);
+
+// ComputeDayOfYear's day alone: the row the window, the command line and the timetable show.
 std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
                                       const PrayerSettings& settings,
-                                      const MethodChoice& choice = MethodChoice{});
+                                      const MethodChoice& choice = MethodChoice{},
+                                      const DaylightShiftSource& zones = SystemZones());
 
 // Given valid dates first <= last, returns one row per day from first to last, both included,
 // each exactly the row ComputeOneDay gives for that date (with the city settled for that

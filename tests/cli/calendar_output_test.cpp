@@ -20,6 +20,7 @@ using testing_support::RunTimes;
 // at the Kaaba. An offset moves the Hijri date: each row's civil date is 1 Ramadan with it.
 // Diyanet's imsakiye for Istanbul, 19 February 2026: Zuhr 13:23, Asr 16:20; adjusted by whole
 // minutes. The method is named in every format; the presets are listed with their sources.
+// Umm al-Qura's Isha on 2 Ramadan is 120 minutes after Maghrib, not its usual 90.
 const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-18 | Qibla:    52.0° clockwise from true north | Date:     2026-02-18 (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Fajr,*,1447-09-01 | 2026-02-18,Isha,*,1447-09-01
@@ -42,6 +43,7 @@ const char* const kRows = R"(
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura" | "ishaInterval": 90.0
+0 @istanbul --date 2026-02-19 --preset umm-al-qura --24h | Maghrib (Sunset)  18:43 | Isha (Night)      20:43
 0 @istanbul --date 2026-02-19 --preset dubai --format ics | (method: dubai)
 0 presets | classic  | moonsighting  Moonsighting Committee Worldwide:  | (source:  | high latitudes: nearest-latitude at 48.5° (its Fiqh Council | high latitudes: twilight-angle (the authority prescribes none
 )";
@@ -60,7 +62,7 @@ RunResult Times(const std::vector<std::string>& args, const std::string& savedLi
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              23u);
+              24u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are
