@@ -21,14 +21,14 @@ struct Seeds {
 
 // The inputs that stay fixed over one call: the zenith distances sought, as their fixed terms.
 struct Angles {
-    EventGeometry horizon;   // 90.83 deg: sun's upper limb on the horizon with refraction
+    EventGeometry horizon;   // kHorizonZenithDeg: upper limb on the horizon, refraction
     EventGeometry twilight;  // 90 deg + depression
     bool twilightReachable;  // false for a depression above 90 deg (or not a number)
 };
 
 Angles AnglesOf(const CityLocation& city, const PrayerSettings& settings) {
     Angles a;
-    a.horizon = EventGeometryOf(city, DegreesToRadians(90.83));
+    a.horizon = EventGeometryOf(city, DegreesToRadians(kHorizonZenithDeg));
     a.twilight = EventGeometryOf(city, DegreesToRadians(settings.depressionDegrees + 90.0));
     // Beyond 90 deg the angle would wrap around the circle and put Fajr after sunrise.
     a.twilightReachable = settings.depressionDegrees <= 90.0;

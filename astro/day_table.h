@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "astro/calculation_inputs.h"
 #include "astro/year_elements.h"
@@ -20,6 +21,11 @@ enum class PrayerSlot : int {
 };
 
 inline constexpr int kPrayerCount = 6;
+
+// Each slot's key where the settings file and the command line name a prayer, in slot order.
+inline constexpr std::array<std::string_view, kPrayerCount> kPrayerKeys = {
+    "fajr", "shuruq", "zuhr", "asr", "maghrib", "isha"};
+
 inline constexpr int kDaysInTable = 366;
 
 constexpr int SlotIndex(PrayerSlot slot) {

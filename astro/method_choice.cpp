@@ -1,37 +1,24 @@
 #include "astro/method_choice.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "astro/day_table.h"
 #include "astro/method_presets.h"
+#include "astro/number_text.h"
 
 namespace orvanta {
 namespace {
 
-constexpr std::array<std::string_view, kMethodSlotCount> kPrayerKeys = {"fajr", "shuruq",  "zuhr",
-                                                                        "asr",  "maghrib", "isha"};
 constexpr std::array<std::string_view, 6> kRuleNames = {
     "none",           "middle-of-night", "seventh-of-night",
     "twilight-angle", "nearest-day",     "nearest-latitude"};
 constexpr std::array<std::string_view, 2> kRoundingNames = {"nearest", "up"};
 
-// The whole text as a finite decimal number; a leading '+' is allowed.
-std::optional<double> ParseNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') {
-            return std::nullopt;
-        }
-    }
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+// A decimal number as the settings file and the command line write it: a '+' allowed.
+std::optional<double> Decimal(std::string_view text) {
+    return ParseNumber<double>(text, NumberSigns::PlusOrMinus);
 }
 
 std::optional<double> Within(std::optional<double> value, double low, bool lowIncluded,
@@ -84,19 +71,19 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
 }
 
 std::optional<double> ParseTwilightAngle(std::string_view text) {
-    return Within(ParseNumber(text), kMinTwilightAngleDeg, false, kMaxTwilightAngleDeg);
+    return Within(Decimal(text), kMinTwilightAngleDeg, false, kMaxTwilightAngleDeg);
 }
 
 std::optional<double> ParseMaghribAngle(std::string_view text) {
-    return Within(ParseNumber(text), 0.0, true, kMaxMaghribAngleDeg);
+    return Within(Decimal(text), 0.0, true, kMaxMaghribAngleDeg);
 }
 
 std::optional<double> ParseIshaInterval(std::string_view text) {
-    return Within(ParseNumber(text), 0.0, false, kMaxIshaIntervalMinutes);
+    return Within(Decimal(text), 0.0, false, kMaxIshaIntervalMinutes);
 }
 
 std::optional<double> ParseNearestLatitude(std::string_view text) {
-    return Within(ParseNumber(text), 0.0, false, kMaxNearestLatitudeDeg);
+    return Within(Decimal(text), 0.0, false, kMaxNearestLatitudeDeg);
 }
 
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view text) {
@@ -140,7 +127,7 @@ std::optional<MinuteOffsets> ParseAdjustments(std::string_view text, const Minut
         while (slot < kPrayerKeys.size() && kPrayerKeys[slot] != key) {
             ++slot;
         }
-        const std::optional<double> value = ParseNumber(item.substr(equals + 1));
+        const std::optional<double> value = Decimal(item.substr(equals + 1));
         if (slot == kPrayerKeys.size() || seen[slot] || !value || *value != std::trunc(*value) ||
             std::fabs(*value) > kMaxAdjustmentMinutes) {
             return std::nullopt;

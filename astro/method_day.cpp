@@ -10,7 +10,6 @@
 namespace orvanta {
 namespace {
 
-constexpr double kHorizonAltitudeDeg = -0.83;       // upper limb on the horizon, refraction
 constexpr double kSeasonalLatitudeLimitDeg = 55.0;  // the seasonal bound applies below it
 constexpr int kNearestDaySpan = 183;                // days searched either way
 constexpr int kFajr = 0, kShuruq = 1, kZuhr = 2, kAsr = 3, kMaghrib = 4, kIsha = 5;
@@ -53,7 +52,7 @@ Crossing AsrOf(const SunWindow& w, double transit, double shadowFactor) {
     const SunAtHour noon = SunOnAxis(w, transit);
     const double noonZenith =
         std::fabs(w.latitudeRad - std::atan2(noon.sinDeclination, noon.cosDeclination));
-    if (!(noonZenith < 0.5 * M_PI)) {
+    if (!(noonZenith < 0.5 * kPi)) {
         return {};  // the sun stays below the horizon: no shadow to measure
     }
     const double zenith = std::atan(shadowFactor + std::tan(noonZenith));
@@ -346,7 +345,7 @@ DayRow Finish(Slots& s, const Events& e, const PrayerMethod& m) {
 
 HorizonDay HorizonOf(const YearElements& elements, const CityLocation& city, int dayNumber,
                      const std::array<SunSample, 3>& noon, double latitudeRad) {
-    const double horizon = std::sin(DegreesToRadians(kHorizonAltitudeDeg));
+    const double horizon = std::sin(DegreesToRadians(-kHorizonDepressionDeg));
     const SunWindow w = MakeSunWindow(elements, city, dayNumber, noon, latitudeRad);
     HorizonDay day;
     day.transit = TransitHours(w);

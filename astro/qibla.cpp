@@ -7,7 +7,6 @@
 namespace orvanta {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kHalfPi = kPi / 2.0;
 // About 10 m of arc on the Earth (radius 6371 km), in radians.
 constexpr double kSameSpotRad = 1.6e-6;

@@ -26,7 +26,7 @@ SunAtMoment SunPosition(const YearElements& el, const CityLocation& city, std::i
     const double t = sun.daysFromEpoch;
     const double meanLongitude = el.meanMotion * t + el.meanLongitudeAtEpoch;  // not reduced
     const double meanAnomaly = meanLongitude - (el.perigeeMotion * t + el.perigeeLongitudeAtEpoch);
-    // Equation of the centre, two terms.
+    // Equation of the centre, two terms of its series in e (coefficients in year_elements.cpp).
     const double trueLongitude = (std::sin(2.0 * meanAnomaly) * el.centreCoefficient2 +
                                   std::sin(meanAnomaly) * el.centreCoefficient1) +
                                  meanLongitude;

@@ -87,7 +87,10 @@ SunSample SunAt(const YearElements& el, double daysSinceEpoch) {
     const double s = std::sin(meanAnomaly), c = std::cos(meanAnomaly);
     const double centre = el.centreCoefficient1 * s + el.centreCoefficient2 * 2.0 * s * c +
                           el.centreCoefficient3 * s * (3.0 - 4.0 * s * s);
-    // The Moon's ascending node (degrees) from the Julian centuries since J2000.0.
+    // The Moon's ascending node (degrees) from the Julian centuries since J2000.0, and the
+    // low-precision corrections from it: Meeus, Astronomical Algorithms, chapters "Nutation
+    // and the Obliquity of the Ecliptic" (the node) and "Solar Coordinates" (the apparent
+    // longitude and the obliquity corrected for nutation).
     const double centuries = (el.epochDaysFromJ2000 + t) * kOneOver36525;
     const double node = DegreesToRadians(125.04452 - 1934.136261 * centuries);
     // Aberration and nutation in longitude; nutation in obliquity (degrees).

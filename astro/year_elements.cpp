@@ -32,6 +32,21 @@ YearElements ComputeYearElements(std::int16_t year) {
     const double t = d0 * kOneOver36525;  // Julian centuries from J2000.0
     YearElements el;
 
+    // Sources of the coefficients (T in Julian centuries from J2000.0), all as printed in
+    // J. Meeus, Astronomical Algorithms (Willmann-Bell, 1991):
+    // - obliquity: the IAU 1976 expression (Lieske et al. 1977), chapter "Nutation and the
+    //   Obliquity of the Ecliptic", kept to its linear term;
+    // - eccentricity: the first edition's "Solar Coordinates" chapter (the second edition
+    //   prints 0.016708634 and 0.0000001267 instead);
+    // - mean longitude and longitude of perigee: the Earth's elements referred to the mean
+    //   equinox of the date, table "Elements of the planetary orbits", plus 180 deg. That table
+    //   adds the T^2 term of the mean longitude (+0.00030368); it is subtracted here, about
+    //   0.07" in this century, and kept so that every table stays as it was;
+    // - sidereal time: the IAU 1982 expression of Greenwich mean sidereal time at 0h UT
+    //   (Aoki et al. 1982), chapter "Sidereal Time at Greenwich", to its linear term;
+    // - the equation of the centre: its series in e (2e - e^3/4) sin M + 5e^2/4 sin 2M
+    //   (+ 13e^3/12 sin 3M for the methods' sun).
+
     // Obliquity: 23 deg 26' 21.448" - 46.815" T, no higher term.
     const double obliquityDeg =
         DegMinSecToDegrees(23, 26, 21.448) - DegMinSecToDegrees(0, 0, 46.815) * t;

@@ -1,7 +1,6 @@
 #include "cli/cities_options.h"
 
-#include <algorithm>
-
+#include "astro/number_text.h"
 #include "cli/option_checks.h"
 #include "cli/option_values.h"
 #include "common/visible_text.h"
@@ -10,10 +9,9 @@ namespace orvanta {
 namespace {
 
 std::string LimitCheck(const std::string& text) {
-    const bool digits =
-        !text.empty() && text.size() <= 5 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return digits && std::stoi(text) >= 1
+    const std::optional<int> limit =
+        text.size() <= 5 ? ParseNumber<int>(text, NumberSigns::None) : std::nullopt;
+    return limit && *limit >= 1
                ? std::string()
                : "limit must be a whole number from 1 to 99999, not " + QuotedValue(text);
 }
@@ -59,7 +57,8 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::Request() co
         }
         request.action = CitiesRequest::Action::Search;
         if (!limitText_.empty()) {
-            request.limit = static_cast<std::size_t>(std::stoi(limitText_));
+            request.limit =
+                static_cast<std::size_t>(*ParseNumber<int>(limitText_, NumberSigns::None));
         }
         return request;
     }

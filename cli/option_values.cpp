@@ -1,44 +1,27 @@
 #include "cli/option_values.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-
+#include "astro/number_text.h"
 #include "timetable/civil_time.h"
 
 namespace orvanta {
 
 std::optional<double> ParseFiniteNumber(const std::string& text) {
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (begin != end && *begin == '+') {
-        ++begin;
-    }
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value);
-    const bool signAfterPlus = begin != text.data() && begin != end && *begin == '-';
-    if (begin == end || signAfterPlus || ec != std::errc() || ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseNumber<double>(text, NumberSigns::PlusOrMinus);
 }
 
 std::optional<CivilDate> ParseIsoDate(const std::string& text) {
-    const auto digitsAt = [&text](std::size_t from, std::size_t count) {
-        for (std::size_t i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digitsAt(0, 4) ||
-        !digitsAt(5, 2) || !digitsAt(8, 2)) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    const CivilDate date{static_cast<std::int16_t>(std::stoi(text.substr(0, 4))),
-                         static_cast<std::int16_t>(std::stoi(text.substr(5, 2))),
-                         static_cast<std::int16_t>(std::stoi(text.substr(8, 2)))};
+    const std::string_view all = text;
+    const std::optional<int> year = ParseNumber<int>(all.substr(0, 4), NumberSigns::None);
+    const std::optional<int> month = ParseNumber<int>(all.substr(5, 2), NumberSigns::None);
+    const std::optional<int> day = ParseNumber<int>(all.substr(8, 2), NumberSigns::None);
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    const CivilDate date{static_cast<std::int16_t>(*year), static_cast<std::int16_t>(*month),
+                         static_cast<std::int16_t>(*day)};
     if (!IsValidCivilDate(date)) {
         return std::nullopt;
     }
@@ -64,15 +47,12 @@ std::optional<std::pair<CivilDate, CivilDate>> ParseIsoMonth(const std::string& 
 }
 
 std::optional<std::pair<CivilDate, CivilDate>> ParseYear(const std::string& text) {
-    if (text.empty() || text.size() > 4 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const std::optional<int> year =
+        text.size() <= 4 ? ParseNumber<int>(text, NumberSigns::None) : std::nullopt;
+    if (!year || *year < 1 || *year > 9999) {
         return std::nullopt;
     }
-    const int year = std::stoi(text);
-    if (year < 1 || year > 9999) {
-        return std::nullopt;
-    }
-    const auto y = static_cast<std::int16_t>(year);
+    const auto y = static_cast<std::int16_t>(*year);
     return std::make_pair(CivilDate{y, 1, 1}, CivilDate{y, 12, 31});
 }
 

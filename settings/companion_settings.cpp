@@ -1,10 +1,10 @@
 #include "settings/companion_settings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <utility>
 
+#include "astro/number_text.h"
 #include "settings/registry_document.h"
 #include "settings/registry_text.h"
 #include "settings/settings_update.h"
@@ -22,20 +22,12 @@ std::optional<bool> ParseSwitch(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
     std::vector<int> numbers;
     for (std::size_t start = 0; start <= text.size() && numbers.size() <= 4;) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::optional<int> number = ParseInt(text.substr(start, comma - start));
+        const std::optional<int> number =
+            ParseNumber<int>(text.substr(start, comma - start), NumberSigns::MinusOnly);
         if (!number) {
             return std::nullopt;
         }

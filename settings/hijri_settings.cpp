@@ -1,8 +1,8 @@
 #include "settings/hijri_settings.h"
 
-#include <charconv>
 #include <optional>
 
+#include "astro/number_text.h"
 #include "settings/registry_text.h"
 #include "settings/settings_store.h"
 #include "settings/settings_update.h"
@@ -17,10 +17,8 @@ constexpr int kMaxOffset = 2;
 }  // namespace
 
 std::optional<int> ParseHijriOffset(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < kMinOffset ||
-        value > kMaxOffset) {
+    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::MinusOnly);
+    if (!value || *value < kMinOffset || *value > kMaxOffset) {
         return std::nullopt;
     }
     return value;

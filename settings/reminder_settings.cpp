@@ -1,9 +1,9 @@
 #include "settings/reminder_settings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
+#include "astro/number_text.h"
 #include "settings/registry_text.h"
 #include "settings/settings_update.h"
 #include "settings/settings_values.h"
@@ -11,14 +11,9 @@
 namespace orvanta {
 namespace {
 
-// The stored id of each slot, in PrayerSlot order.
-constexpr std::array<std::string_view, kPrayerCount> kSlotIds = {"fajr", "shuruq",  "zuhr",
-                                                                 "asr",  "maghrib", "isha"};
-
 std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::MinusOnly);
+    if (!value || *value < low || *value > high) {
         return std::nullopt;
     }
     return value;
@@ -33,9 +28,9 @@ std::optional<std::array<bool, kPrayerCount>> ParsePrayers(std::string_view text
         if (id.empty()) {
             continue;  // an empty item, as in "fajr," or ",fajr": nothing to remind of
         }
-        const auto* found = std::find(kSlotIds.begin(), kSlotIds.end(), id);
-        const auto slot = static_cast<std::size_t>(found - kSlotIds.begin());
-        if (found == kSlotIds.end() || on[slot]) {
+        const auto* found = std::find(kPrayerKeys.begin(), kPrayerKeys.end(), id);
+        const auto slot = static_cast<std::size_t>(found - kPrayerKeys.begin());
+        if (found == kPrayerKeys.end() || on[slot]) {
             return std::nullopt;
         }
         on[slot] = true;
@@ -52,7 +47,7 @@ std::string FormatPrayers(const std::array<bool, kPrayerCount>& on) {
         if (!text.empty()) {
             text += ',';
         }
-        text += kSlotIds[s];
+        text += kPrayerKeys[s];
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "astro/angles.h"
 #include "astro/time_text.h"
 #include "common/visible_text.h"
 #include "timetable/civil_time.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr std::size_t kMaxLineOctets = 75;
 constexpr std::int64_t kSecondsPerDay = 86400;
-constexpr double kDegreesPerRadian = 57.29577951308232;
 // Seconds from 1970-01-01 to 0001-01-01 and to 10000-01-01: the zone's rules answer inside.
 constexpr std::int64_t kFirstInstant = -62135596800;
 constexpr std::int64_t kEndInstant = 253402300800;

@@ -17,8 +17,6 @@
 namespace orvanta {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
-
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
     for (char& c : lower) {
