@@ -143,6 +143,13 @@ TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
     xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
     ASSERT_TRUE(xvfb.waitForReadyRead(10000));
     const QString display = ':' + QString::fromLatin1(xvfb.readLine()).trimmed();
+    ASSERT_TRUE(QTest::qWaitFor(  // the server answers before the program is started
+        [&display] {
+            QProcess root;
+            root.start(QStringLiteral("xwininfo"), {"-display", display, "-root"});
+            return root.waitForFinished(5000) && root.exitCode() == 0;
+        },
+        10000));
     QLocalServer silent;  // the kernel accepts; nothing reads or writes
     const QTemporaryDir folder;
     IsolatedUser user;
