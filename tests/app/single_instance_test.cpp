@@ -139,8 +139,10 @@ TEST(SingleInstance, ASilentSessionBusDoesNotHoldTheWindow) {
         QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty()) {
         GTEST_SKIP() << "Xvfb or xwininfo is missing";
     }
-    QProcess xvfb;  // on a free display, whose number it prints
-    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
+    // On a free display, whose number it prints; -noreset, as the server would otherwise reset
+    // (and refuse the program's connection) whenever one of the probes below disconnects.
+    QProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-noreset"});
     ASSERT_TRUE(xvfb.waitForReadyRead(10000));
     const QString display = ':' + QString::fromLatin1(xvfb.readLine()).trimmed();
     ASSERT_TRUE(QTest::qWaitFor(  // the server answers before the program is started
