@@ -49,7 +49,7 @@ void CitiesOptions::Declare(CLI::App& app) {
     remove_->add_option("name", request_.text, "The city's name")->type_name("NAME");
 }
 
-std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::Request() const {
+ParsedArguments CitiesOptions::Request() const {
     CitiesRequest request = request_;
     if (search_->parsed()) {
         if (IsBlank(request.text)) {
@@ -89,8 +89,7 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::Request() co
     return Refused("cities needs one of search, home, add and remove");
 }
 
-std::variant<TimesRequest, CitiesRequest, EarlyExit> CitiesOptions::AddRequest(
-    CitiesRequest request) const {
+ParsedArguments CitiesOptions::AddRequest(CitiesRequest request) const {
     if (add_->count("name") == 0) {
         return Refused("cities add needs a NAME, --lat, --lon and --tz");
     }

@@ -17,10 +17,10 @@ class CitiesOptions {
     // Whether `cities` was given.
     bool Parsed() const { return cities_->parsed(); }
     // After a successful parse in which Parsed(): the request, or the error (status 2).
-    std::variant<TimesRequest, CitiesRequest, EarlyExit> Request() const;
+    ParsedArguments Request() const;
 
   private:
-    std::variant<TimesRequest, CitiesRequest, EarlyExit> AddRequest(CitiesRequest request) const;
+    ParsedArguments AddRequest(CitiesRequest request) const;
 
     CitiesRequest request_;
     CLI::App* cities_ = nullptr;

@@ -8,6 +8,8 @@
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
 #include "cli/error_line.h"
+#include "cli/next_command.h"
+#include "cli/run_setup.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
 #include "common/visible_text.h"
@@ -25,88 +27,6 @@
 
 namespace orvanta {
 namespace {
-
-// Never reports a home city; stands in when the run has no per-user database.
-class NoHomeCity final : public HomeCitySource {
-  public:
-    bool ReadHomeCity(CityLocation&) const override { return false; }
-};
-
-// The user's saved settings and the lookup name they settle (read only), with the command
-// line's overrides on top.
-void SettleSettings(const TimesServices& services, const SettingsSnapshot* saved,
-                    const SettingsOverrides& overrides, PrayerSettings& settings,
-                    CityLocation& city) {
-    const NoHomeCity noHomeCity;
-    const HomeCitySource& home = services.homeCity ? *services.homeCity : noHomeCity;
-    if (saved != nullptr) {
-        LoadSettings(*saved, home, settings, city, services.notices);
-    } else if (!home.ReadHomeCity(city)) {
-        city.name = settings.configuredCity;
-    }
-    if (overrides.method) {
-        settings.method = *overrides.method;
-    }
-    if (overrides.depressionDegrees) {
-        settings.depressionDegrees = *overrides.depressionDegrees;
-    }
-    if (overrides.intervalMinutes) {
-        settings.intervalMinutes = *overrides.intervalMinutes;
-    }
-    if (overrides.fiqh) {
-        settings.fiqh = *overrides.fiqh;
-        settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
-    }
-}
-
-// Looks the city up by city.name; on failure writes the error and returns the exit status.
-int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err) {
-    if (services.cities == nullptr) {
-        WriteErrorLine(err, "no city database is available");
-        return 1;
-    }
-    const std::string searched = city.name;
-    const CityLookupStatus status =
-        services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
-            if (text == kCityNotFoundText) {
-                WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
-            } else {
-                WriteErrorLine(err, text);
-            }
-        });
-    if (status == CityLookupStatus::DatabaseUnavailable) {
-        WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
-                                " is missing or damaged; rebuild it with 'make' or reinstall "
-                                "Orvanta");
-    }
-    return status == CityLookupStatus::Found ? 0 : 1;
-}
-
-// A zone given by name on the command line: its standard offset for the year.
-bool SettleNamedZone(CityLocation& city, std::int16_t year, std::ostream& err) {
-    const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
-    if (!zone) {
-        WriteErrorLine(err, "cannot read the time zone " + QuotedValue(city.zoneName));
-        return false;
-    }
-    city.zoneHours = zone->zoneHours;
-    city.supportsDst = zone->observesDst ? 1 : 0;
-    return true;
-}
-
-// The saved Hijri offset (a value that cannot be read is reported and taken as 0), or the
-// command line's.
-int SettleHijriOffset(const SettingsSnapshot* savedFile, const SettingsOverrides& overrides,
-                      std::ostream& err) {
-    HijriSettings saved;
-    if (savedFile != nullptr) {
-        saved = LoadHijriSettings(*savedFile);
-        if (saved.unreadable && !overrides.hijriOffsetDays) {
-            WriteErrorLine(err, "warning: " + UnreadableHijriOffsetWarning());
-        }
-    }
-    return overrides.hijriOffsetDays.value_or(saved.offsetDays);
-}
 
 constexpr std::size_t kBytesPerDay = 320;
 
@@ -158,8 +78,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
                const TimesServices& services) {
     // Everything goes to a buffer first, so a failing run prints nothing on standard output.
     std::ostringstream buffer;
-    const std::variant<TimesRequest, CitiesRequest, EarlyExit> parsed =
-        ParseTimesArguments(argc, argv, buffer);
+    const ParsedArguments parsed = ParseTimesArguments(argc, argv, buffer);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         if (early->status != 0) {
             WriteErrorLine(err, early->message);
@@ -169,6 +88,9 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     }
     if (const auto* cities = std::get_if<CitiesRequest>(&parsed)) {
         return RunCitiesCommand(*cities, out, err, services);
+    }
+    if (const auto* next = std::get_if<NextRequest>(&parsed)) {
+        return RunNextCommand(*next, out, err, services);
     }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
     std::optional<CivilDate> date = request.date;
@@ -182,44 +104,13 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         }
     }
 
-    // The settings file is read and parsed once, for every saved value the run uses.
-    std::optional<SettingsSnapshot> savedFile;
-    if (services.savedSettings != nullptr) {
-        savedFile = ReadSettingsSnapshot(*services.savedSettings);
+    RunSetup setup;
+    if (const int status = SetUpRun(request, services, date->year, err, setup); status != 0) {
+        return status;
     }
-    const SettingsSnapshot* savedSettings = savedFile ? &*savedFile : nullptr;
-    PrayerSettings settings;
-    CityLocation city;
-    SettleSettings(services, savedSettings, request.overrides, settings, city);
-    MethodChoice choice;
-    if (savedSettings != nullptr) {
-        const MethodSettings saved = LoadMethodSettings(*savedSettings);
-        choice = saved.choice;
-        if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
-            !warning.empty()) {
-            WriteErrorLine(err, "warning: " + warning);
-        }
-    }
-    ApplyMethodOverrides(request.methodOverrides, choice);
-    const int hijriOffset = SettleHijriOffset(savedSettings, request.overrides, err);
-    if (IsClassic(choice) && request.methodOverrides.ChangesAPreset()) {
-        WriteErrorLine(
-            err, "the classic method has no such parameters; choose a method with --preset ID");
-        return 2;
-    }
-    if (request.source == LocationSource::Coordinates) {
-        city = request.city;
-        if (!city.zoneName.empty() && !SettleNamedZone(city, date->year, err)) {
-            return 1;
-        }
-    } else {
-        if (request.source == LocationSource::CityName) {
-            city.name = request.city.name;
-        }
-        if (const int status = LookUp(services, city, err); status != 0) {
-            return status;
-        }
-    }
+    const CityLocation& city = setup.city;
+    const PrayerSettings& settings = setup.settings;
+    const MethodChoice& choice = setup.choice;
 
     std::vector<DatedRow> days;
     if (request.range) {
@@ -233,17 +124,10 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings, choice)) {
         days.push_back(*row);
     }
-    if (days.empty() && !city.zoneName.empty() && !IsKnownZone(city.zoneName)) {
-        // A stored city's zone that names no zone file (a table or a README in the folder).
-        WriteErrorLine(err, "unknown time zone " + QuotedValue(city.zoneName));
-        return 1;
-    }
     if (days.empty()) {
-        WriteErrorLine(err,
-                       "cannot read the daylight-saving rules of " + QuotedValue(city.zoneName));
-        return 1;
+        return ReportNoDays(city, err);
     }
-    if (!AddHijriDates(days, hijriOffset)) {
+    if (!AddHijriDates(days, setup.hijriOffset)) {
         WriteErrorLine(err, "cannot compute the Hijri dates (the ICU calendar data)");
         return 1;
     }

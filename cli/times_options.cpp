@@ -9,6 +9,7 @@
 
 #include "cli/cities_options.h"
 #include "cli/method_overrides.h"
+#include "cli/next_options.h"
 #include "cli/parse_errors.h"
 #include "cli/times_option_groups.h"
 
@@ -30,6 +31,7 @@ constexpr const char* kFooter =
     "  cities add NAME --lat DEG --lon DEG --tz ZONE   add a city of your own\n"
     "  cities remove NAME                              remove a city of your own\n"
     "  presets                                         list the methods of the authorities\n"
+    "  next [--format text|json|waybar] [--now TIME]   the next prayer time from now\n"
     "  A NAME that begins with '-' follows --: cities add -- -Name --lat ...\n"
     "\nExamples:\n"
     "  orvanta-times --city \"Detroit, MI\" --month 2025-03 --24h\n"
@@ -55,8 +57,7 @@ std::vector<std::string> ArgumentsForParser(int argc, const char* const* argv) {
 }
 
 // The request of a parsed times command, or the error of the group whose values conflict.
-std::variant<TimesRequest, CitiesRequest, EarlyExit> TimesRequestFrom(
-    const std::vector<std::unique_ptr<TimesOptionGroup>>& groups) {
+ParsedArguments TimesRequestFrom(const std::vector<std::unique_ptr<TimesOptionGroup>>& groups) {
     TimesRequest request;
     for (const auto& group : groups) {
         if (std::optional<std::string> error = group->Fill(request)) {
@@ -66,11 +67,27 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> TimesRequestFrom(
     return request;
 }
 
+// The request of `next`: the times command's options but those that choose days or a format of
+// the timetable.
+ParsedArguments NextRequestFrom(const NextOptions& next,
+                                const std::vector<CLI::Option*>& timesOptions,
+                                ParsedArguments times) {
+    for (const CLI::Option* option : timesOptions) {
+        const std::string name = option->get_name();
+        if (option->count() > 0 && (name == "--date" || name == "--month" || name == "--year" ||
+                                    name == "--from" || name == "--to" || name == "--format")) {
+            return EarlyExit{2, name + " does not go with next"};
+        }
+    }
+    if (auto* request = std::get_if<TimesRequest>(&times)) {
+        return next.Request(std::move(*request));
+    }
+    return times;
+}
+
 }  // namespace
 
-std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int argc,
-                                                                         const char* const* argv,
-                                                                         std::ostream& out) {
+ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out) {
     CLI::App app{kDescription, "orvanta-times"};
     app.set_help_flag("-h,--help", "Print this help and exit");
     app.set_version_flag("--version", kVersionText, "Print the version and exit");
@@ -85,6 +102,8 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int arg
     CitiesOptions cities;
     cities.Declare(app);
     CLI::App* presets = app.add_subcommand("presets", "List the methods of the authorities");
+    NextOptions next;
+    next.Declare(app);
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
     }
@@ -106,6 +125,9 @@ std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int arg
     unexpected.erase(std::remove(unexpected.begin(), unexpected.end(), "--"), unexpected.end());
     if (!unexpected.empty()) {
         return EarlyExit{2, UnexpectedArgumentText(unexpected)};
+    }
+    if (next.Parsed()) {
+        return NextRequestFrom(next, timesOptions, TimesRequestFrom(groups));
     }
     if (!cities.Parsed() && !presets->parsed()) {
         return TimesRequestFrom(groups);

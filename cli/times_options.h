@@ -57,6 +57,24 @@ struct CitiesRequest {
     std::string zoneName;     // Add: IANA zone name
 };
 
+// A moment given on the command line ("2026-03-20T14:05", seconds and an offset optional).
+struct GivenInstant {
+    CivilDate date;
+    std::int32_t secondOfDay = 0;  // 0 .. 86399, on the clock the text was written on
+    std::optional<std::int32_t>
+        offsetSeconds;  // EAST positive ("Z" is 0); nothing: the place's clock
+};
+
+// orvanta-times next ...: the next of the six times from now.
+struct NextRequest {
+    enum class Format { Text, Json, Waybar };
+    TimesRequest times;  // the place, the settings and the method, and --24h
+    Format format = Format::Text;
+    bool shortText = false;           // the text without the time left
+    std::int32_t soonMinutes = 15;    // waybar: the class "soon" this many minutes before, or less
+    std::optional<GivenInstant> now;  // --now; nothing: the system clock
+};
+
 // The run ends before computing: help or version was printed (status 0), or the arguments
 // were refused (status 2, with a one-line message).
 struct EarlyExit {
@@ -66,8 +84,7 @@ struct EarlyExit {
 
 // Given the argument vector, returns the request, or how the run ends early. Help and version
 // text is written to out.
-std::variant<TimesRequest, CitiesRequest, EarlyExit> ParseTimesArguments(int argc,
-                                                                         const char* const* argv,
-                                                                         std::ostream& out);
+using ParsedArguments = std::variant<TimesRequest, CitiesRequest, NextRequest, EarlyExit>;
+ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out);
 
 }  // namespace orvanta
