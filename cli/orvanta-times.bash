@@ -66,6 +66,14 @@ _orvanta_times() {
     plain=${cur#[\"\']}
     plain=${plain//\\/}
 
+    if [[ ${COMP_WORDS[1]} == next ]] && ((COMP_CWORD >= 2)); then
+        case $prev in
+            --format) mapfile -t COMPREPLY < <(compgen -W "text json waybar" -- "$cur") ;;
+            --soon | --now) COMPREPLY=() ;;
+            *) _orvanta_times_next_words "$program" "$cur" "$prev" ;;
+        esac
+        return 0
+    fi
     if [[ ${COMP_WORDS[1]} == cities ]] && ((COMP_CWORD >= 2)); then
         _orvanta_times_cities_words "$program" "$cur" "$plain" "$prev"
         return 0
@@ -89,11 +97,30 @@ _orvanta_times() {
             --adjust | --nearest-latitude) COMPREPLY=() ;;
         *)
             local words=$_orvanta_times_options
-            ((COMP_CWORD == 1)) && words="cities presets $words"
+            ((COMP_CWORD == 1)) && words="cities presets next $words"
             mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
             ;;
     esac
     return 0
+}
+
+# The words after `orvanta-times next`: its own options, then the place, settings and method
+# options with their values, but not the dates.
+_orvanta_times_next_words() {
+    local words="--short --soon --now ${_orvanta_times_options/--date --month --year --from --to/}"
+    case $3 in
+        --city | --tz | --method | --asr | --preset | --high-latitude | --hijri-offset | \
+            --rounding | --lat | --lon | --zone | --depression | --interval | --fajr-angle | \
+            --isha-angle | --isha-interval | --maghrib-angle | --adjust | --nearest-latitude)
+            local saved=("${COMP_WORDS[@]}")
+            COMP_WORDS=("${COMP_WORDS[0]}" "${COMP_WORDS[@]:2}")
+            ((COMP_CWORD--))
+            _orvanta_times
+            COMP_WORDS=("${saved[@]}")
+            ((COMP_CWORD++))
+            ;;
+        *) mapfile -t COMPREPLY < <(compgen -W "$words" -- "$2") ;;
+    esac
 }
 
 # The words after `orvanta-times cities`.

@@ -67,6 +67,9 @@ check "preset ids by m" $'mwl\nmalaysia\nmoonsighting' $p --preset m
 check "high-latitude rules" $'seventh-of-night' $p --high-latitude s
 check "method options" $'--isha-angle\n--isha-interval' $p --isha
 check "presets subcommand" "presets" $p pre
+check "next: its formats, its options, no dates" $'waybar' $p next --format w
+check "next: options" $'--dst\n--depression' $p next --city Mecca --d
+check "next: a value of a times option" "hanafi" $p next --asr h
 check "nothing for a date" "" $p --date 20
 check "nothing for a number" "" $p --lat ""
 check "cities actions" $'search\nhome\nadd\nremove' $p cities ""
