@@ -26,11 +26,11 @@ const char* const kRows = R"rows(
 0 next @detroit --now 2024-03-10T02:30 --format json | "secondsLeft":10080
 0 next @detroit --now 2024-11-03T01:30-04:00 --format json | "secondsLeft":18180
 0 next @detroit --now 2024-11-03T01:30-05:00 --format json | "secondsLeft":14580
-0 next @detroit --now 2024-11-02T23:30 --format waybar | "text":"Fajr 5:33 AM (in 7 h 3 min)","tooltip":"2024-11-03 · 1 Jumada I 1446\n▶ Fajr 5:33 AM\n  Shuruq
+0 next @detroit --now 2024-11-02T23:30 --format waybar | "text":"Fajr 5:33 AM (in 7 h 3 min)","tooltip":"2024-11-03 · 1 Jumada I 1446\n▶ Fajr 5:33 AM\n  Shuruq | "class":["fajr"],"percentage":33}
 0 next @mecca | Fajr 4:14 AM (in 1 h 14 min)
 0 next @mecca --now 2026-03-20T14:00 --format json | {"name":"Asr","key":"asr","time":"2026-03-20T15:53:00+03:00","text":"3:53 PM","secondsLeft":6780,"after":{"name":"Maghrib","key":"maghrib","time":"2026-03-20T18:32:00+03:00","text":"6:32 PM"}}
 0 next @mecca --now 2026-03-20T15:45 --format waybar | \n✓ Zuhr 12:28 PM\n▶ Asr 3:53 PM\n  Maghrib 6:32 PM | "class":["asr","soon"],"percentage":96}
-0 next @mecca --now 2026-03-20T15:30 --format waybar --soon 10 | "class":["asr"],"percentage":
+0 next @mecca --now 2026-03-20T15:30 --format waybar --soon 30 | "class":["asr","soon"],"percentage":
 2 next @mecca --date 2026-03-20 | --date does not go with next
 2 next @mecca --now 2026-03-20T24:00 | the time must read YYYY-MM-DDThh:mm[:ss][+hh:mm|Z], not "2026-03-20T24:00"
 2 next @mecca --now 2026-03-20T12:00+15:00 | the time must read YYYY-MM-DDThh:mm[:ss][+hh:mm|Z], not "2026-03-20T12:00+15:00"
