@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
             ok = Save(options->grab(), folder, "options-reminder-on.png") && ok;
             tabs->setCurrentIndex(0);
         }
-        if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {
+        if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("cityName"))) {
             city->setFocus();
             city->clear();
             QTest::keyClicks(city, QStringLiteral("Mec"));

@@ -143,9 +143,9 @@ TEST_F(MainWindowTest, TypedCityIsShownAndComputedAfterOkUnlessThereIsAHomeCity)
     const auto typeAndOk = [this](const QString& city) {
         OptionsDialog* options = OpenOptions();
         ASSERT_NE(options, nullptr);
-        Find<QLineEdit>(options, "id1008")->setText(city);
+        Find<QLineEdit>(options, "cityName")->setText(city);
         records_.window.cityDisplay->setText(QStringLiteral("stale text"));
-        Find<QPushButton>(options, "id1")->click();
+        Find<QPushButton>(options, "okButton")->click();
     };
     typeAndOk(QStringLiteral("detroit, mi"));
     window_->RunCommand(commands::kCalculate);
@@ -183,10 +183,10 @@ TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     const TextRows before = Rows();
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    Find<QRadioButton>(options, "id1002")->setChecked(true);
-    Find<QRadioButton>(options, "id1006")->setChecked(true);
+    Find<QRadioButton>(options, "byInterval")->setChecked(true);
+    Find<QRadioButton>(options, "fiqhHanafi")->setChecked(true);
     world_.log.clear();
-    Find<QPushButton>(options, "id1")->click();
+    Find<QPushButton>(options, "okButton")->click();
     EXPECT_EQ(testing_support::Count(world_.log, "lookup"), 0);
     EXPECT_EQ(Rows(), before);
     EXPECT_EQ(records_.settings.method, 1);
@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     notices.Add("user.db was moved");
-    Find<QPushButton>(options, "id1")->click();
+    Find<QPushButton>(options, "okButton")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(world_.messages, (std::vector<Message>{startUp, {"User.db was moved.", "Orvanta"}}));
 }
