@@ -21,7 +21,6 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
-class QMenuBar;
 class QTreeWidget;
 
 namespace orvanta {
@@ -44,7 +43,6 @@ struct CalendarState {
 // empty when its control does not exist and turns empty when the control is destroyed.
 struct MainWindowState {
     QPointer<QMainWindow> mainWindow;
-    QPointer<QMenuBar> menuBar;
     QPointer<QLineEdit> cityDisplay;
     QPointer<QDateEdit> datePicker;
     QPointer<QTreeWidget> listView;

@@ -1,7 +1,5 @@
 #include "app/app_resources.h"
 
-#include "resources/command_ids.h"
-
 // Q_INIT_RESOURCE declares a function of the global namespace, so it is used outside orvanta.
 static void InitOrvantaQrc() {
     Q_INIT_RESOURCE(orvanta);
@@ -14,7 +12,7 @@ void InitAppResources() {
 }
 
 QIcon AppIcon() {
-    QIcon icon(QString::fromUtf8(resources::kIconPath));
+    QIcon icon(QStringLiteral(":/icons/orvanta.svg"));  // resources/orvanta.qrc
     if (icon.pixmap(32, 32).isNull()) {
         return QIcon();
     }

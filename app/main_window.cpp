@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -42,8 +41,6 @@
 #include "app/window_placement.h"
 #include "astro/qibla.h"
 #include "hijri/hijri_date.h"
-#include "resources/command_ids.h"
-#include "resources/menus.h"
 #include "resources/string_table.h"
 
 namespace orvanta {
@@ -53,14 +50,10 @@ QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The window's texts of resources/ (menus.h, string_table.h); lupdate collects them from here,
-// and MainWindow::tr finds their translations by the same English text.
-[[maybe_unused]] constexpr std::array<const char*, 9> kWindowTexts = {
+// The window's texts of resources/string_table.h; lupdate collects them from here, and
+// MainWindow::tr finds their translations by the same English text.
+[[maybe_unused]] constexpr std::array<const char*, 5> kWindowTexts = {
     QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Tools"),
-    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Calculate"),
-    QT_TRANSLATE_NOOP("orvanta::MainWindow", "&Options"),
-    QT_TRANSLATE_NOOP("orvanta::MainWindow", "About"),
-    QT_TRANSLATE_NOOP("orvanta::MainWindow", "E&xit"),
     QT_TRANSLATE_NOOP("orvanta::MainWindow", "Prayer"),
     QT_TRANSLATE_NOOP("orvanta::MainWindow", "Time"),
     //: The caption before the city's name; the space keeps it off the field.
@@ -80,20 +73,6 @@ void MakeReadOnlyDisplay(QWidget* widget) {
     palette.setColor(QPalette::Disabled, QPalette::Base,
                      palette.color(QPalette::Active, QPalette::Base));
     widget->setPalette(palette);
-}
-
-// A menu item's text, with the key that runs it after a tab: the menu shows that key in its
-// shortcut column. The key stays the window's own accelerator (the action gets no shortcut of
-// its own), so each key goes on doing exactly what the accelerator table says.
-QString MenuItemText(const menus::MenuItem& item) {
-    QString text = MainWindow::tr(item.text);
-    for (const menus::Accelerator& accelerator : menus::kAccelerators) {
-        if (accelerator.shownBeside == item.command) {
-            const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl));
-            text += QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
-        }
-    }
-    return text;
 }
 
 // The notices as the text of one message box: each a sentence of its own, in a paragraph.
@@ -162,7 +141,6 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
     connect(watch_, &DayWatch::rollOverDue, this, &MainWindow::Calculate);
     CreateMenuBar();
     CreateControls();
-    CreateAccelerators();
     Calculate();
     resize(400, 330);
     if (records_.companion.placement) {
@@ -173,20 +151,32 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenuBar() {
-    QMenuBar* bar = menuBar();
-    QMenu* tools = bar->addMenu(tr(strings::kTools));
+    QMenu* tools = menuBar()->addMenu(tr(strings::kTools));
     tools->setObjectName(QStringLiteral("toolsMenu"));
-    for (const menus::MenuItem& item : menus::kToolsMenu) {
-        if (item.text == nullptr) {
-            tools->addSeparator();
-            continue;
+    // Each item owns its key, which the menu shows beside it; the window holds the actions too,
+    // so that a key works while the menu is closed.
+    const auto add = [this, tools](const QString& text, const char* name, const QKeySequence& key,
+                                   const auto& run) {
+        QAction* action = tools->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        addAction(action);
+        connect(action, &QAction::triggered, this, run);
+    };
+    add(tr("&Calculate"), "toolsCalculate", {}, &MainWindow::Calculate);
+    add(tr("&Options"), "toolsOptions", {}, &MainWindow::OpenOptions);
+    add(tr("&Timetable..."), "toolsTimetable", {}, &MainWindow::OpenTimetable);
+    add(tr("About"), "toolsAbout", QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::OpenAbout);
+    tools->addSeparator();
+    // Exit closes the window, which ends the program; with a tray icon closing would only hide
+    // the window, so the program ends at once.
+    add(tr("E&xit"), "toolsExit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
+        if (tray_ != nullptr) {
+            Quit();
+        } else {
+            close();
         }
-        QAction* action = tools->addAction(MenuItemText(item));
-        action->setData(item.command);
-        const int command = item.command;
-        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-    }
-    records_.window.menuBar = bar;
+    });
 }
 
 void MainWindow::CreateControls() {
@@ -263,46 +253,6 @@ void MainWindow::CreateControls() {
 
     setCentralWidget(central);
     KeepLabelsOnLeadingSide(*central);
-}
-
-void MainWindow::CreateAccelerators() {
-    for (const menus::Accelerator& accelerator : menus::kAccelerators) {
-        auto* shortcut = new QShortcut(
-            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(accelerator.keyWithControl)), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const int command = accelerator.command;
-        connect(shortcut, &QShortcut::activated, this, [this, command] { RunCommand(command); });
-    }
-}
-
-bool MainWindow::RunCommand(int command) {
-    switch (command) {
-        case commands::kClose:
-            // Ctrl+Q, shown beside Exit: with a tray icon, closing would only hide the window.
-            if (tray_ != nullptr) {
-                Quit();
-            } else {
-                close();
-            }
-            return true;
-        case commands::kAbout:
-            OpenAbout();
-            return true;
-        case commands::kOptions:
-            OpenOptions();
-            return true;
-        case commands::kCalculate:
-            Calculate();
-            return true;
-        case commands::kTimetable:
-            OpenTimetable();
-            return true;
-        case commands::kExit:
-            Quit();
-            return true;
-        default:
-            return false;
-    }
 }
 
 void MainWindow::Calculate() {

@@ -1,5 +1,5 @@
 // The main window: the location row, the date row and the list of today's prayer times, with
-// the Tools menu and the keyboard accelerators.
+// the Tools menu, whose items carry their keys.
 #pragma once
 
 #include <functional>
@@ -42,10 +42,6 @@ class MainWindow : public QMainWindow, public TimeListView {
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs a command by its id (1, 40003 .. 40007). Returns false for any other id, which does
-    // nothing.
-    bool RunCommand(int command);
-
     // Brings the window forward, with the modal dialog it shows, if any.
     void BringToFront();
 
@@ -82,9 +78,10 @@ class MainWindow : public QMainWindow, public TimeListView {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The Tools menu: Calculate, Options, Timetable, About (Ctrl+A), Exit (Ctrl+Q); each item is
+    // a QAction named "tools<Item>" ("toolsOptions") that owns its key.
     void CreateMenuBar();
     void CreateControls();
-    void CreateAccelerators();
     void Calculate();
     void OpenOptions();
     void OpenAbout();

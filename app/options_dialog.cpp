@@ -105,40 +105,41 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     AddMethodPage();
     AddReminderPage();
     NameControls();
-    numberField_ = ui_->id1003;
+    numberField_ = ui_->angleOrInterval;
     const PrayerSettings& settings = context_.settings;
 
     intervalText_ = QString::fromStdString(NumberFieldText(settings.intervalMinutes));
     depressionText_ = QString::fromStdString(NumberFieldText(settings.depressionDegrees));
     if (settings.method == 0) {
-        ui_->id1001->setChecked(true);
+        ui_->byDepressionAngle->setChecked(true);
         numberField_->SetDigitsText(depressionText_);
     } else {
-        ui_->id1002->setChecked(true);
+        ui_->byInterval->setChecked(true);
         numberField_->SetDigitsText(intervalText_);
     }
     if (settings.fiqh == 0) {
-        ui_->id1005->setChecked(true);
+        ui_->fiqhShafi->setChecked(true);
     } else {
-        ui_->id1006->setChecked(true);
+        ui_->fiqhHanafi->setChecked(true);
     }
     // The first stop of the tab order is the method group: the dialog opens on its checked
     // button, so that Space there changes nothing (Qt would focus the group's first button).
     ui_->methodGroup->checkedButton()->setFocus(Qt::OtherFocusReason);
-    ui_->id1008->setText(QString::fromStdString(settings.configuredCity));
+    ui_->cityName->setText(QString::fromStdString(settings.configuredCity));
     SetUpCityCompletion();
 
     // Connected after the initial checks, so that only the user's switches move the digits. A
     // click on the radio button that is already checked toggles nothing and so does nothing.
-    connect(ui_->id1001, &QRadioButton::toggled, this, &OptionsDialog::OnDepressionToggled);
-    connect(ui_->id1002, &QRadioButton::toggled, this, &OptionsDialog::OnIntervalToggled);
-    connect(ui_->id1, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(ui_->id2, &QPushButton::clicked, this, &OptionsDialog::reject);
+    connect(ui_->byDepressionAngle, &QRadioButton::toggled, this,
+            &OptionsDialog::OnDepressionToggled);
+    connect(ui_->byInterval, &QRadioButton::toggled, this, &OptionsDialog::OnIntervalToggled);
+    connect(ui_->okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
     KeepLabelsOnLeadingSide(*this);
     if (isRightToLeft()) {
         // The digits stay beside the arrows, which move to the left; a field aligns by its
         // text's direction, and digits run left to right.
-        ui_->id1003->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
+        ui_->angleOrInterval->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
     }
     MakeFixedSize(*this);
 }
@@ -153,14 +154,14 @@ void OptionsDialog::SetUpCityCompletion() {
     cityCompleter_->setModelSorting(QCompleter::UnsortedModel);
     // A name wider than the pop-up ends in "…" rather than adding a scroll bar under the rows.
     cityCompleter_->popup()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cityCompleter_->setWidget(ui_->id1008);
+    cityCompleter_->setWidget(ui_->cityName);
     // Moving to a row shows it in the field; Return or a click on a row keeps it. Moving off
     // the rows brings back the typed text (the completion prefix).
-    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::highlighted), ui_->id1008,
+    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::highlighted), ui_->cityName,
             &QLineEdit::setText);
-    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::activated), ui_->id1008,
+    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::activated), ui_->cityName,
             &QLineEdit::setText);
-    connect(ui_->id1008, &QLineEdit::textEdited, this, &OptionsDialog::OnCityEdited);
+    connect(ui_->cityName, &QLineEdit::textEdited, this, &OptionsDialog::OnCityEdited);
 }
 
 bool OptionsDialog::focusNextPrevChild(bool next) {
@@ -182,13 +183,14 @@ void OptionsDialog::AddMethodPage() {
     }
     classicPage->setLayout(layout());  // the first page's grid, with its controls
     // The grid moved its widgets in layout order; the first page keeps its own tab order.
-    const std::array<QWidget*, 8> order = {ui_->id1001, ui_->id1002, ui_->id1003, ui_->id1005,
-                                           ui_->id1006, ui_->id1,    ui_->id2,    ui_->id1008};
+    const std::array<QWidget*, 8> order = {
+        ui_->byDepressionAngle, ui_->byInterval, ui_->angleOrInterval, ui_->fiqhShafi,
+        ui_->fiqhHanafi,        ui_->okButton,   ui_->cancelButton,    ui_->cityName};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
     if (homeCityRow_ != nullptr) {
-        setTabOrder(ui_->id1008, homeCityRow_->findChild<QPushButton*>());
+        setTabOrder(ui_->cityName, homeCityRow_->findChild<QPushButton*>());
     }
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
@@ -223,8 +225,8 @@ void OptionsDialog::AddMethodPage() {
     // While a preset is chosen the classic method's controls are disabled and keep their values.
     const auto showClassic = [this](bool classic) {
         for (QWidget* control :
-             {static_cast<QWidget*>(ui_->id1001), static_cast<QWidget*>(ui_->id1002),
-              static_cast<QWidget*>(ui_->id1003)}) {
+             {static_cast<QWidget*>(ui_->byDepressionAngle), static_cast<QWidget*>(ui_->byInterval),
+              static_cast<QWidget*>(ui_->angleOrInterval)}) {
             control->setEnabled(classic);
         }
     };
@@ -235,12 +237,12 @@ void OptionsDialog::AddMethodPage() {
 void OptionsDialog::NameControls() {
     // The title bar stays empty, as it always was; a screen reader still hears the dialog's name.
     setAccessibleName(tr("Options"));
-    ui_->id1003->setAccessibleName(tr("Angle or interval"));
-    ui_->id1003->setAccessibleDescription(
+    ui_->angleOrInterval->setAccessibleName(tr("Angle or interval"));
+    ui_->angleOrInterval->setAccessibleDescription(
         tr("Degrees below the horizon for the depression angle, minutes for the interval"));
-    ui_->cityCaption->setBuddy(ui_->id1008);
-    ui_->id1008->setAccessibleName(tr("City"));
-    ui_->id1008->setAccessibleDescription(tr("Type a few letters to see matching cities"));
+    ui_->cityCaption->setBuddy(ui_->cityName);
+    ui_->cityName->setAccessibleName(tr("City"));
+    ui_->cityName->setAccessibleDescription(tr("Type a few letters to see matching cities"));
 }
 
 bool OptionsDialog::StoreHijriOffset() {
@@ -352,25 +354,25 @@ void OptionsDialog::OnCityEdited(const QString& text) {
     popup->clearSelection();
     ShowWholeRows(*popup,
                   std::min(cityCompleter_->maxVisibleItems(), static_cast<int>(list.size())),
-                  *ui_->id1008);
+                  *ui_->cityName);
 }
 
 void OptionsDialog::accept() {
     PrayerSettings& settings = context_.settings;
     const std::string digits =
         numberField_->DigitsText().left(static_cast<int>(kNumberFieldChars)).toStdString();
-    settings.method = ui_->id1001->isChecked() ? 0 : 1;
+    settings.method = ui_->byDepressionAngle->isChecked() ? 0 : 1;
     const double number = static_cast<double>(NumberFieldValue(digits));
     if (settings.method == 0) {
         settings.depressionDegrees = number;
     } else {
         settings.intervalMinutes = number;
     }
-    settings.fiqh = ui_->id1005->isChecked() ? 0 : 1;
+    settings.fiqh = ui_->fiqhShafi->isChecked() ? 0 : 1;
     // The school takes effect at the next calculation, like the method and its number.
     settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
     settings.configuredCity =
-        CutToUtf16Units(ui_->id1008->text(), static_cast<qsizetype>(kMaxCityNameUtf16Units))
+        CutToUtf16Units(ui_->cityName->text(), static_cast<qsizetype>(kMaxCityNameUtf16Units))
             .toStdString();
 
     // Without a home city the typed city is the one to compute, so the display and the next

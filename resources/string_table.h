@@ -1,23 +1,16 @@
-// The program's user-visible strings, addressed by their numbers.
+// The program's fixed user-visible strings, by name.
 #pragma once
 
 namespace orvanta::strings {
 
-inline constexpr int kTitleId = 1;
 inline constexpr const char* kTitle = "Orvanta";  // the main window's title
 
-inline constexpr int kClassNameId = 3;
 inline constexpr const char* kClassName = "ORVANTA";  // the main window's class name
 
-inline constexpr int kToolsId = 104;
 // The label of the menu that holds the commands; Alt+T opens it.
 inline constexpr const char* kTools = "&Tools";
 
-inline constexpr int kPrayerHeaderId = 40005;
 inline constexpr const char* kPrayerHeader = "Prayer";  // header of the list's first column
-
-inline constexpr int kExitCaptionId = 40006;
-inline constexpr const char* kExitCaption = "Exit Orvanta";  // the Exit command's caption
 
 // Header of the list's second column, which holds the clock times.
 inline constexpr const char* kTimeHeader = "Time";

@@ -7,6 +7,7 @@
 // Alt+T) and message.png (the whole screen, with a message box), into the folder given
 // (default: the current folder). Run it on a display (Xvfb works) to look at what a user sees.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -28,7 +29,6 @@
 #include "app/real_services.h"
 #include "app/timetable_window.h"
 #include "app/ui_language.h"
-#include "resources/command_ids.h"
 
 namespace {
 
@@ -90,7 +90,13 @@ int main(int argc, char* argv[]) {
     bool ok = Save(window.grab(), folder, "main.png");
     ok = Save(orvanta::AppIcon().pixmap(128, 128), folder, "icon.png") && ok;
 
-    window.RunCommand(orvanta::commands::kOptions);
+    // Runs an item of the Tools menu by its action's name.
+    const auto run = [&window](const char* item) {
+        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(item))) {
+            action->trigger();
+        }
+    };
+    run("toolsOptions");
     if (QWidget* options = WaitForModal()) {
         ok = Save(options->grab(), folder, "options.png") && ok;
         if (auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("optionsTabs"))) {
@@ -117,7 +123,7 @@ int main(int argc, char* argv[]) {
             ok = Save(options->grab(), folder, "options-reminder-on.png") && ok;
             tabs->setCurrentIndex(0);
         }
-        if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("id1008"))) {
+        if (auto* city = options->findChild<QLineEdit*>(QStringLiteral("cityName"))) {
             city->setFocus();
             city->clear();
             QTest::keyClicks(city, QStringLiteral("Mec"));
@@ -128,7 +134,7 @@ int main(int argc, char* argv[]) {
         }
         options->close();
     }
-    window.RunCommand(orvanta::commands::kTimetable);
+    run("toolsTimetable");
     QTest::qWait(300);
     if (auto* timetable = window.findChild<QWidget*>(QStringLiteral("timetableWindow"))) {
         (void)QTest::qWaitForWindowExposed(timetable);
@@ -143,7 +149,7 @@ int main(int argc, char* argv[]) {
         }
         timetable->close();
     }
-    window.RunCommand(orvanta::commands::kAbout);
+    run("toolsAbout");
     if (QWidget* about = WaitForModal()) {
         ok = Save(about->grab(), folder, "about.png") && ok;
         about->close();

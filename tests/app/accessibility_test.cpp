@@ -21,7 +21,6 @@
 #include "app/options_dialog.h"
 #include "app/timetable_window.h"
 #include "astro/method_presets.h"
-#include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -62,11 +61,11 @@ class AccessibilityTest : public testing_support::WindowTest {
     void SetUp() override { world_.stored.configuredCity = "Mecca"; }
     // The main window (0), Options with every page (1), About (2) or the Timetable window (3).
     QWidget* Open(int which) {
-        constexpr std::array kCommands = {0, commands::kOptions, commands::kAbout,
-                                          commands::kTimetable};
+        constexpr std::array<const char*, 4> kItems = {nullptr, "toolsOptions", "toolsAbout",
+                                                       "toolsTimetable"};
         Create();
         if (which > 0) {
-            window_->RunCommand(kCommands[static_cast<std::size_t>(which)]);
+            Run(kItems[static_cast<std::size_t>(which)]);
         }
         if (which == 3) {
             return window_->findChild<TimetableWindow*>();

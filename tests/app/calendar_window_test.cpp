@@ -25,7 +25,6 @@
 #include "app/main_window.h"
 #include "app/real_services.h"
 #include "app/timetable_window.h"
-#include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -39,7 +38,7 @@ class CalendarWindow : public testing_support::WindowTest {
   protected:
     void SetUp() override { world_.realZones = &zones_; }
     TimetableWindow* Timetable() {
-        window_->RunCommand(commands::kTimetable);
+        Run("toolsTimetable");
         return window_->findChild<TimetableWindow*>();
     }
     QString Label(const char* name) { return Find<QLabel>(window_.get(), name)->text(); }

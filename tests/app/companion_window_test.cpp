@@ -343,7 +343,7 @@ TEST_F(CompanionWindowTest, TheWindowKeepsItsPlaceOnAScreenThatExists) {
     Create().show();
     window_->move(60, 40);
     window_->resize(450, 360);
-    window_->RunCommand(commands::kExit);
+    Run("toolsExit");
     EXPECT_EQ(world_.companion.placement, (WindowPlacement{60, 40, 450, 360}));
 }
 

@@ -112,7 +112,7 @@ TEST_F(DailyCommand, FailuresReportAndLeaveTheListAlone) {
         Start("Mecca", {2026, 3, 20});
         c.breakIt(world_, records_);
         world_.log.clear();
-        window_->RunCommand(commands::kCalculate);
+        Run("toolsCalculate");
         EXPECT_EQ(world_.messages, c.messages);
         EXPECT_EQ(world_.log, c.log);
         EXPECT_EQ(Rows(), kMeccaRows);

@@ -43,7 +43,7 @@ class OptionsDialogTest : public testing_support::WindowTest {
     T* Control(const char* id) const {
         return Find<T>(dialog_, id);
     }
-    QSpinBox* NumberField() const { return Control<QSpinBox>("id1003"); }
+    QSpinBox* NumberField() const { return Control<QSpinBox>("angleOrInterval"); }
     // Replaces the number field's text by typing, as a user would.
     void TypeNumber(const QString& keys) const {
         NumberField()->setFocus();
@@ -59,12 +59,12 @@ class OptionsDialogTest : public testing_support::WindowTest {
                               : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
-    void Ok() const { Click("id1"); }
+    void Ok() const { Click("okButton"); }
     QAbstractItemView* Popup() const { return dialog_->findChild<QCompleter*>()->popup(); }
     void TypeCity(const char* text) const {
-        Control<QLineEdit>("id1008")->setFocus();
-        Control<QLineEdit>("id1008")->clear();
-        QTest::keyClicks(Control<QLineEdit>("id1008"), QString::fromUtf8(text));
+        Control<QLineEdit>("cityName")->setFocus();
+        Control<QLineEdit>("cityName")->clear();
+        QTest::keyClicks(Control<QLineEdit>("cityName"), QString::fromUtf8(text));
     }
 
     OptionsDialog* dialog_ = nullptr;
@@ -78,19 +78,19 @@ class OptionsDialogTest : public testing_support::WindowTest {
 TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) {
     const std::string table = R"(
         -           type:19                                           | 0 19 90 0 Detroit, MI
-        -           shows:18 click:id1002 shows:90 type:80            | 1 18 80 0 Detroit, MI
+        -           shows:18 click:byInterval shows:90 type:80            | 1 18 80 0 Detroit, MI
         -           type:1234                                         | 0 123 90 0 Detroit, MI
         -           type:                                             | 0 0 90 0 Detroit, MI
         -           type:a-1b2.                                       | 0 12 90 0 Detroit, MI
-        -           type:19 click:id1002 type:80 click:id1001         | 0 19 90 0 Detroit, MI
-        -           type:25 click:id1001 click:id1002 click:id1001    | 0 25 90 0 Detroit, MI
+        -           type:19 click:byInterval type:80 click:byDepressionAngle         | 0 19 90 0 Detroit, MI
+        -           type:25 click:byDepressionAngle click:byInterval click:byDepressionAngle    | 0 25 90 0 Detroit, MI
         -           paste:1234 shows:123                              | 0 123 90 0 Detroit, MI
         -           paste:-5 shows:18                                 | 0 18 90 0 Detroit, MI
         -           paste:4x shows:18                                 | 0 18 90 0 Detroit, MI
         -           paste:٥ shows:18                                  | 0 18 90 0 Detroit, MI
-        7/19.9/4294967295 shows:999 click:id1001 shows:19 click:id1002 | 1 19.9 999 0 Detroit, MI
-        -           type:25 click:id1006 city:Mecca click:id2 saves:0 again shows:18 | 0 18 90 0 Detroit, MI
-        -           click:id1006 city:Mecca                           | 0 18 90 1 Mecca)";
+        7/19.9/4294967295 shows:999 click:byDepressionAngle shows:19 click:byInterval | 1 19.9 999 0 Detroit, MI
+        -           type:25 click:fiqhHanafi city:Mecca click:cancelButton saves:0 again shows:18 | 0 18 90 0 Detroit, MI
+        -           click:fiqhHanafi city:Mecca                           | 0 18 90 1 Mecca)";
     std::istringstream rows(table);
     for (std::string row; std::getline(rows, row);) {
         if (row.find('|') == std::string::npos) {
@@ -114,7 +114,7 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
             } else if (step.starts_with("shows:")) {
                 EXPECT_EQ(NumberField()->text(), argument);
             } else if (step.starts_with("city:")) {
-                Control<QLineEdit>("id1008")->setText(argument);
+                Control<QLineEdit>("cityName")->setText(argument);
             } else if (step.starts_with("saves:")) {
                 EXPECT_EQ(Count(world_.log, "save"), argument.toInt());
             } else if (step == "again") {
@@ -150,7 +150,7 @@ TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPai
     };
     for (const auto& [typed, stored] : cases) {
         Open();
-        Control<QLineEdit>("id1008")->setText(typed);
+        Control<QLineEdit>("cityName")->setText(typed);
         Ok();
         EXPECT_EQ(QString::fromStdString(world_.stored.configuredCity), stored);
     }
@@ -171,12 +171,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     auto* preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentIndex(), 0);  // classic first
-    EXPECT_TRUE(Control("id1001")->isEnabled());
+    EXPECT_TRUE(Control("byDepressionAngle")->isEnabled());
     preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
-    for (const char* id : {"id1001", "id1002", "id1003"}) {
+    for (const char* id : {"byDepressionAngle", "byInterval", "angleOrInterval"}) {
         EXPECT_FALSE(Control(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(Control("id1005")->isEnabled());
+    EXPECT_TRUE(Control("fiqhShafi")->isEnabled());
     EXPECT_EQ(NumberField()->text(), QStringLiteral("18"));                // kept, only disabled
     EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
@@ -202,12 +202,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
-    EXPECT_FALSE(Control("id1001")->isEnabled());
+    EXPECT_FALSE(Control("byDepressionAngle")->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
     EXPECT_FALSE(Control("methodNearestLatitude")->isEnabled());
     EXPECT_EQ(Control<MethodPage>("methodPage")->Choice().nearestLatitudeDeg, 52.25);  // untouched
     preset->setCurrentIndex(0);
-    EXPECT_TRUE(Control("id1001")->isEnabled());
+    EXPECT_TRUE(Control("byDepressionAngle")->isEnabled());
     Ok();
     EXPECT_EQ(records_.method.choice.presetId, "classic");
     EXPECT_FALSE(records_.method.choice.rounding);
@@ -260,25 +260,30 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 // there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
-        std::int16_t method;  // 0: id1001 checked, else id1002
-        std::int32_t fiqh;    // 0: id1005 checked, else id1006
+        std::int16_t method;  // 0: byDepressionAngle checked, else byInterval
+        std::int32_t fiqh;    // 0: fiqhShafi checked, else fiqhHanafi
         const char* from;
         Qt::Key key;
         const char* reached;
     };
     const Case cases[] = {
         // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
-        {0, 0, "id1001", Qt::Key_Tab, "id1003"},     {1, 0, "id1003", Qt::Key_Backtab, "id1002"},
-        {0, 1, "id1003", Qt::Key_Tab, "id1006"},     {0, 1, "id1", Qt::Key_Backtab, "id1006"},
-        {0, 1, "id1006", Qt::Key_Backtab, "id1003"}, {0, 0, "id1005", Qt::Key_Tab, "id1"},
-        {0, 0, "id1", Qt::Key_Tab, "id2"},           {0, 0, "id2", Qt::Key_Tab, "id1008"},
+        {0, 0, "byDepressionAngle", Qt::Key_Tab, "angleOrInterval"},
+        {1, 0, "angleOrInterval", Qt::Key_Backtab, "byInterval"},
+        {0, 1, "angleOrInterval", Qt::Key_Tab, "fiqhHanafi"},
+        {0, 1, "okButton", Qt::Key_Backtab, "fiqhHanafi"},
+        {0, 1, "fiqhHanafi", Qt::Key_Backtab, "angleOrInterval"},
+        {0, 0, "fiqhShafi", Qt::Key_Tab, "okButton"},
+        {0, 0, "okButton", Qt::Key_Tab, "cancelButton"},
+        {0, 0, "cancelButton", Qt::Key_Tab, "cityName"},
     };
     for (const Case& c : cases) {
         world_.stored.method = c.method;
         world_.stored.fiqh = c.fiqh;
         Open();
-        EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? "id1001" : "id1002"));
-        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? "id1005" : "id1006")->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(),
+                  Control(c.method == 0 ? "byDepressionAngle" : "byInterval"));
+        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? "fiqhShafi" : "fiqhHanafi")->isChecked());
         Control(c.from)->setFocus();
         QTest::keyClick(Control(c.from), c.key);
         EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;

@@ -24,7 +24,6 @@
 #include "app/session_bus_guard.h"
 #include "fakes.h"
 #include "notification_bus.h"
-#include "resources/command_ids.h"
 #include "window_test_support.h"
 
 namespace orvanta {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -22,7 +23,6 @@
 #include "app/options_dialog.h"
 #include "app/ui_language.h"
 #include "fakes.h"
-#include "resources/command_ids.h"
 
 namespace orvanta::testing_support {
 
@@ -102,9 +102,15 @@ class WindowTest : public testing::Test {
         records_ = AppRecords{};  // nothing left from an earlier day
         return Create();
     }
+    // Runs an item of the Tools menu by its action's name ("toolsCalculate"), as a click does.
+    void Run(const char* action) {
+        if (QAction* found = Find<QAction>(window_.get(), action)) {
+            found->trigger();
+        }
+    }
     // Runs the Options command; the dialog it leaves open, or nothing.
     OptionsDialog* OpenOptions() {
-        window_->RunCommand(commands::kOptions);
+        Run("toolsOptions");
         return qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
     }
     TextRows Rows() const { return RowsOf(records_.window.listView); }
