@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/bidi_text.h"
 #include "app/calendar_texts.h"
 #include "app/leading_labels.h"
 #include "astro/qibla.h"
@@ -144,8 +145,8 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
     heading_->setText(
         days
             ? tr("%1 \u2014 %2\n%3\n%4")
-                  .arg(place, MonthTitle(request.year, request.month),
-                       MethodDescription(request.settings, request.choice),
+                  .arg(Isolated(place), MonthTitle(request.year, request.month),
+                       Isolated(MethodDescription(request.settings, request.choice)),
                        QiblaDisplay(QiblaFrom(request.city.latitudeRad, request.city.longitudeRad)))
             : tr("The times of %1 cannot be computed: the rules of its time zone cannot be "
                  "read.")
