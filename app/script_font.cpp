@@ -22,9 +22,17 @@ QStringList WantedFamilies(QLocale::Script script) {
     }
 }
 
-std::optional<QFont>& FontBefore() {
-    static std::optional<QFont> font;
-    return font;
+// The application font's families before a script's families were put ahead of them (a list,
+// not a font: nothing of the font machinery outlives the application).
+std::optional<QStringList>& FamiliesBefore() {
+    static std::optional<QStringList> families;
+    return families;
+}
+
+void UseFamilies(const QStringList& families) {
+    QFont font = QApplication::font();
+    font.setFamilies(families);
+    QApplication::setFont(font);
 }
 
 }  // namespace
@@ -41,22 +49,20 @@ QStringList ScriptFamilies(const QLocale& language) {
 }
 
 void UseScriptFont(const std::optional<QLocale>& language) {
-    std::optional<QFont>& before = FontBefore();
+    std::optional<QStringList>& before = FamiliesBefore();
     const QStringList script = language ? ScriptFamilies(*language) : QStringList();
     if (script.isEmpty()) {
         // English and the other languages leave the font as the desktop set it.
         if (before) {
-            QApplication::setFont(*before);
+            UseFamilies(*before);
             before.reset();
         }
         return;
     }
     if (!before) {
-        before = QApplication::font();
+        before = QApplication::font().families();
     }
-    QFont font = *before;
-    font.setFamilies(script + before->families());
-    QApplication::setFont(font);
+    UseFamilies(script + *before);
 }
 
 }  // namespace orvanta
