@@ -25,6 +25,11 @@ QString Isolated(const QString& text) {
     return RightToLeft() ? kFirstStrongIsolate + text + kPopDirectionalIsolate : text;
 }
 
+QString RightToLeftLines(const QString& text) {
+    return RightToLeft() ? QChar(0x200F) + QString(text).replace(u'\n', QStringLiteral("\n\u200F"))
+                         : text;
+}
+
 QString ArgDegrees(const QString& pattern, const QString& number) {
     const QString placeholder = QStringLiteral("%1\u00B0");
     if (!pattern.contains(placeholder)) {

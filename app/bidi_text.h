@@ -15,6 +15,11 @@ QString LeftToRight(const QString& text);
 // it; unchanged otherwise.
 QString Isolated(const QString& text);
 
+// text with a right-to-left mark (U+200F) at the start of each line while the program lays out
+// right to left, so that a line that begins with a Latin name still reads from the right where
+// the direction is taken from the text; unchanged otherwise.
+QString RightToLeftLines(const QString& text);
+
 // pattern.arg(number) where "%1°" in the pattern becomes one left-to-right piece (number and
 // degree sign), so that right-to-left text does not put the sign before the number.
 QString ArgDegrees(const QString& pattern, const QString& number);

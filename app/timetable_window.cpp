@@ -142,7 +142,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
     days_ = days ? std::move(*days) : std::vector<DatedRow>{};
     table_->setRowCount(static_cast<int>(days_.size()));
     const QString place = QString::fromStdString(request.city.name);
-    heading_->setText(
+    heading_->setText(RightToLeftLines(
         days
             ? tr("%1 \u2014 %2\n%3\n%4")
                   .arg(Isolated(place), MonthTitle(request.year, request.month),
@@ -150,7 +150,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
                        QiblaDisplay(QiblaFrom(request.city.latitudeRad, request.city.longitudeRad)))
             : tr("The times of %1 cannot be computed: the rules of its time zone cannot be "
                  "read.")
-                  .arg(place));
+                  .arg(place)));
     const std::optional<CivilDate> today = context_.today ? context_.today() : std::nullopt;
     todayRow_ = -1;
     for (int r = 0; r < static_cast<int>(days_.size()); ++r) {

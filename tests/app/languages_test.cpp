@@ -150,6 +150,8 @@ TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
         {"degree sign after its number", "ar", qibla,
          u"\u0627\u0644\u0642\u0628\u0644\u0629 \u2066\u0665\u0662\u066B\u0660\u00B0\u2069"},
         {"no dot beside a dotted zero", "fa", DateSeparator, u"\u2013 "},
+        {"lines from the right", "ur", [] { return RightToLeftLines(QStringLiteral("a\nb")); },
+         u"\u200Fa\n\u200Fb"},
         {"English page", nullptr, page, u"<html><body><h2>Detroit, MI \u2014 m</h2>Date"},
         {"page from the right", "ar", page,
          u"<html><body dir=\"rtl\"><h2>\u2068Detroit, MI\u2069 \u2014 m</h2>"
