@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include "app/bidi_text.h"
 #include "app/display_text.h"
 #include "app/time_display.h"
 #include "app/ui_language.h"
@@ -63,8 +64,8 @@ QString QiblaDisplay(const Qibla& qibla) {
     }
     const double tenths = std::round(qibla.degrees * 10.0);
     //: %1: degrees clockwise from true north, one decimal.
-    return QCoreApplication::translate("Qibla", "Qibla %1\u00B0")
-        .arg(DisplayDecimal(tenths >= 3600.0 ? 0.0 : tenths / 10.0, 1));
+    return ArgDegrees(QCoreApplication::translate("Qibla", "Qibla %1\u00B0"),
+                      DisplayDecimal(tenths >= 3600.0 ? 0.0 : tenths / 10.0, 1));
 }
 
 QString MonthTitle(int year, int month) {

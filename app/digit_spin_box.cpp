@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "app/display_text.h"
 #include "app/number_field_text.h"
 
 namespace orvanta {
@@ -9,13 +10,36 @@ namespace {
 
 constexpr int kMaxChars = static_cast<int>(kNumberFieldChars);
 
-bool AllAsciiDigits(const QString& text) {
+// An ASCII digit or a digit of the window's language ("٥" in Arabic, "۵" in Persian).
+bool IsFieldDigit(QChar c) {
+    return c.isDigit() && (c.unicode() < 0x80 || DisplayNumber(c.digitValue()) == QString(c));
+}
+
+bool AllDigits(const QString& text) {
     for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+        if (!IsFieldDigit(c)) {
             return false;
         }
     }
     return true;
+}
+
+// Every decimal digit of any script as its ASCII digit ("٤٥" is "45").
+QString AsciiDigits(const QString& digits) {
+    QString ascii;
+    for (const QChar c : digits) {
+        ascii.append(c.isDigit() ? QChar(u'0' + c.digitValue()) : c);
+    }
+    return ascii;
+}
+
+// Every decimal digit as the window's language writes it, leading zeros kept.
+QString LanguageDigits(const QString& digits) {
+    QString shown;
+    for (const QChar c : digits) {
+        shown.append(c.isDigit() ? DisplayNumber(c.digitValue()) : QString(c));
+    }
+    return shown;
 }
 
 }  // namespace
@@ -28,42 +52,43 @@ DigitSpinBox::DigitSpinBox(QWidget* parent) : QSpinBox(parent) {
 }
 
 QString DigitSpinBox::DigitsText() const {
-    return lineEdit()->text();
+    return AsciiDigits(lineEdit()->text());
 }
 
 void DigitSpinBox::SetDigitsText(const QString& text) {
-    if (text.size() <= kMaxChars && AllAsciiDigits(text)) {
-        lineEdit()->setText(text);
+    if (text.size() <= kMaxChars && AllDigits(text)) {
+        lineEdit()->setText(LanguageDigits(text));
     }
 }
 
 QValidator::State DigitSpinBox::validate(QString& input, int& pos) const {
-    if (!AllAsciiDigits(input)) {
+    if (!AllDigits(input)) {
         return QValidator::Invalid;
     }
     if (input.size() > kMaxChars) {
         input.truncate(kMaxChars);
         pos = std::min(pos, kMaxChars);
     }
+    input = LanguageDigits(input);
     return QValidator::Acceptable;
 }
 
 int DigitSpinBox::valueFromText(const QString& text) const {
-    return NumberFieldValue(text.toStdString());
+    return NumberFieldValue(AsciiDigits(text).toStdString());
 }
 
 QString DigitSpinBox::textFromValue(int value) const {
-    return QString::number(value);
+    return DisplayNumber(value);
 }
 
 void DigitSpinBox::fixup(QString& input) const {
     QString digits;
     for (const QChar c : input) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && digits.size() < kMaxChars) {
+        if (IsFieldDigit(c) && digits.size() < kMaxChars) {
             digits.append(c);
         }
     }
-    input = digits;
+    input = LanguageDigits(digits);
 }
 
 }  // namespace orvanta

@@ -28,6 +28,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_resources.h"
+#include "app/bidi_text.h"
 #include "app/calendar_texts.h"
 #include "app/companion_tray.h"
 #include "app/day_watch.h"
@@ -324,7 +325,7 @@ void MainWindow::ShowHijriDate() {
         HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
     if (records_.window.hijriDate) {
         // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part.
-        records_.window.hijriDate->setText(hijri ? QStringLiteral("\u00B7 ") + HijriDisplay(*hijri)
+        records_.window.hijriDate->setText(hijri ? DateSeparator() + HijriDisplay(*hijri)
                                                  : QString());
     }
 }

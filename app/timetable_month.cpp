@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include "app/bidi_text.h"
 #include "app/display_text.h"
 #include "timetable/hijri_days.h"
 
@@ -34,9 +35,9 @@ QString MethodDescription(const PrayerSettings& settings, const MethodChoice& ch
         method = QString::fromStdString(DescribeMethod(choice));
     } else if (settings.method == 0) {
         method =
-            QCoreApplication::translate("Timetable",
-                                        "Fajr and Isha with the sun %1\u00B0 below the horizon")
-                .arg(DisplayDecimal(settings.depressionDegrees, QLocale::FloatingPointShortest));
+            ArgDegrees(QCoreApplication::translate(
+                           "Timetable", "Fajr and Isha with the sun %1\u00B0 below the horizon"),
+                       DisplayDecimal(settings.depressionDegrees, QLocale::FloatingPointShortest));
     } else {
         method = QCoreApplication::translate("Timetable",
                                              "Fajr %1 min before sunrise, Isha %1 min after sunset")

@@ -1,14 +1,18 @@
 #include "app/timetable_print.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "app/bidi_text.h"
 #include "app/calendar_texts.h"
 
 namespace orvanta {
@@ -21,31 +25,46 @@ QString Cell(const QString& tag, const QString& text) {
     return QStringLiteral("<%1>%2</%1>").arg(tag, text.toHtmlEscaped());
 }
 
-QString Header() {
-    QString row = Cell(QStringLiteral("th"), QCoreApplication::translate("Timetable", "Date")) +
-                  Cell(QStringLiteral("th"), QCoreApplication::translate("Timetable", "Hijri"));
-    for (int s = 0; s < kPrayerCount; ++s) {
-        row += Cell(QStringLiteral("th"), PrayerColumnName(s));
+// The cells of a row in the order they are written: in a right-to-left page the first column
+// (the date) stands at the right, as the table itself is laid out from the left.
+QString Row(const QString& tag, QStringList texts, bool rightToLeft) {
+    if (rightToLeft) {
+        std::reverse(texts.begin(), texts.end());
+    }
+    QString row;
+    for (const QString& text : texts) {
+        row += Cell(tag, text);
     }
     return QStringLiteral("<tr>") + row + QStringLiteral("</tr>");
+}
+
+QStringList HeaderTexts() {
+    QStringList texts = {QCoreApplication::translate("Timetable", "Date"),
+                         QCoreApplication::translate("Timetable", "Hijri")};
+    for (int s = 0; s < kPrayerCount; ++s) {
+        texts.append(PrayerColumnName(s));
+    }
+    return texts;
 }
 
 }  // namespace
 
 QString MonthPageHtml(const PrintedMonth& month) {
-    QString html = QStringLiteral(
-                       "<html><body><h2>%1 \u2014 %2</h2><p>%3<br/>%4</p>"
-                       "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
-                       "style=\"border-collapse: collapse\">")
-                       .arg(month.city.toHtmlEscaped(), month.month.toHtmlEscaped(),
-                            month.method.toHtmlEscaped(), month.qibla.toHtmlEscaped());
-    html += Header();
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    // Right to left, the blocks and the cells are aligned to the right and read from there;
+    // the city (perhaps in Latin letters) and the method are isolated so that they keep
+    // their own order inside the line.
+    const QString direction = rightToLeft ? QStringLiteral(" dir=\"rtl\"") : QString();
+    QString html =
+        QStringLiteral(
+            "<html><body%5><h2>%1 \u2014 %2</h2><p>%3<br/>%4</p>"
+            "<table%5 width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
+            "style=\"border-collapse: collapse\">")
+            .arg(Isolated(month.city).toHtmlEscaped(), month.month.toHtmlEscaped(),
+                 Isolated(month.method).toHtmlEscaped(), month.qibla.toHtmlEscaped(), direction);
+    html += Row(QStringLiteral("th"), HeaderTexts(), rightToLeft);
     for (const DatedRow& day : month.days) {
-        QString row;
-        for (const QString& text : RowTexts(day)) {
-            row += Cell(QStringLiteral("td"), text);
-        }
-        html += QStringLiteral("<tr>") + row + QStringLiteral("</tr>");
+        html += Row(QStringLiteral("td"), RowTexts(day), rightToLeft);
     }
     return html + QStringLiteral("</table></body></html>");
 }

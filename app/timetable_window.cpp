@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/bidi_text.h"
 #include "app/calendar_texts.h"
 #include "app/leading_labels.h"
 #include "astro/qibla.h"
@@ -141,15 +142,15 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
     days_ = days ? std::move(*days) : std::vector<DatedRow>{};
     table_->setRowCount(static_cast<int>(days_.size()));
     const QString place = QString::fromStdString(request.city.name);
-    heading_->setText(
+    heading_->setText(RightToLeftLines(
         days
             ? tr("%1 \u2014 %2\n%3\n%4")
-                  .arg(place, MonthTitle(request.year, request.month),
-                       MethodDescription(request.settings, request.choice),
+                  .arg(Isolated(place), MonthTitle(request.year, request.month),
+                       Isolated(MethodDescription(request.settings, request.choice)),
                        QiblaDisplay(QiblaFrom(request.city.latitudeRad, request.city.longitudeRad)))
             : tr("The times of %1 cannot be computed: the rules of its time zone cannot be "
                  "read.")
-                  .arg(place));
+                  .arg(place)));
     const std::optional<CivilDate> today = context_.today ? context_.today() : std::nullopt;
     todayRow_ = -1;
     for (int r = 0; r < static_cast<int>(days_.size()); ++r) {

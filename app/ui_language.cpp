@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/script_font.h"
+
 namespace orvanta {
 namespace {
 
@@ -76,6 +78,7 @@ bool UseLanguage(const std::optional<QLocale>& language) {
     Remove(state.program);
     state.language.reset();
     QLocale::setDefault(*state.localeBefore);
+    UseScriptFont(std::nullopt);
     if (!language) {
         return true;
     }
@@ -96,6 +99,7 @@ bool UseLanguage(const std::optional<QLocale>& language) {
     state.program = std::move(program);
     state.language = language;
     QLocale::setDefault(*language);
+    UseScriptFont(language);
     return true;
 }
 

@@ -19,7 +19,8 @@ QStringList TranslatedLanguages();
 std::optional<QLocale> ChooseLanguage(const QStringList& uiLanguages);
 
 // Installs the translations of language (removing those installed before) and makes its locale
-// the default, so that dates and times use its formats and digits; nothing restores English
+// the default, so that dates and times use its formats and digits, and the font that covers its
+// script (UseScriptFont); nothing restores English
 // and the locale in force before the first call. A QApplication must exist. Returns false when
 // the program's translation for the language cannot be loaded (English then stays).
 bool UseLanguage(const std::optional<QLocale>& language);

@@ -4,15 +4,22 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QRegularExpression>
+#include <QTextLayout>
 
+#include <functional>
 #include <memory>
+#include <tuple>
 
+#include "app/bidi_text.h"
+#include "app/calendar_texts.h"
+#include "app/digit_spin_box.h"
 #include "app/display_text.h"
 #include "app/main_window.h"
 #include "app/time_display.h"
+#include "app/timetable_print.h"
 #include "common/notices.h"
 #include "window_test_support.h"
 
@@ -106,6 +113,58 @@ TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
         sentence.remove(QString::fromStdString(file));
         EXPECT_FALSE(sentence.contains(QStringLiteral("the "))) << notice;
         EXPECT_TRUE(sentence.endsWith(QChar(0x06D4))) << notice;  // the Urdu full stop
+    }
+}
+
+// Numbers and signs in order in right-to-left text, the page's columns from the right, the number
+// field's digits, and words in Arabic script drawn by one font with joined letters.
+TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
+    const PrintedMonth month{QStringLiteral("Detroit, MI"), QStringLiteral("m"), {}, {}, {}};
+    const auto page = [&month] {  // the heading and the first column's title
+        return MonthPageHtml(month)
+            .remove(QRegularExpression(QStringLiteral("<p>.*?<th>")))
+            .section(QStringLiteral("</th>"), 0, 0);
+    };
+    DigitSpinBox field;
+    const auto typed = [&field](const char16_t* text) {  // as shown|as read, after typing text
+        return [&field, text] {
+            field.findChild<QLineEdit*>()->setText(QString::fromUtf16(text));
+            return field.text() + '|' + field.DigitsText();
+        };
+    };
+    const auto shaped = [](const char16_t* word, char16_t letter) {  // fonts, then faults
+        return [word, letter] {
+            QTextLayout layout(QString::fromUtf16(word), QApplication::font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            const QGlyphRun run = layout.glyphRuns().value(0);
+            const quint32 alone = run.rawFont().glyphIndexesForString(QChar(letter)).value(0);
+            return QString::number(layout.glyphRuns().size()) +
+                   (run.glyphIndexes().contains(0u) ? " missing" : "") +
+                   (run.glyphIndexes().contains(alone) ? " unjoined" : "");
+        };
+    };
+    const auto qibla = [] { return QiblaDisplay(Qibla{QiblaKind::Bearing, 52.0}); };
+    const std::tuple<const char*, const char*, std::function<QString()>, const char16_t*> rows[] = {
+        {"degree sign after its number", "ar", qibla,
+         u"\u0627\u0644\u0642\u0628\u0644\u0629 \u2066\u0665\u0662\u066B\u0660\u00B0\u2069"},
+        {"no dot beside a dotted zero", "fa", DateSeparator, u"\u2013 "},
+        {"lines from the right", "ur", [] { return RightToLeftLines(QStringLiteral("a\nb")); },
+         u"\u200Fa\n\u200Fb"},
+        {"English page", nullptr, page, u"<html><body><h2>Detroit, MI \u2014 m</h2>Date"},
+        {"page from the right", "ar", page,
+         u"<html><body dir=\"rtl\"><h2>\u2068Detroit, MI\u2069 \u2014 m</h2>"
+         u"\u0627\u0644\u0639\u0634\u0627\u0621"},
+        {"field in the language's digits", "ar", typed(u"18"), u"\u0661\u0668|18"},
+        {"native digits typed", "fa", typed(u"\u06F2\u06F5\u06F0"), u"\u06F2\u06F5\u06F0|250"},
+        {"Urdu heh joined", "ur", shaped(u"\u0638\u06C1\u0631", u'\u06C1'), u"1"},
+        {"Arabic heh joined", "ar", shaped(u"\u0627\u0644\u0638\u0647\u0631", u'\u0647'), u"1"},
+    };
+    for (const auto& [name, language, text, expected] : rows) {
+        const std::unique_ptr<LanguageScope> scope(language ? new LanguageScope(language)
+                                                            : nullptr);
+        EXPECT_EQ(text().toStdString(), QString::fromUtf16(expected).toStdString()) << name;
     }
 }
 
