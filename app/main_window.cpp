@@ -97,9 +97,9 @@ QString MenuItemText(const menus::MenuItem& item) {
 }
 
 // The notices as the text of one message box: each a sentence of its own, in a paragraph.
-std::string NoticeBoxText(const std::vector<std::string>& notices) {
+std::string NoticeBoxText(const std::vector<Notice>& notices) {
     QStringList sentences;
-    for (const std::string& notice : notices) {
+    for (const Notice& notice : notices) {
         sentences.append(NoticeSentence(notice));
     }
     return sentences.join(QStringLiteral("\n\n")).toStdString();
@@ -430,7 +430,7 @@ void MainWindow::ShowPendingNotices() {
     if (services_.notices == nullptr || !isVisible() || !services_.showMessage) {
         return;
     }
-    const std::vector<std::string> notices = services_.notices->Take();
+    const std::vector<Notice> notices = services_.notices->Take();
     if (!notices.empty()) {
         services_.showMessage(NoticeBoxText(notices), strings::kTitle);
     }

@@ -8,6 +8,7 @@
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
 #include "cli/error_line.h"
+#include "cli/notice_text.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
 #include "common/visible_text.h"
@@ -66,15 +67,10 @@ int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err)
         return 1;
     }
     const std::string searched = city.name;
-    const CityLookupStatus status =
-        services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
-            if (text == kCityNotFoundText) {
-                WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
-            } else {
-                WriteErrorLine(err, text);
-            }
-        });
-    if (status == CityLookupStatus::DatabaseUnavailable) {
+    const CityLookupStatus status = services.cities->LookUp(city);
+    if (status == CityLookupStatus::NotFound) {
+        WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
+    } else if (status == CityLookupStatus::DatabaseUnavailable) {
         WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
                                 " is missing or damaged; rebuild it with 'make' or reinstall "
                                 "Orvanta");
@@ -257,8 +253,8 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
                     const TimesServices& services) {
     const int status = RunCommand(argc, argv, out, err, services);
     if (services.notices != nullptr) {
-        for (const std::string& notice : services.notices->Take()) {
-            WriteErrorLine(err, notice);
+        for (const Notice& notice : services.notices->Take()) {
+            WriteErrorLine(err, NoticeText(notice));
         }
     }
     return status;

@@ -53,9 +53,8 @@ bool UpdateSettingsDocument(SettingsFile& file, const std::function<bool(Registr
                     return false;
                 }
                 if (notices != nullptr) {
-                    notices->Add(MovedAsideNotice("the settings file " + file.Name(),
-                                                  movedTo->string(),
-                                                  "the settings are saved in a new file"));
+                    notices->Add(
+                        {NoticeKind::kSettingsMovedAside, file.Name(), movedTo->string(), {}});
                 }
                 document = NewRegistryDocument();
             }
