@@ -33,4 +33,15 @@ std::string NoticeText(const Notice& notice) {
     return notice.text;
 }
 
+std::string UnreadableValuesText(std::string_view group, const std::vector<std::string>& names) {
+    if (names.empty()) {
+        return {};
+    }
+    std::string text = "ignored the " + std::string(group) + " settings that cannot be read (";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i != 0 ? ", " : "") + names[i];
+    }
+    return text + "); they stay in the settings file as they are";
+}
+
 }  // namespace orvanta

@@ -98,7 +98,7 @@ int SettleHijriOffset(const SettingsSnapshot* savedFile, const SettingsOverrides
     if (savedFile != nullptr) {
         saved = LoadHijriSettings(*savedFile);
         if (saved.unreadable && !overrides.hijriOffsetDays) {
-            WriteErrorLine(err, "warning: " + UnreadableHijriOffsetWarning());
+            WriteErrorLine(err, "warning: " + std::string(kUnreadableHijriOffsetText));
         }
     }
     return overrides.hijriOffsetDays.value_or(saved.offsetDays);
@@ -191,7 +191,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     if (savedSettings != nullptr) {
         const MethodSettings saved = LoadMethodSettings(*savedSettings);
         choice = saved.choice;
-        if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
+        if (const std::string warning = UnreadableValuesText("method", saved.unreadable);
             !warning.empty()) {
             WriteErrorLine(err, "warning: " + warning);
         }

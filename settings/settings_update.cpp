@@ -96,16 +96,4 @@ void RemoveSettingsValue(RegistryDocument& document, std::string_view name) {
     }
 }
 
-std::string UnreadableValuesWarning(std::string_view group,
-                                    const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the " + std::string(group) + " settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        text += (i != 0 ? ", " : "") + unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
-}
-
 }  // namespace orvanta
