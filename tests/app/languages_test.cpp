@@ -84,7 +84,7 @@ TEST(Languages, TimesFollowTheLanguageTheClockAndTheDirection) {
 }
 
 // Every kind of notice has its own wording in every language, with its file names as they are
-// (a "%2" inside a name included).
+// (a "%2" inside a name included), in English the file before the place it was moved to.
 TEST(Languages, EveryNoticeKindIsWordedInEveryLanguageWithItsFiles) {
     const std::string file = "/home/a/%2/registry.reg";
     const std::string moved = "/home/a/registry.reg.damaged-1";
@@ -100,6 +100,8 @@ TEST(Languages, EveryNoticeKindIsWordedInEveryLanguageWithItsFiles) {
             const LanguageScope scope(language.toLatin1().constData());
             const QString sentence = NoticeSentence(notice);
             const QString what = language + QLatin1Char(' ') + english;
+            const qsizetype movedAt = english.indexOf(QString::fromStdString(moved));
+            EXPECT_TRUE(movedAt < 0 || english.indexOf(QString::fromStdString(file)) < movedAt);
             EXPECT_NE(sentence, english) << what.toStdString();
             EXPECT_EQ(sentence.count(QString::fromStdString(moved)),
                       english.count(QString::fromStdString(moved)))
