@@ -4,8 +4,8 @@
 #include <functional>
 #include <string_view>
 
+#include "app/messages.h"
 #include "cities/city_database_path.h"
-#include "common/messages.h"
 
 namespace orvanta {
 

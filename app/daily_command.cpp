@@ -60,12 +60,21 @@ void KeepDay(AppRecords& records, const ComputedDay& day) {
     records.shownDay = day.day;
 }
 
+// Looks records.city up; a name no city has is reported ("Couldn't find city!"), an unusable
+// database is left to the caller's report.
+bool LookUpCity(AppRecords& records, const Services& services) {
+    const CityLookupStatus status = services.cities.LookUpCity(records.city);
+    if (status == CityLookupStatus::NotFound && services.showMessage) {
+        services.showMessage(strings::kCityNotFound, strings::kCityNotFoundCaption);
+    }
+    return status == CityLookupStatus::Found;
+}
+
 }  // namespace
 
 bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list) {
     std::optional<ComputedDay> day;
-    if (ReadToday(services.clock, records.today) &&
-        services.cities.LookUpCity(records.city, services.showMessage)) {
+    if (ReadToday(services.clock, records.today) && LookUpCity(records, services)) {
         const TodayDate& today = records.today;
         day = ComputeDayOfYear(CivilDate{today.year, today.month, today.day}, records.city,
                                records.settings, records.method.choice, services.zones);

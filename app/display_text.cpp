@@ -3,7 +3,6 @@
 #include <array>
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include "app/time_display.h"
 #include "app/ui_language.h"
@@ -34,29 +33,41 @@ constexpr const char* kMessageContext = "Messages";
     QT_TRANSLATE_NOOP("Messages", "The city database cities.db was not found. Paths tried:"),
 };
 
-// The forms of the notices, %1 and %2 standing for file names.
+// The wording of each kind of notice, %1 standing for the file and %2 for where it went.
 constexpr const char* kNoticeContext = "Notices";
-constexpr std::array<const char*, 6> kNoticeForms = {
-    QT_TRANSLATE_NOOP("Notices",
-                      "the settings file %1 was damaged and has been moved to %2; "
-                      "the settings are saved in a new file"),
-    QT_TRANSLATE_NOOP("Notices",
-                      "%1 was damaged and has been moved to %2; your home city and "
-                      "your own cities in it are no longer used"),
-    QT_TRANSLATE_NOOP("Notices",
-                      "cannot read the settings file %1 (it is not a regular file, or "
-                      "not readable); the default settings are used and the file is "
-                      "left as it is"),
-    QT_TRANSLATE_NOOP("Notices",
-                      "the settings file %1 is damaged; the default settings are "
-                      "used, and saving the settings moves it aside"),
-    QT_TRANSLATE_NOOP("Notices",
-                      "the settings file %1 is too large to be a settings file (over "
-                      "16 MiB); the default settings are used and the file is left as it is"),
-    QT_TRANSLATE_NOOP("Notices",
-                      "%1 is not a regular file and is left alone; your home city "
-                      "and your own cities cannot be used"),
-};
+const char* NoticeForm(NoticeKind kind) {
+    switch (kind) {
+        case NoticeKind::kSettingsMovedAside:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 was damaged and has been moved to %2; "
+                                     "the settings are saved in a new file");
+        case NoticeKind::kUserDatabaseMovedAside:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "%1 was damaged and has been moved to %2; your home city and "
+                                     "your own cities in it are no longer used");
+        case NoticeKind::kSettingsUnreadable:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "cannot read the settings file %1 (it is not a regular file, "
+                                     "or not readable); the default settings are used and the "
+                                     "file is left as it is");
+        case NoticeKind::kSettingsDamaged:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 is damaged; the default settings are "
+                                     "used, and saving the settings moves it aside");
+        case NoticeKind::kSettingsTooLarge:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 is too large to be a settings file "
+                                     "(over 16 MiB); the default settings are used and the file "
+                                     "is left as it is");
+        case NoticeKind::kUserDatabaseNotRegular:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "%1 is not a regular file and is left alone; your home city "
+                                     "and your own cities cannot be used");
+        case NoticeKind::kWorded:
+            break;
+    }
+    return nullptr;
+}
 
 constexpr const char* kMethodContext = "MethodWords";
 [[maybe_unused]] constexpr std::array<const char*, 8> kMethodWords = {
@@ -75,34 +86,19 @@ QString Translate(const char* context, std::string_view english) {
     return QCoreApplication::translate(context, text.c_str());
 }
 
-// The form's text with each %n matched as a file name (any text), whole.
-QRegularExpression FormPattern(const char* form) {
-    const QString text = QString::fromUtf8(form);
-    static const QRegularExpression place(QStringLiteral("%[12]"));
-    QString pattern = QStringLiteral("^");
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& match : place.globalMatch(text)) {
-        pattern += QRegularExpression::escape(text.mid(from, match.capturedStart() - from)) +
-                   QStringLiteral("(.+)");
-        from = match.capturedEnd();
+// The notice in the window's language, its file names kept as they are.
+QString TranslatedNotice(const Notice& notice) {
+    const char* form = NoticeForm(notice.kind);
+    if (form == nullptr) {
+        return QString::fromStdString(notice.text);  // worded by the window already
     }
-    return QRegularExpression(pattern + QRegularExpression::escape(text.mid(from)) +
-                              QLatin1Char('$'));
-}
-
-QString TranslatedNotice(const std::string& notice) {
-    const QString text = QString::fromStdString(notice);
-    for (const char* form : kNoticeForms) {
-        const QRegularExpressionMatch match = FormPattern(form).match(text);
-        if (match.hasMatch()) {
-            const QString translated = QCoreApplication::translate(kNoticeContext, form);
-            // One pass over the places, so that a "%2" inside a file name stays as it is.
-            return match.lastCapturedIndex() == 1
-                       ? translated.arg(match.captured(1))
-                       : translated.arg(match.captured(1), match.captured(2));
-        }
-    }
-    return text;  // a form the window does not know stays in English
+    const QString translated = QCoreApplication::translate(kNoticeContext, form);
+    const QString file = QString::fromStdString(notice.file);
+    // One pass over the places, so that a "%2" inside a file name stays as it is.
+    const bool moved = notice.kind == NoticeKind::kSettingsMovedAside ||
+                       notice.kind == NoticeKind::kUserDatabaseMovedAside;
+    return moved ? translated.arg(file, QString::fromStdString(notice.movedTo))
+                 : translated.arg(file);
 }
 
 }  // namespace
@@ -116,7 +112,7 @@ QString MessageText(std::string_view english) {
     return Translate(kMessageContext, english);
 }
 
-QString NoticeSentence(const std::string& notice) {
+QString NoticeSentence(const Notice& notice) {
     QString sentence = TranslatedNotice(notice);
     if (!sentence.isEmpty() && sentence.front() >= QLatin1Char('a') &&
         sentence.front() <= QLatin1Char('z')) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "astro/day_table.h"
+#include "common/notices.h"
 
 namespace orvanta {
 
@@ -17,10 +18,9 @@ QString PrayerName(PrayerSlot slot);
 // A report's text or caption ("Couldn't find city!", "Error getting data!", "Error", ...).
 QString MessageText(std::string_view english);
 
-// A notice (a lower-case sentence without its full stop) as a sentence of the message box: in
-// the language when its form is known, its file names kept; the first letter capitalised and
-// the language's full stop added.
-QString NoticeSentence(const std::string& notice);
+// A notice as a sentence of the message box: in the window's language, its file names kept; the
+// first letter capitalised and the language's full stop added.
+QString NoticeSentence(const Notice& notice);
 
 // What a screen reader says for a row of the list: "Asr (Afternoon), 3:29 PM", and ", next
 // prayer" after it for the row of the next prayer. time is the shown text (isolates and

@@ -36,6 +36,7 @@
 #include "app/leading_labels.h"
 #include "app/options_dialog.h"
 #include "app/reminders.h"
+#include "app/settings_log.h"
 #include "app/time_display.h"
 #include "app/timetable_window.h"
 #include "app/ui_language.h"
@@ -77,9 +78,9 @@ void MakeReadOnlyDisplay(QWidget* widget) {
 }
 
 // The notices as the text of one message box: each a sentence of its own, in a paragraph.
-std::string NoticeBoxText(const std::vector<std::string>& notices) {
+std::string NoticeBoxText(const std::vector<Notice>& notices) {
     QStringList sentences;
-    for (const std::string& notice : notices) {
+    for (const Notice& notice : notices) {
         sentences.append(NoticeSentence(notice));
     }
     return sentences.join(QStringLiteral("\n\n")).toStdString();
@@ -111,32 +112,18 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
     services_.settings.Load(records_.settings, records_.city);
     records_.method = services_.settings.LoadMethod();
     records_.hijri = services_.settings.LoadHijri();
-    if (records_.hijri.unreadable) {
-        qWarning("%s", UnreadableHijriOffsetWarning().c_str());
-    }
-    if (const std::string warning = UnreadableMethodValuesWarning(records_.method.unreadable);
-        !warning.empty()) {
-        qWarning("%s", warning.c_str());
-    }
+    LogUnreadableHijriOffset(records_.hijri);
+    LogUnreadableValues("method", records_.method.unreadable);
     records_.display = services_.settings.LoadDisplay();
     UseClockStyle(records_.display.clock);
-    if (const std::string warning = UnreadableDisplayValuesWarning(records_.display.unreadable);
-        !warning.empty()) {
-        qWarning("%s", warning.c_str());
-    }
+    LogUnreadableValues("display", records_.display.unreadable);
     reminderSettings_ = services_.settings.LoadReminders();
-    if (const std::string warning = UnreadableReminderValuesWarning(reminderSettings_.unreadable);
-        !warning.empty()) {
-        qWarning("%s", warning.c_str());
-    }
+    LogUnreadableValues("reminder", reminderSettings_.unreadable);
     reminders_->SetChoice(reminderSettings_.choice);
     connect(reminders_, &Reminders::noticeAdded, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
     records_.companion = services_.settings.LoadCompanion();
-    if (const std::string warning = UnreadableCompanionValuesWarning(records_.companion.unreadable);
-        !warning.empty()) {
-        qWarning("%s", warning.c_str());
-    }
+    LogUnreadableValues("window and tray", records_.companion.unreadable);
     connect(watch_, &DayWatch::tick, this, &MainWindow::ShowNextPrayer);
     // A roll-over does what Calculate does, with the settings in effect.
     connect(watch_, &DayWatch::rollOverDue, this, &MainWindow::Calculate);
@@ -381,7 +368,7 @@ void MainWindow::ShowPendingNotices() {
     if (services_.notices == nullptr || !isVisible() || !services_.showMessage) {
         return;
     }
-    const std::vector<std::string> notices = services_.notices->Take();
+    const std::vector<Notice> notices = services_.notices->Take();
     if (!notices.empty()) {
         services_.showMessage(NoticeBoxText(notices), strings::kTitle);
     }

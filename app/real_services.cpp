@@ -12,8 +12,8 @@ DatabaseCityLookup::DatabaseCityLookup(std::filesystem::path databasePath,
                                        NoticeList* notices)
     : store_(std::move(databasePath), /*immutable=*/true, std::move(userDatabasePath), notices) {}
 
-bool DatabaseCityLookup::LookUpCity(CityLocation& city, const MessageFn& showMessage) const {
-    return store_.LookUpCity(city, showMessage);
+CityLookupStatus DatabaseCityLookup::LookUpCity(CityLocation& city) const {
+    return store_.LookUp(city);
 }
 
 FileSettingsStorage::FileSettingsStorage(const std::optional<std::filesystem::path>& settingsFile,

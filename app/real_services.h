@@ -22,7 +22,7 @@ class DatabaseCityLookup final : public CityLookup {
     DatabaseCityLookup(std::filesystem::path databasePath,
                        std::optional<std::filesystem::path> userDatabasePath,
                        NoticeList* notices = nullptr);
-    bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override;
+    CityLookupStatus LookUpCity(CityLocation& city) const override;
 
   private:
     SqliteCityStore store_;

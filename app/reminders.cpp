@@ -55,7 +55,7 @@ void Reminders::Arm() {
 void Reminders::AddNotice(const QString& text) {
     qWarning("%s", qUtf8Printable(text));
     if (notices_ != nullptr) {
-        notices_->Add(text.toStdString());
+        notices_->Add({NoticeKind::kWorded, {}, {}, text.toStdString()});
         emit noticeAdded();
     }
 }

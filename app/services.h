@@ -9,11 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/messages.h"
 #include "astro/calculation_inputs.h"
 #include "astro/date_row.h"
 #include "astro/day_table.h"
+#include "cities/city_store.h"
 #include "cities/home_city.h"
-#include "common/messages.h"
 #include "common/notices.h"
 #include "settings/companion_settings.h"
 #include "settings/display_settings.h"
@@ -43,11 +44,9 @@ class Clock {
 class CityLookup {
   public:
     virtual ~CityLookup() = default;
-    // Finds city.name. True: every field of city describes the city and city.name holds the
-    // name as the database writes it. False: no field changed; when no city has that name,
-    // showMessage has received "Couldn't find city!" with the caption "Error".
-    [[nodiscard]] virtual bool LookUpCity(CityLocation& city,
-                                          const MessageFn& showMessage) const = 0;
+    // Finds city.name. Found: every field of city describes the city and city.name holds the
+    // name as the database writes it. Otherwise no field changed.
+    [[nodiscard]] virtual CityLookupStatus LookUpCity(CityLocation& city) const = 0;
 };
 
 // Where the settings persist.

@@ -117,17 +117,6 @@ std::filesystem::path ShippedCityDatabasePath() {
     return LocateShippedCityDatabase().path;
 }
 
-std::string DescribeCityDatabase(const CityDatabaseLocation& location) {
-    if (location.found || location.tried.size() <= 1) {
-        return location.path.string();
-    }
-    std::string text = "cities.db (looked for at ";
-    for (std::size_t i = 0; i < location.tried.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + location.tried[i].string();
-    }
-    return text + ")";
-}
-
 std::string TriedCityDatabasePaths(const CityDatabaseLocation& location) {
     std::string text;
     for (const std::filesystem::path& path : location.tried) {

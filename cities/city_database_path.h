@@ -44,10 +44,6 @@ CityDatabaseLocation LocateShippedCityDatabase();
 // LocateShippedCityDatabase().path.
 std::filesystem::path ShippedCityDatabasePath();
 
-// The database for an error message: its path when one was found or named, else
-// "cities.db (looked for at A, B, C)".
-std::string DescribeCityDatabase(const CityDatabaseLocation& location);
-
 // One tried path per line, for a message box's details.
 std::string TriedCityDatabasePaths(const CityDatabaseLocation& location);
 

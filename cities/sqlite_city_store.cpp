@@ -172,7 +172,7 @@ SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immuta
       userDatabasePath_(std::move(userDatabasePath)),
       notices_(notices) {}
 
-CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& showMessage) const {
+CityLookupStatus SqliteCityStore::LookUp(CityLocation& city) const {
     CityLookupStatus status = CityLookupStatus::DatabaseUnavailable;
     std::optional<CityLocation> found;
     {
@@ -184,17 +184,8 @@ CityLookupStatus SqliteCityStore::LookUp(CityLocation& city, const MessageFn& sh
             status = FindCity(*db, databasePath_, userDatabasePath_, notices_, city.name, found);
         }
     }
-    switch (status) {
-        case CityLookupStatus::Found:
-            city = std::move(*found);  // the record changes only on success
-            break;
-        case CityLookupStatus::NotFound:
-            if (showMessage) {
-                showMessage(kCityNotFoundText, kCityNotFoundCaption);
-            }
-            break;
-        case CityLookupStatus::DatabaseUnavailable:
-            break;
+    if (status == CityLookupStatus::Found) {
+        city = std::move(*found);  // the record changes only on success
     }
     return status;
 }

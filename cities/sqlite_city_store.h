@@ -33,8 +33,7 @@ class SqliteCityStore final : public CityStore {
                              std::optional<std::filesystem::path> userDatabasePath = {},
                              NoticeList* notices = nullptr);
 
-    [[nodiscard]] CityLookupStatus LookUp(CityLocation& city,
-                                          const MessageFn& showMessage) const override;
+    [[nodiscard]] CityLookupStatus LookUp(CityLocation& city) const override;
 
     const std::filesystem::path& DatabasePath() const { return databasePath_; }
 

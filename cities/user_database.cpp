@@ -43,9 +43,7 @@ COMMIT;
 // Tells the user once that something other than a regular file sits at user.db.
 void TellNotRegular(const std::filesystem::path& path, NoticeList* notices) {
     if (notices != nullptr) {
-        notices->Add(path.string() +
-                     " is not a regular file and is left alone; your home city and your own"
-                     " cities cannot be used");
+        notices->Add({NoticeKind::kUserDatabaseNotRegular, path.string(), {}, {}});
     }
 }
 
@@ -115,9 +113,7 @@ UserDatabaseReader OpenUserDatabaseForReading(const std::filesystem::path& path,
 void SetDamagedUserDatabaseAside(const std::filesystem::path& path, NoticeList* notices) {
     const std::optional<std::filesystem::path> movedTo = MoveDamagedFileAside(path);
     if (movedTo && notices != nullptr) {
-        notices->Add(MovedAsideNotice(path.string(), movedTo->string(),
-                                      "your home city and your own cities in it are no longer"
-                                      " used"));
+        notices->Add({NoticeKind::kUserDatabaseMovedAside, path.string(), movedTo->string(), {}});
     }
 }
 

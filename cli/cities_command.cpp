@@ -102,7 +102,7 @@ int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     }
     CityLocation city;
     city.name = request.text;
-    switch (services.cities->LookUp(city, nullptr)) {
+    switch (services.cities->LookUp(city)) {
         case CityLookupStatus::Found:
             break;
         case CityLookupStatus::NotFound:

@@ -3,12 +3,30 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "cities/city_database_path.h"
 #include "cities/home_city_store.h"
 #include "cities/sqlite_city_store.h"
 #include "cli/times_command.h"
 #include "settings/settings_disk_file.h"
+
+namespace {
+
+// The database for an error message: its path when one was found or named, else
+// "cities.db (looked for at A, B, C)".
+std::string DescribeCityDatabase(const orvanta::CityDatabaseLocation& location) {
+    if (location.found || location.tried.size() <= 1) {
+        return location.path.string();
+    }
+    std::string text = "cities.db (looked for at ";
+    for (std::size_t i = 0; i < location.tried.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + location.tried[i].string();
+    }
+    return text + ")";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace orvanta;

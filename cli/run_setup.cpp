@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/error_line.h"
+#include "cli/notice_text.h"
 #include "common/visible_text.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
@@ -53,15 +54,10 @@ int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err)
         return 1;
     }
     const std::string searched = city.name;
-    const CityLookupStatus status =
-        services.cities->LookUp(city, [&](std::string_view text, std::string_view) {
-            if (text == kCityNotFoundText) {
-                WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
-            } else {
-                WriteErrorLine(err, text);
-            }
-        });
-    if (status == CityLookupStatus::DatabaseUnavailable) {
+    const CityLookupStatus status = services.cities->LookUp(city);
+    if (status == CityLookupStatus::NotFound) {
+        WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
+    } else if (status == CityLookupStatus::DatabaseUnavailable) {
         WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
                                 " is missing or damaged; rebuild it with 'make' or reinstall "
                                 "Orvanta");
@@ -89,7 +85,7 @@ int SettleHijriOffset(const SettingsSnapshot* savedFile, const SettingsOverrides
     if (savedFile != nullptr) {
         saved = LoadHijriSettings(*savedFile);
         if (saved.unreadable && !overrides.hijriOffsetDays) {
-            WriteErrorLine(err, "warning: " + UnreadableHijriOffsetWarning());
+            WriteErrorLine(err, "warning: " + std::string(kUnreadableHijriOffsetText));
         }
     }
     return overrides.hijriOffsetDays.value_or(saved.offsetDays);
@@ -109,7 +105,7 @@ int SetUpRun(const TimesRequest& request, const TimesServices& services, std::in
     if (savedSettings != nullptr) {
         const MethodSettings saved = LoadMethodSettings(*savedSettings);
         setup.choice = saved.choice;
-        if (const std::string warning = UnreadableMethodValuesWarning(saved.unreadable);
+        if (const std::string warning = UnreadableValuesText("method", saved.unreadable);
             !warning.empty()) {
             WriteErrorLine(err, "warning: " + warning);
         }

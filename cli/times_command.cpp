@@ -9,6 +9,7 @@
 #include "cli/cities_command.h"
 #include "cli/error_line.h"
 #include "cli/next_command.h"
+#include "cli/notice_text.h"
 #include "cli/run_setup.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
@@ -141,8 +142,8 @@ int RunTimesCommand(int argc, const char* const* argv, std::ostream& out, std::o
                     const TimesServices& services) {
     const int status = RunCommand(argc, argv, out, err, services);
     if (services.notices != nullptr) {
-        for (const std::string& notice : services.notices->Take()) {
-            WriteErrorLine(err, notice);
+        for (const Notice& notice : services.notices->Take()) {
+            WriteErrorLine(err, NoticeText(notice));
         }
     }
     return status;

@@ -20,6 +20,8 @@ inline constexpr const char* kLocationCaption = "Location ";
 inline constexpr const char* kDateCaption = "Date ";
 
 // Reports.
+inline constexpr const char* kCityNotFound = "Couldn't find city!";
+inline constexpr const char* kCityNotFoundCaption = "Error";
 inline constexpr const char* kErrorGettingData = "Error getting data!";
 inline constexpr const char* kErrorGettingDataCaption = "Error!";
 inline constexpr const char* kSettingsNotSaved = "Settings could not be saved.";

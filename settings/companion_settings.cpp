@@ -106,8 +106,4 @@ bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings
         notices);
 }
 
-std::string UnreadableCompanionValuesWarning(const std::vector<std::string>& unreadable) {
-    return UnreadableValuesWarning("window and tray", unreadable);
-}
-
 }  // namespace orvanta

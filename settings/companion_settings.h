@@ -50,7 +50,4 @@ CompanionSettings LoadCompanionSettings(const SettingsSnapshot& saved);
 [[nodiscard]] bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings,
                                          NoticeList* notices = nullptr);
 
-// One line for the user about values that were ignored, or "" when there were none.
-std::string UnreadableCompanionValuesWarning(const std::vector<std::string>& unreadable);
-
 }  // namespace orvanta

@@ -71,8 +71,4 @@ bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display, Not
         notices);
 }
 
-std::string UnreadableDisplayValuesWarning(const std::vector<std::string>& unreadable) {
-    return UnreadableValuesWarning("display", unreadable);
-}
-
 }  // namespace orvanta

@@ -44,7 +44,4 @@ DisplaySettings LoadDisplaySettings(const SettingsSnapshot& saved);
 [[nodiscard]] bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display,
                                        NoticeList* notices = nullptr);
 
-// One line for the user about values that were ignored, or "" when there were none.
-std::string UnreadableDisplayValuesWarning(const std::vector<std::string>& unreadable);
-
 }  // namespace orvanta

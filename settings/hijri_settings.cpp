@@ -57,9 +57,4 @@ bool SaveHijriOffset(SettingsFile& file, int offsetDays, NoticeList* notices) {
         notices);
 }
 
-std::string UnreadableHijriOffsetWarning() {
-    return "ignored the Hijri offset that cannot be read (HijriOffset); it stays in the "
-           "settings file as it is";
-}
-
 }  // namespace orvanta

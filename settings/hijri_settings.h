@@ -41,7 +41,4 @@ HijriSettings LoadHijriSettings(const SettingsSnapshot& saved);
 [[nodiscard]] bool SaveHijriOffset(SettingsFile& file, int offsetDays,
                                    NoticeList* notices = nullptr);
 
-// The line for the user when the stored offset was ignored.
-std::string UnreadableHijriOffsetWarning();
-
 }  // namespace orvanta

@@ -111,8 +111,4 @@ bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
     return ok;
 }
 
-std::string UnreadableMethodValuesWarning(const std::vector<std::string>& unreadable) {
-    return UnreadableValuesWarning("method", unreadable);
-}
-
 }  // namespace orvanta

@@ -47,7 +47,4 @@ MethodSettings LoadMethodSettings(const SettingsSnapshot& saved);
 [[nodiscard]] bool StoreMethodValues(RegistryDocument& document, const MethodChoice& choice,
                                      const std::vector<std::string>& leaveAlone);
 
-// One line for the user about values that were ignored, or "" when there were none.
-std::string UnreadableMethodValuesWarning(const std::vector<std::string>& unreadable);
-
 }  // namespace orvanta

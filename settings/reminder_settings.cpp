@@ -130,8 +130,4 @@ bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
         notices);
 }
 
-std::string UnreadableReminderValuesWarning(const std::vector<std::string>& unreadable) {
-    return UnreadableValuesWarning("reminder", unreadable);
-}
-
 }  // namespace orvanta

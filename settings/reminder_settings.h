@@ -58,7 +58,4 @@ ReminderSettings LoadReminderSettings(const SettingsSnapshot& saved);
 [[nodiscard]] bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,
                                         NoticeList* notices = nullptr);
 
-// One line for the person about values that were ignored, or "" when there were none.
-std::string UnreadableReminderValuesWarning(const std::vector<std::string>& unreadable);
-
 }  // namespace orvanta

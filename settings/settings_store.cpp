@@ -29,28 +29,18 @@ std::optional<std::uint32_t> ReadNumber(const RegistryDocument& document, std::s
     return bytes ? NumberFromValueBytes(*bytes) : std::nullopt;
 }
 
-void Tell(NoticeList* notices, std::string text) {
-    if (notices != nullptr) {
-        notices->Add(std::move(text));
-    }
-}
-
 // Tells about a file that is there but cannot be read or parsed: the user's settings are not
 // in use.
 void TellUnusable(const SettingsSnapshot& saved, NoticeList* notices) {
-    const std::string& name = saved.fileName;
+    if (notices == nullptr) {
+        return;
+    }
     if (saved.status == SettingsFile::ReadStatus::kFailed) {
-        Tell(notices, "cannot read the settings file " + name +
-                          " (it is not a regular file, or not readable); the default settings"
-                          " are used and the file is left as it is");
+        notices->Add({NoticeKind::kSettingsUnreadable, saved.fileName, {}, {}});
     } else if (saved.status == SettingsFile::ReadStatus::kTooLarge) {
-        Tell(notices, "the settings file " + name +
-                          " is too large to be a settings file (over 16 MiB); the default"
-                          " settings are used and the file is left as it is");
+        notices->Add({NoticeKind::kSettingsTooLarge, saved.fileName, {}, {}});
     } else if (saved.damaged) {
-        Tell(notices, "the settings file " + name +
-                          " is damaged; the default settings are used, and saving the settings"
-                          " moves it aside");
+        notices->Add({NoticeKind::kSettingsDamaged, saved.fileName, {}, {}});
     }
 }
 

@@ -53,9 +53,8 @@ bool UpdateSettingsDocument(SettingsFile& file, const std::function<bool(Registr
                     return false;
                 }
                 if (notices != nullptr) {
-                    notices->Add(MovedAsideNotice("the settings file " + file.Name(),
-                                                  movedTo->string(),
-                                                  "the settings are saved in a new file"));
+                    notices->Add(
+                        {NoticeKind::kSettingsMovedAside, file.Name(), movedTo->string(), {}});
                 }
                 document = NewRegistryDocument();
             }
@@ -95,18 +94,6 @@ void RemoveSettingsValue(RegistryDocument& document, std::string_view name) {
             return entry.kind != RegistryEntry::Kind::kOther && SameRegistryName(entry.name, name);
         });
     }
-}
-
-std::string UnreadableValuesWarning(std::string_view group,
-                                    const std::vector<std::string>& unreadable) {
-    if (unreadable.empty()) {
-        return {};
-    }
-    std::string text = "ignored the " + std::string(group) + " settings that cannot be read (";
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        text += (i != 0 ? ", " : "") + unreadable[i];
-    }
-    return text + "); they stay in the settings file as they are";
 }
 
 }  // namespace orvanta

@@ -57,10 +57,4 @@ std::optional<T> ReadSettingsString(const RegistryDocument& document, std::strin
     return value;
 }
 
-// One line for the user about a group's values that were ignored: "ignored the <group>
-// settings that cannot be read (A, B); they stay in the settings file as they are", or "" when
-// there were none.
-std::string UnreadableValuesWarning(std::string_view group,
-                                    const std::vector<std::string>& unreadable);
-
 }  // namespace orvanta

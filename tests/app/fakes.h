@@ -113,7 +113,7 @@ class FakeWorld final : public Clock,
                  .supportsDst = 1,
                  .zoneName = "America/Nuuk"}};
     }
-    bool LookUpCity(CityLocation& city, const MessageFn& showMessage) const override {
+    CityLookupStatus LookUpCity(CityLocation& city) const override {
         log.push_back("lookup");
         searched.push_back(city.name);
         const auto fold = [](std::string text) {
@@ -124,13 +124,11 @@ class FakeWorld final : public Clock,
         for (const CityLocation& known : Cities()) {
             if (!citiesUnavailable && fold(known.name) == fold(city.name)) {
                 city = known;
-                return true;
+                return CityLookupStatus::Found;
             }
         }
-        if (!citiesUnavailable) {
-            showMessage("Couldn't find city!", "Error");
-        }
-        return false;
+        return citiesUnavailable ? CityLookupStatus::DatabaseUnavailable
+                                 : CityLookupStatus::NotFound;
     }
 
     bool ReadHomeCity(CityLocation& city) const override {

@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/time_display.h"
 #include "app/timetable_print.h"
+#include "app/ui_language.h"
 #include "common/notices.h"
 #include "window_test_support.h"
 
@@ -89,30 +90,31 @@ TEST(Languages, TimesFollowTheLanguageTheClockAndTheDirection) {
     }
 }
 
-TEST(Languages, NoticesKeepTheirFileNamesInEveryForm) {
-    const std::string file = "/home/a/.config/orvanta/registry.reg";
-    const std::string moved = "/home/a/.config/orvanta/registry.reg.damaged-1";
-    // The sentences as the settings and the city layers write them.
-    const std::vector<std::string> notices = {
-        MovedAsideNotice("the settings file " + file, moved,
-                         "the settings are saved in a new file"),
-        MovedAsideNotice(file, moved,
-                         "your home city and your own cities in it are no longer used"),
-        file +
-            " is not a regular file and is left alone; your home city and your own cities"
-            " cannot be used",
+// Every kind of notice has its own wording in every language, with its file names as they are
+// (a "%2" inside a name included), in English the file before the place it was moved to.
+TEST(Languages, EveryNoticeKindIsWordedInEveryLanguageWithItsFiles) {
+    const std::string file = "/home/a/%2/registry.reg";
+    const std::string moved = "/home/a/registry.reg.damaged-1";
+    const NoticeKind kinds[] = {
+        NoticeKind::kSettingsMovedAside,     NoticeKind::kSettingsUnreadable,
+        NoticeKind::kSettingsDamaged,        NoticeKind::kSettingsTooLarge,
+        NoticeKind::kUserDatabaseMovedAside, NoticeKind::kUserDatabaseNotRegular,
     };
-    for (const std::string& notice : notices) {
-        const LanguageScope urdu("ur");
-        QString sentence = NoticeSentence(notice);
-        EXPECT_EQ(sentence.contains(QString::fromStdString(moved)),
-                  notice.find(moved) != std::string::npos)
-            << notice;
-        sentence.remove(QString::fromStdString(moved));
-        EXPECT_TRUE(sentence.contains(QString::fromStdString(file))) << notice;
-        sentence.remove(QString::fromStdString(file));
-        EXPECT_FALSE(sentence.contains(QStringLiteral("the "))) << notice;
-        EXPECT_TRUE(sentence.endsWith(QChar(0x06D4))) << notice;  // the Urdu full stop
+    for (const QString& language : TranslatedLanguages()) {
+        for (const NoticeKind kind : kinds) {
+            const Notice notice{kind, file, moved, {}};
+            const QString english = NoticeSentence(notice);
+            const LanguageScope scope(language.toLatin1().constData());
+            const QString sentence = NoticeSentence(notice);
+            const QString what = language + QLatin1Char(' ') + english;
+            const qsizetype movedAt = english.indexOf(QString::fromStdString(moved));
+            EXPECT_TRUE(movedAt < 0 || english.indexOf(QString::fromStdString(file)) < movedAt);
+            EXPECT_NE(sentence, english) << what.toStdString();
+            EXPECT_EQ(sentence.count(QString::fromStdString(moved)),
+                      english.count(QString::fromStdString(moved)))
+                << what.toStdString();
+            EXPECT_EQ(sentence.count(QString::fromStdString(file)), 1) << what.toStdString();
+        }
     }
 }
 

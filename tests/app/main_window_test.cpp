@@ -204,9 +204,10 @@ TEST_F(MainWindowTest, MessageBoxShowsItsWholeCaption) {
 TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) {
     NoticeList notices;
     world_.services.notices = &notices;
-    world_.onLoad = [&notices] {
-        notices.Add("registry.reg was damaged");
-        notices.Add("user.db is not a regular file");
+    const auto worded = [](const char* text) { return Notice{NoticeKind::kWorded, {}, {}, text}; };
+    world_.onLoad = [&] {
+        notices.Add(worded("registry.reg was damaged"));
+        notices.Add(worded("user.db is not a regular file"));
     };
     Create();
     QCoreApplication::processEvents();
@@ -219,11 +220,11 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
 
     // Told once: the same condition met again adds nothing to a calculation. Something new
     // while the Options dialog is open is shown when it closes.
-    notices.Add("user.db is not a regular file");
+    notices.Add(worded("user.db is not a regular file"));
     Run("toolsCalculate");
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    notices.Add("user.db was moved");
+    notices.Add(worded("user.db was moved"));
     Find<QPushButton>(options, "okButton")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(world_.messages, (std::vector<Message>{startUp, {"User.db was moved.", "Orvanta"}}));

@@ -61,9 +61,8 @@ inline std::string RegistryExport(const std::string& values) {
 class OneCityStore final : public CityStore {
   public:
     explicit OneCityStore(CityLocation known) : city(std::move(known)) {}
-    CityLookupStatus LookUp(CityLocation& target, const MessageFn& showMessage) const override {
+    CityLookupStatus LookUp(CityLocation& target) const override {
         if (target.name != city.name) {
-            showMessage(kCityNotFoundText, kCityNotFoundCaption);
             return CityLookupStatus::NotFound;
         }
         target = city;

@@ -231,12 +231,9 @@ TEST_F(SettingsDiskTest, ADamagedFileIsToldAtLoadAndItsNewNameWhenASaveMovesIt) 
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(ReadBytes(moved.front()), "not a registry export");
     EXPECT_EQ(notices.Take(),
-              (std::vector<std::string>{
-                  "the settings file " + path_.string() +
-                      " is damaged; the default settings are used, and saving the settings moves "
-                      "it aside",
-                  "the settings file " + path_.string() + " was damaged and has been moved to " +
-                      moved.front().string() + "; the settings are saved in a new file"}));
+              (std::vector<Notice>{
+                  {NoticeKind::kSettingsDamaged, path_.string(), {}, {}},
+                  {NoticeKind::kSettingsMovedAside, path_.string(), moved.front().string(), {}}}));
 }
 
 }  // namespace

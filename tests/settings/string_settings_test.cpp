@@ -1,6 +1,6 @@
 // The values stored as registry strings beside the classic ones (method, reminders, window and
 // tray, Hijri offset, clock): the stored text of each, read back, and a value that cannot be read
-// ignored, named in the warning and left in the file by the next save.
+// ignored, named among the unreadable ones and left in the file by the next save.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -36,11 +36,10 @@ MemorySettingsFile FileWith(const std::string& lines) {
 
 enum class Group { kMethod, kReminder, kCompanion, kHijri, kDisplay };
 
-// What one group made of a file: the values it ignored, its warning, whether its choice is the
-// default, and whether saving that choice back (or the classic values, for the offset) worked.
+// What one group made of a file: the values it ignored, whether its choice is the default, and
+// whether saving that choice back (or the classic values, for the offset) worked.
 struct Outcome {
     std::vector<std::string> unreadable;
-    std::string warning;
     bool isDefault = false;
     bool saved = false;
 };
@@ -49,31 +48,26 @@ Outcome LoadAndSaveBack(Group group, MemorySettingsFile& file) {
     switch (group) {
         case Group::kMethod: {
             const MethodSettings m = LoadMethodSettings(file);
-            return {m.unreadable, UnreadableMethodValuesWarning(m.unreadable), IsClassic(m.choice),
-                    SaveSettings(file, PrayerSettings{}, &m)};
+            return {m.unreadable, IsClassic(m.choice), SaveSettings(file, PrayerSettings{}, &m)};
         }
         case Group::kReminder: {
             const ReminderSettings r = LoadReminderSettings(file);
-            return {r.unreadable, UnreadableReminderValuesWarning(r.unreadable),
-                    r.choice == ReminderChoice{}, SaveReminderSettings(file, r)};
+            return {r.unreadable, r.choice == ReminderChoice{}, SaveReminderSettings(file, r)};
         }
         case Group::kCompanion: {
             const CompanionSettings c = LoadCompanionSettings(file);
-            return {c.unreadable, UnreadableCompanionValuesWarning(c.unreadable),
-                    !c.keepInTray && !c.startAtLogin && !c.placement,
+            return {c.unreadable, !c.keepInTray && !c.startAtLogin && !c.placement,
                     SaveCompanionSettings(file, c)};
         }
         case Group::kHijri: {
             const HijriSettings h = LoadHijriSettings(file);
             return {
                 h.unreadable ? std::vector<std::string>{"HijriOffset"} : std::vector<std::string>{},
-                UnreadableHijriOffsetWarning(), h.offsetDays == 0,
-                SaveSettings(file, PrayerSettings{})};
+                h.offsetDays == 0, SaveSettings(file, PrayerSettings{})};
         }
         case Group::kDisplay: {
             const DisplaySettings d = LoadDisplaySettings(file);
-            return {d.unreadable, UnreadableDisplayValuesWarning(d.unreadable),
-                    d.clock == ClockStyle::kLanguage, SaveDisplaySettings(file, d)};
+            return {d.unreadable, d.clock == ClockStyle::kLanguage, SaveDisplaySettings(file, d)};
         }
     }
     return {};
@@ -119,7 +113,6 @@ TEST(StringSettings, UnreadableValuesAreIgnoredNamedAndKept) {
         EXPECT_TRUE(outcome.isDefault);
         EXPECT_TRUE(outcome.saved);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            EXPECT_NE(outcome.warning.find(names[i]), std::string::npos) << outcome.warning;
             EXPECT_TRUE(Has(file, lines[i]));
         }
     }
