@@ -110,14 +110,14 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
 
     intervalText_ = QString::fromStdString(NumberFieldText(settings.intervalMinutes));
     depressionText_ = QString::fromStdString(NumberFieldText(settings.depressionDegrees));
-    if (settings.method == 0) {
+    if (settings.method == TwilightMethod::kDepressionAngle) {
         ui_->byDepressionAngle->setChecked(true);
         numberField_->SetDigitsText(depressionText_);
     } else {
         ui_->byInterval->setChecked(true);
         numberField_->SetDigitsText(intervalText_);
     }
-    if (settings.fiqh == 0) {
+    if (settings.fiqh == Fiqh::kShafi) {
         ui_->fiqhShafi->setChecked(true);
     } else {
         ui_->fiqhHanafi->setChecked(true);
@@ -245,19 +245,6 @@ void OptionsDialog::NameControls() {
     ui_->cityName->setAccessibleDescription(tr("Type a few letters to see matching cities"));
 }
 
-bool OptionsDialog::StoreHijriOffset() {
-    if (context_.hijri == nullptr || calendarPage_ == nullptr ||
-        calendarPage_->OffsetDays() == context_.hijri->offsetDays) {
-        return true;  // unchanged: an unreadable stored value stays as it is
-    }
-    if (!context_.services.settings.SaveHijriOffset(calendarPage_->OffsetDays())) {
-        return false;
-    }
-    context_.hijri->offsetDays = calendarPage_->OffsetDays();
-    context_.hijri->unreadable = false;
-    return true;
-}
-
 void OptionsDialog::AddReminderPage() {
     auto* tabs = findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
     reminderPage_ =
@@ -361,14 +348,15 @@ void OptionsDialog::accept() {
     PrayerSettings& settings = context_.settings;
     const std::string digits =
         numberField_->DigitsText().left(static_cast<int>(kNumberFieldChars)).toStdString();
-    settings.method = ui_->byDepressionAngle->isChecked() ? 0 : 1;
+    settings.method = ui_->byDepressionAngle->isChecked() ? TwilightMethod::kDepressionAngle
+                                                          : TwilightMethod::kInterval;
     const double number = static_cast<double>(NumberFieldValue(digits));
-    if (settings.method == 0) {
+    if (settings.method == TwilightMethod::kDepressionAngle) {
         settings.depressionDegrees = number;
     } else {
         settings.intervalMinutes = number;
     }
-    settings.fiqh = ui_->fiqhShafi->isChecked() ? 0 : 1;
+    settings.fiqh = ui_->fiqhShafi->isChecked() ? Fiqh::kShafi : Fiqh::kHanafi;
     // The school takes effect at the next calculation, like the method and its number.
     settings.asrShadowFactor = AsrShadowFactorForFiqh(settings.fiqh);
     settings.configuredCity =
@@ -383,21 +371,23 @@ void OptionsDialog::accept() {
     if (context_.showCity) {
         context_.showCity(context_.city.name);
     }
-    bool saved = false;
+    SettingsGroups groups;
     if (context_.method != nullptr) {
         context_.method->choice = methodPage_->Choice();
-        saved = context_.services.settings.SaveWithMethod(settings, *context_.method);
-    } else {
-        saved = context_.services.settings.Save(settings);
+        groups.method = context_.method;
     }
-    saved = StoreHijriOffset() && saved;
+    // An offset left as it was is not stored: an unreadable stored value stays as it is.
+    if (context_.hijri != nullptr && calendarPage_ != nullptr &&
+        calendarPage_->OffsetDays() != context_.hijri->offsetDays) {
+        groups.hijriOffsetDays = calendarPage_->OffsetDays();
+    }
     if (context_.display != nullptr) {
         context_.display->clock = displayPage_->Clock();
-        saved = context_.services.settings.SaveDisplay(*context_.display) && saved;
+        groups.display = context_.display;
     }
     if (context_.reminders != nullptr) {
         context_.reminders->choice = reminderPage_->Choice();
-        saved = context_.services.settings.SaveReminders(*context_.reminders) && saved;
+        groups.reminders = context_.reminders;
     }
     if (context_.companion != nullptr && companionPage_ != nullptr) {
         CompanionSettings& companion = *context_.companion;
@@ -411,7 +401,13 @@ void OptionsDialog::accept() {
         });
         companion.keepInTray = keepInTray;
         companion.startAtLogin = startAtLogin;
-        saved = context_.services.settings.SaveCompanion(companion) && saved;
+        groups.companion = &companion;
+    }
+    // Every page's values in one update of the file.
+    const bool saved = context_.services.settings.SaveAll(settings, groups);
+    if (saved && groups.hijriOffsetDays) {
+        context_.hijri->offsetDays = *groups.hijriOffsetDays;
+        context_.hijri->unreadable = false;
     }
     if (!saved && context_.services.showMessage) {
         context_.services.showMessage(strings::kSettingsNotSaved,

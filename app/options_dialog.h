@@ -94,8 +94,6 @@ class OptionsDialog : public QDialog {
     void AddHomeCityRow();
     void ClearHomeCity();
     void SetUpCityCompletion();
-    // Stores a changed Hijri offset; false when it could not be saved.
-    bool StoreHijriOffset();
     // Names the controls whose label does not say what they hold, for screen readers.
     void NameControls();
 

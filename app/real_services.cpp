@@ -78,6 +78,11 @@ bool FileSettingsStorage::SaveDisplay(const DisplaySettings& display) {
     return SaveDisplaySettings(file_, display, notices_);
 }
 
+bool FileSettingsStorage::SaveAll(const PrayerSettings& settings, const SettingsGroups& groups) {
+    loaded_.reset();
+    return SaveSettingsGroups(file_, settings, groups, notices_);
+}
+
 DatabaseCitySuggestions::DatabaseCitySuggestions(
     std::filesystem::path databasePath, std::optional<std::filesystem::path> userDatabasePath,
     NoticeList* notices)

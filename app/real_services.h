@@ -49,6 +49,7 @@ class FileSettingsStorage final : public SettingsStorage {
     bool SaveCompanion(const CompanionSettings& companion) override;
     DisplaySettings LoadDisplay() override;
     bool SaveDisplay(const DisplaySettings& display) override;
+    bool SaveAll(const PrayerSettings& settings, const SettingsGroups& groups) override;
 
   private:
     DiskSettingsFile file_;

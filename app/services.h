@@ -21,6 +21,7 @@
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/reminder_settings.h"
+#include "settings/settings_store.h"
 #include "zones/zone_rule_source.h"
 
 namespace orvanta {
@@ -90,6 +91,17 @@ class SettingsStorage {
     virtual DisplaySettings LoadDisplay() { return {}; }
     // Stores the display values (SaveDisplaySettings). True only when they reached the disk.
     [[nodiscard]] virtual bool SaveDisplay(const DisplaySettings& /*display*/) { return true; }
+    // Stores the settings and every group given, as the saves above would, all of them tried;
+    // a file storage does it in one replacement of the file (SaveSettingsGroups). True only when
+    // everything reached the disk.
+    [[nodiscard]] virtual bool SaveAll(const PrayerSettings& settings,
+                                       const SettingsGroups& groups) {
+        bool saved = groups.method ? SaveWithMethod(settings, *groups.method) : Save(settings);
+        saved = (!groups.hijriOffsetDays || SaveHijriOffset(*groups.hijriOffsetDays)) && saved;
+        saved = (!groups.display || SaveDisplay(*groups.display)) && saved;
+        saved = (!groups.reminders || SaveReminders(*groups.reminders)) && saved;
+        return (!groups.companion || SaveCompanion(*groups.companion)) && saved;
+    }
 };
 
 // Completions for the City field.

@@ -33,7 +33,7 @@ QString MethodDescription(const PrayerSettings& settings, const MethodChoice& ch
     QString method;
     if (!IsClassic(choice)) {
         method = QString::fromStdString(DescribeMethod(choice));
-    } else if (settings.method == 0) {
+    } else if (settings.method == TwilightMethod::kDepressionAngle) {
         method =
             ArgDegrees(QCoreApplication::translate(
                            "Timetable", "Fajr and Isha with the sun %1\u00B0 below the horizon"),

@@ -7,18 +7,29 @@
 
 namespace orvanta {
 
+// How Fajr and Isha are found. Stored as the number of the enumerator; any stored number other
+// than 0 reads as kInterval.
+enum class TwilightMethod : std::int16_t {
+    kDepressionAngle = 0,  // the sun's depression angle below the horizon
+    kInterval = 1,         // a fixed interval before sunrise and after sunset
+};
+
+// The Asr school. Stored as the number of the enumerator; any stored number other than 0 reads
+// as kHanafi.
+enum class Fiqh : std::int32_t {
+    kShafi = 0,   // Asr when an object's shadow exceeds its noon shadow by its length
+    kHanafi = 1,  // ... by twice its length
+};
+
 // The user's calculation choices. The member initialisers are the defaults that apply when
 // nothing usable is stored.
 struct PrayerSettings {
-    // How Fajr and Isha are found: 0 = by the sun's depression angle below the horizon;
-    // any other value = by a fixed interval before sunrise and after sunset.
-    std::int16_t method = 0;
+    TwilightMethod method = TwilightMethod::kDepressionAngle;
     // Minutes: Fajr this long before sunrise, Isha this long after sunset (interval method).
     double intervalMinutes = 90.0;
     // Degrees of the sun below the horizon for Fajr and Isha (depression method).
     double depressionDegrees = 18.0;
-    // The Asr school: 0 = Shafi; any other value = Hanafi.
-    std::int32_t fiqh = 0;
+    Fiqh fiqh = Fiqh::kShafi;
     // Length of an object's shadow beyond its noon shadow at Asr, in object lengths:
     // 1.0 for Shafi, 2.0 for Hanafi. Derived from `fiqh` when the settings load.
     double asrShadowFactor = 1.0;

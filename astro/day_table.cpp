@@ -60,7 +60,7 @@ Seeds InitialSeeds(const YearElements& el, const CityLocation& city, const Praye
                kMaghribSeed);
     s.fajr = kFajrSeed.fallback;
     s.isha = kIshaSeed.fallback;
-    if (settings.method == 0 && angles.twilightReachable) {
+    if (settings.method == TwilightMethod::kDepressionAngle && angles.twilightReachable) {
         s.fajr = seedOf(
             SolarEventTime(el, city, dayNumber, angles.twilight, kFajrSeed.initial, kMorning),
             kFajrSeed);
@@ -97,7 +97,7 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
                    SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
                    seeds.maghrib, kMaghribSeed.fallback);
 
-    if (settings.method != 0) {
+    if (settings.method != TwilightMethod::kDepressionAngle) {
         // Interval mode follows today's own sunrise and sunset whenever they have a time (also
         // a time past 24 h, as in zones far ahead of their longitude); without one, the
         // carried fallback seeds 5.0 and 21.0 stand in. No wrapping, no fallback afterwards.

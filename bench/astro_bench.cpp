@@ -40,7 +40,7 @@ BENCHMARK(BM_OneDayAsDailyCommand);
 void BM_FullYear(benchmark::State& state) {
     const CityLocation city = Detroit();
     PrayerSettings settings;
-    settings.method = static_cast<std::int16_t>(state.range(0));
+    settings.method = static_cast<TwilightMethod>(state.range(0));
     const YearElements elements = ComputeYearElements(2024);
     const DaylightShiftTable shifts =
         DaylightShiftFromWindow(ComputeYearCalendar(2024, 1).dstWindow);

@@ -226,7 +226,8 @@ class SettingsOptions final : public TimesOptionGroup {
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
         if (Given(method_)) {
-            request.overrides.method = static_cast<std::int16_t>(methodText_ == "interval" ? 1 : 0);
+            request.overrides.method = methodText_ == "interval" ? TwilightMethod::kInterval
+                                                                 : TwilightMethod::kDepressionAngle;
         }
         if (Given(depression_)) {
             request.overrides.depressionDegrees = *ParseFiniteNumber(depressionText_);
@@ -235,7 +236,7 @@ class SettingsOptions final : public TimesOptionGroup {
             request.overrides.intervalMinutes = *ParseFiniteNumber(intervalText_);
         }
         if (Given(asr_)) {
-            request.overrides.fiqh = asrText_ == "hanafi" ? 1 : 0;
+            request.overrides.fiqh = asrText_ == "hanafi" ? Fiqh::kHanafi : Fiqh::kShafi;
         }
         if (Given(hijriOffset_)) {
             request.overrides.hijriOffsetDays = *ParseHijriOffset(hijriOffsetText_);

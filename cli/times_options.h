@@ -25,10 +25,10 @@ enum class LocationSource {
 
 // Settings given on the command line; each replaces the saved one for this run only.
 struct SettingsOverrides {
-    std::optional<std::int16_t> method;
+    std::optional<TwilightMethod> method;
     std::optional<double> depressionDegrees;
     std::optional<double> intervalMinutes;
-    std::optional<std::int32_t> fiqh;
+    std::optional<Fiqh> fiqh;
     std::optional<int> hijriOffsetDays;  // -2 .. +2
 };
 

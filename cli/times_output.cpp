@@ -105,7 +105,7 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
     lines.push_back("Zone:     " + zone);
     lines.push_back("Qibla:    " + QiblaLine(city));
     std::string method;
-    if (settings.method == 0) {
+    if (settings.method == TwilightMethod::kDepressionAngle) {
         method = "Fajr and Isha with the sun " + Number(settings.depressionDegrees) +
                  "\u00B0 below the horizon";
     } else {

@@ -2,25 +2,15 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 #include "astro/number_text.h"
 #include "settings/registry_document.h"
-#include "settings/registry_text.h"
-#include "settings/settings_update.h"
-#include "settings/settings_values.h"
+#include "settings/settings_fields.h"
 
 namespace orvanta {
 namespace {
 
 constexpr int kMaxCoordinate = 100000;  // logical pixels
-
-std::optional<bool> ParseSwitch(std::string_view text) {
-    if (text == "0" || text == "1") {
-        return text == "1";
-    }
-    return std::nullopt;
-}
 
 std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
     std::vector<int> numbers;
@@ -49,6 +39,35 @@ std::string PlacementText(const WindowPlacement& p) {
            std::to_string(p.height);
 }
 
+using Field = SettingsField<CompanionSettings>;
+// A switch left at its default (off) is only written over a value already there.
+constexpr Field kFields[] = {
+    {kKeepInTrayValueName,
+     [](const std::string& t, CompanionSettings& c) {
+         const std::optional<bool> on = ParseSettingsSwitch(t);
+         c.keepInTray = on.value_or(c.keepInTray);
+         return on.has_value();
+     },
+     [](const CompanionSettings& c) { return SettingsSwitchText(c.keepInTray); },
+     [](const CompanionSettings& c) { return !c.keepInTray; }, AtDefault::kRewriteStored},
+    {kStartAtLoginValueName,
+     [](const std::string& t, CompanionSettings& c) {
+         const std::optional<bool> on = ParseSettingsSwitch(t);
+         c.startAtLogin = on.value_or(c.startAtLogin);
+         return on.has_value();
+     },
+     [](const CompanionSettings& c) { return SettingsSwitchText(c.startAtLogin); },
+     [](const CompanionSettings& c) { return !c.startAtLogin; }, AtDefault::kRewriteStored},
+    {kWindowPlacementValueName,
+     [](const std::string& t, CompanionSettings& c) {
+         const std::optional<WindowPlacement> p = ParsePlacement(t);
+         c.placement = p ? p : c.placement;
+         return p.has_value();
+     },
+     [](const CompanionSettings& c) { return c.placement ? PlacementText(*c.placement) : ""; },
+     [](const CompanionSettings& c) { return !c.placement; }, AtDefault::kLeaveStored},
+};
+
 }  // namespace
 
 CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
@@ -57,52 +76,20 @@ CompanionSettings LoadCompanionSettings(const SettingsFile& file) {
 
 CompanionSettings LoadCompanionSettings(const SettingsSnapshot& saved) {
     CompanionSettings loaded;
-    const std::optional<RegistryDocument>& document = saved.key;
-    if (!document) {
-        return loaded;
+    if (saved.key) {
+        ReadSettingsFields<CompanionSettings>(*saved.key, kFields, loaded, loaded.unreadable);
     }
-    std::vector<std::string>& bad = loaded.unreadable;
-    loaded.keepInTray =
-        ReadSettingsString<bool>(*document, kKeepInTrayValueName, ParseSwitch, bad).value_or(false);
-    loaded.startAtLogin =
-        ReadSettingsString<bool>(*document, kStartAtLoginValueName, ParseSwitch, bad)
-            .value_or(false);
-    loaded.placement = ReadSettingsString<WindowPlacement>(*document, kWindowPlacementValueName,
-                                                           ParsePlacement, bad);
     return loaded;
+}
+
+bool StoreCompanionValues(RegistryDocument& document, const CompanionSettings& settings) {
+    return StoreSettingsFields<CompanionSettings>(document, kFields, settings, settings.unreadable);
 }
 
 bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings,
                            NoticeList* notices) {
-    const auto set = [](RegistryDocument& document, std::string_view name,
-                        const std::string& text) {
-        RegistryData data = RegistryStringData(text);
-        const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
-        return (stored != nullptr && *stored == data) ||
-               SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
-    };
     return UpdateSettingsDocument(
-        file,
-        [&](RegistryDocument& document) {
-            bool ok = true;
-            for (const auto& [name, on] :
-                 {std::pair{kKeepInTrayValueName, settings.keepInTray},
-                  std::pair{kStartAtLoginValueName, settings.startAtLogin}}) {
-                const bool unreadable =
-                    std::find(settings.unreadable.begin(), settings.unreadable.end(), name) !=
-                    settings.unreadable.end();
-                // A switch left at its default is only written over a value already there.
-                const bool stored = FindRegistryValue(document, kSettingsKeyPath, name) != nullptr;
-                if (!unreadable && (on || stored)) {
-                    ok = ok && set(document, name, on ? "1" : "0");
-                }
-            }
-            if (settings.placement) {
-                ok = ok &&
-                     set(document, kWindowPlacementValueName, PlacementText(*settings.placement));
-            }
-            return ok;
-        },
+        file, [&](RegistryDocument& document) { return StoreCompanionValues(document, settings); },
         notices);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/notices.h"
+#include "settings/registry_document.h"
 #include "settings/settings_file.h"
 #include "settings/settings_snapshot.h"
 
@@ -35,18 +36,24 @@ struct CompanionSettings {
     std::vector<std::string> unreadable;       // names of stored values that were ignored
 };
 
-// Reads the companion values. KeepInTray and StartAtLogin must be the strings "0" or "1";
+// Reads the companion values. KeepInTray and StartAtLogin must be the strings "1" or "0"
+// ("on" and "off" are read too);
 // WindowPlacement "x,y,width,height" in decimal (|x|, |y| <= 100000, sizes 1 .. 100000).
 // Anything else is listed in `unreadable` and ignored. No file, no key: the defaults.
 CompanionSettings LoadCompanionSettings(const SettingsFile& file);
 // The same from a file already read (ReadSettingsSnapshot).
 CompanionSettings LoadCompanionSettings(const SettingsSnapshot& saved);
 
-// Stores the values in one replacement of the file, leaving the other keys and values as they
-// were: each switch when it is on or the file already holds it, unless named in
-// settings.unreadable (a value the person did not set stays as it is); the placement when
-// there is one. True only when the new file reached the
-// disk.
+// Writes the values into the document's settings key, leaving the other keys and values as
+// they were: each switch ("1" or "0") when it is on or the file already holds it, unless it is
+// off and named in settings.unreadable (a value the person did not set stays as it is); the
+// placement when there is one. A stored value that reads as the same stays as written. False
+// when a value cannot be set.
+[[nodiscard]] bool StoreCompanionValues(RegistryDocument& document,
+                                        const CompanionSettings& settings);
+
+// StoreCompanionValues in one locked, atomic replacement of the file (UpdateSettingsDocument).
+// True only when the new file reached the disk.
 [[nodiscard]] bool SaveCompanionSettings(SettingsFile& file, const CompanionSettings& settings,
                                          NoticeList* notices = nullptr);
 

@@ -2,10 +2,8 @@
 
 #include <array>
 #include <optional>
-#include <utility>
 
-#include "settings/settings_update.h"
-#include "settings/settings_values.h"
+#include "settings/settings_fields.h"
 
 namespace orvanta {
 namespace {
@@ -34,6 +32,17 @@ std::string_view ClockText(ClockStyle style) {
     return kClockTexts[0].second;
 }
 
+constexpr SettingsField<DisplaySettings> kFields[] = {
+    {kClockValueName,
+     [](const std::string& t, DisplaySettings& d) {
+         const std::optional<ClockStyle> clock = ParseClock(t);
+         d.clock = clock.value_or(d.clock);
+         return clock.has_value();
+     },
+     [](const DisplaySettings& d) { return std::string(ClockText(d.clock)); },
+     [](const DisplaySettings& d) { return d.clock == ClockStyle::kLanguage; }},
+};
+
 }  // namespace
 
 DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
@@ -42,26 +51,14 @@ DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
 
 DisplaySettings LoadDisplaySettings(const SettingsSnapshot& saved) {
     DisplaySettings loaded;
-    if (const std::optional<RegistryDocument>& document = saved.key) {
-        loaded.clock = ReadSettingsString<ClockStyle>(*document, kClockValueName, ParseClock,
-                                                      loaded.unreadable)
-                           .value_or(ClockStyle::kLanguage);
+    if (saved.key) {
+        ReadSettingsFields<DisplaySettings>(*saved.key, kFields, loaded, loaded.unreadable);
     }
     return loaded;
 }
 
 bool StoreDisplayValues(RegistryDocument& document, const DisplaySettings& display) {
-    if (display.clock == ClockStyle::kLanguage) {
-        // Missing means the language's clock; a value that could not be read stays.
-        if (display.unreadable.empty()) {
-            RemoveSettingsValue(document, kClockValueName);
-        }
-        return true;
-    }
-    RegistryData data = RegistryStringData(ClockText(display.clock));
-    const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, kClockValueName);
-    return (stored != nullptr && *stored == data) ||  // its text stays as written
-           SetRegistryValue(document, kSettingsKeyPath, kClockValueName, std::move(data));
+    return StoreSettingsFields<DisplaySettings>(document, kFields, display, display.unreadable);
 }
 
 bool SaveDisplaySettings(SettingsFile& file, const DisplaySettings& display, NoticeList* notices) {

@@ -3,10 +3,7 @@
 #include <optional>
 
 #include "astro/number_text.h"
-#include "settings/registry_text.h"
-#include "settings/settings_store.h"
-#include "settings/settings_update.h"
-#include "settings/settings_values.h"
+#include "settings/settings_fields.h"
 
 namespace orvanta {
 namespace {
@@ -24,21 +21,33 @@ std::optional<int> ParseHijriOffset(std::string_view text) {
     return value;
 }
 
+namespace {
+
+// The offset is written whatever it is: it is only saved when the person changed it.
+constexpr SettingsField<HijriSettings> kFields[] = {
+    {kHijriOffsetValueName,
+     [](const std::string& t, HijriSettings& h) {
+         const std::optional<int> days = ParseHijriOffset(t);
+         h.offsetDays = days.value_or(h.offsetDays);
+         return days.has_value();
+     },
+     [](const HijriSettings& h) { return std::to_string(h.offsetDays); },
+     [](const HijriSettings&) { return false; }},
+};
+
+}  // namespace
+
 HijriSettings LoadHijriSettings(const SettingsFile& file) {
     return LoadHijriSettings(ReadSettingsSnapshot(file));
 }
 
 HijriSettings LoadHijriSettings(const SettingsSnapshot& saved) {
     HijriSettings loaded;
-    const std::optional<RegistryDocument>& document = saved.key;
-    if (!document) {
-        return loaded;
+    if (saved.key) {
+        std::vector<std::string> unreadable;
+        ReadSettingsFields<HijriSettings>(*saved.key, kFields, loaded, unreadable);
+        loaded.unreadable = !unreadable.empty();
     }
-    std::vector<std::string> unreadable;
-    loaded.offsetDays =
-        ReadSettingsString<int>(*document, kHijriOffsetValueName, ParseHijriOffset, unreadable)
-            .value_or(0);
-    loaded.unreadable = !unreadable.empty();
     return loaded;
 }
 
@@ -46,8 +55,7 @@ bool StoreHijriOffset(RegistryDocument& document, int offsetDays) {
     if (offsetDays < kMinOffset || offsetDays > kMaxOffset) {
         return false;
     }
-    return SetRegistryValue(document, kSettingsKeyPath, kHijriOffsetValueName,
-                            RegistryStringData(std::to_string(offsetDays)));
+    return StoreSettingsFields<HijriSettings>(document, kFields, {.offsetDays = offsetDays}, {});
 }
 
 bool SaveHijriOffset(SettingsFile& file, int offsetDays, NoticeList* notices) {

@@ -4,9 +4,7 @@
 #include <optional>
 
 #include "astro/number_text.h"
-#include "settings/registry_text.h"
-#include "settings/settings_update.h"
-#include "settings/settings_values.h"
+#include "settings/settings_fields.h"
 
 namespace orvanta {
 namespace {
@@ -52,41 +50,46 @@ std::string FormatPrayers(const std::array<bool, kPrayerCount>& on) {
     return text;
 }
 
-std::optional<bool> ParseOnOff(std::string_view text) {
-    if (text == "on" || text == "off") {
-        return text == "on";
-    }
-    return std::nullopt;
+// A field of a whole-number member in low .. high.
+template <int ReminderChoice::*Member, int Low, int High>
+constexpr SettingsField<ReminderChoice> WholeNumberField(std::string_view name) {
+    return {name,
+            [](const std::string& text, ReminderChoice& c) {
+                const std::optional<int> value = WholeNumberIn(text, Low, High);
+                c.*Member = value.value_or(c.*Member);
+                return value.has_value();
+            },
+            [](const ReminderChoice& c) { return std::to_string(c.*Member); },
+            [](const ReminderChoice& c) { return c.*Member == ReminderChoice{}.*Member; }};
 }
 
-// Writes each value that differs from its default, removes the others unless left alone.
-bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& settings) {
-    const ReminderChoice defaults;
-    const ReminderChoice& choice = settings.choice;
-    const auto put = [&](std::string_view name, bool isDefault, const std::string& text) {
-        if (!isDefault) {
-            RegistryData data = RegistryStringData(text);
-            const RegistryData* stored = FindRegistryValue(document, kSettingsKeyPath, name);
-            return (stored != nullptr && *stored == data) ||
-                   SetRegistryValue(document, kSettingsKeyPath, name, std::move(data));
-        }
-        const auto& bad = settings.unreadable;
-        if (std::find(bad.begin(), bad.end(), name) == bad.end()) {
-            RemoveSettingsValue(document, name);
-        }
-        return true;
-    };
-    return put(kReminderPrayersValueName, choice.atPrayer == defaults.atPrayer,
-               FormatPrayers(choice.atPrayer)) &&
-           put(kReminderEarlyValueName, choice.minutesBefore == defaults.minutesBefore,
-               std::to_string(choice.minutesBefore)) &&
-           put(kReminderSoundValueName, choice.sound == defaults.sound,
-               choice.sound ? "on" : "off") &&
-           put(kReminderSoundFileValueName, choice.soundFile == defaults.soundFile,
-               choice.soundFile) &&
-           put(kReminderVolumeValueName, choice.volumePercent == defaults.volumePercent,
-               std::to_string(choice.volumePercent));
-}
+constexpr SettingsField<ReminderChoice> kFields[] = {
+    {kReminderPrayersValueName,
+     [](const std::string& text, ReminderChoice& c) {
+         const auto on = ParsePrayers(text);
+         c.atPrayer = on.value_or(c.atPrayer);
+         return on.has_value();
+     },
+     [](const ReminderChoice& c) { return FormatPrayers(c.atPrayer); },
+     [](const ReminderChoice& c) { return c.atPrayer == ReminderChoice{}.atPrayer; }},
+    WholeNumberField<&ReminderChoice::minutesBefore, 0, kMaxMinutesBefore>(kReminderEarlyValueName),
+    {kReminderSoundValueName,
+     [](const std::string& text, ReminderChoice& c) {
+         const std::optional<bool> on = ParseSettingsSwitch(text);
+         c.sound = on.value_or(c.sound);
+         return on.has_value();
+     },
+     [](const ReminderChoice& c) { return SettingsSwitchText(c.sound); },
+     [](const ReminderChoice& c) { return c.sound == ReminderChoice{}.sound; }},
+    {kReminderSoundFileValueName,
+     [](const std::string& text, ReminderChoice& c) {
+         c.soundFile = text;
+         return true;
+     },
+     [](const ReminderChoice& c) { return c.soundFile; },
+     [](const ReminderChoice& c) { return c.soundFile.empty(); }},
+    WholeNumberField<&ReminderChoice::volumePercent, 0, 100>(kReminderVolumeValueName),
+};
 
 }  // namespace
 
@@ -96,30 +99,15 @@ ReminderSettings LoadReminderSettings(const SettingsFile& file) {
 
 ReminderSettings LoadReminderSettings(const SettingsSnapshot& saved) {
     ReminderSettings loaded;
-    const std::optional<RegistryDocument>& document = saved.key;
-    if (!document) {
-        return loaded;
+    if (saved.key) {
+        ReadSettingsFields<ReminderChoice>(*saved.key, kFields, loaded.choice, loaded.unreadable);
     }
-    ReminderChoice& c = loaded.choice;
-    std::vector<std::string>& bad = loaded.unreadable;
-    const auto minutes = [](const std::string& t) {
-        return WholeNumberIn(t, 0, kMaxMinutesBefore);
-    };
-    const auto percent = [](const std::string& t) { return WholeNumberIn(t, 0, 100); };
-    const auto anyText = [](const std::string& t) { return std::optional<std::string>(t); };
-    c.atPrayer = ReadSettingsString<std::array<bool, kPrayerCount>>(
-                     *document, kReminderPrayersValueName, ParsePrayers, bad)
-                     .value_or(c.atPrayer);
-    c.minutesBefore = ReadSettingsString<int>(*document, kReminderEarlyValueName, minutes, bad)
-                          .value_or(c.minutesBefore);
-    c.sound = ReadSettingsString<bool>(*document, kReminderSoundValueName, ParseOnOff, bad)
-                  .value_or(c.sound);
-    c.soundFile =
-        ReadSettingsString<std::string>(*document, kReminderSoundFileValueName, anyText, bad)
-            .value_or(c.soundFile);
-    c.volumePercent = ReadSettingsString<int>(*document, kReminderVolumeValueName, percent, bad)
-                          .value_or(c.volumePercent);
     return loaded;
+}
+
+bool StoreReminderValues(RegistryDocument& document, const ReminderSettings& settings) {
+    return StoreSettingsFields<ReminderChoice>(document, kFields, settings.choice,
+                                               settings.unreadable);
 }
 
 bool SaveReminderSettings(SettingsFile& file, const ReminderSettings& settings,

@@ -11,6 +11,7 @@
 
 #include "astro/day_table.h"
 #include "common/notices.h"
+#include "settings/registry_document.h"
 #include "settings/settings_file.h"
 #include "settings/settings_snapshot.h"
 
@@ -44,14 +45,21 @@ struct ReminderSettings {
 
 // Reads the reminder values. Each must be a string: "fajr,asr,..." (slot ids, each at most
 // once, empty items such as the one in "fajr," skipped; "" for none) for ReminderPrayers, a whole
-// number 0 .. 60 (ReminderMinutesBefore) or 0 .. 100 (ReminderVolume), "on" or "off"
-// (ReminderSound), any text (ReminderSoundFile). Anything else is listed in `unreadable` and
-// ignored. No file, no key: the defaults.
+// number 0 .. 60 (ReminderMinutesBefore) or 0 .. 100 (ReminderVolume), "1" or "0"
+// (ReminderSound; "on" and "off" are read too), any text (ReminderSoundFile). Anything else is
+// listed in `unreadable` and ignored. No file, no key: the defaults.
 ReminderSettings LoadReminderSettings(const SettingsFile& file);
 // The same from a file already read (ReadSettingsSnapshot).
 ReminderSettings LoadReminderSettings(const SettingsSnapshot& saved);
 
-// Stores the choice in one locked, atomic replacement of the file: each value that differs
+// Writes the choice into the document's settings key: each value that differs from its
+// default is written (a stored value that reads as the same stays as written), each other one
+// removed, except that a value named in `unreadable` is only ever replaced by a value the
+// person chose, never removed. False when a value cannot be set.
+[[nodiscard]] bool StoreReminderValues(RegistryDocument& document,
+                                       const ReminderSettings& settings);
+
+// StoreReminderValues in one locked, atomic replacement of the file: each value that differs
 // from its default is written, each other one removed, except that a value named in
 // `unreadable` is only ever replaced by a value the person chose, never removed. True only
 // when the file reached the disk.

@@ -3,9 +3,13 @@
 #include <optional>
 #include <span>
 
+#include "settings/companion_settings.h"
+#include "settings/display_settings.h"
+#include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/registry_document.h"
 #include "settings/registry_text.h"
+#include "settings/reminder_settings.h"
 #include "settings/settings_update.h"
 #include "settings/settings_values.h"
 
@@ -47,7 +51,7 @@ void TellUnusable(const SettingsSnapshot& saved, NoticeList* notices) {
 void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
     const PrayerSettings defaults;
     const std::optional<std::uint32_t> method = ReadNumber(document, kMethodValueName);
-    settings.method = method ? MethodFromStored(*method) : std::int16_t{0};
+    settings.method = method ? MethodFromStored(*method) : TwilightMethod::kDepressionAngle;
 
     const std::optional<std::uint32_t> interval = ReadNumber(document, kIntervalValueName);
     settings.intervalMinutes =
@@ -58,7 +62,7 @@ void ReadKey(const RegistryDocument& document, PrayerSettings& settings) {
         depression ? WholeNumberFromStored(*depression) : defaults.depressionDegrees;
 
     const std::optional<std::uint32_t> fiqh = ReadNumber(document, kFiqhValueName);
-    settings.fiqh = fiqh ? FiqhFromStored(*fiqh) : std::int32_t{0};
+    settings.fiqh = fiqh ? FiqhFromStored(*fiqh) : Fiqh::kShafi;
 
     const auto cityBytes = ReadValue(document, kCityValueName, kCityValueBytes);
     const std::optional<std::string> city =
@@ -101,6 +105,13 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, NoticeList
 
 bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const MethodSettings* method,
                   NoticeList* notices) {
+    SettingsGroups groups;
+    groups.method = method;
+    return SaveSettingsGroups(file, settings, groups, notices);
+}
+
+bool SaveSettingsGroups(SettingsFile& file, const PrayerSettings& settings,
+                        const SettingsGroups& groups, NoticeList* notices) {
     std::optional<std::vector<std::uint8_t>> cityBytes = CityValueBytes(settings.configuredCity);
     if (!cityBytes) {
         return false;
@@ -120,13 +131,17 @@ bool SaveSettings(SettingsFile& file, const PrayerSettings& settings, const Meth
                 SetRegistryValue(document, kSettingsKeyPath, kDepressionValueName,
                                  number(StoredWholeNumber(settings.depressionDegrees))) &&
                 SetRegistryValue(document, kSettingsKeyPath, kFiqhValueName,
-                                 number(static_cast<std::uint32_t>(settings.fiqh))) &&
+                                 number(StoredFiqh(settings.fiqh))) &&
                 SetRegistryValue(document, kSettingsKeyPath, kCityValueName,
                                  RegistryData{kRegistryTypeString, std::move(*cityBytes)});
-            const bool methodStored =
-                method == nullptr ||
-                StoreMethodValues(document, method->choice, method->unreadable);
-            return stored && methodStored;
+            const SettingsGroups& g = groups;
+            return stored &&
+                   (g.method == nullptr ||
+                    StoreMethodValues(document, g.method->choice, g.method->unreadable)) &&
+                   (!g.hijriOffsetDays || StoreHijriOffset(document, *g.hijriOffsetDays)) &&
+                   (g.display == nullptr || StoreDisplayValues(document, *g.display)) &&
+                   (g.reminders == nullptr || StoreReminderValues(document, *g.reminders)) &&
+                   (g.companion == nullptr || StoreCompanionValues(document, *g.companion));
         },
         notices);
 }

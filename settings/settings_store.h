@@ -2,9 +2,11 @@
 // HKEY_LOCAL_MACHINE\Software\Kelvarin\Orvanta, kept in a registry export file.
 #pragma once
 
+#include <optional>
 #include "astro/calculation_inputs.h"
 #include "cities/home_city.h"
 #include "common/notices.h"
+
 #include "settings/settings_file.h"
 #include "settings/settings_snapshot.h"
 
@@ -12,17 +14,18 @@ namespace orvanta {
 
 // Fills settings from the file's key and settles the lookup name city.name.
 //
-// Without a readable key (no file, an unreadable or unparseable file, or no such key): method
-// 0, interval 90 minutes, depression 18 degrees, fiqh 0, configured city "Detroit, MI".
+// Without a readable key (no file, an unreadable or unparseable file, or no such key): the
+// depression angle, interval 90 minutes, depression 18 degrees, Shafi, configured city
+// "Detroit, MI".
 // With the key, each value is read on its own and takes its default when missing or larger
 // than its buffer (4 bytes for a number, 400 for "City"); the stored type is not checked:
-//   "SunRise"    -> method: the low 16 bits as a signed number;
+//   "SunRise"    -> method: the depression angle when the low 16 bits are 0, else interval;
 //   "Interval"   -> intervalMinutes: the 32 bits as unsigned, as double;
 //   "Depression" -> depressionDegrees: likewise;
-//   "Fiqh"       -> fiqh: the 32 bits as signed;
+//   "Fiqh"       -> fiqh: Shafi when the 32 bits are 0, else Hanafi;
 //   "City"       -> configuredCity: UTF-16LE up to the first zero unit (at most 199 units).
-// asrShadowFactor is derived from fiqh: 1.0 for 0, else 2.0. city.name becomes the home city
-// when homeCity gives one, else the configured city. A file that is there but cannot be read
+// asrShadowFactor is derived from fiqh: 1.0 for Shafi, 2.0 for Hanafi. city.name becomes the home
+// city when homeCity gives one, else the configured city. A file that is there but cannot be read
 // (not a regular file, no permission, larger than kMaxSettingsFileBytes) or cannot be parsed adds
 // a notice that names it and says that the defaults are used; a missing file or key is not
 // worth one.
@@ -47,5 +50,24 @@ void LoadSettings(const SettingsSnapshot& saved, const HomeCitySource& homeCity,
 struct MethodSettings;
 [[nodiscard]] bool SaveSettings(SettingsFile& file, const PrayerSettings& settings,
                                 const MethodSettings* method, NoticeList* notices = nullptr);
+
+// The groups stored beside the classic values by one save; a null group (no offset) is left as
+// it is in the file.
+struct CompanionSettings;
+struct DisplaySettings;
+struct ReminderSettings;
+struct SettingsGroups {
+    const MethodSettings* method = nullptr;
+    std::optional<int> hijriOffsetDays;  // -2 .. +2
+    const DisplaySettings* display = nullptr;
+    const ReminderSettings* reminders = nullptr;
+    const CompanionSettings* companion = nullptr;
+};
+
+// As SaveSettings, and every group given in the same, one replacement of the file (in the order
+// above, each as its own save would store it). False, writing nothing, when any value cannot be
+// stored.
+[[nodiscard]] bool SaveSettingsGroups(SettingsFile& file, const PrayerSettings& settings,
+                                      const SettingsGroups& groups, NoticeList* notices = nullptr);
 
 }  // namespace orvanta

@@ -38,23 +38,5 @@ bool SameRegistryName(std::string_view a, std::string_view b);
 // Removes every entry of that value name (ASCII case ignored) from the settings key.
 void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
 
-// Reads the string value `name` of the settings key with parse (text -> std::optional<T>):
-// nothing when it is missing; nothing, with the name added to unreadable, when it is not a
-// string, is larger than kMaxStringValueBytes, or parse refuses its text.
-template <typename T, typename Parse>
-std::optional<T> ReadSettingsString(const RegistryDocument& document, std::string_view name,
-                                    Parse parse, std::vector<std::string>& unreadable) {
-    const RegistryData* data = FindRegistryValue(document, kSettingsKeyPath, name);
-    if (data == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> text =
-        data->bytes.size() <= kMaxStringValueBytes ? RegistryStringText(*data) : std::nullopt;
-    std::optional<T> value = text ? parse(*text) : std::nullopt;
-    if (!value) {
-        unreadable.emplace_back(name);
-    }
-    return value;
-}
 
 }  // namespace orvanta

@@ -27,12 +27,12 @@ std::vector<std::uint8_t> ValueBytesOfNumber(std::uint32_t number) {
             static_cast<std::uint8_t>((number >> 24) & 0xFF)};
 }
 
-std::uint32_t StoredMethod(std::int16_t method) {
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(method));
+std::uint32_t StoredMethod(TwilightMethod method) {
+    return static_cast<std::uint32_t>(method);
 }
 
-std::int16_t MethodFromStored(std::uint32_t stored) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(stored & 0xFFFFu));
+TwilightMethod MethodFromStored(std::uint32_t stored) {
+    return (stored & 0xFFFFu) == 0 ? TwilightMethod::kDepressionAngle : TwilightMethod::kInterval;
 }
 
 std::uint32_t StoredWholeNumber(double value) {
@@ -50,12 +50,16 @@ double WholeNumberFromStored(std::uint32_t stored) {
     return static_cast<double>(stored);
 }
 
-std::int32_t FiqhFromStored(std::uint32_t stored) {
-    return static_cast<std::int32_t>(stored);
+std::uint32_t StoredFiqh(Fiqh fiqh) {
+    return static_cast<std::uint32_t>(fiqh);
 }
 
-double AsrShadowFactorForFiqh(std::int32_t fiqh) {
-    return fiqh == 0 ? 1.0 : 2.0;
+Fiqh FiqhFromStored(std::uint32_t stored) {
+    return stored == 0 ? Fiqh::kShafi : Fiqh::kHanafi;
+}
+
+double AsrShadowFactorForFiqh(Fiqh fiqh) {
+    return fiqh == Fiqh::kShafi ? 1.0 : 2.0;
 }
 
 std::optional<std::vector<std::uint8_t>> CityValueBytes(std::string_view utf8) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/calculation_inputs.h"
+
 namespace orvanta {
 
 inline constexpr std::string_view kSettingsKeyPath =
@@ -35,12 +37,12 @@ std::optional<std::uint32_t> NumberFromValueBytes(std::span<const std::uint8_t> 
 // The 4 little-endian bytes of a 32-bit number.
 std::vector<std::uint8_t> ValueBytesOfNumber(std::uint32_t number);
 
-// "SunRise": the method widened to 32 bits with its sign (-1 -> 0xFFFFFFFF).
-std::uint32_t StoredMethod(std::int16_t method);
+// "SunRise": 0 for the depression angle, 1 for the interval.
+std::uint32_t StoredMethod(TwilightMethod method);
 
-// The method read back: the low 16 bits of the stored number as a signed 16-bit value
-// (0x00010000 -> 0, 0x0000FFFF -> -1).
-std::int16_t MethodFromStored(std::uint32_t stored);
+// The method read back from the low 16 bits of the stored number: 0 is the depression angle,
+// anything else the interval (0x00010000 -> angle, 0x0000FFFF -> interval).
+TwilightMethod MethodFromStored(std::uint32_t stored);
 
 // "Interval" (minutes) and "Depression" (degrees): the value as an unsigned 32-bit whole
 // number, the fraction dropped (toward zero). Values outside 0..4294967295 are clamped, since
@@ -51,11 +53,14 @@ std::uint32_t StoredWholeNumber(double value);
 // "Interval" and "Depression" read back: the stored number taken as unsigned (0..4294967295).
 double WholeNumberFromStored(std::uint32_t stored);
 
-// "Fiqh" read back: the stored 32 bits as a signed number.
-std::int32_t FiqhFromStored(std::uint32_t stored);
+// "Fiqh": 0 for Shafi, 1 for Hanafi.
+std::uint32_t StoredFiqh(Fiqh fiqh);
 
-// The Asr shadow factor in object lengths: 1.0 for fiqh 0 (Shafi), 2.0 for any other (Hanafi).
-double AsrShadowFactorForFiqh(std::int32_t fiqh);
+// "Fiqh" read back: 0 is Shafi, any other number Hanafi.
+Fiqh FiqhFromStored(std::uint32_t stored);
+
+// The Asr shadow factor in object lengths: 1.0 for Shafi, 2.0 for Hanafi.
+double AsrShadowFactorForFiqh(Fiqh fiqh);
 
 // "City": exactly 400 bytes: the name in UTF-16LE, a zero terminator and zero padding. Nothing
 // when the name is not well-formed UTF-8 or takes more than 199 UTF-16 code units.

@@ -94,7 +94,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         {"qiblaDegrees", QiblaJson(city)},
     };
     document["settings"] = {
-        {"method", settings.method == 0 ? "angle" : "interval"},
+        {"method", settings.method == TwilightMethod::kDepressionAngle ? "angle" : "interval"},
         {"depression", settings.depressionDegrees},
         {"interval", settings.intervalMinutes},
         {"asr", settings.asrShadowFactor == 1.0 ? "shafi" : "hanafi"},

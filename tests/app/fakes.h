@@ -149,7 +149,7 @@ class FakeWorld final : public Clock,
             onLoad();
         }
         settings = stored;
-        settings.asrShadowFactor = stored.fiqh == 0 ? 1.0 : 2.0;
+        settings.asrShadowFactor = stored.fiqh == Fiqh::kShafi ? 1.0 : 2.0;
         if (!ReadHomeCity(city)) {
             city.name = stored.configuredCity;
         }

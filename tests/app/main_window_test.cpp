@@ -180,9 +180,9 @@ TEST_F(MainWindowTest, HanafiAfterOkMovesAsrAtTheNextCalculation) {
     Find<QPushButton>(options, "okButton")->click();
     EXPECT_EQ(testing_support::Count(world_.log, "lookup"), 0);
     EXPECT_EQ(Rows(), before);
-    EXPECT_EQ(records_.settings.method, 1);
+    EXPECT_EQ(records_.settings.method, TwilightMethod::kInterval);
     Run("toolsCalculate");
-    EXPECT_EQ(world_.stored.fiqh, 1);
+    EXPECT_EQ(world_.stored.fiqh, Fiqh::kHanafi);
     EXPECT_EQ(Rows()[3].second, "  5:56 PM") << "Shafi Asr was " << before[3].second;
 }
 

@@ -103,8 +103,10 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         world_.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
         if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
             char slash = 0;
-            std::istringstream(stored) >> world_.stored.method >> slash >>
-                world_.stored.depressionDegrees >> slash >> world_.stored.intervalMinutes;
+            int method = 0;
+            std::istringstream(stored) >> method >> slash >> world_.stored.depressionDegrees >>
+                slash >> world_.stored.intervalMinutes;
+            world_.stored.method = static_cast<TwilightMethod>(method != 0);
         }
         Open();
         for (std::string step; steps >> step;) {
@@ -130,8 +132,9 @@ TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) 
         Ok();
         const PrayerSettings& saved = world_.stored;
         std::ostringstream got;  // as the row's right side spells it
-        got << "| " << saved.method << ' ' << saved.depressionDegrees << ' '
-            << saved.intervalMinutes << ' ' << saved.fiqh << ' ' << saved.configuredCity;
+        got << "| " << static_cast<int>(saved.method) << ' ' << saved.depressionDegrees << ' '
+            << saved.intervalMinutes << ' ' << static_cast<int>(saved.fiqh) << ' '
+            << saved.configuredCity;
         EXPECT_EQ(got.str(), row.substr(row.find('|')));
         EXPECT_EQ(records_.settings.depressionDegrees, saved.depressionDegrees);
         EXPECT_EQ(CityDisplay().toStdString(), saved.configuredCity);
@@ -260,8 +263,8 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 // there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
-        std::int16_t method;  // 0: byDepressionAngle checked, else byInterval
-        std::int32_t fiqh;    // 0: fiqhShafi checked, else fiqhHanafi
+        int method;  // 0 (angle): byDepressionAngle checked, else byInterval
+        int fiqh;    // 0 (Shafi): fiqhShafi checked, else fiqhHanafi
         const char* from;
         Qt::Key key;
         const char* reached;
@@ -278,8 +281,8 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         {0, 0, "cancelButton", Qt::Key_Tab, "cityName"},
     };
     for (const Case& c : cases) {
-        world_.stored.method = c.method;
-        world_.stored.fiqh = c.fiqh;
+        world_.stored.method = static_cast<TwilightMethod>(c.method);
+        world_.stored.fiqh = static_cast<Fiqh>(c.fiqh);
         Open();
         EXPECT_EQ(QApplication::focusWidget(),
                   Control(c.method == 0 ? "byDepressionAngle" : "byInterval"));
@@ -291,8 +294,8 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         }
         dialog_->accept();
-        EXPECT_EQ(records_.settings.method, c.method);
-        EXPECT_EQ(records_.settings.fiqh, c.fiqh);
+        EXPECT_EQ(records_.settings.method, static_cast<TwilightMethod>(c.method));
+        EXPECT_EQ(records_.settings.fiqh, static_cast<Fiqh>(c.fiqh));
     }
 }
 

@@ -67,10 +67,11 @@ TEST(ComputeDayTable, TimesAgreeWithAnIndependentSolarCalculation) {
     for (const auto& row : TableRows(kWorked)) {
         const std::vector<double> place = Numbers(row[1]), method = Numbers(row[3]);
         const CityLocation city = Place(place[0], place[1], place[2]);
-        const PrayerSettings settings{.method = static_cast<std::int16_t>(method[0]),
-                                      .intervalMinutes = method[1],
-                                      .depressionDegrees = method[2],
-                                      .asrShadowFactor = method[3]};
+        const PrayerSettings settings{
+            .method = method[0] == 0 ? TwilightMethod::kDepressionAngle : TwilightMethod::kInterval,
+            .intervalMinutes = method[1],
+            .depressionDegrees = method[2],
+            .asrShadowFactor = method[3]};
         const CivilDate civil = DateField(row[2]);
         const DayRow year =
             YearTable(city, settings).rows[*DayIndexOfDate(1, civil.month, civil.day)];
@@ -139,7 +140,7 @@ TEST(ComputeDayTable, DaylightShiftsAndSingleDayRows) {
     for (const auto& [city, method] : {std::pair{Place(21.42, 39.83, 3.0), 0},
                                        {Place(69.65, 18.96, 1.0), 0},
                                        {Place(-54.8, -68.3, -3.0), 1}}) {
-        const PrayerSettings settings{.method = static_cast<std::int16_t>(method)};
+        const PrayerSettings settings{.method = static_cast<TwilightMethod>(method)};
         const DayTable plain = YearTable(city, settings);
         const DayTable shifted = YearTable(city, settings, shifts);
         DayTable single{};
@@ -165,14 +166,15 @@ TEST(ComputeDateRow, ZoneThirteenHoursAheadMatchesTheSameMeridianAcrossTheDateLi
     const auto minuteOfDay = [](float hours) {
         return static_cast<int>(std::lround(static_cast<double>(hours) * 60.0)) % 1440;
     };
-    for (const PrayerSettings& settings : {PrayerSettings{}, PrayerSettings{.method = 1}}) {
+    for (const PrayerSettings& settings :
+         {PrayerSettings{}, PrayerSettings{.method = TwilightMethod::kInterval}}) {
         const auto ahead = ComputeDateRow({2026, 1, 15}, Place(-13.83, -171.76, 13.0), settings);
         const auto behind = ComputeDateRow({2026, 1, 14}, Place(-13.83, -171.76, -11.0), settings);
         ASSERT_TRUE(ahead && behind);
         EXPECT_GT((*ahead)[kShuruq], 24.0f);
         for (int s = 0; s < kPrayerCount; ++s) {
             EXPECT_LE(std::abs(minuteOfDay((*ahead)[s]) - minuteOfDay((*behind)[s])), 1)
-                << "method " << settings.method << " slot " << s;
+                << "method " << static_cast<int>(settings.method) << " slot " << s;
         }
     }
 }

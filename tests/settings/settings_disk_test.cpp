@@ -34,10 +34,10 @@ using testing_support::WriteBytes;
 // Two settings that differ in every stored value and from the defaults a damaged file loads
 // as, so that a mix of them, or a damaged file, is told apart.
 const PrayerSettings kOld{.configuredCity = "Mecca"};
-const PrayerSettings kNew{.method = 1,
+const PrayerSettings kNew{.method = TwilightMethod::kInterval,
                           .intervalMinutes = 75.0,
                           .depressionDegrees = 15.0,
-                          .fiqh = 1,
+                          .fiqh = Fiqh::kHanafi,
                           .asrShadowFactor = 2.0,
                           .configuredCity = "Z\xC3\xBCrich"};
 

@@ -49,13 +49,13 @@ PrayerSettings SettingsCell(const std::string& cell) {
         const std::string name = word.substr(0, word.find('='));
         const std::string value = word.substr(name.size() + 1);
         if (name == "method") {
-            s.method = static_cast<std::int16_t>(std::stoi(value));
+            s.method = MethodFromStored(static_cast<std::uint32_t>(std::stoi(value)));
         } else if (name == "interval") {
             s.intervalMinutes = std::stod(value);
         } else if (name == "depression") {
             s.depressionDegrees = std::stod(value);
         } else if (name == "fiqh") {
-            s.fiqh = std::stoi(value);
+            s.fiqh = FiqhFromStored(static_cast<std::uint32_t>(std::stoi(value)));
         } else if (name == "asr") {
             s.asrShadowFactor = std::stod(value);
         } else {
@@ -92,15 +92,16 @@ TEST(LoadSettings, ReadBackRulesAndDefaults) {
          "\"Fiqh\"=dword:00000001\n\"City\"=\"Mecca\"\n",
          "method=1 interval=80 depression=19 fiqh=1 asr=2 city=Mecca"},
         {"SunRise keeps only its low 16 bits", "@\"SunRise\"=dword:00010000\n", "-"},
-        {"SunRise low half read as signed", "@\"SunRise\"=dword:0001ffff\n", "method=-1"},
+        {"SunRise: any other low half is the interval", "@\"SunRise\"=dword:0001ffff\n",
+         "method=1"},
         {"Interval read as unsigned", "@\"Interval\"=dword:ffffffff\n", "interval=4294967295"},
-        {"Fiqh 7 is Hanafi", "@\"Fiqh\"=dword:00000007\n", "fiqh=7 asr=2"},
-        {"Fiqh read as signed", "@\"Fiqh\"=dword:ffffffff\n", "fiqh=-1 asr=2"},
+        {"Fiqh 7 is Hanafi", "@\"Fiqh\"=dword:00000007\n", "fiqh=1 asr=2"},
+        {"Fiqh: all bits set is Hanafi", "@\"Fiqh\"=dword:ffffffff\n", "fiqh=1 asr=2"},
         {"5 bytes take the default, others still read",
          "@\"Interval\"=hex:01,00,00,00,00\n\"Depression\"=dword:00000011\n", "depression=17"},
         {"2 bytes give their bytes and zeros", "@\"Depression\"=hex:0c,01\n", "depression=268"},
         {"an empty value reads as zero", "@\"Interval\"=hex:\n", "interval=0"},
-        {"a string-typed number is its bytes", "@\"SunRise\"=\"a\"\n", "method=97"},
+        {"a string-typed number is its bytes", "@\"SunRise\"=\"a\"\n", "method=1"},
         {"a string-typed number too long", "@\"Interval\"=\"ab\"\n", "-"},
         {"a deleted value takes its default", "@\"Interval\"=-\n", "-"},
         {"last definition wins, a deletion hides earlier ones",
@@ -155,8 +156,8 @@ TEST(SaveSettings, RoundTripsThroughTheFile) {
         {"-", "-"},
         {"method=1 interval=90 depression=18.5 fiqh=1 asr=7 city=Mecca",
          "method=1 depression=18 fiqh=1 asr=2 city=Mecca"},
-        {"method=-2 interval=75.9 depression=15 asr=7", "method=-2 interval=75 depression=15"},
-        {"fiqh=-3 asr=7 city=x", "fiqh=-3 asr=2 city=x"},
+        {"method=1 interval=75.9 depression=15 asr=7", "method=1 interval=75 depression=15"},
+        {"fiqh=1 asr=7 city=x", "fiqh=1 asr=2 city=x"},
         {"interval=-4 depression=1e12", "interval=0 depression=4294967295"},
         {"interval=nan", "interval=0"},
         {"city=", "city="},
@@ -183,10 +184,10 @@ TEST(SaveSettings, RoundTripsThroughTheFile) {
 
 TEST(SaveSettings, WritesTheFiveValuesInOrderWithTheirTypesAndSizes) {
     MemorySettingsFile file;
-    ASSERT_TRUE(SaveSettings(file, SettingsCell("method=-1 fiqh=1 city=Ab")));
+    ASSERT_TRUE(SaveSettings(file, SettingsCell("method=1 fiqh=1 city=Ab")));
     ASSERT_TRUE(file.content.has_value());
     const std::string expectedStart = kHeader + kKeyLine +
-                                      "\"SunRise\"=dword:ffffffff\n"
+                                      "\"SunRise\"=dword:00000001\n"
                                       "\"Interval\"=dword:0000005a\n"
                                       "\"Depression\"=dword:00000012\n"
                                       "\"Fiqh\"=dword:00000001\n"
@@ -222,11 +223,12 @@ TEST(SaveSettings, KeepsEverythingElseByteForByte) {
     for (const auto& [head, rest] : rows) {
         MemorySettingsFile file;
         file.content = head + rest;
-        ASSERT_TRUE(SaveSettings(file, {.fiqh = 1, .configuredCity = "K\xC3\xB6ln"}));
+        ASSERT_TRUE(SaveSettings(file, {.fiqh = Fiqh::kHanafi, .configuredCity = "K\xC3\xB6ln"}));
         const std::string& saved = *file.content;
         EXPECT_EQ(saved.substr(0, head.size()), head);
-        EXPECT_EQ(Fields(Loaded(file)),
-                  Fields({.fiqh = 1, .asrShadowFactor = 2.0, .configuredCity = "K\xC3\xB6ln"}));
+        EXPECT_EQ(Fields(Loaded(file)), Fields({.fiqh = Fiqh::kHanafi,
+                                                .asrShadowFactor = 2.0,
+                                                .configuredCity = "K\xC3\xB6ln"}));
         if (!rest.empty()) {
             const std::string fiqh = "\"Fiqh\"=dword:00000001\r\n";
             EXPECT_EQ(saved.substr(head.size(), fiqh.size()), fiqh);

@@ -126,6 +126,7 @@ TEST(StringSettings, StoredTextsReadAsTheirValues) {
         int hijriOffset;
         ClockStyle clock;
         std::array<bool, kPrayerCount> reminded;
+        bool on = false;  // KeepInTray and ReminderSound
     } rows[] = {
         {"", 0, ClockStyle::kLanguage, none},
         {"\"HijriOffset\"=\"-2\"\n\"Clock\"=\"12\"", -2, ClockStyle::kTwelveHour, none},
@@ -135,9 +136,11 @@ TEST(StringSettings, StoredTextsReadAsTheirValues) {
         {"\"HijriOffset\"=\"-0\"\n\"ReminderPrayers\"=\"fajr,\"", 0, ClockStyle::kLanguage, fajr},
         {"\"ReminderPrayers\"=\",fajr\"", 0, ClockStyle::kLanguage, fajr},
         {"\"ReminderPrayers\"=\",\"", 0, ClockStyle::kLanguage, none},
+        {"\"KeepInTray\"=\"on\"\n\"ReminderSound\"=\"1\"", 0, ClockStyle::kLanguage, none, true},
+        {"\"KeepInTray\"=\"0\"\n\"ReminderSound\"=\"on\"", 0, ClockStyle::kLanguage, none, true},
     };
     for (const auto& row : rows) {
-        const MemorySettingsFile file = FileWith(row.line + "\n");
+        MemorySettingsFile file = FileWith(row.line + "\n");
         EXPECT_EQ(LoadHijriSettings(file).offsetDays, row.hijriOffset) << row.line;
         EXPECT_FALSE(LoadHijriSettings(file).unreadable) << row.line;
         EXPECT_EQ(LoadDisplaySettings(file).clock, row.clock) << row.line;
@@ -145,10 +148,18 @@ TEST(StringSettings, StoredTextsReadAsTheirValues) {
         const ReminderSettings reminders = LoadReminderSettings(file);
         EXPECT_EQ(reminders.choice.atPrayer, row.reminded) << row.line;
         EXPECT_TRUE(reminders.unreadable.empty()) << row.line;
+        EXPECT_EQ(reminders.choice.sound, row.on) << row.line;
+        const CompanionSettings companion = LoadCompanionSettings(file);
+        EXPECT_EQ(companion.keepInTray, row.line.starts_with("\"KeepInTray\"=\"on")) << row.line;
+        // Saved back unchanged, a switch keeps its spelling ("," above is a default: removed).
+        const std::string before = *file.content;
+        ASSERT_TRUE(SaveReminderSettings(file, reminders) &&
+                    SaveCompanionSettings(file, companion));
+        EXPECT_TRUE(!row.on || *file.content == before) << *file.content;
     }
 }
 
-// Every group saved into one file beside the classic values and the others (a clock chosen
+// Every group saved into one file in one replacement, beside the classic values (a clock chosen
 // replacing one that could not be read), read back, and at its default leaving no value. Strings
 // are type 1, UTF-16LE text and its terminator: "18.5" is 31 00 38 00 2e 00 35 00 00 00.
 TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFile) {
@@ -172,18 +183,18 @@ TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFil
     CompanionSettings companion;
     companion.keepInTray = true;
     companion.placement = WindowPlacement{-20, 35, 420, 360};
-    ASSERT_TRUE(SaveSettings(file, PrayerSettings{}, &method));
-    ASSERT_TRUE(SaveReminderSettings(file, reminders));
-    ASSERT_TRUE(SaveCompanionSettings(file, companion));
-    ASSERT_TRUE(SaveHijriOffset(file, -1));
+    const DisplaySettings display{ClockStyle::kTwentyFourHour, {"Clock"}};
+    ASSERT_TRUE(SaveSettingsGroups(file, PrayerSettings{},
+                                   {&method, -1, &display, &reminders, &companion}));
+    EXPECT_EQ(file.replaceCount, 1);  // every group in one replacement of the file
     EXPECT_FALSE(SaveHijriOffset(file, 3));
-    ASSERT_TRUE(SaveDisplaySettings(file, {ClockStyle::kTwentyFourHour, {"Clock"}}));
     ASSERT_TRUE(SaveSettings(file, PrayerSettings{}));
     for (const char* line : {
              "\"Method\"=\"turkey\"",  // unchanged: stays as written
              "\"FajrAngle\"=hex(1):31,00,38,00,2e,00,35,00,00,00",
              "\"ReminderPrayers\"=hex(1):66,00,61,00,6a,00,72,00,2c,00",  // "fajr,asr,isha"
              "\"KeepInTray\"=hex(1):31,00,00,00",
+             "\"ReminderSound\"=hex(1):31,00,00,00",  // "1": one spelling for every switch
              "\"HijriOffset\"=hex(1):2d,00,31,00,00,00",
              "\"Clock\"=hex(1):32,00,34,00,00,00",
          }) {

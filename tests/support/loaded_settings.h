@@ -13,16 +13,17 @@ namespace orvanta::testing_support {
 
 inline std::string Fields(const PrayerSettings& s) {
     std::ostringstream text;
-    text << std::setprecision(17) << "method " << s.method << ", interval " << s.intervalMinutes
-         << ", depression " << s.depressionDegrees << ", fiqh " << s.fiqh << ", asr "
-         << s.asrShadowFactor << ", city \"" << s.configuredCity << '"';
+    text << std::setprecision(17) << "method " << static_cast<int>(s.method) << ", interval "
+         << s.intervalMinutes << ", depression " << s.depressionDegrees << ", fiqh "
+         << static_cast<int>(s.fiqh) << ", asr " << s.asrShadowFactor << ", city \""
+         << s.configuredCity << '"';
     return text.str();
 }
 
 // Loads file (no home city) over values unlike every default, so that a value left unread shows;
 // the name the city lookup is to use goes to *lookupName.
 inline PrayerSettings Loaded(const SettingsFile& file, std::string* lookupName = nullptr) {
-    PrayerSettings settings{5, -1.0, -1.0, 9, 9.0, "leftover"};
+    PrayerSettings settings{TwilightMethod::kInterval, -1.0, -1.0, Fiqh::kHanafi, 9.0, "leftover"};
     CityLocation city;
     city.name = "leftover";
     LoadSettings(file, NoHomeCity(), settings, city);
