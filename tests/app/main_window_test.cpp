@@ -226,9 +226,10 @@ TEST_F(MainWindowTest, NoticesAreShownOnceInOneBoxOnlyAfterTheWindowIsOnScreen) 
     const Message startUp{"Registry.reg was damaged.\n\nUser.db is not a regular file.", "Orvanta"};
     EXPECT_EQ(world_.messages, std::vector<Message>{startUp});
 
-    // Told once: the same condition met again adds nothing to a calculation. Something new
-    // while the Options dialog is open is shown when it closes.
+    // Told once: the same condition met again, after another too, adds nothing to a calculation.
+    // Something new while the Options dialog is open is shown when it closes.
     notices.Add("user.db is not a regular file");
+    notices.Add("registry.reg was damaged");
     window_->RunCommand(commands::kCalculate);
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
