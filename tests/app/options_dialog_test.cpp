@@ -15,7 +15,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <sstream>
+#include <optional>
 #include <string>
 
 #include "app/method_page.h"
@@ -27,6 +27,16 @@ namespace {
 using testing_support::Count;
 using testing_support::Find;
 using testing_support::Message;
+
+// The object names of the Options controls these tests use, in one place.
+constexpr const char* kAngle = "id1001";     // Fajr and Isha by the sun's angle
+constexpr const char* kInterval = "id1002";  // by an interval
+constexpr const char* kNumber = "id1003";    // the angle or the interval
+constexpr const char* kShafi = "id1005";
+constexpr const char* kHanafi = "id1006";
+constexpr const char* kCity = "id1008";
+constexpr const char* kOk = "id1";
+constexpr const char* kCancel = "id2";
 
 // The Options dialog as the window opens it, over stored settings that start at the defaults.
 class OptionsDialogTest : public testing_support::WindowTest {
@@ -43,7 +53,7 @@ class OptionsDialogTest : public testing_support::WindowTest {
     T* Control(const char* id) const {
         return Find<T>(dialog_, id);
     }
-    QSpinBox* NumberField() const { return Control<QSpinBox>("id1003"); }
+    QSpinBox* NumberField() const { return Control<QSpinBox>(kNumber); }
     // Replaces the number field's text by typing, as a user would.
     void TypeNumber(const QString& keys) const {
         NumberField()->setFocus();
@@ -59,80 +69,131 @@ class OptionsDialogTest : public testing_support::WindowTest {
                               : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
-    void Ok() const { Click("id1"); }
+    void Ok() const { Click(kOk); }
     QAbstractItemView* Popup() const { return dialog_->findChild<QCompleter*>()->popup(); }
     void TypeCity(const char* text) const {
-        Control<QLineEdit>("id1008")->setFocus();
-        Control<QLineEdit>("id1008")->clear();
-        QTest::keyClicks(Control<QLineEdit>("id1008"), QString::fromUtf8(text));
+        Control<QLineEdit>(kCity)->setFocus();
+        Control<QLineEdit>(kCity)->clear();
+        QTest::keyClicks(Control<QLineEdit>(kCity), QString::fromUtf8(text));
     }
 
     OptionsDialog* dialog_ = nullptr;
 };
 
-// One row per line: the stored method, depression and interval ("-" for the defaults); the
-// steps ("type:KEYS" replaces the number's text by typing, "paste:TEXT" by pasting, "click:ID",
-// "city:TEXT" replaces the city, "shows:TEXT" checks the number's text, "saves:N" the number of
-// saves so far, "again" opens the dialog again); then, after OK, the stored method, depression,
-// interval, school and city.
+// A step of a row: what the person does in the dialog, or what the row checks on the way.
+enum class Do {
+    kType,     // replaces the number's text by typing
+    kPaste,    // replaces the number's text by pasting
+    kClick,    // clicks the control named
+    kSetCity,  // replaces the city
+    kShows,    // checks the number's text
+    kSaves,    // checks the number of saves so far
+    kAgain,    // opens the dialog again
+};
+struct Step {
+    Do what;
+    const char* text = "";
+};
+
+// After OK: the stored method, depression, interval, school and city.
+struct Stored {
+    std::int16_t method;
+    double depressionDegrees, intervalMinutes;
+    std::int32_t fiqh;
+    std::string city = "Detroit, MI";
+    bool operator==(const Stored&) const = default;
+};
+
 TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) {
-    const std::string table = R"(
-        -           type:19                                           | 0 19 90 0 Detroit, MI
-        -           shows:18 click:id1002 shows:90 type:80            | 1 18 80 0 Detroit, MI
-        -           type:1234                                         | 0 123 90 0 Detroit, MI
-        -           type:                                             | 0 0 90 0 Detroit, MI
-        -           type:a-1b2.                                       | 0 12 90 0 Detroit, MI
-        -           type:19 click:id1002 type:80 click:id1001         | 0 19 90 0 Detroit, MI
-        -           type:25 click:id1001 click:id1002 click:id1001    | 0 25 90 0 Detroit, MI
-        -           paste:1234 shows:123                              | 0 123 90 0 Detroit, MI
-        -           paste:-5 shows:18                                 | 0 18 90 0 Detroit, MI
-        -           paste:4x shows:18                                 | 0 18 90 0 Detroit, MI
-        -           paste:٥ shows:18                                  | 0 18 90 0 Detroit, MI
-        7/19.9/4294967295 shows:999 click:id1001 shows:19 click:id1002 | 1 19.9 999 0 Detroit, MI
-        -           type:25 click:id1006 city:Mecca click:id2 saves:0 again shows:18 | 0 18 90 0 Detroit, MI
-        -           click:id1006 city:Mecca                           | 0 18 90 1 Mecca)";
-    std::istringstream rows(table);
-    for (std::string row; std::getline(rows, row);) {
-        if (row.find('|') == std::string::npos) {
-            continue;
-        }
-        SCOPED_TRACE(row);
-        std::istringstream steps(row.substr(0, row.find('|')));
-        std::string stored;
-        steps >> stored;
+    const Stored kept{0, 18, 90, 0};
+    const struct {
+        const char* name;
+        std::optional<Stored> before;  // the stored values; nothing: the defaults
+        std::vector<Step> steps;
+        Stored after;
+    } rows[] = {
+        {"typed", {}, {{Do::kType, "19"}}, {0, 19, 90, 0}},
+        {"interval",
+         {},
+         {{Do::kShows, "18"}, {Do::kClick, kInterval}, {Do::kShows, "90"}, {Do::kType, "80"}},
+         {1, 18, 80, 0}},
+        {"three digits at most", {}, {{Do::kType, "1234"}}, {0, 123, 90, 0}},
+        {"empty is zero", {}, {{Do::kType, ""}}, {0, 0, 90, 0}},
+        {"only digits typed", {}, {{Do::kType, "a-1b2."}}, {0, 12, 90, 0}},
+        {"the selected one only",
+         {},
+         {{Do::kType, "19"}, {Do::kClick, kInterval}, {Do::kType, "80"}, {Do::kClick, kAngle}},
+         {0, 19, 90, 0}},
+        {"kept across switches",
+         {},
+         {{Do::kType, "25"}, {Do::kClick, kAngle}, {Do::kClick, kInterval}, {Do::kClick, kAngle}},
+         {0, 25, 90, 0}},
+        {"pasted, cut", {}, {{Do::kPaste, "1234"}, {Do::kShows, "123"}}, {0, 123, 90, 0}},
+        {"pasted sign refused", {}, {{Do::kPaste, "-5"}, {Do::kShows, "18"}}, kept},
+        {"pasted letter refused", {}, {{Do::kPaste, "4x"}, {Do::kShows, "18"}}, kept},
+        {"pasted other digits refused", {}, {{Do::kPaste, "\u0665"}, {Do::kShows, "18"}}, kept},
+        // Any nonzero method is the interval; a fraction is dropped when shown.
+        {"stored values",
+         Stored{7, 19.9, 4294967295.0, 0},
+         {{Do::kShows, "999"}, {Do::kClick, kAngle}, {Do::kShows, "19"}, {Do::kClick, kInterval}},
+         {1, 19.9, 999, 0}},
+        {"cancel",
+         {},
+         {{Do::kType, "25"},
+          {Do::kClick, kHanafi},
+          {Do::kSetCity, "Mecca"},
+          {Do::kClick, kCancel},
+          {Do::kSaves, "0"},
+          {Do::kAgain},
+          {Do::kShows, "18"}},
+         kept},
+        {"school and city",
+         {},
+         {{Do::kClick, kHanafi}, {Do::kSetCity, "Mecca"}},
+         {0, 18, 90, 1, "Mecca"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         world_.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
-        if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
-            char slash = 0;
-            std::istringstream(stored) >> world_.stored.method >> slash >>
-                world_.stored.depressionDegrees >> slash >> world_.stored.intervalMinutes;
+        if (row.before) {
+            world_.stored.method = row.before->method;
+            world_.stored.depressionDegrees = row.before->depressionDegrees;
+            world_.stored.intervalMinutes = row.before->intervalMinutes;
         }
         Open();
-        for (std::string step; steps >> step;) {
-            const QString argument = QString::fromStdString(step.substr(step.find(':') + 1));
-            if (step.starts_with("click:")) {
-                Click(argument.toLatin1().constData());
-            } else if (step.starts_with("shows:")) {
-                EXPECT_EQ(NumberField()->text(), argument);
-            } else if (step.starts_with("city:")) {
-                Control<QLineEdit>("id1008")->setText(argument);
-            } else if (step.starts_with("saves:")) {
-                EXPECT_EQ(Count(world_.log, "save"), argument.toInt());
-            } else if (step == "again") {
-                dialog_ = OpenOptions();
-            } else if (step.starts_with("paste:")) {
-                NumberField()->selectAll();
-                QApplication::clipboard()->setText(argument);
-                QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
-            } else {
-                TypeNumber(argument);
+        for (const Step& step : row.steps) {
+            const QString text = QString::fromUtf8(step.text);
+            switch (step.what) {
+                case Do::kType:
+                    TypeNumber(text);
+                    break;
+                case Do::kPaste:
+                    NumberField()->selectAll();
+                    QApplication::clipboard()->setText(text);
+                    QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
+                    break;
+                case Do::kClick:
+                    Click(step.text);
+                    break;
+                case Do::kSetCity:
+                    Control<QLineEdit>(kCity)->setText(text);
+                    break;
+                case Do::kShows:
+                    EXPECT_EQ(NumberField()->text(), text);
+                    break;
+                case Do::kSaves:
+                    EXPECT_EQ(Count(world_.log, "save"), text.toInt());
+                    break;
+                case Do::kAgain:
+                    dialog_ = OpenOptions();
+                    break;
             }
         }
         Ok();
         const PrayerSettings& saved = world_.stored;
-        std::ostringstream got;  // as the row's right side spells it
-        got << "| " << saved.method << ' ' << saved.depressionDegrees << ' '
-            << saved.intervalMinutes << ' ' << saved.fiqh << ' ' << saved.configuredCity;
-        EXPECT_EQ(got.str(), row.substr(row.find('|')));
+        EXPECT_EQ((Stored{saved.method, saved.depressionDegrees, saved.intervalMinutes, saved.fiqh,
+                          saved.configuredCity}),
+                  row.after);
         EXPECT_EQ(records_.settings.depressionDegrees, saved.depressionDegrees);
         EXPECT_EQ(CityDisplay().toStdString(), saved.configuredCity);
         EXPECT_EQ(dialog_->result(), QDialog::Accepted);
@@ -150,7 +211,7 @@ TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPai
     };
     for (const auto& [typed, stored] : cases) {
         Open();
-        Control<QLineEdit>("id1008")->setText(typed);
+        Control<QLineEdit>(kCity)->setText(typed);
         Ok();
         EXPECT_EQ(QString::fromStdString(world_.stored.configuredCity), stored);
     }
@@ -171,12 +232,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     auto* preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentIndex(), 0);  // classic first
-    EXPECT_TRUE(Control("id1001")->isEnabled());
+    EXPECT_TRUE(Control(kAngle)->isEnabled());
     preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
-    for (const char* id : {"id1001", "id1002", "id1003"}) {
+    for (const char* id : {kAngle, kInterval, kNumber}) {
         EXPECT_FALSE(Control(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(Control("id1005")->isEnabled());
+    EXPECT_TRUE(Control(kShafi)->isEnabled());
     EXPECT_EQ(NumberField()->text(), QStringLiteral("18"));                // kept, only disabled
     EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
@@ -202,12 +263,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
-    EXPECT_FALSE(Control("id1001")->isEnabled());
+    EXPECT_FALSE(Control(kAngle)->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
     EXPECT_FALSE(Control("methodNearestLatitude")->isEnabled());
     EXPECT_EQ(Control<MethodPage>("methodPage")->Choice().nearestLatitudeDeg, 52.25);  // untouched
     preset->setCurrentIndex(0);
-    EXPECT_TRUE(Control("id1001")->isEnabled());
+    EXPECT_TRUE(Control(kAngle)->isEnabled());
     Ok();
     EXPECT_EQ(records_.method.choice.presetId, "classic");
     EXPECT_FALSE(records_.method.choice.rounding);
@@ -260,25 +321,25 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 // there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
-        std::int16_t method;  // 0: id1001 checked, else id1002
-        std::int32_t fiqh;    // 0: id1005 checked, else id1006
+        std::int16_t method;  // 0: by angle, else by interval
+        std::int32_t fiqh;    // 0: Shafi, else Hanafi
         const char* from;
         Qt::Key key;
         const char* reached;
     };
     const Case cases[] = {
         // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
-        {0, 0, "id1001", Qt::Key_Tab, "id1003"},     {1, 0, "id1003", Qt::Key_Backtab, "id1002"},
-        {0, 1, "id1003", Qt::Key_Tab, "id1006"},     {0, 1, "id1", Qt::Key_Backtab, "id1006"},
-        {0, 1, "id1006", Qt::Key_Backtab, "id1003"}, {0, 0, "id1005", Qt::Key_Tab, "id1"},
-        {0, 0, "id1", Qt::Key_Tab, "id2"},           {0, 0, "id2", Qt::Key_Tab, "id1008"},
+        {0, 0, kAngle, Qt::Key_Tab, kNumber},      {1, 0, kNumber, Qt::Key_Backtab, kInterval},
+        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kOk, Qt::Key_Backtab, kHanafi},
+        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kOk},
+        {0, 0, kOk, Qt::Key_Tab, kCancel},         {0, 0, kCancel, Qt::Key_Tab, kCity},
     };
     for (const Case& c : cases) {
         world_.stored.method = c.method;
         world_.stored.fiqh = c.fiqh;
         Open();
-        EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? "id1001" : "id1002"));
-        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? "id1005" : "id1006")->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? kAngle : kInterval));
+        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? kShafi : kHanafi)->isChecked());
         Control(c.from)->setFocus();
         QTest::keyClick(Control(c.from), c.key);
         EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;
