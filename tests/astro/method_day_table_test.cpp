@@ -157,17 +157,5 @@ TEST(MethodPresets, OwnMinutesRoundingAndSeasonalBound) {
     }
 }
 
-// In the order the command line and the window list them, each once.
-TEST(MethodPresets, EveryIdOfTheCommandLineIsThereOnce) {
-    std::string ids;
-    for (const MethodPreset& preset : MethodPresets()) {
-        ids += std::string(preset.id) + " ";
-    }
-    EXPECT_EQ(ids,
-              "mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore malaysia indonesia "
-              "turkey france russia tehran jafari moonsighting ");
-    EXPECT_EQ(FindMethodPreset("classic"), nullptr);
-}
-
 }  // namespace
 }  // namespace orvanta
