@@ -69,12 +69,6 @@ TEST_F(DailyCommand, WorkedDays) {
         }
         EXPECT_EQ(records_.today.day, c.date.day);
     }
-    // The zone rules are asked for the city's zone, the date's year and the standard offset:
-    // for today, then for tomorrow (the next prayer after Isha).
-    world_.detroitZone = "America/Detroit";
-    world_.zonesAsked.clear();
-    Start("Detroit, MI", {2026, 3, 20});
-    EXPECT_EQ(world_.zonesAsked, std::vector<std::string>(2, "America/Detroit 2026 -5.000000"));
 }
 
 // Each failure shows its messages in order and leaves the list and the date as they were.
