@@ -103,6 +103,8 @@ TEST_F(CalendarWindow, MonthsStepAcrossYearEndsAndOnlyTodaysMonthIsMarked) {
         EXPECT_EQ(timetable->Days().size(), days) << button;
         EXPECT_EQ(timetable->TodayRow(), todayRow) << button;
     }
+    timetable->ShowMonth(2026, 10);  // another month with a 31st
+    EXPECT_EQ(timetable->TodayRow(), -1);
     timetable->ShowMonth(2024, 2);  // a leap February
     EXPECT_EQ(timetable->Days().size(), 29U);
     EXPECT_EQ(Label("qibla"), QStringLiteral("Qibla 52.0\u00B0"));  // by hand: 52.02

@@ -63,7 +63,6 @@ class FakeWorld final : public Clock,
     bool zonesFail = false;
     double dstHours = 1.0;
     const DaylightShiftSource* realZones = nullptr;
-    mutable std::vector<std::string> zonesAsked;  // "zone year standard-hours"
 
     std::vector<std::string> suggestions = {"Detroit, MI", "Dearborn, MI"};
     mutable std::vector<std::string> suggested;  // the texts suggestions were asked for
@@ -172,8 +171,6 @@ class FakeWorld final : public Clock,
     std::optional<DaylightShiftTable> Shifts(std::string_view zoneName, std::int16_t year,
                                              double zoneHours) const override {
         log.push_back("zones");
-        zonesAsked.push_back(std::string(zoneName) + " " + std::to_string(year) + " " +
-                             std::to_string(zoneHours));
         if (realZones != nullptr) {
             return realZones->Shifts(zoneName, year, zoneHours);
         }

@@ -15,7 +15,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <sstream>
+#include <optional>
 #include <string>
 
 #include "app/method_page.h"
@@ -27,6 +27,16 @@ namespace {
 using testing_support::Count;
 using testing_support::Find;
 using testing_support::Message;
+
+// The object names of the Options controls these tests use, in one place.
+constexpr const char* kAngle = "byDepressionAngle";  // Fajr and Isha by the sun's angle
+constexpr const char* kInterval = "byInterval";      // by an interval
+constexpr const char* kNumber = "angleOrInterval";   // the angle or the interval
+constexpr const char* kShafi = "fiqhShafi";
+constexpr const char* kHanafi = "fiqhHanafi";
+constexpr const char* kCity = "cityName";
+constexpr const char* kOk = "okButton";
+constexpr const char* kCancel = "cancelButton";
 
 // The Options dialog as the window opens it, over stored settings that start at the defaults.
 class OptionsDialogTest : public testing_support::WindowTest {
@@ -43,7 +53,7 @@ class OptionsDialogTest : public testing_support::WindowTest {
     T* Control(const char* id) const {
         return Find<T>(dialog_, id);
     }
-    QSpinBox* NumberField() const { return Control<QSpinBox>("angleOrInterval"); }
+    QSpinBox* NumberField() const { return Control<QSpinBox>(kNumber); }
     // Replaces the number field's text by typing, as a user would.
     void TypeNumber(const QString& keys) const {
         NumberField()->setFocus();
@@ -59,83 +69,132 @@ class OptionsDialogTest : public testing_support::WindowTest {
                               : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
-    void Ok() const { Click("okButton"); }
+    void Ok() const { Click(kOk); }
     QAbstractItemView* Popup() const { return dialog_->findChild<QCompleter*>()->popup(); }
     void TypeCity(const char* text) const {
-        Control<QLineEdit>("cityName")->setFocus();
-        Control<QLineEdit>("cityName")->clear();
-        QTest::keyClicks(Control<QLineEdit>("cityName"), QString::fromUtf8(text));
+        Control<QLineEdit>(kCity)->setFocus();
+        Control<QLineEdit>(kCity)->clear();
+        QTest::keyClicks(Control<QLineEdit>(kCity), QString::fromUtf8(text));
     }
 
     OptionsDialog* dialog_ = nullptr;
 };
 
-// One row per line: the stored method, depression and interval ("-" for the defaults); the
-// steps ("type:KEYS" replaces the number's text by typing, "paste:TEXT" by pasting, "click:ID",
-// "city:TEXT" replaces the city, "shows:TEXT" checks the number's text, "saves:N" the number of
-// saves so far, "again" opens the dialog again); then, after OK, the stored method, depression,
-// interval, school and city.
+// A step of a row: what the person does in the dialog, or what the row checks on the way.
+enum class Do {
+    kType,     // replaces the number's text by typing
+    kPaste,    // replaces the number's text by pasting
+    kClick,    // clicks the control named
+    kSetCity,  // replaces the city
+    kShows,    // checks the number's text
+    kSaves,    // checks the number of saves so far
+    kAgain,    // opens the dialog again
+};
+struct Step {
+    Do what;
+    const char* text = "";
+};
+
+// After OK: the stored method, depression, interval, school and city.
+struct Stored {
+    std::int16_t method;
+    double depressionDegrees, intervalMinutes;
+    std::int32_t fiqh;
+    std::string city = "Detroit, MI";
+    bool operator==(const Stored&) const = default;
+};
+
 TEST_F(OptionsDialogTest, OkStoresTheSelectedMethodsNumberOnlyAndCancelNothing) {
-    const std::string table = R"(
-        -           type:19                                           | 0 19 90 0 Detroit, MI
-        -           shows:18 click:byInterval shows:90 type:80            | 1 18 80 0 Detroit, MI
-        -           type:1234                                         | 0 123 90 0 Detroit, MI
-        -           type:                                             | 0 0 90 0 Detroit, MI
-        -           type:a-1b2.                                       | 0 12 90 0 Detroit, MI
-        -           type:19 click:byInterval type:80 click:byDepressionAngle         | 0 19 90 0 Detroit, MI
-        -           type:25 click:byDepressionAngle click:byInterval click:byDepressionAngle    | 0 25 90 0 Detroit, MI
-        -           paste:1234 shows:123                              | 0 123 90 0 Detroit, MI
-        -           paste:-5 shows:18                                 | 0 18 90 0 Detroit, MI
-        -           paste:4x shows:18                                 | 0 18 90 0 Detroit, MI
-        -           paste:٥ shows:18                                  | 0 18 90 0 Detroit, MI
-        7/19.9/4294967295 shows:999 click:byDepressionAngle shows:19 click:byInterval | 1 19.9 999 0 Detroit, MI
-        -           type:25 click:fiqhHanafi city:Mecca click:cancelButton saves:0 again shows:18 | 0 18 90 0 Detroit, MI
-        -           click:fiqhHanafi city:Mecca                           | 0 18 90 1 Mecca)";
-    std::istringstream rows(table);
-    for (std::string row; std::getline(rows, row);) {
-        if (row.find('|') == std::string::npos) {
-            continue;
-        }
-        SCOPED_TRACE(row);
-        std::istringstream steps(row.substr(0, row.find('|')));
-        std::string stored;
-        steps >> stored;
+    const Stored kept{0, 18, 90, 0};
+    const struct {
+        const char* name;
+        std::optional<Stored> before;  // the stored values; nothing: the defaults
+        std::vector<Step> steps;
+        Stored after;
+    } rows[] = {
+        {"typed", {}, {{Do::kType, "19"}}, {0, 19, 90, 0}},
+        {"interval",
+         {},
+         {{Do::kShows, "18"}, {Do::kClick, kInterval}, {Do::kShows, "90"}, {Do::kType, "80"}},
+         {1, 18, 80, 0}},
+        {"three digits at most", {}, {{Do::kType, "1234"}}, {0, 123, 90, 0}},
+        {"empty is zero", {}, {{Do::kType, ""}}, {0, 0, 90, 0}},
+        {"only digits typed", {}, {{Do::kType, "a-1b2."}}, {0, 12, 90, 0}},
+        {"the selected one only",
+         {},
+         {{Do::kType, "19"}, {Do::kClick, kInterval}, {Do::kType, "80"}, {Do::kClick, kAngle}},
+         {0, 19, 90, 0}},
+        {"kept across switches",
+         {},
+         {{Do::kType, "25"}, {Do::kClick, kAngle}, {Do::kClick, kInterval}, {Do::kClick, kAngle}},
+         {0, 25, 90, 0}},
+        {"pasted, cut", {}, {{Do::kPaste, "1234"}, {Do::kShows, "123"}}, {0, 123, 90, 0}},
+        {"pasted sign refused", {}, {{Do::kPaste, "-5"}, {Do::kShows, "18"}}, kept},
+        {"pasted letter refused", {}, {{Do::kPaste, "4x"}, {Do::kShows, "18"}}, kept},
+        {"pasted other digits refused", {}, {{Do::kPaste, "\u0665"}, {Do::kShows, "18"}}, kept},
+        // Any nonzero method is the interval; a fraction is dropped when shown.
+        {"stored values",
+         Stored{7, 19.9, 4294967295.0, 0},
+         {{Do::kShows, "999"}, {Do::kClick, kAngle}, {Do::kShows, "19"}, {Do::kClick, kInterval}},
+         {1, 19.9, 999, 0}},
+        {"cancel",
+         {},
+         {{Do::kType, "25"},
+          {Do::kClick, kHanafi},
+          {Do::kSetCity, "Mecca"},
+          {Do::kClick, kCancel},
+          {Do::kSaves, "0"},
+          {Do::kAgain},
+          {Do::kShows, "18"}},
+         kept},
+        {"school and city",
+         {},
+         {{Do::kClick, kHanafi}, {Do::kSetCity, "Mecca"}},
+         {0, 18, 90, 1, "Mecca"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         world_.stored = PrayerSettings{.configuredCity = "Detroit, MI"};
-        if (stored != "-") {  // any nonzero method is the interval; a fraction is dropped
-            char slash = 0;
-            int method = 0;
-            std::istringstream(stored) >> method >> slash >> world_.stored.depressionDegrees >>
-                slash >> world_.stored.intervalMinutes;
-            world_.stored.method = static_cast<TwilightMethod>(method != 0);
+        if (row.before) {
+            world_.stored.method = static_cast<TwilightMethod>(row.before->method != 0);
+            world_.stored.depressionDegrees = row.before->depressionDegrees;
+            world_.stored.intervalMinutes = row.before->intervalMinutes;
         }
         Open();
-        for (std::string step; steps >> step;) {
-            const QString argument = QString::fromStdString(step.substr(step.find(':') + 1));
-            if (step.starts_with("click:")) {
-                Click(argument.toLatin1().constData());
-            } else if (step.starts_with("shows:")) {
-                EXPECT_EQ(NumberField()->text(), argument);
-            } else if (step.starts_with("city:")) {
-                Control<QLineEdit>("cityName")->setText(argument);
-            } else if (step.starts_with("saves:")) {
-                EXPECT_EQ(Count(world_.log, "save"), argument.toInt());
-            } else if (step == "again") {
-                dialog_ = OpenOptions();
-            } else if (step.starts_with("paste:")) {
-                NumberField()->selectAll();
-                QApplication::clipboard()->setText(argument);
-                QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
-            } else {
-                TypeNumber(argument);
+        for (const Step& step : row.steps) {
+            const QString text = QString::fromUtf8(step.text);
+            switch (step.what) {
+                case Do::kType:
+                    TypeNumber(text);
+                    break;
+                case Do::kPaste:
+                    NumberField()->selectAll();
+                    QApplication::clipboard()->setText(text);
+                    QTest::keyClick(NumberField(), Qt::Key_V, Qt::ControlModifier);
+                    break;
+                case Do::kClick:
+                    Click(step.text);
+                    break;
+                case Do::kSetCity:
+                    Control<QLineEdit>(kCity)->setText(text);
+                    break;
+                case Do::kShows:
+                    EXPECT_EQ(NumberField()->text(), text);
+                    break;
+                case Do::kSaves:
+                    EXPECT_EQ(Count(world_.log, "save"), text.toInt());
+                    break;
+                case Do::kAgain:
+                    dialog_ = OpenOptions();
+                    break;
             }
         }
         Ok();
         const PrayerSettings& saved = world_.stored;
-        std::ostringstream got;  // as the row's right side spells it
-        got << "| " << static_cast<int>(saved.method) << ' ' << saved.depressionDegrees << ' '
-            << saved.intervalMinutes << ' ' << static_cast<int>(saved.fiqh) << ' '
-            << saved.configuredCity;
-        EXPECT_EQ(got.str(), row.substr(row.find('|')));
+        EXPECT_EQ((Stored{static_cast<std::int16_t>(saved.method), saved.depressionDegrees,
+                          saved.intervalMinutes, static_cast<std::int32_t>(saved.fiqh),
+                          saved.configuredCity}),
+                  row.after);
         EXPECT_EQ(records_.settings.depressionDegrees, saved.depressionDegrees);
         EXPECT_EQ(CityDisplay().toStdString(), saved.configuredCity);
         EXPECT_EQ(dialog_->result(), QDialog::Accepted);
@@ -153,7 +212,7 @@ TEST_F(OptionsDialogTest, LongCityKeepsItsFirst199Utf16UnitsWithoutSplittingAPai
     };
     for (const auto& [typed, stored] : cases) {
         Open();
-        Control<QLineEdit>("cityName")->setText(typed);
+        Control<QLineEdit>(kCity)->setText(typed);
         Ok();
         EXPECT_EQ(QString::fromStdString(world_.stored.configuredCity), stored);
     }
@@ -174,12 +233,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     auto* preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentIndex(), 0);  // classic first
-    EXPECT_TRUE(Control("byDepressionAngle")->isEnabled());
+    EXPECT_TRUE(Control(kAngle)->isEnabled());
     preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
-    for (const char* id : {"byDepressionAngle", "byInterval", "angleOrInterval"}) {
+    for (const char* id : {kAngle, kInterval, kNumber}) {
         EXPECT_FALSE(Control(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(Control("fiqhShafi")->isEnabled());
+    EXPECT_TRUE(Control(kShafi)->isEnabled());
     EXPECT_EQ(NumberField()->text(), QStringLiteral("18"));                // kept, only disabled
     EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
@@ -205,12 +264,12 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     preset = Control<QComboBox>("methodPreset");
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
-    EXPECT_FALSE(Control("byDepressionAngle")->isEnabled());
+    EXPECT_FALSE(Control(kAngle)->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
     EXPECT_FALSE(Control("methodNearestLatitude")->isEnabled());
     EXPECT_EQ(Control<MethodPage>("methodPage")->Choice().nearestLatitudeDeg, 52.25);  // untouched
     preset->setCurrentIndex(0);
-    EXPECT_TRUE(Control("byDepressionAngle")->isEnabled());
+    EXPECT_TRUE(Control(kAngle)->isEnabled());
     Ok();
     EXPECT_EQ(records_.method.choice.presetId, "classic");
     EXPECT_FALSE(records_.method.choice.rounding);
@@ -263,30 +322,25 @@ TEST_F(OptionsDialogTest, ReturnInTheCityFieldAppliesOnlyASuggestionThePersonMov
 // there changes nothing; the other controls follow in their order.
 TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
     struct Case {
-        int method;  // 0 (angle): byDepressionAngle checked, else byInterval
-        int fiqh;    // 0 (Shafi): fiqhShafi checked, else fiqhHanafi
+        std::int16_t method;  // 0: by angle, else by interval
+        std::int32_t fiqh;    // 0: Shafi, else Hanafi
         const char* from;
         Qt::Key key;
         const char* reached;
     };
     const Case cases[] = {
         // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
-        {0, 0, "byDepressionAngle", Qt::Key_Tab, "angleOrInterval"},
-        {1, 0, "angleOrInterval", Qt::Key_Backtab, "byInterval"},
-        {0, 1, "angleOrInterval", Qt::Key_Tab, "fiqhHanafi"},
-        {0, 1, "okButton", Qt::Key_Backtab, "fiqhHanafi"},
-        {0, 1, "fiqhHanafi", Qt::Key_Backtab, "angleOrInterval"},
-        {0, 0, "fiqhShafi", Qt::Key_Tab, "okButton"},
-        {0, 0, "okButton", Qt::Key_Tab, "cancelButton"},
-        {0, 0, "cancelButton", Qt::Key_Tab, "cityName"},
+        {0, 0, kAngle, Qt::Key_Tab, kNumber},      {1, 0, kNumber, Qt::Key_Backtab, kInterval},
+        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kOk, Qt::Key_Backtab, kHanafi},
+        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kOk},
+        {0, 0, kOk, Qt::Key_Tab, kCancel},         {0, 0, kCancel, Qt::Key_Tab, kCity},
     };
     for (const Case& c : cases) {
         world_.stored.method = static_cast<TwilightMethod>(c.method);
         world_.stored.fiqh = static_cast<Fiqh>(c.fiqh);
         Open();
-        EXPECT_EQ(QApplication::focusWidget(),
-                  Control(c.method == 0 ? "byDepressionAngle" : "byInterval"));
-        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? "fiqhShafi" : "fiqhHanafi")->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), Control(c.method == 0 ? kAngle : kInterval));
+        EXPECT_TRUE(Control<QRadioButton>(c.fiqh == 0 ? kShafi : kHanafi)->isChecked());
         Control(c.from)->setFocus();
         QTest::keyClick(Control(c.from), c.key);
         EXPECT_EQ(QApplication::focusWidget(), Control(c.reached)) << c.from << " " << c.reached;

@@ -110,17 +110,19 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
         int minutesBefore;
         bool asrMissing;
         std::vector<std::int64_t> pollsAfterAsr;  // seconds; a 0 gives the day again first
-        const char* shown;                        // the one notification, or none ("")
+        QStringList shown;                        // the notifications, in order
     };
-    const char* atAsr = "Asr (Afternoon) at 4:45 PM";
+    const QString atAsr = QStringLiteral("Asr (Afternoon) at 4:45 PM");
+    const QString tenBefore = QStringLiteral("Asr (Afternoon) in 10 min, at 4:45 PM");
     const std::vector<Row> rows = {
-        {"at Asr, once", 3, 0, false, {-1, 1, 30}, atAsr},
-        {"10 min before", 3, 10, false, {-601, -599, -1}, "Asr (Afternoon) in 10 min, at 4:45 PM"},
-        {"Asr turned off", 4, 0, false, {-1, 1}, ""},
-        {"no Asr that day", 3, 0, true, {-1, 1}, ""},
-        {"not again for the day given again", 3, 0, false, {-1, 1, 0, -1, 1}, atAsr},
-        {"five minutes late after a sleep", 3, 0, false, {-1, 300}, atAsr},
-        {"six minutes late after a sleep", 3, 0, false, {-1, 360}, ""},
+        {"at Asr, once", 3, 0, false, {-1, 1, 30}, {atAsr}},
+        {"10 min before", 3, 10, false, {-601, -599, -1}, {tenBefore}},
+        {"10 min before and at Asr", 3, 10, false, {-601, -599, -1, 1}, {tenBefore, atAsr}},
+        {"Asr turned off", 4, 0, false, {-1, 1}, {}},
+        {"no Asr that day", 3, 0, true, {-1, 1}, {}},
+        {"not again for the day given again", 3, 0, false, {-1, 1, 0, -1, 1}, {atAsr}},
+        {"five minutes late after a sleep", 3, 0, false, {-1, 300}, {atAsr}},
+        {"six minutes late after a sleep", 3, 0, false, {-1, 360}, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -135,8 +137,7 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
             world_.utcSeconds = kAsrUtc + after;
             scheduler->Poll();
         }
-        const QStringList expected = *row.shown != '\0' ? QStringList{row.shown} : QStringList{};
-        EXPECT_EQ(Summaries(expected.size()), expected);
+        EXPECT_EQ(Summaries(row.shown.size()), row.shown);
         for (const NotificationServer::Call& call : server_->calls) {
             EXPECT_EQ(call.body, QStringLiteral("Detroit, MI"));
         }

@@ -122,7 +122,43 @@ TEST(TwilightRules, MoonsightingSeasonalMinutesFromThePublishedConstants) {
     EXPECT_EQ(DaysSinceWinterSolstice(0, false, true), 194);
 }
 
-// In the order the command line and the window list them, each once.
+// A preset's own parts over its plain angles: its minutes after the transit and the sunset, its
+// rounding up, and its seasonal bound where the twilight exists but lasts longer (London on
+// 1 May: 18 deg is reached, the bound is nearer the sun's rising and setting).
+TEST(MethodPresets, OwnMinutesRoundingAndSeasonalBound) {
+    const struct {
+        const char* preset;
+        double latitude, longitude, zone, fajrAngle, ishaAngle;
+        MinuteOffsets minutes;
+        bool up, bounded;
+    } rows[] = {{"singapore", 1.3521, 103.8198, 8, 20, 18, {0, 0, 1, 0, 0, 0}, true, false},
+                {"moonsighting", 51.5074, -0.1278, 0, 18, 18, {0, 0, 5, 0, 3, 0}, false, true}};
+    const int day = 120;  // 1 May 2026
+    for (const auto& r : rows) {
+        const CityLocation city = Place(r.latitude, r.longitude, r.zone);
+        const DayRow plain =
+            MethodYearTable(city, {.fajrAngleDeg = r.fajrAngle, .ishaAngleDeg = r.ishaAngle})
+                .rows[day];
+        const DayRow row = MethodYearTable(city, FindMethodPreset(r.preset)->method).rows[day];
+        const SeasonalTwilight bound =
+            MoonsightingTwilight(r.latitude, DaysSinceWinterSolstice(day, false, false));
+        for (int s = 0; s < kPrayerCount; ++s) {
+            double expected = plain[s] + r.minutes[s] / 60.0;
+            if (r.bounded && s == kFajr) {
+                ASSERT_LT(plain[s], plain[kShuruq] - bound.fajrMinutes / 60.0);
+                expected = plain[kShuruq] - bound.fajrMinutes / 60.0;
+            } else if (r.bounded && s == kIsha) {
+                ASSERT_GT(plain[s], plain[kMaghrib] + bound.ishaMinutes / 60.0);
+                expected = plain[kMaghrib] + bound.ishaMinutes / 60.0;
+            }
+            expected = r.up ? std::ceil(expected * 60.0 - 1e-6) / 60.0 : expected;
+            EXPECT_NEAR(expected, row[s], 1e-4) << r.preset << " slot " << s;
+        }
+    }
+}
+
+// The ids are what settings files and command lines hold: each once, in the order the command
+// line and the window list them.
 TEST(MethodPresets, EveryIdOfTheCommandLineIsThereOnce) {
     std::string ids;
     for (const MethodPreset& preset : MethodPresets()) {

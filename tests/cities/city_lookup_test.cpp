@@ -68,9 +68,9 @@ TEST_F(CityLookupTest, FillsEveryFieldOfTheCityFound) {
     EXPECT_FALSE(fs::exists(folder_.Path() / "odd "));
 }
 
-// Folding, aliases and the most populous of an alias's cities are checked through the shipped
-// database by the command-line tests; these are the zone offsets with minutes and the display
-// name that wins over another city's alias.
+// Folding and aliases are checked through the shipped database by the command-line tests; these
+// are the zone offsets with minutes, the display name that wins over another city's alias and
+// the most populous of the cities that share an alias.
 TEST_F(CityLookupTest, FindsByFoldedNameOrAliasAndWritesTheDisplayNameBack) {
     const struct {
         const char* label;
@@ -83,6 +83,7 @@ TEST_F(CityLookupTest, FindsByFoldedNameOrAliasAndWritesTheDisplayNameBack) {
         {"half-hour zone by alias", "Mumbai, India", "Mumbai", 5.5},
         {"display name before a smaller city's alias", "San Jose", "San Jose", -8.0},
         {"display name before a bigger city's alias", "Bombay", "Bombay", -8.0},
+        {"an alias of two cities: the more populous", "Gotham", "New York, NY", -5.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

@@ -17,15 +17,18 @@ using testing_support::RunTimes;
 
 // 18 February 2026 is 1 Ramadan 1447 (announced by the Saudi Supreme Court). The Qibla of
 // Detroit, computed by hand with the spherical formula, is 52.03 degrees (published: 52); none
-// at the Kaaba. An offset moves the Hijri date: each row's civil date is 1 Ramadan with it.
-// Diyanet's imsakiye for Istanbul, 19 February 2026: Zuhr 13:23, Asr 16:20; adjusted by whole
-// minutes. The method is named in every format; the presets are listed with their sources.
-// Umm al-Qura's Isha on 2 Ramadan is 120 minutes after Maghrib, not its usual 90.
+// at the Kaaba. 27 May 2026 is 10 Dhu al-Hijjah 1447 (Eid al-Adha in Saudi Arabia). An offset moves
+// the Hijri date: each row's civil date is 1 Ramadan with it. Diyanet's imsakiye for Istanbul, 19
+// February 2026: Zuhr 13:23, Asr 16:20; adjusted by whole minutes (the JSON's minutes are the
+// preset's own plus the adjustment). The method is named in every format; the presets are listed
+// with their sources. Umm al-Qura's Isha on 2 Ramadan is 120 minutes after Maghrib, not its
+// usual 90.
 const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-18 | Qibla:    52.0° clockwise from true north | Date:     2026-02-18 (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Fajr,*,1447-09-01 | 2026-02-18,Isha,*,1447-09-01
 0 @detroit-fixed --date 2026-02-18 --format json | "qiblaDegrees": 52.02 | "year": 1447, | "month": 9, | "day": 1,
 0 @detroit-fixed --date 2026-02-18 --format json | "text": "1 Ramadan 1447"
+0 @mecca --date 2026-05-27 | (10 Dhu al-Hijjah 1447)
 0 @detroit-fixed --from 2026-02-16 --to 2026-02-18 |   Hijri | 2026-02-18 * 1 Ramadan 1447
 0 @detroit-fixed --date 0001-01-01 --format json | "hijri": null
 0 @detroit-fixed --from 0622-07-18 --to 0622-07-19 |   Hijri | 0622-07-19 * 1 Muharram 1
@@ -42,6 +45,7 @@ const char* const kRows = R"(
 0 @istanbul --date 2026-02-19 --preset mwl --format json | "highLatitude": "nearest-latitude", | "nearestLatitude": 48.5,
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25
 0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
+0 @istanbul --date 2026-02-19 --preset turkey --format json --adjust zuhr=+2,asr=-60 | "zuhr": "2026-02-19T13:25:00+03:00" | "asr": "2026-02-19T15:20:00+03:00" | "zuhr": 7, | "asr": -56,
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura" | "ishaInterval": 90.0
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --24h | Maghrib (Sunset)  18:43 | Isha (Night)      20:43
 0 @istanbul --date 2026-02-19 --preset dubai --format ics | (method: dubai)
@@ -62,7 +66,7 @@ RunResult Times(const std::vector<std::string>& args, const std::string& savedLi
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              24u);
+              26u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are

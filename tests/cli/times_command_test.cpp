@@ -19,12 +19,13 @@ using testing_support::RunResult;
 using testing_support::RunTimes;
 
 // Published times (Detroit, 20 June 2024, daylight saving time: sunrise 5:56 AM, sunset
-// 9:12 PM) and times from the NOAA solar equations computed separately (Mecca, 18 deg); then
-// the limits of every range, each accepted; the version and a command's help.
+// 9:12 PM) and times from the NOAA solar equations computed separately (Mecca, 18 deg; Hanafi
+// Asr 16.8379 h); then the limits of every range, each accepted; the version and a command's help.
 const char* const kRows = R"(
 0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM | Maghrib (Sunset)    9:12 PM
 0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Zuhr (Noon)        12:28 PM
 0 @mecca --date 2026-03-20 | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
+0 @mecca --date 2024-03-20 --asr hanafi | Asr (Afternoon)     4:50 PM | Asr Hanafi (shadow factor 2)
 0 --lat 90 --lon 180 --zone +14 --format csv | date,prayer,hours,time,hijri
 0 --lat -90 --lon -180 --zone -12 --format csv | date,prayer,hours,time,hijri
 0 @detroit-dst --from 2024-01-01 --to 2033-12-31 --format csv | 2033-12-31,Isha,
@@ -35,7 +36,7 @@ const char* const kRows = R"(
 )";
 
 TEST(TimesCommand, WorkedTimesAndTheLimitsOfEveryRange) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 10u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 11u);
     const RunResult month = RunTimes(
         testing_support::Args("@detroit-dst --month 2023-02 --format csv"), Pinned({2024, 6, 20}));
     EXPECT_EQ(std::count(month.out.begin(), month.out.end(), '\n'), 1 + 6 * 28);

@@ -35,7 +35,7 @@ RunResult Tool(const std::vector<std::string>& args, const CityStore* cities = n
 // event across a change of clock takes the offset at its instant (zdump: Nuuk -2 to -1 at 23:00 on
 // 28 March 2026, Stockholm +1 to +2 at 02:00 on 29 March, Lord Howe +10:30 to +11 at 02:00 on 4
 // October; an interval of 5 h or 4.5 h puts Fajr before the change). The first and last days
-// accepted have their events.
+// accepted have their events; a fixed zone's events are in UT, ending in Z.
 const char* const kRows = R"(
 0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | date,prayer,hours,time,hijri | 2025-01-03,Isha,
 0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | 2024-12-31,Shuruq,5.78*,5:47 AM,1446-06-30
@@ -67,6 +67,7 @@ const char* const kRows = R"(
 0 --lat 59.3293 --lon 18.0686 --tz Europe/Stockholm --date 2026-03-29 --method interval --interval 300 --format json | "fajr": "2026-03-29T00:*+01:00"
 0 --lat -31.5553 --lon 159.0821 --tz Australia/Lord_Howe --date 2026-10-04 --method interval --interval 270 --format json | "fajr": "2026-10-04T*+10:30"
 0 @detroit --date 0001-01-01 --format ics | END:VEVENT
+0 @mecca --date 2024-03-25 --format ics | DTSTART:20240325T*Z
 0 @detroit --date 9999-12-31 --format ics | END:VEVENT
 0 @detroit --month 2024-11 --24h | City:     (given by coordinates) | Position: 42°20′ N 83°03′ W
 0 @detroit --month 2024-11 --24h | Zone:     America/Detroit | 18° below the horizon; Asr Shafi
@@ -74,7 +75,7 @@ const char* const kRows = R"(
 )";
 
 TEST(TimetableFormats, RowsOfEveryFormatGiveTheIndependentTimes) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 34u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 35u);
     const RunResult february = Tool(Args("@detroit --month 2024-02 --format csv"));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
     // A range begun the year before gives the year as a run of that year alone, though Nuuk took
@@ -127,6 +128,9 @@ std::vector<CalendarEvent> ReadCalendar(const std::string& text) {
             continue;
         }
         icalparameter* tzid = icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER);
+        if (tzid != nullptr) {  // names the file's own VTIMEZONE
+            EXPECT_STREQ(icalparameter_get_tzid(tzid), icaltimezone_get_tzid(zone));
+        }
         icaltimetype time = icalproperty_get_dtstart(start);
         const bool utc = icaltime_is_utc(time) != 0;
         time.zone = nullptr;

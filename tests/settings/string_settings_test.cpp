@@ -176,10 +176,10 @@ TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFil
     method.choice.rounding = RoundingRule::Up;
     ReminderSettings reminders;
     reminders.choice = {.atPrayer = {true, false, false, true, false, true},
-                        .minutesBefore = 15,
+                        .minutesBefore = 60,  // both at the top of their ranges
                         .sound = true,
                         .soundFile = "/home/amina/Adhan (kurz).ogg",
-                        .volumePercent = 35};
+                        .volumePercent = 100};
     CompanionSettings companion;
     companion.keepInTray = true;
     companion.placement = WindowPlacement{-20, 35, 420, 360};
