@@ -55,11 +55,11 @@ QString HijriDisplay(const HijriDate& date) {
 
 QString QiblaDisplay(const Qibla& qibla) {
     switch (qibla.kind) {
-        case QiblaKind::AtKaaba:
+        case QiblaKind::kAtKaaba:
             return QCoreApplication::translate("Qibla", "Qibla: none, this is the Kaaba");
-        case QiblaKind::AnyDirection:
+        case QiblaKind::kAnyDirection:
             return QCoreApplication::translate("Qibla", "Qibla: every direction");
-        case QiblaKind::Bearing:
+        case QiblaKind::kBearing:
             break;
     }
     const double tenths = std::round(qibla.degrees * 10.0);

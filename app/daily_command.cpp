@@ -64,10 +64,10 @@ void KeepDay(AppRecords& records, const ComputedDay& day) {
 // database is left to the caller's report.
 bool LookUpCity(AppRecords& records, const Services& services) {
     const CityLookupStatus status = services.cities.LookUpCity(records.city);
-    if (status == CityLookupStatus::NotFound && services.showMessage) {
+    if (status == CityLookupStatus::kNotFound && services.showMessage) {
         services.showMessage(strings::kCityNotFound, strings::kCityNotFoundCaption);
     }
-    return status == CityLookupStatus::Found;
+    return status == CityLookupStatus::kFound;
 }
 
 }  // namespace

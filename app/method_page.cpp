@@ -25,12 +25,12 @@ constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Maghrib"),
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Isha")};
 constexpr std::array<HighLatitudeRule, 6> kRules = {
-    HighLatitudeRule::None,           HighLatitudeRule::MiddleOfNight,
-    HighLatitudeRule::SeventhOfNight, HighLatitudeRule::TwilightAngle,
-    HighLatitudeRule::NearestDay,     HighLatitudeRule::NearestLatitude};
+    HighLatitudeRule::kNone,           HighLatitudeRule::kMiddleOfNight,
+    HighLatitudeRule::kSeventhOfNight, HighLatitudeRule::kTwilightAngle,
+    HighLatitudeRule::kNearestDay,     HighLatitudeRule::kNearestLatitude};
 // The High latitudes list's item of nearest-latitude (item 0 is the method's own rule).
 constexpr int kNearestLatitudeItem = 6;
-static_assert(kRules[kNearestLatitudeItem - 1] == HighLatitudeRule::NearestLatitude);
+static_assert(kRules[kNearestLatitudeItem - 1] == HighLatitudeRule::kNearestLatitude);
 
 // Why each preset has its own high-latitude rule, as the presets state it.
 [[maybe_unused]] constexpr std::array<const char*, 3> kRuleReasons = {
@@ -293,7 +293,8 @@ MethodChoice MethodPage::Choice() const {
         choice.highLatitude = kRules[static_cast<std::size_t>(highLatitude_->currentIndex() - 1)];
     }
     if (rounding_->currentIndex() > 0) {
-        choice.rounding = rounding_->currentIndex() == 1 ? RoundingRule::Nearest : RoundingRule::Up;
+        choice.rounding =
+            rounding_->currentIndex() == 1 ? RoundingRule::kNearest : RoundingRule::kUp;
     }
     choice.nearestLatitudeDeg = nearestLatitudeDeg_;
     return choice;

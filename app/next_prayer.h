@@ -42,7 +42,7 @@ DayEvents EventsOfDay(const DatedRow& day);
 std::int64_t NextMidnightUtc(const DatedRow& day);
 
 struct NextEvent {
-    PrayerSlot slot = PrayerSlot::Fajr;
+    PrayerSlot slot = PrayerSlot::kFajr;
     std::int64_t instantUtc = 0;  // seconds since 1970 UT
     std::string timeText;         // as the list shows it
     bool tomorrow = false;        // an event of the day after the list's day

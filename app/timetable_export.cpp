@@ -17,7 +17,7 @@ ReplaceStatus ExportTimetable(const QString& path, ExportFormat format, const Ci
                               const std::vector<DatedRow>& days, const MethodChoice& choice,
                               std::int64_t nowUtc) {
     std::ostringstream text;
-    if (format == ExportFormat::Csv) {
+    if (format == ExportFormat::kCsv) {
         WriteTimetableAsCsv(text, days);
     } else if (!WriteTimetableAsIcs(text, city, days, nowUtc,
                                     IsClassic(choice) ? std::string() : choice.presetId)) {

@@ -15,7 +15,7 @@
 
 namespace orvanta {
 
-enum class ExportFormat { Csv, ICalendar };
+enum class ExportFormat { kCsv, kICalendar };
 
 // Writes the days as the command line's csv or ics would (nowUtc: seconds since 1970 for the
 // calendar's DTSTAMP), replacing the file at path in one step (SaveExportedFile). On failure

@@ -105,8 +105,8 @@ void TimetableWindow::CreateControls() {
     connect(next_, &QPushButton::clicked, this, [this] { Step(1); });
     connect(month_, &QComboBox::currentIndexChanged, this, &TimetableWindow::OnPickersChanged);
     connect(year_, &QSpinBox::valueChanged, this, &TimetableWindow::OnPickersChanged);
-    connect(csv, &QPushButton::clicked, this, [this] { AskAndExport(ExportFormat::Csv); });
-    connect(ics, &QPushButton::clicked, this, [this] { AskAndExport(ExportFormat::ICalendar); });
+    connect(csv, &QPushButton::clicked, this, [this] { AskAndExport(ExportFormat::kCsv); });
+    connect(ics, &QPushButton::clicked, this, [this] { AskAndExport(ExportFormat::kICalendar); });
     connect(print, &QPushButton::clicked, this, &TimetableWindow::OpenPrintDialog);
     connect(pdf, &QPushButton::clicked, this, &TimetableWindow::AskAndSavePdf);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -224,7 +224,7 @@ void TimetableWindow::ReportFailure(ReplaceStatus status, const QString& failed,
 }
 
 void TimetableWindow::AskAndExport(ExportFormat format) {
-    const bool csv = format == ExportFormat::Csv;
+    const bool csv = format == ExportFormat::kCsv;
     const QString path =
         context_.chooseFile
             ? context_.chooseFile(csv ? tr("Export as CSV") : tr("Export as iCalendar"),

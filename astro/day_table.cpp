@@ -83,17 +83,17 @@ double StoreEvent(DayRow& row, PrayerSlot slot, double time, double& seed, doubl
 void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
                 const CityLocation& city, const PrayerSettings& settings, const Angles& angles,
                 Seeds& seeds, const SolarTransitResult& transit) {
-    row[SlotIndex(PrayerSlot::Zuhr)] = ToSlot(transit.clockHours);
+    row[SlotIndex(PrayerSlot::kZuhr)] = ToSlot(transit.clockHours);
     const EventGeometry asr = AsrGeometry(city, settings, transit);
 
     const double sunrise =
-        StoreEvent(row, PrayerSlot::Shuruq,
+        StoreEvent(row, PrayerSlot::kShuruq,
                    SolarEventTime(el, city, dayNumber, angles.horizon, seeds.shuruq, kMorning),
                    seeds.shuruq, kShuruqSeed.fallback);
-    StoreEvent(row, PrayerSlot::Asr, SolarEventTime(el, city, dayNumber, asr, seeds.asr, kEvening),
+    StoreEvent(row, PrayerSlot::kAsr, SolarEventTime(el, city, dayNumber, asr, seeds.asr, kEvening),
                seeds.asr, kAsrSeed.fallback);
     const double sunset =
-        StoreEvent(row, PrayerSlot::Maghrib,
+        StoreEvent(row, PrayerSlot::kMaghrib,
                    SolarEventTime(el, city, dayNumber, angles.horizon, seeds.maghrib, kEvening),
                    seeds.maghrib, kMaghribSeed.fallback);
 
@@ -104,20 +104,20 @@ void ComputeRow(DayRow& row, std::int16_t dayNumber, const YearElements& el,
         const double k = settings.intervalMinutes * kOneSixtieth;
         const double fajr = (sunrise <= 360.0 ? sunrise : seeds.shuruq) - k;
         const double isha = k + (sunset <= 360.0 ? sunset : seeds.maghrib);
-        row[SlotIndex(PrayerSlot::Fajr)] = ToSlot(fajr);
-        row[SlotIndex(PrayerSlot::Isha)] = ToSlot(isha);
+        row[SlotIndex(PrayerSlot::kFajr)] = ToSlot(fajr);
+        row[SlotIndex(PrayerSlot::kIsha)] = ToSlot(isha);
         return;
     }
     const double fajr =
         angles.twilightReachable
             ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.fajr, kMorning)
             : NO_EVENT_TIME;
-    StoreEvent(row, PrayerSlot::Fajr, fajr, seeds.fajr, kFajrSeed.fallback);
+    StoreEvent(row, PrayerSlot::kFajr, fajr, seeds.fajr, kFajrSeed.fallback);
     const double isha =
         angles.twilightReachable
             ? SolarEventTime(el, city, dayNumber, angles.twilight, seeds.isha, kEvening)
             : NO_EVENT_TIME;
-    StoreEvent(row, PrayerSlot::Isha, isha, seeds.isha, kIshaSeed.fallback);
+    StoreEvent(row, PrayerSlot::kIsha, isha, seeds.isha, kIshaSeed.fallback);
 }
 
 }  // namespace

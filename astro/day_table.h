@@ -12,12 +12,12 @@ namespace orvanta {
 
 // Index of a time within a day row.
 enum class PrayerSlot : int {
-    Fajr = 0,     // dawn: the sun at the depression angle in the morning, or sunrise - interval
-    Shuruq = 1,   // sunrise
-    Zuhr = 2,     // the sun's transit
-    Asr = 3,      // afternoon: the sun at the Asr angle after the transit
-    Maghrib = 4,  // sunset
-    Isha = 5,     // night: the sun at the depression angle in the evening, or sunset + interval
+    kFajr = 0,     // dawn: the sun at the depression angle in the morning, or sunrise - interval
+    kShuruq = 1,   // sunrise
+    kZuhr = 2,     // the sun's transit
+    kAsr = 3,      // afternoon: the sun at the Asr angle after the transit
+    kMaghrib = 4,  // sunset
+    kIsha = 5,     // night: the sun at the depression angle in the evening, or sunset + interval
 };
 
 inline constexpr int kPrayerCount = 6;

@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 2> kRoundingNames = {"nearest", "up"};
 
 // A decimal number as the settings file and the command line write it: a '+' allowed.
 std::optional<double> Decimal(std::string_view text) {
-    return ParseNumber<double>(text, NumberSigns::PlusOrMinus);
+    return ParseNumber<double>(text, NumberSigns::kPlusOrMinus);
 }
 
 std::optional<double> Within(std::optional<double> value, double low, bool lowIncluded,
@@ -51,11 +51,11 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
         m.fajrAngleDeg = *choice.fajrAngleDeg;
     }
     if (choice.ishaAngleDeg) {
-        m.ishaRule = IshaRule::Angle;
+        m.ishaRule = IshaRule::kAngle;
         m.ishaAngleDeg = *choice.ishaAngleDeg;
     }
     if (choice.ishaIntervalMinutes) {
-        m.ishaRule = IshaRule::Interval;
+        m.ishaRule = IshaRule::kInterval;
         m.ishaIntervalMinutes = *choice.ishaIntervalMinutes;
         m.ramadanIshaIntervalMinutes = 0.0;
     }
@@ -178,7 +178,7 @@ std::string DescribeMethod(const MethodChoice& choice) {
     // stood in for a twilight (or that none did).
     const HighLatitudeRule rule = choice.highLatitude.value_or(preset->method.highLatitude);
     text += "; high latitude " + std::string(HighLatitudeRuleName(rule));
-    if (rule == HighLatitudeRule::NearestLatitude) {
+    if (rule == HighLatitudeRule::kNearestLatitude) {
         text += " at " +
                 Number(choice.nearestLatitudeDeg.value_or(preset->method.nearestLatitudeDeg)) + "°";
     }

@@ -80,7 +80,7 @@ Events EventsAt(const YearElements& el, const CityLocation& city, const PrayerMe
     if (m.fajrAngleDeg <= 90.0) {
         e.fajr = CrossingHours(day, SinOfDepression(m.fajrAngleDeg), e.transit, true);
     }
-    if (m.ishaRule == IshaRule::Angle && m.ishaAngleDeg <= 90.0) {
+    if (m.ishaRule == IshaRule::kAngle && m.ishaAngleDeg <= 90.0) {
         e.isha = CrossingHours(day, SinOfDepression(m.ishaAngleDeg), e.transit, false);
     }
     if (m.maghribAngleDeg > 0.0 && m.maghribAngleDeg <= 90.0) {
@@ -101,7 +101,7 @@ Slots SlotsOf(const Events& e, const PrayerMethod& m) {
     s[kZuhr] = e.transit;
     s[kAsr] = TimeOf(e.asr);
     s[kMaghrib] = MaghribByAngle(m) ? TimeOf(e.maghribAngle) : TimeOf(e.sunset);
-    s[kIsha] = m.ishaRule == IshaRule::Angle ? TimeOf(e.isha) : NO_EVENT_TIME;
+    s[kIsha] = m.ishaRule == IshaRule::kAngle ? TimeOf(e.isha) : NO_EVENT_TIME;
     return s;
 }
 
@@ -130,8 +130,8 @@ void BoundEvening(double& t, const Events& e, double limit) {
 // The portion rules and the seasonal bound, for Fajr, a Maghrib by angle and an Isha by angle.
 void BoundByPortion(Slots& s, const Events& e, const PrayerMethod& m, HighLatitudeRule rule,
                     const MethodDayFacts& f, double latitudeDeg) {
-    const bool byAngle = m.ishaRule == IshaRule::Angle;
-    if (m.twilightBound == TwilightBound::MoonsightingSeasonal &&
+    const bool byAngle = m.ishaRule == IshaRule::kAngle;
+    if (m.twilightBound == TwilightBound::kMoonsightingSeasonal &&
         std::fabs(latitudeDeg) < kSeasonalLatitudeLimitDeg) {
         const SeasonalTwilight t = MoonsightingTwilight(
             latitudeDeg, DaysSinceWinterSolstice(f.dayIndex, f.leapYear, latitudeDeg < 0.0));
@@ -166,7 +166,7 @@ void CapAtMiddle(double& t, const Events& e, bool morning) {
 // portion of the Fajr angle under twilight-angle: the interval has no angle of its own), or
 // than the middle of the night under the rules that only stand in.
 void AddIshaInterval(Slots& s, const Events& e, const PrayerMethod& m, bool ramadan) {
-    if (m.ishaRule != IshaRule::Interval || !Exists(s[kMaghrib])) {
+    if (m.ishaRule != IshaRule::kInterval || !Exists(s[kMaghrib])) {
         return;
     }
     const double minutes = ramadan && m.ramadanIshaIntervalMinutes > 0.0
@@ -174,7 +174,7 @@ void AddIshaInterval(Slots& s, const Events& e, const PrayerMethod& m, bool rama
                                : m.ishaIntervalMinutes;
     s[kIsha] = s[kMaghrib] + minutes * kOneSixtieth;
     const HighLatitudeRule rule = m.highLatitude;
-    if (rule == HighLatitudeRule::NearestDay || rule == HighLatitudeRule::NearestLatitude) {
+    if (rule == HighLatitudeRule::kNearestDay || rule == HighLatitudeRule::kNearestLatitude) {
         CapAtMiddle(s[kIsha], e, false);
     } else if (const double limit = NightPortion(rule, m.fajrAngleDeg) * NightAfter(e);
                limit > 0.0) {
@@ -226,7 +226,7 @@ void StandInNearestDay(Slots& s, const Events& e, const YearElements& el, const 
     if (MaghribByAngle(m)) {
         standIn(kMaghrib, m.maghribAngleDeg, false);
     }
-    if (m.ishaRule == IshaRule::Angle && m.ishaAngleDeg <= 90.0) {
+    if (m.ishaRule == IshaRule::kAngle && m.ishaAngleDeg <= 90.0) {
         standIn(kIsha, m.ishaAngleDeg, false);
     }
 }
@@ -249,9 +249,9 @@ double ShareOfNight(double refTime, const Crossing& refEdge, double refNight, co
 bool StandInNearestLatitude(Slots& s, const Events& place, const Events& reference,
                             const PrayerMethod& m, const MethodDayFacts& f) {
     PrayerMethod middle = m;
-    middle.twilightBound = TwilightBound::None;
+    middle.twilightBound = TwilightBound::kNone;
     Slots ref = SlotsOf(reference, m);
-    BoundByPortion(ref, reference, middle, HighLatitudeRule::MiddleOfNight, f, 0.0);
+    BoundByPortion(ref, reference, middle, HighLatitudeRule::kMiddleOfNight, f, 0.0);
     if (!place.sunrise.exists || !place.sunset.exists) {
         s = ref;
         return true;
@@ -277,7 +277,7 @@ bool StandInNearestLatitude(Slots& s, const Events& place, const Events& referen
     if (MaghribByAngle(m)) {
         standIn(kMaghrib, false);
     }
-    if (m.ishaRule == IshaRule::Angle) {
+    if (m.ishaRule == IshaRule::kAngle) {
         standIn(kIsha, false);
     }
     return false;
@@ -287,7 +287,7 @@ bool StandInNearestLatitude(Slots& s, const Events& place, const Events& referen
 bool NeedsReference(const Events& place, const Slots& s, const PrayerMethod& m) {
     return !place.sunrise.exists || !place.sunset.exists || !Exists(s[kFajr]) || !Exists(s[kAsr]) ||
            (MaghribByAngle(m) && !Exists(s[kMaghrib])) ||
-           (m.ishaRule == IshaRule::Angle && !Exists(s[kIsha]));
+           (m.ishaRule == IshaRule::kAngle && !Exists(s[kIsha]));
 }
 
 // Blanks every time that is not in its place: Zuhr is the anchor; Shuruq and Fajr lie before
@@ -326,7 +326,7 @@ DayRow Finish(Slots& s, const Events& e, const PrayerMethod& m) {
     for (int i = 0; i < kMethodSlotCount; ++i) {
         if (Exists(s[i])) {
             s[i] += m.methodMinutes[i] * kOneSixtieth;
-            s[i] = m.rounding == RoundingRule::Up ? RoundUpToMinute(s[i]) : s[i];
+            s[i] = m.rounding == RoundingRule::kUp ? RoundUpToMinute(s[i]) : s[i];
         }
     }
     KeepOrder(s, e);
@@ -361,14 +361,14 @@ DayRow ComputeMethodRow(const YearElements& elements, const CityLocation& city,
     Slots s = SlotsOf(place, method);
     const Events* frame = &place;
     Events reference;
-    if (method.highLatitude == HighLatitudeRule::NearestLatitude &&
+    if (method.highLatitude == HighLatitudeRule::kNearestLatitude &&
         NeedsReference(place, s, method)) {
         const double degrees = std::copysign(method.nearestLatitudeDeg, latitudeDeg);
         reference = EventsAt(elements, city, method, facts, DegreesToRadians(degrees));
         if (StandInNearestLatitude(s, place, reference, method, facts)) {
             frame = &reference;
         }
-    } else if (method.highLatitude == HighLatitudeRule::NearestDay) {
+    } else if (method.highLatitude == HighLatitudeRule::kNearestDay) {
         StandInNearestDay(s, place, elements, city, method, facts);
     }
     if (frame == &place) {

@@ -9,7 +9,7 @@ namespace {
 // Where an authority prescribes no high-latitude rule, the twilight-angle rule: it gives Fajr
 // and Isha on every day on which the sun rises and sets, and bounds them least where the
 // twilight is short (angle / 60 of the night: 0.3 for 18 deg).
-constexpr HighLatitudeRule kWhereSilent = HighLatitudeRule::TwilightAngle;
+constexpr HighLatitudeRule kWhereSilent = HighLatitudeRule::kTwilightAngle;
 
 constexpr PrayerMethod Angles(double fajr, double isha) {
     return PrayerMethod{.fajrAngleDeg = fajr, .ishaAngleDeg = isha, .highLatitude = kWhereSilent};
@@ -17,7 +17,7 @@ constexpr PrayerMethod Angles(double fajr, double isha) {
 
 constexpr PrayerMethod Interval(double fajr, double minutes, double ramadanMinutes) {
     return PrayerMethod{.fajrAngleDeg = fajr,
-                        .ishaRule = IshaRule::Interval,
+                        .ishaRule = IshaRule::kInterval,
                         .ishaAngleDeg = 0.0,
                         .ishaIntervalMinutes = minutes,
                         .ramadanIshaIntervalMinutes = ramadanMinutes,
@@ -40,15 +40,15 @@ constexpr PrayerMethod WithRule(PrayerMethod m, HighLatitudeRule rule) {
 }
 
 constexpr PrayerMethod RoundedUp(PrayerMethod m) {
-    m.rounding = RoundingRule::Up;
+    m.rounding = RoundingRule::kUp;
     return m;
 }
 
 constexpr PrayerMethod Moonsighting() {
     PrayerMethod m = Angles(18.0, 18.0);
-    m.twilightBound = TwilightBound::MoonsightingSeasonal;
-    m.highLatitude = HighLatitudeRule::SeventhOfNight;  // at and above 55 deg of latitude
-    m.methodMinutes = {0, 0, 5, 0, 3, 0};               // Zuhr 5 min after the transit, Maghrib 3
+    m.twilightBound = TwilightBound::kMoonsightingSeasonal;
+    m.highLatitude = HighLatitudeRule::kSeventhOfNight;  // at and above 55 deg of latitude
+    m.methodMinutes = {0, 0, 5, 0, 3, 0};                // Zuhr 5 min after the transit, Maghrib 3
     return m;
 }
 
@@ -64,7 +64,7 @@ constexpr std::array kPresets = {
     // the highest latitude at which the sun reaches 18 deg every night.
     MethodPreset{"mwl", "Muslim World League", "Fajr 18°, Isha 17°",
                  "the League's published angles; its Fiqh Council's decree on high latitudes",
-                 WithRule(Angles(18.0, 17.0), HighLatitudeRule::NearestLatitude),
+                 WithRule(Angles(18.0, 17.0), HighLatitudeRule::kNearestLatitude),
                  "its Fiqh Council's decree: Fajr and Isha by analogy with the nearest latitude "
                  "where they are distinct"},
     // Islamic Society of North America: 15 deg for both twilights (its Fiqh Council's angles).

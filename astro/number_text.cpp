@@ -9,12 +9,12 @@ namespace orvanta {
 template <typename T>
 std::optional<T> ParseNumber(std::string_view text, NumberSigns signs) {
     // std::from_chars reads a leading '-' itself and refuses a '+'.
-    if (signs == NumberSigns::PlusOrMinus && !text.empty() && text.front() == '+') {
+    if (signs == NumberSigns::kPlusOrMinus && !text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-') {
             return std::nullopt;
         }
-    } else if (signs == NumberSigns::None && !text.empty() && text.front() == '-') {
+    } else if (signs == NumberSigns::kNone && !text.empty() && text.front() == '-') {
         return std::nullopt;
     }
     if (text.empty()) {

@@ -10,9 +10,9 @@ namespace orvanta {
 
 // Which signs may lead the number.
 enum class NumberSigns {
-    None,         // digits only: "7", "007"
-    MinusOnly,    // "-7" too, not "+7"
-    PlusOrMinus,  // "+7" and "-7", not "+-7"
+    kNone,         // digits only: "7", "007"
+    kMinusOnly,    // "-7" too, not "+7"
+    kPlusOrMinus,  // "+7" and "-7", not "+-7"
 };
 
 // Given text, returns the number it holds in full, or nothing for any other text, for an

@@ -14,8 +14,8 @@ using MinuteOffsets = std::array<int, kMethodSlotCount>;
 
 // How Isha is found.
 enum class IshaRule : std::uint8_t {
-    Angle,     // the sun at ishaAngleDeg below the horizon in the evening
-    Interval,  // a fixed number of minutes after Maghrib
+    kAngle,     // the sun at ishaAngleDeg below the horizon in the evening
+    kInterval,  // a fixed number of minutes after Maghrib
 };
 
 // What bounds Fajr and Isha (and a Maghrib by angle) where the twilight is long or never ends.
@@ -25,42 +25,42 @@ enum class IshaRule : std::uint8_t {
 // not set or rise there is no night, and nothing is bounded. The last two only stand in for a
 // twilight that does not occur.
 enum class HighLatitudeRule : std::uint8_t {
-    None,             // the computed twilight, or no time where there is none
-    MiddleOfNight,    // half of the night
-    SeventhOfNight,   // one seventh of the night
-    TwilightAngle,    // angle / 60 of the night (18 deg: 0.3 of the night)
-    NearestDay,       // the time of the nearest day of the year on which the twilight occurs
-    NearestLatitude,  // the day as at nearestLatitudeDeg, at the place's longitude and zone
+    kNone,             // the computed twilight, or no time where there is none
+    kMiddleOfNight,    // half of the night
+    kSeventhOfNight,   // one seventh of the night
+    kTwilightAngle,    // angle / 60 of the night (18 deg: 0.3 of the night)
+    kNearestDay,       // the time of the nearest day of the year on which the twilight occurs
+    kNearestLatitude,  // the day as at nearestLatitudeDeg, at the place's longitude and zone
 };
 
 // How a time becomes a whole minute.
 enum class RoundingRule : std::uint8_t {
-    Nearest,  // half a minute and more rounds up (done when the time is shown)
-    Up,       // any seconds past a whole minute round up to the next minute
+    kNearest,  // half a minute and more rounds up (done when the time is shown)
+    kUp,       // any seconds past a whole minute round up to the next minute
 };
 
 // Where a computed Fajr or Isha may stop before the high-latitude rule: the Moonsighting
 // Committee's seasonal bound on the length of the twilight.
 enum class TwilightBound : std::uint8_t {
-    None,
-    MoonsightingSeasonal,  // minutes from latitude and the days since the winter solstice
+    kNone,
+    kMoonsightingSeasonal,  // minutes from latitude and the days since the winter solstice
 };
 
 struct PrayerMethod {
     double fajrAngleDeg = 18.0;  // degrees of the sun below the horizon at Fajr, 0 .. 90
-    IshaRule ishaRule = IshaRule::Angle;
+    IshaRule ishaRule = IshaRule::kAngle;
     double ishaAngleDeg = 17.0;             // degrees below the horizon at Isha (Angle rule)
     double ishaIntervalMinutes = 0.0;       // minutes after Maghrib (Interval rule)
     double ramadanIshaIntervalMinutes = 0;  // minutes after Maghrib in Ramadan; 0 = the same
     // Degrees below the horizon at Maghrib; 0 means at sunset (the sun's upper limb on the
     // horizon with refraction, the same event as Shuruq in the evening).
     double maghribAngleDeg = 0.0;
-    TwilightBound twilightBound = TwilightBound::None;
-    HighLatitudeRule highLatitude = HighLatitudeRule::None;
+    TwilightBound twilightBound = TwilightBound::kNone;
+    HighLatitudeRule highLatitude = HighLatitudeRule::kNone;
     // Degrees of latitude (no sign: the place's hemisphere) at which NearestLatitude computes
     // a day whose sun does not rise or set, or whose twilight does not occur; 0 .. 80.
     double nearestLatitudeDeg = 48.5;
-    RoundingRule rounding = RoundingRule::Nearest;
+    RoundingRule rounding = RoundingRule::kNearest;
     MinuteOffsets methodMinutes{};      // the authority's own fixed offsets
     MinuteOffsets adjustmentMinutes{};  // the user's adjustments, -60 .. +60, added after
     // Object lengths beyond the noon shadow at Asr: 1.0 Shafi, 2.0 Hanafi.

@@ -28,15 +28,15 @@ Qibla QiblaFrom(double latitudeRad, double longitudeWestRad) {
     const double kaabaLon = DegreesToRadians(kKaabaLongitudeEastDeg);
     const double arc = ArcBetween(lat, lonEast, kaabaLat, kaabaLon);
     if (arc < kSameSpotRad) {
-        return {QiblaKind::AtKaaba, 0.0};
+        return {QiblaKind::kAtKaaba, 0.0};
     }
     if (kPi - arc < kSameSpotRad) {
-        return {QiblaKind::AnyDirection, 0.0};
+        return {QiblaKind::kAnyDirection, 0.0};
     }
     // At a pole the formula's answer depends on the longitude given; a person there has only
     // one way to go.
     if (kHalfPi - std::fabs(lat) < kSameSpotRad) {
-        return {QiblaKind::Bearing, lat > 0.0 ? 180.0 : 0.0};
+        return {QiblaKind::kBearing, lat > 0.0 ? 180.0 : 0.0};
     }
     const double dLon = kaabaLon - lonEast;
     const double y = std::sin(dLon) * std::cos(kaabaLat);
@@ -46,7 +46,7 @@ Qibla QiblaFrom(double latitudeRad, double longitudeWestRad) {
     if (degrees < 0.0) {
         degrees += 360.0;
     }
-    return {QiblaKind::Bearing, degrees >= 360.0 ? 0.0 : degrees};
+    return {QiblaKind::kBearing, degrees >= 360.0 ? 0.0 : degrees};
 }
 
 }  // namespace orvanta

@@ -8,13 +8,13 @@ inline constexpr double kKaabaLatitudeDeg = 21.4225;
 inline constexpr double kKaabaLongitudeEastDeg = 39.8262;
 
 enum class QiblaKind {
-    Bearing,       // face `degrees`
-    AtKaaba,       // the place is the Kaaba itself (within about 10 m): no direction
-    AnyDirection,  // the place is the Kaaba's antipode (within about 10 m): every direction
+    kBearing,       // face `degrees`
+    kAtKaaba,       // the place is the Kaaba itself (within about 10 m): no direction
+    kAnyDirection,  // the place is the Kaaba's antipode (within about 10 m): every direction
 };
 
 struct Qibla {
-    QiblaKind kind = QiblaKind::Bearing;
+    QiblaKind kind = QiblaKind::kBearing;
     // Degrees clockwise from true north, in [0, 360); 0 unless kind is Bearing. At the North
     // Pole every direction is south and the answer is 180; at the South Pole it is 0.
     double degrees = 0.0;

@@ -47,15 +47,15 @@ double SeasonalMinutes(const SeasonalAnchors& k, double latitude, int days) {
 
 double NightPortion(HighLatitudeRule rule, double angleDeg) {
     switch (rule) {
-        case HighLatitudeRule::MiddleOfNight:
+        case HighLatitudeRule::kMiddleOfNight:
             return 0.5;
-        case HighLatitudeRule::SeventhOfNight:
+        case HighLatitudeRule::kSeventhOfNight:
             return 1.0 / 7.0;
-        case HighLatitudeRule::TwilightAngle:
+        case HighLatitudeRule::kTwilightAngle:
             return angleDeg / 60.0;
-        case HighLatitudeRule::None:
-        case HighLatitudeRule::NearestDay:
-        case HighLatitudeRule::NearestLatitude:
+        case HighLatitudeRule::kNone:
+        case HighLatitudeRule::kNearestDay:
+        case HighLatitudeRule::kNearestLatitude:
             break;
     }
     return 0.0;

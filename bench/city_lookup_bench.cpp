@@ -37,7 +37,7 @@ class BenchDatabase {
         }
         folder_ = pattern;
         const fs::path path = folder_ / "cities.db";
-        std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::ReadWriteCreate);
+        std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::kReadWriteCreate);
         if (!db || !db->Exec(Schema()) || !db->Exec("BEGIN")) {
             return;
         }
@@ -128,7 +128,7 @@ void LookUpOnce(benchmark::State& state, const char* name) {
     for (auto _ : state) {
         CityLocation city;
         city.name = name;
-        const bool found = store.LookUp(city) == CityLookupStatus::Found;
+        const bool found = store.LookUp(city) == CityLookupStatus::kFound;
         benchmark::DoNotOptimize(found);
         benchmark::DoNotOptimize(city.latitudeRad);
         if (!found) {

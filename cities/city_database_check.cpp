@@ -14,7 +14,7 @@ constexpr std::int64_t kCityDatabaseSchemaVersion = 1;
 // The integer that a one-row, one-column query gives; nothing when it fails.
 std::optional<std::int64_t> QueryInteger(const SqliteDb& db, std::string_view sql) {
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, sql);
-    if (!statement || statement->Step() != SqliteStatement::StepResult::Row) {
+    if (!statement || statement->Step() != SqliteStatement::StepResult::kRow) {
         return std::nullopt;
     }
     return statement->ColumnInt64(0);

@@ -56,11 +56,11 @@ bool AppendRows(const SqliteDb& db, std::string_view sql, const std::string& pre
     }
     for (;;) {
         switch (statement->Step()) {
-            case SqliteStatement::StepResult::Done:
+            case SqliteStatement::StepResult::kDone:
                 return true;
-            case SqliteStatement::StepResult::Error:
+            case SqliteStatement::StepResult::kError:
                 return false;
-            case SqliteStatement::StepResult::Row:
+            case SqliteStatement::StepResult::kRow:
                 break;
         }
         CityListing row;
@@ -116,7 +116,7 @@ CitySearchResult FindCitiesByPrefix(const std::filesystem::path& cityDatabase,
     CitySearchResult result;
     result.failure = CitySearchFailure::kCityDatabase;
     const std::optional<SqliteDb> cities =
-        SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
+        SqliteDb::Open(cityDatabase, SqliteOpenMode::kReadOnlyImmutable);
     if (!cities || !IsReadableCityDatabase(*cities, cityDatabase)) {
         return result;  // offers nothing from a file the lookup refuses
     }

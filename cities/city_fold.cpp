@@ -19,17 +19,17 @@ bool DatabaseFold::operator()(char32_t c, std::string& out) {
     }
     std::string folded;
     switch (statement_.Step()) {
-        case SqliteStatement::StepResult::Row:
+        case SqliteStatement::StepResult::kRow:
             if (std::optional<std::string> text = statement_.ColumnText(0)) {
                 folded = std::move(*text);
             } else {
                 AppendUtf8(folded, c);  // a NULL or non-text entry folds to itself
             }
             break;
-        case SqliteStatement::StepResult::Done:
+        case SqliteStatement::StepResult::kDone:
             AppendUtf8(folded, c);  // not listed: folds to itself
             break;
-        case SqliteStatement::StepResult::Error:
+        case SqliteStatement::StepResult::kError:
             return false;
     }
     out += folded;

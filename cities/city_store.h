@@ -7,9 +7,9 @@ namespace orvanta {
 
 // How a city lookup ended; the front ends word NotFound and DatabaseUnavailable themselves.
 enum class CityLookupStatus {
-    Found,                // every field of the record describes the city
-    NotFound,             // no usable city of that name
-    DatabaseUnavailable,  // the database is missing, unreadable or damaged
+    kFound,                // every field of the record describes the city
+    kNotFound,             // no usable city of that name
+    kDatabaseUnavailable,  // the database is missing, unreadable or damaged
 };
 
 class CityStore {

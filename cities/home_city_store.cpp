@@ -37,7 +37,7 @@ bool HomeCityStore::ReadHomeCity(CityLocation& city) const {
         }
         std::optional<SqliteStatement> statement =
             SqliteStatement::Prepare(*reader.db, "SELECT name FROM home_city WHERE id = 1");
-        if (statement && statement->Step() == SqliteStatement::StepResult::Row) {
+        if (statement && statement->Step() == SqliteStatement::StepResult::kRow) {
             name = statement->ColumnText(0);
         } else {
             damaged = reader.db->LastErrorMeansDamagedFile();  // else no table yet, or no row
@@ -64,7 +64,7 @@ bool HomeCityStore::SetHomeCity(std::string_view name) const {
                                      "INSERT INTO home_city (id, name) VALUES (1, ?1)"
                                      " ON CONFLICT (id) DO UPDATE SET name = excluded.name");
         return statement && statement->BindText(1, name) &&
-                       statement->Step() == SqliteStatement::StepResult::Done
+                       statement->Step() == SqliteStatement::StepResult::kDone
                    ? UserDatabaseChange::kCommit
                    : UserDatabaseChange::kFailed;
     };

@@ -52,25 +52,25 @@ std::optional<LookupStatements> PrepareAll(const SqliteDb& db) {
                             std::move(*zone)};
 }
 
-enum class QueryOutcome { Row, NoRow, Error };
+enum class QueryOutcome { kRow, kNoRow, kError };
 
 // Steps a one-row query whose parameter bound (or failed to bind); on a row, readRow takes its
 // columns.
 template <typename ReadRow>
 QueryOutcome StepOneRow(SqliteStatement& statement, bool bound, ReadRow readRow) {
     if (!bound) {
-        return QueryOutcome::Error;
+        return QueryOutcome::kError;
     }
     switch (statement.Step()) {
-        case SqliteStatement::StepResult::Row:
+        case SqliteStatement::StepResult::kRow:
             readRow();
-            return QueryOutcome::Row;
-        case SqliteStatement::StepResult::Done:
-            return QueryOutcome::NoRow;
-        case SqliteStatement::StepResult::Error:
+            return QueryOutcome::kRow;
+        case SqliteStatement::StepResult::kDone:
+            return QueryOutcome::kNoRow;
+        case SqliteStatement::StepResult::kError:
             break;
     }
-    return QueryOutcome::Error;
+    return QueryOutcome::kError;
 }
 
 // Runs a one-row query for a text key and reads the city columns of its row.
@@ -99,67 +99,67 @@ CityLookupStatus FindCity(const SqliteDb& db, const std::filesystem::path& path,
                           NoticeList* notices, const std::string& name,
                           std::optional<CityLocation>& found) {
     if (!IsReadableCityDatabase(db, path)) {
-        return CityLookupStatus::DatabaseUnavailable;
+        return CityLookupStatus::kDatabaseUnavailable;
     }
     // Compiling every statement first checks that the tables and columns are there, and makes
     // SQLite read the schema, which fails for a file that is not a database or is damaged.
     std::optional<LookupStatements> statements = PrepareAll(db);
     if (!statements) {
-        return CityLookupStatus::DatabaseUnavailable;
+        return CityLookupStatus::kDatabaseUnavailable;
     }
     if (!IsUsableCityName(name)) {
-        return CityLookupStatus::NotFound;
+        return CityLookupStatus::kNotFound;
     }
     const std::optional<std::u32string> codePoints = DecodeUtf8(name);
     if (!codePoints) {
-        return CityLookupStatus::NotFound;
+        return CityLookupStatus::kNotFound;
     }
     DatabaseFold fold(statements->fold);
     const std::optional<std::string> key = MakeSearchKey(*codePoints, std::ref(fold));
     if (!key) {
-        return CityLookupStatus::DatabaseUnavailable;
+        return CityLookupStatus::kDatabaseUnavailable;
     }
     if (key->empty()) {
-        return CityLookupStatus::NotFound;
+        return CityLookupStatus::kNotFound;
     }
     // The user's own cities come first, so that a village added by the user wins over a
     // shipped city of the same name.
     if (userDatabase) {
         CityLocation userCity;
         switch (FindUserCity(*userDatabase, *key, userCity, notices)) {
-            case UserCityFind::Found:
+            case UserCityFind::kFound:
                 found = std::move(userCity);
-                return CityLookupStatus::Found;
-            case UserCityFind::Failed:
-                return CityLookupStatus::DatabaseUnavailable;
-            case UserCityFind::None:
+                return CityLookupStatus::kFound;
+            case UserCityFind::kFailed:
+                return CityLookupStatus::kDatabaseUnavailable;
+            case UserCityFind::kNone:
                 break;
         }
     }
 
     StoredCity city;
     QueryOutcome outcome = QueryCity(statements->byName, *key, city);
-    if (outcome == QueryOutcome::NoRow) {
+    if (outcome == QueryOutcome::kNoRow) {
         outcome = QueryCity(statements->byAlias, *key, city);
     }
-    if (outcome == QueryOutcome::Error) {
-        return CityLookupStatus::DatabaseUnavailable;
+    if (outcome == QueryOutcome::kError) {
+        return CityLookupStatus::kDatabaseUnavailable;
     }
-    if (outcome == QueryOutcome::NoRow || !city.zoneIndex) {
-        return CityLookupStatus::NotFound;
+    if (outcome == QueryOutcome::kNoRow || !city.zoneIndex) {
+        return CityLookupStatus::kNotFound;
     }
 
     StoredZone zone;
     switch (QueryZone(statements->zone, *city.zoneIndex, zone)) {
-        case QueryOutcome::Row:
+        case QueryOutcome::kRow:
             break;
-        case QueryOutcome::NoRow:
-            return CityLookupStatus::NotFound;  // the city names a zone that is not there
-        case QueryOutcome::Error:
-            return CityLookupStatus::DatabaseUnavailable;
+        case QueryOutcome::kNoRow:
+            return CityLookupStatus::kNotFound;  // the city names a zone that is not there
+        case QueryOutcome::kError:
+            return CityLookupStatus::kDatabaseUnavailable;
     }
     found = DecodeStoredCity(city, zone);
-    return found ? CityLookupStatus::Found : CityLookupStatus::NotFound;
+    return found ? CityLookupStatus::kFound : CityLookupStatus::kNotFound;
 }
 
 }  // namespace
@@ -173,18 +173,18 @@ SqliteCityStore::SqliteCityStore(std::filesystem::path databasePath, bool immuta
       notices_(notices) {}
 
 CityLookupStatus SqliteCityStore::LookUp(CityLocation& city) const {
-    CityLookupStatus status = CityLookupStatus::DatabaseUnavailable;
+    CityLookupStatus status = CityLookupStatus::kDatabaseUnavailable;
     std::optional<CityLocation> found;
     {
         // The connection lives only for this lookup. Only a regular file is opened.
         const std::optional<SqliteDb> db =
-            SqliteDb::Open(databasePath_, immutable_ ? SqliteOpenMode::ReadOnlyImmutable
-                                                     : SqliteOpenMode::ReadOnly);
+            SqliteDb::Open(databasePath_, immutable_ ? SqliteOpenMode::kReadOnlyImmutable
+                                                     : SqliteOpenMode::kReadOnly);
         if (db) {
             status = FindCity(*db, databasePath_, userDatabasePath_, notices_, city.name, found);
         }
     }
-    if (status == CityLookupStatus::Found) {
+    if (status == CityLookupStatus::kFound) {
         city = std::move(*found);  // the record changes only on success
     }
     return status;

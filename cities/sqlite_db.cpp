@@ -40,14 +40,14 @@ std::string PathToUriPath(const std::string& path) {
 // regular file, which SQLite would open too.
 bool IsOpenableDatabase(const std::filesystem::path& path, SqliteOpenMode mode) {
     const FileKind kind = CheckRegularFile(path);
-    if (kind == FileKind::kMissing && mode == SqliteOpenMode::ReadWriteCreate) {
+    if (kind == FileKind::kMissing && mode == SqliteOpenMode::kReadWriteCreate) {
         if (OpenRegularFile(path, O_RDWR | O_CREAT, 0600).kind != FileKind::kRegular) {
             return false;
         }
     } else if (kind != FileKind::kRegular) {
         return false;
     }
-    if (mode == SqliteOpenMode::ReadOnlyImmutable) {
+    if (mode == SqliteOpenMode::kReadOnlyImmutable) {
         return true;  // no journal is read
     }
     for (const char* suffix : {"-journal", "-wal"}) {
@@ -79,17 +79,17 @@ std::optional<SqliteDb> SqliteDb::Open(const std::filesystem::path& path, Sqlite
     std::string uri = "file:" + PathToUriPath(absolute.string());
     int flags = SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     switch (mode) {
-        case SqliteOpenMode::ReadOnly:
+        case SqliteOpenMode::kReadOnly:
             flags |= SQLITE_OPEN_READONLY;
             break;
-        case SqliteOpenMode::ReadOnlyImmutable:
+        case SqliteOpenMode::kReadOnlyImmutable:
             flags |= SQLITE_OPEN_READONLY;
             uri += "?immutable=1";
             break;
-        case SqliteOpenMode::ReadWrite:
+        case SqliteOpenMode::kReadWrite:
             flags |= SQLITE_OPEN_READWRITE;
             break;
-        case SqliteOpenMode::ReadWriteCreate:
+        case SqliteOpenMode::kReadWriteCreate:
             flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
             break;
     }
@@ -103,7 +103,7 @@ std::optional<SqliteDb> SqliteDb::Open(const std::filesystem::path& path, Sqlite
     // side effects, and the schema may not be altered through writable_schema.
     sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    if (mode != SqliteOpenMode::ReadOnlyImmutable) {
+    if (mode != SqliteOpenMode::kReadOnlyImmutable) {
         // Another process (a second copy of the program) may be writing the file briefly.
         sqlite3_busy_timeout(raw, 2000);
     }
@@ -153,11 +153,11 @@ bool SqliteStatement::BindInt64(int index, std::int64_t value) {
 SqliteStatement::StepResult SqliteStatement::Step() {
     switch (sqlite3_step(statement_.get())) {
         case SQLITE_ROW:
-            return StepResult::Row;
+            return StepResult::kRow;
         case SQLITE_DONE:
-            return StepResult::Done;
+            return StepResult::kDone;
         default:
-            return StepResult::Error;
+            return StepResult::kError;
     }
 }
 

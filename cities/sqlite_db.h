@@ -17,14 +17,14 @@ namespace orvanta {
 // How a database file is opened.
 enum class SqliteOpenMode {
     // Read only; the file must exist. Locking and change detection stay on.
-    ReadOnly,
+    kReadOnly,
     // Read only, and the file is declared immutable (no locks, no journal, no change
     // detection): only for a file that nothing writes while it is open.
-    ReadOnlyImmutable,
+    kReadOnlyImmutable,
     // Read and write; the file must exist.
-    ReadWrite,
+    kReadWrite,
     // Read and write; the file is created when missing, with mode 0600.
-    ReadWriteCreate,
+    kReadWriteCreate,
 };
 
 // An open connection. Closed when the object is destroyed.
@@ -58,7 +58,7 @@ class SqliteDb {
 // One prepared statement on an open connection; it must not outlive the connection.
 class SqliteStatement {
   public:
-    enum class StepResult { Row, Done, Error };
+    enum class StepResult { kRow, kDone, kError };
 
     // Compiles one statement. Nothing when it does not compile (syntax error, missing table
     // or column, a file that is not a database or is damaged).

@@ -16,30 +16,30 @@ namespace {
 std::optional<std::string> KeyOf(const std::filesystem::path& cityDatabase, std::string_view name,
                                  UserCityChange& status) {
     if (!IsUsableCityName(name)) {
-        status = UserCityChange::InvalidInput;
+        status = UserCityChange::kInvalidInput;
         return std::nullopt;
     }
     const std::optional<SqliteDb> db =
-        SqliteDb::Open(cityDatabase, SqliteOpenMode::ReadOnlyImmutable);
+        SqliteDb::Open(cityDatabase, SqliteOpenMode::kReadOnlyImmutable);
     if (!db) {
-        status = UserCityChange::CityDatabaseFailed;
+        status = UserCityChange::kCityDatabaseFailed;
         return std::nullopt;
     }
     bool tableFailed = false;
     std::optional<std::string> key = SearchKeyOf(*db, name, tableFailed);
     if (!key) {
-        status = tableFailed ? UserCityChange::CityDatabaseFailed : UserCityChange::InvalidInput;
+        status = tableFailed ? UserCityChange::kCityDatabaseFailed : UserCityChange::kInvalidInput;
         return std::nullopt;
     }
     if (key->empty()) {
-        status = UserCityChange::InvalidInput;
+        status = UserCityChange::kInvalidInput;
         return std::nullopt;
     }
     return key;
 }
 
 bool StepDone(SqliteStatement& statement) {
-    return statement.Step() == SqliteStatement::StepResult::Done;
+    return statement.Step() == SqliteStatement::StepResult::kDone;
 }
 
 // Inside the write transaction: refuses a taken name (status NameTaken, rolled back), else
@@ -52,12 +52,12 @@ UserDatabaseChange InsertUserCity(SqliteDb& db, const NewUserCity& city, const s
         return UserDatabaseChange::kFailed;
     }
     switch (taken->Step()) {
-        case SqliteStatement::StepResult::Row:
-            status = UserCityChange::NameTaken;
+        case SqliteStatement::StepResult::kRow:
+            status = UserCityChange::kNameTaken;
             return UserDatabaseChange::kRollBack;
-        case SqliteStatement::StepResult::Error:
+        case SqliteStatement::StepResult::kError:
             return UserDatabaseChange::kFailed;
-        case SqliteStatement::StepResult::Done:
+        case SqliteStatement::StepResult::kDone:
             break;
     }
     // One zone row per zone name; its offsets are refreshed by each city added with it.
@@ -93,7 +93,7 @@ UserDatabaseChange DeleteUserCity(SqliteDb& db, const std::string& key) {
         return UserDatabaseChange::kFailed;
     }
     std::optional<SqliteStatement> changes = SqliteStatement::Prepare(db, "SELECT changes()");
-    if (!changes || changes->Step() != SqliteStatement::StepResult::Row) {
+    if (!changes || changes->Step() != SqliteStatement::StepResult::kRow) {
         return UserDatabaseChange::kFailed;
     }
     if (changes->ColumnInt64(0).value_or(0) == 0) {
@@ -121,13 +121,13 @@ UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
         std::fabs(city.latitudeDeg) > 90.0 || std::fabs(city.longitudeDeg) > 180.0 ||
         city.zoneName.empty() || !IsPlausibleZoneName(city.zoneName) ||
         std::abs(city.biasMinutes) > kMaxBiasMinutes) {
-        return UserCityChange::InvalidInput;
+        return UserCityChange::kInvalidInput;
     }
     // A name is shown on terminals and written into calendar files: no control characters.
     if (HasControlCharacter(city.name)) {
-        return UserCityChange::InvalidInput;
+        return UserCityChange::kInvalidInput;
     }
-    UserCityChange status = UserCityChange::Done;
+    UserCityChange status = UserCityChange::kDone;
     const std::optional<std::string> key = KeyOf(cityDatabase, city.name, status);
     if (!key) {
         return status;
@@ -137,37 +137,37 @@ UserCityChange AddUserCity(const std::filesystem::path& cityDatabase,
                            [&](SqliteDb& db) { return InsertUserCity(db, city, *key, status); });
     switch (write) {
         case UserDatabaseWrite::kCommitted:
-            return UserCityChange::Done;
+            return UserCityChange::kDone;
         case UserDatabaseWrite::kRolledBack:
             return status;
         case UserDatabaseWrite::kNoFile:
         case UserDatabaseWrite::kFailed:
             break;
     }
-    return UserCityChange::UserDatabaseFailed;
+    return UserCityChange::kUserDatabaseFailed;
 }
 
 UserCityChange RemoveUserCity(const std::filesystem::path& cityDatabase,
                               const std::filesystem::path& userDatabase, std::string_view name,
                               NoticeList* notices) {
-    UserCityChange status = UserCityChange::Done;
+    UserCityChange status = UserCityChange::kDone;
     const std::optional<std::string> key = KeyOf(cityDatabase, name, status);
     if (!key) {
-        return status == UserCityChange::InvalidInput ? UserCityChange::NotFound : status;
+        return status == UserCityChange::kInvalidInput ? UserCityChange::kNotFound : status;
     }
     // A missing file is not created for a removal; a damaged one is moved aside, and the city
     // is no longer among the user's then.
     switch (ChangeUserDatabase(userDatabase, /*create=*/false, notices,
                                [&](SqliteDb& db) { return DeleteUserCity(db, *key); })) {
         case UserDatabaseWrite::kCommitted:
-            return UserCityChange::Done;
+            return UserCityChange::kDone;
         case UserDatabaseWrite::kRolledBack:
         case UserDatabaseWrite::kNoFile:
-            return UserCityChange::NotFound;
+            return UserCityChange::kNotFound;
         case UserDatabaseWrite::kFailed:
             break;
     }
-    return UserCityChange::UserDatabaseFailed;
+    return UserCityChange::kUserDatabaseFailed;
 }
 
 UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::string& key,
@@ -177,9 +177,9 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
         case UserDatabaseReader::State::kOpen:
             break;
         case UserDatabaseReader::State::kAbsent:
-            return UserCityFind::None;
+            return UserCityFind::kNone;
         case UserDatabaseReader::State::kFailed:
-            return UserCityFind::Failed;
+            return UserCityFind::kFailed;
     }
     std::optional<SqliteDb>& db = reader.db;
     if (!HasTable(*db, "user_cities") || !HasTable(*db, "user_zones")) {
@@ -189,7 +189,7 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
             db.reset();
             SetDamagedUserDatabaseAside(userDatabase, notices);
         }
-        return UserCityFind::None;
+        return UserCityFind::kNone;
     }
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(
         *db,
@@ -197,20 +197,20 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
         " z.observes_dst FROM user_cities AS c JOIN user_zones AS z"
         " ON z.zone_index = c.zone_index WHERE c.search_key = ?1 ORDER BY c.city_id LIMIT 1");
     if (!statement || !statement->BindText(1, key)) {
-        return UserCityFind::Failed;
+        return UserCityFind::kFailed;
     }
     switch (statement->Step()) {
-        case SqliteStatement::StepResult::Done:
-            return UserCityFind::None;
-        case SqliteStatement::StepResult::Error:
+        case SqliteStatement::StepResult::kDone:
+            return UserCityFind::kNone;
+        case SqliteStatement::StepResult::kError:
             if (db->LastErrorMeansDamagedFile()) {
                 statement.reset();
                 db.reset();
                 SetDamagedUserDatabaseAside(userDatabase, notices);
-                return UserCityFind::None;
+                return UserCityFind::kNone;
             }
-            return UserCityFind::Failed;
-        case SqliteStatement::StepResult::Row:
+            return UserCityFind::kFailed;
+        case SqliteStatement::StepResult::kRow:
             break;
     }
     const StoredCity city{statement->ColumnText(0), statement->ColumnInt64(1),
@@ -219,10 +219,10 @@ UserCityFind FindUserCity(const std::filesystem::path& userDatabase, const std::
                           statement->ColumnInt64(6)};
     std::optional<CityLocation> decoded = DecodeStoredCity(city, zone);
     if (!decoded) {
-        return UserCityFind::None;
+        return UserCityFind::kNone;
     }
     found = std::move(*decoded);
-    return UserCityFind::Found;
+    return UserCityFind::kFound;
 }
 
 }  // namespace orvanta

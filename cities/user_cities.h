@@ -27,13 +27,13 @@ struct NewUserCity {
 };
 
 enum class UserCityChange {
-    Done,
-    NameTaken,           // add: a city of the user's has a name with the same search key
-    NotFound,            // remove: no city of the user's has that name
-    InvalidInput,        // not a usable name (add: or one with control characters), coordinates out
-                         // of range, implausible zone name
-    CityDatabaseFailed,  // the city database (its fold table) cannot be read
-    UserDatabaseFailed,  // user.db cannot be created, opened or written
+    kDone,
+    kNameTaken,     // add: a city of the user's has a name with the same search key
+    kNotFound,      // remove: no city of the user's has that name
+    kInvalidInput,  // not a usable name (add: or one with control characters), coordinates out
+                    // of range, implausible zone name
+    kCityDatabaseFailed,  // the city database (its fold table) cannot be read
+    kUserDatabaseFailed,  // user.db cannot be created, opened or written
 };
 
 // Adds the city to user.db (created when missing). A damaged user.db is moved aside (with a
@@ -48,7 +48,7 @@ enum class UserCityChange {
                                             const std::filesystem::path& userDatabase,
                                             std::string_view name, NoticeList* notices = nullptr);
 
-enum class UserCityFind { Found, None, Failed };
+enum class UserCityFind { kFound, kNone, kFailed };
 
 // Given the path of user.db and a search key, finds the user's city with that key and fills
 // every field of found. None when the file, its tables or such a city do not exist, or the

@@ -54,8 +54,8 @@ Attempt TryChange(const std::filesystem::path& path, bool create,
                   const std::function<UserDatabaseChange(SqliteDb&)>& change,
                   UserDatabaseWrite& result) {
     result = UserDatabaseWrite::kFailed;
-    std::optional<SqliteDb> db =
-        SqliteDb::Open(path, create ? SqliteOpenMode::ReadWriteCreate : SqliteOpenMode::ReadWrite);
+    std::optional<SqliteDb> db = SqliteDb::Open(
+        path, create ? SqliteOpenMode::kReadWriteCreate : SqliteOpenMode::kReadWrite);
     if (!db) {
         return Attempt::kDone;
     }
@@ -101,9 +101,9 @@ UserDatabaseReader OpenUserDatabaseForReading(const std::filesystem::path& path,
         case FileKind::kUnreadable:
             return reader;
     }
-    reader.db = SqliteDb::Open(path, SqliteOpenMode::ReadWrite);
+    reader.db = SqliteDb::Open(path, SqliteOpenMode::kReadWrite);
     if (!reader.db) {
-        reader.db = SqliteDb::Open(path, SqliteOpenMode::ReadOnly);
+        reader.db = SqliteDb::Open(path, SqliteOpenMode::kReadOnly);
     }
     reader.state =
         reader.db ? UserDatabaseReader::State::kOpen : UserDatabaseReader::State::kFailed;
@@ -150,7 +150,7 @@ bool HasTable(const SqliteDb& db, const char* table) {
     std::optional<SqliteStatement> statement = SqliteStatement::Prepare(
         db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
     return statement && statement->BindText(1, table) &&
-           statement->Step() == SqliteStatement::StepResult::Row;
+           statement->Step() == SqliteStatement::StepResult::kRow;
 }
 
 }  // namespace orvanta

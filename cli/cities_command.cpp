@@ -103,12 +103,12 @@ int SetHome(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     CityLocation city;
     city.name = request.text;
     switch (services.cities->LookUp(city)) {
-        case CityLookupStatus::Found:
+        case CityLookupStatus::kFound:
             break;
-        case CityLookupStatus::NotFound:
+        case CityLookupStatus::kNotFound:
             WriteErrorLine(err, "cannot find the city " + QuotedValue(request.text));
             return 1;
-        case CityLookupStatus::DatabaseUnavailable:
+        case CityLookupStatus::kDatabaseUnavailable:
             WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
                                     " is missing or damaged");
             return 1;
@@ -140,22 +140,22 @@ int ClearHome(std::ostream& out, std::ostream& err, const TimesServices& service
 int ReportChange(UserCityChange change, const CitiesRequest& request, std::ostream& err,
                  const TimesServices& services) {
     switch (change) {
-        case UserCityChange::Done:
+        case UserCityChange::kDone:
             return 0;
-        case UserCityChange::NameTaken:
+        case UserCityChange::kNameTaken:
             WriteErrorLine(err, "you already have a city named " + QuotedValue(request.text));
             return 2;
-        case UserCityChange::NotFound:
+        case UserCityChange::kNotFound:
             WriteErrorLine(err, "you have no city named " + QuotedValue(request.text));
             return 1;
-        case UserCityChange::InvalidInput:
+        case UserCityChange::kInvalidInput:
             WriteErrorLine(err, UnusableNameText(request.text));
             return 2;
-        case UserCityChange::CityDatabaseFailed:
+        case UserCityChange::kCityDatabaseFailed:
             WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
                                     " is missing or damaged");
             return 1;
-        case UserCityChange::UserDatabaseFailed:
+        case UserCityChange::kUserDatabaseFailed:
             WriteErrorLine(err, "cannot write " + (services.userDatabasePath
                                                        ? services.userDatabasePath->string()
                                                        : std::string("user.db")));
@@ -186,7 +186,7 @@ int Add(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     city.observesDst = zone->observesDst;
     const UserCityChange change =
         AddUserCity(services.cityDatabasePath, *services.userDatabasePath, city, services.notices);
-    if (change != UserCityChange::Done) {
+    if (change != UserCityChange::kDone) {
         return ReportChange(change, request, err, services);
     }
     out << "Added " << VisibleText(request.text) << '\n';
@@ -201,7 +201,7 @@ int Remove(const CitiesRequest& request, std::ostream& out, std::ostream& err,
     }
     const UserCityChange change = RemoveUserCity(
         services.cityDatabasePath, *services.userDatabasePath, request.text, services.notices);
-    if (change != UserCityChange::Done) {
+    if (change != UserCityChange::kDone) {
         return ReportChange(change, request, err, services);
     }
     out << "Removed " << VisibleText(request.text) << '\n';
@@ -215,19 +215,19 @@ int RunCitiesCommand(const CitiesRequest& request, std::ostream& out, std::ostre
     std::ostringstream buffer;  // nothing reaches out unless the command succeeds
     int status = 1;
     switch (request.action) {
-        case CitiesRequest::Action::Search:
+        case CitiesRequest::Action::kSearch:
             status = Search(request, buffer, err, services);
             break;
-        case CitiesRequest::Action::SetHome:
+        case CitiesRequest::Action::kSetHome:
             status = SetHome(request, buffer, err, services);
             break;
-        case CitiesRequest::Action::ClearHome:
+        case CitiesRequest::Action::kClearHome:
             status = ClearHome(buffer, err, services);
             break;
-        case CitiesRequest::Action::Add:
+        case CitiesRequest::Action::kAdd:
             status = Add(request, buffer, err, services);
             break;
-        case CitiesRequest::Action::Remove:
+        case CitiesRequest::Action::kRemove:
             status = Remove(request, buffer, err, services);
             break;
     }

@@ -10,7 +10,7 @@ namespace {
 
 std::string LimitCheck(const std::string& text) {
     const std::optional<int> limit =
-        text.size() <= 5 ? ParseNumber<int>(text, NumberSigns::None) : std::nullopt;
+        text.size() <= 5 ? ParseNumber<int>(text, NumberSigns::kNone) : std::nullopt;
     return limit && *limit >= 1
                ? std::string()
                : "limit must be a whole number from 1 to 99999, not " + QuotedValue(text);
@@ -55,10 +55,10 @@ ParsedArguments CitiesOptions::Request() const {
         if (IsBlank(request.text)) {
             return Refused("cities search needs the beginning of a city name");
         }
-        request.action = CitiesRequest::Action::Search;
+        request.action = CitiesRequest::Action::kSearch;
         if (!limitText_.empty()) {
             request.limit =
-                static_cast<std::size_t>(*ParseNumber<int>(limitText_, NumberSigns::None));
+                static_cast<std::size_t>(*ParseNumber<int>(limitText_, NumberSigns::kNone));
         }
         return request;
     }
@@ -67,13 +67,13 @@ ParsedArguments CitiesOptions::Request() const {
             return Refused("cities home takes a city NAME or --clear, not both");
         }
         if (clear_) {
-            request.action = CitiesRequest::Action::ClearHome;
+            request.action = CitiesRequest::Action::kClearHome;
             return request;
         }
         if (IsBlank(request.text)) {
             return Refused("cities home needs a city NAME or --clear");
         }
-        request.action = CitiesRequest::Action::SetHome;
+        request.action = CitiesRequest::Action::kSetHome;
         return request;
     }
     if (add_->parsed()) {
@@ -83,7 +83,7 @@ ParsedArguments CitiesOptions::Request() const {
         if (IsBlank(request.text)) {
             return Refused("cities remove needs the NAME of a city of your own");
         }
-        request.action = CitiesRequest::Action::Remove;
+        request.action = CitiesRequest::Action::kRemove;
         return request;
     }
     return Refused("cities needs one of search, home, add and remove");
@@ -96,7 +96,7 @@ ParsedArguments CitiesOptions::AddRequest(CitiesRequest request) const {
     if (add_->count("--lat") == 0 || add_->count("--lon") == 0 || add_->count("--tz") == 0) {
         return Refused("cities add needs --lat, --lon and --tz");
     }
-    request.action = CitiesRequest::Action::Add;
+    request.action = CitiesRequest::Action::kAdd;
     request.latitudeDeg = *ParseFiniteNumber(latText_);
     request.longitudeDeg = *ParseFiniteNumber(lonText_);
     return request;

@@ -50,7 +50,7 @@ void WritePresetList(std::ostream& out) {
         out << id << " " << preset.authority << ": " << preset.summary
             << " (source: " << preset.source
             << "); high latitudes: " << HighLatitudeRuleName(preset.method.highLatitude);
-        if (preset.method.highLatitude == HighLatitudeRule::NearestLatitude) {
+        if (preset.method.highLatitude == HighLatitudeRule::kNearestLatitude) {
             out << " at " << preset.method.nearestLatitudeDeg << "°";
         }
         out << " (" << preset.ruleReason << ")\n";

@@ -79,9 +79,9 @@ int RunNextCommand(const NextRequest& request, std::ostream& out, std::ostream& 
         status != 0) {
         return status;
     }
-    const ZoneYears zoneYears = request.times.source == LocationSource::Coordinates
-                                    ? ZoneYears::EachYear
-                                    : ZoneYears::AsGiven;
+    const ZoneYears zoneYears = request.times.source == LocationSource::kCoordinates
+                                    ? ZoneYears::kEachYear
+                                    : ZoneYears::kAsGiven;
     // The local date is within a day of roughDay: the days around it hold the event before now
     // and the next one, unless the place has none for days.
     std::optional<std::vector<DatedRow>> days =
@@ -101,7 +101,8 @@ int RunNextCommand(const NextRequest& request, std::ostream& out, std::ostream& 
         WriteErrorLine(err, "no prayer time comes in the year after that moment at this place");
         return 1;
     }
-    if (request.format == NextRequest::Format::Waybar && !AddHijriDates(*days, setup.hijriOffset)) {
+    if (request.format == NextRequest::Format::kWaybar &&
+        !AddHijriDates(*days, setup.hijriOffset)) {
         WriteErrorLine(err, "cannot compute the Hijri dates (the ICU calendar data)");
         return 1;
     }

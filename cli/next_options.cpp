@@ -57,7 +57,7 @@ std::string NowCheck(const std::string& text) {
 
 std::string SoonCheck(const std::string& text) {
     const std::optional<int> minutes =
-        text.size() <= 4 ? ParseNumber<int>(text, NumberSigns::None) : std::nullopt;
+        text.size() <= 4 ? ParseNumber<int>(text, NumberSigns::kNone) : std::nullopt;
     return minutes && *minutes <= 1440
                ? std::string()
                : "soon must be a whole number of minutes from 0 to 1440, not " + QuotedValue(text);
@@ -117,13 +117,13 @@ NextRequest NextOptions::Request(TimesRequest times) const {
     NextRequest request;
     request.times = std::move(times);
     if (format_ == "json") {
-        request.format = NextRequest::Format::Json;
+        request.format = NextRequest::Format::kJson;
     } else if (format_ == "waybar") {
-        request.format = NextRequest::Format::Waybar;
+        request.format = NextRequest::Format::kWaybar;
     }
     request.shortText = short_;
     if (!soonText_.empty()) {
-        request.soonMinutes = *ParseNumber<int>(soonText_, NumberSigns::None);
+        request.soonMinutes = *ParseNumber<int>(soonText_, NumberSigns::kNone);
     }
     if (!nowText_.empty()) {
         request.now = ParseGivenInstant(nowText_);

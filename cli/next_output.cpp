@@ -157,15 +157,15 @@ void WriteNextPrayer(std::ostream& out, const NextPrayer& next, const NextReques
     const bool clock24 = request.times.clock24;
     Json json;
     switch (request.format) {
-        case NextRequest::Format::Text:
+        case NextRequest::Format::kText:
             out << OneLine(next, request) << '\n';
             return;
-        case NextRequest::Format::Json:
+        case NextRequest::Format::kJson:
             json = EventJson(next.next, clock24);
             json["secondsLeft"] = next.next.instantUtc - next.nowUtc;
             json["after"] = next.after ? EventJson(*next.after, clock24) : Json();
             break;
-        case NextRequest::Format::Waybar: {
+        case NextRequest::Format::kWaybar: {
             Json classes = Json::array({kPrayerKeys[static_cast<std::size_t>(next.next.slot)]});
             if (next.next.instantUtc - next.nowUtc <= request.soonMinutes * kSecondsPerMinute) {
                 classes.push_back("soon");

@@ -6,7 +6,7 @@
 namespace orvanta {
 
 std::optional<double> ParseFiniteNumber(const std::string& text) {
-    return ParseNumber<double>(text, NumberSigns::PlusOrMinus);
+    return ParseNumber<double>(text, NumberSigns::kPlusOrMinus);
 }
 
 std::optional<CivilDate> ParseIsoDate(const std::string& text) {
@@ -14,9 +14,9 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
         return std::nullopt;
     }
     const std::string_view all = text;
-    const std::optional<int> year = ParseNumber<int>(all.substr(0, 4), NumberSigns::None);
-    const std::optional<int> month = ParseNumber<int>(all.substr(5, 2), NumberSigns::None);
-    const std::optional<int> day = ParseNumber<int>(all.substr(8, 2), NumberSigns::None);
+    const std::optional<int> year = ParseNumber<int>(all.substr(0, 4), NumberSigns::kNone);
+    const std::optional<int> month = ParseNumber<int>(all.substr(5, 2), NumberSigns::kNone);
+    const std::optional<int> day = ParseNumber<int>(all.substr(8, 2), NumberSigns::kNone);
     if (!year || !month || !day) {
         return std::nullopt;
     }
@@ -48,7 +48,7 @@ std::optional<std::pair<CivilDate, CivilDate>> ParseIsoMonth(const std::string& 
 
 std::optional<std::pair<CivilDate, CivilDate>> ParseYear(const std::string& text) {
     const std::optional<int> year =
-        text.size() <= 4 ? ParseNumber<int>(text, NumberSigns::None) : std::nullopt;
+        text.size() <= 4 ? ParseNumber<int>(text, NumberSigns::kNone) : std::nullopt;
     if (!year || *year < 1 || *year > 9999) {
         return std::nullopt;
     }

@@ -55,14 +55,14 @@ int LookUp(const TimesServices& services, CityLocation& city, std::ostream& err)
     }
     const std::string searched = city.name;
     const CityLookupStatus status = services.cities->LookUp(city);
-    if (status == CityLookupStatus::NotFound) {
+    if (status == CityLookupStatus::kNotFound) {
         WriteErrorLine(err, "cannot find the city " + QuotedValue(searched));
-    } else if (status == CityLookupStatus::DatabaseUnavailable) {
+    } else if (status == CityLookupStatus::kDatabaseUnavailable) {
         WriteErrorLine(err, "the city database " + services.cityDatabaseDescription +
                                 " is missing or damaged; rebuild it with 'make' or reinstall "
                                 "Orvanta");
     }
-    return status == CityLookupStatus::Found ? 0 : 1;
+    return status == CityLookupStatus::kFound ? 0 : 1;
 }
 
 // A zone given by name on the command line: its standard offset for the year.
@@ -118,14 +118,14 @@ int SetUpRun(const TimesRequest& request, const TimesServices& services, std::in
         return 2;
     }
     CityLocation& city = setup.city;
-    if (request.source == LocationSource::Coordinates) {
+    if (request.source == LocationSource::kCoordinates) {
         city = request.city;
         if (!city.zoneName.empty() && !SettleNamedZone(city, year, err)) {
             return 1;
         }
         return 0;
     }
-    if (request.source == LocationSource::CityName) {
+    if (request.source == LocationSource::kCityName) {
         city.name = request.city.name;
     }
     return LookUp(services, city, err);

@@ -38,7 +38,7 @@ int WriteTimetable(const TimesRequest& request, const CityLocation& city,
                    const PrayerSettings& settings, const MethodChoice& choice,
                    const std::vector<DatedRow>& days, std::ostringstream printed, std::ostream& out,
                    std::ostream& err, const std::function<std::int64_t()>& nowUtc) {
-    if (request.format == OutputFormat::Csv) {
+    if (request.format == OutputFormat::kCsv) {
         // Nothing can fail now but the writing itself: the CSV goes straight out in its blocks
         // (a year is about 100 KiB), with no copy of the whole text in memory.
         out << printed.view();
@@ -52,15 +52,15 @@ int WriteTimetable(const TimesRequest& request, const CityLocation& city,
     room.reserve(room.size() + days.size() * kBytesPerDay);
     std::ostringstream output(std::move(room), std::ios::out | std::ios::ate);
     switch (request.format) {
-        case OutputFormat::Text:
+        case OutputFormat::kText:
             WriteTimetableAsText(output, city, settings, days, request.clock24, &choice);
             break;
-        case OutputFormat::Csv:
+        case OutputFormat::kCsv:
             break;  // written above
-        case OutputFormat::Json:
+        case OutputFormat::kJson:
             WriteTimetableAsJson(output, city, settings, days, &choice, request.clock24);
             break;
-        case OutputFormat::Ics: {
+        case OutputFormat::kIcs: {
             const std::int64_t now = nowUtc ? nowUtc() : 0;
             const std::string methodText = IsClassic(choice) ? std::string() : choice.presetId;
             if (!WriteTimetableAsIcs(output, city, days, now, methodText)) {
@@ -117,8 +117,8 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     if (request.range) {
         std::optional<std::vector<DatedRow>> rows =
             ComputeDateRange(request.range->first, request.range->second, city, settings, choice,
-                             request.source == LocationSource::Coordinates ? ZoneYears::EachYear
-                                                                           : ZoneYears::AsGiven);
+                             request.source == LocationSource::kCoordinates ? ZoneYears::kEachYear
+                                                                            : ZoneYears::kAsGiven);
         if (rows) {
             days = std::move(*rows);
         }

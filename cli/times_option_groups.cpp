@@ -78,7 +78,7 @@ class PlaceOptions final : public TimesOptionGroup {
             if (IsBlank(cityName_)) {
                 return "--city needs a city name";
             }
-            request.source = LocationSource::CityName;
+            request.source = LocationSource::kCityName;
             request.city.name = cityName_;
             return std::nullopt;
         }
@@ -97,7 +97,7 @@ class PlaceOptions final : public TimesOptionGroup {
         if (!Given(tz_) && !Given(zone_)) {
             return "give the time zone with --tz ZONE or --zone HOURS";
         }
-        request.source = LocationSource::Coordinates;
+        request.source = LocationSource::kCoordinates;
         const double zoneHours = Given(zone_) ? *ParseFiniteNumber(zoneText_) : 0.0;
         request.city =
             CityAt(*ParseFiniteNumber(latText_), *ParseFiniteNumber(lonText_), zoneHours, dstFlag_);
@@ -270,13 +270,13 @@ class OutputOptions final : public TimesOptionGroup {
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
         if (format_ == "csv") {
-            request.format = OutputFormat::Csv;
+            request.format = OutputFormat::kCsv;
         } else if (format_ == "json") {
-            request.format = OutputFormat::Json;
+            request.format = OutputFormat::kJson;
         } else if (format_ == "ics") {
-            request.format = OutputFormat::Ics;
+            request.format = OutputFormat::kIcs;
         }
-        if (clock24Flag_ && request.format == OutputFormat::Ics) {
+        if (clock24Flag_ && request.format == OutputFormat::kIcs) {
             return "--24h does not go with --format ics (a calendar shows times its own way)";
         }
         request.clock24 = clock24Flag_;

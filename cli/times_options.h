@@ -14,13 +14,13 @@
 
 namespace orvanta {
 
-enum class OutputFormat { Text, Csv, Json, Ics };
+enum class OutputFormat { kText, kCsv, kJson, kIcs };
 
 // Where the place comes from.
 enum class LocationSource {
-    SavedSettings,  // the city the window would use: home city, else the configured city
-    CityName,       // --city NAME, looked up in the city database
-    Coordinates,    // --lat/--lon with --zone [--dst] or --tz
+    kSavedSettings,  // the city the window would use: home city, else the configured city
+    kCityName,       // --city NAME, looked up in the city database
+    kCoordinates,    // --lat/--lon with --zone [--dst] or --tz
 };
 
 // Settings given on the command line; each replaces the saved one for this run only.
@@ -33,7 +33,7 @@ struct SettingsOverrides {
 };
 
 struct TimesRequest {
-    LocationSource source = LocationSource::SavedSettings;
+    LocationSource source = LocationSource::kSavedSettings;
     // CityName: the name to look up. Coordinates: coordinates and zone; with --tz, zoneName is
     // set, and the standard offset and daylight-saving flag follow from the date's year.
     CityLocation city;
@@ -42,14 +42,14 @@ struct TimesRequest {
     std::optional<CivilDate> date;    // one day; nothing (and no range): today
     // A range of days, both included (--month, --year, --from/--to); at most kMaxRangeDays.
     std::optional<std::pair<CivilDate, CivilDate>> range;
-    OutputFormat format = OutputFormat::Text;
+    OutputFormat format = OutputFormat::kText;
     bool clock24 = false;  // text: 24-hour times
 };
 
 // orvanta-times cities ...: what to do with the city databases.
 struct CitiesRequest {
-    enum class Action { Search, SetHome, ClearHome, Add, Remove };
-    Action action = Action::Search;
+    enum class Action { kSearch, kSetHome, kClearHome, kAdd, kRemove };
+    Action action = Action::kSearch;
     std::string text;         // Search: the text typed; SetHome, Add, Remove: the city name
     std::size_t limit = 20;   // Search: most rows shown
     double latitudeDeg = 0;   // Add: degrees, NORTH positive
@@ -67,9 +67,9 @@ struct GivenInstant {
 
 // orvanta-times next ...: the next of the six times from now.
 struct NextRequest {
-    enum class Format { Text, Json, Waybar };
+    enum class Format { kText, kJson, kWaybar };
     TimesRequest times;  // the place, the settings and the method, and --24h
-    Format format = Format::Text;
+    Format format = Format::kText;
     bool shortText = false;           // the text without the time left
     std::int32_t soonMinutes = 15;    // waybar: the class "soon" this many minutes before, or less
     std::optional<GivenInstant> now;  // --now; nothing: the system clock

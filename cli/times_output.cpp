@@ -61,11 +61,11 @@ std::string TimeText(float value, bool clock24) {
 std::string QiblaLine(const CityLocation& city) {
     const Qibla qibla = QiblaFrom(city.latitudeRad, city.longitudeRad);
     switch (qibla.kind) {
-        case QiblaKind::AtKaaba:
+        case QiblaKind::kAtKaaba:
             return "none: the place is the Kaaba";
-        case QiblaKind::AnyDirection:
+        case QiblaKind::kAnyDirection:
             return "every direction: the place is the Kaaba's antipode";
-        case QiblaKind::Bearing:
+        case QiblaKind::kBearing:
             break;
     }
     std::array<char, 32> text{};

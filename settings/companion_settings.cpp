@@ -17,7 +17,7 @@ std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
     for (std::size_t start = 0; start <= text.size() && numbers.size() <= 4;) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::optional<int> number =
-            ParseNumber<int>(text.substr(start, comma - start), NumberSigns::MinusOnly);
+            ParseNumber<int>(text.substr(start, comma - start), NumberSigns::kMinusOnly);
         if (!number) {
             return std::nullopt;
         }

@@ -14,7 +14,7 @@ constexpr int kMaxOffset = 2;
 }  // namespace
 
 std::optional<int> ParseHijriOffset(std::string_view text) {
-    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::MinusOnly);
+    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::kMinusOnly);
     if (!value || *value < kMinOffset || *value > kMaxOffset) {
         return std::nullopt;
     }

@@ -10,7 +10,7 @@ namespace orvanta {
 namespace {
 
 std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
-    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::MinusOnly);
+    const std::optional<int> value = ParseNumber<int>(text, NumberSigns::kMinusOnly);
     if (!value || *value < low || *value > high) {
         return std::nullopt;
     }

@@ -38,5 +38,4 @@ bool SameRegistryName(std::string_view a, std::string_view b);
 // Removes every entry of that value name (ASCII case ignored) from the settings key.
 void RemoveSettingsValue(RegistryDocument& document, std::string_view name);
 
-
 }  // namespace orvanta

@@ -37,7 +37,7 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
     json["method"] = choice.presetId;
     json["authority"] = preset->authority;
     json["fajrAngle"] = m->fajrAngleDeg;
-    if (m->ishaRule == IshaRule::Angle) {
+    if (m->ishaRule == IshaRule::kAngle) {
         json["ishaAngle"] = m->ishaAngleDeg;
     } else {
         json["ishaInterval"] = m->ishaIntervalMinutes;
@@ -52,7 +52,7 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
     }
     json["minutes"] = std::move(minutes);
     json["highLatitude"] = HighLatitudeRuleName(m->highLatitude);
-    if (m->highLatitude == HighLatitudeRule::NearestLatitude) {
+    if (m->highLatitude == HighLatitudeRule::kNearestLatitude) {
         json["nearestLatitude"] = m->nearestLatitudeDeg;  // degrees, the place's hemisphere
     }
     json["rounding"] = RoundingRuleName(m->rounding);
@@ -63,8 +63,8 @@ nlohmann::ordered_json MethodSettingsJson(const MethodChoice& choice,
 // Degrees clockwise from true north, or null at the Kaaba and at its antipode.
 nlohmann::ordered_json QiblaJson(const CityLocation& city) {
     const Qibla qibla = QiblaFrom(city.latitudeRad, city.longitudeRad);
-    return qibla.kind == QiblaKind::Bearing ? nlohmann::ordered_json(qibla.degrees)
-                                            : nlohmann::ordered_json(nullptr);
+    return qibla.kind == QiblaKind::kBearing ? nlohmann::ordered_json(qibla.degrees)
+                                             : nlohmann::ordered_json(nullptr);
 }
 
 nlohmann::ordered_json HijriJson(const std::optional<HijriDate>& date) {

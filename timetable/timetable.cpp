@@ -85,7 +85,7 @@ bool ClassicRowsOfYear(DayTable& rows, const CivilDate& date, std::int64_t daysL
 // The city as it stands in a year: a zone given by name is settled for that year.
 std::optional<CityLocation> CityOfYear(const CityLocation& city, std::int16_t year,
                                        ZoneYears zoneYears) {
-    if (zoneYears == ZoneYears::AsGiven || city.zoneName.empty()) {
+    if (zoneYears == ZoneYears::kAsGiven || city.zoneName.empty()) {
         return city;
     }
     const std::optional<ZoneSummary> zone = SummarizeZone(city.zoneName, year);
@@ -116,7 +116,7 @@ std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t ye
                       ComputeYearElements(year),
                       ComputeYearCalendar(year, 0).leapYear,
                       &zones};
-    if (method != nullptr && method->ishaRule == IshaRule::Interval &&
+    if (method != nullptr && method->ishaRule == IshaRule::kInterval &&
         method->ramadanIshaIntervalMinutes > 0.0) {
         inputs.ramadan = RamadanDaysOf(year).value_or(RamadanTable{});
     }
@@ -135,7 +135,7 @@ std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLoc
     }
     const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
     const std::optional<YearInputs> year =
-        InputsOfYear(city, date.year, ZoneYears::AsGiven, methodOrClassic, zones);
+        InputsOfYear(city, date.year, ZoneYears::kAsGiven, methodOrClassic, zones);
     if (!year) {
         return std::nullopt;
     }

@@ -39,8 +39,8 @@ inline constexpr std::int64_t kMaxRangeDays = 3653;
 
 // How a range finds each year's standard offset.
 enum class ZoneYears {
-    AsGiven,   // the city's zoneHours and supportsDst hold for every year (a stored city)
-    EachYear,  // settled from the city's named zone for each calendar year (a zone given by name)
+    kAsGiven,   // the city's zoneHours and supportsDst hold for every year (a stored city)
+    kEachYear,  // settled from the city's named zone for each calendar year (a zone given by name)
 };
 
 // One day as ComputeDayOfYear gives it, with what its computation used of its year, for a
@@ -79,6 +79,6 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice = MethodChoice{},
-                                                      ZoneYears zoneYears = ZoneYears::AsGiven);
+                                                      ZoneYears zoneYears = ZoneYears::kAsGiven);
 
 }  // namespace orvanta

@@ -26,16 +26,16 @@ int DayIndexOf(const CivilDate& date) {
 // than a day away (an evening time stored as 1.1 h lies 25.1 h after midnight).
 std::array<double, kPrayerCount> PlacedHours(const DayRow& row) {
     std::array<double, kPrayerCount> placed{};
-    const auto zuhr = static_cast<double>(row[SlotIndex(PrayerSlot::Zuhr)]);
+    const auto zuhr = static_cast<double>(row[SlotIndex(PrayerSlot::kZuhr)]);
     for (int s = 0; s < kPrayerCount; ++s) {
         placed[s] = static_cast<double>(row[s]);
-        if (!IsEvent(row[s]) || !IsEvent(row[SlotIndex(PrayerSlot::Zuhr)]) ||
-            s == SlotIndex(PrayerSlot::Zuhr)) {
+        if (!IsEvent(row[s]) || !IsEvent(row[SlotIndex(PrayerSlot::kZuhr)]) ||
+            s == SlotIndex(PrayerSlot::kZuhr)) {
             continue;
         }
         const double clock = placed[s] - 24.0 * std::floor(placed[s] / 24.0);
         const double days =
-            std::floor((zuhr - clock) / 24.0) + (s > SlotIndex(PrayerSlot::Zuhr) ? 1.0 : 0.0);
+            std::floor((zuhr - clock) / 24.0) + (s > SlotIndex(PrayerSlot::kZuhr) ? 1.0 : 0.0);
         placed[s] = clock + 24.0 * days;
     }
     return placed;

@@ -106,7 +106,7 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
         if (!day || *day < 1 || *day > 365) {
             return std::nullopt;
         }
-        rule.form = PosixTransitionRule::Form::JulianNoLeap;
+        rule.form = PosixTransitionRule::Form::kJulianNoLeap;
         rule.day = *day;
     } else if (cursor.Accept('M')) {
         const std::optional<int> month = ReadNumber(cursor, 2);
@@ -121,7 +121,7 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
         if (!weekday || *weekday > 6) {
             return std::nullopt;
         }
-        rule.form = PosixTransitionRule::Form::MonthWeekDay;
+        rule.form = PosixTransitionRule::Form::kMonthWeekDay;
         rule.month = *month;
         rule.week = *week;
         rule.weekday = *weekday;
@@ -130,7 +130,7 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
         if (!day || *day > 365) {
             return std::nullopt;
         }
-        rule.form = PosixTransitionRule::Form::ZeroBased;
+        rule.form = PosixTransitionRule::Form::kZeroBased;
         rule.day = *day;
     }
     if (cursor.Accept('/')) {
@@ -148,13 +148,13 @@ std::optional<PosixTransitionRule> ReadTransition(Cursor& cursor) {
 std::int64_t TransitionDay(const PosixTransitionRule& rule, std::int64_t year) {
     const std::int64_t jan1 = civil::DaysFromCivil(year, 1, 1);
     switch (rule.form) {
-        case PosixTransitionRule::Form::JulianNoLeap: {
+        case PosixTransitionRule::Form::kJulianNoLeap: {
             const int leapDay = (civil::IsLeapYear(year) && rule.day >= 60) ? 1 : 0;
             return jan1 + rule.day - 1 + leapDay;
         }
-        case PosixTransitionRule::Form::ZeroBased:
+        case PosixTransitionRule::Form::kZeroBased:
             return jan1 + rule.day;
-        case PosixTransitionRule::Form::MonthWeekDay:
+        case PosixTransitionRule::Form::kMonthWeekDay:
             break;
     }
     // The first such weekday of the month, then whole weeks on; week 5 is the last one.

@@ -12,11 +12,11 @@ namespace orvanta {
 // The day and wall-clock time at which the alternative (daylight-saving) time starts or ends.
 struct PosixTransitionRule {
     enum class Form {
-        JulianNoLeap,  // "Jn": day n of the year, 1 .. 365, 29 February never counted
-        ZeroBased,     // "n": day n of the year counted from 0, 0 .. 365, 29 February counted
-        MonthWeekDay,  // "Mm.w.d": weekday d (0 = Sunday) of week w (1 .. 5, 5 = last) of month m
+        kJulianNoLeap,  // "Jn": day n of the year, 1 .. 365, 29 February never counted
+        kZeroBased,     // "n": day n of the year counted from 0, 0 .. 365, 29 February counted
+        kMonthWeekDay,  // "Mm.w.d": weekday d (0 = Sunday) of week w (1 .. 5, 5 = last) of month m
     };
-    Form form = Form::MonthWeekDay;
+    Form form = Form::kMonthWeekDay;
     int day = 0;      // Jn and n forms
     int month = 3;    // Mm.w.d form: 1 .. 12
     int week = 2;     // Mm.w.d form: 1 .. 5

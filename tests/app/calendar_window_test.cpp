@@ -139,7 +139,7 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     }
     // The exports go through the command line's writers.
     const QString csvPath = folder.filePath(QStringLiteral("m.csv"));
-    ASSERT_TRUE(timetable->ExportMonth(csvPath, ExportFormat::Csv));
+    ASSERT_TRUE(timetable->ExportMonth(csvPath, ExportFormat::kCsv));
     QFile csv(csvPath);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QString csvText = QString::fromUtf8(csv.readAll());
@@ -184,7 +184,7 @@ TEST_F(CalendarWindow, AnExportThatCannotBeWrittenWholeLeavesTheTargetAsItWas) {
         const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lower), 0);
         EXPECT_FALSE(pdf ? timetable->SavePdf(path, QPageSize(QPageSize::A4))
-                         : timetable->ExportMonth(path, ExportFormat::Csv));
+                         : timetable->ExportMonth(path, ExportFormat::kCsv));
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
         std::signal(SIGXFSZ, signal);
         ASSERT_EQ(world_.messages.size(), 1U);

@@ -123,11 +123,11 @@ class FakeWorld final : public Clock,
         for (const CityLocation& known : Cities()) {
             if (!citiesUnavailable && fold(known.name) == fold(city.name)) {
                 city = known;
-                return CityLookupStatus::Found;
+                return CityLookupStatus::kFound;
             }
         }
-        return citiesUnavailable ? CityLookupStatus::DatabaseUnavailable
-                                 : CityLookupStatus::NotFound;
+        return citiesUnavailable ? CityLookupStatus::kDatabaseUnavailable
+                                 : CityLookupStatus::kNotFound;
     }
 
     bool ReadHomeCity(CityLocation& city) const override {

@@ -147,7 +147,7 @@ TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
                    (run.glyphIndexes().contains(alone) ? " unjoined" : "");
         };
     };
-    const auto qibla = [] { return QiblaDisplay(Qibla{QiblaKind::Bearing, 52.0}); };
+    const auto qibla = [] { return QiblaDisplay(Qibla{QiblaKind::kBearing, 52.0}); };
     const std::tuple<const char*, const char*, std::function<QString()>, const char16_t*> rows[] = {
         {"degree sign after its number", "ar", qibla,
          u"\u0627\u0644\u0642\u0628\u0644\u0629 \u2066\u0665\u0662\u066B\u0660\u00B0\u2069"},

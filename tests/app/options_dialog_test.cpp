@@ -259,7 +259,7 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
 
     // Opened again on the saved preset, and back to classic.
     world_.method.choice.presetId = "umm-al-qura";
-    world_.method.choice.rounding = RoundingRule::Up;
+    world_.method.choice.rounding = RoundingRule::kUp;
     world_.method.choice.nearestLatitudeDeg = 52.25;  // kept untouched, though shown as 52.3
     Open();
     preset = Control<QComboBox>("methodPreset");

@@ -35,15 +35,15 @@ TEST(MethodChoice, ValueRangesAtTheirEnds) {
     EXPECT_FALSE(ParseIshaInterval("0"));
     EXPECT_EQ(ParseIshaInterval("300"), 300.0);
     using enum HighLatitudeRule;
-    for (const auto& [name, rule] : {std::pair{"none", None},
-                                     {"middle-of-night", MiddleOfNight},
-                                     {"seventh-of-night", SeventhOfNight},
-                                     {"twilight-angle", TwilightAngle}}) {
+    for (const auto& [name, rule] : {std::pair{"none", kNone},
+                                     {"middle-of-night", kMiddleOfNight},
+                                     {"seventh-of-night", kSeventhOfNight},
+                                     {"twilight-angle", kTwilightAngle}}) {
         EXPECT_EQ(ParseHighLatitudeRule(name), rule) << name;
         EXPECT_EQ(HighLatitudeRuleName(rule), name);
     }
     EXPECT_FALSE(ParseHighLatitudeRule("angle"));
-    EXPECT_EQ(ParseRoundingRule("up"), RoundingRule::Up);
+    EXPECT_EQ(ParseRoundingRule("up"), RoundingRule::kUp);
     EXPECT_FALSE(ParseRoundingRule("down"));
 }
 
@@ -56,20 +56,20 @@ TEST(MethodChoice, OverridesReplaceOnlyWhatTheyName) {
     choice.presetId = "umm-al-qura";
     choice.ishaAngleDeg = 17.0;
     choice.adjustments = {0, 0, 0, 0, 0, 5};
-    choice.rounding = RoundingRule::Up;
+    choice.rounding = RoundingRule::kUp;
     const auto angled = ResolveMethod(choice, 2.0);
     ASSERT_TRUE(angled);
     // Isha rule and angle, Umm al-Qura's own Fajr angle, adjustments, rounding, Asr shadow.
     EXPECT_EQ(std::tuple(angled->ishaRule, angled->ishaAngleDeg, angled->fajrAngleDeg,
                          angled->adjustmentMinutes[5], angled->rounding, angled->asrShadowFactor),
-              std::tuple(IshaRule::Angle, 17.0, 18.5, 5, RoundingRule::Up, 2.0));
+              std::tuple(IshaRule::kAngle, 17.0, 18.5, 5, RoundingRule::kUp, 2.0));
 
     choice.ishaIntervalMinutes = 75.0;  // an interval wins over an angle
     const auto interval = ResolveMethod(choice, 1.0);
     ASSERT_TRUE(interval);
     EXPECT_EQ(std::tuple(interval->ishaRule, interval->ishaIntervalMinutes,
                          interval->ramadanIshaIntervalMinutes),
-              std::tuple(IshaRule::Interval, 75.0, 0.0));
+              std::tuple(IshaRule::kInterval, 75.0, 0.0));
 
     MethodChoice turkey;
     turkey.presetId = "turkey";

@@ -48,7 +48,7 @@ TEST(MethodDayTable, HighLatitudeRulesStandInOnlyForAMissingOrLongTwilight) {
         const std::vector<double> at = Numbers(r[1]), portion = Numbers(r[4]);
         const CityLocation city = Place(at[0], at[1], at[2]);
         const int day = std::stoi(r[2]);
-        const DayRow none = MethodYearTable(city, WithRule(HighLatitudeRule::None)).rows[day];
+        const DayRow none = MethodYearTable(city, WithRule(HighLatitudeRule::kNone)).rows[day];
         const DayRow row = MethodYearTable(city, WithRule(*ParseHighLatitudeRule(r[3]))).rows[day];
         if (portion[0] == 0) {
             EXPECT_EQ(row, none) << r[0];
@@ -74,7 +74,7 @@ TEST(MethodDayTable, AdjustmentsAndRoundingUp) {
         method.adjustmentMinutes = adjustments;
         const DayTable adjusted = MethodYearTable(city, method);
         method.adjustmentMinutes = {};
-        method.rounding = RoundingRule::Up;
+        method.rounding = RoundingRule::kUp;
         const DayTable up = MethodYearTable(city, method);
         for (int i = 0; i < 365; ++i) {
             for (int s = 0; s < kPrayerCount; ++s) {

@@ -215,7 +215,7 @@ TEST(MethodLatitude, DefaultsAndNearestLatitudeLeaveNoBlanks) {
         }
     }
     PrayerMethod m = FindMethodPreset("mwl")->method;
-    m.highLatitude = HighLatitudeRule::NearestLatitude;
+    m.highLatitude = HighLatitudeRule::kNearestLatitude;
     for (double latitude = -80.0; latitude <= 80.0; latitude += 10.0) {
         EXPECT_EQ(blanks(Place(latitude, 18.9, 1), m, true), 0) << latitude;
     }

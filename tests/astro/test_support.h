@@ -18,11 +18,11 @@
 
 namespace orvanta::testing {
 
-inline constexpr int kFajr = SlotIndex(PrayerSlot::Fajr);
-inline constexpr int kShuruq = SlotIndex(PrayerSlot::Shuruq);
-inline constexpr int kZuhr = SlotIndex(PrayerSlot::Zuhr);
-inline constexpr int kMaghrib = SlotIndex(PrayerSlot::Maghrib);
-inline constexpr int kIsha = SlotIndex(PrayerSlot::Isha);
+inline constexpr int kFajr = SlotIndex(PrayerSlot::kFajr);
+inline constexpr int kShuruq = SlotIndex(PrayerSlot::kShuruq);
+inline constexpr int kZuhr = SlotIndex(PrayerSlot::kZuhr);
+inline constexpr int kMaghrib = SlotIndex(PrayerSlot::kMaghrib);
+inline constexpr int kIsha = SlotIndex(PrayerSlot::kIsha);
 
 // A slot value that stands for "no such event that day" (NO_EVENT_TIME, maybe shifted).
 inline bool IsNoEvent(float hours) {

@@ -56,7 +56,7 @@ TEST_F(HomeCityStoreTest, NothingIsMadeUntilSetAndAnUnusableNameIsRefused) {
 TEST_F(HomeCityStoreTest, AStoredNameThatIsNotUsableReadsAsNoHomeCity) {
     const HomeCityStore store(path_);
     ASSERT_TRUE(store.SetHomeCity("Detroit, MI"));
-    ASSERT_TRUE(SqliteDb::Open(path_, SqliteOpenMode::ReadWrite)
+    ASSERT_TRUE(SqliteDb::Open(path_, SqliteOpenMode::kReadWrite)
                     ->Exec("UPDATE home_city SET name = CAST(X'FF' AS TEXT)"));
     EXPECT_EQ(Read(store), "Configured");
 }
@@ -66,7 +66,7 @@ TEST_F(HomeCityStoreTest, AStoredNameThatIsNotUsableReadsAsNoHomeCity) {
 TEST_F(HomeCityStoreTest, ADamagedFileIsMovedAsideASoundOneWithoutTheTableIsNot) {
     fs::create_directories(path_.parent_path());
     ASSERT_TRUE(
-        SqliteDb::Open(path_, SqliteOpenMode::ReadWriteCreate)->Exec("CREATE TABLE other (x)"));
+        SqliteDb::Open(path_, SqliteOpenMode::kReadWriteCreate)->Exec("CREATE TABLE other (x)"));
     const HomeCityStore store(path_);
     EXPECT_EQ(Read(store), "Configured");
     EXPECT_TRUE(MovedAsideCopies(path_).empty());
@@ -88,7 +88,7 @@ TEST_F(HomeCityStoreTest, AWriterKilledMidTransactionLeavesTheLastCommittedHomeC
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::optional<SqliteDb> db = SqliteDb::Open(path_, SqliteOpenMode::ReadWrite);
+        std::optional<SqliteDb> db = SqliteDb::Open(path_, SqliteOpenMode::kReadWrite);
         // A one-page cache makes the changes spill into the file before the commit.
         const bool begun =
             db && db->Exec(

@@ -59,7 +59,7 @@ TEST_F(CityLookupTest, FillsEveryFieldOfTheCityFound) {
     const fs::path odd = folder_.Path() / "odd ?mode=rwc#%41 name.db";
     fs::copy_file(databasePath_, odd);
     CityLocation city = EarlierCity("Sydney");
-    ASSERT_EQ(LookUp(city, odd), CityLookupStatus::Found);
+    ASSERT_EQ(LookUp(city, odd), CityLookupStatus::kFound);
     // 33 deg 52' S 151 deg 13' E, zone bias -600 minutes: 10 hours east.
     const CityLocation expected{
         "Sydney",          1, 33, 52, 0, 151, 13, -0.5910848400087463, -2.6392287172240922, 10.0, 1,
@@ -88,11 +88,11 @@ TEST_F(CityLookupTest, FindsByFoldedNameOrAliasAndWritesTheDisplayNameBack) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         CityLocation city = EarlierCity(c.searched);
-        ASSERT_EQ(LookUp(city), CityLookupStatus::Found);
+        ASSERT_EQ(LookUp(city), CityLookupStatus::kFound);
         EXPECT_EQ(city.name, c.found);
         EXPECT_EQ(city.zoneHours, c.zoneHours);
         const CityLocation first = city;  // the name written back finds the same record
-        ASSERT_EQ(LookUp(city), CityLookupStatus::Found);
+        ASSERT_EQ(LookUp(city), CityLookupStatus::kFound);
         EXPECT_TRUE(Same(first, city));
     }
 }
@@ -111,11 +111,11 @@ TEST_F(CityLookupTest, UnknownNamesAndDamagedRowsAreNotFound) {
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         CityLocation city = EarlierCity(name);
-        EXPECT_EQ(LookUp(city), CityLookupStatus::NotFound);
+        EXPECT_EQ(LookUp(city), CityLookupStatus::kNotFound);
         EXPECT_TRUE(Same(EarlierCity(name), city));
     }
     CityLocation city = EarlierCity("Detroit, MI");
-    EXPECT_EQ(LookUp(city), CityLookupStatus::Found);
+    EXPECT_EQ(LookUp(city), CityLookupStatus::kFound);
 }
 
 // A database without the unique index on search keys (built by another tool, or damaged) may
@@ -130,7 +130,7 @@ TEST_F(CityLookupTest, OneKeyTwiceGivesTheMostPopulous) {
                       " (4, 'Alexandria', 'alexandria', 'Egypt', 'EG', '', 3112, 2955, 2, 5200000),"
                       " (5, 'alexandria', 'alexandria', 'RO', 'RO', '', 4359, 2517, 1, 45434);"));
     CityLocation city = EarlierCity("alexandria");  // no fold table: keys as typed
-    EXPECT_EQ(LookUp(city, path), CityLookupStatus::Found);
+    EXPECT_EQ(LookUp(city, path), CityLookupStatus::kFound);
     EXPECT_EQ(city.name, "Alexandria");
 }
 
@@ -148,7 +148,7 @@ TEST_F(CityLookupTest, DamagedOrMissingDatabasesFailWithoutAMessage) {
         for (const bool immutable : {true, false}) {
             CityLocation city = EarlierCity("Mecca");
             const SqliteCityStore store(file.path, immutable);
-            EXPECT_EQ(store.LookUp(city), CityLookupStatus::DatabaseUnavailable);
+            EXPECT_EQ(store.LookUp(city), CityLookupStatus::kDatabaseUnavailable);
             EXPECT_TRUE(Same(EarlierCity("Mecca"), city));
         }
         const CitySearchResult offered = FindCitiesByPrefix(file.path, std::nullopt, "Mec", 10);

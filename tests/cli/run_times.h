@@ -63,10 +63,10 @@ class OneCityStore final : public CityStore {
     explicit OneCityStore(CityLocation known) : city(std::move(known)) {}
     CityLookupStatus LookUp(CityLocation& target) const override {
         if (target.name != city.name) {
-            return CityLookupStatus::NotFound;
+            return CityLookupStatus::kNotFound;
         }
         target = city;
-        return CityLookupStatus::Found;
+        return CityLookupStatus::kFound;
     }
     CityLocation city;
 };

@@ -116,18 +116,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<std::string> expected = ExpectedCity(name);
     switch (status) {
-        case CityLookupStatus::Found:
+        case CityLookupStatus::kFound:
             if (!expected || city.name != *expected || city.zoneHours == 99.0 ||
                 city.zoneName.empty()) {
                 Fail(name, "found a city the name does not denote, or incomplete");
             }
             break;
-        case CityLookupStatus::NotFound:
+        case CityLookupStatus::kNotFound:
             if (expected || city.name != name || city.zoneHours != 99.0) {
                 Fail(name, "a city of the database not found, or the record changed");
             }
             break;
-        case CityLookupStatus::DatabaseUnavailable:
+        case CityLookupStatus::kDatabaseUnavailable:
             Fail(name, "a sound database was reported unavailable");
     }
     return 0;

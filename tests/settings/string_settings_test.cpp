@@ -171,9 +171,9 @@ TEST(StringSettings, EachGroupRoundTripsBesideTheOthersAndItsDefaultLeavesTheFil
     method.choice.fajrAngleDeg = 18.5;
     method.choice.ishaIntervalMinutes = 75.0;
     method.choice.adjustments = {2, 0, 0, 0, -1, 60};
-    method.choice.highLatitude = HighLatitudeRule::NearestLatitude;
+    method.choice.highLatitude = HighLatitudeRule::kNearestLatitude;
     method.choice.nearestLatitudeDeg = 65.0;
-    method.choice.rounding = RoundingRule::Up;
+    method.choice.rounding = RoundingRule::kUp;
     ReminderSettings reminders;
     reminders.choice = {.atPrayer = {true, false, false, true, false, true},
                         .minutesBefore = 60,  // both at the top of their ranges

@@ -51,7 +51,8 @@ std::vector<DamagedDatabase> MakeDamagedCityDatabases(const std::filesystem::pat
               "ALTER TABLE cities RENAME COLUMN zone_index TO zone;"},
              {"older schema without fold_map", "DROP TABLE fold_map;"}}) {
         add(what, bytes);
-        std::optional<SqliteDb> db = SqliteDb::Open(damaged.back().path, SqliteOpenMode::ReadWrite);
+        std::optional<SqliteDb> db =
+            SqliteDb::Open(damaged.back().path, SqliteOpenMode::kReadWrite);
         built = built && db && db->Exec(change);
     }
     return built && bytes.size() > 40000 ? damaged : std::vector<DamagedDatabase>();

@@ -15,7 +15,7 @@ bool MakeUserDatabaseWithOneBadPage(const fs::path& path) {
     std::int64_t root = 0;
     std::int64_t pageSize = 0;
     {
-        std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::ReadWriteCreate);
+        std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::kReadWriteCreate);
         // The tables of user.db that searching and adding use, with one city of the user's own.
         if (!db || !db->Exec(R"sql(
 CREATE TABLE user_cities (city_id INTEGER PRIMARY KEY, name UNIQUE, search_key, country,
@@ -32,7 +32,7 @@ INSERT INTO user_cities VALUES (1, 'Mecca Own', 'mecca own', '', '', '', 2125, 3
             *db,
             "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master"
             " WHERE name = 'user_cities_by_key'");
-        if (!query || query->Step() != SqliteStatement::StepResult::Row) {
+        if (!query || query->Step() != SqliteStatement::StepResult::kRow) {
             return false;
         }
         root = query->ColumnInt64(0).value_or(0);

@@ -65,7 +65,7 @@ inline bool BuildDatabase(const std::filesystem::path& path, const std::string& 
         return false;
     }
     const std::string schema = ReadBytes(std::filesystem::path(source) / "data" / "schema.sql");
-    std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::ReadWriteCreate);
+    std::optional<SqliteDb> db = SqliteDb::Open(path, SqliteOpenMode::kReadWriteCreate);
     return !schema.empty() && db && db->Exec(schema) && db->Exec("BEGIN;" + statements + "COMMIT;");
 }
 
