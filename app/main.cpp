@@ -7,15 +7,15 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/app_records.h"
-#include "app/app_resources.h"
-#include "app/city_database_details.h"
-#include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/real_services.h"
-#include "app/session_bus_guard.h"
-#include "app/single_instance.h"
-#include "app/ui_language.h"
+#include "app/day/app_records.h"
+#include "app/system/app_resources.h"
+#include "app/system/real_services.h"
+#include "app/system/session_bus_guard.h"
+#include "app/system/single_instance.h"
+#include "app/text/city_database_details.h"
+#include "app/text/ui_language.h"
+#include "app/widgets/message_box.h"
+#include "app/window/main_window.h"
 #include "resources/string_table.h"
 
 int main(int argc, char* argv[]) {

@@ -16,9 +16,9 @@
 #include <memory>
 #include <string>
 
-#include "app/app_records.h"
-#include "app/main_window.h"
-#include "app/real_services.h"
+#include "app/day/app_records.h"
+#include "app/system/real_services.h"
+#include "app/window/main_window.h"
 
 namespace {
 

@@ -22,13 +22,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/app_records.h"
-#include "app/app_resources.h"
-#include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/real_services.h"
-#include "app/timetable_window.h"
-#include "app/ui_language.h"
+#include "app/day/app_records.h"
+#include "app/month/timetable_window.h"
+#include "app/system/app_resources.h"
+#include "app/system/real_services.h"
+#include "app/text/ui_language.h"
+#include "app/widgets/message_box.h"
+#include "app/window/main_window.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 #include <array>
 #include <memory>
 
-#include "app/about_dialog.h"
-#include "app/main_window.h"
-#include "app/options_dialog.h"
-#include "app/timetable_window.h"
+#include "app/month/timetable_window.h"
+#include "app/options/options_dialog.h"
+#include "app/window/about_dialog.h"
+#include "app/window/main_window.h"
 #include "astro/method_presets.h"
 #include "window_test_support.h"
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include "app/app_resources.h"
+#include "app/system/app_resources.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

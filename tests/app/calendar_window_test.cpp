@@ -22,9 +22,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/real_services.h"
-#include "app/timetable_window.h"
+#include "app/month/timetable_window.h"
+#include "app/system/real_services.h"
+#include "app/window/main_window.h"
 #include "window_test_support.h"
 
 namespace orvanta {

@@ -16,11 +16,11 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "app/autostart_entry.h"
-#include "app/companion_tray.h"
-#include "app/day_watch.h"
-#include "app/main_window.h"
-#include "app/options_dialog.h"
+#include "app/day/day_watch.h"
+#include "app/options/options_dialog.h"
+#include "app/system/autostart_entry.h"
+#include "app/window/companion_tray.h"
+#include "app/window/main_window.h"
 #include "window_test_support.h"
 
 namespace orvanta {

@@ -1,6 +1,6 @@
 // The window's daily calculation, as its list shows it: worked times, the day's row of the
 // year, each failure and what it leaves, the real database.
-#include "app/daily_command.h"
+#include "app/day/daily_command.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/city_database_details.h"
-#include "app/real_services.h"
+#include "app/system/real_services.h"
+#include "app/text/city_database_details.h"
 #include "astro/time_text.h"
 #include "tests/support/damaged_city_databases.h"
 #include "tests/support/scratch_database.h"

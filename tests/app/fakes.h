@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/services.h"
+#include "app/system/services.h"
 
 namespace orvanta::testing_support {
 

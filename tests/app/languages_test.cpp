@@ -13,14 +13,14 @@
 #include <memory>
 #include <tuple>
 
-#include "app/bidi_text.h"
-#include "app/calendar_texts.h"
-#include "app/digit_spin_box.h"
-#include "app/display_text.h"
-#include "app/main_window.h"
-#include "app/time_display.h"
-#include "app/timetable_print.h"
-#include "app/ui_language.h"
+#include "app/month/timetable_print.h"
+#include "app/text/bidi_text.h"
+#include "app/text/calendar_texts.h"
+#include "app/text/display_text.h"
+#include "app/text/time_display.h"
+#include "app/text/ui_language.h"
+#include "app/widgets/digit_spin_box.h"
+#include "app/window/main_window.h"
 #include "common/notices.h"
 #include "window_test_support.h"
 

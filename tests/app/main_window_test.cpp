@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/about_dialog.h"
-#include "app/dbus_notifier.h"
-#include "app/message_box.h"
+#include "app/reminders/dbus_notifier.h"
+#include "app/widgets/message_box.h"
+#include "app/window/about_dialog.h"
 #include "window_test_support.h"
 
 namespace orvanta {

@@ -1,4 +1,4 @@
-#include "app/options_dialog.h"
+#include "app/options/options_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "app/method_page.h"
+#include "app/options/method_page.h"
 #include "window_test_support.h"
 
 namespace orvanta {

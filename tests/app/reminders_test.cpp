@@ -15,13 +15,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/dbus_notifier.h"
-#include "app/main_window.h"
-#include "app/media_sound_player.h"
-#include "app/options_dialog.h"
-#include "app/reminder_scheduler.h"
-#include "app/reminders.h"
-#include "app/session_bus_guard.h"
+#include "app/options/options_dialog.h"
+#include "app/reminders/dbus_notifier.h"
+#include "app/reminders/media_sound_player.h"
+#include "app/reminders/reminder_scheduler.h"
+#include "app/reminders/reminders.h"
+#include "app/system/session_bus_guard.h"
+#include "app/window/main_window.h"
 #include "fakes.h"
 #include "notification_bus.h"
 #include "window_test_support.h"

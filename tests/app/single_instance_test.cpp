@@ -1,6 +1,6 @@
 // One copy of the program at a time: the first listens in the user's runtime folder (or, without
 // one, in a folder of the user's own) and later copies ask it to come forward.
-#include "app/single_instance.h"
+#include "app/system/single_instance.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>

@@ -19,9 +19,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/options_dialog.h"
-#include "app/ui_language.h"
+#include "app/options/options_dialog.h"
+#include "app/text/ui_language.h"
+#include "app/window/main_window.h"
 #include "fakes.h"
 
 namespace orvanta::testing_support {

@@ -1,0 +1,10 @@
+#include "app/day/app_records.h"
+
+namespace orvanta {
+
+AppRecords& ProcessRecords() {
+    static AppRecords records;
+    return records;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,102 @@
+#include "app/day/next_prayer.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+#include "app/text/display_text.h"
+#include "app/text/time_display.h"
+#include "astro/time_text.h"
+#include "timetable/civil_time.h"
+#include "timetable/event_instants.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::int64_t kSecondsPerMinute = 60;
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// Whole minutes left, rounded up: 1 .. for any positive number of seconds.
+std::int64_t MinutesLeft(std::int64_t seconds) {
+    return (seconds + kSecondsPerMinute - 1) / kSecondsPerMinute;
+}
+
+}  // namespace
+
+DayEvents EventsOfDay(const DatedRow& day) {
+    DayEvents events;
+    events.date = day.date;
+    events.instants = EventInstants(day);
+    for (std::size_t s = 0; s < events.timeTexts.size(); ++s) {
+        events.timeTexts[s] = DisplayTime(static_cast<double>(day.row[s])).toStdString();
+    }
+    return events;
+}
+
+std::int64_t NextMidnightUtc(const DatedRow& day) {
+    const auto offset = static_cast<std::int64_t>(std::lround(day.utcOffsetHours * 3600.0));
+    return (DaysFromCivil(day.date) + 1) * kSecondsPerDay - offset;
+}
+
+std::optional<NextEvent> FindNextEvent(const WatchedDay& day, std::int64_t nowUtc) {
+    for (const DayEvents* events : {&day.today, &day.tomorrow}) {
+        std::optional<NextEvent> best;
+        for (int s = 0; s < kPrayerCount; ++s) {
+            const std::optional<std::int64_t>& at = events->instants[static_cast<std::size_t>(s)];
+            if (at && *at > nowUtc && (!best || *at < best->instantUtc)) {
+                best = NextEvent{static_cast<PrayerSlot>(s), *at,
+                                 events->timeTexts[static_cast<std::size_t>(s)],
+                                 events == &day.tomorrow};
+            }
+        }
+        if (best) {
+            return best;
+        }
+    }
+    return std::nullopt;
+}
+
+QString PrayerShortName(PrayerSlot slot) {
+    static constexpr std::array<const char*, kPrayerCount> kNames = {
+        QT_TRANSLATE_NOOP("NextPrayer", "Fajr"),    QT_TRANSLATE_NOOP("NextPrayer", "Shuruq"),
+        QT_TRANSLATE_NOOP("NextPrayer", "Zuhr"),    QT_TRANSLATE_NOOP("NextPrayer", "Asr"),
+        QT_TRANSLATE_NOOP("NextPrayer", "Maghrib"), QT_TRANSLATE_NOOP("NextPrayer", "Isha")};
+    return QCoreApplication::translate("NextPrayer", kNames[static_cast<std::size_t>(slot)]);
+}
+
+QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc) {
+    if (!next) {
+        return {};
+    }
+    const QString name = PrayerShortName(next->slot);
+    const std::int64_t left = next->instantUtc - nowUtc;
+    if (left < kSecondsPerMinute) {
+        return QCoreApplication::translate("NextPrayer", "%1 at %2")
+            .arg(name, QString::fromStdString(next->timeText).trimmed());
+    }
+    const std::int64_t minutes = MinutesLeft(left);
+    const auto hours = static_cast<int>(minutes / 60);
+    const auto rest = static_cast<int>(minutes % 60);
+    if (hours == 0) {
+        return QCoreApplication::translate("NextPrayer", "%1 in %2 min")
+            .arg(name, DisplayNumber(rest));
+    }
+    if (rest == 0) {
+        return QCoreApplication::translate("NextPrayer", "%1 in %2 h")
+            .arg(name, DisplayNumber(hours));
+    }
+    return QCoreApplication::translate("NextPrayer", "%1 in %2 h %3 min")
+        .arg(name, DisplayNumber(hours), DisplayNumber(rest));
+}
+
+std::int64_t SecondsToNextChange(const std::optional<NextEvent>& next, std::int64_t nowUtc) {
+    if (!next) {
+        return kSecondsPerMinute;
+    }
+    // The text stays while the seconds left lie in (60 (k - 1), 60 k]; it changes when they
+    // reach 60 (k - 1), which for k = 1 is the event itself.
+    const std::int64_t left = next->instantUtc - nowUtc;
+    return std::max<std::int64_t>(1, left - (MinutesLeft(left) - 1) * kSecondsPerMinute);
+}
+
+}  // namespace orvanta

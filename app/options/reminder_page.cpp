@@ -1,0 +1,144 @@
+#include "app/options/reminder_page.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/reminders/reminder_scheduler.h"
+
+namespace orvanta {
+namespace {
+
+QPushButton* Button(const QString& text, const QString& accessibleName) {
+    auto* button = new QPushButton(text);
+    button->setAutoDefault(false);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+}  // namespace
+
+ReminderPage::ReminderPage(const ReminderChoice& choice, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(CreatePrayerBoxes());
+    layout->addWidget(CreateSoundControls());
+    layout->addStretch();
+
+    for (std::size_t s = 0; s < atPrayer_.size(); ++s) {
+        atPrayer_[s]->setChecked(choice.atPrayer[s]);
+    }
+    minutesBefore_->setValue(choice.minutesBefore);
+    sound_->setChecked(choice.sound);
+    soundFile_->setText(QString::fromStdString(choice.soundFile));
+    volume_->setValue(choice.volumePercent);
+    EnableSoundControls();
+    connect(sound_, &QCheckBox::toggled, this, &ReminderPage::EnableSoundControls);
+}
+
+QWidget* ReminderPage::CreatePrayerBoxes() {
+    auto* group = new QGroupBox(tr("Remind me at"));
+    auto* grid = new QGridLayout(group);
+    for (int s = 0; s < kPrayerCount; ++s) {
+        const QString name = PrayerNameText(static_cast<PrayerSlot>(s));
+        auto* box = new QCheckBox(name);
+        box->setObjectName(QStringLiteral("remindAt%1").arg(s));
+        box->setAccessibleName(tr("Remind me at %1").arg(name));
+        atPrayer_[static_cast<std::size_t>(s)] = box;
+        grid->addWidget(box, s % 3, s / 3);  // two columns: the morning, the afternoon
+    }
+    minutesBefore_ = new QSpinBox;
+    minutesBefore_->setObjectName(QStringLiteral("minutesBefore"));
+    minutesBefore_->setRange(0, kMaxMinutesBefore);
+    minutesBefore_->setSuffix(tr(" min before"));
+    minutesBefore_->setSpecialValueText(tr("None"));
+    minutesBefore_->setAccessibleName(tr("Early reminder, minutes before the time"));
+    auto* early = new QLabel(tr("&Early reminder:"));
+    early->setBuddy(minutesBefore_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(early);
+    row->addWidget(minutesBefore_);
+    row->addStretch();
+    grid->addLayout(row, 3, 0, 1, 2);
+    return group;
+}
+
+QWidget* ReminderPage::CreateSoundControls() {
+    auto* group = new QGroupBox(tr("Sound"));
+    auto* layout = new QVBoxLayout(group);
+    sound_ = new QCheckBox(tr("&Play a sound with each reminder"));
+    sound_->setObjectName(QStringLiteral("reminderSound"));
+    sound_->setAccessibleName(tr("Play a sound with each reminder"));
+    layout->addWidget(sound_);
+
+    soundControls_ = new QWidget;
+    auto* form = new QFormLayout(soundControls_);
+    form->setContentsMargins(0, 0, 0, 0);
+    soundFile_ = new QLineEdit;
+    soundFile_->setObjectName(QStringLiteral("soundFile"));
+    soundFile_->setPlaceholderText(tr("Built-in chime"));
+    soundFile_->setAccessibleName(tr("Sound file"));
+    auto* choose = Button(tr("C&hoose..."), tr("Choose a sound file"));
+    auto* builtIn = Button(tr("&Built-in"), tr("Use the built-in chime"));
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(soundFile_, 1);
+    fileRow->addWidget(choose);
+    fileRow->addWidget(builtIn);
+    form->addRow(tr("File:"), fileRow);
+
+    volume_ = new QSlider(Qt::Horizontal);
+    volume_->setObjectName(QStringLiteral("volume"));
+    volume_->setRange(0, 100);
+    volume_->setPageStep(10);
+    volume_->setAccessibleName(tr("Volume"));
+    auto* play = Button(tr("P&lay"), tr("Play the sound now"));
+    auto* stop = Button(tr("&Stop"), tr("Stop the sound"));
+    auto* volumeRow = new QHBoxLayout;
+    volumeRow->addWidget(volume_, 1);
+    volumeRow->addWidget(play);
+    volumeRow->addWidget(stop);
+    form->addRow(tr("Volume:"), volumeRow);
+    layout->addWidget(soundControls_);
+
+    connect(choose, &QPushButton::clicked, this, &ReminderPage::ChooseSoundFile);
+    connect(builtIn, &QPushButton::clicked, soundFile_, &QLineEdit::clear);
+    connect(play, &QPushButton::clicked, this, [this] { emit playRequested(Choice()); });
+    connect(stop, &QPushButton::clicked, this, &ReminderPage::stopRequested);
+    return group;
+}
+
+void ReminderPage::ChooseSoundFile() {
+    const QString file = QFileDialog::getOpenFileName(
+        this, tr("Reminder sound"), soundFile_->text(),
+        tr("Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)"));
+    if (!file.isEmpty()) {
+        soundFile_->setText(file);
+    }
+}
+
+void ReminderPage::EnableSoundControls() {
+    soundControls_->setEnabled(sound_->isChecked());
+}
+
+ReminderChoice ReminderPage::Choice() const {
+    ReminderChoice choice;
+    for (std::size_t s = 0; s < atPrayer_.size(); ++s) {
+        choice.atPrayer[s] = atPrayer_[s]->isChecked();
+    }
+    choice.minutesBefore = minutesBefore_->value();
+    choice.sound = sound_->isChecked();
+    choice.soundFile = soundFile_->text().toStdString();
+    choice.volumePercent = volume_->value();
+    return choice;
+}
+
+}  // namespace orvanta

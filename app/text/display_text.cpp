@@ -1,0 +1,151 @@
+#include "app/text/display_text.h"
+
+#include <array>
+
+#include <QCoreApplication>
+
+#include "app/text/time_display.h"
+#include "app/text/ui_language.h"
+#include "astro/time_text.h"
+
+namespace orvanta {
+namespace {
+
+// The English texts as the layers below app/ write them; lupdate collects them from here.
+constexpr const char* kPrayerContext = "PrayerNames";
+constexpr std::array<const char*, kPrayerCount> kPrayerNames = {
+    QT_TRANSLATE_NOOP("PrayerNames", "Fajr (Dawn)"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Shuruq (Sunrise)"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Zuhr (Noon)"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Asr (Afternoon)"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Maghrib (Sunset)"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Isha (Night)"),
+};
+
+constexpr const char* kMessageContext = "Messages";
+[[maybe_unused]] constexpr std::array<const char*, 7> kMessages = {
+    QT_TRANSLATE_NOOP("Messages", "Couldn't find city!"),
+    QT_TRANSLATE_NOOP("Messages", "Error"),
+    QT_TRANSLATE_NOOP("Messages", "Error getting data!"),
+    QT_TRANSLATE_NOOP("Messages", "Error!"),
+    QT_TRANSLATE_NOOP("Messages", "Settings could not be saved."),
+    QT_TRANSLATE_NOOP("Messages", "??? (Can't determine)"),
+    QT_TRANSLATE_NOOP("Messages", "The city database cities.db was not found. Paths tried:"),
+};
+
+// The wording of each kind of notice, %1 standing for the file and %2 for where it went.
+constexpr const char* kNoticeContext = "Notices";
+const char* NoticeForm(NoticeKind kind) {
+    switch (kind) {
+        case NoticeKind::kSettingsMovedAside:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 was damaged and has been moved to %2; "
+                                     "the settings are saved in a new file");
+        case NoticeKind::kUserDatabaseMovedAside:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "%1 was damaged and has been moved to %2; your home city and "
+                                     "your own cities in it are no longer used");
+        case NoticeKind::kSettingsUnreadable:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "cannot read the settings file %1 (it is not a regular file, "
+                                     "or not readable); the default settings are used and the "
+                                     "file is left as it is");
+        case NoticeKind::kSettingsDamaged:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 is damaged; the default settings are "
+                                     "used, and saving the settings moves it aside");
+        case NoticeKind::kSettingsTooLarge:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "the settings file %1 is too large to be a settings file "
+                                     "(over 16 MiB); the default settings are used and the file "
+                                     "is left as it is");
+        case NoticeKind::kUserDatabaseNotRegular:
+            return QT_TRANSLATE_NOOP("Notices",
+                                     "%1 is not a regular file and is left alone; your home city "
+                                     "and your own cities cannot be used");
+        case NoticeKind::kWorded:
+            break;
+    }
+    return nullptr;
+}
+
+constexpr const char* kMethodContext = "MethodWords";
+[[maybe_unused]] constexpr std::array<const char*, 8> kMethodWords = {
+    QT_TRANSLATE_NOOP("MethodWords", "none"),
+    QT_TRANSLATE_NOOP("MethodWords", "middle-of-night"),
+    QT_TRANSLATE_NOOP("MethodWords", "seventh-of-night"),
+    QT_TRANSLATE_NOOP("MethodWords", "twilight-angle"),
+    QT_TRANSLATE_NOOP("MethodWords", "nearest-day"),
+    QT_TRANSLATE_NOOP("MethodWords", "nearest-latitude"),
+    QT_TRANSLATE_NOOP("MethodWords", "nearest"),
+    QT_TRANSLATE_NOOP("MethodWords", "up"),
+};
+
+QString Translate(const char* context, std::string_view english) {
+    const std::string text(english);
+    return QCoreApplication::translate(context, text.c_str());
+}
+
+// The notice in the window's language, its file names kept as they are.
+QString TranslatedNotice(const Notice& notice) {
+    const char* form = NoticeForm(notice.kind);
+    if (form == nullptr) {
+        return QString::fromStdString(notice.text);  // worded by the window already
+    }
+    const QString translated = QCoreApplication::translate(kNoticeContext, form);
+    const QString file = QString::fromStdString(notice.file);
+    // One pass over the places, so that a "%2" inside a file name stays as it is.
+    const bool moved = notice.kind == NoticeKind::kSettingsMovedAside ||
+                       notice.kind == NoticeKind::kUserDatabaseMovedAside;
+    return moved ? translated.arg(file, QString::fromStdString(notice.movedTo))
+                 : translated.arg(file);
+}
+
+}  // namespace
+
+QString PrayerName(PrayerSlot slot) {
+    const std::size_t index = SlotIndex(slot);
+    return QCoreApplication::translate(kPrayerContext, kPrayerNames.at(index));
+}
+
+QString MessageText(std::string_view english) {
+    return Translate(kMessageContext, english);
+}
+
+QString NoticeSentence(const Notice& notice) {
+    QString sentence = TranslatedNotice(notice);
+    if (!sentence.isEmpty() && sentence.front() >= QLatin1Char('a') &&
+        sentence.front() <= QLatin1Char('z')) {
+        sentence.front() = sentence.front().toUpper();
+    }
+    //: The end of a sentence: the language's full stop after %1.
+    return QCoreApplication::translate("Notices", "%1.").arg(sentence);
+}
+
+QString SpokenRow(const QString& name, const QString& time, bool next) {
+    const QString row =
+        QCoreApplication::translate("orvanta::MainWindow", "%1, %2").arg(name, SpokenTime(time));
+    return next ? QCoreApplication::translate("orvanta::MainWindow", "%1, next prayer").arg(row)
+                : row;
+}
+
+QString DisplayNumber(qint64 number) {
+    std::optional<QLocale> language = CurrentLanguage();
+    if (!language) {
+        return QString::number(number);
+    }
+    language->setNumberOptions(QLocale::OmitGroupSeparator);  // a year reads "1448"
+    return language->toString(number);
+}
+
+QString DisplayDecimal(double value, int decimals) {
+    const std::optional<QLocale>& language = CurrentLanguage();
+    return language ? language->toString(value, 'f', decimals)
+                    : QString::number(value, 'f', decimals);
+}
+
+QString MethodWord(std::string_view english) {
+    return Translate(kMethodContext, english);
+}
+
+}  // namespace orvanta
