@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>بقي «التشغيل عند تسجيل الدخول» على حاله.</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;جدول المواقيت...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>&quot;লগইনের সময় চালু হোক&quot; আগের মতোই রইল।</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;সময়সূচি...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>«اجرا هنگام ورود» همان‌طور که بود ماند.</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;جدول اوقات...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>«&#xa0;Démarrer à l&apos;ouverture de session&#xa0;» reste inchangé.</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;Horaires...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
@@ -816,19 +820,19 @@
     </message>
     <message>
         <source>the authority prescribes none; it gives Fajr and Isha wherever the sun rises and sets</source>
-        <translation>l’autorité n’en prescrit aucune ; elle donne Fajr et Isha partout où le soleil se lève et se couche</translation>
+        <translation>l’autorité n’en prescrit aucune&#xa0;; elle donne Fajr et Isha partout où le soleil se lève et se couche</translation>
     </message>
     <message>
         <source>its Fiqh Council&apos;s decree: Fajr and Isha by analogy with the nearest latitude where they are distinct</source>
-        <translation>décret de son Conseil du fiqh : Fajr et Isha par analogie avec la latitude la plus proche où ils se distinguent</translation>
+        <translation>décret de son Conseil du fiqh&#xa0;: Fajr et Isha par analogie avec la latitude la plus proche où ils se distinguent</translation>
     </message>
     <message>
         <source>the Committee&apos;s own: one seventh of the night at and above 55°</source>
-        <translation>la règle du Comité : un septième de la nuit à partir de 55°</translation>
+        <translation>la règle du Comité&#xa0;: un septième de la nuit à partir de 55°</translation>
     </message>
     <message>
         <source>High latitudes: %1 (%2)</source>
-        <translation>Hautes latitudes : %1 (%2)</translation>
+        <translation>Hautes latitudes&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Nearest latitude</source>

@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>&quot;Mulai saat masuk&quot; tetap seperti semula.</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;Jadwal...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>&quot;Mula semasa log masuk&quot; kekal seperti sebelumnya.</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;Jadual...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

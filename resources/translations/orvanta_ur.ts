@@ -667,6 +667,10 @@
         <source>&quot;Start at login&quot; stays as it was.</source>
         <translation>«لاگ اِن پر شروع ہو» جیسا تھا ویسا ہی رہا۔</translation>
     </message>
+    <message>
+        <source>&amp;Timetable...</source>
+        <translation>&amp;نظام الاوقات...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>
