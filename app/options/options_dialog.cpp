@@ -235,7 +235,7 @@ void OptionsDialog::AddMethodPage() {
 }
 
 void OptionsDialog::NameControls() {
-    // The title bar stays empty, as it always was; a screen reader still hears the dialog's name.
+    setWindowTitle(tr("Options"));
     setAccessibleName(tr("Options"));
     ui_->angleOrInterval->setAccessibleName(tr("Angle or interval"));
     ui_->angleOrInterval->setAccessibleDescription(

@@ -42,7 +42,10 @@ AboutDialog::~AboutDialog() {
     delete ui_;
 }
 
-void AboutDialog::reject() {}
+// Escape, like the title bar's close button, ends the dialog as OK does: it asks nothing.
+void AboutDialog::reject() {
+    done(QDialog::Accepted);
+}
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
     event->accept();

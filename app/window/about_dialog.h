@@ -18,8 +18,8 @@ class AboutDialog : public QDialog {
     explicit AboutDialog(QWidget* parent = nullptr);
     ~AboutDialog() override;
 
-    // Escape does nothing here; the dialog closes only through its OK button or its title
-    // bar's close button, both with Accepted.
+    // Escape closes the dialog as its OK button and its title bar's close button do, with
+    // Accepted: there is nothing to cancel.
     void reject() override;
 
   protected:

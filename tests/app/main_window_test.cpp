@@ -81,7 +81,8 @@ TEST_F(MainWindowTest, CtrlQQuitsWithZeroAndClosesTheWindow) {
 }
 
 // Alt+T opens the one menu, Tools, whose items are in order with their keys; Ctrl+A opens
-// About, and Options is modal and raised by a second start; both dialogs have a fixed size.
+// About, which Escape closes; Options is titled, modal and raised by a second start; both
+// dialogs have a fixed size.
 TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
     ShowActive();
     const QList<QAction*> bar = window_->menuBar()->actions();
@@ -106,12 +107,14 @@ TEST_F(MainWindowTest, ToolsMenuKeysAndDialogs) {
                !(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
     };
     EXPECT_TRUE(fixedSize(about));
-    about->close();
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_FALSE(about->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(options->windowTitle(), QStringLiteral("Options"));
     EXPECT_TRUE(fixedSize(options));
     window_->showMinimized();
     window_->BringToFront();
