@@ -64,6 +64,14 @@ QString PrayerShortName(PrayerSlot slot) {
     return QCoreApplication::translate("NextPrayer", kNames[static_cast<std::size_t>(slot)]);
 }
 
+QString NextEventAtText(const std::optional<NextEvent>& next) {
+    if (!next) {
+        return {};
+    }
+    return QCoreApplication::translate("NextPrayer", "%1 at %2")
+        .arg(PrayerShortName(next->slot), QString::fromStdString(next->timeText).trimmed());
+}
+
 QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc) {
     if (!next) {
         return {};
@@ -71,8 +79,7 @@ QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc)
     const QString name = PrayerShortName(next->slot);
     const std::int64_t left = next->instantUtc - nowUtc;
     if (left < kSecondsPerMinute) {
-        return QCoreApplication::translate("NextPrayer", "%1 at %2")
-            .arg(name, QString::fromStdString(next->timeText).trimmed());
+        return NextEventAtText(next);
     }
     const std::int64_t minutes = MinutesLeft(left);
     const auto hours = static_cast<int>(minutes / 60);

@@ -54,6 +54,10 @@ void MediaSoundPlayer::Play(const QString& file, int volumePercent) {
         player_->setAudioOutput(output_);
         connect(player_, &QMediaPlayer::errorOccurred, this,
                 [this](QMediaPlayer::Error, const QString& text) { Tell(text); });
+        connect(player_, &QMediaPlayer::playbackStateChanged, this,
+                [this](QMediaPlayer::PlaybackState state) {
+                    emit playingChanged(state == QMediaPlayer::PlayingState);
+                });
     }
     // The volume setting is on the listener's scale; the output takes a linear factor.
     output_->setVolume(QAudio::convertVolume(static_cast<float>(volumePercent) / 100.0F,

@@ -38,6 +38,8 @@ class SoundPlayer : public QObject {
   signals:
     // The sound cannot be played; text says why (a sentence without a final full stop).
     void problem(const QString& text);
+    // A sound started (true) or ended, was stopped or failed (false).
+    void playingChanged(bool playing);
 };
 
 }  // namespace orvanta

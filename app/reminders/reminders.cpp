@@ -18,6 +18,7 @@ Reminders::Reminders(const Clock& clock, NoticeList* notices, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &Reminders::Poll);
     connect(&notifier_, &Notifier::problem, this, &Reminders::AddNotice);
     connect(&player_, &SoundPlayer::problem, this, &Reminders::AddNotice);
+    connect(&player_, &SoundPlayer::playingChanged, this, &Reminders::soundPlayingChanged);
 }
 
 void Reminders::SetChoice(const ReminderChoice& choice) {

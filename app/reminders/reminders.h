@@ -34,6 +34,8 @@ class Reminders : public QObject {
   signals:
     // A notice was added to the list (the notification service or the sound failed).
     void noticeAdded();
+    // A reminder sound started (true) or ended (false).
+    void soundPlayingChanged(bool playing);
 
   private:
     void Arm();

@@ -24,15 +24,16 @@ CompanionTray::CompanionTray(QObject* parent)
     calculate->setObjectName(QStringLiteral("trayCalculate"));
     QAction* options = menu_->addAction(tr("Options"));
     options->setObjectName(QStringLiteral("trayOptions"));
-    QAction* stopSound = menu_->addAction(tr("Stop sound"));
-    stopSound->setObjectName(QStringLiteral("trayStopSound"));
+    stopSound_ = menu_->addAction(tr("Stop sound"));
+    stopSound_->setObjectName(QStringLiteral("trayStopSound"));
+    stopSound_->setEnabled(false);
     menu_->addSeparator();
     QAction* quit = menu_->addAction(tr("Quit"));
     quit->setObjectName(QStringLiteral("trayQuit"));
     connect(toggle_, &QAction::triggered, this, &CompanionTray::toggleWindowRequested);
     connect(calculate, &QAction::triggered, this, &CompanionTray::calculateRequested);
     connect(options, &QAction::triggered, this, &CompanionTray::optionsRequested);
-    connect(stopSound, &QAction::triggered, this, &CompanionTray::stopSoundRequested);
+    connect(stopSound_, &QAction::triggered, this, &CompanionTray::stopSoundRequested);
     connect(quit, &QAction::triggered, this, &CompanionTray::quitRequested);
     icon_->setContextMenu(menu_);
     icon_->setToolTip(QString::fromUtf8(strings::kTitle));
@@ -54,11 +55,20 @@ void CompanionTray::Show() {
     icon_->show();
 }
 
-void CompanionTray::SetStatus(const QString& status) {
-    const QString title = QString::fromUtf8(strings::kTitle);
-    icon_->setToolTip(status.isEmpty() ? title : title + QLatin1Char('\n') + status);
+void CompanionTray::SetStatus(const QString& status, const QStringList& details) {
+    QStringList tip{QString::fromUtf8(strings::kTitle)};
+    for (const QString& line : details + QStringList{status}) {
+        if (!line.isEmpty() && !tip.contains(line)) {
+            tip.append(line);
+        }
+    }
+    icon_->setToolTip(tip.join(QLatin1Char('\n')));
     status_->setText(status);
     status_->setVisible(!status.isEmpty());
+}
+
+void CompanionTray::SetSoundPlaying(bool playing) {
+    stopSound_->setEnabled(playing);
 }
 
 void CompanionTray::SetWindowVisible(bool visible) {

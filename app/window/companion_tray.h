@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -21,9 +22,11 @@ class CompanionTray : public QObject {
 
     // Shows the icon in the tray.
     void Show();
-    // The tooltip (the program's title and, on a second line, status) and the menu's first line
-    // (status).
-    void SetStatus(const QString& status);
+    // The menu's first line (status) and the tooltip: the program's title, then each non-empty
+    // line of details (the city, the next prayer's time) and the status.
+    void SetStatus(const QString& status, const QStringList& details = {});
+    // "Stop sound" can be chosen only while a reminder sound plays.
+    void SetSoundPlaying(bool playing);
     // The first menu item reads "Hide window" while the window is visible, else "Show window".
     void SetWindowVisible(bool visible);
 
@@ -43,6 +46,7 @@ class CompanionTray : public QObject {
     QSystemTrayIcon* icon_;
     QAction* status_;
     QAction* toggle_;
+    QAction* stopSound_;
 };
 
 }  // namespace orvanta

@@ -46,7 +46,7 @@ void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
         nextPrayer_->setText(text);
     }
     if (tray_ != nullptr) {
-        tray_->SetStatus(text);
+        tray_->SetStatus(text, {QString::fromStdString(records_.city.name), NextEventAtText(next)});
     }
     QTreeWidget* list = records_.window.listView;
     if (list == nullptr) {
@@ -97,6 +97,8 @@ void MainWindow::ApplyTray() {
         });
         connect(tray_, &CompanionTray::stopSoundRequested, reminders_, &Reminders::StopSound);
         connect(tray_, &CompanionTray::quitRequested, this, &MainWindow::Quit);
+        connect(reminders_, &Reminders::soundPlayingChanged, tray_,
+                &CompanionTray::SetSoundPlaying);
         tray_->SetWindowVisible(isVisible());
         ShowNextPrayer(services_.clock.NowUtcSeconds());
         tray_->Show();

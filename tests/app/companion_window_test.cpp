@@ -89,6 +89,10 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     MoveTo(21, 12, 0);
     Create();
     const int tomorrowFajr = ListMinutes(0);
+    const auto shown = [this](int row) {
+        return QString::fromStdString(Rows()[row].second).trimmed().toStdString();
+    };
+    const std::string tomorrowFajrText = shown(0);
     MoveTo(20, 14, 0);
     world_.companion.keepInTray = true;
     Create(true).ShowAtStart(false);
@@ -97,31 +101,50 @@ TEST_F(CompanionWindowTest, MarksAndCountsDownTheNextPrayer) {
     const int fajr = ListMinutes(0);
     const int asr = ListMinutes(3);
     const int maghrib = ListMinutes(4);
-    const std::string asrText = QString::fromStdString(Rows()[3].second).trimmed().toStdString();
+    const std::string atAsr = "Asr at " + shown(3);
     struct Case {
         const char* name;
         std::int64_t now;
         std::string status;
         Marks marks;
+        std::string at;  // the tooltip's line with the next prayer's clock time
     };
     const Case cases[] = {
-        {"BeforeFajr", Local(20, 0, 30), InText("Fajr", fajr - 30), {{0}, 0}},
+        {"BeforeFajr",
+         Local(20, 0, 30),
+         InText("Fajr", fajr - 30),
+         {{0}, 0},
+         "Fajr at " + shown(0)},
         // 1 h 11 min 40 s left: the countdown rounds up to the whole minute.
-        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72, 20), "Asr in 1 h 12 min", {{3}, 3}},
-        {"WholeHoursLeft", Local(20, 0, asr - 120), "Asr in 2 h", {{3}, 3}},
-        {"FiveMinutesLeft", Local(20, 0, asr - 5), "Asr in 5 min", {{3}, 3}},
-        {"OneMinuteLeft", Local(20, 0, asr - 1), "Asr in 1 min", {{3}, 3}},
-        {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), "Asr at " + asrText, {{3}, 3}},
-        {"AtAsrTheNextOne", Local(20, 0, asr), InText("Maghrib", maghrib - asr), {{4}, 4}},
+        {"BetweenZuhrAndAsr", Local(20, 0, asr - 72, 20), "Asr in 1 h 12 min", {{3}, 3}, atAsr},
+        {"WholeHoursLeft", Local(20, 0, asr - 120), "Asr in 2 h", {{3}, 3}, atAsr},
+        {"FiveMinutesLeft", Local(20, 0, asr - 5), "Asr in 5 min", {{3}, 3}, atAsr},
+        {"OneMinuteLeft", Local(20, 0, asr - 1), "Asr in 1 min", {{3}, 3}, atAsr},
+        {"LastMinuteOfAsr", Local(20, 0, asr - 1, 30), atAsr, {{3}, 3}, atAsr},
+        {"AtAsrTheNextOne",
+         Local(20, 0, asr),
+         InText("Maghrib", maghrib - asr),
+         {{4}, 4},
+         "Maghrib at " + shown(4)},
         // Tomorrow's Fajr as tomorrow's list shows it; today's list has no row for it.
-        {"AfterIsha", Local(20, 23, 0), InText("Fajr", 60 + tomorrowFajr), {{}, -1}},
+        {"AfterIsha",
+         Local(20, 23, 0),
+         InText("Fajr", 60 + tomorrowFajr),
+         {{}, -1},
+         "Fajr at " + tomorrowFajrText},
     };
+    // Nothing plays yet, so the menu's "Stop sound" cannot be chosen.
+    EXPECT_FALSE(Find<QAction>(tray->Menu(), "trayStopSound")->isEnabled());
     for (const Case& c : cases) {
         world_.utcSeconds = c.now;
         window_->Watch().Wake();
         EXPECT_EQ(Status(), c.status) << c.name;
         EXPECT_EQ(MarkedRows(List()), c.marks) << c.name;
-        EXPECT_EQ(tray->Icon()->toolTip().toStdString(), "Orvanta\n" + c.status) << c.name;
+        // The tooltip: the title, the city, the next prayer's time and the time left, each once.
+        EXPECT_EQ(tray->Icon()->toolTip().toStdString(),
+                  "Orvanta\n" + records_.city.name + "\n" + c.at +
+                      (c.status == c.at ? "" : "\n" + c.status))
+            << c.name;
         EXPECT_EQ(tray->Menu()->actions().at(0)->text().toStdString(), c.status) << c.name;
     }
     // The menu hides and shows the window, and quits.
