@@ -100,10 +100,14 @@ std::int64_t SecondsToNextChange(const std::optional<NextEvent>& next, std::int6
     if (!next) {
         return kSecondsPerMinute;
     }
-    // The text stays while the seconds left lie in (60 (k - 1), 60 k]; it changes when they
-    // reach 60 (k - 1), which for k = 1 is the event itself.
+    // With more than a minute left the text "in k min" stays while the seconds left lie in
+    // (60 (k - 1), 60 k] and changes when they reach 60 (k - 1). At exactly 60 s it reads
+    // "in 1 min" and turns into "at 6:40 PM" a second later; below 60 s it changes at the event.
     const std::int64_t left = next->instantUtc - nowUtc;
-    return std::max<std::int64_t>(1, left - (MinutesLeft(left) - 1) * kSecondsPerMinute);
+    if (left <= kSecondsPerMinute) {
+        return left == kSecondsPerMinute ? 1 : std::max<std::int64_t>(1, left);
+    }
+    return left - (MinutesLeft(left) - 1) * kSecondsPerMinute;
 }
 
 }  // namespace orvanta

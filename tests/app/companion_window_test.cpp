@@ -229,6 +229,32 @@ TEST_F(CompanionWindowTest, AnIdleHourWakesOnceAMinuteAtMost) {
     EXPECT_GE(changes, wakeUps - 1);  // each wake-up moved the countdown
 }
 
+// Followed by its own timer, the countdown goes "in 2 min", "in 1 min", then shows the clock
+// time for the last minute, and moves on at the event.
+TEST_F(CompanionWindowTest, TheTimerShowsTheClockTimeForTheLastMinute) {
+    MoveTo(20, 14, 0);
+    Create();
+    const int asr = ListMinutes(3);
+    const std::string atAsr =
+        "Asr at " + QString::fromStdString(Rows()[3].second).trimmed().toStdString();
+    world_.utcSeconds = Local(20, 0, asr - 2);
+    window_->Watch().Wake();
+    std::vector<std::string> seen{Status()};
+    while (world_.utcSeconds < Local(20, 0, asr)) {
+        const int delayMs = window_->Watch().TimerDelayMs();
+        world_.utcSeconds += delayMs / 1000;
+        world_.steadyMilliseconds += delayMs;
+        window_->Watch().Wake();
+        if (Status() != seen.back()) {
+            seen.push_back(Status());
+        }
+    }
+    ASSERT_EQ(seen.size(), 4U) << testing::PrintToString(seen);
+    EXPECT_EQ((std::vector<std::string>(seen.begin(), seen.begin() + 3)),
+              (std::vector<std::string>{"Asr in 2 min", "Asr in 1 min", atAsr}));
+    EXPECT_EQ(seen[3].rfind("Maghrib in ", 0), 0U);
+}
+
 // Closing hides the window only when it has a tray icon, else it quits; a start in the
 // background shows the window when there is no tray to come back from.
 TEST_F(CompanionWindowTest, CloseAndStartHideOnlyWithATrayIcon) {
