@@ -70,16 +70,22 @@ const char* NoticeForm(NoticeKind kind) {
 }
 
 constexpr const char* kMethodContext = "MethodWords";
-[[maybe_unused]] constexpr std::array<const char*, 8> kMethodWords = {
-    QT_TRANSLATE_NOOP("MethodWords", "none"),
-    QT_TRANSLATE_NOOP("MethodWords", "middle-of-night"),
-    QT_TRANSLATE_NOOP("MethodWords", "seventh-of-night"),
-    QT_TRANSLATE_NOOP("MethodWords", "twilight-angle"),
-    QT_TRANSLATE_NOOP("MethodWords", "nearest-day"),
-    QT_TRANSLATE_NOOP("MethodWords", "nearest-latitude"),
-    QT_TRANSLATE_NOOP("MethodWords", "nearest"),
-    QT_TRANSLATE_NOOP("MethodWords", "up"),
+// The ids of the high-latitude and rounding rules (settings file, command line, JSON) and the
+// words a person reads for them.
+struct MethodLabel {
+    std::string_view id;
+    const char* label;
 };
+constexpr std::array<MethodLabel, 8> kMethodLabels = {{
+    {"none", QT_TRANSLATE_NOOP("MethodWords", "None")},
+    {"middle-of-night", QT_TRANSLATE_NOOP("MethodWords", "Middle of the night")},
+    {"seventh-of-night", QT_TRANSLATE_NOOP("MethodWords", "One seventh of the night")},
+    {"twilight-angle", QT_TRANSLATE_NOOP("MethodWords", "Twilight angle")},
+    {"nearest-day", QT_TRANSLATE_NOOP("MethodWords", "Nearest day")},
+    {"nearest-latitude", QT_TRANSLATE_NOOP("MethodWords", "Nearest latitude")},
+    {"nearest", QT_TRANSLATE_NOOP("MethodWords", "To the nearest minute")},
+    {"up", QT_TRANSLATE_NOOP("MethodWords", "Up to the next minute")},
+}};
 
 QString Translate(const char* context, std::string_view english) {
     const std::string text(english);
@@ -144,8 +150,13 @@ QString DisplayDecimal(double value, int decimals) {
                     : QString::number(value, 'f', decimals);
 }
 
-QString MethodWord(std::string_view english) {
-    return Translate(kMethodContext, english);
+QString MethodWord(std::string_view id) {
+    for (const MethodLabel& word : kMethodLabels) {
+        if (word.id == id) {
+            return QCoreApplication::translate(kMethodContext, word.label);
+        }
+    }
+    return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
 }
 
 }  // namespace orvanta

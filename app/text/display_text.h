@@ -36,7 +36,8 @@ QString DisplayNumber(qint64 number);
 // decimals as the value needs).
 QString DisplayDecimal(double value, int decimals);
 
-// A high-latitude rule's or a rounding's name as the Method page lists it.
-QString MethodWord(std::string_view english);
+// A high-latitude rule's or a rounding's id ("middle-of-night", "up") in words, as the Method page
+// lists it, in the window's language; an unknown id as it is.
+QString MethodWord(std::string_view id);
 
 }  // namespace orvanta

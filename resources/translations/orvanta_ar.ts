@@ -102,35 +102,35 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
+        <source>None</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
+        <source>Middle of the night</source>
         <translation>منتصف الليل</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
+        <source>One seventh of the night</source>
         <translation>سُبع الليل</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
+        <source>Twilight angle</source>
         <translation>زاوية الشفق</translation>
     </message>
     <message>
-        <source>nearest</source>
+        <source>To the nearest minute</source>
         <translation>الأقرب</translation>
     </message>
     <message>
-        <source>up</source>
+        <source>Up to the next minute</source>
         <translation>للأعلى</translation>
     </message>
     <message>
-        <source>nearest-day</source>
+        <source>Nearest day</source>
         <translation>أقرب يوم</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
+        <source>Nearest latitude</source>
         <translation>أقرب خط عرض</translation>
     </message>
 </context>

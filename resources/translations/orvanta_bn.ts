@@ -102,35 +102,35 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
+        <source>None</source>
         <translation>কোনোটি নয়</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
+        <source>Middle of the night</source>
         <translation>রাতের মধ্যভাগ</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
+        <source>One seventh of the night</source>
         <translation>রাতের এক-সপ্তমাংশ</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
+        <source>Twilight angle</source>
         <translation>গোধূলির কোণ</translation>
     </message>
     <message>
-        <source>nearest</source>
+        <source>To the nearest minute</source>
         <translation>নিকটতম</translation>
     </message>
     <message>
-        <source>up</source>
+        <source>Up to the next minute</source>
         <translation>ঊর্ধ্বমুখী</translation>
     </message>
     <message>
-        <source>nearest-day</source>
+        <source>Nearest day</source>
         <translation>নিকটতম দিন</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
+        <source>Nearest latitude</source>
         <translation>নিকটতম অক্ষাংশ</translation>
     </message>
 </context>

@@ -102,35 +102,35 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
+        <source>None</source>
         <translation>هیچ</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
+        <source>Middle of the night</source>
         <translation>نیمه شب</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
+        <source>One seventh of the night</source>
         <translation>یک‌هفتم شب</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
+        <source>Twilight angle</source>
         <translation>زاویه شفق</translation>
     </message>
     <message>
-        <source>nearest</source>
+        <source>To the nearest minute</source>
         <translation>نزدیک‌ترین</translation>
     </message>
     <message>
-        <source>up</source>
+        <source>Up to the next minute</source>
         <translation>رو به بالا</translation>
     </message>
     <message>
-        <source>nearest-day</source>
+        <source>Nearest day</source>
         <translation>نزدیک‌ترین روز</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
+        <source>Nearest latitude</source>
         <translation>نزدیک‌ترین عرض جغرافیایی</translation>
     </message>
 </context>

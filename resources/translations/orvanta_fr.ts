@@ -102,36 +102,36 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
-        <translation>aucune</translation>
+        <source>None</source>
+        <translation>Aucune</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
-        <translation>milieu de la nuit</translation>
+        <source>Middle of the night</source>
+        <translation>Milieu de la nuit</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
-        <translation>septième de la nuit</translation>
+        <source>One seventh of the night</source>
+        <translation>Septième de la nuit</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
-        <translation>angle du crépuscule</translation>
+        <source>Twilight angle</source>
+        <translation>Angle du crépuscule</translation>
     </message>
     <message>
-        <source>nearest</source>
-        <translation>au plus proche</translation>
+        <source>To the nearest minute</source>
+        <translation>Au plus proche</translation>
     </message>
     <message>
-        <source>up</source>
-        <translation>vers le haut</translation>
+        <source>Up to the next minute</source>
+        <translation>Vers le haut</translation>
     </message>
     <message>
-        <source>nearest-day</source>
-        <translation>jour le plus proche</translation>
+        <source>Nearest day</source>
+        <translation>Jour le plus proche</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
-        <translation>latitude la plus proche</translation>
+        <source>Nearest latitude</source>
+        <translation>Latitude la plus proche</translation>
     </message>
 </context>
 <context>

@@ -102,36 +102,36 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
-        <translation>tidak ada</translation>
+        <source>None</source>
+        <translation>Tidak ada</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
-        <translation>pertengahan malam</translation>
+        <source>Middle of the night</source>
+        <translation>Pertengahan malam</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
-        <translation>sepertujuh malam</translation>
+        <source>One seventh of the night</source>
+        <translation>Sepertujuh malam</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
-        <translation>sudut senja</translation>
+        <source>Twilight angle</source>
+        <translation>Sudut senja</translation>
     </message>
     <message>
-        <source>nearest</source>
-        <translation>terdekat</translation>
+        <source>To the nearest minute</source>
+        <translation>Terdekat</translation>
     </message>
     <message>
-        <source>up</source>
-        <translation>ke atas</translation>
+        <source>Up to the next minute</source>
+        <translation>Ke atas</translation>
     </message>
     <message>
-        <source>nearest-day</source>
-        <translation>hari terdekat</translation>
+        <source>Nearest day</source>
+        <translation>Hari terdekat</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
-        <translation>lintang terdekat</translation>
+        <source>Nearest latitude</source>
+        <translation>Lintang terdekat</translation>
     </message>
 </context>
 <context>

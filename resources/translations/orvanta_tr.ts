@@ -102,36 +102,36 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
-        <translation>yok</translation>
+        <source>None</source>
+        <translation>Yok</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
-        <translation>gecenin yarısı</translation>
+        <source>Middle of the night</source>
+        <translation>Gecenin yarısı</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
-        <translation>gecenin yedide biri</translation>
+        <source>One seventh of the night</source>
+        <translation>Gecenin yedide biri</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
-        <translation>alacakaranlık açısı</translation>
+        <source>Twilight angle</source>
+        <translation>Alacakaranlık açısı</translation>
     </message>
     <message>
-        <source>nearest</source>
-        <translation>en yakın</translation>
+        <source>To the nearest minute</source>
+        <translation>En yakın</translation>
     </message>
     <message>
-        <source>up</source>
-        <translation>yukarı</translation>
+        <source>Up to the next minute</source>
+        <translation>Yukarı</translation>
     </message>
     <message>
-        <source>nearest-day</source>
-        <translation>en yakın gün</translation>
+        <source>Nearest day</source>
+        <translation>En yakın gün</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
-        <translation>en yakın enlem</translation>
+        <source>Nearest latitude</source>
+        <translation>En yakın enlem</translation>
     </message>
 </context>
 <context>

@@ -102,35 +102,35 @@
 <context>
     <name>MethodWords</name>
     <message>
-        <source>none</source>
+        <source>None</source>
         <translation>کوئی نہیں</translation>
     </message>
     <message>
-        <source>middle-of-night</source>
+        <source>Middle of the night</source>
         <translation>نصف شب</translation>
     </message>
     <message>
-        <source>seventh-of-night</source>
+        <source>One seventh of the night</source>
         <translation>رات کا ساتواں حصہ</translation>
     </message>
     <message>
-        <source>twilight-angle</source>
+        <source>Twilight angle</source>
         <translation>شفق کا زاویہ</translation>
     </message>
     <message>
-        <source>nearest</source>
+        <source>To the nearest minute</source>
         <translation>قریب ترین</translation>
     </message>
     <message>
-        <source>up</source>
+        <source>Up to the next minute</source>
         <translation>اوپر کی طرف</translation>
     </message>
     <message>
-        <source>nearest-day</source>
+        <source>Nearest day</source>
         <translation>قریب ترین دن</translation>
     </message>
     <message>
-        <source>nearest-latitude</source>
+        <source>Nearest latitude</source>
         <translation>قریب ترین عرض البلد</translation>
     </message>
 </context>

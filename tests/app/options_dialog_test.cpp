@@ -266,6 +266,9 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     EXPECT_EQ(preset->currentData().toString(), QStringLiteral("umm-al-qura"));
     EXPECT_FALSE(Control(kAngle)->isEnabled());
     EXPECT_EQ(Control<QComboBox>("methodRounding")->currentIndex(), 2);
+    // The lists read as words, not as the ids the settings file stores.
+    EXPECT_EQ(Control<QComboBox>("methodRounding")->currentText(), "Up to the next minute");
+    EXPECT_EQ(Control<QComboBox>("methodHighLatitude")->itemText(2), "Middle of the night");
     EXPECT_FALSE(Control("methodNearestLatitude")->isEnabled());
     EXPECT_EQ(Control<MethodPage>("methodPage")->Choice().nearestLatitudeDeg, 52.25);  // untouched
     preset->setCurrentIndex(0);
