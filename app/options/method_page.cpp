@@ -1,5 +1,8 @@
 #include "app/options/method_page.h"
 
+#include <optional>
+#include <tuple>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -125,7 +128,14 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
         overrides->addWidget(rows[r].first, r, 0);
         overrides->addWidget(rows[r].second, r, 1);
         QDoubleSpinBox* box = rows[r].second;
-        connect(rows[r].first, &QCheckBox::toggled, box, &QWidget::setEnabled);
+        connect(rows[r].first, &QCheckBox::toggled, this, [this, box](bool on) {
+            box->setEnabled(on);
+            if (on) {
+                box->setSpecialValueText(QString());  // the person's own value, whatever it is
+            } else {
+                ShowPresetValues();
+            }
+        });
     }
     auto* minutes = new QGridLayout;
     for (int s = 0; s < kMethodSlotCount; ++s) {
@@ -228,6 +238,7 @@ void MethodPage::OnPresetChanged() {
 // The selected preset's parameters in words, and its values in the boxes not overridden.
 void MethodPage::ShowPresetValues() {
     const MethodPreset* p = FindMethodPreset(preset_->currentData().toString().toStdString());
+    ShowPresetParameters(p);
     if (p == nullptr) {
         parameters_->setText(
             tr("One angle or one interval for Fajr and Isha, as the first page sets it."));
@@ -238,16 +249,30 @@ void MethodPage::ShowPresetValues() {
                          tr("High latitudes: %1 (%2)")
                              .arg(MethodWord(HighLatitudeRuleName(p->method.highLatitude)),
                                   tr(std::string(p->ruleReason).c_str())));
-    const PrayerMethod& m = p->method;
-    const std::array<std::pair<QCheckBox*, std::pair<QDoubleSpinBox*, double>>, 4> defaults = {
-        std::pair{fajrOverride_, std::pair{fajrAngle_, m.fajrAngleDeg}},
-        std::pair{ishaAngleOverride_, std::pair{ishaAngle_, m.ishaAngleDeg}},
-        std::pair{ishaIntervalOverride_, std::pair{ishaInterval_, m.ishaIntervalMinutes}},
-        std::pair{maghribOverride_, std::pair{maghribAngle_, m.maghribAngleDeg}}};
-    for (const auto& [check, box] : defaults) {
-        if (!check->isChecked()) {
-            box.first->setValue(box.second);
+}
+
+void MethodPage::ShowPresetParameters(const MethodPreset* p) {
+    // The preset's own value in each field not overridden; blank where it has none: classic,
+    // the Isha rule it does not use, Maghrib at sunset.
+    using Shown = std::optional<double>;
+    const PrayerMethod* m = p != nullptr ? &p->method : nullptr;
+    const bool byAngle = m != nullptr && m->ishaRule == IshaRule::kAngle;
+    const bool byInterval = m != nullptr && m->ishaRule == IshaRule::kInterval;
+    const std::array<std::tuple<QCheckBox*, QDoubleSpinBox*, Shown>, 4> fields = {{
+        {fajrOverride_, fajrAngle_, m != nullptr ? Shown(m->fajrAngleDeg) : Shown()},
+        {ishaAngleOverride_, ishaAngle_, byAngle ? Shown(m->ishaAngleDeg) : Shown()},
+        {ishaIntervalOverride_, ishaInterval_,
+         byInterval ? Shown(m->ishaIntervalMinutes) : Shown()},
+        {maghribOverride_, maghribAngle_,
+         m != nullptr && m->maghribAngleDeg > 0.0 ? Shown(m->maghribAngleDeg) : Shown()},
+    }};
+    for (const auto& [check, box, value] : fields) {
+        if (check->isChecked()) {
+            continue;
         }
+        // A spin box shows its special text at its minimum: one space, so the field is blank.
+        box->setSpecialValueText(value ? QString() : QStringLiteral(" "));
+        box->setValue(value.value_or(box->minimum()));
     }
 }
 

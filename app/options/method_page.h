@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "astro/method_choice.h"
+#include "astro/method_presets.h"
 
 class QCheckBox;
 class QComboBox;
@@ -39,6 +40,8 @@ class MethodPage : public QWidget {
   private:
     void OnPresetChanged();
     void ShowPresetValues();
+    // The override fields not overridden: the preset's own values, or blank (p null: classic).
+    void ShowPresetParameters(const MethodPreset* p);
     // A preset's summary with its words in the language.
     static QString SummaryText(std::string_view summary);
     // Names the controls whose label does not say what they hold, for screen readers.

@@ -232,7 +232,8 @@ TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
 TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     auto* preset = Control<QComboBox>("methodPreset");
-    EXPECT_EQ(preset->currentIndex(), 0);  // classic first
+    EXPECT_EQ(preset->currentIndex(), 0);                                // classic first
+    EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->text(), " ");  // blank: none of its own
     EXPECT_TRUE(Control(kAngle)->isEnabled());
     preset->setCurrentIndex(preset->findData(QStringLiteral("turkey")));
     for (const char* id : {kAngle, kInterval, kNumber}) {
@@ -241,6 +242,8 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     EXPECT_TRUE(Control(kShafi)->isEnabled());
     EXPECT_EQ(NumberField()->text(), QStringLiteral("18"));                // kept, only disabled
     EXPECT_EQ(Control<QDoubleSpinBox>("methodFajrAngle")->value(), 18.0);  // the preset's own
+    // Blank where the preset has no value of its own: an angle preset's Isha interval.
+    EXPECT_EQ(Control<QDoubleSpinBox>("methodIshaInterval")->text(), " ");
     Control<QCheckBox>("methodFajrOverride")->setChecked(true);
     Control<QDoubleSpinBox>("methodFajrAngle")->setValue(19.5);
     Control<QSpinBox>("methodAdjust2")->setValue(3);
