@@ -278,14 +278,20 @@ void MainWindow::OpenOptions() {
     auto* dialog = new OptionsDialog(context, this);
     dialog->setObjectName(QStringLiteral("optionsDialog"));
     const CompanionSettings companionBefore = records_.companion;
-    // A new clock style shows at once; the other settings take effect at the next calculation.
+    // A new clock style shows at once, and so does a new city: the Location field shows it at
+    // OK, so the list must not go on showing the old city's times under its name. The method,
+    // its number and the school take effect at the next calculation.
     const ClockStyle clockBefore = records_.display.clock;
-    connect(dialog, &QDialog::accepted, this, [this, companionBefore, clockBefore] {
+    const std::string cityBefore = records_.settings.configuredCity;
+    connect(dialog, &QDialog::accepted, this, [this, companionBefore, clockBefore, cityBefore] {
         background_ = false;  // the person's choice rules from now on
         ApplyTray();
         ApplyStartAtLogin(companionBefore);
-        if (records_.display.clock != clockBefore) {
+        const bool newClock = records_.display.clock != clockBefore;
+        if (newClock) {
             UseClockStyle(records_.display.clock);
+        }
+        if (newClock || records_.settings.configuredCity != cityBefore) {
             Calculate();
         }
     });
