@@ -104,6 +104,7 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     AddHomeCityRow();
     AddMethodPage();
     AddReminderPage();
+    FollowTabWithDefaultButton();
     NameControls();
     numberField_ = ui_->angleOrInterval;
     const PrayerSettings& settings = context_.settings;
@@ -243,6 +244,23 @@ void OptionsDialog::NameControls() {
     ui_->cityCaption->setBuddy(ui_->cityName);
     ui_->cityName->setAccessibleName(tr("City"));
     ui_->cityName->setAccessibleDescription(tr("Type a few letters to see matching cities"));
+}
+
+void OptionsDialog::FollowTabWithDefaultButton() {
+    // Return presses the dialog's default button only while it is visible, so the default is
+    // the OK of the page shown: the first page's in its form, another page's the first button
+    // of its tab (the page itself holds that page's own buttons).
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
+    const auto makeDefault = [this, tabs](int index) {
+        QPushButton* ok = index == 0 ? ui_->okButton
+                                     : tabs->widget(index)->findChild<QPushButton*>(
+                                           QString(), Qt::FindDirectChildrenOnly);
+        if (ok != nullptr) {
+            ok->setDefault(true);
+        }
+    };
+    connect(tabs, &QTabWidget::currentChanged, this, makeDefault);
+    makeDefault(tabs->currentIndex());
 }
 
 void OptionsDialog::AddReminderPage() {

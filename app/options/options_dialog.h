@@ -89,6 +89,9 @@ class OptionsDialog : public QDialog {
     void AddMethodPage();
     // Adds the Reminders page as the last tab, with its own OK and Cancel.
     void AddReminderPage();
+    // Keeps the OK of the page shown the dialog's default button, so that Return accepts on
+    // every page.
+    void FollowTabWithDefaultButton();
     // Under the City field: a note that the home city is used instead, with a button that
     // clears it; hidden without a home city.
     void AddHomeCityRow();

@@ -229,6 +229,24 @@ TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
     EXPECT_FALSE(dialog_->isVisible());
 }
 
+// Return accepts on every page, as OK does: each page's OK is the default while it is shown.
+TEST_F(OptionsDialogTest, ReturnAcceptsOnEveryPage) {
+    Open();
+    const int pages = Control<QTabWidget>("optionsTabs")->count();
+    ASSERT_GE(pages, 6);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) {
+            Open();
+        }
+        auto* tabs = Control<QTabWidget>("optionsTabs");
+        tabs->setCurrentIndex(page);
+        QWidget* shown = tabs->currentWidget();
+        QTest::keyClick(shown, Qt::Key_Return);
+        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << tabs->tabText(page).toStdString();
+        EXPECT_FALSE(dialog_->isVisible()) << tabs->tabText(page).toStdString();
+    }
+}
+
 TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Open();
     auto* preset = Control<QComboBox>("methodPreset");
