@@ -227,17 +227,30 @@ void TimetableWindow::AskAndExport(ExportFormat format) {
     const bool csv = format == ExportFormat::kCsv;
     const QString path =
         context_.chooseFile
-            ? context_.chooseFile(csv ? tr("Export as CSV") : tr("Export as iCalendar"),
-                                  csv ? tr("CSV files (*.csv)") : tr("iCalendar files (*.ics)"))
+            ? context_.chooseFile(this, csv ? tr("Export as CSV") : tr("Export as iCalendar"),
+                                  csv ? tr("CSV files (*.csv)") : tr("iCalendar files (*.ics)"),
+                                  SuggestedFileName(csv ? "csv" : "ics"))
             : QString();
     if (!path.isEmpty()) {
         (void)ExportMonth(path, format);
     }
 }
 
+QString TimetableWindow::SuggestedFileName(const char* extension) const {
+    // A slash would name a folder; the month in ISO digits sorts and reads in any language.
+    QString city = QString::fromStdString(shown_.city.name);
+    city.replace(QLatin1Char('/'), QLatin1Char('-'));
+    // One pass over the places, so that a "%2" inside a city's name stays as it is.
+    return QStringLiteral("%1 %2-%3.%4")
+        .arg(city, QStringLiteral("%1").arg(shown_.year, 4, 10, QLatin1Char('0')),
+             QStringLiteral("%1").arg(shown_.month, 2, 10, QLatin1Char('0')),
+             QString::fromLatin1(extension));
+}
+
 void TimetableWindow::AskAndSavePdf() {
     const QString path = context_.chooseFile
-                             ? context_.chooseFile(tr("Save as PDF"), tr("PDF files (*.pdf)"))
+                             ? context_.chooseFile(this, tr("Save as PDF"), tr("PDF files (*.pdf)"),
+                                                   SuggestedFileName("pdf"))
                              : QString();
     if (!path.isEmpty()) {
         // The paper the system's locale prefers (Letter in the United States, else A4).

@@ -30,8 +30,11 @@ struct TimetableContext {
     std::function<MonthRequest()> inputs;
     std::function<std::optional<CivilDate>()> today;
     std::function<std::int64_t()> nowUtc;  // seconds since 1970, for the calendar's DTSTAMP
-    // Asks for a file to write (caption, file-type filter); an empty text: cancelled.
-    std::function<QString(const QString&, const QString&)> chooseFile;
+    // Asks for a file to write, over parent: caption, file-type filter and the name suggested,
+    // whose extension is added when the person types none; an empty text: cancelled.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filter,
+                          const QString& suggested)>
+        chooseFile;
     // Tells the person something went wrong (a modal message).
     std::function<void(const QString&)> report;
 };
@@ -66,6 +69,8 @@ class TimetableWindow : public QDialog {
     // Tells the person why a file was not written (nothing when it was); failed names the file.
     void ReportFailure(ReplaceStatus status, const QString& failed, const QString& path);
     PrintedMonth Page() const;
+    // "Detroit, MI 2026-12.csv": the city and the month shown, with extension.
+    QString SuggestedFileName(const char* extension) const;
 
     TimetableContext context_;
     MonthRequest shown_;

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -342,8 +343,17 @@ void MainWindow::OpenTimetable() {
     };
     context.today = [this] { return services_.clock.Today(); };
     context.nowUtc = [this] { return services_.clock.NowUtcSeconds(); };
-    context.chooseFile = [this](const QString& caption, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    // Over the timetable window, so that the focus goes back to it; the suggested name's
+    // extension is added when the person types a name without one.
+    context.chooseFile = [](QWidget* parent, const QString& caption, const QString& filter,
+                            const QString& suggested) {
+        QFileDialog dialog(parent, caption, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+        dialog.selectFile(suggested);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().constFirst()
+                   : QString();
     };
     context.report = [this](const QString& text) {
         if (services_.showMessage) {

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <csignal>
 #include <string>
@@ -147,6 +149,22 @@ TEST_F(CalendarWindow, PdfIsOnePageOfEitherPaperAndExportsUseTheSharedWriters) {
     EXPECT_EQ(csvText.count(QStringLiteral(",1447-10-01\n")),
               6);  // 1 Shawwal 1447: Eid al-Fitr in Saudi Arabia, 20 March 2026
     EXPECT_TRUE(world_.messages.empty());
+
+    // The save dialog opens over the timetable with the city and month as the name, and adds
+    // the extension to a name typed without one.
+    QString suggested;
+    QTimer::singleShot(0, timetable, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->parentWidget(), timetable);
+        suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(QStringLiteral("typed"));
+        static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+    });
+    Find<QPushButton>(timetable, "exportCsv")->click();
+    EXPECT_EQ(suggested, QStringLiteral("Detroit, MI 2026-03.csv"));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("typed.csv"))));
 }
 
 // A file is replaced only when whole: with the disk full (a file size limit of 4096 bytes) the
