@@ -26,8 +26,7 @@ using testing_support::RunTimes;
 const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-18 | Qibla:    52.0° clockwise from true north | Date:     2026-02-18 (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Fajr,*,1447-09-01 | 2026-02-18,Isha,*,1447-09-01
-0 @detroit-fixed --date 2026-02-18 --format json | "qiblaDegrees": 52.02 | "year": 1447, | "month": 9, | "day": 1,
-0 @detroit-fixed --date 2026-02-18 --format json | "text": "1 Ramadan 1447"
+0 @detroit-fixed --date 2026-02-18 --format json | "qiblaDegrees": 52.02 | "year": 1447, | "month": 9, | "day": 1, | "text": "1 Ramadan 1447"
 0 @mecca --date 2026-05-27 | (10 Dhu al-Hijjah 1447)
 0 @detroit-fixed --from 2026-02-16 --to 2026-02-18 |   Hijri | 2026-02-18 * 1 Ramadan 1447
 0 @detroit-fixed --date 0001-01-01 --format json | "hijri": null
@@ -37,14 +36,11 @@ const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-20 --hijri-offset -2 | (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --hijri-offset -0 | (1 Ramadan 1447)
 2 @detroit-fixed --hijri-offset 3 | hijri offset must be -2, -1, 0, 1 or 2, not "3"
-2 @detroit-fixed --hijri-offset -3 | hijri offset must be -2, -1, 0, 1 or 2, not "-3"
 2 @detroit-fixed --hijri-offset +1 | hijri offset must be -2, -1, 0, 1 or 2, not "+1"
-0 @istanbul --date 2026-02-19 --preset turkey --24h | Method:   turkey (Diyanet | Zuhr (Noon)       13:23
-0 @istanbul --date 2026-02-19 --preset turkey --24h | Asr (Afternoon)   16:20 | ; high latitude twilight-angle; Asr
+0 @istanbul --date 2026-02-19 --preset turkey --24h | Method:   turkey (Diyanet | Zuhr (Noon)       13:23 | Asr (Afternoon)   16:20 | ; high latitude twilight-angle; Asr
 0 @istanbul --date 2026-02-19 --preset mwl --nearest-latitude 65 | ; high latitude nearest-latitude at 65°; Asr
 0 @istanbul --date 2026-02-19 --preset mwl --format json | "highLatitude": "nearest-latitude", | "nearestLatitude": 48.5,
-0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25
-0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Asr (Afternoon)   15:20
+0 @istanbul --date 2026-02-19 --preset turkey --24h --adjust zuhr=+2,asr=-60 | Zuhr (Noon)       13:25 | Asr (Afternoon)   15:20
 0 @istanbul --date 2026-02-19 --preset turkey --format json --adjust zuhr=+2,asr=-60 | "zuhr": "2026-02-19T13:25:00+03:00" | "asr": "2026-02-19T15:20:00+03:00" | "zuhr": 7, | "asr": -56,
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --format json | "method": "umm-al-qura" | "ishaInterval": 90.0
 0 @istanbul --date 2026-02-19 --preset umm-al-qura --24h | Maghrib (Sunset)  18:43 | Isha (Night)      20:43
@@ -66,7 +62,7 @@ RunResult Times(const std::vector<std::string>& args, const std::string& savedLi
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              26u);
+              22u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are

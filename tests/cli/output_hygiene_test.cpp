@@ -25,12 +25,10 @@ const std::string kHostileRow =
 const char* const kRefusals = R"(
 2 --lat 91 --lon 0 --zone 0 | latitude must be a number from -90 to 90, not "91"
 2 --lat 1 --lon 180.01 --zone 0 | longitude must be a number from -180 to 180, not "180.01"
-2 --lat 1 --lon 1 --zone +-3 | zone must be a number from -14 to 14, not "+-3"
 2 --lat 1 --lon 1 --zone 14.5 | zone must be a number from -14 to 14, not "14.5"
 2 --lat 1 --lon 1 | give the time zone with --tz ZONE or --zone HOURS
 2 --lat 1 --lon 1 --tz Mars/Olympus | unknown time zone "Mars/Olympus"
 2 @ --tz UTC | --tz does not go with --zone or --dst
-2 --lat 1 --lon 1 --tz UTC --dst | --tz does not go with --zone or --dst
 2 --city Mecca @ | --city does not go with --lat, --lon, --tz, --zone or --dst
 2 --city Mecca --city Mecca | --city may be given only once
 2 @ --date 2023-02-29 | date must be an existing date YYYY-MM-DD with a year from 0001 to 9999, not "2023-02-29"
@@ -42,7 +40,6 @@ const char* const kRefusals = R"(
 2 @ --from 2024-01-01 --to 2034-01-01 | a range may cover at most ten years (3653 days), not 3654
 2 @ --date 2024-01-01 --month 2024-01 | give only one of --date, --month, --year and --from/--to
 2 @ --method both | method must be angle or interval, not "both"
-2 @ --asr maliki | asr must be shafi or hanafi, not "maliki"
 2 @ --format xml | format must be text, csv, json or ics, not "xml"
 2 @ --depression -1 | depression must be a number from 0 to 90, not "-1"
 2 @ --interval 1e9 | interval must be a number from 0 to 1440, not "1e9"
@@ -53,7 +50,6 @@ const char* const kRefusals = R"(
 2 @ extra | unexpected argument "extra"
 2 @ --preset nope | preset must be classic or an id that 'orvanta-times presets' lists, not "nope"
 2 @ --preset mwl --fajr-angle 30.5 | fajr angle must be a number above 0 and at most 30, not "30.5"
-2 @ --preset mwl --isha-angle 0 | isha angle must be a number above 0 and at most 30, not "0"
 2 @ --preset mwl --isha-interval 301 | isha interval must be a number above 0 and at most 300, not "301"
 2 @ --preset mwl --maghrib-angle 11 | maghrib angle must be a number from 0 to 10, not "11"
 2 @ --preset mwl --adjust fajr=61 | adjust must be PRAYER=MIN[,...] with prayers fajr shuruq zuhr asr maghrib isha and whole minutes from -60 to 60, not "fajr=61"
@@ -68,19 +64,15 @@ const char* const kRefusals = R"(
 2 cities | cities needs one of search, home, add and remove
 2 cities fly | unexpected argument "fly"
 2 --city Mecca cities search m | --city does not go with cities
-2 cities search a b | unexpected argument "b"
-2 cities search s --limit 0 | limit must be a whole number from 1 to 99999, not "0"
 2 cities search s --limit 100000 | limit must be a whole number from 1 to 99999, not "100000"
 2 cities home | cities home needs a city NAME or --clear
 2 cities home Mecca --clear | cities home takes a city NAME or --clear, not both
 2 cities add X --lat 1 | cities add needs --lat, --lon and --tz
-2 cities add X --lat 91 --lon 1 --tz UTC | latitude must be a number from -90 to 90, not "91"
 2 cities add X --lat 1 --lon -181 --tz UTC | longitude must be a number from -180 to 180, not "-181"
 2 cities add X --lat 1 --lon 1 --tz Mars/Base | unknown time zone "Mars/Base"
 2 cities add -Name --lat 1 | unknown option "-Name" (a name that begins with '-' goes after --)
 2 --city ~ | --city needs a city name
 1 --city \x1b[2J | cannot find the city "\x1b[2J"
-1 cities search \x07 | no city name begins with "\x07"
 2 cities add Evil\x1b]0;X\x07 --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Evil\x1b]0;X\x07"
 2 cities add Csi\xc2\x9b2J\x7f --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Csi\x9b2J\x7f"
 2 cities add Rlo\xe2\x80\xaeIsolate\xe2\x81\xa6Alm\xd8\x9cLrm\xe2\x80\x8e --lat 1 --lon 2 --tz UTC | a city name cannot hold control characters: "Rlo\u202eIsolate\u2066Alm\u061cLrm\u200e"
@@ -110,7 +102,7 @@ TEST(OutputHygiene, EveryRefusalIsOneLineInOneStyle) {
     for (const testing_support::CommandRow& row : rows) {
         testing_support::ExpectRun(row, home.Run(row.args));
     }
-    EXPECT_EQ(rows.size(), 68u);  // every line of the table read
+    EXPECT_EQ(rows.size(), 60u);  // every line of the table read
     EXPECT_FALSE(std::filesystem::exists(home.user)) << "nothing refused creates user.db";
 }
 

@@ -23,8 +23,7 @@ using testing_support::RunTimes;
 // Asr 16.8379 h); then the limits of every range, each accepted; the version and a command's help.
 const char* const kRows = R"(
 0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM | Maghrib (Sunset)    9:12 PM
-0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Zuhr (Noon)        12:28 PM
-0 @mecca --date 2026-03-20 | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
+0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Zuhr (Noon)        12:28 PM | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
 0 @mecca --date 2024-03-20 --asr hanafi | Asr (Afternoon)     4:50 PM | Asr Hanafi (shadow factor 2)
 0 --lat 90 --lon 180 --zone +14 --format csv | date,prayer,hours,time,hijri
 0 --lat -90 --lon -180 --zone -12 --format csv | date,prayer,hours,time,hijri
@@ -36,7 +35,7 @@ const char* const kRows = R"(
 )";
 
 TEST(TimesCommand, WorkedTimesAndTheLimitsOfEveryRange) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 11u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, Pinned({2024, 6, 20})), 10u);
     const RunResult month = RunTimes(
         testing_support::Args("@detroit-dst --month 2023-02 --format csv"), Pinned({2024, 6, 20}));
     EXPECT_EQ(std::count(month.out.begin(), month.out.end(), '\n'), 1 + 6 * 28);
@@ -98,12 +97,12 @@ TEST(TimesCommand, UnusableClockOrCityDatabaseIsStatusOne) {
 }
 
 // The built database through --city and `cities search`: what the search offers first is the
-// city --city takes, with its hemispheres and zone. Chennai (4.7 million people) for "Madras"
-// rather than Madras, Oregon (6,700); an old name never takes a sizable place's own name
-// ("Salem", an old name of Jerusalem, is Salem, India; "Sion" is Sion, Switzerland); small
-// places whose own names are also another's old names (London, Rio de Janeiro, Tashkent)
-// keep them. Capitals by the spellings people type; Dubai at its centre on the Creek
-// (25°15′47″ N 55°17′50″ E), not 20 km south of it.
+// city --city takes, with its hemispheres and zone. One row per way a name is found: the English
+// name, case and spaces, a combining accent, a plain name qualified by its region, an alias, the
+// Arabic script, Chennai (4.7 million people) for "Madras" rather than Madras, Oregon; an old name
+// never takes a sizable place's own name ("Salem", an old name of Jerusalem, is Salem, India;
+// "Sion" is Sion, Switzerland) and a small place keeps its own name though it is another's old
+// name (Landen). Dubai at its centre on the Creek (25°15′47″ N 55°17′50″ E), not 20 km south.
 TEST(TimesCommand, ShippedDatabaseFindsTheNamesPeopleType) {
     const SqliteCityStore store(ShippedCityDatabasePath());
     TimesServices services = Pinned({2026, 1, 15}, &store);
@@ -117,38 +116,15 @@ TEST(TimesCommand, ShippedDatabaseFindsTheNamesPeopleType) {
         {"Cologne", "K\xC3\xB6ln", "N 6", "Europe/Berlin"},
         {"  SAO   PAULO ", "S\xC3\xA3o Paulo", "S 46", "America/Sao_Paulo"},
         {"Sa\xCC\x83o Paulo", "S\xC3\xA3o Paulo", "S 46", "America/Sao_Paulo"},
-        {"Chittagong", "Chattogram", "N 91", "Asia/Dhaka"},
         {"Detroit", "Detroit, MI", "N 83", "America/Detroit"},
-        {"Birmingham", "Birmingham", "N 1", "Europe/London"},
         {"Birmingham, AL", "Birmingham, AL", "N 86", "America/Chicago"},
-        {"Tripoli", "Tripoli", "N 13", "Africa/Tripoli"},
-        {"Adelaide", "Adelaide", "S 138", "Australia/Adelaide"},
         {"Makkah", "Mecca", "N 39", "Asia/Riyadh"},
         {"\u0645\u0643\u0629", "Mecca", "", ""},  // Arabic
-        {"Al-Madinah", "Medina", "", ""},
-        {"Al Quds", "Jerusalem", "", ""},
-        {"Al Qahirah", "Cairo", "", ""},
-        {"Al-Qahira", "Cairo", "", ""},
-        {"Ar Riyad", "Riyadh", "", ""},
-        {"Al Riyadh", "Riyadh", "", ""},
-        {"Musqat", "Muscat", "", ""},
-        {"San'a", "Sanaa", "", ""},
-        {"El Djazair", "Algiers", "", ""},
-        {"Ar Ribat", "Rabat", "", ""},
-        {"Nuwakshut", "Nouakchott", "", ""},
-        {"\u0627\u0644\u062E\u0631\u0637\u0648\u0645", "Khartoum", "", ""},  // Arabic
         {"Dubai", "Dubai", "25\u00B016\u2032 N 55\u00B018\u2032 E", "Asia/Dubai"},
-        {"Bombay, India", "Mumbai", "", ""},
-        {"Kiev", "Kyiv", "", ""},
-        {"M\u00FCnchen", "Munich", "", ""},
-        {"Saigon", "Ho Chi Minh City", "", ""},
-        {"Cracow", "Krak\u00F3w", "", ""},
         {"Madras", "Chennai", "", ""},
         {"Salem", "Salem", "", ""},
         {"Sion", "Sitten", "", ""},
         {"Landen", "Landen", "", ""},
-        {"R\u00EDo", "R\u00EDo", "", ""},
-        {"Ta\u015Fkent", "Ta\u015Fkent", "", ""},
     };
     for (const auto& row : rows) {
         const std::string shown = RunTimes({"--city", row.typed}, services).out;

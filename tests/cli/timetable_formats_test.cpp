@@ -30,52 +30,36 @@ RunResult Tool(const std::vector<std::string>& args, const CityStore* cities = n
 // five-hour intervals (published sunrise 04:43 and sunset 21:21 summer time): Fajr falls on the
 // day before, Isha on the next day. An offset west of Greenwich by a half hour keeps its sign.
 // Tromsø at midsummer has no sunrise, sunset or twilight; its Asr is after Zuhr, on the same day.
-// Standard offsets that changed (Nuuk to -2 in October 2023, Almaty to +5 in March 2024,
-// Ittoqqortoormiit to -2 in March 2024) hold from 1 January of a range begun the year before. An
+// Standard offsets that changed (Nuuk to -2 in October 2023, Almaty to +5 in March 2024) hold
+// from 1 January of a range begun the year before. An
 // event across a change of clock takes the offset at its instant (zdump: Nuuk -2 to -1 at 23:00 on
 // 28 March 2026, Stockholm +1 to +2 at 02:00 on 29 March, Lord Howe +10:30 to +11 at 02:00 on 4
 // October; an interval of 5 h or 4.5 h puts Fajr before the change). The first and last days
 // accepted have their events; a fixed zone's events are in UT, ending in Z.
 const char* const kRows = R"(
-0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | date,prayer,hours,time,hijri | 2025-01-03,Isha,
-0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | 2024-12-31,Shuruq,5.78*,5:47 AM,1446-06-30
-0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | 2024-12-31,Maghrib,20.15*,8:09 PM,1446-06-30
-0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | 2025-01-01,Shuruq,5.79*,5:48 AM,1446-07-01
-0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | 2025-01-01,Maghrib,20.15*,8:09 PM,1446-07-01
+0 @sydney --from 2024-12-29 --to 2025-01-03 --format csv | date,prayer,hours,time,hijri | 2025-01-03,Isha, | 2024-12-31,Shuruq,5.78*,5:47 AM,1446-06-30 | 2024-12-31,Maghrib,20.15*,8:09 PM,1446-06-30 | 2025-01-01,Shuruq,5.79*,5:48 AM,1446-07-01 | 2025-01-01,Maghrib,20.15*,8:09 PM,1446-07-01
 0 @sydney --date 2024-12-31 --format csv --24h | 2024-12-31,Shuruq,5.78*,05:47, | 2024-12-31,Maghrib,20.15*,20:09,
-0 @sydney --from 2024-10-05 --to 2024-10-06 --format json | "zuhr": "2024-10-05T11:44:00+10:00" | "utcOffset": "+11:00"
-0 @sydney --from 2024-10-05 --to 2024-10-06 --format json | "zuhr": "2024-10-06T12:43:00+11:00"
-0 @sydney --from 2024-04-06 --to 2024-04-07 --format json | "zuhr": "2024-04-06T12:58:00+11:00"
-0 @sydney --from 2024-04-06 --to 2024-04-07 --format json | "zuhr": "2024-04-07T11:57:00+10:00"
-0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "zuhr": "2024-03-09T12:43:00-05:00"
-0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "zuhr": "2024-03-10T13:42:00-04:00"
-0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "zuhr": "2024-11-02T13:16:00-04:00"
-0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "zuhr": "2024-11-03T12:16:00-05:00"
-0 @london-half --method interval --interval 300 --format json | "fajr": "2024-06-19T23:13:00+00:30"
-0 @london-half --method interval --interval 300 --format json | "isha": "2024-06-21T01:51:00+00:30"
-0 @london-half --method interval --interval 300 --format json | "isha": "1:51 AM"
+0 @sydney --from 2024-10-05 --to 2024-10-06 --format json | "zuhr": "2024-10-05T11:44:00+10:00" | "utcOffset": "+11:00" | "zuhr": "2024-10-06T12:43:00+11:00"
+0 @sydney --from 2024-04-06 --to 2024-04-07 --format json | "zuhr": "2024-04-06T12:58:00+11:00" | "zuhr": "2024-04-07T11:57:00+10:00"
+0 @detroit --from 2024-03-09 --to 2024-03-10 --format json | "zuhr": "2024-03-09T12:43:00-05:00" | "zuhr": "2024-03-10T13:42:00-04:00"
+0 @detroit --from 2024-11-02 --to 2024-11-03 --format json | "zuhr": "2024-11-02T13:16:00-04:00" | "zuhr": "2024-11-03T12:16:00-05:00"
+0 @london-half --method interval --interval 300 --format json | "fajr": "2024-06-19T23:13:00+00:30" | "isha": "2024-06-21T01:51:00+00:30" | "isha": "1:51 AM"
 0 @london-half --method interval --interval 300 --format json --24h | "fajr": "23:13" | "isha": "01:51"
-0 --lat 47.5 --lon -52.7 --zone -0.5 --date 2024-06-20 --format json | "utcOffset": "-00:30" | "latitude": 47.5,
-0 --lat 47.5 --lon -52.7 --zone -0.5 --date 2024-06-20 --format json | "zuhr": "2024-06-20T15:03:00-00:30"
-0 --lat 47.5 --lon -52.7 --zone -0.5 --date 2024-06-20 --format json | "longitude": -52.7,
-0 @tromso --date 2024-06-21 --format json | "fajr": null, | "shuruq": null, | "asr": "2024-06-21T*+02:00"
-0 @tromso --date 2024-06-21 --format json | "zuhr": "2024-06-21T12:46:00+02:00"
+0 --lat 47.5 --lon -52.7 --zone -0.5 --date 2024-06-20 --format json | "utcOffset": "-00:30" | "latitude": 47.5, | "zuhr": "2024-06-20T15:03:00-00:30" | "longitude": -52.7,
+0 @tromso --date 2024-06-21 --format json | "fajr": null, | "shuruq": null, | "asr": "2024-06-21T*+02:00" | "zuhr": "2024-06-21T12:46:00+02:00"
 0 @nuuk --from 2023-12-31 --to 2024-01-01 --format csv | 2024-01-01,Zuhr,13.5*,1:30 PM,
 0 --lat 43.2567 --lon 76.9286 --tz Asia/Almaty --from 2024-12-31 --to 2025-01-01 --format csv | 2025-01-01,Zuhr,11.9*,11:56 AM,
-0 --lat 70.4853 --lon -21.9667 --tz America/Scoresbysund --from 2024-12-31 --to 2025-01-01 --format csv | 2025-01-01,Zuhr,11.5*,11:32 AM,
 0 @nuuk --date 2026-03-28 --format json | "isha": "2026-03-29T*-01:00" | "utcOffset": "-02:00"
 0 --lat 59.3293 --lon 18.0686 --tz Europe/Stockholm --date 2026-03-29 --method interval --interval 300 --format json | "fajr": "2026-03-29T00:*+01:00"
 0 --lat -31.5553 --lon 159.0821 --tz Australia/Lord_Howe --date 2026-10-04 --method interval --interval 270 --format json | "fajr": "2026-10-04T*+10:30"
 0 @detroit --date 0001-01-01 --format ics | END:VEVENT
 0 @mecca --date 2024-03-25 --format ics | DTSTART:20240325T*Z
 0 @detroit --date 9999-12-31 --format ics | END:VEVENT
-0 @detroit --month 2024-11 --24h | City:     (given by coordinates) | Position: 42°20′ N 83°03′ W
-0 @detroit --month 2024-11 --24h | Zone:     America/Detroit | 18° below the horizon; Asr Shafi
-0 @detroit --month 2024-11 --24h | 2024-11-03  05:33
+0 @detroit --month 2024-11 --24h | City:     (given by coordinates) | Position: 42°20′ N 83°03′ W | Zone:     America/Detroit | 18° below the horizon; Asr Shafi | 2024-11-03  05:33
 )";
 
 TEST(TimetableFormats, RowsOfEveryFormatGiveTheIndependentTimes) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 35u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 19u);
     const RunResult february = Tool(Args("@detroit --month 2024-02 --format csv"));
     EXPECT_EQ(std::count(february.out.begin(), february.out.end(), '\n'), 1 + 29 * 6);
     // A range begun the year before gives the year as a run of that year alone, though Nuuk took
