@@ -157,18 +157,5 @@ TEST(MethodPresets, OwnMinutesRoundingAndSeasonalBound) {
     }
 }
 
-// The ids are what settings files and command lines hold: each once, in the order the command
-// line and the window list them.
-TEST(MethodPresets, EveryIdOfTheCommandLineIsThereOnce) {
-    std::string ids;
-    for (const MethodPreset& preset : MethodPresets()) {
-        ids += std::string(preset.id) + " ";
-    }
-    EXPECT_EQ(ids,
-              "mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore malaysia indonesia "
-              "turkey france russia tehran jafari moonsighting ");
-    EXPECT_EQ(FindMethodPreset("classic"), nullptr);
-}
-
 }  // namespace
 }  // namespace orvanta
