@@ -144,21 +144,5 @@ TEST_F(DailyCommand, UnusableCityDatabaseShowsTheErrorWithThePathsTried) {
     }
 }
 
-// The day's row of the year table kept in the records is the date's own (the leap-year flag of
-// its year decides it).
-TEST_F(DailyCommand, DayRowOfTheDateIsComputed) {
-    const std::pair<CivilDate, std::size_t> cases[] = {
-        {{2024, 2, 29}, 59},   {{2024, 3, 1}, 60}, {{2026, 3, 1}, 59},
-        {{2024, 12, 31}, 365}, {{2026, 1, 1}, 0},
-    };
-    for (const auto& [date, index] : cases) {
-        Start("Mecca", date);
-        for (std::size_t i = 0; i < records_.dayTable.rows.size(); ++i) {
-            EXPECT_EQ(records_.dayTable.rows[i][2] != 0.0F, i == index)
-                << date.year << "-" << date.month << "-" << date.day << " row " << i;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace orvanta

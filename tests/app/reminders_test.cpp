@@ -116,7 +116,6 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
     const QString tenBefore = QStringLiteral("Asr (Afternoon) in 10 min, at 4:45 PM");
     const std::vector<Row> rows = {
         {"at Asr, once", 3, 0, false, {-1, 1, 30}, {atAsr}},
-        {"10 min before", 3, 10, false, {-601, -599, -1}, {tenBefore}},
         {"10 min before and at Asr", 3, 10, false, {-601, -599, -1, 1}, {tenBefore, atAsr}},
         {"Asr turned off", 4, 0, false, {-1, 1}, {}},
         {"no Asr that day", 3, 0, true, {-1, 1}, {}},
