@@ -114,7 +114,7 @@ TEST_F(DailyCommand, FailuresReportAndLeaveTheListAlone) {
 TEST_F(DailyCommand, UnusableCityDatabaseShowsTheErrorWithThePathsTried) {
     testing_support::ScratchFolder folder;
     const auto damaged = testing_support::MakeDamagedCityDatabases(folder.Path());
-    ASSERT_FALSE(damaged.empty());
+    ASSERT_FALSE(damaged.empty()) << "ORVANTA_SOURCE_DIR must name the source folder";
     CityDatabaseLocation missing;
     missing.path = "/nowhere/opt/share/orvanta/cities.db";
     missing.tried = {missing.path, "/nowhere/xdg/orvanta/cities.db"};
