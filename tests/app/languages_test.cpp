@@ -179,7 +179,7 @@ TEST_F(LanguagesWindow, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     testing_support::Find<QComboBox>(options, "displayClock")->setCurrentIndex(2);
-    testing_support::Find<QPushButton>(options, "displayOk")->click();
+    testing_support::Find<QPushButton>(options, "okButton")->click();
     // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
     EXPECT_EQ(Rows()[0].second, "05:11");
     EXPECT_EQ(records_.display.clock, ClockStyle::kTwentyFourHour);

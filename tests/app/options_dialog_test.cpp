@@ -10,12 +10,18 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/options/method_page.h"
@@ -229,21 +235,169 @@ TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
     EXPECT_FALSE(dialog_->isVisible());
 }
 
-// Return accepts on every page, as OK does: each page's OK is the default while it is shown.
-TEST_F(OptionsDialogTest, ReturnAcceptsOnEveryPage) {
+// Return accepts and Escape cancels on every page, from the page's first control: OK under the
+// tabs is the one default button.
+TEST_F(OptionsDialogTest, ReturnAcceptsAndEscapeCancelsOnEveryPage) {
     Open();
     const int pages = Control<QTabWidget>("optionsTabs")->count();
     ASSERT_GE(pages, 6);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) {
+    for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted},
+                                      std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+        for (int page = 0; page < pages; ++page) {
             Open();
+            dialog_->setResult(-1);
+            auto* tabs = Control<QTabWidget>("optionsTabs");
+            tabs->setCurrentIndex(page);
+            tabs->tabBar()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const std::string trace = tabs->tabText(page).toStdString() + " " +
+                                      QTest::toString(key) + " " +
+                                      QApplication::focusWidget()->objectName().toStdString();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(dialog_->result(), result) << trace;
+            EXPECT_FALSE(dialog_->isVisible()) << trace;
         }
+    }
+}
+
+// Tab runs from the tabs through the page shown in the order the page shows its controls (one
+// stop for a set of radio buttons), then to OK and Cancel, and back to the tabs.
+TEST_F(OptionsDialogTest, TabFollowsEachPagesLayout) {
+    const struct {
+        const char* page;
+        bool preset;  // a preset with its Fajr and Maghrib angles overridden
+        std::vector<std::string> stops;
+    } rows[] = {
+        {"classicPage", false, {kAngle, kNumber, kShafi, kCity}},
+        {"methodPage",
+         true,
+         {"methodPreset", "methodFajrOverride", "methodFajrAngle", "methodIshaAngleOverride",
+          "methodIshaIntervalOverride", "methodMaghribOverride", "methodMaghribAngle",
+          "methodAdjust0", "methodAdjust1", "methodAdjust2", "methodAdjust3", "methodAdjust4",
+          "methodAdjust5", "methodHighLatitude", "methodRounding"}},
+        {"displayPage", false, {"displayClock"}},
+        {"companionPage", false, {"keepInTray", "startAtLogin"}},
+        {"calendarPage", false, {"hijriOffset"}},
+        // The morning column of prayers, then the afternoon's; the sound turned on.
+        {"reminderPage",
+         false,
+         {"remindAt0", "remindAt1", "remindAt2", "remindAt3", "remindAt4", "remindAt5",
+          "minutesBefore", "reminderSound", "soundFile", "chooseSound", "builtInSound", "volume",
+          "playSound", "stopSound"}},
+    };
+    for (const auto& row : rows) {
+        world_.method.choice = MethodChoice{};
+        if (row.preset) {
+            world_.method.choice.presetId = "turkey";
+            world_.method.choice.fajrAngleDeg = 19.0;
+            world_.method.choice.maghribAngleDeg = 1.0;
+        }
+        world_.reminders.choice.sound = true;
+        Open();
         auto* tabs = Control<QTabWidget>("optionsTabs");
-        tabs->setCurrentIndex(page);
-        QWidget* shown = tabs->currentWidget();
-        QTest::keyClick(shown, Qt::Key_Return);
-        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << tabs->tabText(page).toStdString();
-        EXPECT_FALSE(dialog_->isVisible()) << tabs->tabText(page).toStdString();
+        tabs->setCurrentWidget(Control(row.page));
+        tabs->tabBar()->setFocus();
+        std::vector<std::string> reached;
+        for (int step = 0; step < 30; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == tabs->tabBar()) {
+                break;
+            }
+            reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+        }
+        std::vector<std::string> expected = row.stops;
+        expected.insert(expected.end(), {kOk, kCancel});
+        EXPECT_EQ(reached, expected) << row.page;
+    }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab show the next and the previous page, round the ends, also from
+// a combo box (which would take the key as a letter to search for).
+TEST_F(OptionsDialogTest, CtrlTabSwitchesPagesWhereverTheFocusIs) {
+    const Qt::KeyboardModifiers back = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct {
+        const char* page;
+        const char* focus;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        const char* shown;
+    } rows[] = {
+        {"methodPage", "methodPreset", Qt::ControlModifier, Qt::Key_Tab, "displayPage"},
+        {"methodPage", "methodPreset", back, Qt::Key_Backtab, "classicPage"},
+        {"displayPage", "displayClock", Qt::ControlModifier, Qt::Key_Tab, "companionPage"},
+        {"displayPage", "displayClock", back, Qt::Key_Backtab, "methodPage"},
+        {"classicPage", kCity, back, Qt::Key_Backtab, "reminderPage"},
+        {"reminderPage", "minutesBefore", Qt::ControlModifier, Qt::Key_Tab, "classicPage"},
+    };
+    for (const auto& row : rows) {
+        Open();
+        auto* tabs = Control<QTabWidget>("optionsTabs");
+        tabs->setCurrentWidget(Control(row.page));
+        Control(row.focus)->setFocus();
+        QTest::keyClick(Control(row.focus), row.key, row.modifiers);
+        EXPECT_EQ(tabs->currentWidget()->objectName().toStdString(), row.shown) << row.focus;
+        EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << row.focus;
+    }
+}
+
+// On every page, in every language, each check box, radio button, button and captioned field
+// has an Alt key of its own there, and the key reaches it.
+TEST_F(OptionsDialogTest, EveryPageHasDistinctAltKeysThatReachTheirControls) {
+    for (const char* language : {"en"}) {
+        std::optional<testing_support::LanguageScope> scope;
+        if (std::string_view(language) != "en") {
+            scope.emplace(language);
+        }
+        world_.method.choice = MethodChoice{};
+        world_.method.choice.presetId = "turkey";
+        world_.reminders.choice.sound = true;
+        Open();
+        auto* tabs = Control<QTabWidget>("optionsTabs");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QWidget* shown = tabs->currentWidget();
+            const std::string trace =
+                std::string(language) + " " + shown->objectName().toStdString();
+            std::map<QString, QWidget*> keys;  // Alt key: the control it reaches
+            const auto add = [&](const QString& text, QWidget* target) {
+                const QString key = QKeySequence::mnemonic(text).toString();
+                EXPECT_FALSE(key.isEmpty()) << trace << " " << text.toStdString();
+                EXPECT_TRUE(key.isEmpty() || keys.emplace(key, target).second)
+                    << trace << " " << key.toStdString() << " twice";
+            };
+            // A field right after a check box in the tab order is captioned by it (the box
+            // switches it on).
+            std::set<QWidget*> captioned;
+            for (QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+                add(button->text(), button);
+                if (qobject_cast<QCheckBox*>(button) != nullptr) {
+                    captioned.insert(button->nextInFocusChain());
+                }
+            }
+            for (QLabel* label : shown->findChildren<QLabel*>()) {
+                if (label->buddy() != nullptr) {
+                    add(label->text(), label->buddy());
+                    captioned.insert(label->buddy());
+                }
+            }
+            for (QWidget* field : shown->findChildren<QWidget*>()) {
+                const bool part = qobject_cast<QAbstractSpinBox*>(field->parentWidget()) ||
+                                  qobject_cast<QComboBox*>(field->parentWidget());
+                const bool isField =
+                    qobject_cast<QAbstractSpinBox*>(field) || qobject_cast<QComboBox*>(field) ||
+                    qobject_cast<QSlider*>(field) || (qobject_cast<QLineEdit*>(field) && !part);
+                EXPECT_TRUE(!isField || captioned.contains(field))
+                    << trace << " " << field->objectName().toStdString() << " has no caption";
+            }
+            for (const auto& [key, target] : keys) {
+                // (A button's key clicks it; Choose... would open a file dialog.)
+                if (target->isEnabled() && qobject_cast<QPushButton*>(target) == nullptr) {
+                    QTest::keySequence(dialog_, QKeySequence(key, QKeySequence::PortableText));
+                    EXPECT_EQ(QApplication::focusWidget(), target)
+                        << trace << " " << key.toStdString();
+                }
+            }
+        }
     }
 }
 
@@ -268,7 +422,7 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Control<QComboBox>("methodHighLatitude")->setCurrentIndex(6);  // nearest-latitude
     EXPECT_TRUE(Control("methodNearestLatitude")->isEnabled());
     Control<QDoubleSpinBox>("methodNearestLatitude")->setValue(60.0);
-    Click("methodOk");
+    Ok();
     const MethodChoice& choice = records_.method.choice;
     EXPECT_EQ(choice.presetId, "turkey");
     EXPECT_EQ(choice.fajrAngleDeg, 19.5);
@@ -353,11 +507,10 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         const char* reached;
     };
     const Case cases[] = {
-        // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
         {0, 0, kAngle, Qt::Key_Tab, kNumber},      {1, 0, kNumber, Qt::Key_Backtab, kInterval},
-        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kOk, Qt::Key_Backtab, kHanafi},
-        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kOk},
-        {0, 0, kOk, Qt::Key_Tab, kCancel},         {0, 0, kCancel, Qt::Key_Tab, kCity},
+        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kCity, Qt::Key_Backtab, kHanafi},
+        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kCity},
+        {0, 0, kCity, Qt::Key_Tab, kOk},           {0, 0, kOk, Qt::Key_Tab, kCancel},
     };
     for (const Case& c : cases) {
         world_.stored.method = static_cast<TwilightMethod>(c.method);
