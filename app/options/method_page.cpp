@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/text/count_text.h"
 #include "app/text/display_text.h"
 #include "astro/method_presets.h"
 
@@ -150,7 +151,8 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
         adjustments_[s] = new QSpinBox(controls_);
         adjustments_[s]->setRange(-kMaxAdjustmentMinutes, kMaxAdjustmentMinutes);
         //: After the number of minutes in a spin box; keep the leading space.
-        adjustments_[s]->setSuffix(tr(" min"));
+        FollowValueWithSuffix(*adjustments_[s], "orvanta::MethodPage",
+                              QT_TRANSLATE_N_NOOP("orvanta::MethodPage", " min"));
         adjustments_[s]->setObjectName(QStringLiteral("methodAdjust%1").arg(s));
         const QString prayer = tr(kPrayerLabels[s]);
         adjustments_[s]->setAccessibleName(tr("%1 adjustment in minutes").arg(prayer));

@@ -16,18 +16,19 @@
 #include <QVBoxLayout>
 
 #include "app/reminders/reminder_scheduler.h"
+#include "app/text/count_text.h"
 
 namespace orvanta {
 namespace {
 
-// The six boxes' captions, each with its own Alt key on the page.
+// The six boxes' captions (the prayers' names), each with its own Alt key on the page.
 constexpr std::array<const char*, kPrayerCount> kPrayerCaptions = {
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Fa&jr"),
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Sh&uruq"),
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Zuhr"),
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "As&r"),
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Maghrib"),
-    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Isha")};
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Fa&jr (Dawn)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Sh&uruq (Sunrise)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Zuhr (Noon)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "As&r (Afternoon)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Maghrib (Sunset)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Isha (Night)")};
 
 // A caption for field, reached with its Alt key.
 QLabel* Caption(const QString& text, QWidget* field) {
@@ -78,7 +79,8 @@ QWidget* ReminderPage::CreatePrayerBoxes() {
     minutesBefore_ = new QSpinBox;
     minutesBefore_->setObjectName(QStringLiteral("minutesBefore"));
     minutesBefore_->setRange(0, kMaxMinutesBefore);
-    minutesBefore_->setSuffix(tr(" min before"));
+    FollowValueWithSuffix(*minutesBefore_, "orvanta::ReminderPage",
+                          QT_TRANSLATE_N_NOOP("orvanta::ReminderPage", " min before"));
     minutesBefore_->setSpecialValueText(tr("None"));
     minutesBefore_->setAccessibleName(tr("Early reminder, minutes before the time"));
     auto* early = new QLabel(tr("&Early reminder:"));
