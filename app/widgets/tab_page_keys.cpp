@@ -2,14 +2,13 @@
 
 #include <QKeySequence>
 #include <QShortcut>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace orvanta {
 namespace {
 
-// Shows the page step pages away (+1 or -1), skipping disabled ones. A focused control left on
-// the hidden page gives the focus to the new page's tab, as a click on the tab would.
+// Shows the page step pages away (+1 or -1), skipping disabled ones. (Qt moves the focus off a
+// control of the page hidden.)
 void StepPage(QTabWidget& tabs, int step) {
     const int count = tabs.count();
     int index = tabs.currentIndex();
@@ -20,10 +19,6 @@ void StepPage(QTabWidget& tabs, int step) {
         }
     }
     tabs.setCurrentIndex(index);
-    const QWidget* focus = tabs.window()->focusWidget();
-    if (focus == nullptr || !focus->isVisible()) {
-        tabs.tabBar()->setFocus(Qt::TabFocusReason);
-    }
 }
 
 }  // namespace
