@@ -286,11 +286,11 @@
     </message>
     <message>
         <source>A&amp;ngle or interval</source>
-        <translation>الزاوية أو ال&amp;فاصل</translation>
+        <translation>&amp;الزاوية أو الفاصل</translation>
     </message>
     <message>
         <source>By &amp;Depression Angle</source>
-        <translation>&amp;بزاوية انخفاض الشمس</translation>
+        <translation>بزا&amp;وية انخفاض الشمس</translation>
     </message>
     <message>
         <source>By &amp;Interval</source>
@@ -298,15 +298,15 @@
     </message>
     <message>
         <source>&amp;Shafi</source>
-        <translation>ال&amp;شافعي</translation>
+        <translation>الشافعي (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>ال&amp;حنفي</translation>
+        <translation>الحنفي (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;City</source>
-        <translation>ال&amp;مدينة</translation>
+        <translation>المدينة (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>&amp;تعديل التاريخ الهجري:</translation>
+        <translation>تعديل التا&amp;ريخ الهجري:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -548,11 +548,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>ال&amp;بقاء في شريط النظام</translation>
+        <translation>البقاء في شريط النظا&amp;م</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>ال&amp;تشغيل عند تسجيل الدخول، في شريط النظام</translation>
+        <translation>التشغيل عند تسجيل الدخو&amp;ل، في شريط النظام</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>ال&amp;ساعة</translation>
+        <translation>&amp;الساعة</translation>
     </message>
 </context>
 <context>
@@ -920,27 +920,27 @@
     </message>
     <message>
         <source>Fa&amp;jr</source>
-        <translation>ال&amp;فجر</translation>
+        <translation>الفجر (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Shuruq</source>
-        <translation>ال&amp;شروق</translation>
+        <translation>الشرو&amp;ق</translation>
     </message>
     <message>
         <source>&amp;Zuhr</source>
-        <translation>ال&amp;ظهر</translation>
+        <translation>الظهر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r</source>
-        <translation>ا&amp;لعصر</translation>
+        <translation>العصر (&amp;R)</translation>
     </message>
     <message>
         <source>Maghri&amp;b</source>
-        <translation>الم&amp;غرب</translation>
+        <translation>المغرب (&amp;B)</translation>
     </message>
     <message>
         <source>Is&amp;ha</source>
-        <translation>&amp;العشاء</translation>
+        <translation>العشا&amp;ء</translation>
     </message>
     <message>
         <source>&amp;Fajr angle</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>&amp;Isha angle</source>
-        <translation>زاوية ال&amp;عشاء</translation>
+        <translation>زا&amp;وية العشاء</translation>
     </message>
     <message>
         <source>Isha minutes &amp;after Maghrib</source>
@@ -956,23 +956,23 @@
     </message>
     <message>
         <source>Ma&amp;ghrib angle</source>
-        <translation>زاوية ال&amp;مغرب</translation>
+        <translation>زاوية المغر&amp;ب</translation>
     </message>
     <message>
         <source>High &amp;latitudes</source>
-        <translation>&amp;خطوط العرض العليا</translation>
+        <translation>خطو&amp;ط العرض العليا</translation>
     </message>
     <message>
         <source>&amp;Nearest latitude</source>
-        <translation>أ&amp;قرب خط عرض</translation>
+        <translation>أقرب خط عر&amp;ض</translation>
     </message>
     <message>
         <source>R&amp;ounding</source>
-        <translation>ال&amp;تقريب</translation>
+        <translation>التقريب (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation>ال&amp;طريقة:</translation>
+        <translation>&amp;الطريقة:</translation>
     </message>
 </context>
 <context>
@@ -1031,7 +1031,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>مسح المدينة ال&amp;رئيسية</translation>
+        <translation>مسح المدينة الرئيسية (&amp;L)</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>&amp;تذكير مبكر:</translation>
+        <translation>تذكير مبكر (&amp;E):</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>تشغيل &amp;صوت مع كل تذكير</translation>
+        <translation>تشغيل صو&amp;ت مع كل تذكير</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>ا&amp;ختيار...</translation>
+        <translation>اختيا&amp;ر...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>الم&amp;دمجة</translation>
+        <translation>المدمجة (&amp;B)</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -1125,7 +1125,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>تش&amp;غيل</translation>
+        <translation>تشغيل (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>إ&amp;يقاف</translation>
+        <translation>إيقا&amp;ف</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1153,35 +1153,35 @@
     </message>
     <message>
         <source>Fa&amp;jr (Dawn)</source>
-        <translation>ال&amp;فجر</translation>
+        <translation>&amp;الفجر</translation>
     </message>
     <message>
         <source>Sh&amp;uruq (Sunrise)</source>
-        <translation>ال&amp;شروق</translation>
+        <translation>الشر&amp;وق</translation>
     </message>
     <message>
         <source>&amp;Zuhr (Noon)</source>
-        <translation>ال&amp;ظهر</translation>
+        <translation>الظهر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r (Afternoon)</source>
-        <translation>ال&amp;عصر</translation>
+        <translation>العصر (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Maghrib (Sunset)</source>
-        <translation>ال&amp;مغرب</translation>
+        <translation>المغر&amp;ب</translation>
     </message>
     <message>
         <source>&amp;Isha (Night)</source>
-        <translation>ا&amp;لعشاء</translation>
+        <translation>العشا&amp;ء</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;الملف:</translation>
+        <translation>الملف (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Volume:</source>
-        <translation>م&amp;ستوى الصوت:</translation>
+        <translation>مستو&amp;ى الصوت:</translation>
     </message>
 </context>
 <context>

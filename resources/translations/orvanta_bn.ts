@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>A&amp;ngle or interval</source>
-        <translation>&amp;কোণ বা ব্যবধান</translation>
+        <translation>কো&amp;ণ বা ব্যবধান</translation>
     </message>
     <message>
         <source>By &amp;Depression Angle</source>
@@ -290,15 +290,15 @@
     </message>
     <message>
         <source>&amp;Shafi</source>
-        <translation>&amp;শাফেয়ি</translation>
+        <translation>শাফেয়ি (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;হানাফি</translation>
+        <translation>হানাফি (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;City</source>
-        <translation>শহ&amp;র</translation>
+        <translation>&amp;শহর</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>&amp;হিজরি তারিখের সমন্বয়:</translation>
+        <translation>হি&amp;জরি তারিখের সমন্বয়:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -536,7 +536,7 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>&amp;সিস্টেম ট্রেতে চালু থাকুক</translation>
+        <translation>সিস্টে&amp;ম ট্রেতে চালু থাকুক</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
@@ -908,11 +908,11 @@
     </message>
     <message>
         <source>&amp;Shuruq</source>
-        <translation>&amp;সূর্যোদয়</translation>
+        <translation>সূর্যো&amp;দয়</translation>
     </message>
     <message>
         <source>&amp;Zuhr</source>
-        <translation>&amp;যোহর</translation>
+        <translation>যো&amp;হর</translation>
     </message>
     <message>
         <source>As&amp;r</source>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>Is&amp;ha</source>
-        <translation>এ&amp;শা</translation>
+        <translation>এশা (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Fajr angle</source>
@@ -936,11 +936,11 @@
     </message>
     <message>
         <source>Isha minutes &amp;after Maghrib</source>
-        <translation>&amp;মাগরিবের পর এশা পর্যন্ত মিনিট</translation>
+        <translation>মা&amp;গরিবের পর এশা পর্যন্ত মিনিট</translation>
     </message>
     <message>
         <source>Ma&amp;ghrib angle</source>
-        <translation>মা&amp;গরিবের কোণ</translation>
+        <translation>মাগরিবে&amp;র কোণ</translation>
     </message>
     <message>
         <source>High &amp;latitudes</source>
@@ -948,11 +948,11 @@
     </message>
     <message>
         <source>&amp;Nearest latitude</source>
-        <translation>&amp;নিকটতম অক্ষাংশ</translation>
+        <translation>নি&amp;কটতম অক্ষাংশ</translation>
     </message>
     <message>
         <source>R&amp;ounding</source>
-        <translation>পূ&amp;র্ণসংখ্যায় রূপান্তর</translation>
+        <translation>পূর্ণসংখ্যায় রূপান্তর (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>&amp;নিজের শহর মুছুন</translation>
+        <translation>নিজে&amp;র শহর মুছুন</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>আগাম &amp;অনুস্মারক:</translation>
+        <translation>আগা&amp;ম অনুস্মারক:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>&amp;প্রতিটি অনুস্মারকে শব্দ বাজান</translation>
+        <translation>প্রতিটি &amp;অনুস্মারকে শব্দ বাজান</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>&amp;বাছাই করুন...</translation>
+        <translation>বাছাই &amp;করুন...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>অন্&amp;তর্নির্মিত</translation>
+        <translation>অন্তর্নির্মি&amp;ত</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>বা&amp;জান</translation>
+        <translation>বাজা&amp;ন</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;থামান</translation>
+        <translation>থামান (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1137,11 +1137,11 @@
     </message>
     <message>
         <source>Sh&amp;uruq (Sunrise)</source>
-        <translation>&amp;সূর্যোদয়</translation>
+        <translation>সূর্যো&amp;দয়</translation>
     </message>
     <message>
         <source>&amp;Zuhr (Noon)</source>
-        <translation>&amp;যোহর</translation>
+        <translation>যো&amp;হর</translation>
     </message>
     <message>
         <source>As&amp;r (Afternoon)</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>&amp;Maghrib (Sunset)</source>
-        <translation>&amp;মাগরিব</translation>
+        <translation>মা&amp;গরিব</translation>
     </message>
     <message>
         <source>&amp;Isha (Night)</source>

@@ -276,27 +276,27 @@
     </message>
     <message>
         <source>A&amp;ngle or interval</source>
-        <translation>&amp;زاویه یا فاصله</translation>
+        <translation>زا&amp;ویه یا فاصله</translation>
     </message>
     <message>
         <source>By &amp;Depression Angle</source>
-        <translation>&amp;با زاویه فرورفتگی خورشید</translation>
+        <translation>با &amp;زاویه فرورفتگی خورشید</translation>
     </message>
     <message>
         <source>By &amp;Interval</source>
-        <translation>با &amp;فاصله زمانی</translation>
+        <translation>با فاصله زمانی (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Shafi</source>
-        <translation>&amp;شافعی</translation>
+        <translation>شافعی (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفی</translation>
+        <translation>حنفی (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;City</source>
-        <translation>ش&amp;هر</translation>
+        <translation>شهر (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>&amp;جابه‌جایی تاریخ قمری:</translation>
+        <translation>جابه‌جایی تا&amp;ریخ قمری:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>اجرا &amp;هنگام ورود، در سینی سیستم</translation>
+        <translation>اجرا هنگام &amp;ورود، در سینی سیستم</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -626,7 +626,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>&amp;ساعت</translation>
+        <translation>ساعت (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -900,15 +900,15 @@
     </message>
     <message>
         <source>Fa&amp;jr</source>
-        <translation>&amp;صبح</translation>
+        <translation>صبح (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Shuruq</source>
-        <translation>&amp;طلوع آفتاب</translation>
+        <translation>طلو&amp;ع آفتاب</translation>
     </message>
     <message>
         <source>&amp;Zuhr</source>
-        <translation>&amp;ظهر</translation>
+        <translation>ظهر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r</source>
@@ -916,11 +916,11 @@
     </message>
     <message>
         <source>Maghri&amp;b</source>
-        <translation>م&amp;غرب</translation>
+        <translation>مغرب (&amp;B)</translation>
     </message>
     <message>
         <source>Is&amp;ha</source>
-        <translation>ع&amp;شا</translation>
+        <translation>عشا (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Fajr angle</source>
@@ -928,7 +928,7 @@
     </message>
     <message>
         <source>&amp;Isha angle</source>
-        <translation>زاویه &amp;عشا</translation>
+        <translation>زا&amp;ویه عشا</translation>
     </message>
     <message>
         <source>Isha minutes &amp;after Maghrib</source>
@@ -936,19 +936,19 @@
     </message>
     <message>
         <source>Ma&amp;ghrib angle</source>
-        <translation>زاویه &amp;مغرب</translation>
+        <translation>زاویه مغر&amp;ب</translation>
     </message>
     <message>
         <source>High &amp;latitudes</source>
-        <translation>عرض‌&amp;های جغرافیایی بالا</translation>
+        <translation>عرض‌ها&amp;ی جغرافیایی بالا</translation>
     </message>
     <message>
         <source>&amp;Nearest latitude</source>
-        <translation>&amp;نزدیک‌ترین عرض جغرافیایی</translation>
+        <translation>نزدیک‌ترین عر&amp;ض جغرافیایی</translation>
     </message>
     <message>
         <source>R&amp;ounding</source>
-        <translation>&amp;گرد کردن</translation>
+        <translation>گرد کرد&amp;ن</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>&amp;پاک کردن شهر خانه</translation>
+        <translation>پا&amp;ک کردن شهر خانه</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -1052,7 +1052,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>&amp;یادآوری زودتر:</translation>
+        <translation>یادآوری &amp;زودتر:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -1060,7 +1060,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>&amp;پخش صدا با هر یادآوری</translation>
+        <translation>پخش صدا با هر یا&amp;دآوری</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -1076,7 +1076,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>ا&amp;نتخاب...</translation>
+        <translation>&amp;انتخاب...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -1084,7 +1084,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>&amp;داخلی</translation>
+        <translation>داخلی (&amp;B)</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -1100,7 +1100,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>پ&amp;خش</translation>
+        <translation>پخش (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1108,7 +1108,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;توقف</translation>
+        <translation>توقف (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1128,35 +1128,35 @@
     </message>
     <message>
         <source>Fa&amp;jr (Dawn)</source>
-        <translation>&amp;صبح</translation>
+        <translation>صبح (&amp;J)</translation>
     </message>
     <message>
         <source>Sh&amp;uruq (Sunrise)</source>
-        <translation>&amp;طلوع آفتاب</translation>
+        <translation>طلو&amp;ع آفتاب</translation>
     </message>
     <message>
         <source>&amp;Zuhr (Noon)</source>
-        <translation>&amp;ظهر</translation>
+        <translation>ظهر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r (Afternoon)</source>
-        <translation>&amp;عصر</translation>
+        <translation>عصر (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Maghrib (Sunset)</source>
-        <translation>&amp;مغرب</translation>
+        <translation>مغر&amp;ب</translation>
     </message>
     <message>
         <source>&amp;Isha (Night)</source>
-        <translation>ع&amp;شا</translation>
+        <translation>عشا (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;فایل:</translation>
+        <translation>فایل (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Volume:</source>
-        <translation>&amp;بلندی صدا:</translation>
+        <translation>بلند&amp;ی صدا:</translation>
     </message>
 </context>
 <context>

@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>A&amp;ngle or interval</source>
-        <translation>&amp;زاویہ یا وقفہ</translation>
+        <translation>ز&amp;اویہ یا وقفہ</translation>
     </message>
     <message>
         <source>By &amp;Depression Angle</source>
-        <translation>&amp;سورج کے زاویۂ انحطاط سے</translation>
+        <translation>سورج کے &amp;زاویۂ انحطاط سے</translation>
     </message>
     <message>
         <source>By &amp;Interval</source>
@@ -290,15 +290,15 @@
     </message>
     <message>
         <source>&amp;Shafi</source>
-        <translation>&amp;شافعی</translation>
+        <translation>شافعی (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفی</translation>
+        <translation>حنفی (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;City</source>
-        <translation>ش&amp;ہر</translation>
+        <translation>شہر (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>&amp;ہجری تاریخ میں ردوبدل:</translation>
+        <translation>ہجری تاریخ میں &amp;ردوبدل:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -536,11 +536,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>&amp;سسٹم ٹرے میں چلتا رہے</translation>
+        <translation>سسٹم ٹرے میں چلتا &amp;رہے</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>&amp;لاگ اِن پر ٹرے میں شروع ہو</translation>
+        <translation>لا&amp;گ اِن پر ٹرے میں شروع ہو</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>&amp;گھڑی</translation>
+        <translation>گھڑ&amp;ی</translation>
     </message>
 </context>
 <context>
@@ -904,59 +904,59 @@
     </message>
     <message>
         <source>Fa&amp;jr</source>
-        <translation>ف&amp;جر</translation>
+        <translation>فجر (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Shuruq</source>
-        <translation>ط&amp;لوعِ آفتاب</translation>
+        <translation>طلوعِ &amp;آفتاب</translation>
     </message>
     <message>
         <source>&amp;Zuhr</source>
-        <translation>&amp;ظہر</translation>
+        <translation>ظہر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r</source>
-        <translation>ع&amp;صر</translation>
+        <translation>عصر (&amp;R)</translation>
     </message>
     <message>
         <source>Maghri&amp;b</source>
-        <translation>م&amp;غرب</translation>
+        <translation>مغرب (&amp;B)</translation>
     </message>
     <message>
         <source>Is&amp;ha</source>
-        <translation>ع&amp;شاء</translation>
+        <translation>عشا&amp;ء</translation>
     </message>
     <message>
         <source>&amp;Fajr angle</source>
-        <translation>&amp;فجر کا زاویہ</translation>
+        <translation>فجر کا &amp;زاویہ</translation>
     </message>
     <message>
         <source>&amp;Isha angle</source>
-        <translation>&amp;عشاء کا زاویہ</translation>
+        <translation>عشاء کا زا&amp;ویہ</translation>
     </message>
     <message>
         <source>Isha minutes &amp;after Maghrib</source>
-        <translation>&amp;مغرب کے بعد عشاء کے منٹ</translation>
+        <translation>مغر&amp;ب کے بعد عشاء کے منٹ</translation>
     </message>
     <message>
         <source>Ma&amp;ghrib angle</source>
-        <translation>مغرب &amp;کا زاویہ</translation>
+        <translation>مغرب کا ز&amp;اویہ</translation>
     </message>
     <message>
         <source>High &amp;latitudes</source>
-        <translation>&amp;بلند عرض البلد</translation>
+        <translation>بلند عر&amp;ض البلد</translation>
     </message>
     <message>
         <source>&amp;Nearest latitude</source>
-        <translation>&amp;قریب ترین عرض البلد</translation>
+        <translation>قریب ترین عرض البلد (&amp;N)</translation>
     </message>
     <message>
         <source>R&amp;ounding</source>
-        <translation>&amp;گول کرنا</translation>
+        <translation>گو&amp;ل کرنا</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation>&amp;طریقہ:</translation>
+        <translation>طریقہ (&amp;M):</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>&amp;گھریلو شہر ہٹائیں</translation>
+        <translation>گھریلو شہر ہٹائیں (&amp;L)</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>&amp;پیشگی یاد دہانی:</translation>
+        <translation>پیشگی یاد &amp;دہانی:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>&amp;ہر یاد دہانی کے ساتھ آواز چلائیں</translation>
+        <translation>ہر یاد دہانی کے ساتھ آ&amp;واز چلائیں</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>منتخب &amp;کریں...</translation>
+        <translation>منتخب کریں... (&amp;H)</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>ا&amp;ندرونی</translation>
+        <translation>اند&amp;رونی</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>&amp;چلائیں</translation>
+        <translation>چلائیں (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;روکیں</translation>
+        <translation>روکیں (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1133,35 +1133,35 @@
     </message>
     <message>
         <source>Fa&amp;jr (Dawn)</source>
-        <translation>&amp;فجر</translation>
+        <translation>فجر (&amp;J)</translation>
     </message>
     <message>
         <source>Sh&amp;uruq (Sunrise)</source>
-        <translation>&amp;طلوعِ آفتاب</translation>
+        <translation>طلوعِ آفتا&amp;ب</translation>
     </message>
     <message>
         <source>&amp;Zuhr (Noon)</source>
-        <translation>&amp;ظہر</translation>
+        <translation>ظہر (&amp;Z)</translation>
     </message>
     <message>
         <source>As&amp;r (Afternoon)</source>
-        <translation>&amp;عصر</translation>
+        <translation>عصر (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Maghrib (Sunset)</source>
-        <translation>&amp;مغرب</translation>
+        <translation>مغرب (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Isha (Night)</source>
-        <translation>ع&amp;شاء</translation>
+        <translation>عشا&amp;ء</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>فا&amp;ئل:</translation>
+        <translation>فائل (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Volume:</source>
-        <translation>آواز کی &amp;سطح:</translation>
+        <translation>آوا&amp;ز کی سطح:</translation>
     </message>
 </context>
 <context>
