@@ -61,12 +61,10 @@ bool SaveScreen(const QDir& folder, const char* name, const std::function<void()
     return saved;
 }
 
-// "options-method.png" for the tab that holds the page named "methodPage".
+// "options-method.png" for the tab that is the page named "methodPage".
 QString PageFileName(const QWidget& tab) {
-    for (const QWidget* child : tab.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->objectName().endsWith(QStringLiteral("Page"))) {
-            return QStringLiteral("options-%1.png").arg(child->objectName().chopped(4));
-        }
+    if (tab.objectName().endsWith(QStringLiteral("Page"))) {
+        return QStringLiteral("options-%1.png").arg(tab.objectName().chopped(4));
     }
     return QStringLiteral("options-page.png");
 }
@@ -110,7 +108,7 @@ int main(int argc, char* argv[]) {
             }
             // The Reminders page with reminders turned on (Cancel drops them again).
             for (int page = 1; page < tabs->count(); ++page) {
-                if (tabs->widget(page)->findChild<QWidget*>(QStringLiteral("reminderPage"))) {
+                if (tabs->widget(page)->objectName() == QStringLiteral("reminderPage")) {
                     tabs->setCurrentIndex(page);
                 }
             }

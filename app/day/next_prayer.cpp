@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/text/count_text.h"
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "astro/time_text.h"
@@ -84,16 +85,9 @@ QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc)
     const std::int64_t minutes = MinutesLeft(left);
     const auto hours = static_cast<int>(minutes / 60);
     const auto rest = static_cast<int>(minutes % 60);
-    if (hours == 0) {
-        return QCoreApplication::translate("NextPrayer", "%1 in %2 min")
-            .arg(name, DisplayNumber(rest));
-    }
-    if (rest == 0) {
-        return QCoreApplication::translate("NextPrayer", "%1 in %2 h")
-            .arg(name, DisplayNumber(hours));
-    }
-    return QCoreApplication::translate("NextPrayer", "%1 in %2 h %3 min")
-        .arg(name, DisplayNumber(hours), DisplayNumber(rest));
+    //: A prayer and the time left: "Fajr in 1 h 12 min".
+    return QCoreApplication::translate("NextPrayer", "%1 in %2")
+        .arg(name, HoursAndMinutesText(hours, rest));
 }
 
 std::int64_t SecondsToNextChange(const std::optional<NextEvent>& next, std::int64_t nowUtc) {

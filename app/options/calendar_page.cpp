@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/text/count_text.h"
 #include "hijri/hijri_date.h"
 
 namespace orvanta {
@@ -14,7 +15,9 @@ CalendarPage::CalendarPage(int offsetDays, QWidget* parent)
     offset_->setObjectName(QStringLiteral("hijriOffset"));
     offset_->setRange(kMinHijriOffsetDays, kMaxHijriOffsetDays);
     offset_->setValue(offsetDays);
-    offset_->setSuffix(tr(" days"));
+    //: After the number of days in a spin box; keep the leading space.
+    FollowValueWithSuffix(*offset_, "orvanta::CalendarPage",
+                          QT_TRANSLATE_N_NOOP("orvanta::CalendarPage", " days"), " day");
     offset_->setAccessibleName(tr("Hijri date offset"));
     offset_->setAccessibleDescription(
         tr("Days added to the computed Hijri date, from minus 2 to plus 2"));

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/text/count_text.h"
 #include "app/text/display_text.h"
 #include "astro/method_presets.h"
 
@@ -27,6 +28,14 @@ constexpr std::array<const char*, kMethodSlotCount> kPrayerLabels = {
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Asr"),
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Maghrib"),
     QT_TRANSLATE_NOOP("orvanta::MethodPage", "Isha")};
+// The captions of the six adjustment fields, each with its own Alt key on the page.
+constexpr std::array<const char*, kMethodSlotCount> kAdjustmentCaptions = {
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Fa&jr"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "&Shuruq"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "&Zuhr"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "As&r"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Maghri&b"),
+    QT_TRANSLATE_NOOP("orvanta::MethodPage", "Is&ha")};
 constexpr std::array<HighLatitudeRule, 6> kRules = {
     HighLatitudeRule::kNone,           HighLatitudeRule::kMiddleOfNight,
     HighLatitudeRule::kSeventhOfNight, HighLatitudeRule::kTwilightAngle,
@@ -84,13 +93,13 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
       preset_(new QComboBox(this)),
       parameters_(new QLabel(this)),
       controls_(new QWidget(this)),
-      fajrOverride_(new QCheckBox(tr("Fajr angle"), controls_)),
+      fajrOverride_(new QCheckBox(tr("&Fajr angle"), controls_)),
       fajrAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodFajrAngle")),
-      ishaAngleOverride_(new QCheckBox(tr("Isha angle"), controls_)),
+      ishaAngleOverride_(new QCheckBox(tr("&Isha angle"), controls_)),
       ishaAngle_(NumberBox(controls_, 0.1, kMaxTwilightAngleDeg, "methodIshaAngle")),
-      ishaIntervalOverride_(new QCheckBox(tr("Isha minutes after Maghrib"), controls_)),
+      ishaIntervalOverride_(new QCheckBox(tr("Isha minutes &after Maghrib"), controls_)),
       ishaInterval_(NumberBox(controls_, 1.0, kMaxIshaIntervalMinutes, "methodIshaInterval")),
-      maghribOverride_(new QCheckBox(tr("Maghrib angle"), controls_)),
+      maghribOverride_(new QCheckBox(tr("Ma&ghrib angle"), controls_)),
       maghribAngle_(NumberBox(controls_, 0.0, kMaxMaghribAngleDeg, "methodMaghribAngle")),
       adjustments_{},
       highLatitude_(new QComboBox(controls_)),
@@ -142,11 +151,12 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
         adjustments_[s] = new QSpinBox(controls_);
         adjustments_[s]->setRange(-kMaxAdjustmentMinutes, kMaxAdjustmentMinutes);
         //: After the number of minutes in a spin box; keep the leading space.
-        adjustments_[s]->setSuffix(tr(" min"));
+        FollowValueWithSuffix(*adjustments_[s], "orvanta::MethodPage",
+                              QT_TRANSLATE_N_NOOP("orvanta::MethodPage", " min"));
         adjustments_[s]->setObjectName(QStringLiteral("methodAdjust%1").arg(s));
         const QString prayer = tr(kPrayerLabels[s]);
         adjustments_[s]->setAccessibleName(tr("%1 adjustment in minutes").arg(prayer));
-        auto* label = new QLabel(prayer, controls_);
+        auto* label = new QLabel(tr(kAdjustmentCaptions[s]), controls_);
         label->setBuddy(adjustments_[s]);
         minutes->addWidget(label, s / 3, (s % 3) * 2);
         minutes->addWidget(adjustments_[s], s / 3, (s % 3) * 2 + 1);
@@ -155,12 +165,18 @@ MethodPage::MethodPage(const MethodChoice& choice, QWidget* parent)
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("Override"), overrides);
     form->addRow(tr("Minutes"), minutes);
-    form->addRow(tr("High latitudes"), highLatitude_);
-    form->addRow(tr("Nearest latitude"), nearestLatitude_);
-    form->addRow(tr("Rounding"), rounding_);
+    form->addRow(tr("High &latitudes"), highLatitude_);
+    form->addRow(tr("&Nearest latitude"), nearestLatitude_);
+    form->addRow(tr("R&ounding"), rounding_);
     NameControls();
+    FollowLayoutWithTab();
+    auto* presetRow = new QHBoxLayout;
+    auto* presetCaption = new QLabel(tr("&Method:"), this);
+    presetCaption->setBuddy(preset_);
+    presetRow->addWidget(presetCaption);
+    presetRow->addWidget(preset_, 1);
     auto* page = new QVBoxLayout(this);
-    page->addWidget(preset_);
+    page->addLayout(presetRow);
     page->addWidget(parameters_);
     page->addWidget(controls_);
     page->addStretch();
@@ -223,6 +239,30 @@ void MethodPage::NameControls() {
         tr("How Fajr and Isha are found where twilight lasts all night"));
     rounding_->setAccessibleName(tr("Rounding"));
     nearestLatitude_->setAccessibleName(tr("Latitude in degrees at which the day is computed"));
+}
+
+void MethodPage::FollowLayoutWithTab() {
+    // Row by row as the page shows them: the list, the overrides (each box before its field),
+    // the six adjustments (three to a row), the lists and the latitude under them.
+    QWidget* previous = preset_;
+    const auto follow = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const auto& [check, box] :
+         {std::pair<QCheckBox*, QDoubleSpinBox*>{fajrOverride_, fajrAngle_},
+          {ishaAngleOverride_, ishaAngle_},
+          {ishaIntervalOverride_, ishaInterval_},
+          {maghribOverride_, maghribAngle_}}) {
+        follow(check);
+        follow(box);
+    }
+    for (QSpinBox* adjustment : adjustments_) {
+        follow(adjustment);
+    }
+    follow(highLatitude_);
+    follow(nearestLatitude_);
+    follow(rounding_);
 }
 
 bool MethodPage::ClassicSelected() const {

@@ -46,6 +46,8 @@ class MethodPage : public QWidget {
     static QString SummaryText(std::string_view summary);
     // Names the controls whose label does not say what they hold, for screen readers.
     void NameControls();
+    // Tab follows the page's rows from the top.
+    void FollowLayoutWithTab();
 
     QComboBox* preset_;
     QLabel* parameters_;

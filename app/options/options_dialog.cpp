@@ -1,7 +1,6 @@
 #include "app/options/options_dialog.h"
 
 #include <algorithm>
-#include <array>
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -16,8 +15,8 @@
 #include <QRect>
 #include <QStringList>
 #include <QStringListModel>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "app/options/calendar_page.h"
 #include "app/options/companion_page.h"
@@ -29,6 +28,7 @@
 #include "app/widgets/fixed_size_dialog.h"
 #include "app/widgets/leading_labels.h"
 #include "app/widgets/radio_tab_focus.h"
+#include "app/widgets/tab_page_keys.h"
 #include "cities/city_name.h"
 #include "resources/string_table.h"
 #include "settings/settings_values.h"
@@ -46,28 +46,6 @@ QString CutToUtf16Units(const QString& text, qsizetype maxUnits) {
         --length;
     }
     return text.left(length);
-}
-
-// A page of the tabs with its own OK and Cancel under it (named okName and cancelName).
-QWidget* PageWithButtons(QWidget* page, const QString& okName, const QString& cancelName,
-                         QDialog* dialog) {
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QCoreApplication::translate("OptionsDialog", "OK"));
-    auto* cancel = new QPushButton(QCoreApplication::translate("OptionsDialog", "Cancel"));
-    ok->setObjectName(okName);
-    cancel->setObjectName(cancelName);
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(page);
-    layout->addLayout(buttons);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return tab;
 }
 
 // Makes an open completion pop-up exactly as tall as its visible rows: Qt adds a few pixels
@@ -104,7 +82,7 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
     AddHomeCityRow();
     AddMethodPage();
     AddReminderPage();
-    FollowTabWithDefaultButton();
+    SetUpKeyboard();
     NameControls();
     numberField_ = ui_->angleOrInterval;
     const PrayerSettings& settings = context_.settings;
@@ -175,54 +153,30 @@ OptionsDialog::~OptionsDialog() {
 }
 
 void OptionsDialog::AddMethodPage() {
-    auto* classicPage = new QWidget;
-    classicPage->setObjectName(QStringLiteral("classicPage"));
-    auto* grid = qobject_cast<QGridLayout*>(layout());
-    if (grid != nullptr) {
-        // The Method page is taller: the first page's controls stay together at the top.
-        grid->setRowStretch(grid->rowCount(), 1);
-    }
-    classicPage->setLayout(layout());  // the first page's grid, with its controls
-    // The grid moved its widgets in layout order; the first page keeps its own tab order.
-    const std::array<QWidget*, 8> order = {
-        ui_->byDepressionAngle, ui_->byInterval, ui_->angleOrInterval, ui_->fiqhShafi,
-        ui_->fiqhHanafi,        ui_->okButton,   ui_->cancelButton,    ui_->cityName};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    if (homeCityRow_ != nullptr) {
-        setTabOrder(ui_->cityName, homeCityRow_->findChild<QPushButton*>());
-    }
+    // The Method page is taller: the first page's controls stay together at the top.
+    ui_->grid->setRowStretch(ui_->grid->rowCount(), 1);
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
     displayPage_ =
         new DisplayPage(context_.display ? context_.display->clock : ClockStyle::kLanguage);
     displayPage_->setObjectName(QStringLiteral("displayPage"));
+    // The form's first page goes into the tabs; its button row stays under them, for every page.
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
-    tabs->addTab(classicPage, tr("Classic"));
-    tabs->addTab(PageWithButtons(methodPage_, QStringLiteral("methodOk"),
-                                 QStringLiteral("methodCancel"), this),
-                 tr("Method"));
-    tabs->addTab(PageWithButtons(displayPage_, QStringLiteral("displayOk"),
-                                 QStringLiteral("displayCancel"), this),
-                 tr("Display"));
+    ui_->outer->insertWidget(0, tabs);
+    tabs->addTab(ui_->classicPage, tr("Classic"));
+    tabs->addTab(methodPage_, tr("Method"));
+    tabs->addTab(displayPage_, tr("Display"));
     if (context_.companion != nullptr) {
         companionPage_ = new CompanionPage(*context_.companion, context_.trayAvailable);
         companionPage_->setObjectName(QStringLiteral("companionPage"));
-        tabs->addTab(PageWithButtons(companionPage_, QStringLiteral("companionOk"),
-                                     QStringLiteral("companionCancel"), this),
-                     tr("Companion"));
+        tabs->addTab(companionPage_, tr("Companion"));
     }
     if (context_.hijri != nullptr) {
         calendarPage_ = new CalendarPage(context_.hijri->offsetDays);
         calendarPage_->setObjectName(QStringLiteral("calendarPage"));
-        tabs->addTab(PageWithButtons(calendarPage_, QStringLiteral("calendarOk"),
-                                     QStringLiteral("calendarCancel"), this),
-                     tr("Calendar"));
+        tabs->addTab(calendarPage_, tr("Calendar"));
     }
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(tabs);
     // While a preset is chosen the classic method's controls are disabled and keep their values.
     const auto showClassic = [this](bool classic) {
         for (QWidget* control :
@@ -246,21 +200,23 @@ void OptionsDialog::NameControls() {
     ui_->cityName->setAccessibleDescription(tr("Type a few letters to see matching cities"));
 }
 
-void OptionsDialog::FollowTabWithDefaultButton() {
-    // Return presses the dialog's default button only while it is visible, so the default is
-    // the OK of the page shown: the first page's in its form, another page's the first button
-    // of its tab (the page itself holds that page's own buttons).
+void OptionsDialog::SetUpKeyboard() {
     auto* tabs = findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
-    const auto makeDefault = [this, tabs](int index) {
-        QPushButton* ok = index == 0 ? ui_->okButton
-                                     : tabs->widget(index)->findChild<QPushButton*>(
-                                           QString(), Qt::FindDirectChildrenOnly);
-        if (ok != nullptr) {
-            ok->setDefault(true);
-        }
-    };
-    connect(tabs, &QTabWidget::currentChanged, this, makeDefault);
-    makeDefault(tabs->currentIndex());
+    // Tab runs from the tabs through the page shown, in its visual order, to OK and Cancel.
+    // The first page keeps its own order: its grid lists the method group before its number.
+    QWidget* previous = tabs->tabBar();
+    for (QWidget* next :
+         {static_cast<QWidget*>(ui_->byDepressionAngle), static_cast<QWidget*>(ui_->byInterval),
+          static_cast<QWidget*>(ui_->angleOrInterval), static_cast<QWidget*>(ui_->fiqhShafi),
+          static_cast<QWidget*>(ui_->fiqhHanafi), static_cast<QWidget*>(ui_->cityName)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    if (homeCityRow_ != nullptr) {
+        setTabOrder(ui_->cityName, homeCityRow_->findChild<QPushButton*>());
+    }
+    MoveToEndOfFocusChain(*this, {ui_->okButton, ui_->cancelButton});
+    SwitchPagesWithCtrlTab(*tabs);
 }
 
 void OptionsDialog::AddReminderPage() {
@@ -268,9 +224,7 @@ void OptionsDialog::AddReminderPage() {
     reminderPage_ =
         new ReminderPage(context_.reminders ? context_.reminders->choice : ReminderChoice{});
     reminderPage_->setObjectName(QStringLiteral("reminderPage"));
-    tabs->addTab(PageWithButtons(reminderPage_, QStringLiteral("reminderOk"),
-                                 QStringLiteral("reminderCancel"), this),
-                 tr("Reminders"));
+    tabs->addTab(reminderPage_, tr("Reminders"));
     connect(reminderPage_, &ReminderPage::playRequested, this, [this](const ReminderChoice& c) {
         if (context_.playSound) {
             context_.playSound(c);
@@ -284,9 +238,9 @@ void OptionsDialog::AddReminderPage() {
 }
 
 void OptionsDialog::AddHomeCityRow() {
-    auto* grid = qobject_cast<QGridLayout*>(layout());
+    QGridLayout* grid = ui_->grid;
     CityLocation home;
-    if (grid == nullptr || !context_.services.homeCity.ReadHomeCity(home)) {
+    if (!context_.services.homeCity.ReadHomeCity(home)) {
         return;
     }
     homeCityRow_ = new QWidget(this);

@@ -85,13 +85,13 @@ class OptionsDialog : public QDialog {
     void OnIntervalToggled(bool checked);
     void OnCityEdited(const QString& text);
     // Puts the first page into a tab beside the Method, Display and Companion pages, keeping
-    // its controls and order.
+    // its controls; the form's OK and Cancel stay under the tabs.
     void AddMethodPage();
-    // Adds the Reminders page as the last tab, with its own OK and Cancel.
+    // Adds the Reminders page as the last tab.
     void AddReminderPage();
-    // Keeps the OK of the page shown the dialog's default button, so that Return accepts on
-    // every page.
-    void FollowTabWithDefaultButton();
+    // The tab order of every page and the keys that switch pages. Return presses OK (the
+    // default button, under the tabs) and Escape cancels on every page.
+    void SetUpKeyboard();
     // Under the City field: a note that the home city is used instead, with a button that
     // clears it; hidden without a home city.
     void AddHomeCityRow();

@@ -1,5 +1,7 @@
 #include "app/options/reminder_page.h"
 
+#include <array>
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -14,12 +16,30 @@
 #include <QVBoxLayout>
 
 #include "app/reminders/reminder_scheduler.h"
+#include "app/text/count_text.h"
 
 namespace orvanta {
 namespace {
 
-QPushButton* Button(const QString& text, const QString& accessibleName) {
+// The six boxes' captions (the prayers' names), each with its own Alt key on the page.
+constexpr std::array<const char*, kPrayerCount> kPrayerCaptions = {
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Fa&jr (Dawn)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "Sh&uruq (Sunrise)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Zuhr (Noon)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "As&r (Afternoon)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Maghrib (Sunset)"),
+    QT_TRANSLATE_NOOP("orvanta::ReminderPage", "&Isha (Night)")};
+
+// A caption for field, reached with its Alt key.
+QLabel* Caption(const QString& text, QWidget* field) {
+    auto* label = new QLabel(text);
+    label->setBuddy(field);
+    return label;
+}
+
+QPushButton* Button(const QString& text, const QString& accessibleName, const char* name) {
     auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setAccessibleName(accessibleName);
     return button;
@@ -50,7 +70,7 @@ QWidget* ReminderPage::CreatePrayerBoxes() {
     auto* grid = new QGridLayout(group);
     for (int s = 0; s < kPrayerCount; ++s) {
         const QString name = PrayerNameText(static_cast<PrayerSlot>(s));
-        auto* box = new QCheckBox(name);
+        auto* box = new QCheckBox(tr(kPrayerCaptions[static_cast<std::size_t>(s)]));
         box->setObjectName(QStringLiteral("remindAt%1").arg(s));
         box->setAccessibleName(tr("Remind me at %1").arg(name));
         atPrayer_[static_cast<std::size_t>(s)] = box;
@@ -59,7 +79,8 @@ QWidget* ReminderPage::CreatePrayerBoxes() {
     minutesBefore_ = new QSpinBox;
     minutesBefore_->setObjectName(QStringLiteral("minutesBefore"));
     minutesBefore_->setRange(0, kMaxMinutesBefore);
-    minutesBefore_->setSuffix(tr(" min before"));
+    FollowValueWithSuffix(*minutesBefore_, "orvanta::ReminderPage",
+                          QT_TRANSLATE_N_NOOP("orvanta::ReminderPage", " min before"));
     minutesBefore_->setSpecialValueText(tr("None"));
     minutesBefore_->setAccessibleName(tr("Early reminder, minutes before the time"));
     auto* early = new QLabel(tr("&Early reminder:"));
@@ -87,26 +108,26 @@ QWidget* ReminderPage::CreateSoundControls() {
     soundFile_->setObjectName(QStringLiteral("soundFile"));
     soundFile_->setPlaceholderText(tr("Built-in chime"));
     soundFile_->setAccessibleName(tr("Sound file"));
-    auto* choose = Button(tr("C&hoose..."), tr("Choose a sound file"));
-    auto* builtIn = Button(tr("&Built-in"), tr("Use the built-in chime"));
+    auto* choose = Button(tr("C&hoose..."), tr("Choose a sound file"), "chooseSound");
+    auto* builtIn = Button(tr("&Built-in"), tr("Use the built-in chime"), "builtInSound");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(soundFile_, 1);
     fileRow->addWidget(choose);
     fileRow->addWidget(builtIn);
-    form->addRow(tr("File:"), fileRow);
+    form->addRow(Caption(tr("&File:"), soundFile_), fileRow);
 
     volume_ = new QSlider(Qt::Horizontal);
     volume_->setObjectName(QStringLiteral("volume"));
     volume_->setRange(0, 100);
     volume_->setPageStep(10);
     volume_->setAccessibleName(tr("Volume"));
-    auto* play = Button(tr("P&lay"), tr("Play the sound now"));
-    auto* stop = Button(tr("&Stop"), tr("Stop the sound"));
+    auto* play = Button(tr("P&lay"), tr("Play the sound now"), "playSound");
+    auto* stop = Button(tr("&Stop"), tr("Stop the sound"), "stopSound");
     auto* volumeRow = new QHBoxLayout;
     volumeRow->addWidget(volume_, 1);
     volumeRow->addWidget(play);
     volumeRow->addWidget(stop);
-    form->addRow(tr("Volume:"), volumeRow);
+    form->addRow(Caption(tr("&Volume:"), volume_), volumeRow);
     layout->addWidget(soundControls_);
 
     connect(choose, &QPushButton::clicked, this, &ReminderPage::ChooseSoundFile);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "app/text/count_text.h"
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "astro/time_text.h"
@@ -107,8 +108,8 @@ void ReminderScheduler::Fire(const Due& due) {
     const QString summary =
         due.minutesBefore == 0
             ? QCoreApplication::translate("orvanta::ReminderScheduler", "%1 at %2").arg(name, time)
-            : QCoreApplication::translate("orvanta::ReminderScheduler", "%1 in %2 min, at %3")
-                  .arg(name, DisplayNumber(due.minutesBefore), time);
+            : QCoreApplication::translate("orvanta::ReminderScheduler", "%1 in %2, at %3")
+                  .arg(name, MinutesText(due.minutesBefore), time);
     notifier_.Show(summary, day_->city, choice_.sound);
     if (choice_.sound) {
         player_.Play(QString::fromStdString(choice_.soundFile), choice_.volumePercent);

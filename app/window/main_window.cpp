@@ -95,6 +95,14 @@ void ShowModal(QDialog* dialog) {
     dialog->show();
 }
 
+// Makes the list at least as tall as its header, a row for each prayer and its frame, so that
+// the window at its least height still shows all six (rows are of one height; the first
+// row's is that of the language's font).
+void KeepEveryPrayerVisible(QTreeWidget& list) {
+    list.setMinimumHeight(list.header()->sizeHint().height() +
+                          kPrayerCount * list.sizeHintForRow(0) + 2 * list.frameWidth());
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn quit, QWidget* parent)
@@ -423,6 +431,7 @@ int MainWindow::InsertRow(int position, std::string_view nameText) {
         item->setFont(1, QFontDatabase::systemFont(QFontDatabase::FixedFont));
     }
     list->insertTopLevelItem(at, item);
+    KeepEveryPrayerVisible(*list);
     return at;
 }
 
@@ -433,6 +442,7 @@ bool MainWindow::SetTimeText(int position, std::string_view timeText) {
         return false;
     }
     item->setText(1, Text(timeText));
+    KeepEveryPrayerVisible(*list);
     // A screen reader says the row as "Asr (Afternoon), 3:29 PM".
     const QString spoken = SpokenRow(item->text(0), item->text(1), false);
     item->setData(0, Qt::AccessibleTextRole, spoken);

@@ -13,6 +13,38 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 دقيقة</numerusform>
+            <numerusform>%1 دقيقة</numerusform>
+            <numerusform>%1 دقيقتان</numerusform>
+            <numerusform>%1 دقائق</numerusform>
+            <numerusform>%1 دقيقة</numerusform>
+            <numerusform>%1 دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 ساعة</numerusform>
+            <numerusform>%1 ساعة</numerusform>
+            <numerusform>%1 ساعتان</numerusform>
+            <numerusform>%1 ساعات</numerusform>
+            <numerusform>%1 ساعة</numerusform>
+            <numerusform>%1 ساعة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 و%2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +198,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1 بعد %2 دقيقة</translation>
+        <translation type="vanished">%1 بعد %2 دقيقة</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1 بعد %2 ساعة</translation>
+        <translation type="vanished">%1 بعد %2 ساعة</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1 بعد %2 ساعة و%3 دقيقة</translation>
+        <translation type="vanished">%1 بعد %2 ساعة و%3 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1 بعد %2</translation>
     </message>
 </context>
 <context>
@@ -217,11 +254,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>بزاوية انخفاض الشمس</translation>
+        <translation type="vanished">بزاوية انخفاض الشمس</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>بفاصل زمني</translation>
+        <translation type="vanished">بفاصل زمني</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +266,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>الشافعي</translation>
+        <translation type="vanished">الشافعي</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>الحنفي</translation>
+        <translation type="vanished">الحنفي</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>المدينة</translation>
+        <translation type="vanished">المدينة</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +283,30 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>&amp;الزاوية أو الفاصل</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>بزا&amp;وية انخفاض الشمس</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>بفاصل &amp;زمني</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>الشافعي (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>الحنفي (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>المدينة (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -454,9 +515,17 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> أيام</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> يوم</numerusform>
+            <numerusform> يوم</numerusform>
+            <numerusform> يومان</numerusform>
+            <numerusform> أيام</numerusform>
+            <numerusform> يومًا</numerusform>
+            <numerusform> يوم</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -468,7 +537,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>تعديل التاريخ الهجري:</translation>
+        <translation>تعديل التا&amp;ريخ الهجري:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -479,11 +548,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>البقاء في شريط النظام</translation>
+        <translation>البقاء في شريط النظا&amp;م</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>التشغيل عند تسجيل الدخول، في شريط النظام</translation>
+        <translation>التشغيل عند تسجيل الدخو&amp;ل، في شريط النظام</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -572,7 +641,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>الساعة</translation>
+        <translation>&amp;الساعة</translation>
     </message>
 </context>
 <context>
@@ -715,11 +784,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>زاوية الفجر</translation>
+        <translation type="vanished">زاوية الفجر</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>زاوية العشاء</translation>
+        <translation type="vanished">زاوية العشاء</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +796,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>زاوية المغرب</translation>
+        <translation type="vanished">زاوية المغرب</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +806,17 @@
         <source>The method&apos;s own</source>
         <translation>حسب الطريقة</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> د</translation>
+        <translation>
+            <numerusform> دقيقة</numerusform>
+            <numerusform> دقيقة</numerusform>
+            <numerusform> دقيقتان</numerusform>
+            <numerusform> دقائق</numerusform>
+            <numerusform> دقيقة</numerusform>
+            <numerusform> دقيقة</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +912,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>أقرب خط عرض</translation>
+        <translation type="vanished">أقرب خط عرض</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>خط العرض بالدرجات الذي يُحسب عنده اليوم</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>الفجر (&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>الشرو&amp;ق</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>الظهر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>العصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>المغرب (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>العشا&amp;ء</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>&amp;زاوية الفجر</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>زا&amp;وية العشاء</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>&amp;دقائق العشاء بعد المغرب</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>زاوية المغر&amp;ب</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>خطو&amp;ط العرض العليا</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>أقرب خط عر&amp;ض</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>التقريب (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;الطريقة:</translation>
     </message>
 </context>
 <context>
@@ -899,7 +1031,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>مسح المدينة الرئيسية</translation>
+        <translation>مسح المدينة الرئيسية (&amp;L)</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -924,9 +1056,16 @@
         <source>Remind me at %1</source>
         <translation>ذكّرني عند %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> دقيقة قبلها</translation>
+        <translation>
+            <numerusform> دقيقة قبلها</numerusform>
+            <numerusform> دقيقة قبلها</numerusform>
+            <numerusform> دقيقتان قبلها</numerusform>
+            <numerusform> دقائق قبلها</numerusform>
+            <numerusform> دقيقة قبلها</numerusform>
+            <numerusform> دقيقة قبلها</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -938,7 +1077,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>تذكير مبكر:</translation>
+        <translation>تذكير مبكر (&amp;E):</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -946,7 +1085,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>تشغيل صوت مع كل تذكير</translation>
+        <translation>تشغيل صو&amp;ت مع كل تذكير</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -962,7 +1101,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>اختيار...</translation>
+        <translation>اختيا&amp;ر...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -970,7 +1109,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>المدمجة</translation>
+        <translation>المدمجة (&amp;B)</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -978,7 +1117,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>الملف:</translation>
+        <translation type="vanished">الملف:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1125,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>تشغيل</translation>
+        <translation>تشغيل (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -994,7 +1133,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>إيقاف</translation>
+        <translation>إيقا&amp;ف</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1002,7 +1141,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>مستوى الصوت:</translation>
+        <translation type="vanished">مستوى الصوت:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1150,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>الأصوات (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>&amp;الفجر</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>الشر&amp;وق</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>الظهر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>العصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>المغر&amp;ب</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>العشا&amp;ء</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>الملف (&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>مستو&amp;ى الصوت:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1192,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1 بعد %2 دقيقة، الساعة %3</translation>
+        <translation type="vanished">%1 بعد %2 دقيقة، الساعة %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1 بعد %2، الساعة %3</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,30 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 মিনিট</numerusform>
+            <numerusform>%1 মিনিট</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 ঘণ্টা</numerusform>
+            <numerusform>%1 ঘণ্টা</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +190,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%2 মিনিট পর %1</translation>
+        <translation type="vanished">%2 মিনিট পর %1</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%2 ঘণ্টা পর %1</translation>
+        <translation type="vanished">%2 ঘণ্টা পর %1</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%2 ঘণ্টা %3 মিনিট পর %1</translation>
+        <translation type="vanished">%2 ঘণ্টা %3 মিনিট পর %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%2 পর %1</translation>
     </message>
 </context>
 <context>
@@ -217,11 +246,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>অবনতি কোণ দিয়ে</translation>
+        <translation type="vanished">অবনতি কোণ দিয়ে</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>সময়ের ব্যবধান দিয়ে</translation>
+        <translation type="vanished">সময়ের ব্যবধান দিয়ে</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +258,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>শাফেয়ি</translation>
+        <translation type="vanished">শাফেয়ি</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>হানাফি</translation>
+        <translation type="vanished">হানাফি</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>শহর</translation>
+        <translation type="vanished">শহর</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +275,30 @@
     <message>
         <source>Cancel</source>
         <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>কো&amp;ণ বা ব্যবধান</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>&amp;অবনতি কোণ দিয়ে</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>&amp;সময়ের ব্যবধান দিয়ে</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>শাফেয়ি (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>হানাফি (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>&amp;শহর</translation>
     </message>
 </context>
 <context>
@@ -454,9 +507,13 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> দিন</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> দিন</numerusform>
+            <numerusform> দিন</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -468,7 +525,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>হিজরি তারিখের সমন্বয়:</translation>
+        <translation>হি&amp;জরি তারিখের সমন্বয়:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -479,11 +536,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>সিস্টেম ট্রেতে চালু থাকুক</translation>
+        <translation>সিস্টে&amp;ম ট্রেতে চালু থাকুক</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>লগইনের সময় ট্রেতে চালু হোক</translation>
+        <translation>&amp;লগইনের সময় ট্রেতে চালু হোক</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -572,7 +629,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>ঘড়ি</translation>
+        <translation>&amp;ঘড়ি</translation>
     </message>
 </context>
 <context>
@@ -715,11 +772,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>ফজরের কোণ</translation>
+        <translation type="vanished">ফজরের কোণ</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>এশার কোণ</translation>
+        <translation type="vanished">এশার কোণ</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +784,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>মাগরিবের কোণ</translation>
+        <translation type="vanished">মাগরিবের কোণ</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +794,13 @@
         <source>The method&apos;s own</source>
         <translation>পদ্ধতির নিজস্ব</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> মিনিট</translation>
+        <translation>
+            <numerusform> মিনিট</numerusform>
+            <numerusform> মিনিট</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +896,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>নিকটতম অক্ষাংশ</translation>
+        <translation type="vanished">নিকটতম অক্ষাংশ</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>যে অক্ষাংশে দিনটি গণনা করা হয়, ডিগ্রিতে</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>ফ&amp;জর</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>সূর্যো&amp;দয়</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>যো&amp;হর</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>&amp;আসর</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>মাগরি&amp;ব</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>এশা (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>&amp;ফজরের কোণ</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>&amp;এশার কোণ</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>মা&amp;গরিবের পর এশা পর্যন্ত মিনিট</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>মাগরিবে&amp;র কোণ</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>&amp;উচ্চ অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>নি&amp;কটতম অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>পূর্ণসংখ্যায় রূপান্তর (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;পদ্ধতি:</translation>
     </message>
 </context>
 <context>
@@ -899,7 +1015,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>নিজের শহর মুছুন</translation>
+        <translation>নিজে&amp;র শহর মুছুন</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -924,9 +1040,12 @@
         <source>Remind me at %1</source>
         <translation>%1-এ আমাকে মনে করিয়ে দিন</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> মিনিট আগে</translation>
+        <translation>
+            <numerusform> মিনিট আগে</numerusform>
+            <numerusform> মিনিট আগে</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -938,7 +1057,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>আগাম অনুস্মারক:</translation>
+        <translation>আগা&amp;ম অনুস্মারক:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -946,7 +1065,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>প্রতিটি অনুস্মারকে শব্দ বাজান</translation>
+        <translation>প্রতিটি &amp;অনুস্মারকে শব্দ বাজান</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -962,7 +1081,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>বাছাই করুন...</translation>
+        <translation>বাছাই &amp;করুন...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -970,7 +1089,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>অন্তর্নির্মিত</translation>
+        <translation>অন্তর্নির্মি&amp;ত</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -978,7 +1097,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>ফাইল:</translation>
+        <translation type="vanished">ফাইল:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1105,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>বাজান</translation>
+        <translation>বাজা&amp;ন</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -994,7 +1113,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>থামান</translation>
+        <translation>থামান (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1002,7 +1121,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>ভলিউম:</translation>
+        <translation type="vanished">ভলিউম:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1130,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>শব্দ (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>&amp;ফজর</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>সূর্যো&amp;দয়</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>যো&amp;হর</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>&amp;আসর</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>মা&amp;গরিব</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>&amp;এশা</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>ফা&amp;ইল:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;ভলিউম:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1172,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%2 মিনিট পর %1, %3-এ</translation>
+        <translation type="vanished">%2 মিনিট পর %1, %3-এ</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%2 পর %1, %3-এ</translation>
     </message>
 </context>
 <context>

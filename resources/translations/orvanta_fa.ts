@@ -13,6 +13,28 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 دقیقه</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 ساعت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 و %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +188,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1 تا %2 دقیقه دیگر</translation>
+        <translation type="vanished">%1 تا %2 دقیقه دیگر</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1 تا %2 ساعت دیگر</translation>
+        <translation type="vanished">%1 تا %2 ساعت دیگر</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1 تا %2 ساعت و %3 دقیقه دیگر</translation>
+        <translation type="vanished">%1 تا %2 ساعت و %3 دقیقه دیگر</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1 تا %2 دیگر</translation>
     </message>
 </context>
 <context>
@@ -217,11 +244,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>با زاویه فرورفتگی خورشید</translation>
+        <translation type="vanished">با زاویه فرورفتگی خورشید</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>با فاصله زمانی</translation>
+        <translation type="vanished">با فاصله زمانی</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +256,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>شافعی</translation>
+        <translation type="vanished">شافعی</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>حنفی</translation>
+        <translation type="vanished">حنفی</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>شهر</translation>
+        <translation type="vanished">شهر</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +273,30 @@
     <message>
         <source>Cancel</source>
         <translation>لغو</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>زا&amp;ویه یا فاصله</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>با &amp;زاویه فرورفتگی خورشید</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>با فاصله زمانی (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>شافعی (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>حنفی (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>شهر (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -454,9 +505,12 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> روز</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> روز</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -468,7 +522,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>جابه‌جایی تاریخ قمری:</translation>
+        <translation>جابه‌جایی تا&amp;ریخ قمری:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -479,11 +533,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>ادامه اجرا در سینی سیستم</translation>
+        <translation>ادامه اجرا &amp;در سینی سیستم</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>اجرا هنگام ورود، در سینی سیستم</translation>
+        <translation>اجرا هنگام &amp;ورود، در سینی سیستم</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -572,7 +626,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>ساعت</translation>
+        <translation>ساعت (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -715,11 +769,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>زاویه صبح</translation>
+        <translation type="vanished">زاویه صبح</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>زاویه عشا</translation>
+        <translation type="vanished">زاویه عشا</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +781,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>زاویه مغرب</translation>
+        <translation type="vanished">زاویه مغرب</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +791,12 @@
         <source>The method&apos;s own</source>
         <translation>مطابق روش</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> دقیقه</translation>
+        <translation>
+            <numerusform> دقیقه</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +892,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>نزدیک‌ترین عرض جغرافیایی</translation>
+        <translation type="vanished">نزدیک‌ترین عرض جغرافیایی</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>عرض جغرافیایی به درجه که روز در آن محاسبه می‌شود</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>صبح (&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>طلو&amp;ع آفتاب</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>ظهر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>عصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>مغرب (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>عشا (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>&amp;زاویه صبح</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>زا&amp;ویه عشا</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>&amp;دقیقه‌های عشا پس از مغرب</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>زاویه مغر&amp;ب</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>عرض‌ها&amp;ی جغرافیایی بالا</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>نزدیک‌ترین عر&amp;ض جغرافیایی</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>گرد کرد&amp;ن</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;روش:</translation>
     </message>
 </context>
 <context>
@@ -899,7 +1011,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>پاک کردن شهر خانه</translation>
+        <translation>پا&amp;ک کردن شهر خانه</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -924,9 +1036,11 @@
         <source>Remind me at %1</source>
         <translation>یادآوری در %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> دقیقه قبل</translation>
+        <translation>
+            <numerusform> دقیقه قبل</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -938,7 +1052,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>یادآوری زودتر:</translation>
+        <translation>یادآوری &amp;زودتر:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -946,7 +1060,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>پخش صدا با هر یادآوری</translation>
+        <translation>پخش صدا با هر یا&amp;دآوری</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -962,7 +1076,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>انتخاب...</translation>
+        <translation>&amp;انتخاب...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -970,7 +1084,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>داخلی</translation>
+        <translation>داخلی (&amp;B)</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -978,7 +1092,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>فایل:</translation>
+        <translation type="vanished">فایل:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1100,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>پخش</translation>
+        <translation>پخش (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -994,7 +1108,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>توقف</translation>
+        <translation>توقف (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1002,7 +1116,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>بلندی صدا:</translation>
+        <translation type="vanished">بلندی صدا:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1125,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>صداها (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;همه فایل‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>صبح (&amp;J)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>طلو&amp;ع آفتاب</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>ظهر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>عصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>مغر&amp;ب</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>عشا (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>فایل (&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>بلند&amp;ی صدا:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1167,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1 تا %2 دقیقه دیگر، ساعت %3</translation>
+        <translation type="vanished">%1 تا %2 دقیقه دیگر، ساعت %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1 تا %2 دیگر، ساعت %3</translation>
     </message>
 </context>
 <context>

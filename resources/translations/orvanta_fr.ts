@@ -13,6 +13,30 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 min</numerusform>
+            <numerusform>%1 min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 h</numerusform>
+            <numerusform>%1 h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +190,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1 dans %2 min</translation>
+        <translation type="vanished">%1 dans %2 min</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1 dans %2 h</translation>
+        <translation type="vanished">%1 dans %2 h</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1 dans %2 h %3 min</translation>
+        <translation type="vanished">%1 dans %2 h %3 min</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -217,11 +246,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>Par angle de dépression</translation>
+        <translation type="vanished">Par angle de dépression</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>Par intervalle</translation>
+        <translation type="vanished">Par intervalle</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +258,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>Chaféite</translation>
+        <translation type="vanished">Chaféite</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>Hanafite</translation>
+        <translation type="vanished">Hanafite</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>Ville</translation>
+        <translation type="vanished">Ville</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +275,30 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>&amp;Angle ou intervalle</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>&amp;Par angle de dépression</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>Par &amp;intervalle</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>&amp;Chaféite</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>&amp;Hanafite</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>&amp;Ville</translation>
     </message>
 </context>
 <context>
@@ -454,9 +507,13 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> jours</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> jour</numerusform>
+            <numerusform> jours</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -715,11 +772,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>Angle du Fajr</translation>
+        <translation type="vanished">Angle du Fajr</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>Angle de l&apos;Icha</translation>
+        <translation type="vanished">Angle de l&apos;Icha</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +784,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>Angle du Maghrib</translation>
+        <translation type="vanished">Angle du Maghrib</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +794,13 @@
         <source>The method&apos;s own</source>
         <translation>Celui de la méthode</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> min</translation>
+        <translation>
+            <numerusform> min</numerusform>
+            <numerusform> min</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +896,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>Latitude la plus proche</translation>
+        <translation type="vanished">Latitude la plus proche</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>Latitude en degrés à laquelle le jour est calculé</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>&amp;Fajr</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>&amp;Chourouk</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>D&amp;hohr</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>A&amp;sr</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>Ma&amp;ghrib</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>&amp;Icha</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>&amp;Angle du Fajr</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>Angle &amp;de l&apos;Icha</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>Minutes de &amp;l&apos;Icha après le Maghrib</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>A&amp;ngle du Maghrib</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>Ha&amp;utes latitudes</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>Latitude la &amp;plus proche</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>A&amp;rrondi</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Méthode&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -924,9 +1040,12 @@
         <source>Remind me at %1</source>
         <translation>Me rappeler à %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> min avant</translation>
+        <translation>
+            <numerusform> min avant</numerusform>
+            <numerusform> min avant</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -978,7 +1097,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier&#xa0;:</translation>
+        <translation type="vanished">Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1105,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>É&amp;couter</translation>
+        <translation>&amp;Écouter</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1002,7 +1121,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume&#xa0;:</translation>
+        <translation type="vanished">Volume&#xa0;:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1130,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>Sons (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>&amp;Fajr (aube)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>Chourouk (&amp;lever du soleil)</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>&amp;Dhohr (midi)</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>Asr (après-&amp;midi)</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>Maghrib (coucher du &amp;soleil)</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>Icha (&amp;nuit)</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>Fic&amp;hier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1172,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1 dans %2 min, à %3</translation>
+        <translation type="vanished">%1 dans %2 min, à %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1 dans %2, à %3</translation>
     </message>
 </context>
 <context>

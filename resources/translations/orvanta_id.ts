@@ -13,6 +13,28 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 menit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 jam</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +188,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1 dalam %2 menit</translation>
+        <translation type="vanished">%1 dalam %2 menit</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1 dalam %2 jam</translation>
+        <translation type="vanished">%1 dalam %2 jam</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1 dalam %2 jam %3 menit</translation>
+        <translation type="vanished">%1 dalam %2 jam %3 menit</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1 dalam %2</translation>
     </message>
 </context>
 <context>
@@ -217,11 +244,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>Dengan sudut depresi</translation>
+        <translation type="vanished">Dengan sudut depresi</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>Dengan selang waktu</translation>
+        <translation type="vanished">Dengan selang waktu</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +256,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>Syafi&apos;i</translation>
+        <translation type="vanished">Syafi&apos;i</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>Hanafi</translation>
+        <translation type="vanished">Hanafi</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>Kota</translation>
+        <translation type="vanished">Kota</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +273,30 @@
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>Sudut &amp;atau selang</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>&amp;Dengan sudut depresi</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>Dengan &amp;selang waktu</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>Syafi&apos;&amp;i</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>Ha&amp;nafi</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>&amp;Kota</translation>
     </message>
 </context>
 <context>
@@ -454,9 +505,12 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> hari</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> hari</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -715,11 +769,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>Sudut Subuh</translation>
+        <translation type="vanished">Sudut Subuh</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>Sudut Isya</translation>
+        <translation type="vanished">Sudut Isya</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +781,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>Sudut Magrib</translation>
+        <translation type="vanished">Sudut Magrib</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +791,12 @@
         <source>The method&apos;s own</source>
         <translation>Bawaan metode</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> mnt</translation>
+        <translation>
+            <numerusform> mnt</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +892,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>Lintang terdekat</translation>
+        <translation type="vanished">Lintang terdekat</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>Lintang dalam derajat tempat hari dihitung</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>Su&amp;buh</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>&amp;Terbit</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>&amp;Zuhur</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>&amp;Asar</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>Ma&amp;grib</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>Is&amp;ya</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>&amp;Sudut Subuh</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>Sudut &amp;Isya</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>M&amp;enit Isya setelah Magrib</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>S&amp;udut Magrib</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>&amp;Lintang tinggi</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>Li&amp;ntang terdekat</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>&amp;Pembulatan</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Metode:</translation>
     </message>
 </context>
 <context>
@@ -924,9 +1036,11 @@
         <source>Remind me at %1</source>
         <translation>Ingatkan saya pada %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> mnt sebelumnya</translation>
+        <translation>
+            <numerusform> mnt sebelumnya</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -962,7 +1076,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>&amp;Pilih...</translation>
+        <translation>Pi&amp;lih...</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -978,7 +1092,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>Berkas:</translation>
+        <translation type="vanished">Berkas:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1100,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>&amp;Putar</translation>
+        <translation>P&amp;utar</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -1002,7 +1116,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume:</translation>
+        <translation type="vanished">Volume:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1125,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>Suara (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>&amp;Subuh</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>&amp;Terbit</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>&amp;Zuhur</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>Asa&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>&amp;Magrib</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>&amp;Isya</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>B&amp;erkas:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1167,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1 dalam %2 menit, pukul %3</translation>
+        <translation type="vanished">%1 dalam %2 menit, pukul %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1 dalam %2, pukul %3</translation>
     </message>
 </context>
 <context>

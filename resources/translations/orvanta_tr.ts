@@ -13,6 +13,28 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 dk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 sa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +188,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1: %2 dk kaldı</translation>
+        <translation type="vanished">%1: %2 dk kaldı</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1: %2 sa kaldı</translation>
+        <translation type="vanished">%1: %2 sa kaldı</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1: %2 sa %3 dk kaldı</translation>
+        <translation type="vanished">%1: %2 sa %3 dk kaldı</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1: %2 kaldı</translation>
     </message>
 </context>
 <context>
@@ -217,11 +244,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>Alçalma açısıyla</translation>
+        <translation type="vanished">Alçalma açısıyla</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>Süre aralığıyla</translation>
+        <translation type="vanished">Süre aralığıyla</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +256,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>Şafii</translation>
+        <translation type="vanished">Şafii</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>Hanefi</translation>
+        <translation type="vanished">Hanefi</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>Şehir</translation>
+        <translation type="vanished">Şehir</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +273,30 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>Açı &amp;ya da süre</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>&amp;Alçalma açısıyla</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>&amp;Süre aralığıyla</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>&amp;Şafii</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>&amp;Hanefi</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>Ş&amp;ehir</translation>
     </message>
 </context>
 <context>
@@ -454,9 +505,12 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> gün</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> gün</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -715,11 +769,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>İmsak açısı</translation>
+        <translation type="vanished">İmsak açısı</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>Yatsı açısı</translation>
+        <translation type="vanished">Yatsı açısı</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +781,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>Akşam açısı</translation>
+        <translation type="vanished">Akşam açısı</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +791,12 @@
         <source>The method&apos;s own</source>
         <translation>Yöntemin kendi ayarı</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> dk</translation>
+        <translation>
+            <numerusform> dk</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +892,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>En yakın enlem</translation>
+        <translation type="vanished">En yakın enlem</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>Günün hesaplandığı enlem, derece olarak</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>İ&amp;msak</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>&amp;Güneş</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>&amp;Öğle</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>İk&amp;indi</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>Ak&amp;şam</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>Yatsı (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>İmsak &amp;açısı</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>Ya&amp;tsı açısı</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>Akşamdan &amp;sonra yatsıya dakika</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>A&amp;kşam açısı</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>Yüksek &amp;enlemler</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>E&amp;n yakın enlem</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>Y&amp;uvarlama</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Yöntem:</translation>
     </message>
 </context>
 <context>
@@ -924,9 +1036,11 @@
         <source>Remind me at %1</source>
         <translation>%1 vaktinde bana hatırlat</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> dk önce</translation>
+        <translation>
+            <numerusform> dk önce</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -978,7 +1092,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>Dosya:</translation>
+        <translation type="vanished">Dosya:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -1002,7 +1116,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Ses düzeyi:</translation>
+        <translation type="vanished">Ses düzeyi:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1125,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>Sesler (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>İ&amp;msak</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>&amp;Güneş</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>&amp;Öğle</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>İ&amp;kindi</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>Ak&amp;şam</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>Ya&amp;tsı</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>D&amp;osya:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>Ses d&amp;üzeyi:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1167,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1: %2 dk sonra, %3</translation>
+        <translation type="vanished">%1: %2 dk sonra, %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1: %2 sonra, %3</translation>
     </message>
 </context>
 <context>

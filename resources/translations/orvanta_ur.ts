@@ -13,6 +13,30 @@
     </message>
 </context>
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%1 min</source>
+        <extracomment>A number of minutes, abbreviated as in &quot;Fajr in 12 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 منٹ</numerusform>
+            <numerusform>%1 منٹ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 h</source>
+        <extracomment>A number of hours, abbreviated as in &quot;Fajr in 2 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 گھنٹہ</numerusform>
+            <numerusform>%1 گھنٹے</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours, then minutes, of the time left: &quot;1 h 12 min&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
@@ -166,15 +190,20 @@
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation>%1 میں %2 منٹ باقی</translation>
+        <translation type="vanished">%1 میں %2 منٹ باقی</translation>
     </message>
     <message>
         <source>%1 in %2 h</source>
-        <translation>%1 میں %2 گھنٹے باقی</translation>
+        <translation type="vanished">%1 میں %2 گھنٹے باقی</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation>%1 میں %2 گھنٹے %3 منٹ باقی</translation>
+        <translation type="vanished">%1 میں %2 گھنٹے %3 منٹ باقی</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
+        <translation>%1 میں %2 باقی</translation>
     </message>
 </context>
 <context>
@@ -217,11 +246,11 @@
     </message>
     <message>
         <source>By Depression Angle</source>
-        <translation>سورج کے زاویۂ انحطاط سے</translation>
+        <translation type="vanished">سورج کے زاویۂ انحطاط سے</translation>
     </message>
     <message>
         <source>By Interval</source>
-        <translation>وقفے سے</translation>
+        <translation type="vanished">وقفے سے</translation>
     </message>
     <message>
         <source>Fiqh</source>
@@ -229,15 +258,15 @@
     </message>
     <message>
         <source>Shafi</source>
-        <translation>شافعی</translation>
+        <translation type="vanished">شافعی</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation>حنفی</translation>
+        <translation type="vanished">حنفی</translation>
     </message>
     <message>
         <source>City</source>
-        <translation>شہر</translation>
+        <translation type="vanished">شہر</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,6 +275,30 @@
     <message>
         <source>Cancel</source>
         <translation>منسوخ کریں</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle or interval</source>
+        <translation>ز&amp;اویہ یا وقفہ</translation>
+    </message>
+    <message>
+        <source>By &amp;Depression Angle</source>
+        <translation>سورج کے &amp;زاویۂ انحطاط سے</translation>
+    </message>
+    <message>
+        <source>By &amp;Interval</source>
+        <translation>&amp;وقفے سے</translation>
+    </message>
+    <message>
+        <source>&amp;Shafi</source>
+        <translation>شافعی (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hanafi</source>
+        <translation>حنفی (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>شہر (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -454,9 +507,13 @@
 </context>
 <context>
     <name>orvanta::CalendarPage</name>
-    <message>
+    <message numerus="yes">
         <source> days</source>
-        <translation> دن</translation>
+        <extracomment>After the number of days in a spin box; keep the leading space.</extracomment>
+        <translation>
+            <numerusform> دن</numerusform>
+            <numerusform> دن</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hijri date offset</source>
@@ -468,7 +525,7 @@
     </message>
     <message>
         <source>&amp;Hijri date offset:</source>
-        <translation>ہجری تاریخ میں ردوبدل:</translation>
+        <translation>ہجری تاریخ میں &amp;ردوبدل:</translation>
     </message>
     <message>
         <source>The Hijri date follows the Umm al-Qura calendar. Where the month begins with a local sighting of the moon, move it by a day or two.</source>
@@ -479,11 +536,11 @@
     <name>orvanta::CompanionPage</name>
     <message>
         <source>&amp;Keep running in the tray</source>
-        <translation>سسٹم ٹرے میں چلتا رہے</translation>
+        <translation>سسٹم ٹرے میں چلتا &amp;رہے</translation>
     </message>
     <message>
         <source>&amp;Start at login, in the tray</source>
-        <translation>لاگ اِن پر ٹرے میں شروع ہو</translation>
+        <translation>لا&amp;گ اِن پر ٹرے میں شروع ہو</translation>
     </message>
     <message>
         <source>This desktop has no tray: closing the window ends the program.</source>
@@ -572,7 +629,7 @@
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation>گھڑی</translation>
+        <translation>گھڑ&amp;ی</translation>
     </message>
 </context>
 <context>
@@ -715,11 +772,11 @@
     </message>
     <message>
         <source>Fajr angle</source>
-        <translation>فجر کا زاویہ</translation>
+        <translation type="vanished">فجر کا زاویہ</translation>
     </message>
     <message>
         <source>Isha angle</source>
-        <translation>عشاء کا زاویہ</translation>
+        <translation type="vanished">عشاء کا زاویہ</translation>
     </message>
     <message>
         <source>Isha minutes after Maghrib</source>
@@ -727,7 +784,7 @@
     </message>
     <message>
         <source>Maghrib angle</source>
-        <translation>مغرب کا زاویہ</translation>
+        <translation type="vanished">مغرب کا زاویہ</translation>
     </message>
     <message>
         <source>Classic (the first page)</source>
@@ -737,10 +794,13 @@
         <source>The method&apos;s own</source>
         <translation>طریقے کے مطابق</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min</source>
         <extracomment>After the number of minutes in a spin box; keep the leading space.</extracomment>
-        <translation> منٹ</translation>
+        <translation>
+            <numerusform> منٹ</numerusform>
+            <numerusform> منٹ</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 adjustment in minutes</source>
@@ -836,11 +896,67 @@
     </message>
     <message>
         <source>Nearest latitude</source>
-        <translation>قریب ترین عرض البلد</translation>
+        <translation type="vanished">قریب ترین عرض البلد</translation>
     </message>
     <message>
         <source>Latitude in degrees at which the day is computed</source>
         <translation>وہ عرض البلد ڈگری میں جس پر دن کا حساب ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr</source>
+        <translation>فجر (&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Shuruq</source>
+        <translation>طلوعِ &amp;آفتاب</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr</source>
+        <translation>ظہر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r</source>
+        <translation>عصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Maghri&amp;b</source>
+        <translation>مغرب (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Is&amp;ha</source>
+        <translation>عشا&amp;ء</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle</source>
+        <translation>فجر کا &amp;زاویہ</translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle</source>
+        <translation>عشاء کا زا&amp;ویہ</translation>
+    </message>
+    <message>
+        <source>Isha minutes &amp;after Maghrib</source>
+        <translation>مغر&amp;ب کے بعد عشاء کے منٹ</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ghrib angle</source>
+        <translation>مغرب کا ز&amp;اویہ</translation>
+    </message>
+    <message>
+        <source>High &amp;latitudes</source>
+        <translation>بلند عر&amp;ض البلد</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest latitude</source>
+        <translation>قریب ترین عرض البلد (&amp;N)</translation>
+    </message>
+    <message>
+        <source>R&amp;ounding</source>
+        <translation>گو&amp;ل کرنا</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>طریقہ (&amp;M):</translation>
     </message>
 </context>
 <context>
@@ -899,7 +1015,7 @@
     </message>
     <message>
         <source>C&amp;lear home city</source>
-        <translation>گھریلو شہر ہٹائیں</translation>
+        <translation>گھریلو شہر ہٹائیں (&amp;L)</translation>
     </message>
     <message>
         <source>Clear home city</source>
@@ -924,9 +1040,12 @@
         <source>Remind me at %1</source>
         <translation>%1 پر مجھے یاد دلائیں</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> min before</source>
-        <translation> منٹ پہلے</translation>
+        <translation>
+            <numerusform> منٹ پہلے</numerusform>
+            <numerusform> منٹ پہلے</numerusform>
+        </translation>
     </message>
     <message>
         <source>None</source>
@@ -938,7 +1057,7 @@
     </message>
     <message>
         <source>&amp;Early reminder:</source>
-        <translation>پیشگی یاد دہانی:</translation>
+        <translation>پیشگی یاد &amp;دہانی:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -946,7 +1065,7 @@
     </message>
     <message>
         <source>&amp;Play a sound with each reminder</source>
-        <translation>ہر یاد دہانی کے ساتھ آواز چلائیں</translation>
+        <translation>ہر یاد دہانی کے ساتھ آ&amp;واز چلائیں</translation>
     </message>
     <message>
         <source>Play a sound with each reminder</source>
@@ -962,7 +1081,7 @@
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation>منتخب کریں...</translation>
+        <translation>منتخب کریں... (&amp;H)</translation>
     </message>
     <message>
         <source>Choose a sound file</source>
@@ -970,7 +1089,7 @@
     </message>
     <message>
         <source>&amp;Built-in</source>
-        <translation>اندرونی</translation>
+        <translation>اند&amp;رونی</translation>
     </message>
     <message>
         <source>Use the built-in chime</source>
@@ -978,7 +1097,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>فائل:</translation>
+        <translation type="vanished">فائل:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -986,7 +1105,7 @@
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation>چلائیں</translation>
+        <translation>چلائیں (&amp;L)</translation>
     </message>
     <message>
         <source>Play the sound now</source>
@@ -994,7 +1113,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>روکیں</translation>
+        <translation>روکیں (&amp;S)</translation>
     </message>
     <message>
         <source>Stop the sound</source>
@@ -1002,7 +1121,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>آواز کی سطح:</translation>
+        <translation type="vanished">آواز کی سطح:</translation>
     </message>
     <message>
         <source>Reminder sound</source>
@@ -1011,6 +1130,38 @@
     <message>
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>آوازیں (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;jr (Dawn)</source>
+        <translation>فجر (&amp;J)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;uruq (Sunrise)</source>
+        <translation>طلوعِ آفتا&amp;ب</translation>
+    </message>
+    <message>
+        <source>&amp;Zuhr (Noon)</source>
+        <translation>ظہر (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>As&amp;r (Afternoon)</source>
+        <translation>عصر (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Maghrib (Sunset)</source>
+        <translation>مغرب (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Isha (Night)</source>
+        <translation>عشا&amp;ء</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>فائل (&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>آوا&amp;ز کی سطح:</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1172,11 @@
     </message>
     <message>
         <source>%1 in %2 min, at %3</source>
-        <translation>%1 میں %2 منٹ باقی، بوقت %3</translation>
+        <translation type="vanished">%1 میں %2 منٹ باقی، بوقت %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, at %3</source>
+        <translation>%1 میں %2 باقی، بوقت %3</translation>
     </message>
 </context>
 <context>

@@ -238,7 +238,7 @@ TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
         auto* offset = Find<QSpinBox>(options, "hijriOffset");
         EXPECT_EQ(offset->value(), row.stored) << row.name;
         offset->setValue(row.chosen);
-        Find<QPushButton>(options, "calendarOk")->click();
+        Find<QPushButton>(options, "okButton")->click();
         EXPECT_EQ(testing_support::Count(world_.log, "save hijri"), row.saves) << row.name;
         EXPECT_EQ(Label("hijriDate"), row.shown) << row.name;
     }

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -308,7 +309,7 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
         ASSERT_NE(options, nullptr);
         Find<QCheckBox>(options, "startAtLogin")->setChecked(on);
         Find<QCheckBox>(options, "keepInTray")->setChecked(on);
-        Find<QPushButton>(options, "companionOk")->click();
+        Find<QPushButton>(options, "okButton")->click();
         EXPECT_EQ(QFile::exists(entry), on);
         EXPECT_EQ(world_.companion.startAtLogin, on);
         EXPECT_EQ(window_->Tray() != nullptr, on);
@@ -323,18 +324,18 @@ TEST_F(CompanionWindowTest, AutostartEntryIsValidAndFollowsTheCompanionPage) {
 TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwitchesStay) {
     const std::vector<std::string> both = {"KeepInTray", "StartAtLogin"};
     const std::tuple<const char*, bool (*)(const QString&), const char*, bool> rows[] = {
-        // what is at the autostart folder, the OK button, whether the entry is written
+        // what is at the autostart folder, the page shown at OK, whether the entry is written
         {"a file", [](const QString& f) { return QFile(f).open(QIODevice::WriteOnly); },
-         "companionOk", false},
+         "companionPage", false},
         {"a dangling link", [](const QString& f) { return QFile::link(f + "-gone", f); },
-         "companionOk", false},
+         "companionPage", false},
         {"a read-only folder (the superuser writes there all the same)",
          [](const QString& f) {
              return ::geteuid() != 0 && QDir().mkpath(f) && QFile::setPermissions(f, {});
          },
-         "companionOk", false},
-        {"nothing", [](const QString&) { return true; }, "companionOk", true},
-        {"nothing, OK on another page", [](const QString&) { return true; }, "displayOk", false},
+         "companionPage", false},
+        {"nothing", [](const QString&) { return true; }, "companionPage", true},
+        {"nothing, OK on another page", [](const QString&) { return true; }, "displayPage", false},
     };
     for (const auto& [name, arrange, ok, written] : rows) {
         SCOPED_TRACE(name);
@@ -349,13 +350,15 @@ TEST_F(CompanionWindowTest, StartAtLoginIsStoredOnlyWithItsEntryAndUntouchedSwit
             OptionsDialog* options = OpenOptions();
             ASSERT_NE(options, nullptr);
             Find<QCheckBox>(options, "startAtLogin")
-                ->setChecked(std::string_view(ok) != "displayOk");
-            Find<QPushButton>(options, ok)->click();
+                ->setChecked(std::string_view(ok) != "displayPage");
+            auto* tabs = Find<QTabWidget>(options, "optionsTabs");
+            tabs->setCurrentWidget(Find<QWidget>(options, ok));
+            Find<QPushButton>(options, "okButton")->click();
             EXPECT_EQ(world_.companion.startAtLogin, written);
             EXPECT_EQ(world_.companion.unreadable,
                       written ? std::vector<std::string>{"KeepInTray"} : both);
             EXPECT_EQ(world_.messages.size(),
-                      std::string_view(ok) == "displayOk" || written ? 0U : 1U);
+                      std::string_view(ok) == "displayPage" || written ? 0U : 1U);
             QFile::setPermissions(config.filePath(QStringLiteral("autostart")),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }

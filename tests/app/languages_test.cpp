@@ -7,15 +7,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTextLayout>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <tuple>
 
 #include "app/month/timetable_print.h"
+#include "app/options/calendar_page.h"
 #include "app/text/bidi_text.h"
 #include "app/text/calendar_texts.h"
+#include "app/text/count_text.h"
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "app/text/ui_language.h"
@@ -170,6 +175,47 @@ TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
     }
 }
 
+// A count takes the language's plural form: Arabic has six (0, 1, 2, 3..10, 11..99, 100..),
+// French and Urdu two, Turkish one; the number keeps the language's digits.
+TEST(Languages, CountsTakeTheLanguagesPluralForm) {
+    const struct {
+        const char* language;  // "en": no translation
+        qint64 hours, minutes;
+        const char* countdown;  // HoursAndMinutesText
+        int days;
+        const char* daysSuffix;  // the Hijri offset's
+    } rows[] = {
+        {"en", 1, 12, "1 h 12 min", 1, " day"},
+        {"en", 0, 1, "1 min", -1, " day"},
+        {"en", 2, 0, "2 h", 2, " days"},
+        {"en", 0, 0, "0 min", 0, " days"},
+        {"ar", 0, 0, "٠ دقيقة", 0, " يوم"},
+        {"ar", 1, 1, "١ ساعة و١ دقيقة", 1, " يوم"},
+        {"ar", 2, 2, "٢ ساعتان و٢ دقيقتان", 2, " يومان"},
+        {"ar", 3, 3, "٣ ساعات و٣ دقائق", -2, " يومان"},
+        {"ar", 11, 11, "١١ ساعة و١١ دقيقة", 0, " يوم"},
+        {"ar", 0, 100, "١٠٠ دقيقة", 0, " يوم"},
+        {"ur", 1, 0, "1 گھنٹہ", 1, " دن"},
+        {"ur", 2, 5, "2 گھنٹے 5 منٹ", 2, " دن"},
+        {"fr", 1, 1, "1 h 1 min", 1, " jour"},
+        {"fr", 0, 2, "2 min", 2, " jours"},
+        {"fa", 3, 1, "۳ ساعت و ۱ دقیقه", 1, " روز"},
+        {"bn", 0, 3, "৩ মিনিট", 1, " দিন"},
+    };
+    for (const auto& row : rows) {
+        std::optional<LanguageScope> scope;
+        if (std::string_view(row.language) != "en") {
+            scope.emplace(row.language);
+        }
+        const std::string trace = std::string(row.language) + " " + std::to_string(row.hours) +
+                                  " h " + std::to_string(row.minutes) + " min";
+        EXPECT_EQ(HoursAndMinutesText(row.hours, row.minutes).toStdString(), row.countdown)
+            << trace;
+        CalendarPage page(row.days);
+        EXPECT_EQ(page.findChild<QSpinBox*>()->suffix().toStdString(), row.daysSuffix) << trace;
+    }
+}
+
 using LanguagesWindow = testing_support::WindowTest;
 
 TEST_F(LanguagesWindow, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
@@ -179,7 +225,7 @@ TEST_F(LanguagesWindow, AClockChosenInOptionsShowsAtOnceAndIsSaved) {
     OptionsDialog* options = OpenOptions();
     ASSERT_NE(options, nullptr);
     testing_support::Find<QComboBox>(options, "displayClock")->setCurrentIndex(2);
-    testing_support::Find<QPushButton>(options, "displayOk")->click();
+    testing_support::Find<QPushButton>(options, "okButton")->click();
     // Mecca's Fajr on 20 March 2026 ("  5:11 AM" in the daily command's own tests).
     EXPECT_EQ(Rows()[0].second, "05:11");
     EXPECT_EQ(records_.display.clock, ClockStyle::kTwentyFourHour);

@@ -16,6 +16,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+
+#include <optional>
+#include <string_view>
 
 #include "app/reminders/dbus_notifier.h"
 #include "app/widgets/message_box.h"
@@ -244,6 +248,29 @@ TEST(Notifications, WithoutASessionBusTheRemindersSaySoOnce) {
     QTest::qWait(200);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0][0].toString().contains("notification service cannot be reached"));
+}
+
+// At its least height the window still shows the six prayers whole, in each language's font
+// (Urdu's is the tallest).
+TEST_F(MainWindowTest, TheLeastHeightShowsAllSixPrayers) {
+    for (const char* language : {"en", "ar", "ur"}) {
+        std::optional<testing_support::LanguageScope> scope;
+        if (std::string_view(language) != "en") {
+            scope.emplace(language);
+        }
+        Start("Mecca", {2026, 3, 20});
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        window_->resize(1, 1);  // held at the least size the layout allows
+        QCoreApplication::processEvents();
+        const QTreeWidget* list = records_.window.listView;
+        ASSERT_EQ(list->topLevelItemCount(), 6) << language;
+        for (int row = 0; row < 6; ++row) {
+            const QRect rect = list->visualItemRect(list->topLevelItem(row));
+            EXPECT_TRUE(!rect.isEmpty() && list->viewport()->rect().contains(rect))
+                << language << " row " << row << " of " << list->viewport()->height();
+        }
+    }
 }
 
 }  // namespace

@@ -10,12 +10,18 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/options/method_page.h"
@@ -229,21 +235,136 @@ TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
     EXPECT_FALSE(dialog_->isVisible());
 }
 
-// Return accepts on every page, as OK does: each page's OK is the default while it is shown.
-TEST_F(OptionsDialogTest, ReturnAcceptsOnEveryPage) {
-    Open();
-    const int pages = Control<QTabWidget>("optionsTabs")->count();
-    ASSERT_GE(pages, 6);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) {
-            Open();
+// Keyboard only, page by page: Tab runs from the tabs through the page in the order it shows its
+// controls (one stop for a radio set) to OK and Cancel; from the page's first control (a list on
+// Method and Display, which would take Ctrl+Tab as a letter to search for) Ctrl+Tab and
+// Ctrl+Shift+Tab show the next and the previous page, round the ends; Return accepts and
+// Escape cancels there, OK under the tabs being the one default button.
+TEST_F(OptionsDialogTest, TheKeyboardWalksEveryPage) {
+    const std::vector<std::vector<std::string>> pages = {
+        {"classicPage", kAngle, kNumber, kShafi, kCity},
+        {"methodPage", "methodPreset", "methodFajrOverride", "methodFajrAngle",
+         "methodIshaAngleOverride", "methodIshaIntervalOverride", "methodMaghribOverride",
+         "methodMaghribAngle", "methodAdjust0", "methodAdjust1", "methodAdjust2", "methodAdjust3",
+         "methodAdjust4", "methodAdjust5", "methodHighLatitude", "methodRounding"},
+        {"displayPage", "displayClock"},
+        {"companionPage", "keepInTray", "startAtLogin"},
+        {"calendarPage", "hijriOffset"},
+        // The morning column of prayers, then the afternoon's; the sound on.
+        {"reminderPage", "remindAt0", "remindAt1", "remindAt2", "remindAt3", "remindAt4",
+         "remindAt5", "minutesBefore", "reminderSound", "soundFile", "chooseSound", "builtInSound",
+         "volume", "playSound", "stopSound"},
+    };
+    world_.reminders.choice.sound = true;
+    const int count = static_cast<int>(pages.size());
+    for (int page = 0; page < count; ++page) {
+        const char* name = pages[page][0].c_str();
+        world_.method.choice = MethodChoice{};
+        if (std::string_view(name) == "methodPage") {  // a preset, two angles overridden
+            world_.method.choice.presetId = "turkey";
+            world_.method.choice.fajrAngleDeg = 19.0;
+            world_.method.choice.maghribAngleDeg = 1.0;
         }
+        for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted},
+                                          std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+            Open();
+            auto* tabs = Control<QTabWidget>("optionsTabs");
+            tabs->setCurrentWidget(Control(name));
+            tabs->tabBar()->setFocus();
+            std::vector<std::string> reached = {name};
+            for (int step = 0; step < 30; ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (QApplication::focusWidget() == tabs->tabBar()) {
+                    break;
+                }
+                reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+            }
+            std::vector<std::string> expected = pages[page];
+            expected.insert(expected.end(), {kOk, kCancel});
+            EXPECT_EQ(reached, expected);
+            QWidget* first = Control(pages[page][1].c_str());
+            for (const auto& [keys, step] :
+                 {std::pair{QKeyCombination(Qt::ControlModifier, Qt::Key_Tab), 1},
+                  std::pair{
+                      QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab),
+                      count - 1}}) {
+                tabs->setCurrentIndex(page);
+                first->setFocus();
+                QTest::keyClick(first, keys.key(), keys.keyboardModifiers());
+                EXPECT_EQ(tabs->currentIndex(), (page + step) % count) << name;
+                EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << name;
+            }
+            tabs->setCurrentIndex(page);
+            first->setFocus();
+            dialog_->setResult(-1);
+            QTest::keyClick(first, key);
+            EXPECT_EQ(dialog_->result(), result) << name;
+            EXPECT_FALSE(dialog_->isVisible()) << name;
+        }
+    }
+}
+
+// On every page, in every language, each check box, radio button, button and captioned field
+// has an Alt key of its own there, and the key reaches it.
+TEST_F(OptionsDialogTest, EveryPageHasDistinctAltKeysThatReachTheirControls) {
+    for (const char* language : {"en", "ar", "ur", "fa", "fr", "tr", "id", "ms", "bn"}) {
+        std::optional<testing_support::LanguageScope> scope;
+        if (std::string_view(language) != "en") {
+            scope.emplace(language);
+        }
+        world_.method.choice = MethodChoice{};
+        world_.method.choice.presetId = "turkey";
+        world_.reminders.choice.sound = true;
+        Open();
         auto* tabs = Control<QTabWidget>("optionsTabs");
-        tabs->setCurrentIndex(page);
-        QWidget* shown = tabs->currentWidget();
-        QTest::keyClick(shown, Qt::Key_Return);
-        EXPECT_EQ(dialog_->result(), QDialog::Accepted) << tabs->tabText(page).toStdString();
-        EXPECT_FALSE(dialog_->isVisible()) << tabs->tabText(page).toStdString();
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QWidget* shown = tabs->currentWidget();
+            const std::string trace =
+                std::string(language) + " " + shown->objectName().toStdString();
+            std::map<QString, QWidget*> keys;  // Alt key: the control it reaches
+            const auto add = [&](const QString& text, QWidget* target) {
+                const QString key = QKeySequence::mnemonic(text).toString();
+                EXPECT_FALSE(key.isEmpty()) << trace << " " << text.toStdString();
+                EXPECT_TRUE(key.isEmpty() || keys.emplace(key, target).second)
+                    << trace << " " << key.toStdString() << " twice";
+            };
+            // A field right after a check box in the tab order is captioned by it (the box
+            // switches it on).
+            std::set<QWidget*> captioned;
+            for (QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+                add(button->text(), button);
+                if (qobject_cast<QCheckBox*>(button) != nullptr) {
+                    captioned.insert(button->nextInFocusChain());
+                }
+            }
+            for (QLabel* label : shown->findChildren<QLabel*>()) {
+                if (label->buddy() != nullptr) {
+                    add(label->text(), label->buddy());
+                    captioned.insert(label->buddy());
+                }
+            }
+            for (QWidget* field : shown->findChildren<QWidget*>()) {
+                const bool part = qobject_cast<QAbstractSpinBox*>(field->parentWidget()) ||
+                                  qobject_cast<QComboBox*>(field->parentWidget());
+                const bool isField =
+                    qobject_cast<QAbstractSpinBox*>(field) || qobject_cast<QComboBox*>(field) ||
+                    qobject_cast<QSlider*>(field) || (qobject_cast<QLineEdit*>(field) && !part);
+                EXPECT_TRUE(!isField || captioned.contains(field))
+                    << trace << " " << field->objectName().toStdString() << " has no caption";
+            }
+            for (const auto& [key, target] : keys) {
+                // (A button's key clicks it; Choose... would open a file dialog.)
+                if (target->isEnabled() && qobject_cast<QPushButton*>(target) == nullptr) {
+                    const QKeyCombination alt = QKeySequence(key, QKeySequence::PortableText)[0];
+                    const QString letter = QString(QChar(alt.key())).toLower();
+                    QTest::sendKeyEvent(QTest::Click, dialog_, alt.key(), letter,
+                                        alt.keyboardModifiers());
+                    EXPECT_EQ(QApplication::focusWidget(), target)
+                        << trace << " " << key.toStdString();
+                }
+            }
+        }
     }
 }
 
@@ -268,7 +389,7 @@ TEST_F(OptionsDialogTest, MethodPageChoosesAPresetAndTheClassicControlsWait) {
     Control<QComboBox>("methodHighLatitude")->setCurrentIndex(6);  // nearest-latitude
     EXPECT_TRUE(Control("methodNearestLatitude")->isEnabled());
     Control<QDoubleSpinBox>("methodNearestLatitude")->setValue(60.0);
-    Click("methodOk");
+    Ok();
     const MethodChoice& choice = records_.method.choice;
     EXPECT_EQ(choice.presetId, "turkey");
     EXPECT_EQ(choice.fajrAngleDeg, 19.5);
@@ -353,11 +474,10 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         const char* reached;
     };
     const Case cases[] = {
-        // (The City field is the page's last stop: Tab from it goes on to the tabs, not back.)
         {0, 0, kAngle, Qt::Key_Tab, kNumber},      {1, 0, kNumber, Qt::Key_Backtab, kInterval},
-        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kOk, Qt::Key_Backtab, kHanafi},
-        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kOk},
-        {0, 0, kOk, Qt::Key_Tab, kCancel},         {0, 0, kCancel, Qt::Key_Tab, kCity},
+        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kCity, Qt::Key_Backtab, kHanafi},
+        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kCity},
+        {0, 0, kCity, Qt::Key_Tab, kOk},           {0, 0, kOk, Qt::Key_Tab, kCancel},
     };
     for (const Case& c : cases) {
         world_.stored.method = static_cast<TwilightMethod>(c.method);
