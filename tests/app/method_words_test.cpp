@@ -65,6 +65,10 @@ TEST(MethodWords, SayTheMethodAsAPersonWould) {
         {"Maghrib angle, Fajr override, no rule", nullptr, false, &tehran,
          u"Institute of Geophysics, University of Tehran: Fajr 18.25°, Isha 14°, Maghrib 4.5°; "
          u"high latitudes: None; Asr Shafi"},
+        {"Arabic: its digits, marks and separators", "ar", false, &ummAlQura,
+         u"\u2068Umm al-Qura University, Makkah\u2069: الفجر \u2066١٨٫٥°\u2069، العشاء بعد "
+         u"المغرب بـ٩٠ دقيقة (١٢٠ في رمضان)؛ الشروق \u2066+٢\u2069 دقيقة؛ خطوط العرض العليا: "
+         u"زاوية الشفق؛ العصر الشافعي"},
     };
     // clang-format on
     for (const Row& row : rows) {
