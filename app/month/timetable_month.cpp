@@ -1,11 +1,7 @@
 #include "app/month/timetable_month.h"
 
-#include <QCoreApplication>
 #include <QDate>
-#include <QLocale>
 
-#include "app/text/bidi_text.h"
-#include "app/text/display_text.h"
 #include "timetable/hijri_days.h"
 
 namespace orvanta {
@@ -27,26 +23,6 @@ std::optional<std::vector<DatedRow>> ComputeMonth(const MonthRequest& request) {
         return std::nullopt;
     }
     return days;
-}
-
-QString MethodDescription(const PrayerSettings& settings, const MethodChoice& choice) {
-    QString method;
-    if (!IsClassic(choice)) {
-        method = QString::fromStdString(DescribeMethod(choice));
-    } else if (settings.method == TwilightMethod::kDepressionAngle) {
-        method =
-            ArgDegrees(QCoreApplication::translate(
-                           "Timetable", "Fajr and Isha with the sun %1\u00B0 below the horizon"),
-                       DisplayDecimal(settings.depressionDegrees, QLocale::FloatingPointShortest));
-    } else {
-        method = QCoreApplication::translate("Timetable",
-                                             "Fajr %1 min before sunrise, Isha %1 min after sunset")
-                     .arg(DisplayDecimal(settings.intervalMinutes, QLocale::FloatingPointShortest));
-    }
-    const QString asr = settings.asrShadowFactor == 1.0
-                            ? QCoreApplication::translate("Timetable", "Asr Shafi")
-                            : QCoreApplication::translate("Timetable", "Asr Hanafi");
-    return method + QStringLiteral("; ") + asr;
 }
 
 }  // namespace orvanta

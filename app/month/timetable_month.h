@@ -27,8 +27,4 @@ struct MonthRequest {
 // cannot be read or the Hijri dates cannot be computed.
 std::optional<std::vector<DatedRow>> ComputeMonth(const MonthRequest& request);
 
-// The method as a line for the page: the preset and its parameters, or the classic angle or
-// interval; then the Asr school.
-QString MethodDescription(const PrayerSettings& settings, const MethodChoice& choice);
-
 }  // namespace orvanta

@@ -18,7 +18,7 @@ namespace orvanta {
 struct PrintedMonth {
     QString city;
     QString month;   // "February 2026"
-    QString method;  // MethodDescription
+    QString method;  // MethodInWords
     QString qibla;   // QiblaDisplay
     std::vector<DatedRow> days;
 };

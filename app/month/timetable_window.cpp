@@ -14,6 +14,7 @@
 
 #include "app/text/bidi_text.h"
 #include "app/text/calendar_texts.h"
+#include "app/text/method_words.h"
 #include "app/widgets/leading_labels.h"
 #include "astro/qibla.h"
 
@@ -146,7 +147,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
         days
             ? tr("%1 \u2014 %2\n%3\n%4")
                   .arg(Isolated(place), MonthTitle(request.year, request.month),
-                       Isolated(MethodDescription(request.settings, request.choice)),
+                       Isolated(MethodInWords(request.settings, request.choice)),
                        QiblaDisplay(QiblaFrom(request.city.latitudeRad, request.city.longitudeRad)))
             : tr("The times of %1 cannot be computed: the rules of its time zone cannot be "
                  "read.")
@@ -184,7 +185,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
 PrintedMonth TimetableWindow::Page() const {
     return PrintedMonth{
         QString::fromStdString(shown_.city.name), MonthTitle(shown_.year, shown_.month),
-        MethodDescription(shown_.settings, shown_.choice),
+        MethodInWords(shown_.settings, shown_.choice),
         QiblaDisplay(QiblaFrom(shown_.city.latitudeRad, shown_.city.longitudeRad)), days_};
 }
 

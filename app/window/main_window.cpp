@@ -38,6 +38,7 @@
 #include "app/text/settings_log.h"
 #include "app/text/time_display.h"
 #include "app/text/ui_language.h"
+#include "app/widgets/accessible_content.h"
 #include "app/widgets/leading_labels.h"
 #include "app/window/about_dialog.h"
 #include "app/window/companion_tray.h"
@@ -215,7 +216,6 @@ void MainWindow::CreateControls() {
     auto* qibla = new QLabel(central);
     qibla->setObjectName(QStringLiteral("qibla"));
     qibla->setAccessibleName(tr("Qibla direction"));
-    qibla->setAccessibleDescription(tr("Degrees clockwise from true north"));
     dateRow->addWidget(hijriDate);
     dateRow->addStretch();
     dateRow->addWidget(qibla);
@@ -326,16 +326,23 @@ void MainWindow::ShowHijriDate() {
     const std::optional<HijriDate> hijri =
         HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
     if (records_.window.hijriDate) {
-        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part.
-        records_.window.hijriDate->setText(hijri ? DateSeparator() + HijriDisplay(*hijri)
-                                                 : QString());
+        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part. The name says
+        // what the label is; a screen reader reads the date itself from the description.
+        const QString date = hijri ? HijriDisplay(*hijri) : QString();
+        records_.window.hijriDate->setText(hijri ? DateSeparator() + date : QString());
+        SetAccessibleContent(*records_.window.hijriDate, date);
     }
 }
 
 void MainWindow::ShowQibla() {
     if (records_.window.qibla) {
-        records_.window.qibla->setText(
-            QiblaDisplay(QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad)));
+        const Qibla qibla = QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad);
+        const QString text = QiblaDisplay(qibla);
+        records_.window.qibla->setText(text);
+        SetAccessibleContent(*records_.window.qibla,
+                             qibla.kind == QiblaKind::kBearing
+                                 ? tr("%1, degrees clockwise from true north").arg(text)
+                                 : text);
     }
 }
 
@@ -383,8 +390,17 @@ void MainWindow::ShowCity(const std::string& name) {
         // The city and date rows cannot take the focus; the list tells a screen reader both.
         const QDate date =
             records_.window.datePicker ? records_.window.datePicker->date() : QDate();
-        records_.window.listView->setAccessibleDescription(
-            tr("Prayer times of %1 on %2").arg(Text(name), QLocale().toString(date)));
+        listSubject_ = tr("Prayer times of %1 on %2").arg(Text(name), QLocale().toString(date));
+        DescribeList();
+    }
+}
+
+void MainWindow::DescribeList() {
+    if (records_.window.listView) {
+        SetAccessibleContent(*records_.window.listView,
+                             nextMark_.isEmpty()
+                                 ? listSubject_
+                                 : tr("%1; next prayer: %2").arg(listSubject_, nextMark_));
     }
 }
 

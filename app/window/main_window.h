@@ -91,6 +91,8 @@ class MainWindow : public QMainWindow, public TimeListView {
     // Shows the Qibla of the city whose times the list shows.
     void ShowQibla();
     void ShowCity(const std::string& name);
+    // The list's accessible description: whose times and which day, then the next prayer.
+    void DescribeList();
     // The next prayer at nowUtc: its row bold and selected, the status line, the tooltip.
     void ShowNextPrayer(std::int64_t nowUtc);
     WatchedDay DayToWatch() const;
@@ -114,6 +116,8 @@ class MainWindow : public QMainWindow, public TimeListView {
     Reminders* reminders_;
     DayWatch* watch_;
     QLabel* nextPrayer_ = nullptr;
+    QString listSubject_;  // "Prayer times of Mecca on ..."
+    QString nextMark_;     // the marked row as spoken, or empty
     CompanionTray* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
     bool background_ = false;

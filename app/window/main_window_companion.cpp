@@ -13,6 +13,7 @@
 #include "app/reminders/reminders.h"
 #include "app/system/autostart_entry.h"
 #include "app/text/display_text.h"
+#include "app/widgets/accessible_content.h"
 #include "app/window/companion_tray.h"
 #include "app/window/main_window.h"
 #include "app/window/window_placement.h"
@@ -44,6 +45,8 @@ void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
     const QString text = NextEventText(next, nowUtc);
     if (nextPrayer_ != nullptr) {
         nextPrayer_->setText(text);
+        // Read and announced as its content: once a minute, when the shown text changes.
+        SetAccessibleContent(*nextPrayer_, text);
     }
     if (tray_ != nullptr) {
         tray_->SetStatus(text, {QString::fromStdString(records_.city.name), NextEventAtText(next)});
@@ -66,6 +69,11 @@ void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
                           SpokenRow(item->text(0), item->text(1), i == marked));
         }
     }
+    // The list's description names the marked prayer, so that a new mark is announced too.
+    nextMark_ = marked >= 0 ? SpokenRow(list->topLevelItem(marked)->text(0),
+                                        list->topLevelItem(marked)->text(1), false)
+                            : QString();
+    DescribeList();
     list->setCurrentItem(marked >= 0 ? list->topLevelItem(marked) : nullptr);
     if (marked < 0) {
         list->clearSelection();

@@ -165,6 +165,63 @@
         <source>Nearest latitude</source>
         <translation>أقرب خط عرض</translation>
     </message>
+    <message>
+        <source>%1 %2 min</source>
+        <extracomment>%1: a prayer&apos;s short name; %2: signed whole minutes added to its time (&quot;+2&quot;, &quot;-3&quot;).</extracomment>
+        <translation>%1 %2 دقيقة</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>الفجر %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>العشاء %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib (%2 in Ramadan)</source>
+        <translation>العشاء بعد المغرب بـ%1 دقيقة (%2 في رمضان)</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib</source>
+        <translation>العشاء بعد المغرب بـ%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Maghrib %1°</source>
+        <translation>المغرب %1°</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the seasonal bound</source>
+        <translation>الفجر والعشاء ضمن الحد الموسمي</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of one group of the method&apos;s line (&quot;Fajr 18°, Isha 17°&quot;).</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>high latitudes: %1</source>
+        <translation>خطوط العرض العليا: %1</translation>
+    </message>
+    <message>
+        <source>high latitudes: %1 at %2</source>
+        <extracomment>%1: the rule&apos;s name (&quot;Nearest latitude&quot;); %2: its latitude in degrees.</extracomment>
+        <translation>خطوط العرض العليا: %1 عند %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the groups of the method&apos;s line: twilights; adjustments; high latitudes; Asr.</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1: the authority&apos;s own name (not translated); %2: its angles and intervals.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>rounded up to the next minute</source>
+        <translation>مقرّبة للأعلى إلى الدقيقة التالية</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -726,7 +783,7 @@
     </message>
     <message>
         <source>Degrees clockwise from true north</source>
-        <translation>درجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
+        <translation type="vanished">درجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
     </message>
     <message>
         <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
@@ -739,6 +796,14 @@
     <message>
         <source>&amp;Timetable...</source>
         <translation>&amp;جدول المواقيت...</translation>
+    </message>
+    <message>
+        <source>%1, degrees clockwise from true north</source>
+        <translation>%1، بالدرجات باتجاه عقارب الساعة من الشمال الحقيقي</translation>
+    </message>
+    <message>
+        <source>%1; next prayer: %2</source>
+        <translation>%1؛ الصلاة التالية: %2</translation>
     </message>
 </context>
 <context>

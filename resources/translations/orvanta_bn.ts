@@ -157,6 +157,63 @@
         <source>Nearest latitude</source>
         <translation>নিকটতম অক্ষাংশ</translation>
     </message>
+    <message>
+        <source>%1 %2 min</source>
+        <extracomment>%1: a prayer&apos;s short name; %2: signed whole minutes added to its time (&quot;+2&quot;, &quot;-3&quot;).</extracomment>
+        <translation>%1 %2 মিনিট</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>ফজর %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>এশা %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib (%2 in Ramadan)</source>
+        <translation>মাগরিবের %1 মিনিট পরে এশা (রমজানে %2)</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib</source>
+        <translation>মাগরিবের %1 মিনিট পরে এশা</translation>
+    </message>
+    <message>
+        <source>Maghrib %1°</source>
+        <translation>মাগরিব %1°</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the seasonal bound</source>
+        <translation>মৌসুমি সীমার মধ্যে ফজর ও এশা</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of one group of the method&apos;s line (&quot;Fajr 18°, Isha 17°&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>high latitudes: %1</source>
+        <translation>উচ্চ অক্ষাংশ: %1</translation>
+    </message>
+    <message>
+        <source>high latitudes: %1 at %2</source>
+        <extracomment>%1: the rule&apos;s name (&quot;Nearest latitude&quot;); %2: its latitude in degrees.</extracomment>
+        <translation>উচ্চ অক্ষাংশ: %1, %2-এ</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the groups of the method&apos;s line: twilights; adjustments; high latitudes; Asr.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1: the authority&apos;s own name (not translated); %2: its angles and intervals.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>rounded up to the next minute</source>
+        <translation>পরের মিনিটে ঊর্ধ্বমুখী পূর্ণসংখ্যায়</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -714,7 +771,7 @@
     </message>
     <message>
         <source>Degrees clockwise from true north</source>
-        <translation>প্রকৃত উত্তর থেকে ঘড়ির কাঁটার দিকে ডিগ্রি</translation>
+        <translation type="vanished">প্রকৃত উত্তর থেকে ঘড়ির কাঁটার দিকে ডিগ্রি</translation>
     </message>
     <message>
         <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
@@ -727,6 +784,14 @@
     <message>
         <source>&amp;Timetable...</source>
         <translation>&amp;সময়সূচি...</translation>
+    </message>
+    <message>
+        <source>%1, degrees clockwise from true north</source>
+        <translation>%1, প্রকৃত উত্তর থেকে ঘড়ির কাঁটার দিকে ডিগ্রি</translation>
+    </message>
+    <message>
+        <source>%1; next prayer: %2</source>
+        <translation>%1; পরের নামাজ: %2</translation>
     </message>
 </context>
 <context>

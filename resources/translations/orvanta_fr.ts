@@ -157,6 +157,63 @@
         <source>Nearest latitude</source>
         <translation>Latitude la plus proche</translation>
     </message>
+    <message>
+        <source>%1 %2 min</source>
+        <extracomment>%1: a prayer&apos;s short name; %2: signed whole minutes added to its time (&quot;+2&quot;, &quot;-3&quot;).</extracomment>
+        <translation>%1 %2 min</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Fajr %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Icha %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib (%2 in Ramadan)</source>
+        <translation>Icha %1 min après le Maghrib (%2 pendant le Ramadan)</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib</source>
+        <translation>Icha %1 min après le Maghrib</translation>
+    </message>
+    <message>
+        <source>Maghrib %1°</source>
+        <translation>Maghrib %1°</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the seasonal bound</source>
+        <translation>Fajr et Icha dans la limite saisonnière</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of one group of the method&apos;s line (&quot;Fajr 18°, Isha 17°&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>high latitudes: %1</source>
+        <translation>hautes latitudes : %1</translation>
+    </message>
+    <message>
+        <source>high latitudes: %1 at %2</source>
+        <extracomment>%1: the rule&apos;s name (&quot;Nearest latitude&quot;); %2: its latitude in degrees.</extracomment>
+        <translation>hautes latitudes : %1 à %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the groups of the method&apos;s line: twilights; adjustments; high latitudes; Asr.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1: the authority&apos;s own name (not translated); %2: its angles and intervals.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>rounded up to the next minute</source>
+        <translation>arrondi à la minute supérieure</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -714,7 +771,7 @@
     </message>
     <message>
         <source>Degrees clockwise from true north</source>
-        <translation>Degrés dans le sens horaire depuis le nord géographique</translation>
+        <translation type="vanished">Degrés dans le sens horaire depuis le nord géographique</translation>
     </message>
     <message>
         <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
@@ -727,6 +784,14 @@
     <message>
         <source>&amp;Timetable...</source>
         <translation>&amp;Horaires...</translation>
+    </message>
+    <message>
+        <source>%1, degrees clockwise from true north</source>
+        <translation>%1, en degrés dans le sens horaire depuis le nord géographique</translation>
+    </message>
+    <message>
+        <source>%1; next prayer: %2</source>
+        <translation>%1 ; prochaine prière : %2</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,63 @@
         <source>Nearest latitude</source>
         <translation>Lintang terdekat</translation>
     </message>
+    <message>
+        <source>%1 %2 min</source>
+        <extracomment>%1: a prayer&apos;s short name; %2: signed whole minutes added to its time (&quot;+2&quot;, &quot;-3&quot;).</extracomment>
+        <translation>%1 %2 menit</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Subuh %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Isya %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib (%2 in Ramadan)</source>
+        <translation>Isya %1 menit setelah Magrib (%2 saat Ramadan)</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib</source>
+        <translation>Isya %1 menit setelah Magrib</translation>
+    </message>
+    <message>
+        <source>Maghrib %1°</source>
+        <translation>Magrib %1°</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the seasonal bound</source>
+        <translation>Subuh dan Isya dalam batas musiman</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of one group of the method&apos;s line (&quot;Fajr 18°, Isha 17°&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>high latitudes: %1</source>
+        <translation>lintang tinggi: %1</translation>
+    </message>
+    <message>
+        <source>high latitudes: %1 at %2</source>
+        <extracomment>%1: the rule&apos;s name (&quot;Nearest latitude&quot;); %2: its latitude in degrees.</extracomment>
+        <translation>lintang tinggi: %1 pada %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the groups of the method&apos;s line: twilights; adjustments; high latitudes; Asr.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1: the authority&apos;s own name (not translated); %2: its angles and intervals.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>rounded up to the next minute</source>
+        <translation>dibulatkan ke atas ke menit berikutnya</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -711,7 +768,7 @@
     </message>
     <message>
         <source>Degrees clockwise from true north</source>
-        <translation>Derajat searah jarum jam dari utara sejati</translation>
+        <translation type="vanished">Derajat searah jarum jam dari utara sejati</translation>
     </message>
     <message>
         <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
@@ -724,6 +781,14 @@
     <message>
         <source>&amp;Timetable...</source>
         <translation>&amp;Jadwal...</translation>
+    </message>
+    <message>
+        <source>%1, degrees clockwise from true north</source>
+        <translation>%1, derajat searah jarum jam dari utara sejati</translation>
+    </message>
+    <message>
+        <source>%1; next prayer: %2</source>
+        <translation>%1; salat berikutnya: %2</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,63 @@
         <source>Nearest latitude</source>
         <translation>قریب ترین عرض البلد</translation>
     </message>
+    <message>
+        <source>%1 %2 min</source>
+        <extracomment>%1: a prayer&apos;s short name; %2: signed whole minutes added to its time (&quot;+2&quot;, &quot;-3&quot;).</extracomment>
+        <translation>%1 %2 منٹ</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>فجر %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>عشاء %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib (%2 in Ramadan)</source>
+        <translation>عشاء مغرب کے %1 منٹ بعد (رمضان میں %2)</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghrib</source>
+        <translation>عشاء مغرب کے %1 منٹ بعد</translation>
+    </message>
+    <message>
+        <source>Maghrib %1°</source>
+        <translation>مغرب %1°</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the seasonal bound</source>
+        <translation>فجر اور عشاء موسمی حد کے اندر</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of one group of the method&apos;s line (&quot;Fajr 18°, Isha 17°&quot;).</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>high latitudes: %1</source>
+        <translation>بلند عرض البلد: %1</translation>
+    </message>
+    <message>
+        <source>high latitudes: %1 at %2</source>
+        <extracomment>%1: the rule&apos;s name (&quot;Nearest latitude&quot;); %2: its latitude in degrees.</extracomment>
+        <translation>بلند عرض البلد: %1، %2 پر</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the groups of the method&apos;s line: twilights; adjustments; high latitudes; Asr.</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1: the authority&apos;s own name (not translated); %2: its angles and intervals.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>rounded up to the next minute</source>
+        <translation>اگلے منٹ تک اوپر کی طرف گول</translation>
+    </message>
 </context>
 <context>
     <name>NextPrayer</name>
@@ -714,7 +771,7 @@
     </message>
     <message>
         <source>Degrees clockwise from true north</source>
-        <translation>حقیقی شمال سے گھڑی کی سمت میں درجے</translation>
+        <translation type="vanished">حقیقی شمال سے گھڑی کی سمت میں درجے</translation>
     </message>
     <message>
         <source>The program&apos;s path %1 holds a line break or another control character, which an autostart entry cannot hold.</source>
@@ -727,6 +784,14 @@
     <message>
         <source>&amp;Timetable...</source>
         <translation>&amp;نظام الاوقات...</translation>
+    </message>
+    <message>
+        <source>%1, degrees clockwise from true north</source>
+        <translation>%1، حقیقی شمال سے گھڑی کی سمت میں درجے</translation>
+    </message>
+    <message>
+        <source>%1; next prayer: %2</source>
+        <translation>%1؛ اگلی نماز: %2</translation>
     </message>
 </context>
 <context>

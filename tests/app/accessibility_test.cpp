@@ -15,9 +15,12 @@
 
 #include <array>
 #include <memory>
+#include <tuple>
 
+#include "app/day/day_watch.h"
 #include "app/month/timetable_window.h"
 #include "app/options/options_dialog.h"
+#include "app/widgets/accessible_content.h"
 #include "app/window/about_dialog.h"
 #include "app/window/main_window.h"
 #include "astro/method_presets.h"
@@ -160,6 +163,67 @@ TEST_F(AccessibilityTest, ARowReadsAsThePrayerAndItsTime) {
     EXPECT_TRUE(names.contains(QStringLiteral("Zuhr (Noon), 12:28 PM")) &&
                 names.contains(QStringLiteral("Asr (Afternoon), 3:53 PM, next prayer")))
         << names.join(u'|').toStdString();
+}
+
+// What a screen reader reads of each control: role, a name that says what it is, its content
+// (the description where the name is not the content, else the value) and its caption. Qt names
+// combo boxes on Linux by their item; their caption comes through the labelled-by relation.
+TEST_F(AccessibilityTest, EachControlReadsAsWhatItIsAndWhatItShows) {
+    world_.dstHours = 0.0;  // Mecca on 20 March 2026 at 3 PM, before Asr
+    const auto read = [](QWidget* window, const char* object) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
+            window->findChild<QWidget*>(QString::fromLatin1(object)));
+        const QString description = face->text(QAccessible::Description);
+        const auto labels = face->relations(QAccessible::Label);
+        return QString::number(face->role(), 16) + '|' + Name(face) + '|' +
+               (description.isEmpty() ? face->text(QAccessible::Value) : description) + '|' +
+               (labels.isEmpty() ? QString() : Name(labels.constFirst().first));
+    };
+    const std::tuple<int, const char*, const char*> rows[] = {
+        // window as Open takes it
+        {0, "cityDisplay", "2a|Location|Mecca|Location"},
+        {0, "datePicker", "34|Date|20 Mar 2026|Date"},
+        {0, "hijriDate", "29|Hijri date|1 Shawwal 1447|"},
+        {0, "qibla", "29|Qibla direction|Qibla 56.7°, degrees clockwise from true north|"},
+        {0, "listView",
+         "23|Prayer times|Prayer times of Mecca on Friday, 20 March 2026; next "
+         "prayer: Asr (Afternoon), 3:53 PM|"},
+        {0, "nextPrayer", "29|Next prayer|Asr in 53 min|"},
+        {1, "cityName", "2a|City|Type a few letters to see matching cities|City"},
+        {1, "displayClock", "2e|The language's own|How the prayer times are shown|Clock"},
+        {1, "methodRounding", "2e|The method's own|The method's own|Rounding"},
+        {3, "yearPicker", "34|Year|2026|"},
+    };
+    for (const auto& [window, object, expected] : rows) {
+        EXPECT_EQ(read(Open(window), object).toStdString(), expected) << object;
+    }
+    // The timetable's columns are named by their headers; each cell reads as its text.
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(Open(3)->findChild<QWidget*>("timetableTable"))
+            ->tableInterface();
+    EXPECT_EQ((table->columnDescription(2) + '|' + Name(table->cellAt(0, 0)) + '|' +
+               Name(table->cellAt(0, 7)))
+                  .toStdString(),
+              "Fajr|Sun 1|7:39 PM");
+}
+
+// The countdown and the next-prayer mark are announced when what they show changes (once a
+// minute, and when the next prayer changes), not at every second's redraw.
+TEST_F(AccessibilityTest, TheCountdownIsAnnouncedWhenItsTextChanges) {
+    world_.dstHours = 0.0;
+    Create();
+    QStringList announced;
+    ObserveAccessibleContent([&announced](QWidget& widget) {
+        announced.append(widget.objectName() + '=' + widget.accessibleDescription());
+    });
+    for (std::int64_t t = world_.utcSeconds; t < world_.utcSeconds + 120; ++t) {
+        emit window_->Watch().tick(t);  // every second for two minutes
+    }
+    emit window_->Watch().tick(world_.utcSeconds + 54 * 60);  // after Asr at 3:53 PM
+    ObserveAccessibleContent({});
+    EXPECT_EQ(announced.join(u'|').toStdString(),
+              "nextPrayer=Asr in 52 min|nextPrayer=Maghrib in 2 h 38 min|listView=Prayer times "
+              "of Mecca on Friday, 20 March 2026; next prayer: Maghrib (Sunset), 6:32 PM");
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "app/text/calendar_texts.h"
 #include "app/text/count_text.h"
 #include "app/text/display_text.h"
+#include "app/text/method_words.h"
 #include "app/text/time_display.h"
 #include "app/text/ui_language.h"
 #include "app/widgets/digit_spin_box.h"
@@ -153,6 +154,17 @@ TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
         };
     };
     const auto qibla = [] { return QiblaDisplay(Qibla{QiblaKind::kBearing, 52.0}); };
+    // The method's line in words, for a preset with edits and the Asr shadow factor.
+    const auto method = [](const char* preset, void (*edit)(MethodChoice&, PrayerSettings&)) {
+        return [=] {
+            MethodChoice choice;
+            choice.presetId = preset;
+            PrayerSettings settings;
+            edit(choice, settings);
+            return MethodInWords(settings, choice);
+        };
+    };
+    const auto shuruqPlus2 = [](MethodChoice& c, PrayerSettings&) { c.adjustments[1] = 2; };
     const std::tuple<const char*, const char*, std::function<QString()>, const char16_t*> rows[] = {
         {"degree sign after its number", "ar", qibla,
          u"\u0627\u0644\u0642\u0628\u0644\u0629 \u2066\u0665\u0662\u066B\u0660\u00B0\u2069"},
@@ -167,6 +179,41 @@ TEST(Languages, RightToLeftTextDigitsAndLettersFollowTheLanguage) {
         {"native digits typed", "fa", typed(u"\u06F2\u06F5\u06F0"), u"\u06F2\u06F5\u06F0|250"},
         {"Urdu heh joined", "ur", shaped(u"\u0638\u06C1\u0631", u'\u06C1'), u"1"},
         {"Arabic heh joined", "ar", shaped(u"\u0627\u0644\u0638\u0647\u0631", u'\u0647'), u"1"},
+        {"classic method as before", nullptr,
+         method("classic", [](MethodChoice&, PrayerSettings&) {}),
+         u"Fajr and Isha with the sun 18° below the horizon; Asr Shafi"},
+        {"unknown preset as classic", nullptr,
+         method("nowhere",
+                [](MethodChoice&, PrayerSettings& s) {
+                    s.method = TwilightMethod::kInterval;
+                    s.asrShadowFactor = 2.0;
+                }),
+         u"Fajr 90 min before sunrise, Isha 90 min after sunset; Asr Hanafi"},
+        {"a preset's method in words", nullptr, method("umm-al-qura", shuruqPlus2),
+         u"Umm al-Qura University, Makkah: Fajr 18.5°, Isha 90 min after Maghrib (120 in "
+         u"Ramadan); Shuruq +2 min; high latitudes: Twilight angle; Asr Shafi"},
+        {"overrides and rules in words", nullptr,
+         method("mwl",
+                [](MethodChoice& c, PrayerSettings& s) {
+                    s.asrShadowFactor = 2.0;
+                    c.ishaIntervalMinutes = 80.0;
+                    c.maghribAngleDeg = 1.5;
+                    c.adjustments[5] = -3;
+                    c.nearestLatitudeDeg = 65.0;
+                }),
+         u"Muslim World League: Fajr 18°, Isha 80 min after Maghrib, Maghrib 1.5°; Isha -3 min; "
+         u"high "
+         u"latitudes: Nearest latitude at 65°; Asr Hanafi"},
+        {"an authority's minutes, rounded up", nullptr,
+         method("moonsighting",
+                [](MethodChoice& c, PrayerSettings&) { c.rounding = RoundingRule::kUp; }),
+         u"Moonsighting Committee Worldwide: Fajr 18°, Isha 18°, Fajr and Isha within the "
+         u"seasonal bound, Zuhr +5 min, Maghrib +3 min; high latitudes: One seventh of the "
+         u"night; rounded up to the next minute; Asr Shafi"},
+        {"method in Arabic words", "ar", method("umm-al-qura", shuruqPlus2),
+         u"\u2068Umm al-Qura University, Makkah\u2069: الفجر \u2066١٨٫٥°\u2069، العشاء بعد "
+         u"المغرب بـ٩٠ دقيقة (١٢٠ في رمضان)؛ الشروق \u2066+٢\u2069 دقيقة؛ خطوط العرض العليا: "
+         u"زاوية الشفق؛ العصر الشافعي"},
     };
     for (const auto& [name, language, text, expected] : rows) {
         const std::unique_ptr<LanguageScope> scope(language ? new LanguageScope(language)
