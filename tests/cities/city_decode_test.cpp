@@ -26,8 +26,7 @@ TEST(CityName, UsableNames) {
         {std::string(200, 'a'), false},
         {emoji99 + "\xF0\x9F\x98\x80", false},  // 200 UTF-16 units
         {"Z\xFCrich", false},                   // Latin-1, not UTF-8
-        {"Detroit\xC0\xAF", false},             // overlong form
-        {"Ca\xED\xA0\x80ro", false},            // encoded surrogate
+        {"Ca\xED\xA0\x80ro", false},  // encoded surrogate (other malformed UTF-8: CommonText)
         {std::string("a\0b", 3), false},
     };
     for (const auto& c : cases) {
@@ -42,9 +41,8 @@ TEST(CityDecodeTest, ZoneNamesThatCouldLeaveTheZoneFolderAreRefused) {
     } cases[] = {
         {"America/Detroit", true},        {"Etc/GMT+5", true},
         {"America/Port-au-Prince", true}, {"", true},
-        {"../../etc/passwd", false},      {"America/../../x", false},
-        {"/etc/localtime", false},        {"America//Detroit", false},
-        {"America/Detroit/", false},      {"./UTC", false},
+        {"America/../../x", false},       {"/etc/localtime", false},
+        {"America//Detroit", false},      {"./UTC", false},
         {"America/New York", false},      {"Asia/\xC3\x9C", false},
     };
     for (const auto& c : cases) {

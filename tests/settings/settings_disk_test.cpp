@@ -125,7 +125,7 @@ const std::string kCannotArrange = "cannot arrange";  // the condition could not
 
 // A save that cannot complete says so and leaves every file as it was, with nothing added.
 TEST_F(SettingsDiskTest, ASaveThatCannotCompleteFailsAndChangesNothing) {
-    enum class Child { kAsIs, kFileSizeLimit, kUnprivileged };
+    enum class Child { kAsIs, kFileSizeLimit, kUnprivileged, kFolderInTheFilesPlace };
     struct Row {
         const char* name;
         Child child;
@@ -134,18 +134,25 @@ TEST_F(SettingsDiskTest, ASaveThatCannotCompleteFailsAndChangesNothing) {
     };
     // A file-size limit makes writes fail with EFBIG, as on a full disk (the new file is larger:
     // the city alone is 400 bytes). Root ignores permissions, so a read-only folder is tried by a
-    // child that drops to nobody. A path below a regular file cannot be made even by root.
+    // child that drops to nobody. A path below a regular file cannot be made even by root. A
+    // folder in the file's place fails the rename after the temporary file was written.
     const Row rows[] = {
         {"full disk", Child::kFileSizeLimit, false, "registry.reg"},
         {"read-only folder, no lock file", Child::kUnprivileged, false, "registry.reg"},
         {"read-only folder, lock taken", Child::kUnprivileged, true, "registry.reg"},
         {"folder cannot be made", Child::kAsIs, false, "registry.reg/orvanta/registry.reg"},
+        {"a folder in the file's place", Child::kFolderInTheFilesPlace, false, "registry.reg"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         testing_support::ScratchFolder scratch;
         const fs::path folder = scratch.Path();
         fs::copy(folder_, folder);
+        if (row.child == Child::kFolderInTheFilesPlace) {
+            fs::remove(folder / "registry.reg");
+            fs::create_directory(folder / "registry.reg");
+            WriteBytes(folder / "registry.reg" / "inside", "old");
+        }
         if (row.child == Child::kUnprivileged) {
             const fs::path lock = folder / "registry.reg.lock";
             row.lockFileWritable
@@ -189,19 +196,6 @@ TEST_F(SettingsDiskTest, TheWritersLockKeepsASecondWriterWaitingUntilReleased) {
     EXPECT_TRUE(SaveSettings(waiting, kNew));
     release.join();
     EXPECT_EQ(Loaded(path_), Fields(kNew));
-}
-
-// A folder in the file's place: the rename over it fails after the temporary file was written,
-// which is removed again; and reading a folder fails rather than looking like a missing file.
-TEST_F(SettingsDiskTest, AFolderInTheFilesPlaceFailsTheSaveAndLeavesNoTemporaryFile) {
-    fs::remove(path_);
-    fs::create_directory(path_);
-    WriteBytes(path_ / "inside", "old");
-    const auto before = Snapshot(folder_);
-    DiskSettingsFile file(path_);
-    EXPECT_FALSE(file.ReplaceAtomically("new content"));
-    EXPECT_FALSE(SaveSettings(file, kNew));
-    EXPECT_EQ(Snapshot(folder_), before);
 }
 
 TEST_F(SettingsDiskTest, ASymbolicLinkIsFollowedNotReplaced) {

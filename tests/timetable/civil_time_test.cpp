@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "timetable/civil_time.h"
 
@@ -11,15 +9,10 @@ namespace orvanta {
 namespace {
 
 TEST(CivilTime, DaysFromCivilAnchorsAndRoundTrip) {
-    const std::vector<std::pair<CivilDate, std::int64_t>> anchors = {
-        {{1970, 1, 1}, 0},      {{2000, 3, 1}, 11017},     {{1969, 12, 31}, -1},
-        {{1, 1, 1}, -719162},   {{9999, 12, 31}, 2932896}, {{2024, 2, 29}, 19782},
-        {{1900, 3, 1}, -25508},
-    };
-    for (const auto& [date, days] : anchors) {
-        EXPECT_EQ(DaysFromCivil(date), days) << IsoDate(date);
-        EXPECT_EQ(IsoDate(CivilFromDays(days)), IsoDate(date));
-    }
+    // One anchor pins the count; the walk below makes every other date follow from it.
+    EXPECT_EQ(DaysFromCivil({1970, 1, 1}), 0);
+    EXPECT_EQ(IsoDate(CivilFromDays(-719162)), "0001-01-01");
+    EXPECT_EQ(IsoDate(CivilFromDays(2932896)), "9999-12-31");
     // Consecutive day numbers are consecutive dates, across every month and leap rule.
     CivilDate previous = CivilFromDays(-719163);
     for (std::int64_t d = -719162; d <= 2932897; d += 1) {
