@@ -319,7 +319,8 @@ void MainWindow::ShowHijriDate() {
         HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
     if (records_.window.hijriDate) {
         // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part.
-        records_.window.hijriDate->setText(hijri ? DateSeparator() + HijriDisplay(*hijri)
+        // On a day of the Islamic year: "... · 1 Shawwal 1447 · Eid al-Fitr".
+        records_.window.hijriDate->setText(hijri ? DateSeparator() + HijriWithHoliday(*hijri)
                                                  : QString());
     }
 }
