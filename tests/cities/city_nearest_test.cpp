@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
+#include <vector>
 
 #include "cities/great_circle.h"
 #include "cities/sqlite_db.h"
@@ -20,16 +21,51 @@ double Degrees(std::int64_t code) {
     return code < 0 ? -d : d;
 }
 
-// The distance to the nearest city by reading every one.
-double ScannedNearestKm(double lat, double lon) {
-    const auto db = SqliteDb::Open(ORVANTA_CITY_DB_PATH, SqliteOpenMode::kReadOnlyImmutable);
-    auto statement = SqliteStatement::Prepare(*db, "SELECT latitude, longitude FROM cities");
-    double best = std::numeric_limits<double>::infinity();
-    while (statement->Step() == SqliteStatement::StepResult::kRow) {
-        best = std::min(best, GreatCircleKm(lat, lon, Degrees(*statement->ColumnInt64(0)),
-                                            Degrees(*statement->ColumnInt64(1))));
+struct Stored {
+    double lat, lon;
+    std::int64_t population;
+};
+
+// Every city of the database, read once.
+const std::vector<Stored>& AllCities() {
+    static const std::vector<Stored> all = [] {
+        std::vector<Stored> cities;
+        const auto db = SqliteDb::Open(ORVANTA_CITY_DB_PATH, SqliteOpenMode::kReadOnlyImmutable);
+        auto statement =
+            SqliteStatement::Prepare(*db, "SELECT latitude, longitude, population FROM cities");
+        while (statement->Step() == SqliteStatement::StepResult::kRow) {
+            cities.push_back({Degrees(*statement->ColumnInt64(0)),
+                              Degrees(*statement->ColumnInt64(1)), *statement->ColumnInt64(2)});
+        }
+        return cities;
+    }();
+    return all;
+}
+
+// The distances of the first n cities by a scan of every one, in the order offered: towns in
+// reach first, then by distance.
+std::vector<double> ScannedOrderKm(double lat, double lon, std::size_t n) {
+    std::vector<std::pair<bool, double>> keys;
+    for (const Stored& city : AllCities()) {
+        const double km = GreatCircleKm(lat, lon, city.lat, city.lon);
+        keys.emplace_back(!(city.population >= kTownPopulation && km <= kTownReachKm), km);
     }
-    return best;
+    std::partial_sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n), keys.end());
+    std::vector<double> order;
+    for (std::size_t i = 0; i < n; ++i) {
+        order.push_back(keys[i].second);
+    }
+    return order;
+}
+
+// The search's rows against the scan, in order.
+void ExpectAsScanned(double lat, double lon, std::size_t n) {
+    const NearestCitiesResult found = FindNearestCities(ORVANTA_CITY_DB_PATH, lat, lon, n);
+    const std::vector<double> scanned = ScannedOrderKm(lat, lon, n);
+    ASSERT_EQ(found.rows.size(), n) << lat << " " << lon;
+    for (std::size_t i = 0; i < n; ++i) {
+        EXPECT_NEAR(found.rows[i].distanceKm, scanned[i], 1e-9) << lat << " " << lon << " #" << i;
+    }
 }
 
 struct Place {
@@ -54,7 +90,7 @@ constexpr Place kPlaces[] = {
     {"middle of the Atlantic", 30.0, -40.0, "Lajes das Flores", 1317.0, 35.25, ""},
 };
 
-TEST(CityNearest, KnownPlacesTownsFirstAndNoCityMissed) {
+TEST(CityNearest, KnownPlacesAndPointsEverywhereAsAScanFindsThem) {
     for (const Place& place : kPlaces) {
         SCOPED_TRACE(place.what);
         const NearestCitiesResult found =
@@ -64,14 +100,22 @@ TEST(CityNearest, KnownPlacesTownsFirstAndNoCityMissed) {
         EXPECT_EQ(found.rows[0].city.name, place.first);
         EXPECT_NEAR(found.rows[0].distanceKm, place.firstKm, 0.05);
         EXPECT_NEAR(found.rows[0].bearingDeg, place.firstBearing, 0.1);
-        double nearest = std::numeric_limits<double>::infinity();
         bool laterSeen = *place.listedLater == '\0';
         for (const NearbyCity& row : found.rows) {
-            nearest = std::min(nearest, row.distanceKm);
             laterSeen = laterSeen || row.city.name == place.listedLater;
         }
+        ExpectAsScanned(place.lat, place.lon, 5);
         EXPECT_TRUE(laterSeen);
-        EXPECT_NEAR(nearest, ScannedNearestKm(place.lat, place.lon), 1e-9);
+    }
+    // Points spread over the globe (a fixed sequence), with lists long and short.
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 1664525U + 1013904223U;
+        return static_cast<double>(state >> 8) / 16777216.0;  // [0, 1)
+    };
+    for (int i = 0; i < 40; ++i) {
+        const double lat = std::asin(2.0 * next() - 1.0) * 180.0 / M_PI;  // even over the sphere
+        ExpectAsScanned(lat, 360.0 * next() - 180.0, i % 2 == 0 ? 5 : 40);
     }
     EXPECT_TRUE(FindNearestCities(ORVANTA_CITY_DB_PATH, 0, 0, 0).rows.empty());
     EXPECT_FALSE(FindNearestCities("/nonexistent/cities.db", 0, 0, 5).readable);
