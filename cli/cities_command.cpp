@@ -8,6 +8,7 @@
 #include "cities/city_finder.h"
 #include "cities/home_city_store.h"
 #include "cities/user_cities.h"
+#include "cli/cities_nearest.h"
 #include "cli/error_line.h"
 #include "common/visible_text.h"
 #include "timetable/civil_time.h"
@@ -229,6 +230,9 @@ int RunCitiesCommand(const CitiesRequest& request, std::ostream& out, std::ostre
             break;
         case CitiesRequest::Action::kRemove:
             status = Remove(request, buffer, err, services);
+            break;
+        case CitiesRequest::Action::kNearest:
+            status = WriteNearestCities(request, buffer, err, services);
             break;
     }
     return status == 0 ? WriteOutput(out, err, buffer.view()) : status;

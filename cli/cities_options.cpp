@@ -45,6 +45,20 @@ void CitiesOptions::Declare(CLI::App& app) {
     add_->add_option("--tz", request_.zoneName, "IANA time zone, Asia/Damascus (needed)")
         ->type_name("ZONE")
         ->check(ZoneCheck);
+    nearest_ = cities_->add_subcommand(
+        "nearest", "The cities nearest to LAT LON, the towns within 20 km first");
+    nearest_->add_option("lat", latText_, "Latitude, north positive")
+        ->type_name("LAT")
+        ->check(NumberWithin(-90.0, 90.0, "latitude"));
+    nearest_->add_option("lon", lonText_, "Longitude, EAST positive")
+        ->type_name("LON")
+        ->check(NumberWithin(-180.0, 180.0, "longitude"));
+    nearest_->add_option("--limit", limitText_, "Most rows shown (default 5)")
+        ->type_name("N")
+        ->check(LimitCheck);
+    nearest_->add_option("--format", format_, "Output (default text)")
+        ->type_name("text|json")
+        ->check(OneOf({"text", "json"}, "format"));
     remove_ = cities_->add_subcommand("remove", "Remove a city of your own");
     remove_->add_option("name", request_.text, "The city's name")->type_name("NAME");
 }
@@ -79,6 +93,20 @@ ParsedArguments CitiesOptions::Request() const {
     if (add_->parsed()) {
         return AddRequest(request);
     }
+    if (nearest_->parsed()) {
+        if (nearest_->count("lat") == 0 || nearest_->count("lon") == 0) {
+            return Refused("cities nearest needs a latitude and a longitude: LAT LON");
+        }
+        request.action = CitiesRequest::Action::kNearest;
+        request.latitudeDeg = *ParseFiniteNumber(latText_);
+        request.longitudeDeg = *ParseFiniteNumber(lonText_);
+        request.limit =
+            limitText_.empty()
+                ? 5
+                : static_cast<std::size_t>(*ParseNumber<int>(limitText_, NumberSigns::kNone));
+        request.json = format_ == "json";
+        return request;
+    }
     if (remove_->parsed()) {
         if (IsBlank(request.text)) {
             return Refused("cities remove needs the NAME of a city of your own");
@@ -86,7 +114,7 @@ ParsedArguments CitiesOptions::Request() const {
         request.action = CitiesRequest::Action::kRemove;
         return request;
     }
-    return Refused("cities needs one of search, home, add and remove");
+    return Refused("cities needs one of search, nearest, home, add and remove");
 }
 
 ParsedArguments CitiesOptions::AddRequest(CitiesRequest request) const {

@@ -28,6 +28,8 @@ class CitiesOptions {
     CLI::App* home_ = nullptr;
     CLI::App* add_ = nullptr;
     CLI::App* remove_ = nullptr;
+    CLI::App* nearest_ = nullptr;
+    std::string format_ = "text";
     std::string limitText_;
     std::string latText_;
     std::string lonText_;

@@ -5,7 +5,7 @@
 _orvanta_times_options="--city --lat --lon --tz --zone --dst --date --month --year --from --to
 --method --depression --interval --asr --hijri-offset --preset --fajr-angle --isha-angle
 --isha-interval --maghrib-angle --adjust --high-latitude --nearest-latitude --rounding --format
---24h --help --version"
+--24h --extras --help --version"
 _orvanta_times_presets="classic mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore
 malaysia indonesia turkey france russia tehran jafari moonsighting"
 
@@ -74,6 +74,15 @@ _orvanta_times() {
         esac
         return 0
     fi
+    if [[ ${COMP_WORDS[1]} == holidays ]] && ((COMP_CWORD >= 2)); then
+        case $prev in
+            --format) mapfile -t COMPREPLY < <(compgen -W "text json ics" -- "$cur") ;;
+            --hijri-offset) mapfile -t COMPREPLY < <(compgen -W "-2 -1 0 1 2" -- "$cur") ;;
+            --year) COMPREPLY=() ;;
+            *) mapfile -t COMPREPLY < <(compgen -W "--year --format --hijri-offset --help" -- "$cur") ;;
+        esac
+        return 0
+    fi
     if [[ ${COMP_WORDS[1]} == cities ]] && ((COMP_CWORD >= 2)); then
         _orvanta_times_cities_words "$program" "$cur" "$plain" "$prev"
         return 0
@@ -97,7 +106,7 @@ _orvanta_times() {
             --adjust | --nearest-latitude) COMPREPLY=() ;;
         *)
             local words=$_orvanta_times_options
-            ((COMP_CWORD == 1)) && words="cities presets next $words"
+            ((COMP_CWORD == 1)) && words="cities presets next holidays $words"
             mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
             ;;
     esac
@@ -127,12 +136,17 @@ _orvanta_times_next_words() {
 _orvanta_times_cities_words() {
     local program=$1 cur=$2 plain=$3 prev=$4 action=${COMP_WORDS[2]}
     if ((COMP_CWORD == 2)); then
-        mapfile -t COMPREPLY < <(compgen -W "search home add remove" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "search nearest home add remove" -- "$cur")
         return
     fi
     case $action:$prev in
         add:--tz) _orvanta_times_reply "$cur" "$(_orvanta_times_zones "$plain")" ;;
-        add:--lat | add:--lon | search:--limit) COMPREPLY=() ;;
+        add:--lat | add:--lon | search:--limit | nearest:--limit) COMPREPLY=() ;;
+        nearest:--format) mapfile -t COMPREPLY < <(compgen -W "text json" -- "$cur") ;;
+        nearest:*)
+            [[ $cur == -* ]] &&
+                mapfile -t COMPREPLY < <(compgen -W "--limit --format --help" -- "$cur")
+            ;;
         search:* | home:* | remove:*)
             if [[ $cur == -* ]]; then
                 local flags="--help"

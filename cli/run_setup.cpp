@@ -93,6 +93,15 @@ int SettleHijriOffset(const SettingsSnapshot* savedFile, const SettingsOverrides
 
 }  // namespace
 
+int RunHijriOffset(const SettingsOverrides& overrides, const TimesServices& services,
+                   std::ostream& err) {
+    std::optional<SettingsSnapshot> savedFile;
+    if (services.savedSettings != nullptr && !overrides.hijriOffsetDays) {
+        savedFile = ReadSettingsSnapshot(*services.savedSettings);
+    }
+    return SettleHijriOffset(savedFile ? &*savedFile : nullptr, overrides, err);
+}
+
 int SetUpRun(const TimesRequest& request, const TimesServices& services, std::int16_t year,
              std::ostream& err, RunSetup& setup) {
     // The settings file is read and parsed once, for every saved value the run uses.

@@ -25,6 +25,11 @@ struct RunSetup {
 int SetUpRun(const TimesRequest& request, const TimesServices& services, std::int16_t year,
              std::ostream& err, RunSetup& setup);
 
+// The Hijri offset of a run that needs no place: the command line's, else the saved one (a
+// saved value that cannot be read is reported to err and taken as 0).
+int RunHijriOffset(const SettingsOverrides& overrides, const TimesServices& services,
+                   std::ostream& err);
+
 // The error of a computation that gave no days: the city's zone is unknown, or its rules could
 // not be read. Returns the exit status, 1.
 int ReportNoDays(const CityLocation& city, std::ostream& err);

@@ -8,6 +8,7 @@
 #include "astro/date_row.h"
 #include "cli/cities_command.h"
 #include "cli/error_line.h"
+#include "cli/holidays_command.h"
 #include "cli/next_command.h"
 #include "cli/notice_text.h"
 #include "cli/run_setup.h"
@@ -42,7 +43,7 @@ int WriteTimetable(const TimesRequest& request, const CityLocation& city,
         // Nothing can fail now but the writing itself: the CSV goes straight out in its blocks
         // (a year is about 100 KiB), with no copy of the whole text in memory.
         out << printed.view();
-        WriteTimetableAsCsv(out, days, request.clock24);
+        WriteTimetableAsCsv(out, days, request.clock24, request.extras);
         return WriteOutput(out, err, {});
     }
     // The output so far, with room for the whole timetable after it (a day takes about 300
@@ -92,6 +93,9 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     }
     if (const auto* next = std::get_if<NextRequest>(&parsed)) {
         return RunNextCommand(*next, out, err, services);
+    }
+    if (const auto* holidays = std::get_if<HolidaysRequest>(&parsed)) {
+        return RunHolidaysCommand(*holidays, out, err, services);
     }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
     std::optional<CivilDate> date = request.date;

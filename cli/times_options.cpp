@@ -27,11 +27,13 @@ constexpr const char* kDescription =
 constexpr const char* kFooter =
     "Commands:\n"
     "  cities search TEXT [--limit N]                  find cities by the beginning of the name\n"
+    "  cities nearest LAT LON [--limit N]              the cities nearest to a point\n"
     "  cities home NAME | --clear                      set or clear the home city\n"
     "  cities add NAME --lat DEG --lon DEG --tz ZONE   add a city of your own\n"
     "  cities remove NAME                              remove a city of your own\n"
     "  presets                                         list the methods of the authorities\n"
     "  next [--format text|json|waybar] [--now TIME]   the next prayer time from now\n"
+    "  holidays [--year Y] [--format text|json|ics]    the days of the Islamic year in year Y\n"
     "  A NAME that begins with '-' follows --: cities add -- -Name --lat ...\n"
     "\nExamples:\n"
     "  orvanta-times --city \"Detroit, MI\" --month 2025-03 --24h\n"
@@ -85,6 +87,33 @@ ParsedArguments NextRequestFrom(const NextOptions& next,
     return times;
 }
 
+// The request of `holidays`: of the times command's options only --year, --format (not csv)
+// and --hijri-offset have a meaning there.
+ParsedArguments HolidaysRequestFrom(const std::vector<CLI::Option*>& timesOptions,
+                                    ParsedArguments times) {
+    for (const CLI::Option* option : timesOptions) {
+        const std::string name = option->get_name();
+        if (option->count() > 0 && name != "--year" && name != "--format" &&
+            name != "--hijri-offset") {
+            return EarlyExit{2, name + " does not go with holidays"};
+        }
+    }
+    const auto* request = std::get_if<TimesRequest>(&times);
+    if (request == nullptr) {
+        return times;
+    }
+    if (request->format == OutputFormat::kCsv) {
+        return EarlyExit{2, "holidays are written as text, json or ics, not csv"};
+    }
+    HolidaysRequest holidays;
+    if (request->range) {
+        holidays.year = request->range->first.year;
+    }
+    holidays.format = request->format;
+    holidays.overrides = request->overrides;
+    return holidays;
+}
+
 }  // namespace
 
 ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out) {
@@ -104,6 +133,9 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     CLI::App* presets = app.add_subcommand("presets", "List the methods of the authorities");
     NextOptions next;
     next.Declare(app);
+    CLI::App* holidays =
+        app.add_subcommand("holidays", "The days of the Islamic year in a Gregorian year");
+    holidays->fallthrough();  // --year, --format and --hijri-offset are the main command's
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
     }
@@ -128,6 +160,9 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     }
     if (next.Parsed()) {
         return NextRequestFrom(next, timesOptions, TimesRequestFrom(groups));
+    }
+    if (holidays->parsed()) {
+        return HolidaysRequestFrom(timesOptions, TimesRequestFrom(groups));
     }
     if (!cities.Parsed() && !presets->parsed()) {
         return TimesRequestFrom(groups);

@@ -44,16 +44,18 @@ struct TimesRequest {
     std::optional<std::pair<CivilDate, CivilDate>> range;
     OutputFormat format = OutputFormat::kText;
     bool clock24 = false;  // text: 24-hour times
+    bool extras = false;   // --extras: csv adds its extra columns (holiday)
 };
 
 // orvanta-times cities ...: what to do with the city databases.
 struct CitiesRequest {
-    enum class Action { kSearch, kSetHome, kClearHome, kAdd, kRemove };
+    enum class Action { kSearch, kSetHome, kClearHome, kAdd, kRemove, kNearest };
     Action action = Action::kSearch;
     std::string text;         // Search: the text typed; SetHome, Add, Remove: the city name
-    std::size_t limit = 20;   // Search: most rows shown
-    double latitudeDeg = 0;   // Add: degrees, NORTH positive
-    double longitudeDeg = 0;  // Add: degrees, EAST positive
+    std::size_t limit = 20;   // Search, Nearest (default 5): most rows shown
+    double latitudeDeg = 0;   // Add, Nearest: degrees, NORTH positive
+    double longitudeDeg = 0;  // Add, Nearest: degrees, EAST positive
+    bool json = false;        // Nearest: --format json
     std::string zoneName;     // Add: IANA zone name
 };
 
@@ -75,6 +77,13 @@ struct NextRequest {
     std::optional<GivenInstant> now;  // --now; nothing: the system clock
 };
 
+// orvanta-times holidays ...: the days of the Islamic year in a Gregorian year.
+struct HolidaysRequest {
+    std::optional<std::int16_t> year;           // --year; nothing: this year
+    OutputFormat format = OutputFormat::kText;  // text, json or ics
+    SettingsOverrides overrides;                // --hijri-offset
+};
+
 // The run ends before computing: help or version was printed (status 0), or the arguments
 // were refused (status 2, with a one-line message).
 struct EarlyExit {
@@ -84,7 +93,8 @@ struct EarlyExit {
 
 // Given the argument vector, returns the request, or how the run ends early. Help and version
 // text is written to out.
-using ParsedArguments = std::variant<TimesRequest, CitiesRequest, NextRequest, EarlyExit>;
+using ParsedArguments =
+    std::variant<TimesRequest, CitiesRequest, NextRequest, HolidaysRequest, EarlyExit>;
 ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out);
 
 }  // namespace orvanta

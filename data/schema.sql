@@ -32,6 +32,8 @@ CREATE TABLE cities (
 );
 -- Unique: searching for a display name must give back that very city.
 CREATE UNIQUE INDEX cities_by_key ON cities (search_key);
+-- The nearest cities to a point are read a band of latitudes at a time.
+CREATE INDEX cities_by_position ON cities (latitude, longitude, population);
 
 -- Other names a city is found by: plain US names, English names, "City, Country", ...
 -- Several cities may share an alias; the lookup takes the most populous (then lowest id).

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "hijri/hijri_holidays.h"
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/hours_text.h"
@@ -50,20 +51,28 @@ class CsvLine {
 
 }  // namespace
 
-void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24) {
+void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24,
+                         bool extras) {
     std::array<Part, kPrayerCount> names;
     for (int s = 0; s < kPrayerCount; ++s) {
         names[static_cast<std::size_t>(s)] = PartOf(std::string(PrayerShortName(s)) + ',');
     }
     // The lines go out in blocks of about 16 KiB, so that one small buffer serves the table.
     constexpr std::size_t kBlockBytes = 16384;
-    std::string text = "date,prayer,hours,time,hijri\n";
+    std::string text =
+        extras ? "date,prayer,hours,time,hijri,holiday\n" : "date,prayer,hours,time,hijri\n";
     text.reserve(kBlockBytes + 512);
     for (const DatedRow& day : days) {
         // The parts every line of the day shares: "date," and ",hijri\n".
         const Part date = PartOf(IsoDate(day.date) + ',');
-        const Part hijri =
-            PartOf(',' + (day.hijri ? HijriIsoText(*day.hijri) : std::string()) + '\n');
+        const Part hijri = PartOf(',' + (day.hijri ? HijriIsoText(*day.hijri) : std::string()) +
+                                  (extras ? "" : "\n"));
+        // ",eid-al-fitr\n": at most 16 bytes, within what CsvLine::Put copies.
+        std::string holiday;
+        if (extras) {
+            const auto kind = day.hijri ? HolidayOf(*day.hijri) : std::nullopt;
+            holiday = ',' + std::string(kind ? HolidayId(*kind) : std::string_view()) + '\n';
+        }
         for (int s = 0; s < kPrayerCount; ++s) {
             CsvLine line;
             line.Put(date);
@@ -72,6 +81,9 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
             line.Put(',');
             line.Put(TimeField(static_cast<double>(day.row[s]), clock24));
             line.Put(hijri);
+            if (extras) {
+                line.Put(std::string_view(holiday));
+            }
             line.AppendTo(text);
         }
         if (text.size() >= kBlockBytes) {

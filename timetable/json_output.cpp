@@ -9,6 +9,7 @@
 #include "astro/method_presets.h"
 #include "astro/qibla.h"
 #include "common/visible_text.h"
+#include "hijri/hijri_holidays.h"
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_dates.h"
@@ -77,6 +78,13 @@ nlohmann::ordered_json HijriJson(const std::optional<HijriDate>& date) {
             {"text", HijriDateText(*date)}};
 }
 
+// The day's HolidayId, or null.
+nlohmann::ordered_json HolidayJson(const std::optional<HijriDate>& date) {
+    const std::optional<HijriHoliday> holiday = date ? HolidayOf(*date) : std::nullopt;
+    return holiday ? nlohmann::ordered_json(std::string(HolidayId(*holiday)))
+                   : nlohmann::ordered_json(nullptr);
+}
+
 }  // namespace
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
@@ -124,6 +132,7 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         }
         list.push_back({{"date", IsoDate(day.date)},
                         {"hijri", HijriJson(day.hijri)},
+                        {"holiday", HolidayJson(day.hijri)},
                         {"utcOffset", offset},
                         {"times", std::move(times)},
                         {"texts", std::move(texts)},

@@ -1,7 +1,8 @@
 // Opens the window with the real services and saves pictures of it and of its dialogs:
 // main.png, icon.png, options.png, options-<page>.png for every other page (options-method.png,
 // options-display.png, options-companion.png, options-calendar.png, options-reminder.png),
-// options-reminder-on.png (with some reminders turned on), options-completion.png (the whole
+// options-location.png (after Use my location), options-reminder-on.png (with some reminders
+// turned on), options-completion.png (the whole
 // screen, with the City field's completion list open), timetable.png, timetable-a4.pdf,
 // timetable-letter.pdf, about.png, menu.png (the whole screen, with the Tools menu open after
 // Alt+T) and message.png (the whole screen, with a message box), into the folder given
@@ -97,6 +98,12 @@ int main(int argc, char* argv[]) {
     run("toolsOptions");
     if (QWidget* options = WaitForModal()) {
         ok = Save(options->grab(), folder, "options.png") && ok;
+        // Use my location, with what the desktop's location service answered within 2 s.
+        if (auto* locate = options->findChild<QAbstractButton*>(QStringLiteral("useMyLocation"))) {
+            locate->click();
+            QTest::qWait(2000);
+            ok = Save(options->grab(), folder, "options-location.png") && ok;
+        }
         if (auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("optionsTabs"))) {
             // options-method.png, options-display.png, ...: every page after the first, named
             // after its page ("methodPage").

@@ -23,6 +23,7 @@
 #include "app/options/display_page.h"
 #include "app/options/method_page.h"
 #include "app/options/reminder_page.h"
+#include "app/text/display_text.h"
 #include "app/text/number_field_text.h"
 #include "app/widgets/digit_spin_box.h"
 #include "app/widgets/fixed_size_dialog.h"
@@ -80,6 +81,7 @@ OptionsDialog::OptionsDialog(const OptionsContext& context, QWidget* parent)
       displayPage_(nullptr) {
     ui_->setupUi(this);
     AddHomeCityRow();
+    AddLocationRow();
     AddMethodPage();
     AddReminderPage();
     SetUpKeyboard();
@@ -213,7 +215,11 @@ void OptionsDialog::SetUpKeyboard() {
         previous = next;
     }
     if (homeCityRow_ != nullptr) {
-        setTabOrder(ui_->cityName, homeCityRow_->findChild<QPushButton*>());
+        previous = homeCityRow_->findChild<QPushButton*>();
+        setTabOrder(ui_->cityName, previous);
+    }
+    if (locationButton_ != nullptr) {
+        setTabOrder(previous, locationButton_);
     }
     MoveToEndOfFocusChain(*this, {ui_->okButton, ui_->cancelButton});
     SwitchPagesWithCtrlTab(*tabs);
@@ -260,6 +266,77 @@ void OptionsDialog::AddHomeCityRow() {
     row->addWidget(clear);
     grid->addWidget(homeCityRow_, grid->rowCount(), 0, 1, 2);
     connect(clear, &QPushButton::clicked, this, &OptionsDialog::ClearHomeCity);
+}
+
+void OptionsDialog::AddLocationRow() {
+    QGridLayout* grid = ui_->grid;
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("locationRow"));
+    auto* box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
+    locationButton_ = new QPushButton(tr("Use &my location"), row);
+    locationButton_->setObjectName(QStringLiteral("useMyLocation"));
+    locationButton_->setAccessibleDescription(
+        tr("Asks the desktop's location service and puts the nearest city in the City field"));
+    locationButton_->setAutoDefault(false);
+    locationNote_ = new QLabel(row);
+    locationNote_->setObjectName(QStringLiteral("locationNote"));
+    locationNote_->setWordWrap(true);
+    locationNote_->setTextFormat(Qt::PlainText);
+    // Room for two lines: the dialog's size is fixed when it opens.
+    locationNote_->setMinimumHeight(2 * locationNote_->fontMetrics().lineSpacing());
+    locationNote_->setMinimumWidth(locationNote_->fontMetrics().averageCharWidth() * 30);
+    box->addWidget(locationButton_, 0, Qt::AlignTop);
+    box->addWidget(locationNote_, 1);
+    grid->addWidget(row, grid->rowCount(), 0, 1, 2);
+    connect(locationButton_, &QPushButton::clicked, this, &OptionsDialog::UseMyLocation);
+}
+
+void OptionsDialog::UseMyLocation() {
+    if (locationRequest_ != nullptr) {
+        return;  // one question at a time
+    }
+    locationButton_->setEnabled(false);
+    locationNote_->setText(tr("Asking the desktop for your location\u2026"));
+    locationRequest_ = new LocationRequest(
+        context_.locationBus ? context_.locationBus() : QDBusConnection::systemBus(), this);
+    connect(locationRequest_, &LocationRequest::located, this, &OptionsDialog::OnLocated);
+    connect(locationRequest_, &LocationRequest::failed, this, &OptionsDialog::OnLocationFailed);
+    locationRequest_->Start(context_.locationTimeoutMs);
+}
+
+void OptionsDialog::OnLocated(double latitudeDeg, double longitudeDeg) {
+    locationRequest_->deleteLater();
+    locationRequest_ = nullptr;
+    locationButton_->setEnabled(true);
+    const std::optional<CitySuggestions::NearestCity> city =
+        context_.services.suggestions.Nearest(latitudeDeg, longitudeDeg);
+    if (!city) {
+        locationNote_->setText(tr("Your location is known, but the city database cannot be read."));
+        return;
+    }
+    const QString name = QString::fromStdString(city->name);
+    ui_->cityName->setText(name);
+    //: %1 city name, %2 distance in kilometres (whole number).
+    locationNote_->setText(tr("Nearest city: %1, %2 km away. Press OK to use it.")
+                               .arg(name, DisplayNumber(static_cast<int>(city->distanceKm + 0.5))));
+}
+
+void OptionsDialog::OnLocationFailed(LocationFailure why) {
+    locationRequest_->deleteLater();
+    locationRequest_ = nullptr;
+    locationButton_->setEnabled(true);
+    switch (why) {
+        case LocationFailure::kUnavailable:
+            locationNote_->setText(tr("This desktop has no location service."));
+            break;
+        case LocationFailure::kRefused:
+            locationNote_->setText(tr("The location service did not allow Orvanta your location."));
+            break;
+        case LocationFailure::kTimedOut:
+            locationNote_->setText(tr("The location service did not answer in time."));
+            break;
+    }
 }
 
 void OptionsDialog::ClearHomeCity() {

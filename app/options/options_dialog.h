@@ -5,9 +5,11 @@
 #include <functional>
 #include <string>
 
+#include <QDBusConnection>
 #include <QDialog>
 #include <QString>
 
+#include "app/system/location_request.h"
 #include "app/system/services.h"
 #include "astro/calculation_inputs.h"
 #include "settings/companion_settings.h"
@@ -17,6 +19,8 @@
 #include "settings/reminder_settings.h"
 
 class QCompleter;
+class QLabel;
+class QPushButton;
 class QStringListModel;
 
 namespace Ui {
@@ -59,6 +63,10 @@ struct OptionsContext {
     // The display settings, shown on the Display page and replaced on OK; without them the page
     // shows the language's clock and OK does not store it.
     DisplaySettings* display = nullptr;
+    // The bus of the location service that "Use my location" asks (default: the system bus),
+    // and how long it waits for an answer.
+    std::function<QDBusConnection()> locationBus{};
+    int locationTimeoutMs = 30000;
 };
 
 class OptionsDialog : public QDialog {
@@ -96,6 +104,12 @@ class OptionsDialog : public QDialog {
     // clears it; hidden without a home city.
     void AddHomeCityRow();
     void ClearHomeCity();
+    // Under the City field: "Use my location", which asks the desktop's location service and
+    // puts the nearest city in the field, with a line that says how it went.
+    void AddLocationRow();
+    void UseMyLocation();
+    void OnLocated(double latitudeDeg, double longitudeDeg);
+    void OnLocationFailed(LocationFailure why);
     void SetUpCityCompletion();
     // Names the controls whose label does not say what they hold, for screen readers.
     void NameControls();
@@ -113,6 +127,9 @@ class OptionsDialog : public QDialog {
     ReminderPage* reminderPage_ = nullptr;
     CompanionPage* companionPage_ = nullptr;
     QWidget* homeCityRow_ = nullptr;
+    QPushButton* locationButton_ = nullptr;
+    QLabel* locationNote_ = nullptr;
+    LocationRequest* locationRequest_ = nullptr;  // while a question is out
     DisplayPage* displayPage_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cities/city_nearest.h"
 #include "cities/city_search.h"
 #include "settings/settings_store.h"
 
@@ -93,6 +94,16 @@ DatabaseCitySuggestions::DatabaseCitySuggestions(
 std::vector<std::string> DatabaseCitySuggestions::Suggest(std::string_view typed,
                                                           std::size_t limit) const {
     return SearchCityNames(databasePath_, typed, limit, userDatabasePath_, notices_);
+}
+
+std::optional<CitySuggestions::NearestCity> DatabaseCitySuggestions::Nearest(
+    double latitudeDeg, double longitudeDeg) const {
+    const NearestCitiesResult found =
+        FindNearestCities(databasePath_, latitudeDeg, longitudeDeg, 1);
+    if (found.rows.empty()) {
+        return std::nullopt;
+    }
+    return NearestCity{found.rows.front().city.name, found.rows.front().distanceKm};
 }
 
 RealServices::RealServices(MessageFn showMessage, const std::filesystem::path& cityDatabase)

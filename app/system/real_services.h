@@ -65,6 +65,7 @@ class DatabaseCitySuggestions final : public CitySuggestions {
                             std::optional<std::filesystem::path> userDatabasePath,
                             NoticeList* notices = nullptr);
     std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const override;
+    std::optional<NearestCity> Nearest(double latitudeDeg, double longitudeDeg) const override;
 
   private:
     std::filesystem::path databasePath_;

@@ -111,6 +111,17 @@ class CitySuggestions {
     // City names whose folded name starts with the folded text, most populous first, at most
     // limit of them; empty when nothing matches or the database cannot be read.
     virtual std::vector<std::string> Suggest(std::string_view typed, std::size_t limit) const = 0;
+    // The city to offer for a position (degrees NORTH and EAST positive): the first of the
+    // shipped database's nearest cities (FindNearestCities) and its distance in km; nothing
+    // when the database cannot be read.
+    struct NearestCity {
+        std::string name;
+        double distanceKm = 0.0;
+    };
+    virtual std::optional<NearestCity> Nearest(double /*latitudeDeg*/,
+                                               double /*longitudeDeg*/) const {
+        return std::nullopt;
+    }
 };
 
 // Everything the window reaches outside itself. The referenced objects outlive the window.

@@ -24,6 +24,19 @@ constexpr std::array<const char*, 12> kHijriMonths = {
     QT_TRANSLATE_NOOP("Hijri", "Ramadan"),       QT_TRANSLATE_NOOP("Hijri", "Shawwal"),
     QT_TRANSLATE_NOOP("Hijri", "Dhu al-Qi'dah"), QT_TRANSLATE_NOOP("Hijri", "Dhu al-Hijjah")};
 
+// In the order of HijriHoliday.
+constexpr std::array<const char*, kHijriHolidayCount> kHolidays = {
+    QT_TRANSLATE_NOOP("Holiday", "Islamic New Year"),
+    QT_TRANSLATE_NOOP("Holiday", "Ashura"),
+    QT_TRANSLATE_NOOP("Holiday", "Mawlid"),
+    QT_TRANSLATE_NOOP("Holiday", "Isra and Mi'raj"),
+    QT_TRANSLATE_NOOP("Holiday", "Mid-Sha'ban"),
+    QT_TRANSLATE_NOOP("Holiday", "First of Ramadan"),
+    QT_TRANSLATE_NOOP("Holiday", "Laylat al-Qadr"),
+    QT_TRANSLATE_NOOP("Holiday", "Eid al-Fitr"),
+    QT_TRANSLATE_NOOP("Holiday", "Day of Arafah"),
+    QT_TRANSLATE_NOOP("Holiday", "Eid al-Adha")};
+
 constexpr std::array<const char*, 12> kMonths = {
     QT_TRANSLATE_NOOP("Timetable", "January"),   QT_TRANSLATE_NOOP("Timetable", "February"),
     QT_TRANSLATE_NOOP("Timetable", "March"),     QT_TRANSLATE_NOOP("Timetable", "April"),
@@ -51,6 +64,19 @@ QString HijriDisplay(const HijriDate& date) {
     return QCoreApplication::translate("Hijri", "%1 %2 %3")
         .arg(DisplayNumber(date.day), Translated("Hijri", kHijriMonths, date.month),
              DisplayNumber(date.year));
+}
+
+QString HolidayDisplay(HijriHoliday holiday) {
+    const auto index = static_cast<std::size_t>(holiday);
+    return index < kHolidays.size() ? QCoreApplication::translate("Holiday", kHolidays[index])
+                                    : QString();
+}
+
+QString HijriWithHoliday(const HijriDate& date) {
+    const std::optional<HijriHoliday> holiday = HolidayOf(date);
+    return holiday
+               ? HijriDisplay(date) + QLatin1Char(' ') + DateSeparator() + HolidayDisplay(*holiday)
+               : HijriDisplay(date);
 }
 
 QString QiblaDisplay(const Qibla& qibla) {
@@ -96,7 +122,7 @@ QStringList RowTexts(const DatedRow& day) {
     cells.append(QCoreApplication::translate("Timetable", "%1 %2")
                      .arg(language.dayName(date.dayOfWeek(), QLocale::ShortFormat),
                           DisplayNumber(date.day())));
-    cells.append(day.hijri ? HijriDisplay(*day.hijri) : QString());
+    cells.append(day.hijri ? HijriWithHoliday(*day.hijri) : QString());
     for (int s = 0; s < kPrayerCount; ++s) {
         cells.append(DisplayTime(static_cast<double>(day.row[s])).trimmed());
     }

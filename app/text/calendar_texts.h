@@ -6,12 +6,20 @@
 
 #include "astro/qibla.h"
 #include "hijri/hijri_date.h"
+#include "hijri/hijri_holidays.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {
 
 // "26 Jumada II 1448", the month name through the translation context "Hijri".
 QString HijriDisplay(const HijriDate& date);
+
+// The name of a day of the Islamic year ("Eid al-Fitr"), through the context "Holiday".
+QString HolidayDisplay(HijriHoliday holiday);
+
+// The Hijri date, with the name of the day of the Islamic year it is after the date separator:
+// "1 Shawwal 1447 · Eid al-Fitr"; HijriDisplay alone on other days.
+QString HijriWithHoliday(const HijriDate& date);
 
 // "Qibla 56.6°" (tenths; 359.96 shows as 0.0), "Qibla: none, this is the Kaaba" or
 // "Qibla: every direction".
@@ -20,8 +28,9 @@ QString QiblaDisplay(const Qibla& qibla);
 // "February 2026", the month name in English through the context "Timetable".
 QString MonthTitle(int year, int month);
 
-// A timetable row's cells: the Gregorian date ("Wed 18 Feb"), the Hijri date (empty without
-// one), then the six times as the main window's list shows them, without leading spaces.
+// A timetable row's cells: the Gregorian date ("Wed 18 Feb"), the Hijri date with its holiday
+// (HijriWithHoliday; empty without one), then the six times as the main window's list shows them,
+// without leading spaces.
 QStringList RowTexts(const DatedRow& day);
 
 // The column title of a prayer slot: "Fajr" .. "Isha", through the context "Timetable".

@@ -326,9 +326,10 @@ void MainWindow::ShowHijriDate() {
     const std::optional<HijriDate> hijri =
         HijriDateOf(CivilDate{today.year, today.month, today.day}, records_.hijri.offsetDays);
     if (records_.window.hijriDate) {
-        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part. The name says
-        // what the label is; a screen reader reads the date itself from the description.
-        const QString date = hijri ? HijriDisplay(*hijri) : QString();
+        // "6 Dec 2026 · 26 Jumada II 1448": the date picker shows the first part; on a day of
+        // the Islamic year: "... · 1 Shawwal 1447 · Eid al-Fitr". The name says what the label
+        // is; a screen reader reads the date itself from the description.
+        const QString date = hijri ? HijriWithHoliday(*hijri) : QString();
         records_.window.hijriDate->setText(hijri ? DateSeparator() + date : QString());
         SetAccessibleContent(*records_.window.hijriDate, date);
     }

@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>رأس السنة الهجرية</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>عاشوراء</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>المولد النبوي</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>الإسراء والمعراج</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>ليلة النصف من شعبان</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>أول رمضان</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>ليلة القدر</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>عيد الفطر</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>يوم عرفة</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>عيد الأضحى</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1109,6 +1152,39 @@
     <message>
         <source>Calendar</source>
         <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>استخدم موقعي (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>يسأل خدمة الموقع في سطح المكتب ويضع أقرب مدينة في حقل المدينة</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>جارٍ سؤال سطح المكتب عن موقعك…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>موقعك معروف، لكن تعذّرت قراءة قاعدة بيانات المدن.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>أقرب مدينة: %1، على بعد %2 كم. اضغط موافق لاستخدامها.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>لا توجد خدمة موقع في سطح المكتب هذا.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>لم تسمح خدمة الموقع لـ Orvanta بمعرفة موقعك.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>لم تُجب خدمة الموقع في الوقت المحدد.</translation>
     </message>
 </context>
 <context>

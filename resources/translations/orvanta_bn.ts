@@ -93,6 +93,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>ইসলামি নববর্ষ</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>আশুরা</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>ঈদে মিলাদুন্নবী</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>শবে মেরাজ</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>শবে বরাত</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>রমজানের প্রথম দিন</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>শবে কদর</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>ঈদুল ফিতর</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>আরাফাতের দিন</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>ঈদুল আজহা</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1093,6 +1136,39 @@
     <message>
         <source>Calendar</source>
         <translation>পঞ্জিকা</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>আমার অবস্থান ব্যবহার করুন (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>ডেস্কটপের অবস্থান পরিষেবাকে জিজ্ঞেস করে নিকটতম শহরটি শহরের ঘরে বসায়</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>ডেস্কটপের কাছে আপনার অবস্থান জানতে চাওয়া হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>আপনার অবস্থান জানা গেছে, কিন্তু শহরের ডেটাবেস পড়া যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>নিকটতম শহর: %1, %2 কিমি দূরে। ব্যবহার করতে ঠিক আছে চাপুন।</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>এই ডেস্কটপে কোনো অবস্থান পরিষেবা নেই।</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>অবস্থান পরিষেবা Orvanta-কে আপনার অবস্থান জানার অনুমতি দেয়নি।</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>অবস্থান পরিষেবা সময়মতো উত্তর দেয়নি।</translation>
     </message>
 </context>
 <context>

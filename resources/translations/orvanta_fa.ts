@@ -91,6 +91,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>آغاز سال هجری قمری</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>عاشورا</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>میلاد پیامبر</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>اسراء و معراج</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>نیمه شعبان</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>اول رمضان</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>شب قدر</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>عید فطر</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>روز عرفه</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>عید قربان</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1089,6 +1132,39 @@
     <message>
         <source>Calendar</source>
         <translation>تقویم</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>استفاده از موقعیت من (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>از سرویس موقعیت میزکار می‌پرسد و نزدیک‌ترین شهر را در خانهٔ شهر می‌گذارد</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>در حال پرسیدن موقعیت شما از میزکار…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>موقعیت شما معلوم است، اما پایگاه دادهٔ شهرها خوانده نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>نزدیک‌ترین شهر: %1، در %2 کیلومتری. برای استفاده تأیید را بزنید.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>این میزکار سرویس موقعیت ندارد.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>سرویس موقعیت اجازهٔ دانستن موقعیت شما را به Orvanta نداد.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>سرویس موقعیت به‌موقع پاسخ نداد.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Nouvel An islamique</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Achoura</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>Mawlid</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>Isra et Miraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>Mi-Chaabane</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>Premier jour du Ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>Laylat al-Qadr</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Aïd al-Fitr</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Jour d&apos;Arafat</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Aïd al-Adha</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1093,6 +1136,39 @@
     <message>
         <source>Calendar</source>
         <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>Utiliser &amp;ma position</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>Interroge le service de localisation du bureau et place la ville la plus proche dans le champ Ville</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>Demande de votre position au bureau…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>Votre position est connue, mais la base des villes ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>Ville la plus proche : %1, à %2 km. Appuyez sur OK pour l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>Ce bureau n&apos;a pas de service de localisation.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>Le service de localisation n&apos;a pas donné votre position à Orvanta.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>Le service de localisation n&apos;a pas répondu à temps.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Tahun Baru Islam</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Asyura</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>Maulid Nabi</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>Isra Mikraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>Nisfu Syakban</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>Awal Ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>Lailatul Qadar</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Idulfitri</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Hari Arafah</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Iduladha</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1089,6 +1132,39 @@
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>Gunakan &amp;lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>Menanyakan layanan lokasi desktop dan mengisi kota terdekat di kolom Kota</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>Menanyakan lokasi Anda ke desktop…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>Lokasi Anda diketahui, tetapi basis data kota tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>Kota terdekat: %1, %2 km jauhnya. Tekan OK untuk memakainya.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>Desktop ini tidak memiliki layanan lokasi.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>Layanan lokasi tidak mengizinkan Orvanta mengetahui lokasi Anda.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>Layanan lokasi tidak menjawab tepat waktu.</translation>
     </message>
 </context>
 <context>

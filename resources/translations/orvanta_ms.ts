@@ -91,6 +91,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Awal Muharam</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Asyura</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>Maulidur Rasul</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>Israk dan Mikraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>Nisfu Syaaban</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>Awal Ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>Lailatulqadar</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Aidilfitri</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Hari Arafah</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Aidiladha</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1089,6 +1132,39 @@
     <message>
         <source>Calendar</source>
         <translation>Kalendar</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>Guna &amp;lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>Bertanya kepada perkhidmatan lokasi desktop dan meletakkan bandar terdekat dalam medan Bandar</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>Bertanya lokasi anda kepada desktop…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>Lokasi anda diketahui, tetapi pangkalan data bandar tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>Bandar terdekat: %1, %2 km jauhnya. Tekan OK untuk menggunakannya.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>Desktop ini tiada perkhidmatan lokasi.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>Perkhidmatan lokasi tidak membenarkan Orvanta mengetahui lokasi anda.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>Perkhidmatan lokasi tidak menjawab dalam masa.</translation>
     </message>
 </context>
 <context>

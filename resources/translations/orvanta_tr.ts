@@ -91,6 +91,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Hicri Yılbaşı</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Aşure Günü</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>Mevlid Kandili</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>Miraç Kandili</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>Berat Kandili</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>Ramazan&apos;ın ilk günü</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>Kadir Gecesi</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Ramazan Bayramı</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Arefe Günü</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Kurban Bayramı</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1089,6 +1132,39 @@
     <message>
         <source>Calendar</source>
         <translation>Takvim</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>&amp;Konumumu kullan</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>Masaüstünün konum hizmetine sorar ve en yakın şehri Şehir alanına yazar</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>Konumunuz masaüstüne soruluyor…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>Konumunuz biliniyor, ancak şehir veritabanı okunamıyor.</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>En yakın şehir: %1, %2 km uzakta. Kullanmak için Tamam&apos;a basın.</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>Bu masaüstünde konum hizmeti yok.</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>Konum hizmeti Orvanta&apos;nın konumunuzu almasına izin vermedi.</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>Konum hizmeti zamanında yanıt vermedi.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,49 @@
     </message>
 </context>
 <context>
+    <name>Holiday</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>اسلامی نیا سال</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>عاشورا</translation>
+    </message>
+    <message>
+        <source>Mawlid</source>
+        <translation>عید میلاد النبی</translation>
+    </message>
+    <message>
+        <source>Isra and Mi&apos;raj</source>
+        <translation>شب معراج</translation>
+    </message>
+    <message>
+        <source>Mid-Sha&apos;ban</source>
+        <translation>شب برات</translation>
+    </message>
+    <message>
+        <source>First of Ramadan</source>
+        <translation>یکم رمضان</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr</source>
+        <translation>شب قدر</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>عید الفطر</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>یوم عرفہ</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>عید الاضحیٰ</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Couldn&apos;t find city!</source>
@@ -1093,6 +1136,39 @@
     <message>
         <source>Calendar</source>
         <translation>کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Use &amp;my location</source>
+        <translation>میرا مقام استعمال کریں (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Asks the desktop&apos;s location service and puts the nearest city in the City field</source>
+        <translation>ڈیسک ٹاپ کی مقام سروس سے پوچھ کر قریب ترین شہر کو شہر کے خانے میں لکھتا ہے</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for your location…</source>
+        <translation>ڈیسک ٹاپ سے آپ کا مقام پوچھا جا رہا ہے…</translation>
+    </message>
+    <message>
+        <source>Your location is known, but the city database cannot be read.</source>
+        <translation>آپ کا مقام معلوم ہے، لیکن شہروں کا ڈیٹا بیس پڑھا نہیں جا سکتا۔</translation>
+    </message>
+    <message>
+        <source>Nearest city: %1, %2 km away. Press OK to use it.</source>
+        <extracomment>%1 city name, %2 distance in kilometres (whole number).</extracomment>
+        <translation>قریب ترین شہر: %1، %2 کلومیٹر دور۔ اسے استعمال کرنے کے لیے ٹھیک ہے دبائیں۔</translation>
+    </message>
+    <message>
+        <source>This desktop has no location service.</source>
+        <translation>اس ڈیسک ٹاپ پر کوئی مقام سروس نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>The location service did not allow Orvanta your location.</source>
+        <translation>مقام سروس نے Orvanta کو آپ کا مقام جاننے کی اجازت نہیں دی۔</translation>
+    </message>
+    <message>
+        <source>The location service did not answer in time.</source>
+        <translation>مقام سروس نے وقت پر جواب نہیں دیا۔</translation>
     </message>
 </context>
 <context>

@@ -183,7 +183,7 @@ TEST_F(AccessibilityTest, EachControlReadsAsWhatItIsAndWhatItShows) {
         // window as Open takes it
         {0, "cityDisplay", "2a|Location|Mecca|Location"},
         {0, "datePicker", "34|Date|20 Mar 2026|Date"},
-        {0, "hijriDate", "29|Hijri date|1 Shawwal 1447|"},
+        {0, "hijriDate", "29|Hijri date|1 Shawwal 1447 \u00B7 Eid al-Fitr|"},
         {0, "qibla", "29|Qibla direction|Qibla 56.7°, degrees clockwise from true north|"},
         {0, "listView",
          "23|Prayer times|Prayer times of Mecca on Friday, 20 March 2026; next "

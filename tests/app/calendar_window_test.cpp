@@ -57,14 +57,24 @@ TEST_F(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
         std::string city;
         CivilDate date;
         std::string preset;
-        QString hijri;  // published: Ramadan 1447 and 1448 begin on these days
+        QString hijri;  // published: Ramadan 1447 and 1448 begin on these days, named
     };
     const std::vector<Row> rows = {
         {"Detroit, clocks forward", "Detroit, MI", {2026, 3, 8}, "classic", "19 Ramadan 1447"},
         // The clocks go forward at 22:00, between the day's events.
         {"Nuuk, clocks forward in the evening", "Nuuk", {2026, 3, 28}, "classic", "9 Shawwal 1447"},
         // Umm al-Qura's Isha moves to 120 minutes on the first day of Ramadan.
-        {"Mecca, 1 Ramadan", "Mecca", {2027, 2, 8}, "umm-al-qura", "1 Ramadan 1448"},
+        {"Mecca, 1 Ramadan",
+         "Mecca",
+         {2027, 2, 8},
+         "umm-al-qura",
+         "1 Ramadan 1448 \u00B7 First of Ramadan"},
+        // Eid al-Adha 1447: Wednesday 27 May 2026 (Umm al-Qura).
+        {"Mecca, Eid al-Adha",
+         "Mecca",
+         {2026, 5, 27},
+         "classic",
+         "10 Dhu al-Hijjah 1447 \u00B7 Eid al-Adha"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -228,7 +238,8 @@ TEST_F(CalendarWindow, TheOffsetIsStoredOnlyWhenChangedAndMovesTheDateRow) {
         {"changed", 0, false, 1, 1, QStringLiteral("\u00B7 2 Ramadan 1447")},
         {"unchanged", -1, false, -1, 0, QStringLiteral("\u00B7 29 Sha'ban 1447")},
         // An unreadable stored value shows as 0 and stays in the file unless changed.
-        {"unreadable kept", 0, true, 0, 0, QStringLiteral("\u00B7 1 Ramadan 1447")},
+        {"unreadable kept", 0, true, 0, 0,
+         QStringLiteral("\u00B7 1 Ramadan 1447 \u00B7 First of Ramadan")},
     };
     for (const Row& row : rows) {
         world_.hijri = {row.stored, row.unreadable};

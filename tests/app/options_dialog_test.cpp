@@ -242,7 +242,7 @@ TEST_F(OptionsDialogTest, FailedSaveIsReportedOnceAndTheValuesStayInEffect) {
 // Escape cancels there, OK under the tabs being the one default button.
 TEST_F(OptionsDialogTest, TheKeyboardWalksEveryPage) {
     const std::vector<std::vector<std::string>> pages = {
-        {"classicPage", kAngle, kNumber, kShafi, kCity},
+        {"classicPage", kAngle, kNumber, kShafi, kCity, "useMyLocation"},
         {"methodPage", "methodPreset", "methodFajrOverride", "methodFajrAngle",
          "methodIshaAngleOverride", "methodIshaIntervalOverride", "methodMaghribOverride",
          "methodMaghribAngle", "methodAdjust0", "methodAdjust1", "methodAdjust2", "methodAdjust3",
@@ -474,10 +474,10 @@ TEST_F(OptionsDialogTest, FocusEntersARadioGroupOnItsCheckedButton) {
         const char* reached;
     };
     const Case cases[] = {
-        {0, 0, kAngle, Qt::Key_Tab, kNumber},      {1, 0, kNumber, Qt::Key_Backtab, kInterval},
-        {0, 1, kNumber, Qt::Key_Tab, kHanafi},     {0, 1, kCity, Qt::Key_Backtab, kHanafi},
-        {0, 1, kHanafi, Qt::Key_Backtab, kNumber}, {0, 0, kShafi, Qt::Key_Tab, kCity},
-        {0, 0, kCity, Qt::Key_Tab, kOk},           {0, 0, kOk, Qt::Key_Tab, kCancel},
+        {0, 0, kAngle, Qt::Key_Tab, kNumber},        {1, 0, kNumber, Qt::Key_Backtab, kInterval},
+        {0, 1, kNumber, Qt::Key_Tab, kHanafi},       {0, 1, kCity, Qt::Key_Backtab, kHanafi},
+        {0, 1, kHanafi, Qt::Key_Backtab, kNumber},   {0, 0, kShafi, Qt::Key_Tab, kCity},
+        {0, 0, kCity, Qt::Key_Tab, "useMyLocation"}, {0, 0, kOk, Qt::Key_Tab, kCancel},
     };
     for (const Case& c : cases) {
         world_.stored.method = static_cast<TwilightMethod>(c.method);

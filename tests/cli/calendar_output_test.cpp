@@ -22,7 +22,9 @@ using testing_support::RunTimes;
 // February 2026: Zuhr 13:23, Asr 16:20; adjusted by whole minutes (the JSON's minutes are the
 // preset's own plus the adjustment). The method is named in every format; the presets are listed
 // with their sources. Umm al-Qura's Isha on 2 Ramadan is 120 minutes after Maghrib, not its
-// usual 90.
+// usual 90. The days of the Islamic year (Umm al-Qura: Eid al-Fitr 1445 Wednesday 10 April
+// 2024, Eid al-Adha 1447 Wednesday 27 May 2026) in json, in csv with --extras, and listed by
+// `holidays`, 1 Muharram twice in 2008.
 const char* const kRows = R"(
 0 @detroit-fixed --date 2026-02-18 | Qibla:    52.0° clockwise from true north | Date:     2026-02-18 (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --format csv | 2026-02-18,Fajr,*,1447-09-01 | 2026-02-18,Isha,*,1447-09-01
@@ -33,6 +35,17 @@ const char* const kRows = R"(
 0 @detroit-fixed --from 0622-07-18 --to 0622-07-19 |   Hijri | 0622-07-19 * 1 Muharram 1
 0 --lat 21.4225 --lon 39.8262 --zone 3 --format json | "qiblaDegrees": null
 0 @detroit-fixed --date 2026-02-17 --hijri-offset 1 | (1 Ramadan 1447)
+0 @mecca --date 2026-05-27 --format json | "holiday": "eid-al-adha"
+0 @mecca --date 2026-05-28 --format json | "holiday": null
+0 @mecca --date 2026-05-26 --format csv --extras | hijri,holiday | 2026-05-26,Isha,*,1447-12-09,arafah
+0 @mecca --date 2026-05-25 --hijri-offset 1 --format csv --extras | 2026-05-25,Fajr,*,1447-12-09,arafah
+0 @mecca --date 2026-05-27 --format csv --extras | 2026-05-27,Maghrib,*,1447-12-10,eid-al-adha
+0 holidays --year 2024 | 2024-04-10  Wed  Eid al-Fitr       1 Shawwal 1445
+0 holidays --year 2024 --hijri-offset -1 | 2024-06-17  Mon  Eid al-Adha       10 Dhu al-Hijjah 1445
+0 holidays --year 2008 --format json | "date": "2008-01-10", | "date": "2008-12-29", | "id": "new-year",
+0 holidays --year 2025 --format ics | UID:ramadan-1446@orvanta | DTSTART;VALUE=DATE:20250301 | DTEND;VALUE=DATE:20250302
+2 holidays --year 2025 --format csv | holidays are written as text, json or ics, not csv
+2 holidays --city Mecca | --city does not go with holidays
 0 @detroit-fixed --date 2026-02-20 --hijri-offset -2 | (1 Ramadan 1447)
 0 @detroit-fixed --date 2026-02-18 --hijri-offset -0 | (1 Ramadan 1447)
 2 @detroit-fixed --hijri-offset 3 | hijri offset must be -2, -1, 0, 1 or 2, not "3"
@@ -62,7 +75,7 @@ RunResult Times(const std::vector<std::string>& args, const std::string& savedLi
 
 TEST(CalendarOutput, EveryFormatCarriesTheHijriDateAndTheQibla) {
     EXPECT_EQ(testing_support::ExpectCommands(kRows, [](const auto& args) { return Times(args); }),
-              22u);
+              33u);
 }
 
 // Saved settings: a Hijri offset (the command line's wins), a method; unreadable values are

@@ -72,7 +72,10 @@ check "next: options" $'--dst\n--depression' $p next --city Mecca --d
 check "next: a value of a times option" "hanafi" $p next --asr h
 check "nothing for a date" "" $p --date 20
 check "nothing for a number" "" $p --lat ""
-check "cities actions" $'search\nhome\nadd\nremove' $p cities ""
+check "cities actions" $'search\nnearest\nhome\nadd\nremove' $p cities ""
+check "nearest formats" "json" $p cities nearest 1 2 --format j
+check "holidays: its options" $'--year\n--format\n--hijri-offset\n--help' $p holidays --
+check "holidays: ics" "ics" $p holidays --format i
 check "search options" "--limit" $p cities search --l
 check "home options" $'--clear\n--help' $p cities home --
 check "add options" $'--lat\n--lon' $p cities add "My Village" --l

@@ -1,0 +1,209 @@
+#include "cities/city_nearest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "cities/city_database_check.h"
+#include "cities/city_name.h"
+#include "cities/great_circle.h"
+#include "cities/sqlite_db.h"
+
+namespace orvanta {
+namespace {
+
+// ?1 .. ?2: latitude codes; ?3 .. ?4 and ?5 .. ?6: longitude codes (the second range empty
+// unless the window crosses the date line). Both columns are in cities_by_position.
+// The index holds every column read, so the band costs no reads of the table itself.
+constexpr std::string_view kBandSql =
+    "SELECT city_id, latitude, longitude, population FROM cities"
+    " WHERE latitude BETWEEN ?1 AND ?2"
+    " AND (longitude BETWEEN ?3 AND ?4 OR longitude BETWEEN ?5 AND ?6)";
+
+// The rest of a city kept.
+constexpr std::string_view kCitySql =
+    "SELECT c.name, c.country, c.region, z.iana_name"
+    " FROM cities AS c LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
+    " WHERE c.city_id = ?1";
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kKmPerDegree = kEarthRadiusKm / kDegreesPerRadian;  // along a meridian
+constexpr double kFirstBandDeg = 0.2;  // about 22 km each way: more than kTownReachKm
+constexpr std::size_t kMaxLimit = 1000;
+
+// A coordinate code (|code| = degrees * 100 + minutes, negative south or west) as degrees.
+double DegreesOfCode(std::int64_t code) {
+    const std::int64_t magnitude = code < 0 ? -code : code;
+    const double degrees =
+        static_cast<double>(magnitude / 100) + static_cast<double>(magnitude % 100) / 60.0;
+    return code < 0 ? -degrees : degrees;
+}
+
+// The code of a whole number of minutes of arc (negative south or west). Codes grow with the
+// angle they stand for, so bounds in minutes become bounds in codes.
+std::int64_t CodeOfMinutes(std::int64_t minutes) {
+    const std::int64_t magnitude = minutes < 0 ? -minutes : minutes;
+    const std::int64_t code = magnitude / 60 * 100 + magnitude % 60;
+    return minutes < 0 ? -code : code;
+}
+
+std::int64_t LowCode(double degrees) {
+    return CodeOfMinutes(static_cast<std::int64_t>(std::floor(degrees * 60.0)));
+}
+std::int64_t HighCode(double degrees) {
+    return CodeOfMinutes(static_cast<std::int64_t>(std::ceil(degrees * 60.0)));
+}
+
+// Longitude in (-180, 180].
+double WrapLongitude(double degrees) {
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped <= -180.0) {
+        wrapped += 360.0;
+    } else if (wrapped > 180.0) {
+        wrapped -= 360.0;
+    }
+    return wrapped;
+}
+
+struct Window {
+    std::int64_t latLow, latHigh, lonLow1, lonHigh1, lonLow2, lonHigh2;
+};
+
+// The codes that hold every city within bandDeg of arc of the point. The longitudes such a
+// city can have differ from the point's by at most asin(sin(band) / cos(latitude)), unless the
+// band reaches a pole.
+Window WindowOf(double latitudeDeg, double longitudeDeg, double bandDeg) {
+    Window window{LowCode(std::max(latitudeDeg - bandDeg, -90.0)),
+                  HighCode(std::min(latitudeDeg + bandDeg, 90.0)),
+                  -18000,
+                  18000,
+                  1,
+                  0};
+    const double ratio =
+        std::sin(bandDeg / kDegreesPerRadian) / std::cos(latitudeDeg / kDegreesPerRadian);
+    if (std::abs(latitudeDeg) + bandDeg >= 89.9 || ratio >= 1.0) {
+        return window;
+    }
+    const double half = std::asin(ratio) * kDegreesPerRadian + 0.02;  // margin for rounding
+    const double low = longitudeDeg - half;
+    const double high = longitudeDeg + half;
+    if (low < -180.0) {
+        window = {window.latLow, window.latHigh, LowCode(low + 360.0),
+                  18000,         -18000,         HighCode(high)};
+    } else if (high > 180.0) {
+        window = {window.latLow, window.latHigh, LowCode(low),
+                  18000,         -18000,         HighCode(high - 360.0)};
+    } else {
+        window.lonLow1 = LowCode(low);
+        window.lonHigh1 = HighCode(high);
+    }
+    return window;
+}
+
+// The cities inside the window with their distance and bearing; false when the query fails.
+bool ReadBand(const SqliteDb& db, const Window& window, double latitudeDeg, double longitudeDeg,
+              std::vector<NearbyCity>& rows) {
+    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, kBandSql);
+    const std::int64_t values[] = {window.latLow,   window.latHigh, window.lonLow1,
+                                   window.lonHigh1, window.lonLow2, window.lonHigh2};
+    if (!statement) {
+        return false;
+    }
+    for (int i = 0; i < 6; ++i) {
+        if (!statement->BindInt64(i + 1, values[i])) {
+            return false;
+        }
+    }
+    rows.clear();
+    for (;;) {
+        const SqliteStatement::StepResult step = statement->Step();
+        if (step != SqliteStatement::StepResult::kRow) {
+            return step == SqliteStatement::StepResult::kDone;
+        }
+        NearbyCity row;
+        row.cityId = statement->ColumnInt64(0).value_or(0);
+        row.city.latitudeCode = statement->ColumnInt64(1).value_or(0);
+        row.city.longitudeCode = statement->ColumnInt64(2).value_or(0);
+        row.city.population = statement->ColumnInt64(3).value_or(0);
+        const double lat = DegreesOfCode(row.city.latitudeCode);
+        const double lon = DegreesOfCode(row.city.longitudeCode);
+        row.distanceKm = GreatCircleKm(latitudeDeg, longitudeDeg, lat, lon);
+        row.bearingDeg = InitialBearingDeg(latitudeDeg, longitudeDeg, lat, lon);
+        rows.push_back(std::move(row));
+    }
+}
+
+// Reads the name, country, region and zone of a row; false when the query fails, the city is
+// gone or its name is damaged (it could never be looked up).
+bool ReadDetails(const SqliteDb& db, NearbyCity& row) {
+    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, kCitySql);
+    if (!statement || !statement->BindInt64(1, row.cityId) ||
+        statement->Step() != SqliteStatement::StepResult::kRow) {
+        return false;
+    }
+    row.city.name = statement->ColumnText(0).value_or("");
+    row.city.country = statement->ColumnText(1).value_or("");
+    row.city.region = statement->ColumnText(2).value_or("");
+    row.city.zoneName = statement->ColumnText(3).value_or("");
+    return IsUsableCityName(row.city.name);
+}
+
+bool IsTownInReach(const NearbyCity& row) {
+    return row.city.population >= kTownPopulation && row.distanceKm <= kTownReachKm;
+}
+
+}  // namespace
+
+NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase, double latitudeDeg,
+                                      double longitudeDeg, std::size_t limit) {
+    NearestCitiesResult result;
+    const std::optional<SqliteDb> db =
+        SqliteDb::Open(cityDatabase, SqliteOpenMode::kReadOnlyImmutable);
+    if (!db || !IsReadableCityDatabase(*db, cityDatabase)) {
+        result.readable = false;
+        return result;
+    }
+    limit = std::min(limit, kMaxLimit);
+    if (limit == 0) {
+        return result;
+    }
+    latitudeDeg = std::clamp(latitudeDeg, -90.0, 90.0);
+    longitudeDeg = WrapLongitude(longitudeDeg);
+    std::vector<NearbyCity> rows;
+    for (double bandDeg = kFirstBandDeg;; bandDeg *= 4.0) {
+        const bool whole = bandDeg >= 180.0;
+        if (!ReadBand(*db, WindowOf(latitudeDeg, longitudeDeg, whole ? 180.0 : bandDeg),
+                      latitudeDeg, longitudeDeg, rows)) {
+            result.readable = false;
+            return result;
+        }
+        if (!whole) {
+            // Only the cities within the band's half-width are sure to be the nearest.
+            const double reachKm = bandDeg * kKmPerDegree;
+            std::erase_if(rows,
+                          [reachKm](const NearbyCity& row) { return row.distanceKm > reachKm; });
+        }
+        if (whole || rows.size() >= limit) {
+            break;
+        }
+    }
+    std::sort(rows.begin(), rows.end(), [](const NearbyCity& a, const NearbyCity& b) {
+        const bool townA = IsTownInReach(a);
+        const bool townB = IsTownInReach(b);
+        if (townA != townB) {
+            return townA;
+        }
+        return a.distanceKm != b.distanceKm ? a.distanceKm < b.distanceKm : a.cityId < b.cityId;
+    });
+    for (NearbyCity& row : rows) {
+        if (result.rows.size() == limit) {
+            break;
+        }
+        if (ReadDetails(*db, row)) {
+            result.rows.push_back(std::move(row));
+        }
+    }
+    return result;
+}
+
+}  // namespace orvanta
