@@ -266,6 +266,8 @@ class OutputOptions final : public TimesOptionGroup {
                             ->check(OneOf({"text", "csv", "json", "ics"}, "format")));
         added.push_back(app.add_flag("--24h", clock24Flag_,
                                      "24-hour times, in csv and json too; not with ics"));
+        added.push_back(app.add_flag("--extras", extrasFlag_,
+                                     "Imsak, midnight and the last third of the night too"));
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
@@ -280,12 +282,14 @@ class OutputOptions final : public TimesOptionGroup {
             return "--24h does not go with --format ics (a calendar shows times its own way)";
         }
         request.clock24 = clock24Flag_;
+        request.extras = extrasFlag_;
         return std::nullopt;
     }
 
   private:
     std::string format_ = "text";
     bool clock24Flag_ = false;
+    bool extrasFlag_ = false;
 };
 
 }  // namespace

@@ -44,6 +44,7 @@ struct TimesRequest {
     std::optional<std::pair<CivilDate, CivilDate>> range;
     OutputFormat format = OutputFormat::kText;
     bool clock24 = false;  // text: 24-hour times
+    bool extras = false;   // --extras: the night's times in text, csv and ics (json always)
 };
 
 // orvanta-times cities ...: what to do with the city databases.

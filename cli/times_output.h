@@ -25,7 +25,9 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
 // 1448)"), a blank line, then for one day six lines of display name and time
 // ("Fajr (Dawn)        5:54 AM"), for several days an aligned table with a date column, one
 // column per prayer and, last, the Hijri date. clock24: 24-hour times. The Hijri dates are
-// the days' own (AddHijriDates); without them there are none.
+// the days' own (AddHijriDates); without them there are none. Days computed with their night
+// add Imsak, Midnight and Last third: three lines for one day (a time past midnight followed by
+// its date), three columns after the Hijri date for several (" +1" past midnight).
 void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
                           bool clock24, const MethodChoice* choice = nullptr);
