@@ -200,7 +200,11 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
         out << "Date:     " << IsoDate(days.front().date)
             << (hijri.empty() ? std::string() : " (" + hijri + ")") << "\n\n";
         for (int s = 0; s < kPrayerCount; ++s) {
-            const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
+            // A Friday's Zuhr is the Friday prayer.
+            const bool jumuah =
+                s == SlotIndex(PrayerSlot::kZuhr) && IsFridayDate(days.front().date);
+            const std::string name(jumuah ? "Jumu'ah (Friday)"
+                                          : PrayerDisplayName(static_cast<PrayerSlot>(s)));
             out << PadRight(name, kNameColumn) << TimeText(days.front().row[s], clock24) << '\n';
         }
         WriteNightLines(out, days.front(), clock24);

@@ -146,6 +146,9 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         if (day.night) {
             list.back()["night"] = NightJson(day);
         }
+        if (IsFridayDate(day.date)) {
+            list.back()["jumuah"] = true;  // Zuhr is the Friday prayer; the key stays "zuhr"
+        }
     }
     document["days"] = std::move(list);
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';

@@ -196,7 +196,8 @@ void OptionsDialog::AddMethodPage() {
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
     displayPage_ =
-        new DisplayPage(context_.display ? context_.display->clock : ClockStyle::kLanguage);
+        new DisplayPage(context_.display ? *context_.display : DisplaySettings{},
+                        context_.method ? context_.method->choice.imsakMinutes : std::nullopt);
     displayPage_->setObjectName(QStringLiteral("displayPage"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionsTabs"));
@@ -392,6 +393,7 @@ void OptionsDialog::accept() {
     SettingsGroups groups;
     if (context_.method != nullptr) {
         context_.method->choice = methodPage_->Choice();
+        context_.method->choice.imsakMinutes = displayPage_->ImsakMinutes();
         groups.method = context_.method;
     }
     // An offset left as it was is not stored: an unreadable stored value stays as it is.
@@ -401,6 +403,7 @@ void OptionsDialog::accept() {
     }
     if (context_.display != nullptr) {
         context_.display->clock = displayPage_->Clock();
+        context_.display->nightTimes = displayPage_->NightTimes();
         groups.display = context_.display;
     }
     if (context_.reminders != nullptr) {
