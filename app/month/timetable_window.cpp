@@ -78,10 +78,13 @@ void TimetableWindow::CreateControls() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The dates take what they need; the six times share the rest.
+    // The dates take what they need; the six times share the rest, but a Friday's Zuhr cell
+    // ("Jumu'ah 12:05 PM") takes what it needs too.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2 + SlotIndex(PrayerSlot::kZuhr),
+                                                     QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     layout->addWidget(table_, 1);
 
@@ -141,6 +144,10 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
     if (table_->columnCount() != columns) {
         table_->setColumnCount(columns);
         table_->setHorizontalHeaderLabels(TimetableHeaderTexts(request.nightTimes));
+        // Nine times do not fit side by side: each column as wide as its texts, scrolled.
+        if (request.nightTimes) {
+            table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        }
     }
     table_->setRowCount(static_cast<int>(days_.size()));
     const QString place = QString::fromStdString(request.city.name);
