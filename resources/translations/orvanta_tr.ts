@@ -274,6 +274,22 @@
         <source>Isha (Night)</source>
         <translation>Yatsı</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>Cuma</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Sahur sonu</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>Gecenin son üçte biri</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -436,6 +452,23 @@
         <source>Hijri</source>
         <translation>Hicri</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Sahur sonu</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Son üçte bir</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>Cuma %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -573,6 +606,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;Saat</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>&amp;Sahur sonunu ve gece vakitlerini göster</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>Altı vaktin altında sahur sonu, gece yarısı ve gecenin son üçte biri</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Yöntemin kendi ayarı</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>Sahur sonu, imsaktan önceki dakika</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>Sahur s&amp;onu, imsaktan önceki dakika</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1065,14 @@
         <source>Sounds (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;All files (*)</source>
         <translation>Sesler (*.wav *.ogg *.oga *.opus *.mp3 *.flac *.m4a *.aac);;Tüm dosyalar (*)</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>Cuma namazından önce hatırlatma, dakika</translation>
+    </message>
+    <message>
+        <source>Before &amp;Jumu&apos;ah (Fridays):</source>
+        <translation>&amp;Cuma namazından önce:</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1052,11 +1113,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>Tarih</translation>
+        <translation type="vanished">Tarih</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>Hicri</translation>
+        <translation type="vanished">Hicri</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
