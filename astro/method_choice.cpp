@@ -1,6 +1,7 @@
 #include "astro/method_choice.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -67,7 +68,29 @@ std::optional<PrayerMethod> ResolveMethod(const MethodChoice& choice, double asr
     m.nearestLatitudeDeg = choice.nearestLatitudeDeg.value_or(m.nearestLatitudeDeg);
     m.rounding = choice.rounding.value_or(m.rounding);
     m.asrShadowFactor = asrShadowFactor;
+    m.imsakMinutes = ImsakMinutesOf(choice);
     return m;
+}
+
+std::optional<int> ParseImsakMinutes(std::string_view text) {
+    int minutes = -1;
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::from_chars(text.data(), text.data() + text.size(), minutes);
+    if (minutes < 0 || minutes > kMaxImsakMinutes) {
+        return std::nullopt;
+    }
+    return minutes;
+}
+
+int ImsakMinutesOf(const MethodChoice& choice) {
+    if (choice.imsakMinutes) {
+        return *choice.imsakMinutes;
+    }
+    const MethodPreset* preset = FindMethodPreset(choice.presetId);
+    return preset != nullptr ? preset->method.imsakMinutes : kDefaultImsakMinutes;
 }
 
 std::optional<double> ParseTwilightAngle(std::string_view text) {

@@ -31,6 +31,7 @@ struct MethodChoice {
     std::optional<HighLatitudeRule> highLatitude;  // nothing: the preset's own
     std::optional<double> nearestLatitudeDeg;      // of nearest-latitude; nothing: 48.5
     std::optional<RoundingRule> rounding;          // nothing: the preset's own
+    std::optional<int> imsakMinutes;               // 0 .. 60; nothing: the preset's own
 };
 
 // True when the choice is the classic model (the PrayerSettings path, bit for bit).
@@ -48,6 +49,13 @@ std::optional<double> ParseMaghribAngle(std::string_view text);
 std::optional<double> ParseIshaInterval(std::string_view text);
 // The latitude of the nearest-latitude rule, degrees without sign (0 < a <= 65).
 std::optional<double> ParseNearestLatitude(std::string_view text);
+
+// Whole minutes of Imsak before Fajr, 0 .. 60, plain digits only.
+std::optional<int> ParseImsakMinutes(std::string_view text);
+
+// The minutes of Imsak before Fajr in force: the user's, else the preset's own, else (classic,
+// an unknown preset) kDefaultImsakMinutes.
+int ImsakMinutesOf(const MethodChoice& choice);
 
 // "none", "middle-of-night", "seventh-of-night", "twilight-angle", "nearest-day",
 // "nearest-latitude" and back.

@@ -46,6 +46,17 @@ enum class TwilightBound : std::uint8_t {
     kMoonsightingSeasonal,  // minutes from latitude and the days since the winter solstice
 };
 
+// Minutes before Fajr at which Imsak falls where the authority publishes none (the Indonesian
+// and Malaysian imsakiyahs: Subuh - 10 minutes), and the most a user may set.
+inline constexpr int kDefaultImsakMinutes = 10;
+inline constexpr int kMaxImsakMinutes = 60;
+
+// Where the night that midnight and the last third divide ends; it always begins at sunset.
+enum class NightEnd : std::uint8_t {
+    kSunrise,  // sunset to the next sunrise
+    kFajr,     // sunset to the next Fajr (the Shia convention)
+};
+
 struct PrayerMethod {
     double fajrAngleDeg = 18.0;  // degrees of the sun below the horizon at Fajr, 0 .. 90
     IshaRule ishaRule = IshaRule::kAngle;
@@ -65,6 +76,9 @@ struct PrayerMethod {
     MinuteOffsets adjustmentMinutes{};  // the user's adjustments, -60 .. +60, added after
     // Object lengths beyond the noon shadow at Asr: 1.0 Shafi, 2.0 Hanafi.
     double asrShadowFactor = 1.0;
+    // Minutes of Imsak before Fajr, 0 .. 60: the authority's own where it publishes one.
+    int imsakMinutes = kDefaultImsakMinutes;
+    NightEnd nightEnd = NightEnd::kSunrise;
 };
 
 }  // namespace orvanta

@@ -83,6 +83,10 @@ class MethodOptions final : public TimesOptionGroup {
         rounding_ =
             add("--rounding", roundingText_, "Times to the nearest minute or up to the next",
                 "nearest|up", OneOf({"nearest", "up"}, "rounding"));
+        imsak_ =
+            add("--imsak-minutes", imsakText_,
+                "Imsak this many minutes before Fajr (0 to 60; the preset's own, else 10)", "MIN",
+                Accepting(ParseImsakMinutes, "Imsak minutes must be a whole number from 0 to 60"));
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
@@ -101,6 +105,7 @@ class MethodOptions final : public TimesOptionGroup {
         m.nearestLatitudeDeg =
             IfGiven<double>(nearestLatitude_, nearestLatitudeText_, ParseNearestLatitude);
         m.rounding = IfGiven<RoundingRule>(rounding_, roundingText_, ParseRoundingRule);
+        m.imsakMinutes = IfGiven<int>(imsak_, imsakText_, ParseImsakMinutes);
         if (adjust_->count() > 0) {
             m.adjustments = adjustText_;
         }
@@ -128,6 +133,7 @@ class MethodOptions final : public TimesOptionGroup {
     CLI::Option* highLatitude_ = nullptr;
     CLI::Option* nearestLatitude_ = nullptr;
     CLI::Option* rounding_ = nullptr;
+    CLI::Option* imsak_ = nullptr;
     std::string presetText_;
     std::string fajrAngleText_;
     std::string ishaAngleText_;
@@ -137,6 +143,7 @@ class MethodOptions final : public TimesOptionGroup {
     std::string highLatitudeText_;
     std::string nearestLatitudeText_;
     std::string roundingText_;
+    std::string imsakText_;
 };
 
 }  // namespace

@@ -13,8 +13,11 @@ bool MethodOverrides::ChangesAPreset() const {
 
 void ApplyMethodOverrides(const MethodOverrides& overrides, MethodChoice& choice) {
     if (overrides.presetId && *overrides.presetId != choice.presetId) {
+        // The user's Imsak minutes are their own, not a parameter of the saved preset.
+        const std::optional<int> imsak = choice.imsakMinutes;
         choice = MethodChoice{};
         choice.presetId = *overrides.presetId;
+        choice.imsakMinutes = imsak;
     }
     const auto replace = [](auto& target, const auto& value) {
         if (value) {
@@ -34,6 +37,7 @@ void ApplyMethodOverrides(const MethodOverrides& overrides, MethodChoice& choice
     replace(choice.highLatitude, overrides.highLatitude);
     replace(choice.nearestLatitudeDeg, overrides.nearestLatitudeDeg);
     replace(choice.rounding, overrides.rounding);
+    replace(choice.imsakMinutes, overrides.imsakMinutes);
     if (overrides.adjustments) {
         // Only the prayers named change: the text is read over the saved minutes.
         choice.adjustments = ParseAdjustments(*overrides.adjustments, choice.adjustments)

@@ -20,6 +20,7 @@ struct MethodOverrides {
     std::optional<HighLatitudeRule> highLatitude;
     std::optional<double> nearestLatitudeDeg;
     std::optional<RoundingRule> rounding;
+    std::optional<int> imsakMinutes;  // classic's too
 
     // True when anything besides the preset was given (it needs a preset in force).
     bool ChangesAPreset() const;

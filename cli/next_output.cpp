@@ -52,7 +52,10 @@ std::string InstantText(const PrayerEvent& event) {
 }
 
 std::string OneLine(const NextPrayer& next, const NextRequest& request) {
-    std::string line = std::string(PrayerShortName(next.next.slot)) + " " +
+    // A Friday's Zuhr is the Friday prayer; json and waybar keep the six names.
+    const bool jumuah =
+        next.next.slot == SlotIndex(PrayerSlot::kZuhr) && IsFridayDate(next.next.day->date);
+    std::string line = std::string(jumuah ? "Jumu'ah" : PrayerShortName(next.next.slot)) + " " +
                        ClockText(next.next, request.times.clock24);
     if (!request.shortText) {
         line += " (" + TimeLeftText(next.next.instantUtc - next.nowUtc) + ")";

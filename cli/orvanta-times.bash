@@ -5,7 +5,7 @@
 _orvanta_times_options="--city --lat --lon --tz --zone --dst --date --month --year --from --to
 --method --depression --interval --asr --hijri-offset --preset --fajr-angle --isha-angle
 --isha-interval --maghrib-angle --adjust --high-latitude --nearest-latitude --rounding --format
---24h --extras --help --version"
+--24h --extras --imsak-minutes --help --version"
 _orvanta_times_presets="classic mwl isna egypt karachi umm-al-qura dubai qatar kuwait singapore
 malaysia indonesia turkey france russia tehran jafari moonsighting"
 

@@ -117,12 +117,17 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     const PrayerSettings& settings = setup.settings;
     const MethodChoice& choice = setup.choice;
 
+    // json always carries the night's times; the other formats only with --extras.
+    const bool night = request.extras || request.format == OutputFormat::kJson;
     std::vector<DatedRow> days;
-    if (request.range) {
+    if (request.range || night) {
+        const std::pair<CivilDate, CivilDate> range =
+            request.range.value_or(std::pair{*date, *date});
         std::optional<std::vector<DatedRow>> rows =
-            ComputeDateRange(request.range->first, request.range->second, city, settings, choice,
+            ComputeDateRange(range.first, range.second, city, settings, choice,
                              request.source == LocationSource::kCoordinates ? ZoneYears::kEachYear
-                                                                            : ZoneYears::kAsGiven);
+                                                                            : ZoneYears::kAsGiven,
+                             night);
         if (rows) {
             days = std::move(*rows);
         }

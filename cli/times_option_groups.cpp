@@ -266,7 +266,9 @@ class OutputOptions final : public TimesOptionGroup {
                             ->check(OneOf({"text", "csv", "json", "ics"}, "format")));
         added.push_back(app.add_flag("--24h", clock24Flag_,
                                      "24-hour times, in csv and json too; not with ics"));
-        added.push_back(app.add_flag("--extras", extras_, "csv: the extra columns (holiday)"));
+        added.push_back(app.add_flag(
+            "--extras", extras_,
+            "Imsak, midnight and the last third of the night too; csv: the holiday column"));
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {

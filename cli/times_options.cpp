@@ -76,8 +76,9 @@ ParsedArguments NextRequestFrom(const NextOptions& next,
                                 ParsedArguments times) {
     for (const CLI::Option* option : timesOptions) {
         const std::string name = option->get_name();
-        if (option->count() > 0 && (name == "--date" || name == "--month" || name == "--year" ||
-                                    name == "--from" || name == "--to" || name == "--format")) {
+        if (option->count() > 0 &&
+            (name == "--date" || name == "--month" || name == "--year" || name == "--from" ||
+             name == "--to" || name == "--format" || name == "--extras")) {
             return EarlyExit{2, name + " does not go with next"};
         }
     }

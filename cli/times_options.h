@@ -44,7 +44,8 @@ struct TimesRequest {
     std::optional<std::pair<CivilDate, CivilDate>> range;
     OutputFormat format = OutputFormat::kText;
     bool clock24 = false;  // text: 24-hour times
-    bool extras = false;   // --extras: csv adds its extra columns (holiday)
+    bool extras = false;   // --extras: the night's times in text, csv and ics (json always);
+                           // csv also its holiday column
 };
 
 // orvanta-times cities ...: what to do with the city databases.

@@ -7,10 +7,12 @@
 
 #include "astro/angles.h"
 #include "astro/qibla.h"
+#include "astro/solar_position.h"
 #include "astro/time_text.h"
 #include "common/visible_text.h"
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
+#include "timetable/night_rows.h"
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
@@ -79,6 +81,71 @@ std::string HijriCell(const DatedRow& day) {
     return day.hijri ? HijriDateText(*day.hijri) : std::string();
 }
 
+// A night time's text; one on the next date carries the mark (" +1" in a table, the date for a
+// single day). "-" where the time does not exist.
+std::string NightCell(const DatedRow& day, const NightField& field, bool clock24, bool table) {
+    const std::optional<NightTime>& time = (*day.night).*field.member;
+    if (!time) {
+        return TimeText(static_cast<float>(NO_EVENT_TIME), clock24);
+    }
+    std::string text = TimeText(static_cast<float>(time->hours), clock24);
+    const std::int64_t minutes = NightMinutes(*time);
+    if (minutes >= 24 * 60) {
+        text += table
+                    ? " +1"
+                    : " (" + IsoDate(CivilFromDays(DaysFromCivil(day.date) + minutes / (24 * 60))) +
+                          ")";
+    }
+    return text;
+}
+
+// A column after the six times, with a cell per day.
+struct TrailingColumn {
+    std::string header;
+    std::vector<std::string> cells;
+    std::size_t width = 0;
+};
+
+// The columns after the six, each only ever added at the end so that the columns before stay
+// where they were: the Hijri date (left out only when no day has one; a day before 1 AH has an
+// empty cell), then the night's times of days computed with them.
+std::vector<TrailingColumn> TrailingColumns(const std::vector<DatedRow>& days, bool clock24) {
+    std::vector<TrailingColumn> columns;
+    const auto add = [&columns, &days](std::string header, const auto& cellOf) {
+        TrailingColumn column{std::move(header), {}, 0};
+        column.width = Width(column.header);
+        for (const DatedRow& day : days) {
+            column.cells.push_back(cellOf(day));
+            column.width = std::max(column.width, Width(column.cells.back()));
+        }
+        columns.push_back(std::move(column));
+    };
+    if (std::any_of(days.begin(), days.end(),
+                    [](const DatedRow& day) { return day.hijri.has_value(); })) {
+        add("Hijri", HijriCell);
+    }
+    if (std::any_of(days.begin(), days.end(),
+                    [](const DatedRow& day) { return day.night.has_value(); })) {
+        for (const NightField& field : kNightFields) {
+            add(std::string(field.displayName), [&field, clock24](const DatedRow& day) {
+                return day.night ? NightCell(day, field, clock24, true) : std::string();
+            });
+        }
+    }
+    return columns;
+}
+
+// The night's rows of a single day: its Imsak and the night that begins at its sunset.
+void WriteNightLines(std::ostream& out, const DatedRow& day, bool clock24) {
+    if (!day.night) {
+        return;
+    }
+    for (const NightField& field : kNightFields) {
+        out << PadRight(std::string(field.displayName), kNameColumn)
+            << NightCell(day, field, clock24, false) << '\n';
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
@@ -133,9 +200,14 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
         out << "Date:     " << IsoDate(days.front().date)
             << (hijri.empty() ? std::string() : " (" + hijri + ")") << "\n\n";
         for (int s = 0; s < kPrayerCount; ++s) {
-            const std::string name(PrayerDisplayName(static_cast<PrayerSlot>(s)));
+            // A Friday's Zuhr is the Friday prayer.
+            const bool jumuah =
+                s == SlotIndex(PrayerSlot::kZuhr) && IsFridayDate(days.front().date);
+            const std::string name(jumuah ? "Jumu'ah (Friday)"
+                                          : PrayerDisplayName(static_cast<PrayerSlot>(s)));
             out << PadRight(name, kNameColumn) << TimeText(days.front().row[s], clock24) << '\n';
         }
+        WriteNightLines(out, days.front(), clock24);
         return;
     }
     if (days.empty()) {
@@ -156,24 +228,26 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
     for (int s = 0; s < kPrayerCount; ++s) {
         header += "  " + PadLeft(std::string(PrayerShortName(s)), widths[s]);
     }
-    // The Hijri date comes last, so that the columns before it stay where they were.
-    // A day before 1 AH has an empty cell; the column is left out only when no day has a date.
-    const bool hijri = std::any_of(days.begin(), days.end(),
-                                   [](const DatedRow& day) { return day.hijri.has_value(); });
-    std::size_t hijriWidth = Width("Hijri");
-    for (const DatedRow& day : days) {
-        hijriWidth = std::max(hijriWidth, Width(HijriCell(day)));
+    const std::vector<TrailingColumn> trailing = TrailingColumns(days, clock24);
+    for (const TrailingColumn& column : trailing) {
+        header += "  " + PadLeft(column.header, column.width);
     }
-    out << header << (hijri ? "  " + PadLeft("Hijri", hijriWidth) : std::string()) << '\n';
+    out << header << '\n';
     for (std::size_t d = 0; d < days.size(); ++d) {
         std::string line = IsoDate(days[d].date);
         for (int s = 0; s < kPrayerCount; ++s) {
             line += "  " + PadLeft(cells[d][s], widths[s]);
         }
-        if (hijri) {
-            line += "  " + PadLeft(HijriCell(days[d]), hijriWidth);
+        for (const TrailingColumn& column : trailing) {
+            line += "  " + PadLeft(column.cells[d], column.width);
         }
         out << line << '\n';
+    }
+    if (std::any_of(trailing.begin(), trailing.end(), [](const TrailingColumn& column) {
+            return std::any_of(column.cells.begin(), column.cells.end(),
+                               [](const std::string& cell) { return cell.ends_with(" +1"); });
+        })) {
+        out << "\n+1: after midnight, on the next date\n";
     }
 }
 

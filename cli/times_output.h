@@ -23,9 +23,12 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
 
 // Writes the header (for one day the date with its Hijri date, "2026-12-06 (26 Jumada II
 // 1448)"), a blank line, then for one day six lines of display name and time
-// ("Fajr (Dawn)        5:54 AM"), for several days an aligned table with a date column, one
-// column per prayer and, last, the Hijri date. clock24: 24-hour times. The Hijri dates are
-// the days' own (AddHijriDates); without them there are none.
+// ("Fajr (Dawn)        5:54 AM"; on a Friday Zuhr is "Jumu'ah (Friday)"), for several days an
+// aligned table with a date column, one column per prayer and, last, the Hijri date. clock24:
+// 24-hour times. The Hijri dates are the days' own (AddHijriDates); without them there are none.
+// Days computed with their night add Imsak, Midnight and Last third: three lines for one day (a
+// time past midnight followed by its date), three columns after the Hijri date for several (" +1"
+// past midnight).
 void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
                           bool clock24, const MethodChoice* choice = nullptr);

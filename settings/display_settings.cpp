@@ -41,6 +41,14 @@ constexpr SettingsField<DisplaySettings> kFields[] = {
      },
      [](const DisplaySettings& d) { return std::string(ClockText(d.clock)); },
      [](const DisplaySettings& d) { return d.clock == ClockStyle::kLanguage; }},
+    {kNightTimesValueName,
+     [](const std::string& t, DisplaySettings& d) {
+         const std::optional<bool> on = ParseSettingsSwitch(t);
+         d.nightTimes = on.value_or(d.nightTimes);
+         return on.has_value();
+     },
+     [](const DisplaySettings& d) { return SettingsSwitchText(d.nightTimes); },
+     [](const DisplaySettings& d) { return !d.nightTimes; }},
 };
 
 }  // namespace

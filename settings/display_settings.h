@@ -15,6 +15,8 @@
 namespace orvanta {
 
 inline constexpr std::string_view kClockValueName = "Clock";
+// "1": the window shows Imsak, midnight and the last third under the six times.
+inline constexpr std::string_view kNightTimesValueName = "NightTimes";
 
 enum class ClockStyle {
     kLanguage,        // the language's own short time format ("language")
@@ -25,6 +27,7 @@ enum class ClockStyle {
 struct DisplaySettings {
     ClockStyle clock = ClockStyle::kLanguage;
     std::vector<std::string> unreadable;  // names of stored values that were ignored
+    bool nightTimes = false;              // off: the window shows the six times alone
 };
 
 // Reads the display values of the settings key. Clock must be a string (REG_SZ) whose text is

@@ -16,6 +16,10 @@ std::string Decimal(double value) {
     return std::string(text.data(), result.ptr);
 }
 
+std::string WholeNumber(int value) {
+    return std::to_string(value);
+}
+
 // A field of an optional member: nothing is its default.
 template <auto Member, auto Parse, auto Format>
 constexpr SettingsField<MethodChoice> OptionalField(std::string_view name) {
@@ -61,6 +65,8 @@ constexpr SettingsField<MethodChoice> kFields[] = {
     OptionalField<&MethodChoice::rounding, ParseRoundingRule, RoundingRuleName>(kRoundingValueName),
     OptionalField<&MethodChoice::nearestLatitudeDeg, ParseNearestLatitude, Decimal>(
         kNearestLatitudeValueName),
+    OptionalField<&MethodChoice::imsakMinutes, ParseImsakMinutes, WholeNumber>(
+        kImsakMinutesValueName),
 };
 
 }  // namespace

@@ -23,6 +23,7 @@ inline constexpr std::string_view kAdjustmentsValueName = "Adjustments";
 inline constexpr std::string_view kHighLatitudeValueName = "HighLatitude";
 inline constexpr std::string_view kRoundingValueName = "Rounding";
 inline constexpr std::string_view kNearestLatitudeValueName = "NearestLatitude";
+inline constexpr std::string_view kImsakMinutesValueName = "ImsakMinutes";  // 0 .. 60
 
 struct MethodSettings {
     MethodChoice choice;                  // classic with nothing else when nothing is stored

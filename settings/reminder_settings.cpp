@@ -73,6 +73,8 @@ constexpr SettingsField<ReminderChoice> kFields[] = {
      [](const ReminderChoice& c) { return FormatPrayers(c.atPrayer); },
      [](const ReminderChoice& c) { return c.atPrayer == ReminderChoice{}.atPrayer; }},
     WholeNumberField<&ReminderChoice::minutesBefore, 0, kMaxMinutesBefore>(kReminderEarlyValueName),
+    WholeNumberField<&ReminderChoice::jumuahMinutesBefore, 0, kMaxJumuahMinutesBefore>(
+        kReminderJumuahValueName),
     {kReminderSoundValueName,
      [](const std::string& text, ReminderChoice& c) {
          const std::optional<bool> on = ParseSettingsSwitch(text);

@@ -22,8 +22,10 @@ inline constexpr std::string_view kReminderEarlyValueName = "ReminderMinutesBefo
 inline constexpr std::string_view kReminderSoundValueName = "ReminderSound";
 inline constexpr std::string_view kReminderSoundFileValueName = "ReminderSoundFile";
 inline constexpr std::string_view kReminderVolumeValueName = "ReminderVolume";
+inline constexpr std::string_view kReminderJumuahValueName = "ReminderJumuahMinutes";
 
 inline constexpr int kMaxMinutesBefore = 60;
+inline constexpr int kMaxJumuahMinutesBefore = 120;
 
 struct ReminderChoice {
     // Per slot in PrayerSlot order (Fajr first): a reminder at the event's time. Shuruq is
@@ -34,6 +36,9 @@ struct ReminderChoice {
     bool sound = false;      // play a sound with each reminder
     std::string soundFile;   // UTF-8 path of the sound; empty: the built-in chime
     int volumePercent = 70;  // 0 .. 100, on the listener's (logarithmic) scale
+    // Minutes, 0 .. 120: a reminder this long before Zuhr on a Friday (Jumu'ah), whether or not
+    // Zuhr is chosen above; 0 gives none.
+    int jumuahMinutesBefore = 0;
 
     bool operator==(const ReminderChoice&) const = default;
 };
@@ -46,7 +51,8 @@ struct ReminderSettings {
 // Reads the reminder values. Each must be a string: "fajr,asr,..." (slot ids, each at most
 // once, empty items such as the one in "fajr," skipped; "" for none) for ReminderPrayers, a whole
 // number 0 .. 60 (ReminderMinutesBefore) or 0 .. 100 (ReminderVolume), "1" or "0"
-// (ReminderSound; "on" and "off" are read too), any text (ReminderSoundFile). Anything else is
+// (ReminderSound; "on" and "off" are read too), any text (ReminderSoundFile), a whole number
+// 0 .. 120 (ReminderJumuahMinutes). Anything else is
 // listed in `unreadable` and ignored. No file, no key: the defaults.
 ReminderSettings LoadReminderSettings(const SettingsFile& file);
 // The same from a file already read (ReadSettingsSnapshot).

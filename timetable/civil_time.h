@@ -29,6 +29,12 @@ constexpr CivilDate CivilFromDays(std::int64_t days) {
 // "YYYY-MM-DD".
 std::string IsoDate(const CivilDate& date);
 
+// True when the date is a Friday, whose Zuhr is the Friday prayer, Jumu'ah.
+constexpr bool IsFridayDate(const CivilDate& date) {
+    constexpr int kFriday = 5;  // civil::WeekdayOfDays: 0 = Sunday
+    return civil::WeekdayOfDays(DaysFromCivil(date)) == kFriday;
+}
+
 // Given a slot value in hours after the date's midnight, returns the whole minutes after that
 // midnight, rounded as the time text rounds them (h * 60 + trunc((v - h) * 60 + 0.5) with
 // h = floor(v)), so that every format shows the same minute; negative or 1440 and above for a

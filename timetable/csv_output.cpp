@@ -9,6 +9,7 @@
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/hours_text.h"
+#include "timetable/night_rows.h"
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
@@ -49,6 +50,34 @@ class CsvLine {
     std::size_t length_ = 0;
 };
 
+// The night's lines of a day that has its night: Imsak, Midnight, LastThird, their hours after
+// the date's local midnight (above 24 on the next date) and time text; none for a time that
+// does not exist. holiday: the day's ",holiday\n" column with extras, else empty.
+void AppendNightLines(std::string& text, const DatedRow& day, const Part& date, const Part& hijri,
+                      std::string_view holiday, bool clock24) {
+    if (!day.night) {
+        return;
+    }
+    for (const NightField& field : kNightFields) {
+        const std::optional<NightTime>& time = (*day.night).*field.member;
+        if (!time) {
+            continue;
+        }
+        CsvLine line;
+        line.Put(date);
+        line.Put(field.shortName);
+        line.Put(',');
+        line.Put(FormatHoursText(static_cast<float>(time->hours)));
+        line.Put(',');
+        line.Put(TimeField(time->hours, clock24));
+        line.Put(hijri);
+        if (!holiday.empty()) {
+            line.Put(holiday);
+        }
+        line.AppendTo(text);
+    }
+}
+
 }  // namespace
 
 void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, bool clock24,
@@ -86,6 +115,7 @@ void WriteTimetableAsCsv(std::ostream& out, const std::vector<DatedRow>& days, b
             }
             line.AppendTo(text);
         }
+        AppendNightLines(text, day, date, hijri, holiday, clock24);
         if (text.size() >= kBlockBytes) {
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             text.clear();

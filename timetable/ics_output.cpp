@@ -12,6 +12,7 @@
 #include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_instants.h"
+#include "timetable/night_rows.h"
 #include "timetable/prayer_fields.h"
 #include "zones/zone_rules.h"
 
@@ -106,6 +107,43 @@ void WriteTimeZone(IcsWriter& ics, const std::string& zoneName, const ZoneSpan& 
     ics.Line("END:VTIMEZONE");
 }
 
+// What every event of one calendar shares.
+struct EventContext {
+    IcsWriter& ics;
+    const CityLocation& city;
+    const ZoneSpan* span;  // null for a zone given only as a fixed offset
+    std::string stamp;     // DTSTAMP
+    std::string place;     // the place part of the UIDs
+    std::string shownName;
+    std::string_view methodText;
+};
+
+// One VEVENT: UID from the date, the lower-case key and the place; DTSTART local with TZID
+// or in UT; SUMMARY the name.
+void WriteEvent(const EventContext& c, const std::string& dateKey, std::string_view key,
+                std::string_view name, std::string_view displayName, std::int64_t utc) {
+    std::string lower(key);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char ch) { return static_cast<char>(ch | 0x20); });
+    c.ics.Line("BEGIN:VEVENT");
+    c.ics.Line("UID:" + dateKey + "-" + lower + c.place + "@orvanta");
+    c.ics.Line("DTSTAMP:" + c.stamp);
+    if (c.span != nullptr) {
+        c.ics.Line("DTSTART;TZID=" + c.city.zoneName + ":" +
+                   BasicDateTime(utc + c.span->OffsetAt(utc)));
+    } else {
+        c.ics.Line("DTSTART:" + BasicDateTime(utc) + "Z");
+    }
+    c.ics.Line("SUMMARY:" + std::string(name));
+    c.ics.Line("DESCRIPTION:" +
+               EscapeText(std::string(displayName) + " at " + c.shownName +
+                          (c.methodText.empty() ? std::string()
+                                                : " (method: " + std::string(c.methodText) + ")")));
+    c.ics.Line("LOCATION:" + EscapeText(c.shownName));
+    c.ics.Line("TRANSP:TRANSPARENT");
+    c.ics.Line("END:VEVENT");
+}
+
 }  // namespace
 
 std::string FoldContentLine(std::string_view line) {
@@ -182,43 +220,26 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
         WriteTimeZone(ics, city.zoneName, *span, spanStart,
                       static_cast<std::int32_t>(std::lround(city.zoneHours * 3600.0)));
     }
-    const std::string stamp = BasicDateTime(nowUtc) + "Z";
-    const std::string place = PlaceKey(city);
+    EventContext context{
+        ics, city,      span ? &*span : nullptr, BasicDateTime(nowUtc) + "Z", PlaceKey(city),
+        {},  methodText};
     // Calendar text may hold no control characters: a name from a database shows them escaped.
-    const std::string shownName = city.name.empty() ? place : VisibleText(city.name);
-    const std::string location = EscapeText(shownName);
+    context.shownName = city.name.empty() ? context.place : VisibleText(city.name);
     for (const DatedRow& day : days) {
         const auto instants = EventInstants(day);
         std::string dateKey = IsoDate(day.date);
         dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
         for (int s = 0; s < kPrayerCount; ++s) {
-            if (!instants[s]) {
-                continue;  // no such time that day: no event
+            if (instants[s]) {  // no such time that day: no event
+                WriteEvent(context, dateKey, PrayerShortName(s), PrayerShortName(s),
+                           PrayerDisplayName(static_cast<PrayerSlot>(s)), *instants[s]);
             }
-            const std::int64_t utc = *instants[s];
-            std::string name(PrayerShortName(s));
-            std::string lower = name;
-            std::transform(lower.begin(), lower.end(), lower.begin(),
-                           [](char c) { return static_cast<char>(c | 0x20); });
-            ics.Line("BEGIN:VEVENT");
-            ics.Line("UID:" + dateKey + "-" + lower + place + "@orvanta");
-            ics.Line("DTSTAMP:" + stamp);
-            if (span) {
-                ics.Line("DTSTART;TZID=" + city.zoneName + ":" +
-                         BasicDateTime(utc + span->OffsetAt(utc)));
-            } else {
-                ics.Line("DTSTART:" + BasicDateTime(utc) + "Z");
+        }
+        for (const NightField& field : kNightFields) {
+            if (day.night && ((*day.night).*field.member)) {
+                WriteEvent(context, dateKey, field.key, field.displayName, field.displayName,
+                           NightInstant(day.date, *((*day.night).*field.member)));
             }
-            ics.Line("SUMMARY:" + name);
-            ics.Line(
-                "DESCRIPTION:" +
-                EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) + " at " +
-                           shownName +
-                           (methodText.empty() ? std::string()
-                                               : " (method: " + std::string(methodText) + ")")));
-            ics.Line("LOCATION:" + location);
-            ics.Line("TRANSP:TRANSPARENT");
-            ics.Line("END:VEVENT");
         }
     }
     ics.Line("END:VCALENDAR");

@@ -13,6 +13,7 @@
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
 #include "timetable/event_dates.h"
+#include "timetable/night_rows.h"
 #include "timetable/prayer_fields.h"
 
 namespace orvanta {
@@ -85,6 +86,20 @@ nlohmann::ordered_json HolidayJson(const std::optional<HijriDate>& date) {
                    : nlohmann::ordered_json(nullptr);
 }
 
+// The night's times of a day as ISO local date-times with offset ("2022-08-31T00:21:00+04:30",
+// on the next date past midnight), null where a time does not exist.
+nlohmann::ordered_json NightJson(const DatedRow& day) {
+    nlohmann::ordered_json night = nlohmann::ordered_json::object();
+    for (const NightField& field : kNightFields) {
+        const std::optional<NightTime>& time = (*day.night).*field.member;
+        night[field.key] =
+            time ? nlohmann::ordered_json(IsoLocalDateTime(day.date, NightMinutes(*time)) +
+                                          OffsetText(time->offsetHours))
+                 : nlohmann::ordered_json(nullptr);
+    }
+    return night;
+}
+
 }  // namespace
 
 void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
@@ -137,6 +152,12 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                         {"times", std::move(times)},
                         {"texts", std::move(texts)},
                         {"hours", std::move(hours)}});
+        if (day.night) {
+            list.back()["night"] = NightJson(day);
+        }
+        if (IsFridayDate(day.date)) {
+            list.back()["jumuah"] = true;  // Zuhr is the Friday prayer; the key stays "zuhr"
+        }
     }
     document["days"] = std::move(list);
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';

@@ -18,10 +18,12 @@ namespace orvanta {
 // on days without a Hijri date), "utcOffset" ("+03:00", the offset that day's clock shows at noon),
 // and per prayer (keys fajr, shuruq, zuhr, asr, maghrib, isha) in "times" the ISO 8601 local
 // date-time with offset ("2024-03-10T05:54:00+03:00", on the next or previous date when the time
-// lies past midnight), null when there is no time; in "texts" the time text (TimeField: 12-hour, or
-// 24-hour with clock24); in "hours" the day-table value (null when there is no time). The place's
-// name and zone show control characters as visible escapes (VisibleText). With a choice naming a
-// preset, "settings" names it and gives its parameters in force
+// lies past midnight), null when there is no time; for a day computed with its night, "night"
+// with "imsak", "midnight" and "lastThird" as ISO local date-times with offset or null; on a
+// Friday "jumuah": true (its Zuhr is the Friday prayer); in "texts" the time text (TimeField:
+// 12-hour, or 24-hour with clock24); in "hours" the day-table value (null when there is no time).
+// The place's name and zone show control characters as visible escapes (VisibleText). With a
+// choice naming a preset, "settings" names it and gives its parameters in force
 // ("method", "authority", "fajrAngle", "ishaAngle" or "ishaInterval", "maghribAngle",
 // "adjustments", "highLatitude" with "nearestLatitude" under nearest-latitude, "rounding",
 // "asr"); classic writes what it always wrote.

@@ -5,9 +5,11 @@
 #include "astro/calendar.h"
 #include "astro/day_table.h"
 #include "astro/method_date_row.h"
+#include "astro/night_times.h"
 #include "astro/year_elements.h"
 #include "hijri/hijri_date.h"
 #include "timetable/civil_time.h"
+#include "timetable/night_rows.h"
 #include "zones/city_daylight.h"
 #include "zones/event_clocks.h"
 #include "zones/zone_rules.h"
@@ -58,7 +60,7 @@ std::optional<DatedRow> PlacedRow(const DayRow& row, const CivilDate& date,
     if (!clocks) {
         return std::nullopt;
     }
-    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt};
+    return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt, std::nullopt};
 }
 
 // The one-day computation shared by a single day and every day of a range, with the year's
@@ -123,6 +125,41 @@ std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t ye
     return inputs;
 }
 
+// The rows of [first, last] under a method, or classic's for nullptr.
+std::optional<std::vector<DatedRow>> RowsOfRange(const CivilDate& first, const CivilDate& last,
+                                                 const CityLocation& city,
+                                                 const PrayerSettings& settings,
+                                                 const PrayerMethod* methodOrClassic,
+                                                 ZoneYears zoneYears) {
+    const std::int64_t firstDay = DaysFromCivil(first);
+    const std::int64_t lastDay = DaysFromCivil(last);
+    std::vector<DatedRow> rows;
+    rows.reserve(static_cast<std::size_t>(lastDay - firstDay + 1));
+    std::optional<YearInputs> year;
+    DayTable classicRows{};  // classic only: the rows of the range's days in the current year
+    for (std::int64_t day = firstDay; day <= lastDay; ++day) {
+        const CivilDate date = CivilFromDays(day);
+        if (day == firstDay || (date.month == 1 && date.day == 1)) {
+            year = InputsOfYear(city, date.year, zoneYears, methodOrClassic, SystemZones());
+            if (!year ||
+                (methodOrClassic == nullptr &&
+                 !ClassicRowsOfYear(classicRows, date, lastDay - day + 1, *year, settings))) {
+                return std::nullopt;
+            }
+        }
+        std::optional<DatedRow> row =
+            methodOrClassic == nullptr
+                ? PlacedRow(classicRows.rows[static_cast<std::size_t>(IndexOf(date, *year))], date,
+                            *year)
+                : RowOfDay(date, *year, settings, methodOrClassic);
+        if (!row) {
+            return std::nullopt;
+        }
+        rows.push_back(*row);
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
@@ -165,39 +202,45 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice,
-                                                      ZoneYears zoneYears) {
+                                                      ZoneYears zoneYears, bool withNight) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
     }
     const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
-    const std::int64_t firstDay = DaysFromCivil(first);
-    const std::int64_t lastDay = DaysFromCivil(last);
-    std::vector<DatedRow> rows;
-    rows.reserve(static_cast<std::size_t>(lastDay - firstDay + 1));
-    std::optional<YearInputs> year;
-    DayTable classicRows{};  // classic only: the rows of the range's days in the current year
-    for (std::int64_t day = firstDay; day <= lastDay; ++day) {
-        const CivilDate date = CivilFromDays(day);
-        if (day == firstDay || (date.month == 1 && date.day == 1)) {
-            year = InputsOfYear(city, date.year, zoneYears, methodOrClassic, SystemZones());
-            if (!year ||
-                (methodOrClassic == nullptr &&
-                 !ClassicRowsOfYear(classicRows, date, lastDay - day + 1, *year, settings))) {
-                return std::nullopt;
-            }
-        }
-        std::optional<DatedRow> row =
-            methodOrClassic == nullptr
-                ? PlacedRow(classicRows.rows[static_cast<std::size_t>(IndexOf(date, *year))], date,
-                            *year)
-                : RowOfDay(date, *year, settings, methodOrClassic);
-        if (!row) {
-            return std::nullopt;
-        }
-        rows.push_back(*row);
+    if (!withNight) {
+        return RowsOfRange(first, last, city, settings, methodOrClassic, zoneYears);
     }
+    // The night of the last day ends on the day after it.
+    const CivilDate after = CivilFromDays(DaysFromCivil(last) + 1);
+    std::optional<std::vector<DatedRow>> rows =
+        RowsOfRange(first, after, city, settings, methodOrClassic, zoneYears);
+    std::optional<std::vector<DatedRow>> sunRows;
+    if (rows && method) {
+        const PrayerMethod sunMethod = SunEventsMethod(*method);
+        sunRows = RowsOfRange(first, after, city, settings, &sunMethod, zoneYears);
+    }
+    if (!rows || (method && !sunRows)) {
+        return std::nullopt;
+    }
+    const NightEnd end = method ? method->nightEnd : NightEnd::kSunrise;
+    if (!AddNightTimes(*rows, method ? *sunRows : *rows, city.zoneName, end,
+                       ImsakMinutesOf(choice))) {
+        return std::nullopt;
+    }
+    rows->pop_back();
     return rows;
+}
+
+std::optional<DatedRow> ComputeDayWithNight(const CivilDate& date, const CityLocation& city,
+                                            const PrayerSettings& settings,
+                                            const MethodChoice& choice) {
+    std::optional<std::vector<DatedRow>> rows =
+        ComputeDateRange(date, date, city, settings, choice, ZoneYears::kAsGiven, true);
+    if (!rows || rows->empty()) {
+        return std::nullopt;
+    }
+    return rows->front();
 }
 
 }  // namespace orvanta

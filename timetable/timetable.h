@@ -17,6 +17,21 @@
 
 namespace orvanta {
 
+// A time of the night on the clock in force at its instant.
+struct NightTime {
+    // Hours after the local midnight that begins the row's date: above 24 for a time after the
+    // next local midnight (it belongs to the night that began on the date).
+    double hours = 0.0;
+    double offsetHours = 0.0;  // hours EAST of Universal Time of the clock it is shown on
+};
+
+// The night's times of a day; each nothing where an event it needs does not happen.
+struct NightRow {
+    std::optional<NightTime> imsak;      // Imsak before the date's Fajr (the date's morning)
+    std::optional<NightTime> midnight;   // half of the night that begins at the date's sunset
+    std::optional<NightTime> lastThird;  // the start of that night's last third
+};
+
 // One day of a timetable.
 struct DatedRow {
     CivilDate date;
@@ -32,6 +47,8 @@ struct DatedRow {
     // The date in the Umm al-Qura calendar, with the user's offset; nothing until
     // AddHijriDates has given it, and nothing for a day before 1 AH.
     std::optional<HijriDate> hijri{};
+    // The night's times: nothing unless the range was computed with them.
+    std::optional<NightRow> night{};
 };
 
 // Ten years: longer ranges are refused, which keeps the output bounded.
@@ -74,11 +91,18 @@ std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation&
 
 // Given valid dates first <= last, returns one row per day from first to last, both included,
 // each exactly the row ComputeOneDay gives for that date (with the city settled for that
-// date's year when zoneYears is EachYear). Nothing when a year's zone rules cannot be read.
+// date's year when zoneYears is EachYear). With withNight, each row also has its night
+// (NightTimesOfDays). Nothing when a year's zone rules cannot be read.
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice = MethodChoice{},
-                                                      ZoneYears zoneYears = ZoneYears::kAsGiven);
+                                                      ZoneYears zoneYears = ZoneYears::kAsGiven,
+                                                      bool withNight = false);
+
+// ComputeDateRange(date, date, ..., withNight = true)'s one row: the day with its night.
+std::optional<DatedRow> ComputeDayWithNight(const CivilDate& date, const CityLocation& city,
+                                            const PrayerSettings& settings,
+                                            const MethodChoice& choice = MethodChoice{});
 
 }  // namespace orvanta

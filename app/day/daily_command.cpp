@@ -6,7 +6,9 @@
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "astro/calendar.h"
+#include "astro/solar_position.h"
 #include "resources/string_table.h"
+#include "timetable/night_rows.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {
@@ -41,7 +43,16 @@ int ShowDayTimes(const DatedRow& day, TimeListView* list) {
         const auto slot = static_cast<PrayerSlot>(s);
         const double hours = static_cast<double>(day.row[static_cast<std::size_t>(s)]);
         const std::string timeText = DisplayTime(hours).toStdString();
-        last = AddTimeRow(list, s, PrayerName(slot).toStdString(), timeText);
+        last = AddTimeRow(list, s, PrayerNameOn(slot, day.date).toStdString(), timeText);
+    }
+    if (!day.night) {
+        return last;
+    }
+    for (std::size_t i = 0; i < kNightFields.size() && last != -1; ++i) {
+        const std::optional<NightTime>& time = (*day.night).*kNightFields[i].member;
+        const std::string timeText = DisplayTime(time ? time->hours : NO_EVENT_TIME).toStdString();
+        last = AddTimeRow(list, kPrayerCount + static_cast<int>(i),
+                          NightName(static_cast<int>(i)).toStdString(), timeText);
     }
     return last;
 }
@@ -76,8 +87,18 @@ bool CalculateToday(AppRecords& records, const Services& services, TimeListView*
     std::optional<ComputedDay> day;
     if (ReadToday(services.clock, records.today) && LookUpCity(records, services)) {
         const TodayDate& today = records.today;
-        day = ComputeDayOfYear(CivilDate{today.year, today.month, today.day}, records.city,
-                               records.settings, records.method.choice, services.zones);
+        const CivilDate date{today.year, today.month, today.day};
+        day = ComputeDayOfYear(date, records.city, records.settings, records.method.choice,
+                               services.zones);
+        if (day && records.display.nightTimes) {
+            // The night needs the next day's Fajr and sunrise: nothing when they cannot be had.
+            const std::optional<DatedRow> withNight =
+                ComputeDayWithNight(date, records.city, records.settings, records.method.choice);
+            day->day.night = withNight ? withNight->night : std::nullopt;
+            if (!day->day.night) {
+                day->day.night = NightRow{};
+            }
+        }
     }
     bool shown = false;
     if (day) {

@@ -35,8 +35,9 @@ class TimeListView {
 int AddTimeRow(TimeListView* list, int position, std::string_view nameText,
                std::string_view timeText);
 
-// Replaces the list's rows by the six times of day in slot order (Fajr first). Returns the
-// result of the last AddTimeRow.
+// Replaces the list's rows by the six times of day in slot order (Fajr first; Zuhr named
+// Jumu'ah on a Friday), then, for a day with its night, Imsak, Midnight and the last third.
+// Returns the result of the last AddTimeRow.
 int ShowDayTimes(const DatedRow& day, TimeListView* list);
 
 // The whole command, in this order: ReadToday; LookUpCity; the day through ComputeDayOfYear

@@ -18,7 +18,7 @@ std::optional<std::vector<DatedRow>> ComputeMonth(const MonthRequest& request) {
     std::optional<std::vector<DatedRow>> days =
         ComputeDateRange(civil(request.year, request.month, 1),
                          civil(request.year, request.month, first.daysInMonth()), request.city,
-                         request.settings, request.choice, ZoneYears::kAsGiven);
+                         request.settings, request.choice, ZoneYears::kAsGiven, request.nightTimes);
     if (!days || !AddHijriDates(*days, request.hijriOffsetDays)) {
         return std::nullopt;
     }

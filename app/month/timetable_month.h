@@ -20,6 +20,7 @@ struct MonthRequest {
     PrayerSettings settings;
     MethodChoice choice;
     int hijriOffsetDays = 0;  // -2 .. +2
+    bool nightTimes = false;  // each day with its night (Imsak, midnight, last third)
 };
 
 // Every day of the month (ComputeDateRange, the city's zone as given, as the window's day is

@@ -38,15 +38,6 @@ QString Row(const QString& tag, QStringList texts, bool rightToLeft) {
     return QStringLiteral("<tr>") + row + QStringLiteral("</tr>");
 }
 
-QStringList HeaderTexts() {
-    QStringList texts = {QCoreApplication::translate("Timetable", "Date"),
-                         QCoreApplication::translate("Timetable", "Hijri")};
-    for (int s = 0; s < kPrayerCount; ++s) {
-        texts.append(PrayerColumnName(s));
-    }
-    return texts;
-}
-
 }  // namespace
 
 QString MonthPageHtml(const PrintedMonth& month) {
@@ -62,7 +53,8 @@ QString MonthPageHtml(const PrintedMonth& month) {
             "style=\"border-collapse: collapse\">")
             .arg(Isolated(month.city).toHtmlEscaped(), month.month.toHtmlEscaped(),
                  Isolated(month.method).toHtmlEscaped(), month.qibla.toHtmlEscaped(), direction);
-    html += Row(QStringLiteral("th"), HeaderTexts(), rightToLeft);
+    const bool night = !month.days.empty() && month.days.front().night.has_value();
+    html += Row(QStringLiteral("th"), TimetableHeaderTexts(night), rightToLeft);
     for (const DatedRow& day : month.days) {
         html += Row(QStringLiteral("td"), RowTexts(day), rightToLeft);
     }

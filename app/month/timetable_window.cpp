@@ -22,6 +22,7 @@ namespace orvanta {
 namespace {
 
 constexpr int kColumns = 2 + kPrayerCount;  // Gregorian date, Hijri date, six times
+constexpr int kNightColumns = 3;            // Imsak, midnight, last third, when shown
 
 QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -73,19 +74,18 @@ void TimetableWindow::CreateControls() {
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("timetableTable"));
     table_->setAccessibleName(tr("Prayer times of the month"));
-    QStringList titles = {tr("Date"), tr("Hijri")};
-    for (int s = 0; s < kPrayerCount; ++s) {
-        titles.append(PrayerColumnName(s));
-    }
-    table_->setHorizontalHeaderLabels(titles);
+    table_->setHorizontalHeaderLabels(TimetableHeaderTexts(false));
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The dates take what they need; the six times share the rest.
+    // The dates take what they need; the six times share the rest, but a Friday's Zuhr cell
+    // ("Jumu'ah 12:05 PM") takes what it needs too.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2 + SlotIndex(PrayerSlot::kZuhr),
+                                                     QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     layout->addWidget(table_, 1);
 
@@ -141,6 +141,15 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
     shown_ = request;
     std::optional<std::vector<DatedRow>> days = ComputeMonth(request);
     days_ = days ? std::move(*days) : std::vector<DatedRow>{};
+    const int columns = kColumns + (request.nightTimes ? kNightColumns : 0);
+    if (table_->columnCount() != columns) {
+        table_->setColumnCount(columns);
+        table_->setHorizontalHeaderLabels(TimetableHeaderTexts(request.nightTimes));
+        // Nine times do not fit side by side: each column as wide as its texts, scrolled.
+        if (request.nightTimes) {
+            table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        }
+    }
     table_->setRowCount(static_cast<int>(days_.size()));
     const QString place = QString::fromStdString(request.city.name);
     heading_->setText(RightToLeftLines(
@@ -164,7 +173,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
             texts[0] = tr("%1 (today)").arg(texts[0]);
             todayRow_ = r;
         }
-        for (int c = 0; c < kColumns; ++c) {
+        for (int c = 0; c < columns && c < texts.size(); ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (isToday) {
                 QFont font = item->font();

@@ -160,7 +160,8 @@ void OptionsDialog::AddMethodPage() {
     methodPage_ = new MethodPage(context_.method ? context_.method->choice : MethodChoice{});
     methodPage_->setObjectName(QStringLiteral("methodPage"));
     displayPage_ =
-        new DisplayPage(context_.display ? context_.display->clock : ClockStyle::kLanguage);
+        new DisplayPage(context_.display ? *context_.display : DisplaySettings{},
+                        context_.method ? context_.method->choice.imsakMinutes : std::nullopt);
     displayPage_->setObjectName(QStringLiteral("displayPage"));
     // The form's first page goes into the tabs; its button row stays under them, for every page.
     auto* tabs = new QTabWidget(this);
@@ -423,6 +424,7 @@ void OptionsDialog::accept() {
     SettingsGroups groups;
     if (context_.method != nullptr) {
         context_.method->choice = methodPage_->Choice();
+        context_.method->choice.imsakMinutes = displayPage_->ImsakMinutes();
         groups.method = context_.method;
     }
     // An offset left as it was is not stored: an unreadable stored value stays as it is.
@@ -432,6 +434,7 @@ void OptionsDialog::accept() {
     }
     if (context_.display != nullptr) {
         context_.display->clock = displayPage_->Clock();
+        context_.display->nightTimes = displayPage_->NightTimes();
         groups.display = context_.display;
     }
     if (context_.reminders != nullptr) {

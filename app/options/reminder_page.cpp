@@ -58,6 +58,7 @@ ReminderPage::ReminderPage(const ReminderChoice& choice, QWidget* parent) : QWid
         atPrayer_[s]->setChecked(choice.atPrayer[s]);
     }
     minutesBefore_->setValue(choice.minutesBefore);
+    jumuahMinutes_->setValue(choice.jumuahMinutesBefore);
     sound_->setChecked(choice.sound);
     soundFile_->setText(QString::fromStdString(choice.soundFile));
     volume_->setValue(choice.volumePercent);
@@ -90,6 +91,19 @@ QWidget* ReminderPage::CreatePrayerBoxes() {
     row->addWidget(minutesBefore_);
     row->addStretch();
     grid->addLayout(row, 3, 0, 1, 2);
+    jumuahMinutes_ = new QSpinBox;
+    jumuahMinutes_->setObjectName(QStringLiteral("jumuahMinutes"));
+    jumuahMinutes_->setRange(0, kMaxJumuahMinutesBefore);
+    jumuahMinutes_->setSuffix(tr(" min before"));
+    jumuahMinutes_->setSpecialValueText(tr("None"));
+    jumuahMinutes_->setAccessibleName(tr("Reminder before Jumu'ah on Fridays, minutes"));
+    auto* jumuah = new QLabel(tr("Bef&ore Jumu'ah (Fridays):"));
+    jumuah->setBuddy(jumuahMinutes_);
+    auto* jumuahRow = new QHBoxLayout;
+    jumuahRow->addWidget(jumuah);
+    jumuahRow->addWidget(jumuahMinutes_);
+    jumuahRow->addStretch();
+    grid->addLayout(jumuahRow, 4, 0, 1, 2);
     return group;
 }
 
@@ -156,6 +170,7 @@ ReminderChoice ReminderPage::Choice() const {
         choice.atPrayer[s] = atPrayer_[s]->isChecked();
     }
     choice.minutesBefore = minutesBefore_->value();
+    choice.jumuahMinutesBefore = jumuahMinutes_->value();
     choice.sound = sound_->isChecked();
     choice.soundFile = soundFile_->text().toStdString();
     choice.volumePercent = volume_->value();

@@ -39,6 +39,7 @@ class ReminderPage : public QWidget {
 
     std::array<QCheckBox*, kPrayerCount> atPrayer_{};
     QSpinBox* minutesBefore_ = nullptr;
+    QSpinBox* jumuahMinutes_ = nullptr;  // before Zuhr on Fridays; 0: none
     QCheckBox* sound_ = nullptr;
     QWidget* soundControls_ = nullptr;
     QLineEdit* soundFile_ = nullptr;

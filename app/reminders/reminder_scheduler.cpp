@@ -8,6 +8,7 @@
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "astro/time_text.h"
+#include "timetable/civil_time.h"
 #include "timetable/event_instants.h"
 
 namespace orvanta {
@@ -68,6 +69,14 @@ std::vector<ReminderScheduler::Due> ReminderScheduler::DueReminders() const {
                 {*at - std::int64_t{60} * choice_.minutesBefore, s, choice_.minutesBefore});
         }
     }
+    // Jumu'ah's own reminder: on a Friday, before Zuhr, chosen or not (with the early
+    // reminder's minutes it has the same key, and only one of the two fires).
+    const auto zuhr = static_cast<std::size_t>(SlotIndex(PrayerSlot::kZuhr));
+    const std::optional<std::int64_t>& jumuah = day_->instantsUtc[zuhr];
+    if (choice_.jumuahMinutesBefore > 0 && jumuah && IsFridayDate(day_->date)) {
+        due.push_back({*jumuah - std::int64_t{60} * choice_.jumuahMinutesBefore,
+                       SlotIndex(PrayerSlot::kZuhr), choice_.jumuahMinutesBefore});
+    }
     return due;
 }
 
@@ -103,7 +112,7 @@ std::optional<std::int64_t> ReminderScheduler::SecondsUntilNextDue() const {
 
 void ReminderScheduler::Fire(const Due& due) {
     const auto i = static_cast<std::size_t>(due.slot);
-    const QString name = PrayerNameText(static_cast<PrayerSlot>(due.slot));
+    const QString name = PrayerNameOn(static_cast<PrayerSlot>(due.slot), day_->date);
     const QString time = day_->timeTexts[i];
     const QString summary =
         due.minutesBefore == 0

@@ -11,7 +11,10 @@
 #include "app/text/display_text.h"
 #include "app/text/time_display.h"
 #include "app/text/ui_language.h"
+#include "astro/solar_position.h"
 #include "astro/time_text.h"
+#include "timetable/civil_time.h"
+#include "timetable/night_rows.h"
 
 namespace orvanta {
 namespace {
@@ -49,6 +52,10 @@ constexpr std::array<const char*, kPrayerCount> kPrayers = {
     QT_TRANSLATE_NOOP("Timetable", "Fajr"),    QT_TRANSLATE_NOOP("Timetable", "Shuruq"),
     QT_TRANSLATE_NOOP("Timetable", "Zuhr"),    QT_TRANSLATE_NOOP("Timetable", "Asr"),
     QT_TRANSLATE_NOOP("Timetable", "Maghrib"), QT_TRANSLATE_NOOP("Timetable", "Isha")};
+
+constexpr std::array<const char*, 3> kNightColumns = {QT_TRANSLATE_NOOP("Timetable", "Imsak"),
+                                                      QT_TRANSLATE_NOOP("Timetable", "Midnight"),
+                                                      QT_TRANSLATE_NOOP("Timetable", "Last third")};
 
 QString Translated(const char* context, const std::array<const char*, 12>& names, int month) {
     if (month < 1 || month > 12) {
@@ -101,9 +108,23 @@ QString MonthTitle(int year, int month) {
 }
 
 QString PrayerColumnName(int slot) {
+    if (slot >= kPrayerCount && slot < kPrayerCount + static_cast<int>(kNightColumns.size())) {
+        return QCoreApplication::translate(
+            "Timetable", kNightColumns[static_cast<std::size_t>(slot - kPrayerCount)]);
+    }
     return slot >= 0 && slot < kPrayerCount
                ? QCoreApplication::translate("Timetable", kPrayers[static_cast<std::size_t>(slot)])
                : QString();
+}
+
+QStringList TimetableHeaderTexts(bool night) {
+    QStringList texts = {QCoreApplication::translate("Timetable", "Date"),
+                         QCoreApplication::translate("Timetable", "Hijri")};
+    const int columns = kPrayerCount + (night ? static_cast<int>(kNightColumns.size()) : 0);
+    for (int s = 0; s < columns; ++s) {
+        texts.append(PrayerColumnName(s));
+    }
+    return texts;
 }
 
 QStringList MonthNames() {
@@ -125,6 +146,18 @@ QStringList RowTexts(const DatedRow& day) {
     cells.append(day.hijri ? HijriWithHoliday(*day.hijri) : QString());
     for (int s = 0; s < kPrayerCount; ++s) {
         cells.append(DisplayTime(static_cast<double>(day.row[s])).trimmed());
+    }
+    if (IsFridayDate(day.date)) {
+        //: A Friday's Zuhr cell: %1 the time of the Friday prayer, Jumu'ah.
+        cells[2 + SlotIndex(PrayerSlot::kZuhr)] =
+            QCoreApplication::translate("Timetable", "Jumu'ah %1")
+                .arg(cells[2 + SlotIndex(PrayerSlot::kZuhr)]);
+    }
+    if (day.night) {
+        for (const NightField& field : kNightFields) {
+            const std::optional<NightTime>& time = (*day.night).*field.member;
+            cells.append(DisplayTime(time ? time->hours : NO_EVENT_TIME).trimmed());
+        }
     }
     return cells;
 }

@@ -30,11 +30,16 @@ QString MonthTitle(int year, int month);
 
 // A timetable row's cells: the Gregorian date ("Wed 18 Feb"), the Hijri date with its holiday
 // (HijriWithHoliday; empty without one), then the six times as the main window's list shows them,
-// without leading spaces.
+// without leading spaces (a Friday's Zuhr as "Jumu'ah 12:05 PM"), then for a day with its night
+// Imsak, midnight and the last third.
 QStringList RowTexts(const DatedRow& day);
 
-// The column title of a prayer slot: "Fajr" .. "Isha", through the context "Timetable".
+// The column title of a slot: "Fajr" .. "Isha", then 6 .. 8 "Imsak", "Midnight",
+// "Last third", through the context "Timetable".
 QString PrayerColumnName(int slot);
+
+// "Date", "Hijri" and the six column titles, then with night the night's three.
+QStringList TimetableHeaderTexts(bool night);
 
 // The English month names in order, each through the context "Timetable".
 QStringList MonthNames();

@@ -7,6 +7,7 @@
 #include "app/text/time_display.h"
 #include "app/text/ui_language.h"
 #include "astro/time_text.h"
+#include "timetable/civil_time.h"
 
 namespace orvanta {
 namespace {
@@ -20,6 +21,14 @@ constexpr std::array<const char*, kPrayerCount> kPrayerNames = {
     QT_TRANSLATE_NOOP("PrayerNames", "Asr (Afternoon)"),
     QT_TRANSLATE_NOOP("PrayerNames", "Maghrib (Sunset)"),
     QT_TRANSLATE_NOOP("PrayerNames", "Isha (Night)"),
+};
+
+constexpr const char* kJumuahName = QT_TRANSLATE_NOOP("PrayerNames", "Jumu'ah (Friday)");
+
+constexpr std::array<const char*, 3> kNightNames = {
+    QT_TRANSLATE_NOOP("PrayerNames", "Imsak"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Midnight"),
+    QT_TRANSLATE_NOOP("PrayerNames", "Last third of the night"),
 };
 
 constexpr const char* kMessageContext = "Messages";
@@ -112,6 +121,18 @@ QString TranslatedNotice(const Notice& notice) {
 QString PrayerName(PrayerSlot slot) {
     const std::size_t index = SlotIndex(slot);
     return QCoreApplication::translate(kPrayerContext, kPrayerNames.at(index));
+}
+
+QString PrayerNameOn(PrayerSlot slot, const CivilDate& date) {
+    if (slot == PrayerSlot::kZuhr && IsFridayDate(date)) {
+        return QCoreApplication::translate(kPrayerContext, kJumuahName);
+    }
+    return PrayerName(slot);
+}
+
+QString NightName(int index) {
+    return QCoreApplication::translate(kPrayerContext,
+                                       kNightNames.at(static_cast<std::size_t>(index)));
 }
 
 QString MessageText(std::string_view english) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "astro/date_row.h"
 #include "astro/day_table.h"
 #include "common/notices.h"
 
@@ -14,6 +15,14 @@ namespace orvanta {
 
 // "Fajr (Dawn)" .. "Isha (Night)", or the language's usual name of the prayer.
 QString PrayerName(PrayerSlot slot);
+
+// PrayerName, but Zuhr on a Friday is "Jumu'ah (Friday)" (the Friday prayer, which takes its
+// place), or the language's name of it.
+QString PrayerNameOn(PrayerSlot slot, const CivilDate& date);
+
+// "Imsak", "Midnight", "Last third of the night" (index 0 .. 2, kNightFields' order), or the
+// language's names.
+QString NightName(int index);
 
 // A report's text or caption ("Couldn't find city!", "Error getting data!", "Error", ...).
 QString MessageText(std::string_view english);

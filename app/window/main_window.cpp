@@ -292,18 +292,24 @@ void MainWindow::OpenOptions() {
     // its number and the school take effect at the next calculation.
     const ClockStyle clockBefore = records_.display.clock;
     const std::string cityBefore = records_.settings.configuredCity;
-    connect(dialog, &QDialog::accepted, this, [this, companionBefore, clockBefore, cityBefore] {
-        background_ = false;  // the person's choice rules from now on
-        ApplyTray();
-        ApplyStartAtLogin(companionBefore);
-        const bool newClock = records_.display.clock != clockBefore;
-        if (newClock) {
-            UseClockStyle(records_.display.clock);
-        }
-        if (newClock || records_.settings.configuredCity != cityBefore) {
-            Calculate();
-        }
-    });
+    // The night's rows come and go at once too, and follow new Imsak minutes.
+    const auto nightBefore =
+        std::pair{records_.display.nightTimes, records_.method.choice.imsakMinutes};
+    connect(dialog, &QDialog::accepted, this,
+            [this, companionBefore, clockBefore, cityBefore, nightBefore] {
+                background_ = false;  // the person's choice rules from now on
+                ApplyTray();
+                ApplyStartAtLogin(companionBefore);
+                const bool newClock = records_.display.clock != clockBefore;
+                if (newClock) {
+                    UseClockStyle(records_.display.clock);
+                }
+                const bool newNight = nightBefore != std::pair{records_.display.nightTimes,
+                                                               records_.method.choice.imsakMinutes};
+                if (newClock || newNight || records_.settings.configuredCity != cityBefore) {
+                    Calculate();
+                }
+            });
     // Saving and the suggestions may have moved a damaged file aside.
     connect(dialog, &QDialog::finished, this, &MainWindow::ShowPendingNotices,
             Qt::QueuedConnection);
@@ -355,6 +361,7 @@ void MainWindow::OpenTimetable() {
         request.settings = records_.settings;
         request.choice = records_.method.choice;
         request.hijriOffsetDays = records_.hijri.offsetDays;
+        request.nightTimes = records_.display.nightTimes;
         return request;
     };
     context.today = [this] { return services_.clock.Today(); };

@@ -435,6 +435,22 @@
         <source>Isha (Night)</source>
         <translation>العشاء</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>الإمساك</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>الثلث الأخير من الليل</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -597,6 +613,23 @@
         <source>Hijri</source>
         <translation>الهجري</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>الإمساك</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>الثلث الأخير</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>الجمعة %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -742,6 +775,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;الساعة</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>إظهار الإمساك وأوقات الليل (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>الإمساك ومنتصف الليل وثلثه الأخير تحت الأوقات الستة</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>حسب الطريقة</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>الإمساك، دقائق قبل الفجر</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>الإمساك، دقائق قبل الفجر (&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1324,6 +1377,14 @@
         <source>&amp;Volume:</source>
         <translation>مستو&amp;ى الصوت:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>تذكير قبل صلاة الجمعة، بالدقائق</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>قبل صلاة الجمعة (&amp;O):</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1368,11 +1429,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>التاريخ</translation>
+        <translation type="vanished">التاريخ</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>الهجري</translation>
+        <translation type="vanished">الهجري</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

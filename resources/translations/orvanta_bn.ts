@@ -427,6 +427,22 @@
         <source>Isha (Night)</source>
         <translation>এশা</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>জুমা</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>ইমসাক</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>মধ্যরাত</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>রাতের শেষ তৃতীয়াংশ</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -589,6 +605,23 @@
         <source>Hijri</source>
         <translation>হিজরি</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>ইমসাক</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>মধ্যরাত</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>শেষ তৃতীয়াংশ</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>জুমা %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -730,6 +763,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;ঘড়ি</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>ইমসাক ও রাতের সময় দেখান (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>ছয়টি সময়ের নিচে ইমসাক, মধ্যরাত ও রাতের শেষ তৃতীয়াংশ</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>পদ্ধতির নিজস্ব</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>ইমসাক, ফজরের কত মিনিট আগে</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>ইমসাক, ফজরের কত মিনিট আগে (&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1357,14 @@
         <source>&amp;Volume:</source>
         <translation>&amp;ভলিউম:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>জুমার আগে অনুস্মারক (শুক্রবার), মিনিট</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>জুমার আগে (শুক্রবার) (&amp;O):</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1348,11 +1409,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>তারিখ</translation>
+        <translation type="vanished">তারিখ</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>হিজরি</translation>
+        <translation type="vanished">হিজরি</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

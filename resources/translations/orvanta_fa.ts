@@ -425,6 +425,22 @@
         <source>Isha (Night)</source>
         <translation>عشا</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>جمعه</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>امساک</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>نیمه‌شب</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>ثلث آخر شب</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -587,6 +603,23 @@
         <source>Hijri</source>
         <translation>قمری</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>امساک</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>نیمه‌شب</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>ثلث آخر</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>جمعه %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -727,6 +760,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>ساعت (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>نمایش امساک و اوقات شب (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>امساک، نیمه‌شب و ثلث آخر شب زیر شش وقت</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>مطابق روش</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>امساک، دقیقه پیش از صبح</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>امساک، دقیقه پیش از صبح (&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1352,14 @@
         <source>&amp;Volume:</source>
         <translation>بلند&amp;ی صدا:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>یادآوری پیش از نماز جمعه، دقیقه</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>پیش از نماز جمعه (&amp;O):</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1343,11 +1404,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>تاریخ</translation>
+        <translation type="vanished">تاریخ</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>قمری</translation>
+        <translation type="vanished">قمری</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

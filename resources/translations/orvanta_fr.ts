@@ -427,6 +427,22 @@
         <source>Isha (Night)</source>
         <translation>Icha (nuit)</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>Joumoua (vendredi)</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Milieu de la nuit</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>Dernier tiers de la nuit</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -589,6 +605,23 @@
         <source>Hijri</source>
         <translation>Hégire</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Milieu de la nuit</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Dernier tiers</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>Joumoua %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -730,6 +763,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;Horloge</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>Afficher l&apos;&amp;imsak et les heures de la nuit</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>L&apos;imsak, le milieu de la nuit et son dernier tiers sous les six heures</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Celui de la méthode</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>Imsak, minutes avant Fajr</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>I&amp;msak, minutes avant Fajr</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1357,14 @@
         <source>&amp;Volume:</source>
         <translation>&amp;Volume&#xa0;:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>Rappel avant la Joumoua le vendredi, en minutes</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>Avant la J&amp;oumoua (vendredi)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1348,11 +1409,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>Date</translation>
+        <translation type="vanished">Date</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>Hégire</translation>
+        <translation type="vanished">Hégire</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

@@ -425,6 +425,22 @@
         <source>Isha (Night)</source>
         <translation>Isyak</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>Jumaat</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Tengah malam</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>Sepertiga malam terakhir</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -587,6 +603,23 @@
         <source>Hijri</source>
         <translation>Hijrah</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Tengah malam</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Sepertiga akhir</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>Jumaat %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -727,6 +760,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;Jam</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>Papar &amp;imsak dan waktu malam</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>Imsak, tengah malam dan sepertiga malam terakhir di bawah enam waktu</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Lalai kaedah</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>Imsak, minit sebelum Subuh</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>I&amp;msak, minit sebelum Subuh</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1352,14 @@
         <source>&amp;Volume:</source>
         <translation>&amp;Kelantangan:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>Peringatan sebelum solat Jumaat, minit</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>Sebelum &amp;Jumaat (hari Jumaat):</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1343,11 +1404,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>Tarikh</translation>
+        <translation type="vanished">Tarikh</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>Hijrah</translation>
+        <translation type="vanished">Hijrah</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

@@ -425,6 +425,22 @@
         <source>Isha (Night)</source>
         <translation>Yatsı</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>Cuma</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Sahur sonu</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>Gecenin son üçte biri</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -587,6 +603,23 @@
         <source>Hijri</source>
         <translation>Hicri</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Sahur sonu</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Son üçte bir</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>Cuma %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -727,6 +760,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>&amp;Saat</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>Sahur sonunu ve gece vakitlerini &amp;göster</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>Altı vaktin altında sahur sonu, gece yarısı ve gecenin son üçte biri</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>Yöntemin kendi ayarı</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>Sahur sonu, imsaktan önceki dakika</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>Sahur s&amp;onu, imsaktan önceki dakika</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1352,14 @@
         <source>&amp;Volume:</source>
         <translation>Ses d&amp;üzeyi:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>Cuma namazından önce hatırlatma, dakika</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>&amp;Cuma namazından önce:</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1343,11 +1404,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>Tarih</translation>
+        <translation type="vanished">Tarih</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>Hicri</translation>
+        <translation type="vanished">Hicri</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

@@ -427,6 +427,22 @@
         <source>Isha (Night)</source>
         <translation>عشاء</translation>
     </message>
+    <message>
+        <source>Jumu&apos;ah (Friday)</source>
+        <translation>جمعہ</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>امساک</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>آدھی رات</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>رات کا آخری تہائی</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -589,6 +605,23 @@
         <source>Hijri</source>
         <translation>ہجری</translation>
     </message>
+    <message>
+        <source>Imsak</source>
+        <translation>امساک</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>آدھی رات</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>آخری تہائی</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah %1</source>
+        <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
+        <translation>جمعہ %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
@@ -730,6 +763,26 @@
     <message>
         <source>&amp;Clock</source>
         <translation>گھڑ&amp;ی</translation>
+    </message>
+    <message>
+        <source>Show &amp;Imsak and the night&apos;s times</source>
+        <translation>امساک اور رات کے اوقات دکھائیں (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Imsak, the middle of the night and its last third under the six times</source>
+        <translation>چھ اوقات کے نیچے امساک، آدھی رات اور رات کا آخری تہائی</translation>
+    </message>
+    <message>
+        <source>The method&apos;s own</source>
+        <translation>طریقے کے مطابق</translation>
+    </message>
+    <message>
+        <source>Imsak, minutes before Fajr</source>
+        <translation>امساک، فجر سے پہلے منٹ</translation>
+    </message>
+    <message>
+        <source>I&amp;msak, minutes before Fajr</source>
+        <translation>امساک، فجر سے پہلے منٹ (&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1357,14 @@
         <source>&amp;Volume:</source>
         <translation>آوا&amp;ز کی سطح:</translation>
     </message>
+    <message>
+        <source>Reminder before Jumu&apos;ah on Fridays, minutes</source>
+        <translation>نمازِ جمعہ سے پہلے یاد دہانی، منٹ</translation>
+    </message>
+    <message>
+        <source>Bef&amp;ore Jumu&apos;ah (Fridays):</source>
+        <translation>نمازِ جمعہ سے پہلے (&amp;O):</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ReminderScheduler</name>
@@ -1348,11 +1409,11 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>تاریخ</translation>
+        <translation type="vanished">تاریخ</translation>
     </message>
     <message>
         <source>Hijri</source>
-        <translation>ہجری</translation>
+        <translation type="vanished">ہجری</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>

@@ -21,11 +21,11 @@ namespace {
 using testing_support::Message;
 using testing_support::TextRows;
 
-// Mecca (21 deg 25' N, 39 deg 49' E, UTC+3, no daylight saving) on 2026-03-20, by depression
-// 18 deg and Shafi Asr: the NOAA solar equations computed separately.
+// Mecca (21 deg 25' N, 39 deg 49' E, UTC+3, no daylight saving) on 2026-03-20, a Friday (Zuhr
+// is Jumu'ah), by depression 18 deg and Shafi Asr: the NOAA solar equations computed separately.
 const TextRows kMeccaRows = {
     {"Fajr (Dawn)", "  5:11 AM"},      {"Shuruq (Sunrise)", "  6:25 AM"},
-    {"Zuhr (Noon)", " 12:28 PM"},      {"Asr (Afternoon)", "  3:53 PM"},
+    {"Jumu'ah (Friday)", " 12:28 PM"}, {"Asr (Afternoon)", "  3:53 PM"},
     {"Maghrib (Sunset)", "  6:32 PM"}, {"Isha (Night)", "  7:46 PM"},
 };
 
@@ -34,22 +34,30 @@ using DailyCommand = testing_support::WindowTest;
 // The daylight-saving hours come from the city's zone rules when the city names its zone, from
 // the fixed window (first Sunday of April ..) otherwise: on 2026-03-20 Detroit's clocks are
 // already an hour ahead, while the fixed window has not begun. A preset goes through its own
-// table: Umm al-Qura's Isha is 90 minutes after Maghrib on 1 Shawwal 1447.
+// table: Umm al-Qura's Isha is 90 minutes after Maghrib on 1 Shawwal 1447. With the night's
+// times, Imsak is 10 minutes before Fajr, and the night from sunset (6:32 PM) to the next
+// sunrise (about 6:24 AM) has its middle at 0:28 AM and its last third at 2:27 AM.
 TEST_F(DailyCommand, WorkedDays) {
     struct Case {
         const char* city;
         const char* zoneName;  // Detroit's; none: the fixed window
         CivilDate date;
         const char* preset;
-        TextRows expected;  // the rows whose time is given
+        TextRows expected;   // the rows whose time is given
+        bool night = false;  // the night's times shown
     };
     const TextRows ummAlQura = {kMeccaRows[2], kMeccaRows[4], {"Isha (Night)", "  8:02 PM"}};
-    const TextRows noon1240 = {{"Zuhr (Noon)", " 12:40 PM"}};
-    const TextRows noon140 = {{"Zuhr (Noon)", "  1:40 PM"}};
+    const TextRows noon1240 = {{"Jumu'ah (Friday)", " 12:40 PM"}};
+    const TextRows noon140 = {{"Jumu'ah (Friday)", "  1:40 PM"}};
+    const TextRows night = {{"Fajr (Dawn)", "  5:09 AM"},
+                            {"Imsak", "  4:59 AM"},
+                            {"Midnight", "  0:28 AM"},
+                            {"Last third of the night", "  2:27 AM"}};
     const std::string cant(kCantDetermineText);
     const Case cases[] = {
         {"Mecca", "", {2026, 3, 20}, "classic", kMeccaRows},
         {"Mecca", "", {2026, 3, 20}, "umm-al-qura", ummAlQura},
+        {"Mecca", "", {2026, 3, 20}, "umm-al-qura", night, true},
         {"Detroit, MI", "America/Detroit", {2026, 3, 20}, "classic", noon140},
         {"Detroit, MI", "", {2026, 3, 20}, "classic", noon1240},
         {"Detroit, MI", "", {2026, 7, 1}, "classic", {{"Zuhr (Noon)", "  1:36 PM"}}},
@@ -61,9 +69,13 @@ TEST_F(DailyCommand, WorkedDays) {
         world_.detroitZone = c.zoneName;
         world_.dstHours = std::string(c.zoneName).empty() ? 0.0 : 1.0;
         Start(c.city, c.date, c.preset);
+        if (c.night) {
+            records_.display.nightTimes = true;
+            Run("toolsCalculate");
+        }
         EXPECT_TRUE(world_.messages.empty());
         const TextRows rows = Rows();
-        ASSERT_EQ(rows.size(), 6U);
+        ASSERT_EQ(rows.size(), c.night ? 9U : 6U);
         for (const auto& row : c.expected) {
             EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row.second;
         }

@@ -247,13 +247,13 @@ TEST_F(OptionsDialogTest, TheKeyboardWalksEveryPage) {
          "methodIshaAngleOverride", "methodIshaIntervalOverride", "methodMaghribOverride",
          "methodMaghribAngle", "methodAdjust0", "methodAdjust1", "methodAdjust2", "methodAdjust3",
          "methodAdjust4", "methodAdjust5", "methodHighLatitude", "methodRounding"},
-        {"displayPage", "displayClock"},
+        {"displayPage", "displayClock", "displayNightTimes", "displayImsakMinutes"},
         {"companionPage", "keepInTray", "startAtLogin"},
         {"calendarPage", "hijriOffset"},
         // The morning column of prayers, then the afternoon's; the sound on.
         {"reminderPage", "remindAt0", "remindAt1", "remindAt2", "remindAt3", "remindAt4",
-         "remindAt5", "minutesBefore", "reminderSound", "soundFile", "chooseSound", "builtInSound",
-         "volume", "playSound", "stopSound"},
+         "remindAt5", "minutesBefore", "jumuahMinutes", "reminderSound", "soundFile", "chooseSound",
+         "builtInSound", "volume", "playSound", "stopSound"},
     };
     world_.reminders.choice.sound = true;
     const int count = static_cast<int>(pages.size());

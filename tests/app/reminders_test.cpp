@@ -143,6 +143,47 @@ TEST_F(RemindersTest, ClockPassingTheTimes) {
     }
 }
 
+// 20 March 2026 is a Friday: Zuhr (13:30 EDT, 17:30 UT) is Jumu'ah, with its own reminder.
+TEST_F(RemindersTest, JumuahHasItsOwnReminderOnFridays) {
+    struct Row {
+        const char* name;
+        int day;            // of March 2026
+        bool atZuhr;        // Zuhr chosen, with the early reminder of 30 minutes
+        int jumuahMinutes;  // before Zuhr on a Friday
+        QStringList shown;
+    };
+    const QString before = QStringLiteral("Jumu'ah (Friday) in 30 min, at 1:30 PM");
+    const QString at = QStringLiteral("Jumu'ah (Friday) at 1:30 PM");
+    const std::vector<Row> rows = {
+        {"Friday, Jumu'ah alone", 20, false, 30, {before}},
+        {"Friday, also the early one", 20, true, 30, {before, at}},
+        {"Friday, none asked", 20, false, 0, {}},
+        {"Thursday", 19, false, 30, {}},
+    };
+    constexpr std::int64_t kZuhrUtc = kMidnightUtc + 17 * 3600 + 30 * 60;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        server_->calls.clear();
+        const std::int64_t shift = (row.day - 20) * std::int64_t{86400};
+        world_.utcSeconds = kZuhrUtc + shift - 3600;
+        ReminderChoice choice;
+        choice.atPrayer[2] = row.atZuhr;
+        choice.minutesBefore = row.atZuhr ? 30 : 0;
+        choice.jumuahMinutesBefore = row.jumuahMinutes;
+        ReminderScheduler scheduler(world_, notifier_, player_);
+        scheduler.SetChoice(choice);
+        DatedRow day{.date = {2026, 3, static_cast<std::int16_t>(row.day)},
+                     .row = {6.25F, 7.5F, 13.5F, 16.75F, 19.75F, 21.0F, 0, 0}};
+        day.eventOffsetHours.fill(-4.0);
+        scheduler.SetDay(ReminderDayOf(QStringLiteral("Detroit, MI"), day));
+        for (const std::int64_t after : {-1801, -1799, 1}) {
+            world_.utcSeconds = kZuhrUtc + shift + after;
+            scheduler.Poll();
+        }
+        EXPECT_EQ(Summaries(row.shown.size()), row.shown);
+    }
+}
+
 TEST_F(RemindersTest, SoundPlaysWithTheReminderAndItsActionStopsIt) {
     world_.utcSeconds = kAsrUtc - 1;
     const auto scheduler = Scheduler(3, 0, false, 40);

@@ -23,7 +23,7 @@ using testing_support::RunTimes;
 // Asr 16.8379 h); then the limits of every range, each accepted; the version and a command's help.
 const char* const kRows = R"(
 0 @detroit-dst --date 2024-06-20 | Shuruq (Sunrise)    5:56 AM | Maghrib (Sunset)    9:12 PM
-0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Zuhr (Noon)        12:28 PM | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
+0 @mecca --date 2026-03-20 | Fajr (Dawn)         5:11 AM | Shuruq (Sunrise)    6:25 AM | Jumu'ah (Friday)   12:28 PM | Asr (Afternoon)     3:53 PM | Maghrib (Sunset)    6:32 PM | Isha (Night)        7:46 PM
 0 @mecca --date 2024-03-20 --asr hanafi | Asr (Afternoon)     4:50 PM | Asr Hanafi (shadow factor 2)
 0 --lat 90 --lon 180 --zone +14 --format csv | date,prayer,hours,time,hijri
 0 --lat -90 --lon -180 --zone -12 --format csv | date,prayer,hours,time,hijri

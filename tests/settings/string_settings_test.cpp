@@ -97,6 +97,9 @@ TEST(StringSettings, UnreadableValuesAreIgnoredNamedAndKept) {
         {Group::kHijri, "\"HijriOffset\"=dword:00000031"},  // the bytes of "1" as a number
         {Group::kDisplay, "\"Clock\"=\"thirteen\""},
         {Group::kDisplay, "\"Clock\"=\"Language\""},
+        {Group::kDisplay, "\"NightTimes\"=\"yes\""},
+        {Group::kMethod, "\"ImsakMinutes\"=\"61\""},
+        {Group::kMethod, "\"ImsakMinutes\"=\"-5\""},
     };
     for (const auto& [group, text] : rows) {
         SCOPED_TRACE(text);
