@@ -13,11 +13,13 @@
 #include "cli/run_setup.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "cli/timetable_command.h"
 #include "common/visible_text.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
+#include "timetable/civil_time.h"
 #include "timetable/csv_output.h"
 #include "timetable/hijri_days.h"
 #include "timetable/ics_output.h"
@@ -93,6 +95,9 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     if (const auto* next = std::get_if<NextRequest>(&parsed)) {
         return RunNextCommand(*next, out, err, services);
     }
+    if (const auto* timetable = std::get_if<TimetableRequest>(&parsed)) {
+        return RunTimetableCommand(*timetable, out, err, services);
+    }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
     std::optional<CivilDate> date = request.date;
     if (request.range) {
@@ -113,16 +118,21 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     const PrayerSettings& settings = setup.settings;
     const MethodChoice& choice = setup.choice;
 
+    const CivilDate last = request.range ? request.range->second : *date;
+    const PrintedDays printed = PrintedDaysOfRun(services, setup, request.source,
+                                                 DaysFromCivil(*date), DaysFromCivil(last));
     std::vector<DatedRow> days;
     if (request.range) {
         std::optional<std::vector<DatedRow>> rows =
             ComputeDateRange(request.range->first, request.range->second, city, settings, choice,
                              request.source == LocationSource::kCoordinates ? ZoneYears::kEachYear
-                                                                            : ZoneYears::kAsGiven);
+                                                                            : ZoneYears::kAsGiven,
+                             &printed);
         if (rows) {
             days = std::move(*rows);
         }
-    } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings, choice)) {
+    } else if (const std::optional<DatedRow> row =
+                   ComputeOneDay(*date, city, settings, choice, SystemZones(), &printed)) {
         days.push_back(*row);
     }
     if (days.empty()) {

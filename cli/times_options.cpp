@@ -12,6 +12,7 @@
 #include "cli/next_options.h"
 #include "cli/parse_errors.h"
 #include "cli/times_option_groups.h"
+#include "cli/timetable_options.h"
 
 namespace orvanta {
 namespace {
@@ -32,6 +33,8 @@ constexpr const char* kFooter =
     "  cities remove NAME                              remove a city of your own\n"
     "  presets                                         list the methods of the authorities\n"
     "  next [--format text|json|waybar] [--now TIME]   the next prayer time from now\n"
+    "  timetable import FILE [--city NAME]             use a mosque's printed timetable\n"
+    "  timetable list | remove [--city NAME]           the stored timetables\n"
     "  A NAME that begins with '-' follows --: cities add -- -Name --lat ...\n"
     "\nExamples:\n"
     "  orvanta-times --city \"Detroit, MI\" --month 2025-03 --24h\n"
@@ -104,6 +107,8 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     CLI::App* presets = app.add_subcommand("presets", "List the methods of the authorities");
     NextOptions next;
     next.Declare(app);
+    TimetableOptions timetable;
+    timetable.Declare(app);
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
     }
@@ -129,10 +134,10 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     if (next.Parsed()) {
         return NextRequestFrom(next, timesOptions, TimesRequestFrom(groups));
     }
-    if (!cities.Parsed() && !presets->parsed()) {
+    if (!cities.Parsed() && !presets->parsed() && !timetable.Parsed()) {
         return TimesRequestFrom(groups);
     }
-    const char* command = cities.Parsed() ? "cities" : "presets";
+    const char* command = cities.Parsed() ? "cities" : presets->parsed() ? "presets" : "timetable";
     for (const CLI::Option* option : timesOptions) {
         if (option->count() > 0) {
             return EarlyExit{2, option->get_name() + " does not go with " + command};
@@ -142,7 +147,7 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
         WritePresetList(out);
         return EarlyExit{0, {}};
     }
-    return cities.Request();
+    return timetable.Parsed() ? timetable.Request() : cities.Request();
 }
 
 }  // namespace orvanta

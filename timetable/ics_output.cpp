@@ -187,8 +187,10 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
     // Calendar text may hold no control characters: a name from a database shows them escaped.
     const std::string shownName = city.name.empty() ? place : VisibleText(city.name);
     const std::string location = EscapeText(shownName);
+    const std::string printedMethod = PrintedMethodText(city);
     for (const DatedRow& day : days) {
         const auto instants = EventInstants(day);
+        const std::string_view dayMethod = day.printed ? printedMethod : methodText;
         std::string dateKey = IsoDate(day.date);
         dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
         for (int s = 0; s < kPrayerCount; ++s) {
@@ -210,12 +212,11 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
                 ics.Line("DTSTART:" + BasicDateTime(utc) + "Z");
             }
             ics.Line("SUMMARY:" + name);
-            ics.Line(
-                "DESCRIPTION:" +
-                EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) + " at " +
-                           shownName +
-                           (methodText.empty() ? std::string()
-                                               : " (method: " + std::string(methodText) + ")")));
+            ics.Line("DESCRIPTION:" +
+                     EscapeText(std::string(PrayerDisplayName(static_cast<PrayerSlot>(s))) +
+                                " at " + shownName +
+                                (dayMethod.empty() ? std::string()
+                                                   : " (method: " + std::string(dayMethod) + ")")));
             ics.Line("LOCATION:" + location);
             ics.Line("TRANSP:TRANSPARENT");
             ics.Line("END:VEVENT");

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -102,6 +103,12 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
     if (choice != nullptr && !IsClassic(*choice)) {
         document["settings"] = MethodSettingsJson(*choice, settings);
     }
+    const bool allPrinted =
+        !days.empty() &&
+        std::all_of(days.begin(), days.end(), [](const DatedRow& day) { return day.printed; });
+    if (allPrinted) {
+        document["settings"] = {{"method", PrintedMethodText(city)}};
+    }
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const DatedRow& day : days) {
         const std::string offset = OffsetText(day.utcOffsetHours);
@@ -128,6 +135,9 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
                         {"times", std::move(times)},
                         {"texts", std::move(texts)},
                         {"hours", std::move(hours)}});
+        if (day.printed) {
+            list.back()["method"] = PrintedMethodText(city);
+        }
     }
     document["days"] = std::move(list);
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';

@@ -6,6 +6,7 @@
 #include "astro/day_table.h"
 #include "astro/method_date_row.h"
 #include "astro/year_elements.h"
+#include "common/visible_text.h"
 #include "hijri/hijri_date.h"
 #include "timetable/civil_time.h"
 #include "zones/city_daylight.h"
@@ -59,6 +60,37 @@ std::optional<DatedRow> PlacedRow(const DayRow& row, const CivilDate& date,
         return std::nullopt;
     }
     return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt};
+}
+
+// The computed day with the printed times of its date in slots 0 .. 5, when printed has them:
+// each printed time is a clock time of its own moment, and is shown with the offset in force
+// at that moment (ClocksOfEvents for the time taken on the noon clock); the clock times
+// themselves stay as printed.
+std::optional<DatedRow> WithPrinted(DatedRow day, const YearInputs& year,
+                                    const PrintedDays* printed) {
+    const PrintedDay* found = printed != nullptr ? printed->Find(DaysFromCivil(day.date)) : nullptr;
+    if (found == nullptr) {
+        return day;
+    }
+    for (int s = 0; s < kPrayerCount; ++s) {
+        // Hours after local midnight; m / 60 rounds back to m in every time text.
+        day.row[s] = static_cast<float>(found->minutes[static_cast<std::size_t>(s)] / 60.0);
+    }
+    const CityLocation& city = year.city;
+    ZoneChangesFn changes;
+    if (!city.zoneName.empty()) {
+        changes = [&city, &year](std::int64_t from, std::int64_t to) {
+            return year.zones->Changes(city.zoneName, from, to);
+        };
+    }
+    const std::optional<EventClocks> clocks =
+        ClocksOfEvents(day.row, day.date, day.utcOffsetHours, year.shifts, changes);
+    if (!clocks) {
+        return std::nullopt;
+    }
+    day.eventOffsetHours = clocks->offsetHours;
+    day.printed = true;
+    return day;
 }
 
 // The one-day computation shared by a single day and every day of a range, with the year's
@@ -125,10 +157,15 @@ std::optional<YearInputs> InputsOfYear(const CityLocation& city, std::int16_t ye
 
 }  // namespace
 
+std::string PrintedMethodText(const CityLocation& city) {
+    return "timetable of " + VisibleText(city.name);
+}
+
 std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
                                             const PrayerSettings& settings,
                                             const MethodChoice& choice,
-                                            const DaylightShiftSource& zones) {
+                                            const DaylightShiftSource& zones,
+                                            const PrintedDays* printed) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
@@ -143,7 +180,10 @@ std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLoc
     if (!row) {
         return std::nullopt;
     }
-    const std::optional<DatedRow> placed = PlacedRow(*row, date, *year);
+    std::optional<DatedRow> placed = PlacedRow(*row, date, *year);
+    if (placed) {
+        placed = WithPrinted(*placed, *year, printed);
+    }
     if (!placed) {
         return std::nullopt;
     }
@@ -153,8 +193,10 @@ std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLoc
 
 std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
                                       const PrayerSettings& settings, const MethodChoice& choice,
-                                      const DaylightShiftSource& zones) {
-    const std::optional<ComputedDay> day = ComputeDayOfYear(date, city, settings, choice, zones);
+                                      const DaylightShiftSource& zones,
+                                      const PrintedDays* printed) {
+    const std::optional<ComputedDay> day =
+        ComputeDayOfYear(date, city, settings, choice, zones, printed);
     if (!day) {
         return std::nullopt;
     }
@@ -165,7 +207,8 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice,
-                                                      ZoneYears zoneYears) {
+                                                      ZoneYears zoneYears,
+                                                      const PrintedDays* printed) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
@@ -192,6 +235,9 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
                 ? PlacedRow(classicRows.rows[static_cast<std::size_t>(IndexOf(date, *year))], date,
                             *year)
                 : RowOfDay(date, *year, settings, methodOrClassic);
+        if (row) {
+            row = WithPrinted(*row, *year, printed);
+        }
         if (!row) {
             return std::nullopt;
         }
