@@ -7,6 +7,7 @@
 #include "app/text/time_display.h"
 #include "astro/calendar.h"
 #include "resources/string_table.h"
+#include "timetable/civil_time.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {
@@ -72,12 +73,21 @@ bool LookUpCity(AppRecords& records, const Services& services) {
 
 }  // namespace
 
+PrintedDays PrintedDaysOf(const Services& services, const CityLocation& city,
+                          const CivilDate& first, const CivilDate& last) {
+    return services.printedDays
+               ? services.printedDays(city.name, DaysFromCivil(first), DaysFromCivil(last))
+               : PrintedDays{};
+}
+
 bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list) {
     std::optional<ComputedDay> day;
     if (ReadToday(services.clock, records.today) && LookUpCity(records, services)) {
         const TodayDate& today = records.today;
-        day = ComputeDayOfYear(CivilDate{today.year, today.month, today.day}, records.city,
-                               records.settings, records.method.choice, services.zones);
+        const CivilDate date{today.year, today.month, today.day};
+        const PrintedDays printed = PrintedDaysOf(services, records.city, date, date);
+        day = ComputeDayOfYear(date, records.city, records.settings, records.method.choice,
+                               services.zones, &printed);
     }
     bool shown = false;
     if (day) {

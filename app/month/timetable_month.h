@@ -2,6 +2,8 @@
 // dates, and the texts that name what was computed.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,6 +22,9 @@ struct MonthRequest {
     PrayerSettings settings;
     MethodChoice choice;
     int hijriOffsetDays = 0;  // -2 .. +2
+    // The city's printed days from the first day to the last (days since 1970-01-01); not set:
+    // none.
+    std::function<PrintedDays(std::int64_t firstDay, std::int64_t lastDay)> printed;
 };
 
 // Every day of the month (ComputeDateRange, the city's zone as given, as the window's day is
@@ -30,5 +35,10 @@ std::optional<std::vector<DatedRow>> ComputeMonth(const MonthRequest& request);
 // The method as a line for the page: the preset and its parameters, or the classic angle or
 // interval; then the Asr school.
 QString MethodDescription(const PrayerSettings& settings, const MethodChoice& choice);
+
+// The method line of days some of which are a printed timetable's: "timetable of CITY" when
+// all are, else the printed dates and then MethodDescription for the others.
+QString MethodDescription(const PrayerSettings& settings, const MethodChoice& choice,
+                          const QString& city, const std::vector<DatedRow>& days);
 
 }  // namespace orvanta

@@ -114,6 +114,7 @@ class MainWindow : public QMainWindow, public TimeListView {
     Reminders* reminders_;
     DayWatch* watch_;
     QLabel* nextPrayer_ = nullptr;
+    QLabel* timesSource_ = nullptr;  // "timetable of CITY" on a printed day
     CompanionTray* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
     bool background_ = false;
