@@ -98,9 +98,10 @@ int Import(const TimetableRequest& request, std::ostream& out, std::ostream& err
             WriteErrorLine(err, "cannot read " + shownFile);
             return 1;
         case FileRead::kTooLarge:
-            text.clear();
-            text.resize(kPrintedMaxBytes + 1, ' ');  // the parser says so in its words
-            break;
+            WriteErrorLine(err, VisibleText(request.file) + ": " +
+                                    PrintedFaultText({PrintedFault::kTooLarge, 0, -1}));
+            WriteErrorLine(err, "nothing was stored");
+            return 1;
     }
     const PrintedTimetable parsed = ParsePrintedTimetable(text);
     if (!parsed.faults.empty()) {
@@ -123,7 +124,8 @@ int Import(const TimetableRequest& request, std::ostream& out, std::ostream& err
         return 1;
     }
     out << "Stored the timetable of " << VisibleText(city) << ": " << parsed.days.size()
-        << " days, " << IsoDate(CivilFromDays(parsed.days.front().day)) << " to "
+        << (parsed.days.size() == 1 ? " day, " : " days, ")
+        << IsoDate(CivilFromDays(parsed.days.front().day)) << " to "
         << IsoDate(CivilFromDays(parsed.days.back().day)) << '\n';
     return WriteOutput(out, err, {});
 }
