@@ -63,7 +63,8 @@ QString MethodDescription(const PrayerSettings& settings, const MethodChoice& ch
     if (first == days.end()) {
         return MethodDescription(settings, choice);
     }
-    const QString timetable = QCoreApplication::translate("Timetable", "timetable of %1").arg(city);
+    const QString timetable =
+        QCoreApplication::translate("Timetable", "timetable of %1").arg(Isolated(city));
     if (std::all_of(days.begin(), days.end(), printed)) {
         return timetable;
     }
