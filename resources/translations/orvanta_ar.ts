@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>الهجري</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>جدول مواقيت %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 من %2 إلى %3؛ الأيام الأخرى: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>হিজরি</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>%1-এর সময়সূচি</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1, %2 থেকে %3; অন্যান্য দিন: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>قمری</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>جدول اوقات %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 از %2 تا %3؛ روزهای دیگر: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>Hijriah</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>jadwal %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 dari %2 sampai %3; hari lain: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

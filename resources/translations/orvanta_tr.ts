@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>Hicri</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>%1 vakit cetveli</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1, %2 ile %3 arası; diğer günler: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

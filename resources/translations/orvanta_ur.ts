@@ -436,6 +436,14 @@
         <source>Hijri</source>
         <translation>ہجری</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>%1 کا نظام الاوقات</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1، %2 سے %3 تک؛ باقی دن: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>
