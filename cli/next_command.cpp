@@ -6,6 +6,7 @@
 #include "cli/error_line.h"
 #include "cli/next_output.h"
 #include "cli/run_setup.h"
+#include "cli/timetable_command.h"
 #include "timetable/civil_time.h"
 #include "timetable/hijri_days.h"
 #include "zones/zone_rules.h"
@@ -48,13 +49,19 @@ std::int64_t InstantOf(const GivenInstant& given, const CityLocation& city,
     return local - std::lround(city.zoneHours * 3600.0);
 }
 
-// The days from first to last (day numbers), kept within the years 1 .. 9999.
+// The days from first to last (day numbers), kept within the years 1 .. 9999, with the city's
+// printed timetable where it covers them.
 std::optional<std::vector<DatedRow>> DaysAround(std::int64_t first, std::int64_t last,
-                                                const RunSetup& setup, ZoneYears zoneYears) {
+                                                const RunSetup& setup, const NextRequest& request,
+                                                const TimesServices& services) {
     first = std::clamp(first, kFirstDay - 1, kLastDay + 1);
     last = std::clamp(last, kFirstDay - 1, kLastDay + 1);
-    return ComputeDateRange(CivilFromDays(first), CivilFromDays(last), setup.city, setup.settings,
-                            setup.choice, zoneYears);
+    const LocationSource source = request.times.source;
+    const PrintedDays printed = PrintedDaysOfRun(services, setup, source, first, last);
+    return ComputeDateRange(
+        CivilFromDays(first), CivilFromDays(last), setup.city, setup.settings, setup.choice,
+        source == LocationSource::kCoordinates ? ZoneYears::kEachYear : ZoneYears::kAsGiven,
+        &printed);
 }
 
 }  // namespace
@@ -79,13 +86,10 @@ int RunNextCommand(const NextRequest& request, std::ostream& out, std::ostream& 
         status != 0) {
         return status;
     }
-    const ZoneYears zoneYears = request.times.source == LocationSource::kCoordinates
-                                    ? ZoneYears::kEachYear
-                                    : ZoneYears::kAsGiven;
     // The local date is within a day of roughDay: the days around it hold the event before now
     // and the next one, unless the place has none for days.
     std::optional<std::vector<DatedRow>> days =
-        DaysAround(roughDay - 1, roughDay + 2, setup, zoneYears);
+        DaysAround(roughDay - 1, roughDay + 2, setup, request, services);
     if (!days) {
         return ReportNoDays(setup.city, err);
     }
@@ -94,7 +98,7 @@ int RunNextCommand(const NextRequest& request, std::ostream& out, std::ostream& 
     }
     std::optional<NextPrayer> next = FindNextPrayer(*days, *nowUtc);
     if (!next) {
-        days = DaysAround(roughDay - 1, roughDay + kLongestSearchDays, setup, zoneYears);
+        days = DaysAround(roughDay - 1, roughDay + kLongestSearchDays, setup, request, services);
         next = days ? FindNextPrayer(*days, *nowUtc) : std::nullopt;
     }
     if (!next) {

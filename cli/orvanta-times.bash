@@ -87,6 +87,10 @@ _orvanta_times() {
         _orvanta_times_cities_words "$program" "$cur" "$plain" "$prev"
         return 0
     fi
+    if [[ ${COMP_WORDS[1]} == timetable ]] && ((COMP_CWORD >= 2)); then
+        _orvanta_times_timetable_words "$program" "$cur" "$plain" "$prev"
+        return 0
+    fi
     case $prev in
         --city) _orvanta_times_reply "$cur" "$(_orvanta_times_cities "$program" "$plain")" ;;
         --tz) _orvanta_times_reply "$cur" "$(_orvanta_times_zones "$plain")" ;;
@@ -106,7 +110,7 @@ _orvanta_times() {
             --adjust | --nearest-latitude) COMPREPLY=() ;;
         *)
             local words=$_orvanta_times_options
-            ((COMP_CWORD == 1)) && words="cities presets next holidays $words"
+            ((COMP_CWORD == 1)) && words="cities presets next holidays timetable $words"
             mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
             ;;
     esac
@@ -160,6 +164,28 @@ _orvanta_times_cities_words() {
         add:*)
             if [[ $cur == -* ]] || ((COMP_CWORD > 3)); then
                 mapfile -t COMPREPLY < <(compgen -W "--lat --lon --tz --help" -- "$cur")
+            fi
+            ;;
+    esac
+}
+
+# The words after `orvanta-times timetable`: import FILE (CSV files), --city with city names.
+_orvanta_times_timetable_words() {
+    local program=$1 cur=$2 plain=$3 prev=$4 action=${COMP_WORDS[2]}
+    if ((COMP_CWORD == 2)); then
+        mapfile -t COMPREPLY < <(compgen -W "import list remove" -- "$cur")
+        return
+    fi
+    case $action:$prev in
+        import:--city | remove:--city)
+            _orvanta_times_reply "$cur" "$(_orvanta_times_cities "$program" "$plain")"
+            ;;
+        import:* | remove:*)
+            if [[ $cur == -* ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--city --help" -- "$cur")
+            elif [[ $action == import ]]; then
+                compopt -o filenames 2>/dev/null
+                mapfile -t COMPREPLY < <(compgen -f -- "$cur")
             fi
             ;;
     esac

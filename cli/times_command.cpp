@@ -14,11 +14,13 @@
 #include "cli/run_setup.h"
 #include "cli/times_options.h"
 #include "cli/times_output.h"
+#include "cli/timetable_command.h"
 #include "common/visible_text.h"
 #include "settings/hijri_settings.h"
 #include "settings/method_settings.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
+#include "timetable/civil_time.h"
 #include "timetable/csv_output.h"
 #include "timetable/hijri_days.h"
 #include "timetable/ics_output.h"
@@ -97,6 +99,9 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     if (const auto* holidays = std::get_if<HolidaysRequest>(&parsed)) {
         return RunHolidaysCommand(*holidays, out, err, services);
     }
+    if (const auto* timetable = std::get_if<TimetableRequest>(&parsed)) {
+        return RunTimetableCommand(*timetable, out, err, services);
+    }
     const TimesRequest& request = std::get<TimesRequest>(parsed);
     std::optional<CivilDate> date = request.date;
     if (request.range) {
@@ -119,6 +124,9 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
     // json always carries the night's times; the other formats only with --extras.
     const bool night = request.extras || request.format == OutputFormat::kJson;
+    const CivilDate last = request.range ? request.range->second : *date;
+    const PrintedDays printed = PrintedDaysOfRun(services, setup, request.source,
+                                                 DaysFromCivil(*date), DaysFromCivil(last));
     std::vector<DatedRow> days;
     if (request.range || night) {
         const std::pair<CivilDate, CivilDate> range =
@@ -127,11 +135,12 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
             ComputeDateRange(range.first, range.second, city, settings, choice,
                              request.source == LocationSource::kCoordinates ? ZoneYears::kEachYear
                                                                             : ZoneYears::kAsGiven,
-                             night);
+                             &printed, night);
         if (rows) {
             days = std::move(*rows);
         }
-    } else if (const std::optional<DatedRow> row = ComputeOneDay(*date, city, settings, choice)) {
+    } else if (const std::optional<DatedRow> row =
+                   ComputeOneDay(*date, city, settings, choice, SystemZones(), &printed)) {
         days.push_back(*row);
     }
     if (days.empty()) {

@@ -12,6 +12,7 @@
 #include "cli/next_options.h"
 #include "cli/parse_errors.h"
 #include "cli/times_option_groups.h"
+#include "cli/timetable_options.h"
 
 namespace orvanta {
 namespace {
@@ -34,6 +35,7 @@ constexpr const char* kFooter =
     "  presets                                         list the methods of the authorities\n"
     "  next [--format text|json|waybar] [--now TIME]   the next prayer time from now\n"
     "  holidays [--year Y] [--format text|json|ics]    the days of the Islamic year in year Y\n"
+    "  timetable import FILE|list|remove [--city NAME] a mosque's printed timetable\n"
     "  A NAME that begins with '-' follows --: cities add -- -Name --lat ...\n"
     "\nExamples:\n"
     "  orvanta-times --city \"Detroit, MI\" --month 2025-03 --24h\n"
@@ -137,6 +139,8 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     CLI::App* holidays =
         app.add_subcommand("holidays", "The days of the Islamic year in a Gregorian year");
     holidays->fallthrough();  // --year, --format and --hijri-offset are the main command's
+    TimetableOptions timetable;
+    timetable.Declare(app);
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
     }
@@ -165,10 +169,10 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     if (holidays->parsed()) {
         return HolidaysRequestFrom(timesOptions, TimesRequestFrom(groups));
     }
-    if (!cities.Parsed() && !presets->parsed()) {
+    if (!cities.Parsed() && !presets->parsed() && !timetable.Parsed()) {
         return TimesRequestFrom(groups);
     }
-    const char* command = cities.Parsed() ? "cities" : "presets";
+    const char* command = cities.Parsed() ? "cities" : presets->parsed() ? "presets" : "timetable";
     for (const CLI::Option* option : timesOptions) {
         if (option->count() > 0) {
             return EarlyExit{2, option->get_name() + " does not go with " + command};
@@ -178,7 +182,7 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
         WritePresetList(out);
         return EarlyExit{0, {}};
     }
-    return cities.Request();
+    return timetable.Parsed() ? timetable.Request() : cities.Request();
 }
 
 }  // namespace orvanta

@@ -60,6 +60,14 @@ struct CitiesRequest {
     std::string zoneName;     // Add: IANA zone name
 };
 
+// orvanta-times timetable ...: a mosque's printed timetable.
+struct TimetableRequest {
+    enum class Action { kImport, kList, kRemove };
+    Action action = Action::kList;
+    std::string file;                 // Import: the CSV file
+    std::optional<std::string> city;  // Import, Remove: --city; nothing: the home city
+};
+
 // A moment given on the command line ("2026-03-20T14:05", seconds and an offset optional).
 struct GivenInstant {
     CivilDate date;
@@ -95,7 +103,8 @@ struct EarlyExit {
 // Given the argument vector, returns the request, or how the run ends early. Help and version
 // text is written to out.
 using ParsedArguments =
-    std::variant<TimesRequest, CitiesRequest, NextRequest, HolidaysRequest, EarlyExit>;
+    std::variant<TimesRequest, CitiesRequest, NextRequest, HolidaysRequest, TimetableRequest,
+                 EarlyExit>;
 ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out);
 
 }  // namespace orvanta

@@ -146,6 +146,26 @@ void WriteNightLines(std::ostream& out, const DatedRow& day, bool clock24) {
     }
 }
 
+// The method line of days some of which are printed: "timetable of CITY" when all are, else
+// the printed dates first and the calculation after them.
+std::string MethodLineWithPrinted(const CityLocation& city, const std::vector<DatedRow>& days,
+                                  const std::string& computedLine) {
+    const auto first =
+        std::find_if(days.begin(), days.end(), [](const DatedRow& day) { return day.printed; });
+    if (first == days.end()) {
+        return computedLine;
+    }
+    const std::string label = "Method:   ";
+    if (std::all_of(first, days.end(), [](const DatedRow& day) { return day.printed; }) &&
+        first == days.begin()) {
+        return label + PrintedMethodText(city);
+    }
+    const auto last =
+        std::find_if(days.rbegin(), days.rend(), [](const DatedRow& day) { return day.printed; });
+    return label + PrintedMethodText(city) + " (" + IsoDate(first->date) + " to " +
+           IsoDate(last->date) + "); other days: " + computedLine.substr(label.size());
+}
+
 }  // namespace
 
 std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
@@ -192,7 +212,9 @@ std::vector<std::string> DescribePlaceAndSettings(const CityLocation& city,
 void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
                           const PrayerSettings& settings, const std::vector<DatedRow>& days,
                           bool clock24, const MethodChoice* choice) {
-    for (const std::string& line : DescribePlaceAndSettings(city, settings, choice)) {
+    std::vector<std::string> lines = DescribePlaceAndSettings(city, settings, choice);
+    lines.back() = MethodLineWithPrinted(city, days, lines.back());
+    for (const std::string& line : lines) {
         out << line << '\n';
     }
     if (days.size() == 1) {

@@ -225,8 +225,11 @@ bool WriteTimetableAsIcs(std::ostream& out, const CityLocation& city,
         {},  methodText};
     // Calendar text may hold no control characters: a name from a database shows them escaped.
     context.shownName = city.name.empty() ? context.place : VisibleText(city.name);
+    const std::string printedMethod = PrintedMethodText(city);
     for (const DatedRow& day : days) {
         const auto instants = EventInstants(day);
+        // A printed day says whose timetable it is instead of the calculation's method.
+        context.methodText = day.printed ? std::string_view(printedMethod) : methodText;
         std::string dateKey = IsoDate(day.date);
         dateKey.erase(std::remove(dateKey.begin(), dateKey.end(), '-'), dateKey.end());
         for (int s = 0; s < kPrayerCount; ++s) {

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -125,6 +126,12 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
     if (choice != nullptr && !IsClassic(*choice)) {
         document["settings"] = MethodSettingsJson(*choice, settings);
     }
+    const bool allPrinted =
+        !days.empty() &&
+        std::all_of(days.begin(), days.end(), [](const DatedRow& day) { return day.printed; });
+    if (allPrinted) {
+        document["settings"] = {{"method", PrintedMethodText(city)}};
+    }
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const DatedRow& day : days) {
         const std::string offset = OffsetText(day.utcOffsetHours);
@@ -157,6 +164,9 @@ void WriteTimetableAsJson(std::ostream& out, const CityLocation& city,
         }
         if (IsFridayDate(day.date)) {
             list.back()["jumuah"] = true;  // Zuhr is the Friday prayer; the key stays "zuhr"
+        }
+        if (day.printed) {
+            list.back()["method"] = PrintedMethodText(city);
         }
     }
     document["days"] = std::move(list);

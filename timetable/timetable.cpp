@@ -7,6 +7,7 @@
 #include "astro/method_date_row.h"
 #include "astro/night_times.h"
 #include "astro/year_elements.h"
+#include "common/visible_text.h"
 #include "hijri/hijri_date.h"
 #include "timetable/civil_time.h"
 #include "timetable/night_rows.h"
@@ -61,6 +62,37 @@ std::optional<DatedRow> PlacedRow(const DayRow& row, const CivilDate& date,
         return std::nullopt;
     }
     return DatedRow{date, clocks->row, noonOffset, clocks->offsetHours, std::nullopt, std::nullopt};
+}
+
+// The computed day with the printed times of its date in slots 0 .. 5, when printed has them:
+// each printed time is a clock time of its own moment, and is shown with the offset in force
+// at that moment (ClocksOfEvents for the time taken on the noon clock); the clock times
+// themselves stay as printed.
+std::optional<DatedRow> WithPrinted(DatedRow day, const YearInputs& year,
+                                    const PrintedDays* printed) {
+    const PrintedDay* found = printed != nullptr ? printed->Find(DaysFromCivil(day.date)) : nullptr;
+    if (found == nullptr) {
+        return day;
+    }
+    for (int s = 0; s < kPrayerCount; ++s) {
+        // Hours after local midnight; m / 60 rounds back to m in every time text.
+        day.row[s] = static_cast<float>(found->minutes[static_cast<std::size_t>(s)] / 60.0);
+    }
+    const CityLocation& city = year.city;
+    ZoneChangesFn changes;
+    if (!city.zoneName.empty()) {
+        changes = [&city, &year](std::int64_t from, std::int64_t to) {
+            return year.zones->Changes(city.zoneName, from, to);
+        };
+    }
+    const std::optional<EventClocks> clocks =
+        ClocksOfEvents(day.row, day.date, day.utcOffsetHours, year.shifts, changes);
+    if (!clocks) {
+        return std::nullopt;
+    }
+    day.eventOffsetHours = clocks->offsetHours;
+    day.printed = true;
+    return day;
 }
 
 // The one-day computation shared by a single day and every day of a range, with the year's
@@ -130,7 +162,7 @@ std::optional<std::vector<DatedRow>> RowsOfRange(const CivilDate& first, const C
                                                  const CityLocation& city,
                                                  const PrayerSettings& settings,
                                                  const PrayerMethod* methodOrClassic,
-                                                 ZoneYears zoneYears) {
+                                                 ZoneYears zoneYears, const PrintedDays* printed) {
     const std::int64_t firstDay = DaysFromCivil(first);
     const std::int64_t lastDay = DaysFromCivil(last);
     std::vector<DatedRow> rows;
@@ -152,6 +184,9 @@ std::optional<std::vector<DatedRow>> RowsOfRange(const CivilDate& first, const C
                 ? PlacedRow(classicRows.rows[static_cast<std::size_t>(IndexOf(date, *year))], date,
                             *year)
                 : RowOfDay(date, *year, settings, methodOrClassic);
+        if (row) {
+            row = WithPrinted(*row, *year, printed);
+        }
         if (!row) {
             return std::nullopt;
         }
@@ -162,10 +197,15 @@ std::optional<std::vector<DatedRow>> RowsOfRange(const CivilDate& first, const C
 
 }  // namespace
 
+std::string PrintedMethodText(const CityLocation& city) {
+    return "timetable of " + VisibleText(city.name);
+}
+
 std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
                                             const PrayerSettings& settings,
                                             const MethodChoice& choice,
-                                            const DaylightShiftSource& zones) {
+                                            const DaylightShiftSource& zones,
+                                            const PrintedDays* printed) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
@@ -180,7 +220,10 @@ std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLoc
     if (!row) {
         return std::nullopt;
     }
-    const std::optional<DatedRow> placed = PlacedRow(*row, date, *year);
+    std::optional<DatedRow> placed = PlacedRow(*row, date, *year);
+    if (placed) {
+        placed = WithPrinted(*placed, *year, printed);
+    }
     if (!placed) {
         return std::nullopt;
     }
@@ -190,8 +233,10 @@ std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLoc
 
 std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
                                       const PrayerSettings& settings, const MethodChoice& choice,
-                                      const DaylightShiftSource& zones) {
-    const std::optional<ComputedDay> day = ComputeDayOfYear(date, city, settings, choice, zones);
+                                      const DaylightShiftSource& zones,
+                                      const PrintedDays* printed) {
+    const std::optional<ComputedDay> day =
+        ComputeDayOfYear(date, city, settings, choice, zones, printed);
     if (!day) {
         return std::nullopt;
     }
@@ -202,23 +247,24 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice,
-                                                      ZoneYears zoneYears, bool withNight) {
+                                                      ZoneYears zoneYears,
+                                                      const PrintedDays* printed, bool withNight) {
     const std::optional<PrayerMethod> method = ResolveMethod(choice, settings.asrShadowFactor);
     if (!method && !IsClassic(choice)) {
         return std::nullopt;
     }
     const PrayerMethod* methodOrClassic = method ? &*method : nullptr;
     if (!withNight) {
-        return RowsOfRange(first, last, city, settings, methodOrClassic, zoneYears);
+        return RowsOfRange(first, last, city, settings, methodOrClassic, zoneYears, printed);
     }
     // The night of the last day ends on the day after it.
     const CivilDate after = CivilFromDays(DaysFromCivil(last) + 1);
     std::optional<std::vector<DatedRow>> rows =
-        RowsOfRange(first, after, city, settings, methodOrClassic, zoneYears);
+        RowsOfRange(first, after, city, settings, methodOrClassic, zoneYears, printed);
     std::optional<std::vector<DatedRow>> sunRows;
     if (rows && method) {
         const PrayerMethod sunMethod = SunEventsMethod(*method);
-        sunRows = RowsOfRange(first, after, city, settings, &sunMethod, zoneYears);
+        sunRows = RowsOfRange(first, after, city, settings, &sunMethod, zoneYears, nullptr);
     }
     if (!rows || (method && !sunRows)) {
         return std::nullopt;
@@ -234,9 +280,10 @@ std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, co
 
 std::optional<DatedRow> ComputeDayWithNight(const CivilDate& date, const CityLocation& city,
                                             const PrayerSettings& settings,
-                                            const MethodChoice& choice) {
+                                            const MethodChoice& choice,
+                                            const PrintedDays* printed) {
     std::optional<std::vector<DatedRow>> rows =
-        ComputeDateRange(date, date, city, settings, choice, ZoneYears::kAsGiven, true);
+        ComputeDateRange(date, date, city, settings, choice, ZoneYears::kAsGiven, printed, true);
     if (!rows || rows->empty()) {
         return std::nullopt;
     }

@@ -12,6 +12,7 @@
 #include "astro/day_table.h"
 #include "astro/method_choice.h"
 #include "astro/year_elements.h"
+#include "common/printed_timetable.h"
 #include "hijri/hijri_date.h"
 #include "zones/zone_rule_source.h"
 
@@ -49,7 +50,14 @@ struct DatedRow {
     std::optional<HijriDate> hijri{};
     // The night's times: nothing unless the range was computed with them.
     std::optional<NightRow> night{};
+    // True when slots 0 .. 5 are a printed timetable's times (PrintedDays) instead of the
+    // calculation's.
+    bool printed = false;
 };
+
+// How the command line's outputs name the source of a printed day's times: "timetable of "
+// and the city's name (control characters shown escaped).
+std::string PrintedMethodText(const CityLocation& city);
 
 // Ten years: longer ranges are refused, which keeps the output bounded.
 inline constexpr std::int64_t kMaxRangeDays = 3653;
@@ -71,6 +79,11 @@ struct ComputedDay {
     RamadanTable ramadan{};  // all zero unless the method's Isha changes in Ramadan
 };
 
+// Each of the three computations below takes the city's printed timetable (null: none): a date
+// it covers gets the printed local times in place of the calculation's (the day's offsets,
+// Hijri date and the rest as computed), each time shown with the offset in force at its
+// instant, and printed set.
+//
 // Given a valid date, returns its row: a one-day table seeded from the day before
 // (ComputeDayTable for classic, the method day table for a preset, with the year's Umm al-Qura
 // Ramadan days where the method's Isha changes in Ramadan), with the year's daylight-saving
@@ -81,28 +94,33 @@ struct ComputedDay {
 std::optional<ComputedDay> ComputeDayOfYear(const CivilDate& date, const CityLocation& city,
                                             const PrayerSettings& settings,
                                             const MethodChoice& choice,
-                                            const DaylightShiftSource& zones);
+                                            const DaylightShiftSource& zones,
+                                            const PrintedDays* printed = nullptr);
 
 // ComputeDayOfYear's day alone: the row the window, the command line and the timetable show.
 std::optional<DatedRow> ComputeOneDay(const CivilDate& date, const CityLocation& city,
                                       const PrayerSettings& settings,
                                       const MethodChoice& choice = MethodChoice{},
-                                      const DaylightShiftSource& zones = SystemZones());
+                                      const DaylightShiftSource& zones = SystemZones(),
+                                      const PrintedDays* printed = nullptr);
 
 // Given valid dates first <= last, returns one row per day from first to last, both included,
 // each exactly the row ComputeOneDay gives for that date (with the city settled for that
-// date's year when zoneYears is EachYear). With withNight, each row also has its night
+// date's year when zoneYears is EachYear). On a date printed covers, the row holds the printed
+// timetable's times (WithPrinted). With withNight, each row also has its night
 // (NightTimesOfDays). Nothing when a year's zone rules cannot be read.
 std::optional<std::vector<DatedRow>> ComputeDateRange(const CivilDate& first, const CivilDate& last,
                                                       const CityLocation& city,
                                                       const PrayerSettings& settings,
                                                       const MethodChoice& choice = MethodChoice{},
                                                       ZoneYears zoneYears = ZoneYears::kAsGiven,
+                                                      const PrintedDays* printed = nullptr,
                                                       bool withNight = false);
 
-// ComputeDateRange(date, date, ..., withNight = true)'s one row: the day with its night.
+// ComputeDateRange(date, date, ..., printed, withNight = true)'s one row: the day with its night.
 std::optional<DatedRow> ComputeDayWithNight(const CivilDate& date, const CityLocation& city,
                                             const PrayerSettings& settings,
-                                            const MethodChoice& choice = MethodChoice{});
+                                            const MethodChoice& choice = MethodChoice{},
+                                            const PrintedDays* printed = nullptr);
 
 }  // namespace orvanta

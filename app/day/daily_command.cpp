@@ -9,6 +9,7 @@
 #include "astro/solar_position.h"
 #include "resources/string_table.h"
 #include "timetable/night_rows.h"
+#include "timetable/civil_time.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {
@@ -83,17 +84,25 @@ bool LookUpCity(AppRecords& records, const Services& services) {
 
 }  // namespace
 
+PrintedDays PrintedDaysOf(const Services& services, const CityLocation& city,
+                          const CivilDate& first, const CivilDate& last) {
+    return services.printedDays
+               ? services.printedDays(city.name, DaysFromCivil(first), DaysFromCivil(last))
+               : PrintedDays{};
+}
+
 bool CalculateToday(AppRecords& records, const Services& services, TimeListView* list) {
     std::optional<ComputedDay> day;
     if (ReadToday(services.clock, records.today) && LookUpCity(records, services)) {
         const TodayDate& today = records.today;
         const CivilDate date{today.year, today.month, today.day};
+        const PrintedDays printed = PrintedDaysOf(services, records.city, date, date);
         day = ComputeDayOfYear(date, records.city, records.settings, records.method.choice,
-                               services.zones);
+                               services.zones, &printed);
         if (day && records.display.nightTimes) {
             // The night needs the next day's Fajr and sunrise: nothing when they cannot be had.
-            const std::optional<DatedRow> withNight =
-                ComputeDayWithNight(date, records.city, records.settings, records.method.choice);
+            const std::optional<DatedRow> withNight = ComputeDayWithNight(
+                date, records.city, records.settings, records.method.choice, &printed);
             day->day.night = withNight ? withNight->night : std::nullopt;
             if (!day->day.night) {
                 day->day.night = NightRow{};

@@ -26,6 +26,10 @@ class TimeListView {
     virtual void RepaintWindow() = 0;
 };
 
+// The city's printed days from first to last, from services (none when it has no source).
+PrintedDays PrintedDaysOf(const Services& services, const CityLocation& city,
+                          const CivilDate& first, const CivilDate& last);
+
 // Reads today's local date from the clock into today. False, leaving today unchanged, when the
 // clock gives no valid date.
 [[nodiscard]] bool ReadToday(const Clock& clock, TodayDate& today);

@@ -156,7 +156,7 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
         days
             ? tr("%1 \u2014 %2\n%3\n%4")
                   .arg(Isolated(place), MonthTitle(request.year, request.month),
-                       Isolated(MethodInWords(request.settings, request.choice)),
+                       Isolated(MethodOfDays(request.settings, request.choice, place, days_)),
                        QiblaDisplay(QiblaFrom(request.city.latitudeRad, request.city.longitudeRad)))
             : tr("The times of %1 cannot be computed: the rules of its time zone cannot be "
                  "read.")
@@ -194,7 +194,8 @@ void TimetableWindow::FillTable(const MonthRequest& request) {
 PrintedMonth TimetableWindow::Page() const {
     return PrintedMonth{
         QString::fromStdString(shown_.city.name), MonthTitle(shown_.year, shown_.month),
-        MethodInWords(shown_.settings, shown_.choice),
+        MethodOfDays(shown_.settings, shown_.choice, QString::fromStdString(shown_.city.name),
+                          days_),
         QiblaDisplay(QiblaFrom(shown_.city.latitudeRad, shown_.city.longitudeRad)), days_};
 }
 

@@ -4,6 +4,7 @@
 
 #include "cities/city_nearest.h"
 #include "cities/city_search.h"
+#include "cities/printed_timetable_store.h"
 #include "settings/settings_store.h"
 
 namespace orvanta {
@@ -113,6 +114,13 @@ RealServices::RealServices(MessageFn showMessage, const std::filesystem::path& c
       suggestions_(cityDatabase, DefaultUserDatabasePath(), &notices_),
       services_{
           clock_,   cities_, homeCity_, settings_, zones_, suggestions_, std::move(showMessage),
-          &notices_} {}
+          &notices_} {
+    // Read afresh for each computation, so that an import from the command line shows at the
+    // next refresh.
+    services_.printedDays = [this](const std::string& city, std::int64_t first, std::int64_t last) {
+        const std::optional<std::filesystem::path> path = DefaultUserDatabasePath();
+        return path ? ReadPrintedDays(*path, city, first, last, &notices_) : PrintedDays{};
+    };
+}
 
 }  // namespace orvanta

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 #include "cities/city_store.h"
 #include "cities/home_city.h"
 #include "common/notices.h"
+#include "common/printed_timetable.h"
 #include "settings/companion_settings.h"
 #include "settings/display_settings.h"
 #include "settings/hijri_settings.h"
@@ -136,6 +138,10 @@ struct Services {
     // What the services above did on their own account (a damaged file moved aside, a file
     // that is not a regular file left alone); the window shows it once it is on screen.
     NoticeList* notices = nullptr;
+    // The printed timetable the user imported for the city (named as the city database names
+    // it) from firstDay to lastDay (days since 1970-01-01); empty when none, or not set.
+    std::function<PrintedDays(const std::string& city, std::int64_t firstDay, std::int64_t lastDay)>
+        printedDays = {};
 };
 
 }  // namespace orvanta

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -27,6 +28,7 @@
 #include <QTreeWidgetItem>
 #include <QtGlobal>
 
+#include "app/day/daily_command.h"
 #include "app/day/day_watch.h"
 #include "app/month/timetable_window.h"
 #include "app/options/options_dialog.h"
@@ -46,6 +48,7 @@
 #include "astro/qibla.h"
 #include "hijri/hijri_date.h"
 #include "resources/string_table.h"
+#include "timetable/civil_time.h"
 
 namespace orvanta {
 namespace {
@@ -245,6 +248,12 @@ void MainWindow::CreateControls() {
     nextPrayer_->setObjectName(QStringLiteral("nextPrayer"));
     nextPrayer_->setAccessibleName(tr("Next prayer"));
     grid->addWidget(nextPrayer_, 3, 0, 1, 2);
+    // Shown only on a day whose times are a printed timetable's, so that the window without
+    // one stays as it was.
+    timesSource_ = new QLabel(central);
+    timesSource_->setObjectName(QStringLiteral("timesSource"));
+    timesSource_->setVisible(false);
+    grid->addWidget(timesSource_, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     records_.window.listView = list;
 
@@ -265,6 +274,11 @@ void MainWindow::Calculate() {
     ShowCity(records_.city.name);
     ShowHijriDate();
     ShowQibla();
+    const bool printed = records_.shownDay.printed;
+    timesSource_->setText(printed ? QCoreApplication::translate("Timetable", "timetable of %1")
+                                        .arg(Isolated(Text(records_.city.name)))
+                                  : QString());
+    timesSource_->setVisible(printed);
     // The daily command left the day the list shows, each event on its own clock.
     reminders_->SetDay(ReminderDayOf(Text(records_.city.name), records_.shownDay));
     watch_->SetDay(DayToWatch());
@@ -362,6 +376,9 @@ void MainWindow::OpenTimetable() {
         request.choice = records_.method.choice;
         request.hijriOffsetDays = records_.hijri.offsetDays;
         request.nightTimes = records_.display.nightTimes;
+        request.printed = [this, city = records_.city](std::int64_t first, std::int64_t last) {
+            return PrintedDaysOf(services_, city, CivilFromDays(first), CivilFromDays(last));
+        };
         return request;
     };
     context.today = [this] { return services_.clock.Today(); };

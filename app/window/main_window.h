@@ -118,6 +118,7 @@ class MainWindow : public QMainWindow, public TimeListView {
     QLabel* nextPrayer_ = nullptr;
     QString listSubject_;  // "Prayer times of Mecca on ..."
     QString nextMark_;     // the marked row as spoken, or empty
+    QLabel* timesSource_ = nullptr;  // "timetable of CITY" on a printed day
     CompanionTray* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
     bool background_ = false;

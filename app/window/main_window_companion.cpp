@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 
+#include "app/day/daily_command.h"
 #include "app/day/day_watch.h"
 #include "app/day/next_prayer.h"
 #include "app/reminders/reminders.h"
@@ -30,9 +31,10 @@ WatchedDay MainWindow::DayToWatch() const {
     // The day after, computed as today is (the same zone rules), for the next prayer after Isha.
     const CivilDate tomorrow = CivilFromDays(DaysFromCivil(records_.shownDay.date) + 1);
     if (IsValidCivilDate(tomorrow)) {
+        const PrintedDays printed = PrintedDaysOf(services_, records_.city, tomorrow, tomorrow);
         if (const std::optional<DatedRow> row =
                 ComputeOneDay(tomorrow, records_.city, records_.settings, records_.method.choice,
-                              services_.zones)) {
+                              services_.zones, &printed)) {
             day.tomorrow = EventsOfDay(*row);
         }
     }

@@ -630,6 +630,14 @@
         <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
         <translation>الجمعة %1</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>جدول مواقيت %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 من %2 إلى %3؛ الأيام الأخرى: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

@@ -622,6 +622,14 @@
         <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
         <translation>Joumoua %1</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>horaires de %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 du %2 au %3 ; autres jours : %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

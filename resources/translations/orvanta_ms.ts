@@ -620,6 +620,14 @@
         <extracomment>A Friday&apos;s Zuhr cell: %1 the time of the Friday prayer, Jumu&apos;ah.</extracomment>
         <translation>Jumaat %1</translation>
     </message>
+    <message>
+        <source>timetable of %1</source>
+        <translation>jadual %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; other days: %4</source>
+        <translation>%1 dari %2 hingga %3; hari lain: %4</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AboutDialog</name>

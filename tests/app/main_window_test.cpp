@@ -24,6 +24,7 @@
 #include "app/reminders/dbus_notifier.h"
 #include "app/widgets/message_box.h"
 #include "app/window/about_dialog.h"
+#include "timetable/civil_time.h"
 #include "window_test_support.h"
 
 namespace orvanta {
@@ -70,6 +71,30 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
     EXPECT_EQ(records_.window.datePicker->date(), QDate(2026, 3, 21));
     EXPECT_EQ(world_.searched.size(), 3U);  // one at the start, one for each
     EXPECT_TRUE(world_.messages.empty());
+}
+
+// A printed timetable of the city gives the times of the day it covers and says so under them;
+// the next day, which it does not cover, is calculated again and the line goes.
+TEST_F(MainWindowTest, APrintedTimetableGivesTheTimesOfTheDaysItCovers) {
+    const std::int64_t march20 = DaysFromCivil(CivilDate{2026, 3, 20});
+    world_.services.printedDays = [march20](const std::string& city, std::int64_t first,
+                                            std::int64_t last) {
+        std::vector<PrintedDay> days;
+        if (city == "Detroit, MI" && first <= march20 && march20 <= last) {
+            days.push_back({march20, {300, 420, 780, 960, 1140, 1230}});
+        }
+        return PrintedDays(days);
+    };
+    Create();
+    const auto* source = Find<QLabel>(window_.get(), "timesSource");
+    EXPECT_NE(Rows()[0].second.find("5:00 AM"), std::string::npos);
+    EXPECT_NE(Rows()[5].second.find("8:30 PM"), std::string::npos);
+    EXPECT_TRUE(source->isVisibleTo(window_.get()));
+    EXPECT_TRUE(source->text().contains(QStringLiteral("timetable of")));
+    world_.date = CivilDate{2026, 3, 21};
+    Run("toolsCalculate");
+    EXPECT_EQ(Rows()[0].second.find("5:00 AM"), std::string::npos);
+    EXPECT_FALSE(source->isVisibleTo(window_.get()));
 }
 
 // Ctrl+Q (Exit in the Tools menu) quits with 0 and closes the window; with a tray icon, where

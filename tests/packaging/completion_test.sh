@@ -94,6 +94,8 @@ contains "inside quotes names are as they are" "Detroit, MI" $p --city '"Detroit
 contains "an escaped space is searched as a space" 'San\ Francisco\,\ CA' $p --city 'San\ Fr'
 contains "cities search" "Mecca" $p cities search Mec
 contains "cities home" "Mecca" $p cities home Mec
+check "timetable actions" "import" $p timetable im
+contains "timetable city" "Mecca" $p timetable remove --city Mec
 check "no city matches" "" $p --city Qqqqzz
 
 exit $((failures > 0))
