@@ -102,9 +102,8 @@ struct EarlyExit {
 
 // Given the argument vector, returns the request, or how the run ends early. Help and version
 // text is written to out.
-using ParsedArguments =
-    std::variant<TimesRequest, CitiesRequest, NextRequest, HolidaysRequest, TimetableRequest,
-                 EarlyExit>;
+using ParsedArguments = std::variant<TimesRequest, CitiesRequest, NextRequest, HolidaysRequest,
+                                     TimetableRequest, EarlyExit>;
 ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out);
 
 }  // namespace orvanta

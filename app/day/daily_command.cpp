@@ -8,8 +8,8 @@
 #include "astro/calendar.h"
 #include "astro/solar_position.h"
 #include "resources/string_table.h"
-#include "timetable/night_rows.h"
 #include "timetable/civil_time.h"
+#include "timetable/night_rows.h"
 #include "timetable/timetable.h"
 
 namespace orvanta {

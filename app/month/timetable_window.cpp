@@ -195,7 +195,7 @@ PrintedMonth TimetableWindow::Page() const {
     return PrintedMonth{
         QString::fromStdString(shown_.city.name), MonthTitle(shown_.year, shown_.month),
         MethodOfDays(shown_.settings, shown_.choice, QString::fromStdString(shown_.city.name),
-                          days_),
+                     days_),
         QiblaDisplay(QiblaFrom(shown_.city.latitudeRad, shown_.city.longitudeRad)), days_};
 }
 

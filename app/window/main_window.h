@@ -116,8 +116,8 @@ class MainWindow : public QMainWindow, public TimeListView {
     Reminders* reminders_;
     DayWatch* watch_;
     QLabel* nextPrayer_ = nullptr;
-    QString listSubject_;  // "Prayer times of Mecca on ..."
-    QString nextMark_;     // the marked row as spoken, or empty
+    QString listSubject_;            // "Prayer times of Mecca on ..."
+    QString nextMark_;               // the marked row as spoken, or empty
     QLabel* timesSource_ = nullptr;  // "timetable of CITY" on a printed day
     CompanionTray* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
