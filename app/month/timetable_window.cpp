@@ -54,11 +54,16 @@ void TimetableWindow::CreateControls() {
     month_->setObjectName(QStringLiteral("monthPicker"));
     month_->setAccessibleName(tr("Month"));
     month_->addItems(MonthNames());
+    // The caption names the month list for a screen reader (through the labelled-by relation:
+    // on Linux a combo box is named by its item) and gives it an Alt key.
+    auto* monthCaption = new QLabel(tr("&Month:"), this);
+    monthCaption->setBuddy(month_);
     year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("yearPicker"));
     year_->setAccessibleName(tr("Year"));
     year_->setRange(1, 9999);
     pickers->addWidget(previous_);
+    pickers->addWidget(monthCaption);
     pickers->addWidget(month_);
     pickers->addWidget(year_);
     pickers->addWidget(next_);
@@ -94,7 +99,7 @@ void TimetableWindow::CreateControls() {
     QPushButton* ics = Button(tr("Export &iCalendar..."), QStringLiteral("exportIcs"), this);
     QPushButton* print = Button(tr("P&rint..."), QStringLiteral("printMonth"), this);
     QPushButton* pdf = Button(tr("Save as P&DF..."), QStringLiteral("savePdf"), this);
-    QPushButton* close = Button(tr("Close"), QStringLiteral("closeTimetable"), this);
+    QPushButton* close = Button(tr("C&lose"), QStringLiteral("closeTimetable"), this);
     for (QPushButton* button : {csv, ics, print, pdf}) {
         buttons->addWidget(button);
     }

@@ -1417,11 +1417,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>السابق</translation>
+        <translation>السابق (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>التالي</translation>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1445,23 +1445,23 @@
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation>تصدير CSV...</translation>
+        <translation>تصدير CSV... (&amp;C)</translation>
     </message>
     <message>
         <source>Export &amp;iCalendar...</source>
-        <translation>تصدير iCalendar...</translation>
+        <translation>تصدير iCalendar... (&amp;I)</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>طباعة...</translation>
+        <translation>طباعة... (&amp;R)</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>حفظ بصيغة PDF...</translation>
+        <translation>حفظ بصيغة PDF... (&amp;D)</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
+        <source>C&amp;lose</source>
+        <translation>إغلاق (&amp;L)</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1526,6 +1526,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>القرص ممتلئ؛ تُرك الملف كما كان.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>الشهر (&amp;M):</translation>
     </message>
 </context>
 </TS>

@@ -1397,11 +1397,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>&lt; আগের</translation>
+        <translation>&lt; আগের (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>পরের &gt;</translation>
+        <translation>পরের &gt; (&amp;N)</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1425,23 +1425,23 @@
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation>CSV রপ্তানি...</translation>
+        <translation>CSV রপ্তানি... (&amp;C)</translation>
     </message>
     <message>
         <source>Export &amp;iCalendar...</source>
-        <translation>iCalendar রপ্তানি...</translation>
+        <translation>iCalendar রপ্তানি... (&amp;I)</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>মুদ্রণ...</translation>
+        <translation>মুদ্রণ... (&amp;R)</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>PDF হিসেবে সংরক্ষণ...</translation>
+        <translation>PDF হিসেবে সংরক্ষণ... (&amp;D)</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>বন্ধ করুন</translation>
+        <source>C&amp;lose</source>
+        <translation>বন্ধ করুন (&amp;L)</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1506,6 +1506,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>ডিস্ক ভরা; ফাইলটি আগের মতোই রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>মাস (&amp;M):</translation>
     </message>
 </context>
 </TS>

@@ -1392,11 +1392,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>قبلی</translation>
+        <translation>قبلی (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>بعدی</translation>
+        <translation>بعدی (&amp;N)</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1420,23 +1420,23 @@
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation>صدور CSV...</translation>
+        <translation>صدور CSV... (&amp;C)</translation>
     </message>
     <message>
         <source>Export &amp;iCalendar...</source>
-        <translation>صدور iCalendar...</translation>
+        <translation>صدور iCalendar... (&amp;I)</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>چاپ...</translation>
+        <translation>چاپ... (&amp;R)</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>ذخیره به‌صورت PDF...</translation>
+        <translation>ذخیره به‌صورت PDF... (&amp;D)</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>بستن</translation>
+        <source>C&amp;lose</source>
+        <translation>بستن (&amp;L)</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1501,6 +1501,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>دیسک پر است؛ پرونده همان‌طور که بود ماند.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>ماه (&amp;M):</translation>
     </message>
 </context>
 </TS>

@@ -1440,8 +1440,8 @@
         <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1506,6 +1506,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>Le disque est plein&#xa0;; le fichier est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mois&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -1428,15 +1428,15 @@
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>Ce&amp;tak...</translation>
+        <translation>C&amp;etak...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <translation>Simpan sebagai P&amp;DF...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Tutup</translation>
+        <source>C&amp;lose</source>
+        <translation>&amp;Tutup</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1501,6 +1501,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>Disk penuh; berkas dibiarkan seperti semula.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>B&amp;ulan:</translation>
     </message>
 </context>
 </TS>

@@ -1396,7 +1396,7 @@
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>Se&amp;terusnya &gt;</translation>
+        <translation>Sete&amp;rusnya &gt;</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1428,15 +1428,15 @@
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>Ce&amp;tak...</translation>
+        <translation>Ceta&amp;k...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <translation>Simpan sebagai P&amp;DF...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Tutup</translation>
+        <source>C&amp;lose</source>
+        <translation>&amp;Tutup</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1501,6 +1501,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>Cakera penuh; fail dibiarkan seperti sebelumnya.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>B&amp;ulan:</translation>
     </message>
 </context>
 </TS>

@@ -1435,8 +1435,8 @@
         <translation>P&amp;DF olarak kaydet...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Kapat</translation>
+        <source>C&amp;lose</source>
+        <translation>&amp;Kapat</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1501,6 +1501,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>Disk dolu; dosya olduğu gibi bırakıldı.</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Ay:</translation>
     </message>
 </context>
 </TS>

@@ -1397,11 +1397,11 @@
     </message>
     <message>
         <source>&lt; &amp;Previous</source>
-        <translation>پچھلا</translation>
+        <translation>پچھلا (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>اگلا</translation>
+        <translation>اگلا (&amp;N)</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1425,23 +1425,23 @@
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation>CSV برآمد کریں...</translation>
+        <translation>CSV برآمد کریں... (&amp;C)</translation>
     </message>
     <message>
         <source>Export &amp;iCalendar...</source>
-        <translation>iCalendar برآمد کریں...</translation>
+        <translation>iCalendar برآمد کریں... (&amp;I)</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>پرنٹ کریں...</translation>
+        <translation>پرنٹ کریں... (&amp;R)</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>PDF کے طور پر محفوظ کریں...</translation>
+        <translation>PDF کے طور پر محفوظ کریں... (&amp;D)</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>بند کریں</translation>
+        <source>C&amp;lose</source>
+        <translation>بند کریں (&amp;L)</translation>
     </message>
     <message>
         <source>%1 — %2
@@ -1506,6 +1506,10 @@
     <message>
         <source>The disk is full; the file was left as it was.</source>
         <translation>ڈسک بھری ہوئی ہے؛ فائل جیسی تھی ویسی ہی چھوڑ دی گئی۔</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>مہینہ (&amp;M):</translation>
     </message>
 </context>
 </TS>
