@@ -51,11 +51,15 @@ std::string InstantText(const PrayerEvent& event) {
     return IsoDate(CivilFromDays(day)) + clock + OffsetText(offsetHours);
 }
 
+// The name people read: a Friday's Zuhr is the Friday prayer. The machine fields (json's name
+// and key, waybar's class) keep the six names.
+std::string ShownName(int slot, const CivilDate& date) {
+    const bool jumuah = slot == SlotIndex(PrayerSlot::kZuhr) && IsFridayDate(date);
+    return std::string(jumuah ? "Jumu'ah" : PrayerShortName(slot));
+}
+
 std::string OneLine(const NextPrayer& next, const NextRequest& request) {
-    // A Friday's Zuhr is the Friday prayer; json and waybar keep the six names.
-    const bool jumuah =
-        next.next.slot == SlotIndex(PrayerSlot::kZuhr) && IsFridayDate(next.next.day->date);
-    std::string line = std::string(jumuah ? "Jumu'ah" : PrayerShortName(next.next.slot)) + " " +
+    std::string line = ShownName(next.next.slot, next.next.day->date) + " " +
                        ClockText(next.next, request.times.clock24);
     if (!request.shortText) {
         line += " (" + TimeLeftText(next.next.instantUtc - next.nowUtc) + ")";
@@ -108,7 +112,7 @@ std::string Tooltip(const NextPrayer& next, const CityLocation& city, bool clock
         } else if (at && *at <= next.nowUtc) {
             mark = "\u2713 ";
         }
-        tooltip.append("\n").append(mark).append(PrayerShortName(s)).append(" ");
+        tooltip.append("\n").append(mark).append(ShownName(s, day.date)).append(" ");
         tooltip.append(
             TimeField(static_cast<double>(day.row[static_cast<std::size_t>(s)]), clock24));
     }

@@ -15,6 +15,7 @@ namespace {
 // the clock (2024-06-20 00:00 UT); each format's shape; what does not go with next.
 const char* const kRows = R"rows(
 0 next @mecca --now 2026-03-20T04:00 | Fajr 5:11 AM (in 1 h 11 min)
+0 next @mecca --now 2026-03-20T11:00 | Jumu'ah 12:28 PM (in 1 h 28 min)
 0 next @mecca --now 2026-03-20T14:00 | Asr 3:53 PM (in 1 h 53 min)
 0 next @mecca --now 2026-03-20T15:53 | Maghrib 6:32 PM (in 2 h 39 min)
 0 next @mecca --now 2026-03-20T15:52:01+03:00 | Asr 3:53 PM (in 1 min)
@@ -29,7 +30,7 @@ const char* const kRows = R"rows(
 0 next @detroit --now 2024-11-02T23:30 --format waybar | "text":"Fajr 5:33 AM (in 7 h 3 min)","tooltip":"2024-11-03 · 1 Jumada I 1446\n▶ Fajr 5:33 AM\n  Shuruq | "class":["fajr"],"percentage":33}
 0 next @mecca | Fajr 4:14 AM (in 1 h 14 min)
 0 next @mecca --now 2026-03-20T14:00 --format json | {"name":"Asr","key":"asr","time":"2026-03-20T15:53:00+03:00","text":"3:53 PM","secondsLeft":6780,"after":{"name":"Maghrib","key":"maghrib","time":"2026-03-20T18:32:00+03:00","text":"6:32 PM"}}
-0 next @mecca --now 2026-03-20T15:45 --format waybar | \n✓ Zuhr 12:28 PM\n▶ Asr 3:53 PM\n  Maghrib 6:32 PM | "class":["asr","soon"],"percentage":96}
+0 next @mecca --now 2026-03-20T15:45 --format waybar | \n✓ Jumu'ah 12:28 PM\n▶ Asr 3:53 PM\n  Maghrib 6:32 PM | "class":["asr","soon"],"percentage":96}
 0 next @mecca --now 2026-03-20T15:30 --format waybar --soon 30 | "class":["asr","soon"],"percentage":
 2 next @mecca --date 2026-03-20 | --date does not go with next
 2 next @mecca --now 2026-03-20T24:00 | the time must read YYYY-MM-DDThh:mm[:ss][+hh:mm|Z], not "2026-03-20T24:00"
@@ -38,7 +39,7 @@ const char* const kRows = R"rows(
 )rows";
 
 TEST(NextCommand, TheNextEventFromAPinnedMomentInEachFormat) {
-    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 21u);
+    EXPECT_EQ(testing_support::ExpectCommands(kRows, testing_support::Pinned({2024, 6, 20})), 22u);
 }
 
 }  // namespace
