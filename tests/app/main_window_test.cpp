@@ -76,9 +76,9 @@ TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRo
 // A printed timetable of the city gives the times of the day it covers and says so under them;
 // the next day, which it does not cover, is calculated again and the line goes.
 TEST_F(MainWindowTest, APrintedTimetableGivesTheTimesOfTheDaysItCovers) {
-    const std::int64_t march20 = DaysFromCivil(CivilDate{2026, 3, 20});
-    world_.services.printedDays = [march20](const std::string& city, std::int64_t first,
-                                            std::int64_t last) {
+    constexpr std::int64_t march20 = DaysFromCivil(CivilDate{2026, 3, 20});
+    world_.services.printedDays = [](const std::string& city, std::int64_t first,
+                                     std::int64_t last) {
         std::vector<PrintedDay> days;
         if (city == "Detroit, MI" && first <= march20 && march20 <= last) {
             days.push_back({march20, {300, 420, 780, 960, 1140, 1230}});
