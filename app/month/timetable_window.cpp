@@ -1,5 +1,7 @@
 #include "app/month/timetable_window.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFont>
 #include <QHBoxLayout>
@@ -8,7 +10,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +36,20 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
     return button;
 }
 
+// The width that shows every column whole: each column at the wider of its cells and its
+// header, the table's frame and scroll bar, and the window's margins. Arabic and Urdu text, and
+// a Friday's "Jumu'ah 12:05 PM", need more than the window's usual width.
+int WidthForColumns(const QTableWidget& table, const QLayout& layout) {
+    int width = 2 * table.frameWidth() + table.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QAbstractItemView& view = table;  // where the cells' size hint is public
+    for (int c = 0; c < table.columnCount(); ++c) {
+        width += std::max(view.sizeHintForColumn(c), table.horizontalHeader()->sectionSizeHint(c)) +
+                 (table.showGrid() ? 1 : 0);  // the grid line after the column
+    }
+    const QMargins margins = layout.contentsMargins();
+    return width + margins.left() + margins.right();
+}
+
 }  // namespace
 
 TimetableWindow::TimetableWindow(TimetableContext context, QWidget* parent)
@@ -42,7 +60,8 @@ TimetableWindow::TimetableWindow(TimetableContext context, QWidget* parent)
     KeepLabelsOnLeadingSide(*this);
     const std::optional<CivilDate> today = context_.today ? context_.today() : std::nullopt;
     ShowMonth(today ? today->year : 2026, today ? today->month : 1);
-    resize(760, 640);
+    const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : 760;
+    resize(std::min(std::max(760, WidthForColumns(*table_, *layout())), screenWidth), 640);
 }
 
 void TimetableWindow::CreateControls() {

@@ -11,12 +11,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <csignal>
@@ -96,6 +100,27 @@ TEST_F(CalendarWindow, TodaysTimetableRowIsTheWindowsDay) {
         EXPECT_TRUE(table->item(today, 3)->font().bold());
         EXPECT_FALSE(table->item(today == 0 ? 1 : 0, 3)->font().bold());
         EXPECT_EQ(Label("hijriDate"), QStringLiteral("\u00B7 ") + row.hijri);
+    }
+}
+
+// At its first size the timetable shows every column whole, also in the widest scripts, or takes
+// the whole width of the screen (the tests' screen is 800 pixels wide).
+TEST_F(CalendarWindow, EveryColumnShowsWholeAtFirst) {
+    for (const char* language : {"en", "ar", "ur"}) {
+        std::optional<testing_support::LanguageScope> scope;
+        if (std::string_view(language) != "en") {
+            scope.emplace(language);
+        }
+        Create();
+        auto* table = Timetable()->findChild<QTableWidget*>(QStringLiteral("timetableTable"));
+        table->window()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(table->window()));
+        const int screenWidth = table->window()->screen()->availableGeometry().width();
+        EXPECT_TRUE(table->horizontalScrollBar()->maximum() == 0 ||
+                    table->window()->frameGeometry().width() >= screenWidth)
+            << language << " " << table->horizontalHeader()->length() << " "
+            << table->viewport()->width();
+        table->window()->close();
     }
 }
 
