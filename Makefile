@@ -58,7 +58,8 @@ bench: build ## run the benchmarks
 # Runs every libFuzzer target for FUZZ_SECONDS from its committed seed corpus (copied, so the
 # corpus in the repository only changes by hand). Crashes are written to build/fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := settings_file_fuzz city_name_fuzz time_text_fuzz cli_args_fuzz
+FUZZ_TARGETS := settings_file_fuzz city_name_fuzz time_text_fuzz cli_args_fuzz \
+	printed_timetable_fuzz
 
 fuzz: ## run every fuzz target for FUZZ_SECONDS (60)
 	@$(MAKE) --no-print-directory build PRESET=fuzz
