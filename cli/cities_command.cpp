@@ -10,6 +10,7 @@
 #include "cities/user_cities.h"
 #include "cli/cities_nearest.h"
 #include "cli/error_line.h"
+#include "cli/text_columns.h"
 #include "common/visible_text.h"
 #include "timetable/civil_time.h"
 #include "zones/zone_rules.h"
@@ -25,12 +26,6 @@ std::string CoordinateText(std::int64_t code, char positive, char negative) {
                   static_cast<int>(magnitude / 100), static_cast<int>(magnitude % 100),
                   code < 0 ? negative : positive);
     return text.data();
-}
-
-std::size_t Width(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
 }
 
 constexpr const char* kNoUserFolder =
@@ -76,22 +71,7 @@ int Search(const CitiesRequest& request, std::ostream& out, std::ostream& err,
                              CoordinateText(row.longitudeCode, 'E', 'W'),
                          VisibleText(row.zoneName)});
     }
-    std::array<std::size_t, 5> widths{};
-    for (const auto& line : cells) {
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            widths[c] = std::max(widths[c], Width(line[c]));
-        }
-    }
-    for (const auto& line : cells) {
-        std::string text;
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            text += line[c];
-            if (c + 1 < line.size()) {
-                text.append(widths[c] - Width(line[c]) + 2, ' ');
-            }
-        }
-        out << text << '\n';
-    }
+    WriteColumns(out, cells);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 
 #include "cities/city_nearest.h"
 #include "cli/error_line.h"
+#include "cli/text_columns.h"
 #include "common/visible_text.h"
 
 namespace orvanta {
@@ -32,14 +33,6 @@ std::string Fixed(double value, int decimals) {
     return text.data();
 }
 
-std::size_t Width(std::string_view text) {
-    std::size_t width = 0;
-    for (const char c : text) {
-        width += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
-    }
-    return width;
-}
-
 void WriteTable(std::ostream& out, const std::vector<NearbyCity>& rows) {
     std::vector<std::array<std::string, 6>> cells;
     cells.push_back({"City", "Country", "Region", "Distance", "Direction", "Zone"});
@@ -50,22 +43,7 @@ void WriteTable(std::ostream& out, const std::vector<NearbyCity>& rows) {
              Fixed(row.bearingDeg, 0) + "\u00B0 " + std::string(CompassPoint(row.bearingDeg)),
              VisibleText(row.city.zoneName)});
     }
-    std::array<std::size_t, 6> widths{};
-    for (const auto& line : cells) {
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            widths[c] = std::max(widths[c], Width(line[c]));
-        }
-    }
-    for (const auto& line : cells) {
-        std::string text;
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            text += line[c];
-            if (c + 1 < line.size()) {
-                text.append(widths[c] - Width(line[c]) + 2, ' ');
-            }
-        }
-        out << text << '\n';
-    }
+    WriteColumns(out, cells);
 }
 
 void WriteJson(std::ostream& out, const CitiesRequest& request,

@@ -9,6 +9,7 @@
 #include "astro/qibla.h"
 #include "astro/solar_position.h"
 #include "astro/time_text.h"
+#include "cli/text_columns.h"
 #include "common/visible_text.h"
 #include "hijri/hijri_text.h"
 #include "timetable/civil_time.h"
@@ -34,15 +35,8 @@ std::string Coordinate(std::int16_t degrees, std::int16_t minutes, char hemisphe
     return text.data();
 }
 
-// The length of a UTF-8 text in characters, for aligning columns.
-std::size_t Width(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
-}
-
 std::string PadRight(std::string text, std::size_t width) {
-    const std::size_t shown = Width(text);
+    const std::size_t shown = TextWidth(text);
     if (shown < width) {
         text.append(width - shown, ' ');
     }
@@ -50,7 +44,7 @@ std::string PadRight(std::string text, std::size_t width) {
 }
 
 std::string PadLeft(const std::string& text, std::size_t width) {
-    const std::size_t shown = Width(text);
+    const std::size_t shown = TextWidth(text);
     return shown < width ? std::string(width - shown, ' ') + text : text;
 }
 
@@ -113,10 +107,10 @@ std::vector<TrailingColumn> TrailingColumns(const std::vector<DatedRow>& days, b
     std::vector<TrailingColumn> columns;
     const auto add = [&columns, &days](std::string header, const auto& cellOf) {
         TrailingColumn column{std::move(header), {}, 0};
-        column.width = Width(column.header);
+        column.width = TextWidth(column.header);
         for (const DatedRow& day : days) {
             column.cells.push_back(cellOf(day));
-            column.width = std::max(column.width, Width(column.cells.back()));
+            column.width = std::max(column.width, TextWidth(column.cells.back()));
         }
         columns.push_back(std::move(column));
     };
@@ -243,7 +237,8 @@ void WriteTimetableAsText(std::ostream& out, const CityLocation& city,
     for (std::size_t d = 0; d < days.size(); ++d) {
         for (int s = 0; s < kPrayerCount; ++s) {
             cells[d][s] = TimeText(days[d].row[s], clock24);
-            widths[s] = std::max({widths[s], Width(cells[d][s]), Width(PrayerShortName(s))});
+            widths[s] =
+                std::max({widths[s], TextWidth(cells[d][s]), TextWidth(PrayerShortName(s))});
         }
     }
     std::string header = "Date      ";
