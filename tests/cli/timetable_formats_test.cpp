@@ -93,6 +93,7 @@ std::vector<CalendarEvent> ReadCalendar(const std::string& text) {
     if (calendar == nullptr) {
         return events;  // no events: the caller's count fails
     }
+    EXPECT_EQ(icalcomponent_isa(calendar), ICAL_VCALENDAR_COMPONENT);  // one calendar, whole
     icalrestriction_check(calendar);
     EXPECT_EQ(icalcomponent_count_errors(calendar), 0) << icalcomponent_as_ical_string(calendar);
     icaltimezone* zone = icaltimezone_new();
