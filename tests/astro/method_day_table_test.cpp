@@ -122,7 +122,7 @@ TEST(TwilightRules, MoonsightingSeasonalMinutesFromThePublishedConstants) {
     EXPECT_EQ(DaysSinceWinterSolstice(0, false, true), 194);
 }
 
-// A preset's own parts over its plain angles: its minutes after the transit and the sunset, its
+// A preset's own parts over its plain angles: its minutes (as the authorities publish them), its
 // rounding up, and its seasonal bound where the twilight exists but lasts longer (London on
 // 1 May: 18 deg is reached, the bound is nearer the sun's rising and setting).
 TEST(MethodPresets, OwnMinutesRoundingAndSeasonalBound) {
@@ -132,7 +132,10 @@ TEST(MethodPresets, OwnMinutesRoundingAndSeasonalBound) {
         MinuteOffsets minutes;
         bool up, bounded;
     } rows[] = {{"singapore", 1.3521, 103.8198, 8, 20, 18, {0, 0, 1, 0, 0, 0}, true, false},
-                {"moonsighting", 51.5074, -0.1278, 0, 18, 18, {0, 0, 5, 0, 3, 0}, false, true}};
+                {"moonsighting", 51.5074, -0.1278, 0, 18, 18, {0, 0, 5, 0, 3, 0}, false, true},
+                {"dubai", 25.2048, 55.2708, 4, 18.2, 18.2, {0, -3, 3, 3, 3, 0}, false, false},
+                {"indonesia", -6.1754, 106.8272, 7, 20, 18, {2, -2, 2, 2, 2, 2}, false, false},
+                {"turkey", 41.0082, 28.9784, 3, 18, 17, {0, -7, 5, 4, 7, 0}, false, false}};
     const int day = 120;  // 1 May 2026
     for (const auto& r : rows) {
         const CityLocation city = Place(r.latitude, r.longitude, r.zone);
