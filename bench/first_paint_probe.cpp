@@ -38,9 +38,9 @@ class FirstPaintProbe final : public QObject {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         char line[32];
-        const int length = std::snprintf(line, sizeof line, "%lld\n",
-                                          static_cast<long long>(now.tv_sec) * 1000000000LL +
-                                              now.tv_nsec);
+        const int length =
+            std::snprintf(line, sizeof line, "%lld\n",
+                          static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         if (write(fd_, line, static_cast<std::size_t>(length)) != length) {
             std::perror("first_paint_probe: write");
         }
