@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QTextDocument>
 
 #include "app/text/bidi_text.h"
@@ -83,10 +82,6 @@ bool PaintMonth(QPagedPaintDevice& device, const PrintedMonth& month) {
     }
     document.print(&device);
     return true;
-}
-
-bool PrintMonth(QPrinter& printer, const PrintedMonth& month) {
-    return PaintMonth(printer, month) && printer.printerState() != QPrinter::Error;
 }
 
 std::optional<QByteArray> MonthPdf(const PrintedMonth& month, const QPageSize& paper,

@@ -11,7 +11,6 @@
 
 class QPageSize;
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace orvanta {
 
@@ -30,9 +29,6 @@ QString MonthPageHtml(const PrintedMonth& month);
 // Paints the page on the device's paper (any size it is set to), the text made smaller until
 // the month fits one page (at least 6 points). False when it still takes more than one page.
 [[nodiscard]] bool PaintMonth(QPagedPaintDevice& device, const PrintedMonth& month);
-
-// PaintMonth on a printer; false also when the printer could not print.
-[[nodiscard]] bool PrintMonth(QPrinter& printer, const PrintedMonth& month);
 
 // The page as a PDF document in memory (paper, margins of 15 mm, title), so that nothing reaches
 // a file before the whole document exists; nothing when the month does not fit one page.

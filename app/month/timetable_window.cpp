@@ -7,8 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -16,6 +15,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/month/print_module.h"
+#include "app/system/program_module.h"
 #include "app/text/bidi_text.h"
 #include "app/text/calendar_texts.h"
 #include "app/text/method_words.h"
@@ -288,17 +289,38 @@ void TimetableWindow::AskAndSavePdf() {
                                                    SuggestedFileName("pdf"))
                              : QString();
     if (!path.isEmpty()) {
-        // The paper the system's locale prefers (Letter in the United States, else A4).
-        (void)SavePdf(path, QPrinter(QPrinter::HighResolution).pageLayout().pageSize());
+        (void)SavePdf(path, DefaultPaper());
     }
 }
 
+QPageSize TimetableWindow::DefaultPaper() {
+    // The locale's paper, when the print module cannot tell the printer's.
+    QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                        ? QPageSize::Letter
+                        : QPageSize::A4);
+    QString problem;
+    if (const auto fill = reinterpret_cast<DefaultPaperFn>(
+            ModuleFunction(QString::fromLatin1(kPrintModule), kDefaultPaper, problem))) {
+        fill(paper);
+    } else {
+        qWarning("%s", qUtf8Printable(problem));
+    }
+    return paper;
+}
+
 void TimetableWindow::OpenPrintDialog() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Timetable"));
-    if (dialog.exec() == QDialog::Accepted && !PrintMonth(printer, Page()) && context_.report) {
+    QString problem;
+    const auto print = reinterpret_cast<PrintWithDialogFn>(
+        ModuleFunction(QString::fromLatin1(kPrintModule), kPrintWithDialog, problem));
+    const PrintOutcome outcome =
+        print == nullptr ? PrintOutcome::kFailed
+                         : print(this, tr("Print Timetable"), [this](QPagedPaintDevice& device) {
+                               return PaintMonth(device, Page());
+                           });
+    if (print == nullptr) {
+        qWarning("%s", qUtf8Printable(problem));
+    }
+    if (outcome == PrintOutcome::kFailed && context_.report) {
         context_.report(tr("The timetable could not be printed."));
     }
 }

@@ -65,6 +65,8 @@ class TimetableWindow : public QDialog {
     void FillTable(const MonthRequest& request);
     void AskAndExport(ExportFormat format);
     void AskAndSavePdf();
+    // The paper of a PDF: the system printer's (print module), else the locale's.
+    static QPageSize DefaultPaper();
     void OpenPrintDialog();
     // Tells the person why a file was not written (nothing when it was); failed names the file.
     void ReportFailure(ReplaceStatus status, const QString& failed, const QString& path);

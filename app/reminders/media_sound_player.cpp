@@ -1,14 +1,9 @@
 #include "app/reminders/media_sound_player.h"
 
-#include <QAudio>
-#include <QAudioDevice>
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QUrl>
 
+#include "app/system/program_module.h"
 #include "common/regular_file.h"
 
 // The chime is compiled into the program's static library, whose resources are registered
@@ -44,34 +39,23 @@ void MediaSoundPlayer::Play(const QString& file, int volumePercent) {
         Stop();
         return;
     }
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        Tell(QCoreApplication::translate("orvanta::MediaSoundPlayer", "no audio output device"));
-        return;
+    if (!output_) {
+        QString why;
+        const auto make = reinterpret_cast<MakeSoundOutputFn>(
+            ModuleFunction(QString::fromLatin1(kSoundModule), kMakeSoundOutput, why));
+        if (make == nullptr) {
+            Tell(why);
+            return;
+        }
+        output_.reset(make(SoundEvents{[this](const QString& text) { Tell(text); },
+                                       [this](bool playing) { emit playingChanged(playing); }}));
     }
-    if (player_ == nullptr) {
-        player_ = new QMediaPlayer(this);
-        output_ = new QAudioOutput(this);
-        player_->setAudioOutput(output_);
-        connect(player_, &QMediaPlayer::errorOccurred, this,
-                [this](QMediaPlayer::Error, const QString& text) { Tell(text); });
-        connect(player_, &QMediaPlayer::playbackStateChanged, this,
-                [this](QMediaPlayer::PlaybackState state) {
-                    emit playingChanged(state == QMediaPlayer::PlayingState);
-                });
-    }
-    // The volume setting is on the listener's scale; the output takes a linear factor.
-    output_->setVolume(QAudio::convertVolume(static_cast<float>(volumePercent) / 100.0F,
-                                             QAudio::LogarithmicVolumeScale,
-                                             QAudio::LinearVolumeScale));
-    player_->stop();
-    player_->setSource(file.isEmpty() ? QUrl(QString::fromLatin1(kChimeUrl))
-                                      : QUrl::fromLocalFile(file));
-    player_->play();
+    output_->Play(file, volumePercent);
 }
 
 void MediaSoundPlayer::Stop() {
-    if (player_ != nullptr) {
-        player_->stop();
+    if (output_) {
+        output_->Stop();
     }
 }
 

@@ -1,17 +1,15 @@
-// The reminder sound through Qt Multimedia: the person's sound file or the built-in chime.
+// The reminder sound: the person's sound file or the built-in chime, played by the sound module
+// (sound_module.h), which is loaded when a sound first plays.
 #pragma once
 
 #include <QString>
 
-#include "app/reminders/reminder_outputs.h"
+#include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
+#include "app/reminders/reminder_outputs.h"
+#include "app/reminders/sound_module.h"
 
 namespace orvanta {
-
-// The built-in chime, made by scripts/make-chime and kept in the resources.
-inline constexpr const char* kChimeUrl = "qrc:/sounds/chime.wav";
 
 class MediaSoundPlayer final : public SoundPlayer {
     Q_OBJECT
@@ -20,17 +18,17 @@ class MediaSoundPlayer final : public SoundPlayer {
     explicit MediaSoundPlayer(QObject* parent = nullptr);
     ~MediaSoundPlayer() override;
 
-    // The media stack is first loaded here, so a program whose sound is off never loads it.
-    // A sound that cannot be played (no audio device, no media back end, a file it cannot
-    // read) is told once (problem) and nothing else happens: a reminder never waits for it.
+    // The sound module and the media stack are first loaded here, so a program whose sound is
+    // off never loads them. A sound that cannot be played (no sound module, no audio device,
+    // no media back end, a file it cannot read) is told once (problem) and nothing else
+    // happens: a reminder never waits for it.
     void Play(const QString& file, int volumePercent) override;
     void Stop() override;
 
   private:
     void Tell(const QString& why);
 
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
+    std::unique_ptr<SoundOutput> output_;
     bool toldProblem_ = false;
 };
 

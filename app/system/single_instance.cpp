@@ -2,8 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -15,8 +14,7 @@
 namespace orvanta {
 namespace {
 
-constexpr int kConnectTimeoutMs = 2000;
-constexpr int kWriteTimeoutMs = 2000;
+constexpr int kConnectTimeoutMs = 2000;  // and as long for the request's write
 constexpr int kLockTimeoutMs = 10000;
 constexpr qint64 kMaxRequestBytes = 64;
 const QByteArray kRaiseRequest = QByteArrayLiteral("raise\n");
@@ -24,12 +22,18 @@ const QByteArray kRaiseRequest = QByteArrayLiteral("raise\n");
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& className, const QString& title, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)) {
+    : QObject(parent),
+      listener_(new LocalListener(
+          kMaxRequestBytes,
+          [this](const QByteArray& request) {
+              if (request.startsWith(kRaiseRequest.trimmed())) {
+                  emit raiseRequested();
+              }
+          },
+          this)) {
     Place place = FindPlace(className, title);
     path_ = std::move(place.path);
     problem_ = std::move(place.problem);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnNewConnection);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -59,39 +63,22 @@ SingleInstance::Claim SingleInstance::ClaimOrSignal() {
     QLockFile lock(path_ + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(kLockTimeoutMs);
 
-    QLocalSocket probe;
-    probe.connectToServer(path_);
-    if (probe.waitForConnected(kConnectTimeoutMs)) {
-        probe.write(kRaiseRequest);
-        probe.waitForBytesWritten(kWriteTimeoutMs);
-        probe.disconnectFromServer();
+    if (SendToLocalSocket(path_, kRaiseRequest, kConnectTimeoutMs)) {
         return Claim::kAlreadyRunning;
     }
     // Nobody answers: whatever socket file is there was left by a copy that ended.
-    QLocalServer::removeServer(path_);
-    const bool listening = server_->listen(path_);
+    QFile::remove(path_);
+    QString why;
+    const bool listening = listener_->Listen(path_, why);
     if (locked) {
         lock.unlock();
     }
     if (!listening) {
-        problem_ = QStringLiteral("cannot listen at '%1': %2").arg(path_, server_->errorString());
+        problem_ = QStringLiteral("cannot listen at '%1': %2").arg(path_, why);
     } else if (!locked) {
         problem_ = QStringLiteral("cannot lock '%1.lock'").arg(path_);
     }
     return listening && locked ? Claim::kFirst : Claim::kUnguarded;
-}
-
-void SingleInstance::OnNewConnection() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            const QByteArray request = socket->read(kMaxRequestBytes);
-            if (request.startsWith(kRaiseRequest.trimmed())) {
-                emit raiseRequested();
-            }
-            socket->disconnectFromServer();
-        });
-    }
 }
 
 }  // namespace orvanta

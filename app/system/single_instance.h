@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include "app/system/local_socket.h"
 
 namespace orvanta {
 
@@ -53,11 +53,9 @@ class SingleInstance : public QObject {
     void raiseRequested();
 
   private:
-    void OnNewConnection();
-
     QString path_;
     QString problem_;
-    QLocalServer* server_;
+    LocalListener* listener_;
 };
 
 }  // namespace orvanta

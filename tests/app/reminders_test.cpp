@@ -13,13 +13,17 @@
 #include <QUrl>
 
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "app/month/print_module.h"
 #include "app/options/options_dialog.h"
 #include "app/reminders/dbus_notifier.h"
 #include "app/reminders/media_sound_player.h"
 #include "app/reminders/reminder_scheduler.h"
 #include "app/reminders/reminders.h"
+#include "app/system/program_module.h"
 #include "app/system/session_bus_guard.h"
 #include "app/window/main_window.h"
 #include "fakes.h"
@@ -268,6 +272,28 @@ TEST_F(RemindersTest, ASoundThatCannotPlayIsToldOnceAndTheChimeIsInTheProgram) {
     ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
     const QByteArray header = chime.read(12);
     EXPECT_TRUE(header.startsWith("RIFF") && header.endsWith("WAVE"));
+}
+
+// The sound and the printing live in modules loaded on first use: each function the program
+// asks for is there under its name, and a module that is nowhere is told, not a crash.
+TEST_F(RemindersTest, ProgramModulesLoadOnFirstUseAndAMissingOneIsTold) {
+    for (const auto& [module, symbol, found] :
+         {std::tuple{kSoundModule, kMakeSoundOutput, true},
+          std::tuple{kPrintModule, kDefaultPaper, true},
+          std::tuple{kPrintModule, kPrintWithDialog, true},
+          std::tuple{kPrintModule, "orvanta_no_such_function", false},
+          std::tuple{"orvanta-no-such-module", kDefaultPaper, false}}) {
+        SCOPED_TRACE(std::string(module) + " " + symbol);
+        QString problem;
+        void* function = ModuleFunction(QString::fromLatin1(module), symbol, problem);
+        EXPECT_EQ(function != nullptr, found);
+        EXPECT_EQ(problem.isEmpty(), found) << problem.toStdString();
+    }
+    QString problem;
+    QPageSize paper;
+    reinterpret_cast<DefaultPaperFn>(
+        ModuleFunction(QString::fromLatin1(kPrintModule), kDefaultPaper, problem))(paper);
+    EXPECT_TRUE(paper.id() == QPageSize::A4 || paper.id() == QPageSize::Letter);
 }
 
 // The start tries the session bus with a short wait: a peer that accepts and never speaks is

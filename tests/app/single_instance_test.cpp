@@ -130,6 +130,33 @@ TEST(SingleInstance, OnlyTheFirstCopyRunsAndLaterOnesAskItToComeForward) {
     EXPECT_EQ(other.ClaimOrSignal(), SingleInstance::Claim::kFirst);
 }
 
+// Only a request that starts with "raise" brings the window forward, read once per connection
+// whatever follows it; the socket is the user's alone and goes with the copy that listened.
+TEST(SingleInstance, OnlyARaiseRequestIsHeardAndTheSocketIsTheUsersAlone) {
+    IsolatedUser user;
+    ASSERT_TRUE(user.Valid());
+    const QString path = SingleInstance::ServerPath(kClass, kTitle);
+    {
+        SingleInstance first(kClass, kTitle);
+        ASSERT_EQ(first.ClaimOrSignal(), SingleInstance::Claim::kFirst);
+        EXPECT_EQ(QFileInfo(path).permissions() &
+                      (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
+                  QFile::Permissions());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        for (const auto& [request, raises] :
+             {std::pair{QByteArray("raise\n"), 1}, std::pair{QByteArray("hello\n"), 0},
+              std::pair{QByteArray(), 0}, std::pair{"raise" + QByteArray(4096, 'x'), 1}}) {
+            SCOPED_TRACE(request.left(8).toStdString());
+            ASSERT_TRUE(SendToLocalSocket(path, request, 2000));
+            QTest::qWait(100);
+            EXPECT_EQ(raised.size(), raises);
+            raised.clear();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(SendToLocalSocket(path, "raise\n", 2000));
+}
+
 // A session bus that accepts and never answers must not hold the start: on an X server, where
 // the menu bar, the tray and the accessibility bridge all ask the bus, the window is up as soon
 // as a start allows (the bus used to hold it for over 100 s). Needs Xvfb and xwininfo

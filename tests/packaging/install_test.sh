@@ -16,6 +16,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 mv "$tmp/first" "$tmp/moved"
 tree=$tmp/moved
 for file in bin/orvanta-times share/orvanta/cities.db share/man/man1/orvanta-times.1.gz \
+            lib/orvanta/plugins/orvanta-sound.so lib/orvanta/plugins/orvanta-print.so \
             share/bash-completion/completions/orvanta-times \
             share/doc/orvanta/NOTICE share/doc/orvanta/copyright share/doc/orvanta/changelog.gz; do
     [[ -f $tree/$file ]] || fail "not installed: $file"
