@@ -15,7 +15,7 @@ class CitiesOptions {
     // Adds the `cities` subcommand with its own subcommands to app.
     void Declare(CLI::App& app);
     // Whether `cities` was given.
-    bool Parsed() const { return cities_->parsed(); }
+    bool Parsed() const { return cities_ != nullptr && cities_->parsed(); }
     // After a successful parse in which Parsed(): the request, or the error (status 2).
     ParsedArguments Request() const;
 
