@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -161,7 +162,24 @@ struct Declared {
     TimetableOptions timetable;
 };
 
-void DeclareReachable(CLI::App& app, FirstCommand first, Declared& declared) {
+// Whether an argument names one of the options ("--city" or "--city=Mecca"), or asks for help,
+// which lists them all. CLI11 matches an option only by such an argument, so a group of which
+// no option is named is left out: it would match nothing (a value given to another option
+// that looks like a name only makes its group declared, as it always was).
+bool NamesAnyOf(int argc, const char* const* argv, std::span<const std::string_view> names) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const std::string_view name = argument.substr(0, argument.find('='));
+        if (argument == "-h" || argument == "--help" ||
+            std::find(names.begin(), names.end(), name) != names.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void DeclareReachable(CLI::App& app, int argc, const char* const* argv, Declared& declared) {
+    const FirstCommand first = FirstCommandOf(argc, argv);
     const auto declares = [first](FirstCommand command) {
         return first == FirstCommand::kNone || first == command;
     };
@@ -169,7 +187,9 @@ void DeclareReachable(CLI::App& app, FirstCommand first, Declared& declared) {
         declared.groups = TimesOptionGroups();
     }
     for (const auto& group : declared.groups) {
-        group->Declare(app, declared.timesOptions);
+        if (NamesAnyOf(argc, argv, group->Names())) {
+            group->Declare(app, declared.timesOptions);
+        }
     }
     if (declares(FirstCommand::kCities)) {
         declared.cities.Declare(app);
@@ -201,7 +221,7 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     app.allow_extras();  // reported below, in our words; the subcommands inherit it
 
     Declared declared;
-    DeclareReachable(app, FirstCommandOf(argc, argv), declared);
+    DeclareReachable(app, argc, argv, declared);
     const auto& [groups, timesOptions, cities, presets, next, holidays, timetable] = declared;
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
