@@ -162,10 +162,10 @@ struct Declared {
     TimetableOptions timetable;
 };
 
-// Whether an argument names one of the options ("--city" or "--city=Mecca"), or asks for help,
-// which lists them all. CLI11 matches an option only by such an argument, so a group of which
-// no option is named is left out: it would match nothing (a value given to another option
-// that looks like a name only makes its group declared, as it always was).
+// Whether an argument names one of names: an option as "--city" or "--city=Mecca", a command
+// by its word; or asks for help, which lists them all. CLI11 matches an option or a command only
+// by such an argument, so one that no argument names is left out: it would match nothing (a
+// value that happens to be such a name only makes it declared, as it always was).
 bool NamesAnyOf(int argc, const char* const* argv, std::span<const std::string_view> names) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -192,7 +192,9 @@ void DeclareReachable(CLI::App& app, int argc, const char* const* argv, Declared
         }
     }
     if (declares(FirstCommand::kCities)) {
-        declared.cities.Declare(app);
+        declared.cities.Declare(app, [argc, argv](std::string_view name) {
+            return NamesAnyOf(argc, argv, std::span<const std::string_view>(&name, 1));
+        });
     }
     if (declares(FirstCommand::kPresets)) {
         declared.presets = app.add_subcommand("presets", "List the methods of the authorities");
