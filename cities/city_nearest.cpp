@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "cities/city_database_check.h"
 #include "cities/city_name.h"
@@ -113,9 +114,20 @@ Window WindowOf(double latitudeDeg, double longitudeDeg, double bandDeg) {
     return window;
 }
 
+// A city of a band: what the ordering needs, without the texts, so that the thousand cities of
+// a wide band take little memory (the texts are read for the rows kept only).
+struct BandRow {
+    std::int64_t cityId = 0;
+    std::int64_t latitudeCode = 0;   // as in CityListing
+    std::int64_t longitudeCode = 0;  // as in CityListing
+    std::int64_t population = 0;
+    double distanceKm = 0.0;  // as in NearbyCity
+    double bearingDeg = 0.0;  // as in NearbyCity
+};
+
 // The cities inside the window with their distance and bearing; false when the query fails.
 bool ReadBand(const SqliteDb& db, const Window& window, double latitudeDeg, double longitudeDeg,
-              std::vector<NearbyCity>& rows) {
+              std::vector<BandRow>& rows) {
     const bool narrow = window.latHigh - window.latLow <= kMaxNarrowBandCodes &&
                         window.lonHigh1 - window.lonLow1 < 36000;
     std::optional<SqliteStatement> statement =
@@ -136,36 +148,47 @@ bool ReadBand(const SqliteDb& db, const Window& window, double latitudeDeg, doub
         if (step != SqliteStatement::StepResult::kRow) {
             return step == SqliteStatement::StepResult::kDone;
         }
-        NearbyCity row;
+        BandRow row;
         row.cityId = statement->ColumnInt64(0).value_or(0);
-        row.city.latitudeCode = statement->ColumnInt64(1).value_or(0);
-        row.city.longitudeCode = statement->ColumnInt64(2).value_or(0);
-        row.city.population = statement->ColumnInt64(3).value_or(0);
-        const double lat = DegreesOfCode(row.city.latitudeCode);
-        const double lon = DegreesOfCode(row.city.longitudeCode);
+        row.latitudeCode = statement->ColumnInt64(1).value_or(0);
+        row.longitudeCode = statement->ColumnInt64(2).value_or(0);
+        row.population = statement->ColumnInt64(3).value_or(0);
+        const double lat = DegreesOfCode(row.latitudeCode);
+        const double lon = DegreesOfCode(row.longitudeCode);
         row.distanceKm = GreatCircleKm(latitudeDeg, longitudeDeg, lat, lon);
         row.bearingDeg = InitialBearingDeg(latitudeDeg, longitudeDeg, lat, lon);
-        rows.push_back(std::move(row));
+        rows.push_back(row);
     }
 }
 
-// Reads the name, country, region and zone of a row with kCitySql; false when the query fails,
-// the city is gone or its name is damaged (it could never be looked up).
-bool ReadDetails(SqliteStatement& statement, NearbyCity& row) {
+// The whole row of a band's city, with its name, country, region and zone read with kCitySql;
+// nothing when the query fails, the city is gone or its name is damaged (it could never be
+// looked up).
+std::optional<NearbyCity> ReadDetails(SqliteStatement& statement, const BandRow& band) {
     statement.Reset();
-    if (!statement.BindInt64(1, row.cityId) ||
+    if (!statement.BindInt64(1, band.cityId) ||
         statement.Step() != SqliteStatement::StepResult::kRow) {
-        return false;
+        return std::nullopt;
     }
+    NearbyCity row;
+    row.cityId = band.cityId;
+    row.city.latitudeCode = band.latitudeCode;
+    row.city.longitudeCode = band.longitudeCode;
+    row.city.population = band.population;
+    row.distanceKm = band.distanceKm;
+    row.bearingDeg = band.bearingDeg;
     row.city.name = statement.ColumnText(0).value_or("");
     row.city.country = statement.ColumnText(1).value_or("");
     row.city.region = statement.ColumnText(2).value_or("");
     row.city.zoneName = statement.ColumnText(3).value_or("");
-    return IsUsableCityName(row.city.name);
+    if (!IsUsableCityName(row.city.name)) {
+        return std::nullopt;
+    }
+    return row;
 }
 
-bool IsTownInReach(const NearbyCity& row) {
-    return row.city.population >= kTownPopulation && row.distanceKm <= kTownReachKm;
+bool IsTownInReach(const BandRow& row) {
+    return row.population >= kTownPopulation && row.distanceKm <= kTownReachKm;
 }
 
 }  // namespace
@@ -185,7 +208,7 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
     }
     latitudeDeg = std::clamp(latitudeDeg, -90.0, 90.0);
     longitudeDeg = WrapLongitude(longitudeDeg);
-    std::vector<NearbyCity> rows;
+    std::vector<BandRow> rows;
     for (double bandDeg = kFirstBandDeg;; bandDeg *= 4.0) {
         const bool whole = bandDeg >= 180.0;
         if (!ReadBand(*db, WindowOf(latitudeDeg, longitudeDeg, whole ? 180.0 : bandDeg),
@@ -196,14 +219,13 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
         if (!whole) {
             // Only the cities within the band's half-width are sure to be the nearest.
             const double reachKm = bandDeg * kKmPerDegree;
-            std::erase_if(rows,
-                          [reachKm](const NearbyCity& row) { return row.distanceKm > reachKm; });
+            std::erase_if(rows, [reachKm](const BandRow& row) { return row.distanceKm > reachKm; });
         }
         if (whole || rows.size() >= limit) {
             break;
         }
     }
-    std::sort(rows.begin(), rows.end(), [](const NearbyCity& a, const NearbyCity& b) {
+    std::sort(rows.begin(), rows.end(), [](const BandRow& a, const BandRow& b) {
         const bool townA = IsTownInReach(a);
         const bool townB = IsTownInReach(b);
         if (townA != townB) {
@@ -212,12 +234,12 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
         return a.distanceKm != b.distanceKm ? a.distanceKm < b.distanceKm : a.cityId < b.cityId;
     });
     std::optional<SqliteStatement> details = SqliteStatement::Prepare(*db, kCitySql);
-    for (NearbyCity& row : rows) {
-        if (result.rows.size() == limit) {
+    for (const BandRow& band : rows) {
+        if (result.rows.size() == limit || !details) {
             break;
         }
-        if (details && ReadDetails(*details, row)) {
-            result.rows.push_back(std::move(row));
+        if (std::optional<NearbyCity> row = ReadDetails(*details, band)) {
+            result.rows.push_back(std::move(*row));
         }
     }
     return result;
