@@ -60,10 +60,6 @@ bool IsOpenableDatabase(const std::filesystem::path& path, SqliteOpenMode mode) 
     return true;
 }
 
-// An immutable database is read through a memory mapping of up to 256 MiB, more than the
-// shipped city database (about 32 MiB); SQLite maps no more than the file holds.
-constexpr const char* kImmutableMapSql = "PRAGMA mmap_size = 268435456";
-
 }  // namespace
 
 void UseSqliteForShortRuns() {
@@ -115,11 +111,7 @@ std::optional<SqliteDb> SqliteDb::Open(const std::filesystem::path& path, Sqlite
     // side effects, and the schema may not be altered through writable_schema.
     sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    if (mode == SqliteOpenMode::kReadOnlyImmutable) {
-        // Nothing writes or truncates the file while it is open (an update replaces it), so a
-        // mapping of it stays valid. Failure only leaves the reads as they were.
-        sqlite3_exec(raw, kImmutableMapSql, nullptr, nullptr, nullptr);
-    } else {
+    if (mode != SqliteOpenMode::kReadOnlyImmutable) {
         // Another process (a second copy of the program) may be writing the file briefly.
         sqlite3_busy_timeout(raw, 2000);
     }

@@ -19,9 +19,9 @@ enum class SqliteOpenMode {
     // Read only; the file must exist. Locking and change detection stay on.
     kReadOnly,
     // Read only, and the file is declared immutable (no locks, no journal, no change
-    // detection): only for a file that nothing writes while it is open. The file is read
-    // through a memory mapping: a page read is then a mapping of the kernel's cached page, not
-    // a system call and a copy into memory of the process.
+    // detection): only for a file that nothing writes while it is open. Its pages are read
+    // with pread, not through a memory mapping: a short run reads a few dozen scattered pages,
+    // and mapping them (sixteen at a fault) and unmapping them at the end costs more.
     kReadOnlyImmutable,
     // Read and write; the file must exist.
     kReadWrite,
