@@ -33,8 +33,8 @@ enum class SqliteOpenMode {
 // connection's page cache then takes its pages one by one as they are read, instead of setting
 // up room for twenty at the first read (about twenty fresh memory pages touched per connection
 // and per temporary b-tree of a query, more than a short lookup reads), and SQLite keeps no
-// count of the memory it uses. Call once, before any
-// database is opened; later calls, or calls after SQLite has started, change nothing.
+// count of the memory it uses. Call once, before any database is opened; later calls, or calls
+// after SQLite has started, change nothing.
 void UseSqliteForShortRuns();
 
 // An open connection. Closed when the object is destroyed.
