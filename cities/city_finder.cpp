@@ -11,19 +11,18 @@ namespace orvanta {
 namespace {
 
 // [?1, ?2) holds exactly the keys that start with ?1 and lets SQLite use the key indexes. ?4 is
-// the whole key: the cities whose name or alias has exactly that key come first, as the lookup
-// would take them (most populous first), so the first offer is the city the lookup gives.
+// the whole key: the cities whose name or alias has exactly that key (within the range) come
+// first, as the lookup would take them (most populous first), so the first offer is the city the
+// lookup gives. The cities are found as a set of ids (no grouping of the matches), and only the
+// exact alias of each, if any, is sought.
 constexpr std::string_view kShippedSql =
     "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"
-    " FROM (SELECT city_id, MAX(exact) AS exact FROM ("
-    "   SELECT city_id, search_key = ?4 AS exact FROM cities"
-    "    WHERE search_key >= ?1 AND search_key < ?2"
-    "   UNION ALL SELECT city_id, search_key = ?4 FROM aliases"
-    "    WHERE search_key >= ?1 AND search_key < ?2)"
-    "  GROUP BY city_id) AS m"
-    " JOIN cities AS c ON c.city_id = m.city_id"
-    " LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
-    " ORDER BY m.exact DESC, c.population DESC, c.city_id LIMIT ?3";
+    " FROM cities AS c LEFT JOIN zones AS z ON z.zone_index = c.zone_index"
+    " WHERE c.city_id IN (SELECT city_id FROM cities WHERE search_key >= ?1 AND search_key < ?2"
+    "   UNION ALL SELECT city_id FROM aliases WHERE search_key >= ?1 AND search_key < ?2)"
+    " ORDER BY ?4 >= ?1 AND ?4 < ?2 AND (c.search_key = ?4 OR EXISTS (SELECT 1 FROM aliases AS a"
+    "   WHERE a.search_key = ?4 AND a.city_id = c.city_id)) DESC,"
+    " c.population DESC, c.city_id LIMIT ?3";
 
 constexpr std::string_view kUserSql =
     "SELECT c.name, c.country, c.region, c.latitude, c.longitude, z.iana_name, c.population"

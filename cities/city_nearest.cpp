@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "cities/city_database_check.h"
 #include "cities/city_name.h"
@@ -13,12 +14,25 @@ namespace orvanta {
 namespace {
 
 // ?1 .. ?2: latitude codes; ?3 .. ?4 and ?5 .. ?6: longitude codes (the second range empty
-// unless the window crosses the date line). Both columns are in cities_by_position.
-// The index holds every column read, so the band costs no reads of the table itself.
+// unless the window crosses the date line). Both columns are in cities_by_position, which holds
+// every column read, so a band costs no reads of the table itself.
 constexpr std::string_view kBandSql =
     "SELECT city_id, latitude, longitude, population FROM cities"
     " WHERE latitude BETWEEN ?1 AND ?2"
     " AND (longitude BETWEEN ?3 AND ?4 OR longitude BETWEEN ?5 AND ?6)";
+
+// The same rows for a narrow band: every latitude code of it is sought on its own, and within
+// it only the window's longitudes are read, where kBandSql reads the band's latitudes around
+// the whole earth (1915 index entries near Paris for the 519 in the window).
+constexpr std::string_view kNarrowBandSql =
+    "WITH RECURSIVE band(code) AS (SELECT ?1 UNION ALL SELECT code + 1 FROM band WHERE code < ?2)"
+    " SELECT c.city_id, c.latitude, c.longitude, c.population FROM band CROSS JOIN cities AS c"
+    " WHERE c.latitude = band.code"
+    " AND (c.longitude BETWEEN ?3 AND ?4 OR c.longitude BETWEEN ?5 AND ?6)";
+
+// Codes of latitude (100 a degree) up to which a band is narrow: the first two bands. A wider
+// band seeks thousands of codes, most of them empty, and reads faster as one range.
+constexpr std::int64_t kMaxNarrowBandCodes = 200;
 
 // The rest of a city kept.
 constexpr std::string_view kCitySql =
@@ -100,10 +114,24 @@ Window WindowOf(double latitudeDeg, double longitudeDeg, double bandDeg) {
     return window;
 }
 
+// A city of a band: what the ordering needs, without the texts, so that the thousand cities of
+// a wide band take little memory (the texts are read for the rows kept only).
+struct BandRow {
+    std::int64_t cityId = 0;
+    std::int64_t latitudeCode = 0;   // as in CityListing
+    std::int64_t longitudeCode = 0;  // as in CityListing
+    std::int64_t population = 0;
+    double distanceKm = 0.0;  // as in NearbyCity
+    double bearingDeg = 0.0;  // as in NearbyCity
+};
+
 // The cities inside the window with their distance and bearing; false when the query fails.
 bool ReadBand(const SqliteDb& db, const Window& window, double latitudeDeg, double longitudeDeg,
-              std::vector<NearbyCity>& rows) {
-    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, kBandSql);
+              std::vector<BandRow>& rows) {
+    const bool narrow = window.latHigh - window.latLow <= kMaxNarrowBandCodes &&
+                        window.lonHigh1 - window.lonLow1 < 36000;
+    std::optional<SqliteStatement> statement =
+        SqliteStatement::Prepare(db, narrow ? kNarrowBandSql : kBandSql);
     const std::int64_t values[] = {window.latLow,   window.latHigh, window.lonLow1,
                                    window.lonHigh1, window.lonLow2, window.lonHigh2};
     if (!statement) {
@@ -120,36 +148,47 @@ bool ReadBand(const SqliteDb& db, const Window& window, double latitudeDeg, doub
         if (step != SqliteStatement::StepResult::kRow) {
             return step == SqliteStatement::StepResult::kDone;
         }
-        NearbyCity row;
+        BandRow row;
         row.cityId = statement->ColumnInt64(0).value_or(0);
-        row.city.latitudeCode = statement->ColumnInt64(1).value_or(0);
-        row.city.longitudeCode = statement->ColumnInt64(2).value_or(0);
-        row.city.population = statement->ColumnInt64(3).value_or(0);
-        const double lat = DegreesOfCode(row.city.latitudeCode);
-        const double lon = DegreesOfCode(row.city.longitudeCode);
+        row.latitudeCode = statement->ColumnInt64(1).value_or(0);
+        row.longitudeCode = statement->ColumnInt64(2).value_or(0);
+        row.population = statement->ColumnInt64(3).value_or(0);
+        const double lat = DegreesOfCode(row.latitudeCode);
+        const double lon = DegreesOfCode(row.longitudeCode);
         row.distanceKm = GreatCircleKm(latitudeDeg, longitudeDeg, lat, lon);
         row.bearingDeg = InitialBearingDeg(latitudeDeg, longitudeDeg, lat, lon);
-        rows.push_back(std::move(row));
+        rows.push_back(row);
     }
 }
 
-// Reads the name, country, region and zone of a row; false when the query fails, the city is
-// gone or its name is damaged (it could never be looked up).
-bool ReadDetails(const SqliteDb& db, NearbyCity& row) {
-    std::optional<SqliteStatement> statement = SqliteStatement::Prepare(db, kCitySql);
-    if (!statement || !statement->BindInt64(1, row.cityId) ||
-        statement->Step() != SqliteStatement::StepResult::kRow) {
-        return false;
+// The whole row of a band's city, with its name, country, region and zone read with kCitySql;
+// nothing when the query fails, the city is gone or its name is damaged (it could never be
+// looked up).
+std::optional<NearbyCity> ReadDetails(SqliteStatement& statement, const BandRow& band) {
+    statement.Reset();
+    if (!statement.BindInt64(1, band.cityId) ||
+        statement.Step() != SqliteStatement::StepResult::kRow) {
+        return std::nullopt;
     }
-    row.city.name = statement->ColumnText(0).value_or("");
-    row.city.country = statement->ColumnText(1).value_or("");
-    row.city.region = statement->ColumnText(2).value_or("");
-    row.city.zoneName = statement->ColumnText(3).value_or("");
-    return IsUsableCityName(row.city.name);
+    NearbyCity row;
+    row.cityId = band.cityId;
+    row.city.latitudeCode = band.latitudeCode;
+    row.city.longitudeCode = band.longitudeCode;
+    row.city.population = band.population;
+    row.distanceKm = band.distanceKm;
+    row.bearingDeg = band.bearingDeg;
+    row.city.name = statement.ColumnText(0).value_or("");
+    row.city.country = statement.ColumnText(1).value_or("");
+    row.city.region = statement.ColumnText(2).value_or("");
+    row.city.zoneName = statement.ColumnText(3).value_or("");
+    if (!IsUsableCityName(row.city.name)) {
+        return std::nullopt;
+    }
+    return row;
 }
 
-bool IsTownInReach(const NearbyCity& row) {
-    return row.city.population >= kTownPopulation && row.distanceKm <= kTownReachKm;
+bool IsTownInReach(const BandRow& row) {
+    return row.population >= kTownPopulation && row.distanceKm <= kTownReachKm;
 }
 
 }  // namespace
@@ -169,7 +208,7 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
     }
     latitudeDeg = std::clamp(latitudeDeg, -90.0, 90.0);
     longitudeDeg = WrapLongitude(longitudeDeg);
-    std::vector<NearbyCity> rows;
+    std::vector<BandRow> rows;
     for (double bandDeg = kFirstBandDeg;; bandDeg *= 4.0) {
         const bool whole = bandDeg >= 180.0;
         if (!ReadBand(*db, WindowOf(latitudeDeg, longitudeDeg, whole ? 180.0 : bandDeg),
@@ -180,14 +219,13 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
         if (!whole) {
             // Only the cities within the band's half-width are sure to be the nearest.
             const double reachKm = bandDeg * kKmPerDegree;
-            std::erase_if(rows,
-                          [reachKm](const NearbyCity& row) { return row.distanceKm > reachKm; });
+            std::erase_if(rows, [reachKm](const BandRow& row) { return row.distanceKm > reachKm; });
         }
         if (whole || rows.size() >= limit) {
             break;
         }
     }
-    std::sort(rows.begin(), rows.end(), [](const NearbyCity& a, const NearbyCity& b) {
+    std::sort(rows.begin(), rows.end(), [](const BandRow& a, const BandRow& b) {
         const bool townA = IsTownInReach(a);
         const bool townB = IsTownInReach(b);
         if (townA != townB) {
@@ -195,12 +233,13 @@ NearestCitiesResult FindNearestCities(const std::filesystem::path& cityDatabase,
         }
         return a.distanceKm != b.distanceKm ? a.distanceKm < b.distanceKm : a.cityId < b.cityId;
     });
-    for (NearbyCity& row : rows) {
-        if (result.rows.size() == limit) {
+    std::optional<SqliteStatement> details = SqliteStatement::Prepare(*db, kCitySql);
+    for (const BandRow& band : rows) {
+        if (result.rows.size() == limit || !details) {
             break;
         }
-        if (ReadDetails(*db, row)) {
-            result.rows.push_back(std::move(row));
+        if (std::optional<NearbyCity> row = ReadDetails(*details, band)) {
+            result.rows.push_back(std::move(*row));
         }
     }
     return result;

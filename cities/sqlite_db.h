@@ -19,13 +19,23 @@ enum class SqliteOpenMode {
     // Read only; the file must exist. Locking and change detection stay on.
     kReadOnly,
     // Read only, and the file is declared immutable (no locks, no journal, no change
-    // detection): only for a file that nothing writes while it is open.
+    // detection): only for a file that nothing writes while it is open. Its pages are read
+    // with pread, not through a memory mapping: a short run reads a few dozen scattered pages,
+    // and mapping them (sixteen at a fault) and unmapping them at the end costs more.
     kReadOnlyImmutable,
     // Read and write; the file must exist.
     kReadWrite,
     // Read and write; the file is created when missing, with mode 0600.
     kReadWriteCreate,
 };
+
+// For a program that runs for a moment and reads a few pages (the command line): each
+// connection's page cache then takes its pages one by one as they are read, instead of setting
+// up room for twenty at the first read (about twenty fresh memory pages touched per connection
+// and per temporary b-tree of a query, more than a short lookup reads), and SQLite keeps no
+// count of the memory it uses. Call once, before any database is opened; later calls, or calls
+// after SQLite has started, change nothing.
+void UseSqliteForShortRuns();
 
 // An open connection. Closed when the object is destroyed.
 class SqliteDb {

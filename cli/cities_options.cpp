@@ -16,23 +16,45 @@ std::string LimitCheck(const std::string& text) {
                : "limit must be a whole number from 1 to 99999, not " + QuotedValue(text);
 }
 
+// Whether a subcommand was declared and given.
+bool WasGiven(const CLI::App* command) {
+    return command != nullptr && command->parsed();
+}
+
 EarlyExit Refused(std::string message) {
     return EarlyExit{2, std::move(message)};
 }
 
 }  // namespace
 
-void CitiesOptions::Declare(CLI::App& app) {
+void CitiesOptions::Declare(CLI::App& app, const std::function<bool(std::string_view)>& wanted) {
     cities_ = app.add_subcommand("cities", "Find cities, set the home city, add your own");
-    search_ = cities_->add_subcommand(
-        "search", "Cities whose name begins with TEXT, your own first, then the most populous");
-    search_->add_option("text", request_.text, "The beginning of the name")->type_name("TEXT");
-    search_->add_option("--limit", limitText_, "Most rows shown (default 20)")
-        ->type_name("N")
-        ->check(LimitCheck);
-    home_ = cities_->add_subcommand("home", "Set the home city, or clear it with --clear");
-    home_->add_option("name", request_.text, "A city of the city databases")->type_name("NAME");
-    home_->add_flag("--clear", clear_, "Clear the home city (instead of a NAME)");
+    if (wanted("search")) {
+        search_ = cities_->add_subcommand(
+            "search", "Cities whose name begins with TEXT, your own first, then the most populous");
+        search_->add_option("text", request_.text, "The beginning of the name")->type_name("TEXT");
+        search_->add_option("--limit", limitText_, "Most rows shown (default 20)")
+            ->type_name("N")
+            ->check(LimitCheck);
+    }
+    if (wanted("home")) {
+        home_ = cities_->add_subcommand("home", "Set the home city, or clear it with --clear");
+        home_->add_option("name", request_.text, "A city of the city databases")->type_name("NAME");
+        home_->add_flag("--clear", clear_, "Clear the home city (instead of a NAME)");
+    }
+    if (wanted("add")) {
+        DeclareAdd();
+    }
+    if (wanted("nearest")) {
+        DeclareNearest();
+    }
+    if (wanted("remove")) {
+        remove_ = cities_->add_subcommand("remove", "Remove a city of your own");
+        remove_->add_option("name", request_.text, "The city's name")->type_name("NAME");
+    }
+}
+
+void CitiesOptions::DeclareAdd() {
     add_ = cities_->add_subcommand(
         "add", "Add a city of your own (a NAME that begins with '-' follows --)");
     add_->add_option("name", request_.text, "The city's name")->type_name("NAME");
@@ -45,6 +67,9 @@ void CitiesOptions::Declare(CLI::App& app) {
     add_->add_option("--tz", request_.zoneName, "IANA time zone, Asia/Damascus (needed)")
         ->type_name("ZONE")
         ->check(ZoneCheck);
+}
+
+void CitiesOptions::DeclareNearest() {
     nearest_ = cities_->add_subcommand(
         "nearest", "The cities nearest to LAT LON, the towns within 20 km first");
     nearest_->add_option("lat", latText_, "Latitude, north positive")
@@ -59,13 +84,11 @@ void CitiesOptions::Declare(CLI::App& app) {
     nearest_->add_option("--format", format_, "Output (default text)")
         ->type_name("text|json")
         ->check(OneOf({"text", "json"}, "format"));
-    remove_ = cities_->add_subcommand("remove", "Remove a city of your own");
-    remove_->add_option("name", request_.text, "The city's name")->type_name("NAME");
 }
 
 ParsedArguments CitiesOptions::Request() const {
     CitiesRequest request = request_;
-    if (search_->parsed()) {
+    if (WasGiven(search_)) {
         if (IsBlank(request.text)) {
             return Refused("cities search needs the beginning of a city name");
         }
@@ -76,7 +99,7 @@ ParsedArguments CitiesOptions::Request() const {
         }
         return request;
     }
-    if (home_->parsed()) {
+    if (WasGiven(home_)) {
         if (clear_ && home_->count("name") > 0) {
             return Refused("cities home takes a city NAME or --clear, not both");
         }
@@ -90,10 +113,10 @@ ParsedArguments CitiesOptions::Request() const {
         request.action = CitiesRequest::Action::kSetHome;
         return request;
     }
-    if (add_->parsed()) {
+    if (WasGiven(add_)) {
         return AddRequest(request);
     }
-    if (nearest_->parsed()) {
+    if (WasGiven(nearest_)) {
         if (nearest_->count("lat") == 0 || nearest_->count("lon") == 0) {
             return Refused("cities nearest needs a latitude and a longitude: LAT LON");
         }
@@ -107,7 +130,7 @@ ParsedArguments CitiesOptions::Request() const {
         request.json = format_ == "json";
         return request;
     }
-    if (remove_->parsed()) {
+    if (WasGiven(remove_)) {
         if (IsBlank(request.text)) {
             return Refused("cities remove needs the NAME of a city of your own");
         }

@@ -3,7 +3,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "cli/times_options.h"
@@ -12,14 +14,18 @@ namespace orvanta {
 
 class CitiesOptions {
   public:
-    // Adds the `cities` subcommand with its own subcommands to app.
-    void Declare(CLI::App& app);
+    // Adds the `cities` subcommand to app, with those of its own subcommands whose name
+    // `wanted` takes (CLI11 matches a command only by an argument that is its name, so a run
+    // needs only those its arguments name, or all of them for the help).
+    void Declare(CLI::App& app, const std::function<bool(std::string_view)>& wanted);
     // Whether `cities` was given.
-    bool Parsed() const { return cities_->parsed(); }
+    bool Parsed() const { return cities_ != nullptr && cities_->parsed(); }
     // After a successful parse in which Parsed(): the request, or the error (status 2).
     ParsedArguments Request() const;
 
   private:
+    void DeclareAdd();
+    void DeclareNearest();
     ParsedArguments AddRequest(CitiesRequest request) const;
 
     CitiesRequest request_;

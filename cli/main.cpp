@@ -8,6 +8,7 @@
 #include "cities/city_database_path.h"
 #include "cities/home_city_store.h"
 #include "cities/sqlite_city_store.h"
+#include "cities/sqlite_db.h"
 #include "cli/times_command.h"
 #include "settings/settings_disk_file.h"
 
@@ -30,6 +31,7 @@ std::string DescribeCityDatabase(const orvanta::CityDatabaseLocation& location) 
 
 int main(int argc, char** argv) {
     using namespace orvanta;
+    UseSqliteForShortRuns();  // before any database is opened
     TimesServices services;
     services.today = LocalDateToday;
     NoticeList notices;

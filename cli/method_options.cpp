@@ -29,11 +29,19 @@ std::optional<std::string> PresetIdOf(std::string_view text) {
 
 template <typename T, typename Parse>
 std::optional<T> IfGiven(const CLI::Option* option, const std::string& text, Parse parse) {
-    return option->count() > 0 ? parse(text) : std::nullopt;
+    return Given(option) ? parse(text) : std::nullopt;
 }
 
 class MethodOptions final : public TimesOptionGroup {
   public:
+    std::span<const std::string_view> Names() const override {
+        static constexpr std::string_view kNames[] = {
+            "--preset",        "--fajr-angle",   "--isha-angle",    "--isha-interval",
+            "--maghrib-angle", "--adjust",       "--high-latitude", "--nearest-latitude",
+            "--rounding",      "--imsak-minutes"};
+        return kNames;
+    }
+
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         const auto add = [&app, &added](const char* name, std::string& text, const char* help,
                                         const char* type, OptionCheck check) {
@@ -90,7 +98,7 @@ class MethodOptions final : public TimesOptionGroup {
     }
 
     std::optional<std::string> Fill(TimesRequest& request) const override {
-        if (ishaAngle_->count() > 0 && ishaInterval_->count() > 0) {
+        if (Given(ishaAngle_) && Given(ishaInterval_)) {
             return "--isha-angle does not go with --isha-interval";
         }
         MethodOverrides& m = request.methodOverrides;
@@ -106,7 +114,7 @@ class MethodOptions final : public TimesOptionGroup {
             IfGiven<double>(nearestLatitude_, nearestLatitudeText_, ParseNearestLatitude);
         m.rounding = IfGiven<RoundingRule>(rounding_, roundingText_, ParseRoundingRule);
         m.imsakMinutes = IfGiven<int>(imsak_, imsakText_, ParseImsakMinutes);
-        if (adjust_->count() > 0) {
+        if (Given(adjust_)) {
             m.adjustments = adjustText_;
         }
         // Classic's own options, filled by the settings group, set the classic method.

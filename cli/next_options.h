@@ -20,7 +20,7 @@ class NextOptions {
   public:
     // Adds the `next` subcommand to app; the options it does not know fall through to app.
     void Declare(CLI::App& app);
-    bool Parsed() const { return next_->parsed(); }
+    bool Parsed() const { return next_ != nullptr && next_->parsed(); }
     // After a successful parse in which Parsed(): the request, with the times command's part.
     NextRequest Request(TimesRequest times) const;
 

@@ -36,13 +36,15 @@ CityLocation CityAt(double latitudeDeg, double longitudeEastDeg, double zoneHour
     return city;
 }
 
-bool Given(const CLI::Option* option) {
-    return option->count() > 0;
-}
-
 // Where the place comes from: --city, or --lat/--lon with --tz or --zone [--dst].
 class PlaceOptions final : public TimesOptionGroup {
   public:
+    std::span<const std::string_view> Names() const override {
+        static constexpr std::string_view kNames[] = {"--city", "--lat",  "--lon",
+                                                      "--tz",   "--zone", "--dst"};
+        return kNames;
+    }
+
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         city_ = app.add_option("--city", cityName_,
                                "City to look up (default: the window's city); not with --lat/--lon")
@@ -123,6 +125,12 @@ class PlaceOptions final : public TimesOptionGroup {
 // Which days: --date, --month, --year or --from/--to (default today).
 class DayOptions final : public TimesOptionGroup {
   public:
+    std::span<const std::string_view> Names() const override {
+        static constexpr std::string_view kNames[] = {"--date", "--month", "--year", "--from",
+                                                      "--to"};
+        return kNames;
+    }
+
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         date_ = app.add_option("--date", dateText_, "One day (default: today)")
                     ->type_name("YYYY-MM-DD")
@@ -195,6 +203,12 @@ class DayOptions final : public TimesOptionGroup {
 // The prayer settings that replace the saved ones for this run.
 class SettingsOptions final : public TimesOptionGroup {
   public:
+    std::span<const std::string_view> Names() const override {
+        static constexpr std::string_view kNames[] = {"--method", "--depression", "--interval",
+                                                      "--asr", "--hijri-offset"};
+        return kNames;
+    }
+
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         method_ = app.add_option("--method", methodText_,
                                  "Fajr and Isha by the sun's depression angle or by an interval")
@@ -260,6 +274,11 @@ class SettingsOptions final : public TimesOptionGroup {
 // How the times are written: --format and --24h.
 class OutputOptions final : public TimesOptionGroup {
   public:
+    std::span<const std::string_view> Names() const override {
+        static constexpr std::string_view kNames[] = {"--format", "--24h", "--extras"};
+        return kNames;
+    }
+
     void Declare(CLI::App& app, std::vector<CLI::Option*>& added) override {
         added.push_back(app.add_option("--format", format_, "Output (default text)")
                             ->type_name("text|csv|json|ics")

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "cli/cities_options.h"
@@ -58,6 +60,38 @@ std::vector<std::string> ArgumentsForParser(int argc, const char* const* argv) {
     }
     std::reverse(args.begin(), args.end());  // CLI11 takes them last first
     return args;
+}
+
+// The command that the first argument names, if any. A run holds at most one command, so CLI11
+// matches no other command after it; the main command's options are matched after it only
+// when the command hands unknown options on (next and holidays); before it there is nothing.
+// A run therefore declares only what its arguments can reach: declaring every option and
+// command is about a third of the work of a short run such as `cities search` or `next`.
+enum class FirstCommand { kNone, kCities, kPresets, kNext, kHolidays, kTimetable };
+
+// Whether a command was declared and given.
+bool WasParsed(const CLI::App* command) {
+    return command != nullptr && command->parsed();
+}
+
+FirstCommand FirstCommandOf(int argc, const char* const* argv) {
+    if (argc < 2) {
+        return FirstCommand::kNone;
+    }
+    const std::string_view first = argv[1];
+    if (first == "cities") {
+        return FirstCommand::kCities;
+    }
+    if (first == "presets") {
+        return FirstCommand::kPresets;
+    }
+    if (first == "next") {
+        return FirstCommand::kNext;
+    }
+    if (first == "holidays") {
+        return FirstCommand::kHolidays;
+    }
+    return first == "timetable" ? FirstCommand::kTimetable : FirstCommand::kNone;
 }
 
 // The request of a parsed times command, or the error of the group whose values conflict.
@@ -117,6 +151,68 @@ ParsedArguments HolidaysRequestFrom(const std::vector<CLI::Option*>& timesOption
     return holidays;
 }
 
+// The options and commands of one run: those its arguments can reach (see FirstCommand).
+struct Declared {
+    std::vector<std::unique_ptr<TimesOptionGroup>> groups;  // the main command's options
+    std::vector<CLI::Option*> timesOptions;
+    CitiesOptions cities;
+    CLI::App* presets = nullptr;
+    NextOptions next;
+    CLI::App* holidays = nullptr;
+    TimetableOptions timetable;
+};
+
+// Whether an argument names one of names: an option as "--city" or "--city=Mecca", a command
+// by its word; or asks for help, which lists them all. CLI11 matches an option or a command only
+// by such an argument, so one that no argument names is left out: it would match nothing (a
+// value that happens to be such a name only makes it declared, as it always was).
+bool NamesAnyOf(int argc, const char* const* argv, std::span<const std::string_view> names) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const std::string_view name = argument.substr(0, argument.find('='));
+        if (argument == "-h" || argument == "--help" ||
+            std::find(names.begin(), names.end(), name) != names.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void DeclareReachable(CLI::App& app, int argc, const char* const* argv, Declared& declared) {
+    const FirstCommand first = FirstCommandOf(argc, argv);
+    const auto declares = [first](FirstCommand command) {
+        return first == FirstCommand::kNone || first == command;
+    };
+    if (declares(FirstCommand::kNext) || first == FirstCommand::kHolidays) {
+        declared.groups = TimesOptionGroups();
+    }
+    for (const auto& group : declared.groups) {
+        if (NamesAnyOf(argc, argv, group->Names())) {
+            group->Declare(app, declared.timesOptions);
+        }
+    }
+    if (declares(FirstCommand::kCities)) {
+        declared.cities.Declare(app, [argc, argv](std::string_view name) {
+            return NamesAnyOf(argc, argv, std::span<const std::string_view>(&name, 1));
+        });
+    }
+    if (declares(FirstCommand::kPresets)) {
+        declared.presets = app.add_subcommand("presets", "List the methods of the authorities");
+    }
+    if (declares(FirstCommand::kNext)) {
+        declared.next.Declare(app);
+    }
+    if (declares(FirstCommand::kHolidays)) {
+        declared.holidays =
+            app.add_subcommand("holidays", "The days of the Islamic year in a Gregorian year");
+        // --year, --format and --hijri-offset are the main command's.
+        declared.holidays->fallthrough();
+    }
+    if (declares(FirstCommand::kTimetable)) {
+        declared.timetable.Declare(app);
+    }
+}
+
 }  // namespace
 
 ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostream& out) {
@@ -126,21 +222,9 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     app.get_formatter()->column_width(30);
     app.allow_extras();  // reported below, in our words; the subcommands inherit it
 
-    const std::vector<std::unique_ptr<TimesOptionGroup>> groups = TimesOptionGroups();
-    std::vector<CLI::Option*> timesOptions;
-    for (const auto& group : groups) {
-        group->Declare(app, timesOptions);
-    }
-    CitiesOptions cities;
-    cities.Declare(app);
-    CLI::App* presets = app.add_subcommand("presets", "List the methods of the authorities");
-    NextOptions next;
-    next.Declare(app);
-    CLI::App* holidays =
-        app.add_subcommand("holidays", "The days of the Islamic year in a Gregorian year");
-    holidays->fallthrough();  // --year, --format and --hijri-offset are the main command's
-    TimetableOptions timetable;
-    timetable.Declare(app);
+    Declared declared;
+    DeclareReachable(app, argc, argv, declared);
+    const auto& [groups, timesOptions, cities, presets, next, holidays, timetable] = declared;
     for (CLI::App* command : app.get_subcommands({})) {
         command->group("");  // the footer lists the commands with their arguments
     }
@@ -166,19 +250,19 @@ ParsedArguments ParseTimesArguments(int argc, const char* const* argv, std::ostr
     if (next.Parsed()) {
         return NextRequestFrom(next, timesOptions, TimesRequestFrom(groups));
     }
-    if (holidays->parsed()) {
+    if (WasParsed(holidays)) {
         return HolidaysRequestFrom(timesOptions, TimesRequestFrom(groups));
     }
-    if (!cities.Parsed() && !presets->parsed() && !timetable.Parsed()) {
+    if (!cities.Parsed() && !WasParsed(presets) && !timetable.Parsed()) {
         return TimesRequestFrom(groups);
     }
-    const char* command = cities.Parsed() ? "cities" : presets->parsed() ? "presets" : "timetable";
+    const char* command = cities.Parsed() ? "cities" : WasParsed(presets) ? "presets" : "timetable";
     for (const CLI::Option* option : timesOptions) {
         if (option->count() > 0) {
             return EarlyExit{2, option->get_name() + " does not go with " + command};
         }
     }
-    if (presets->parsed()) {
+    if (WasParsed(presets)) {
         WritePresetList(out);
         return EarlyExit{0, {}};
     }

@@ -15,7 +15,7 @@ class TimetableOptions {
   public:
     // Adds the `timetable` subcommand with its own subcommands to app.
     void Declare(CLI::App& app);
-    bool Parsed() const { return timetable_->parsed(); }
+    bool Parsed() const { return timetable_ != nullptr && timetable_->parsed(); }
     // After a successful parse in which Parsed(): the request, or the error (status 2).
     ParsedArguments Request() const;
 

@@ -180,6 +180,8 @@ TEST_F(CityLookupTest, SearchFindsFoldedPrefixesMostPopulousFirst) {
         {"medina", 10, {"Medina"}},
         {"sion", 10, {"Sitten", "Changzhou"}},  // a whole alias before a more populous city
         {"sio", 10, {"Changzhou", "Sitten"}},
+        // "gotham " is a word that ends: Newark's whole alias "gotham" puts it first no more
+        {"gotham ", 10, {"Sydney", "Newark, NJ"}},
         {"", 10, {}},
         {"new", 0, {}},
         {"ne\xff", 10, {}},

@@ -5,6 +5,7 @@
 
 #include <regex>
 
+#include "cli/times_option_groups.h"
 #include "command_table.h"
 
 namespace orvanta {
@@ -165,6 +166,22 @@ TEST(OutputHygiene, HelpGivesUnitsAndRulesWithoutTheLibrarysNotes) {
     EXPECT_LE(std::count(top.begin(), top.end(), '\n'), 58);
     EXPECT_EQ(testing_support::RunTimes({"cities", "add", "--help"}, {}).out.find("Exit status"),
               std::string::npos);
+}
+
+// A run declares a group of options only when its arguments name one of them, so each group's
+// names must be exactly the options it declares: one missing would be an unknown option.
+TEST(OutputHygiene, EachOptionGroupNamesTheOptionsItDeclares) {
+    for (const auto& group : TimesOptionGroups()) {
+        CLI::App app;
+        std::vector<CLI::Option*> declared;
+        group->Declare(app, declared);
+        std::vector<std::string> names(group->Names().begin(), group->Names().end());
+        std::vector<std::string> declaredNames;
+        for (const CLI::Option* option : declared) {
+            declaredNames.push_back(option->get_name());
+        }
+        EXPECT_EQ(declaredNames, names);
+    }
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ INSERT INTO cities (city_id, name, search_key, country, country_code, region,
 INSERT INTO aliases VALUES
     ('detroit', 1), ('bombay', 5),
     ('mumbai, india', 5), ('san jose', 10), ('makkah', 3), ('mecca, saudi arabia', 3),
-    ('big apple', 16), ('sion', 22), ('siong-ciu', 23), ('gotham', 15), ('gotham', 16);
+    ('big apple', 16), ('sion', 22), ('siong-ciu', 23), ('gotham', 15), ('gotham', 16),
+    ('gotham city', 15), ('gotham falls', 2);
 )sql";
 
 // Writes the test city database at path; false when any step fails.
