@@ -26,7 +26,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QString::fromUtf8(orvanta::strings::kTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
     orvanta::InitAppResources();
-    QApplication::setWindowIcon(orvanta::AppIcon());
     // The desktop's language when there is a translation for it, else English; -reverse still
     // mirrors any language.
     if (!orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()))) {
@@ -68,6 +67,7 @@ int main(int argc, char* argv[]) {
     orvanta::MainWindow mainWindow(orvanta::ProcessRecords(), services.Get(),
                                    [](int exitCode) { QCoreApplication::exit(exitCode); });
     window = &mainWindow;
+    orvanta::UseAppIconAfterFirstPaint(mainWindow);
     // The window ends the program itself (Exit, or closing it without a tray icon); a hidden
     // window with a message box of a roll-over closing must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -33,7 +33,6 @@
 #include "app/month/timetable_window.h"
 #include "app/options/options_dialog.h"
 #include "app/reminders/reminders.h"
-#include "app/system/app_resources.h"
 #include "app/text/bidi_text.h"
 #include "app/text/calendar_texts.h"
 #include "app/text/display_text.h"
@@ -119,7 +118,6 @@ MainWindow::MainWindow(AppRecords& records, const Services& services, QuitFn qui
       trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
     setObjectName(QString::fromUtf8(strings::kClassName));
     setWindowTitle(QString::fromUtf8(strings::kTitle));
-    setWindowIcon(AppIcon());
     records_.window.mainWindow = this;
 
     services_.settings.Load(records_.settings, records_.city);

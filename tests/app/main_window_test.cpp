@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "app/reminders/dbus_notifier.h"
+#include "app/system/app_resources.h"
 #include "app/widgets/message_box.h"
 #include "app/window/about_dialog.h"
 #include "timetable/civil_time.h"
@@ -44,6 +45,16 @@ class MainWindowTest : public testing_support::WindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 };
+
+// The icon is drawn only after the window's first paint, and then serves every window.
+TEST(AppIcon, IsTheApplicationsOnceTheWindowHasPainted) {
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    UseAppIconAfterFirstPaint(window);
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 5000));
+}
 
 TEST_F(MainWindowTest, StartUpLoadsSettingsFirstThenEachCalculationReplacesTheRows) {
     const auto treesNow = [] { return QApplication::allWidgets().count(); };
