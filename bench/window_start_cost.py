@@ -16,6 +16,7 @@ Usage: bench/window_start_cost.py [--binary build/release/app/orvanta]... [--run
 """
 import argparse
 import os
+import random
 import select
 import socket
 import statistics
@@ -89,9 +90,15 @@ def interleaved(commands, env, runs):
     for command in commands:
         first_paint(command, env)
     readings = [[] for _ in commands]
+    # A new order each round: a program started right after a similar one starts faster (the
+    # X server, the bus and the caches are warm for it), which in a fixed order favours the
+    # later programs by several milliseconds.
+    order = list(range(len(commands)))
+    shuffle = random.Random(1).shuffle
     for _ in range(runs):
-        for index, command in enumerate(commands):
-            spent, rss = first_paint(command, env)
+        shuffle(order)
+        for index in order:
+            spent, rss = first_paint(commands[index], env)
             readings[index].append(spent + [rss])
     return [[statistics.median(column) for column in zip(*rows)] for rows in readings]
 
