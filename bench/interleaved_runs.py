@@ -1,7 +1,9 @@
 """Timing whole processes for the cost benchmarks: each command is run once to warm the caches,
-then all of them in turn, run after run, so that every command sees the same machine load."""
+then all of them in turn, run after run, so that every command sees the same machine load; in a
+new order each round, so that no command always follows the same one."""
 import argparse
 import os
+import random
 import statistics
 import subprocess
 import time
@@ -32,7 +34,10 @@ def interleaved_medians(commands, runs):
     for command in commands:
         timed(command)
     times = [[] for _ in commands]
+    order = list(range(len(commands)))
+    shuffle = random.Random(1).shuffle
     for _ in range(runs):
-        for command, spent in zip(commands, times):
-            spent.append(timed(command))
+        shuffle(order)
+        for index in order:
+            times[index].append(timed(commands[index]))
     return [statistics.median(spent) for spent in times]
