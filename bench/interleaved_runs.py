@@ -29,15 +29,22 @@ def timed(command):
     return (time.perf_counter() - start) * 1000.0
 
 
+def rounds(count, runs):
+    """The indices 0 .. count-1, runs times over, in a new order each round (a fixed seed): a
+    program started right after a similar one starts faster (warm caches, and for a window a warm
+    X server and bus), which in a fixed order favours the later programs."""
+    order = list(range(count))
+    shuffle = random.Random(1).shuffle
+    for _ in range(runs):
+        shuffle(order)
+        yield from order
+
+
 def interleaved_medians(commands, runs):
     """The median wall time of each command in milliseconds, over runs interleaved runs."""
     for command in commands:
         timed(command)
     times = [[] for _ in commands]
-    order = list(range(len(commands)))
-    shuffle = random.Random(1).shuffle
-    for _ in range(runs):
-        shuffle(order)
-        for index in order:
-            times[index].append(timed(commands[index]))
+    for index in rounds(len(commands), runs):
+        times[index].append(timed(commands[index]))
     return [statistics.median(spent) for spent in times]

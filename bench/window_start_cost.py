@@ -16,7 +16,6 @@ Usage: bench/window_start_cost.py [--binary build/release/app/orvanta]... [--run
 """
 import argparse
 import os
-import random
 import select
 import socket
 import statistics
@@ -24,7 +23,7 @@ import subprocess
 import tempfile
 import time
 
-from interleaved_runs import PRIVATE_ENV, ROOT
+from interleaved_runs import PRIVATE_ENV, ROOT, rounds
 
 GOAL = 1.2
 PAINT_TIMEOUT_S = 30  # a program that shows no window in this time is a failure
@@ -90,16 +89,9 @@ def interleaved(commands, env, runs):
     for command in commands:
         first_paint(command, env)
     readings = [[] for _ in commands]
-    # A new order each round: a program started right after a similar one starts faster (the
-    # X server, the bus and the caches are warm for it), which in a fixed order favours the
-    # later programs by several milliseconds.
-    order = list(range(len(commands)))
-    shuffle = random.Random(1).shuffle
-    for _ in range(runs):
-        shuffle(order)
-        for index in order:
-            spent, rss = first_paint(commands[index], env)
-            readings[index].append(spent + [rss])
+    for index in rounds(len(commands), runs):
+        spent, rss = first_paint(commands[index], env)
+        readings[index].append(spent + [rss])
     return [[statistics.median(column) for column in zip(*rows)] for rows in readings]
 
 
