@@ -1,6 +1,7 @@
 #include "cli/cities_options.h"
 
 #include "astro/number_text.h"
+#include "cli/given.h"
 #include "cli/option_checks.h"
 #include "cli/option_values.h"
 #include "common/visible_text.h"
@@ -14,11 +15,6 @@ std::string LimitCheck(const std::string& text) {
     return limit && *limit >= 1
                ? std::string()
                : "limit must be a whole number from 1 to 99999, not " + QuotedValue(text);
-}
-
-// Whether a subcommand was declared and given.
-bool WasGiven(const CLI::App* command) {
-    return command != nullptr && command->parsed();
 }
 
 EarlyExit Refused(std::string message) {
@@ -88,7 +84,7 @@ void CitiesOptions::DeclareNearest() {
 
 ParsedArguments CitiesOptions::Request() const {
     CitiesRequest request = request_;
-    if (WasGiven(search_)) {
+    if (WasParsed(search_)) {
         if (IsBlank(request.text)) {
             return Refused("cities search needs the beginning of a city name");
         }
@@ -99,7 +95,7 @@ ParsedArguments CitiesOptions::Request() const {
         }
         return request;
     }
-    if (WasGiven(home_)) {
+    if (WasParsed(home_)) {
         if (clear_ && home_->count("name") > 0) {
             return Refused("cities home takes a city NAME or --clear, not both");
         }
@@ -113,10 +109,10 @@ ParsedArguments CitiesOptions::Request() const {
         request.action = CitiesRequest::Action::kSetHome;
         return request;
     }
-    if (WasGiven(add_)) {
+    if (WasParsed(add_)) {
         return AddRequest(request);
     }
-    if (WasGiven(nearest_)) {
+    if (WasParsed(nearest_)) {
         if (nearest_->count("lat") == 0 || nearest_->count("lon") == 0) {
             return Refused("cities nearest needs a latitude and a longitude: LAT LON");
         }
@@ -130,7 +126,7 @@ ParsedArguments CitiesOptions::Request() const {
         request.json = format_ == "json";
         return request;
     }
-    if (WasGiven(remove_)) {
+    if (WasParsed(remove_)) {
         if (IsBlank(request.text)) {
             return Refused("cities remove needs the NAME of a city of your own");
         }

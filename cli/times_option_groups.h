@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/given.h"
 #include "cli/times_options.h"
 
 namespace orvanta {
@@ -29,11 +30,6 @@ class TimesOptionGroup {
     // which no option was given.
     virtual std::optional<std::string> Fill(TimesRequest& request) const = 0;
 };
-
-// Whether Given: declared and given on the command line.
-inline bool Given(const CLI::Option* option) {
-    return option != nullptr && option->count() > 0;
-}
 
 // Every group, in the order the help lists them.
 std::vector<std::unique_ptr<TimesOptionGroup>> TimesOptionGroups();

@@ -69,11 +69,6 @@ std::vector<std::string> ArgumentsForParser(int argc, const char* const* argv) {
 // command is about a third of the work of a short run such as `cities search` or `next`.
 enum class FirstCommand { kNone, kCities, kPresets, kNext, kHolidays, kTimetable };
 
-// Whether a command was declared and given.
-bool WasParsed(const CLI::App* command) {
-    return command != nullptr && command->parsed();
-}
-
 FirstCommand FirstCommandOf(int argc, const char* const* argv) {
     if (argc < 2) {
         return FirstCommand::kNone;
