@@ -14,6 +14,7 @@
 #include "app/system/single_instance.h"
 #include "app/text/city_database_details.h"
 #include "app/text/ui_language.h"
+#include "app/widgets/deferred_icon_style.h"
 #include "app/widgets/message_box.h"
 #include "app/window/main_window.h"
 #include "resources/string_table.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QString::fromUtf8(orvanta::strings::kTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
     orvanta::InitAppResources();
+    orvanta::DeferOverflowButtonIcons();
     // The desktop's language when there is a translation for it, else English; -reverse still
     // mirrors any language.
     if (!orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()))) {

@@ -28,6 +28,7 @@
 #include "app/system/app_resources.h"
 #include "app/system/real_services.h"
 #include "app/text/ui_language.h"
+#include "app/widgets/deferred_icon_style.h"
 #include "app/widgets/message_box.h"
 #include "app/window/main_window.h"
 
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
     orvanta::InitAppResources();
+    orvanta::DeferOverflowButtonIcons();  // as the program does
     QApplication::setWindowIcon(orvanta::AppIcon());
     // The desktop's language, as the program chooses it (LANGUAGE=ar shows Arabic).
     orvanta::UseLanguage(orvanta::ChooseLanguage(QLocale::system().uiLanguages()));
