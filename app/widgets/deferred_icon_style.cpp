@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 
 #include <optional>
 
@@ -12,10 +13,12 @@ namespace {
 // An icon engine that asks style for one of its standard icons at the first use and hands
 // every request to that icon. Neither option nor widget is passed on: the extension buttons
 // pass no option, the icons do not depend on the widget (which may be gone by then), and the
-// layout direction is the application's at the first use.
+// layout direction is the application's at the first use. A style deleted before then (the
+// application's style replaced, as a desktop may do when its theme changes) gives way to the
+// application's style of the moment.
 class DeferredIconEngine final : public QIconEngine {
   public:
-    DeferredIconEngine(const QStyle* style, QStyle::StandardPixmap which)
+    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which)
         : style_(style), which_(which) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -42,12 +45,13 @@ class DeferredIconEngine final : public QIconEngine {
   private:
     const QIcon& Icon() {
         if (!icon_) {
-            icon_ = style_->standardIcon(which_);
+            const QStyle* style = style_ ? style_.data() : QApplication::style();
+            icon_ = style->standardIcon(which_);
         }
         return *icon_;
     }
 
-    const QStyle* style_;
+    QPointer<QStyle> style_;
     QStyle::StandardPixmap which_;
     std::optional<QIcon> icon_;
 };

@@ -33,5 +33,16 @@ TEST(DeferredIconStyle, DrawsEachIconAsItsBaseStyleDoes) {
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
+// The style an icon was made by may be deleted before the icon is first drawn (the application's
+// style replaced); the icon then draws as the application's style of the moment does.
+TEST(DeferredIconStyle, OutlivesTheStyleThatMadeIt) {
+    auto* deferred = new DeferredIconStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    const QIcon icon = deferred->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    delete deferred;  // and its base style with it
+    const QIcon expected =
+        QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    EXPECT_EQ(icon.pixmap(16).toImage(), expected.pixmap(16).toImage());
+}
+
 }  // namespace
 }  // namespace orvanta
