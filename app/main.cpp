@@ -9,6 +9,7 @@
 
 #include "app/day/app_records.h"
 #include "app/system/app_resources.h"
+#include "app/system/font_configuration_preload.h"
 #include "app/system/real_services.h"
 #include "app/system/session_bus_guard.h"
 #include "app/system/single_instance.h"
@@ -20,6 +21,8 @@
 #include "resources/string_table.h"
 
 int main(int argc, char* argv[]) {
+    // First of all, so that it overlaps everything before the first text is laid out.
+    const orvanta::FontConfigurationPreload fonts;
     // Before Qt can reach the session bus: a bus that never answers must not hold the start.
     orvanta::GuardSessionBus(std::chrono::seconds(3));
     QApplication app(argc, argv);
