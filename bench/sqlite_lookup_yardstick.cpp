@@ -1,6 +1,7 @@
 // The least a program pays for one city lookup through the system's shared SQLite: it opens
 // the shipped database read-only and immutable, as orvanta-times does, runs the one indexed
-// query by search key and prints the row. No C++ runtime, no argument parser, no settings.
+// query by search key (a copy of kByNameSql in cities/sqlite_city_store.cpp: change both) and
+// prints the row. No C++ runtime, no argument parser, no settings.
 // start_cost.py runs it beside orvanta-times so that SQLite's share of a short run shows.
 //
 // Usage: sqlite_lookup_yardstick DATABASE SEARCH-KEY
