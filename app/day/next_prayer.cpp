@@ -69,8 +69,14 @@ QString NextEventAtText(const std::optional<NextEvent>& next) {
     if (!next) {
         return {};
     }
+    const QString time = QString::fromStdString(next->timeText).trimmed();
+    if (next->tomorrow) {
+        //: The next prayer is on the day after the list's day: "Fajr tomorrow at 5:27 AM".
+        return QCoreApplication::translate("NextPrayer", "%1 tomorrow at %2")
+            .arg(PrayerShortName(next->slot), time);
+    }
     return QCoreApplication::translate("NextPrayer", "%1 at %2")
-        .arg(PrayerShortName(next->slot), QString::fromStdString(next->timeText).trimmed());
+        .arg(PrayerShortName(next->slot), time);
 }
 
 QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc) {
@@ -85,6 +91,14 @@ QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc)
     const std::int64_t minutes = MinutesLeft(left);
     const auto hours = static_cast<int>(minutes / 60);
     const auto rest = static_cast<int>(minutes % 60);
+    if (next->tomorrow) {
+        // After Isha the list shows today's Fajr, so the line gives tomorrow's clock time too.
+        //: The next prayer on the day after the list's day, its clock time and the time left:
+        //: "Fajr tomorrow at 5:27 AM, in 7 h 12 min".
+        return QCoreApplication::translate("NextPrayer", "%1 tomorrow at %2, in %3")
+            .arg(name, QString::fromStdString(next->timeText).trimmed(),
+                 HoursAndMinutesText(hours, rest));
+    }
     //: A prayer and the time left: "Fajr in 1 h 12 min".
     return QCoreApplication::translate("NextPrayer", "%1 in %2")
         .arg(name, HoursAndMinutesText(hours, rest));

@@ -55,12 +55,14 @@ std::optional<NextEvent> FindNextEvent(const WatchedDay& day, std::int64_t nowUt
 // The short name of a slot ("Fajr", "Shuruq", "Zuhr", "Asr", "Maghrib", "Isha"), translated.
 QString PrayerShortName(PrayerSlot slot);
 
-// "Asr at 3:17 PM": the next event and its clock time; empty without one.
+// "Asr at 3:17 PM", or "Fajr tomorrow at 5:27 AM" for an event of the day after the list's:
+// the next event and its clock time; empty without one.
 QString NextEventAtText(const std::optional<NextEvent>& next);
 
 // The status line: "Asr in 1 h 12 min" with the minutes left rounded up (the difference of the
 // clock faces for an event on a whole minute), or "Isha at 6:40 PM" once less than a minute is
-// left. Empty without an event.
+// left. An event of the day after the list's also gives its clock time: "Fajr tomorrow at
+// 5:27 AM, in 7 h 12 min". Empty without an event.
 QString NextEventText(const std::optional<NextEvent>& next, std::int64_t nowUtc);
 
 // Seconds from nowUtc to the next moment the status line changes: when the minutes left drop

@@ -51,7 +51,9 @@ void MainWindow::ShowNextPrayer(std::int64_t nowUtc) {
         SetAccessibleContent(*nextPrayer_, text);
     }
     if (tray_ != nullptr) {
-        tray_->SetStatus(text, {QString::fromStdString(records_.city.name), NextEventAtText(next)});
+        // The status line of an event tomorrow already gives its clock time.
+        const QString at = next && next->tomorrow ? QString() : NextEventAtText(next);
+        tray_->SetStatus(text, {QString::fromStdString(records_.city.name), at});
     }
     QTreeWidget* list = records_.window.listView;
     if (list == nullptr) {

@@ -313,6 +313,16 @@
         <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
         <translation>%1 بعد %2</translation>
     </message>
+    <message>
+        <source>%1 tomorrow at %2</source>
+        <extracomment>The next prayer is on the day after the list&apos;s day: &quot;Fajr tomorrow at 5:27 AM&quot;.</extracomment>
+        <translation>%1 غدًا الساعة %2</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow at %2, in %3</source>
+        <extracomment>The next prayer on the day after the list&apos;s day, its clock time and the time left: &quot;Fajr tomorrow at 5:27 AM, in 7 h 12 min&quot;.</extracomment>
+        <translation>%1 غدًا الساعة %2، بعد %3</translation>
+    </message>
 </context>
 <context>
     <name>Notices</name>

@@ -305,6 +305,16 @@
         <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
         <translation>%2 পর %1</translation>
     </message>
+    <message>
+        <source>%1 tomorrow at %2</source>
+        <extracomment>The next prayer is on the day after the list&apos;s day: &quot;Fajr tomorrow at 5:27 AM&quot;.</extracomment>
+        <translation>%1 আগামীকাল %2-এ</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow at %2, in %3</source>
+        <extracomment>The next prayer on the day after the list&apos;s day, its clock time and the time left: &quot;Fajr tomorrow at 5:27 AM, in 7 h 12 min&quot;.</extracomment>
+        <translation>%1 আগামীকাল %2-এ, %3 পর</translation>
+    </message>
 </context>
 <context>
     <name>Notices</name>

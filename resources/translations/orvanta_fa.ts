@@ -303,6 +303,16 @@
         <extracomment>A prayer and the time left: &quot;Fajr in 1 h 12 min&quot;.</extracomment>
         <translation>%1 تا %2 دیگر</translation>
     </message>
+    <message>
+        <source>%1 tomorrow at %2</source>
+        <extracomment>The next prayer is on the day after the list&apos;s day: &quot;Fajr tomorrow at 5:27 AM&quot;.</extracomment>
+        <translation>%1 فردا ساعت %2</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow at %2, in %3</source>
+        <extracomment>The next prayer on the day after the list&apos;s day, its clock time and the time left: &quot;Fajr tomorrow at 5:27 AM, in 7 h 12 min&quot;.</extracomment>
+        <translation>%1 فردا ساعت %2، تا %3 دیگر</translation>
+    </message>
 </context>
 <context>
     <name>Notices</name>
