@@ -25,6 +25,8 @@ class QTreeWidget;
 
 namespace orvanta {
 
+class QiblaDial;
+
 // Today's date as the daily command last read it from the clock; a failed read leaves it.
 struct TodayDate {
     std::int16_t year = 0;
@@ -46,8 +48,9 @@ struct MainWindowState {
     QPointer<QLineEdit> cityDisplay;
     QPointer<QDateEdit> datePicker;
     QPointer<QTreeWidget> listView;
-    QPointer<QLabel> hijriDate;  // the Hijri date beside the date picker
-    QPointer<QLabel> qibla;      // the Qibla of the city last computed
+    QPointer<QLabel> hijriDate;     // the Hijri date beside the date picker
+    QPointer<QLabel> qibla;         // the Qibla of the city last computed
+    QPointer<QiblaDial> qiblaDial;  // the same Qibla drawn as a dial beside it
 };
 
 struct AppRecords {

@@ -41,6 +41,7 @@
 #include "app/text/ui_language.h"
 #include "app/widgets/accessible_content.h"
 #include "app/widgets/leading_labels.h"
+#include "app/widgets/qibla_dial.h"
 #include "app/window/about_dialog.h"
 #include "app/window/companion_tray.h"
 #include "app/window/window_placement.h"
@@ -217,13 +218,18 @@ void MainWindow::CreateControls() {
     auto* qibla = new QLabel(central);
     qibla->setObjectName(QStringLiteral("qibla"));
     qibla->setAccessibleName(tr("Qibla direction"));
+    auto* qiblaDial = new QiblaDial(central);
+    qiblaDial->setObjectName(QStringLiteral("qiblaDial"));
+    qiblaDial->setAccessibleName(tr("Qibla dial"));
     dateRow->addWidget(hijriDate);
     dateRow->addStretch();
+    dateRow->addWidget(qiblaDial);
     dateRow->addWidget(qibla);
     grid->addLayout(dateRow, 1, 1);
     records_.window.datePicker = datePicker;
     records_.window.hijriDate = hijriDate;
     records_.window.qibla = qibla;
+    records_.window.qiblaDial = qiblaDial;
 
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
@@ -354,14 +360,18 @@ void MainWindow::ShowHijriDate() {
 }
 
 void MainWindow::ShowQibla() {
+    const Qibla qibla = QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad);
+    const bool bearing = qibla.kind == QiblaKind::kBearing;
+    const QString text = QiblaDisplay(qibla);
+    const QString spoken = bearing ? tr("%1, degrees clockwise from true north").arg(text) : text;
     if (records_.window.qibla) {
-        const Qibla qibla = QiblaFrom(records_.city.latitudeRad, records_.city.longitudeRad);
-        const QString text = QiblaDisplay(qibla);
         records_.window.qibla->setText(text);
-        SetAccessibleContent(*records_.window.qibla,
-                             qibla.kind == QiblaKind::kBearing
-                                 ? tr("%1, degrees clockwise from true north").arg(text)
-                                 : text);
+        SetAccessibleContent(*records_.window.qibla, spoken);
+    }
+    if (records_.window.qiblaDial) {
+        records_.window.qiblaDial->SetBearing(bearing ? std::optional(qibla.degrees)
+                                                      : std::nullopt);
+        SetAccessibleContent(*records_.window.qiblaDial, spoken);
     }
 }
 

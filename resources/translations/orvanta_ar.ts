@@ -919,6 +919,10 @@
         <source>%1; next prayer: %2</source>
         <translation>%1؛ الصلاة التالية: %2</translation>
     </message>
+    <message>
+        <source>Qibla dial</source>
+        <translation>بوصلة القبلة</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

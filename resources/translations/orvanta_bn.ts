@@ -907,6 +907,10 @@
         <source>%1; next prayer: %2</source>
         <translation>%1; পরের নামাজ: %2</translation>
     </message>
+    <message>
+        <source>Qibla dial</source>
+        <translation>কিবলা কম্পাস</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -904,6 +904,10 @@
         <source>%1; next prayer: %2</source>
         <translation>%1؛ نماز بعدی: %2</translation>
     </message>
+    <message>
+        <source>Qibla dial</source>
+        <translation>قطب‌نمای قبله</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

@@ -904,6 +904,10 @@
         <source>%1; next prayer: %2</source>
         <translation>%1; salat berikutnya: %2</translation>
     </message>
+    <message>
+        <source>Qibla dial</source>
+        <translation>Kompas kiblat</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

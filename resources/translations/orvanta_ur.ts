@@ -907,6 +907,10 @@
         <source>%1; next prayer: %2</source>
         <translation>%1؛ اگلی نماز: %2</translation>
     </message>
+    <message>
+        <source>Qibla dial</source>
+        <translation>قبلہ نما</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MediaSoundPlayer</name>

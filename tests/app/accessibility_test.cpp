@@ -209,6 +209,7 @@ TEST_F(AccessibilityTest, EachControlReadsAsWhatItIsAndWhatItShows) {
         {0, "datePicker", "34|Date|20 Mar 2026|Date"},
         {0, "hijriDate", "29|Hijri date|1 Shawwal 1447 \u00B7 Eid al-Fitr|"},
         {0, "qibla", "29|Qibla direction|Qibla 56.7°, degrees clockwise from true north|"},
+        {0, "qiblaDial", "a|Qibla dial|Qibla 56.7°, degrees clockwise from true north|"},
         {0, "listView",
          "23|Prayer times|Prayer times of Mecca on Friday, 20 March 2026; next "
          "prayer: Asr (Afternoon), 3:53 PM|"},
