@@ -196,40 +196,7 @@ void MainWindow::CreateControls() {
     records_.window.cityDisplay = cityDisplay;
     ShowCity(records_.city.name);
 
-    auto* dateLabel = new QLabel(tr(strings::kDateCaption), central);
-    auto* datePicker = new QDateEdit(central);
-    datePicker->setObjectName(QStringLiteral("datePicker"));
-    datePicker->setReadOnly(true);
-    datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    // "6 Dec 2026", followed by the Hijri date.
-    datePicker->setDisplayFormat(QStringLiteral("d MMM yyyy"));
-    MakeReadOnlyDisplay(datePicker);
-    datePicker->setAccessibleName(tr("Date"));
-    dateLabel->setBuddy(datePicker);
-    if (const std::optional<CivilDate> today = services_.clock.Today()) {
-        datePicker->setDate(QDate(today->year, today->month, today->day));
-    }
-    grid->addWidget(dateLabel, 1, 0);
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(datePicker);
-    auto* hijriDate = new QLabel(central);
-    hijriDate->setObjectName(QStringLiteral("hijriDate"));
-    hijriDate->setAccessibleName(tr("Hijri date"));
-    auto* qibla = new QLabel(central);
-    qibla->setObjectName(QStringLiteral("qibla"));
-    qibla->setAccessibleName(tr("Qibla direction"));
-    auto* qiblaDial = new QiblaDial(central);
-    qiblaDial->setObjectName(QStringLiteral("qiblaDial"));
-    qiblaDial->setAccessibleName(tr("Qibla dial"));
-    dateRow->addWidget(hijriDate);
-    dateRow->addStretch();
-    dateRow->addWidget(qiblaDial);
-    dateRow->addWidget(qibla);
-    grid->addLayout(dateRow, 1, 1);
-    records_.window.datePicker = datePicker;
-    records_.window.hijriDate = hijriDate;
-    records_.window.qibla = qibla;
-    records_.window.qiblaDial = qiblaDial;
+    CreateDateRow(*central, *grid);
 
     auto* list = new QTreeWidget(central);
     list->setObjectName(QStringLiteral("listView"));
@@ -263,6 +230,44 @@ void MainWindow::CreateControls() {
 
     setCentralWidget(central);
     KeepLabelsOnLeadingSide(*central);
+}
+
+// The date row: the date, the Hijri date, and the Qibla as a dial and in degrees.
+void MainWindow::CreateDateRow(QWidget& central, QGridLayout& grid) {
+    auto* dateLabel = new QLabel(tr(strings::kDateCaption), &central);
+    auto* datePicker = new QDateEdit(&central);
+    datePicker->setObjectName(QStringLiteral("datePicker"));
+    datePicker->setReadOnly(true);
+    datePicker->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // "6 Dec 2026", followed by the Hijri date.
+    datePicker->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    MakeReadOnlyDisplay(datePicker);
+    datePicker->setAccessibleName(tr("Date"));
+    dateLabel->setBuddy(datePicker);
+    if (const std::optional<CivilDate> today = services_.clock.Today()) {
+        datePicker->setDate(QDate(today->year, today->month, today->day));
+    }
+    grid.addWidget(dateLabel, 1, 0);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(datePicker);
+    auto* hijriDate = new QLabel(&central);
+    hijriDate->setObjectName(QStringLiteral("hijriDate"));
+    hijriDate->setAccessibleName(tr("Hijri date"));
+    auto* qibla = new QLabel(&central);
+    qibla->setObjectName(QStringLiteral("qibla"));
+    qibla->setAccessibleName(tr("Qibla direction"));
+    auto* qiblaDial = new QiblaDial(&central);
+    qiblaDial->setObjectName(QStringLiteral("qiblaDial"));
+    qiblaDial->setAccessibleName(tr("Qibla dial"));
+    dateRow->addWidget(hijriDate);
+    dateRow->addStretch();
+    dateRow->addWidget(qiblaDial);
+    dateRow->addWidget(qibla);
+    grid.addLayout(dateRow, 1, 1);
+    records_.window.datePicker = datePicker;
+    records_.window.hijriDate = hijriDate;
+    records_.window.qibla = qibla;
+    records_.window.qiblaDial = qiblaDial;
 }
 
 void MainWindow::Calculate() {

@@ -13,6 +13,7 @@
 #include "app/system/services.h"
 
 class QCloseEvent;
+class QGridLayout;
 class QHideEvent;
 class QLabel;
 class QShowEvent;
@@ -82,6 +83,7 @@ class MainWindow : public QMainWindow, public TimeListView {
     // a QAction named "tools<Item>" ("toolsOptions") that owns its key.
     void CreateMenuBar();
     void CreateControls();
+    void CreateDateRow(QWidget& central, QGridLayout& grid);
     void Calculate();
     void OpenOptions();
     void OpenAbout();
